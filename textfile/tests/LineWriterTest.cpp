@@ -1,0 +1,62 @@
+#include "LineReader.h"
+#include "LineWriter.h"
+#include "StringByteSink.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+using textfile::LineReader;
+using textfile::LineWriter;
+using textfile::StringByteSink;
+
+namespace {
+
+TEST(LineWriter, EndsEveryLineWithCrLfThroughASmallBuffer)
+{
+    StringByteSink sink;
+    {
+        LineWriter writer(sink, 3);
+        writer.write("ABAQUE");
+        writer.write("");
+        writer.write("Z");
+    }
+    EXPECT_EQ(sink.bytes, "ABAQUE\r\n\r\nZ\r\n");
+}
+
+TEST(LineWriter, RoundTripsAllBytesThroughAFile)
+{
+    const auto path = std::filesystem::temp_directory_path() / "textfile_roundtrip.txt";
+    std::string line;
+    for (int b = 1; b <= 0xFF; ++b)
+        if (b != '\r' && b != '\n')
+            line.push_back(static_cast<char>(b));
+    {
+        LineWriter writer(path.string());
+        ASSERT_TRUE(writer.isOpen());
+        writer.write(line);
+        writer.write("fin");
+        EXPECT_TRUE(writer.close());
+    }
+    LineReader reader(path.string());
+    std::string got;
+    ASSERT_TRUE(reader.next(got));
+    EXPECT_EQ(got, line);
+    ASSERT_TRUE(reader.next(got));
+    EXPECT_EQ(got, "fin");
+    EXPECT_FALSE(reader.next(got));
+    EXPECT_EQ(std::filesystem::file_size(path), line.size() + 2 + 5);
+    std::filesystem::remove(path);
+}
+
+TEST(LineWriter, FolderThatDoesNotExistIsReported)
+{
+    LineWriter writer(std::string("/nonexistent/folder/out.txt"));
+    EXPECT_FALSE(writer.isOpen());
+    EXPECT_FALSE(writer.ok());
+    EXPECT_FALSE(writer.errorText().empty());
+}
+
+}  // namespace
