@@ -1,0 +1,14 @@
+# Debian package of both programs, made with `cpack -G DEB` in the build folder.
+set(CPACK_GENERATOR "DEB")
+set(CPACK_PACKAGE_NAME "vorlane")
+set(CPACK_PACKAGE_VENDOR "vorlane")
+set(CPACK_PACKAGE_CONTACT "vorlane project <vorlane@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "French Scrabble trainer on new words, with its list workshop")
+set(CPACK_PACKAGE_DESCRIPTION "vorlane drills series of draws of French Scrabble word lists against the clock; extracteur prepares those lists.")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "games")
+# The Qt 6 runtime only; the C and C++ runtimes come with every Debian system.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks that every file is where the desktop
+# entries and metainfo files say it is.
+set -euo pipefail
+build=$1
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+fail() { echo "FAIL: $*"; exit 1; }
+
+check_tree() {
+  local root=$1
+  for desktop in vorlane extracteur; do
+    local entry=$root/share/applications/$desktop.desktop
+    [ -f "$entry" ] || fail "missing $entry"
+    local exec icon
+    exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+    icon=$(sed -n 's/^Icon=//p' "$entry")
+    [ -x "$root/bin/$exec" ] || fail "$desktop: Exec=$exec is not in $root/bin"
+    [ -f "$root/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "$desktop: no icon $icon.svg"
+    grep -q "<launchable type=\"desktop-id\">$desktop.desktop</launchable>" \
+      "$root/share/metainfo/org.vorlane.$desktop.metainfo.xml" || fail "$desktop: no metainfo"
+  done
+  local lists
+  lists=$(find "$root/share/vorlane/data" -name '*.txt' | wc -l)
+  [ "$lists" -eq 34 ] || fail "$lists list files installed, 34 expected"
+  for list in "$source_dir"/data/*.txt; do
+    cmp -s "$list" "$root/share/vorlane/data/$(basename "$list")" || fail "list $(basename "$list") differs"
+  done
+}
+
+check_tree "$prefix"
+echo "install tree OK: $(find "$prefix" -type f | wc -l) files"
