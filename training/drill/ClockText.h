@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace drill {
+
+// Texts of the clocks.
+class ClockText {
+public:
+    // Series clock m:ss: 239 -> "3:59", 185 -> "3:05", 0 -> "0:00".
+    static std::string series(std::int32_t secondsLeft);
+    // Drill clock h:mm:ss, hours unbounded: 605 -> "0:10:05", 36000 -> "10:00:00".
+    static std::string drill(std::int32_t totalSeconds);
+    // Time a series took, from the text of the series clock read back at correction:
+    // "2:35" -> "1:25", "3:00" -> "1:00", "4:00" -> "0:00", "0:00" -> "4:00".
+    // Any text gives some result; none makes it fail.
+    static std::string timeUsed(const std::string& timeLeftText);
+};
+
+}  // namespace drill

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "LoadedList.h"
+
+#include <LineSource.h>
+
+#include <string>
+#include <vector>
+
+namespace drill {
+
+// Reads list files: one entry per line, draw and solutions split at the first ";".
+// Blank lines are skipped; a non-blank line without ";" refuses the whole list.
+// There is no cap on the number of entries.
+class ListLoader {
+public:
+    // Parses lines from any source. `fileName` only serves the messages.
+    static LoadedList read(textfile::LineSource& lines, const std::string& fileName);
+
+    // Where "data/<name>" lives: first relative to the working folder, then in each of
+    // `dataFolders` in order (each stands for the "data" folder itself, e.g.
+    // "<program dir>/../share/vorlane/data"). Empty when it is found nowhere.
+    static std::string locate(const std::string& relativePath,
+                              const std::vector<std::string>& dataFolders);
+
+    // Locates and reads one list file. Messages name `relativePath`:
+    // "Liste introuvable : data/x.txt", "Liste illisible : data/x.txt",
+    // "Liste refusée : data/x.txt, ligne 12 sans « ; »".
+    static LoadedList loadFile(const std::string& relativePath,
+                               const std::vector<std::string>& dataFolders);
+
+    // Looks `title` up in box `list` of the catalogue, then loads its file.
+    // A title without a row gives "Liste inconnue : <title>".
+    static LoadedList loadTitle(const std::string& title, int list,
+                                const std::vector<std::string>& dataFolders);
+};
+
+}  // namespace drill

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "RandomSource.h"
+
+#include <cstdint>
+#include <random>
+
+namespace drill {
+
+// A reproducible generator for tests: seeded once, reseed() does nothing, so
+// successive draws continue one sequence.
+class SeededRandomSource : public RandomSource {
+public:
+    explicit SeededRandomSource(std::uint32_t seed);
+    void reseed() override {}
+    float next() override;
+
+private:
+    std::mt19937 engine_;
+};
+
+}  // namespace drill
