@@ -1,0 +1,227 @@
+#include "Drill.h"
+
+#include "ClockText.h"
+#include "ListCatalogue.h"
+#include "SeriesPicker.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+namespace drill {
+
+namespace {
+
+// Reads a success count held as decimal text; anything unreadable counts as 0.
+long readCount(const std::string& text)
+{
+    long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            break;
+        if (value < std::numeric_limits<long>::max() / 10 - 10)
+            value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+void Drill::start(const std::string& title, std::vector<ListEntry> entries)
+{
+    state_.listTitle = title;
+    state_.errorCount = 0;
+    const std::size_t count = std::min<std::size_t>(entries.size(), std::numeric_limits<std::int32_t>::max());
+    state_.draws.assign(count, std::string());
+    state_.solutions.assign(count, std::string());
+    state_.successCount.assign(count, "0");
+    for (std::size_t k = 0; k < count; ++k) {
+        state_.draws[k] = std::move(entries[k].draw);
+        state_.solutions[k] = std::move(entries[k].solutions);
+    }
+    state_.entryCount = static_cast<std::int32_t>(count);
+    state_.seriesEntry.fill(-1);
+    state_.slotState.fill(-1);
+}
+
+int Drill::seriesSize() const
+{
+    return std::clamp<std::int32_t>(state_.entryCount, 0, DrillState::kSlots);
+}
+
+SeriesDraw Drill::drawSeries(RandomSource& random)
+{
+    SeriesDraw result;
+    result.entriesLeftText = std::to_string(state_.entryCount);
+    state_.seriesEntry.fill(-1);
+    const std::vector<std::int32_t> picked = SeriesPicker::pick(state_.entryCount, random);
+    for (std::size_t s = 0; s < picked.size(); ++s)
+        state_.seriesEntry[s] = picked[s];
+    state_.slotState.fill(-1);
+    for (std::size_t s = 0; s < picked.size(); ++s)
+        result.drawTexts[s] = state_.draws[static_cast<std::size_t>(picked[s])];
+    result.seriesSize = static_cast<int>(picked.size());
+    state_.secondsLeft = 240;
+    return result;
+}
+
+std::int32_t Drill::entryOf(int slot) const
+{
+    if (slot < 0 || slot >= DrillState::kSlots)
+        return -1;
+    const std::int32_t entry = state_.seriesEntry[static_cast<std::size_t>(slot)];
+    return entry >= 0 && entry < state_.entryCount ? entry : -1;
+}
+
+bool Drill::isAnswerRight(int slot, const std::string& answer) const
+{
+    const std::int32_t entry = entryOf(slot);
+    return entry >= 0 && answer == state_.solutions[static_cast<std::size_t>(entry)];
+}
+
+Verdict Drill::gradeByTime(int slot, const std::string& answer, double threshold)
+{
+    if (entryOf(slot) < 0)
+        return Verdict::Unchanged;  // an empty slot has nothing to compare with
+    std::int16_t& graded = state_.slotState[static_cast<std::size_t>(slot)];
+    const bool met = threshold > state_.answerSeconds && isAnswerRight(slot, answer);
+    if (!met) {
+        graded = 0;
+        return Verdict::No;
+    }
+    if (graded == 0)
+        return Verdict::Unchanged;
+    graded = 1;
+    return Verdict::Ok;
+}
+
+void Drill::eliminate(std::int32_t entry)
+{
+    state_.draws[static_cast<std::size_t>(entry)].clear();
+    state_.solutions[static_cast<std::size_t>(entry)].clear();
+}
+
+void Drill::markFound(int slot, const CorrectionInput& input, CorrectionResult& result)
+{
+    SlotCorrection& mark = result.slots[static_cast<std::size_t>(slot)];
+    mark.found = true;
+    mark.answerText = input.answers[static_cast<std::size_t>(slot)];
+    mark.drawText = input.drawTexts[static_cast<std::size_t>(slot)];
+    ++result.foundCount;
+    if (input.criterion != Criterion::BySuccesses)
+        return;
+    const std::int32_t entry = entryOf(slot);
+    std::string& count = state_.successCount[static_cast<std::size_t>(entry)];
+    const long successes = readCount(count) + 1;
+    count = std::to_string(successes);
+    if (!(input.threshold > static_cast<double>(successes)))
+        eliminate(entry);
+}
+
+void Drill::markMissed(int slot, const CorrectionInput& input, CorrectionResult& result)
+{
+    SlotCorrection& mark = result.slots[static_cast<std::size_t>(slot)];
+    const std::string& typed = input.answers[static_cast<std::size_t>(slot)];
+    const std::string& draw = input.drawTexts[static_cast<std::size_t>(slot)];
+    if (typed.empty()) {
+        mark.answerText = draw;
+    } else if (ListCatalogue::isExtensionList(state_.listTitle)) {
+        mark.tooltip = "Vous aviez saisi: " + typed;
+        mark.answerText = draw;
+    } else {
+        mark.tooltip = "Tirage: " + draw;
+        mark.answerText = typed;
+        mark.struckThrough = true;
+    }
+    mark.drawText = state_.solutions[static_cast<std::size_t>(entryOf(slot))];
+    mark.drawRevealed = true;
+    if (state_.errorCount < std::numeric_limits<std::int32_t>::max())
+        ++state_.errorCount;
+}
+
+void Drill::eliminateGradedSlots()
+{
+    for (int slot = 0; slot < DrillState::kSlots; ++slot) {
+        const std::int32_t entry = entryOf(slot);
+        if (entry >= 0 && state_.slotState[static_cast<std::size_t>(slot)] == 1)
+            eliminate(entry);
+    }
+}
+
+CorrectionResult Drill::correctSeries(const CorrectionInput& input)
+{
+    CorrectionResult result;
+    const int size = seriesSize();
+    if (input.criterion == Criterion::BySpeed && size > 0)
+        result.lastSlotVerdict = gradeByTime(size - 1, input.answers[static_cast<std::size_t>(size - 1)],
+                                             input.threshold);
+    for (int slot = 0; slot < size; ++slot) {
+        if (entryOf(slot) < 0)
+            continue;  // only when no series was drawn for this pool
+        result.slots[static_cast<std::size_t>(slot)].inSeries = true;
+        if (isAnswerRight(slot, input.answers[static_cast<std::size_t>(slot)]))
+            markFound(slot, input, result);
+        else
+            markMissed(slot, input, result);
+    }
+    if (input.criterion == Criterion::BySpeed)
+        eliminateGradedSlots();
+    compactEntries();
+    result.seriesSize = size;
+    result.scoreText = std::to_string(result.foundCount) + "/" + std::to_string(size);
+    if (state_.seriesDone < std::numeric_limits<std::int16_t>::max())
+        ++state_.seriesDone;
+    result.seriesDoneText = std::to_string(state_.seriesDone) + " série(s) déjà réalisée(s).";
+    result.errorCountText = std::to_string(state_.errorCount);
+    result.timeUsedText = ClockText::timeUsed(input.timeLeftText);
+    result.finished = isFinished();
+    return result;
+}
+
+void Drill::compactEntries()
+{
+    std::size_t kept = 0;
+    const auto count = static_cast<std::size_t>(std::max<std::int32_t>(state_.entryCount, 0));
+    for (std::size_t p = 0; p < count; ++p) {
+        if (state_.draws[p].empty())
+            continue;
+        if (kept != p) {
+            state_.draws[kept] = std::move(state_.draws[p]);
+            state_.solutions[kept] = std::move(state_.solutions[p]);
+            state_.successCount[kept] = std::move(state_.successCount[p]);
+        }
+        ++kept;
+    }
+    state_.draws.resize(kept);
+    state_.solutions.resize(kept);
+    state_.successCount.resize(kept);
+    state_.entryCount = static_cast<std::int32_t>(kept);
+}
+
+SeriesTick Drill::tickSeries()
+{
+    --state_.secondsLeft;
+    return {ClockText::series(state_.secondsLeft), state_.secondsLeft < 1};
+}
+
+std::string Drill::tickDrill()
+{
+    if (state_.totalSeconds < std::numeric_limits<std::int32_t>::max())
+        ++state_.totalSeconds;
+    return ClockText::drill(state_.totalSeconds);
+}
+
+void Drill::tickAnswer()
+{
+    if (state_.answerSeconds < std::numeric_limits<std::int16_t>::max())
+        ++state_.answerSeconds;
+}
+
+void Drill::leave()
+{
+    state_.secondsLeft = 240;
+    state_.totalSeconds = 0;
+    state_.seriesDone = 0;
+}
+
+}  // namespace drill

@@ -1,0 +1,18 @@
+#include "ScriptedRandomSource.h"
+
+#include <utility>
+
+namespace drill {
+
+ScriptedRandomSource::ScriptedRandomSource(std::vector<float> values) : values_(std::move(values)) {}
+
+float ScriptedRandomSource::next()
+{
+    if (values_.empty())
+        return 0.0f;
+    if (index_ >= values_.size())
+        index_ = 0;
+    return values_[index_++];
+}
+
+}  // namespace drill

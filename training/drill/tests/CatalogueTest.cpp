@@ -1,0 +1,88 @@
+#include "ListCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
+
+using drill::ListCatalogue;
+
+TEST(CatalogueTest, BoxesHoldTheirTitlesInLauncherOrder)
+{
+    const auto first = ListCatalogue::titles(0);
+    const auto second = ListCatalogue::titles(1);
+    ASSERT_EQ(first.size(), 21u);
+    ASSERT_EQ(second.size(), 13u);
+    EXPECT_EQ(first.front(), "2 à 4 lettres");
+    EXPECT_EQ(first.back(), "2 à 9 lettres");
+    EXPECT_EQ(second.front(), "4 lettres (solution unique)");
+    EXPECT_EQ(second.back(), "2 à 9 lettres (tout)");
+    EXPECT_TRUE(ListCatalogue::titles(2).empty());
+}
+
+TEST(CatalogueTest, EveryFileLiesUnderDataAndIsNamedOnce)
+{
+    std::set<std::string> files;
+    for (const auto& row : ListCatalogue::rows()) {
+        EXPECT_EQ(row.file.rfind("data/", 0), 0u) << row.file;
+        EXPECT_EQ(row.file.substr(row.file.size() - 4), ".txt") << row.file;
+        files.insert(row.file);
+    }
+    EXPECT_EQ(files.size(), 34u);
+}
+
+class CatalogueLookup : public testing::TestWithParam<std::tuple<const char*, int, const char*>> {};
+
+TEST_P(CatalogueLookup, TitleIsLookedUpInItsOwnBox)
+{
+    const auto& [title, list, file] = GetParam();
+    EXPECT_EQ(ListCatalogue::fileFor(title, list), file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CatalogueLookup,
+    testing::Values(std::make_tuple("5 lettres (anag multiples)", 0, "data/entrees_5L_anags.txt"),
+                    std::make_tuple("5 lettres (anag multiples)", 1, "data/tout_5L_anags.txt"),
+                    std::make_tuple("7 lettres", 0, "data/ods6new_7L.txt"),
+                    std::make_tuple("2 à 4 lettres", 0, "data/ods6new_2-4L.txt"),
+                    std::make_tuple("2-6L Lettre chère", 0, "data/ods6new_2-6L_LC.txt"),
+                    std::make_tuple("Rallonge arr. 1L <10L", 0, "data/ods6new_rallonges_ar.txt"),
+                    std::make_tuple("9 lettres (solution unique)", 1, "data/ods6new_9L_all.txt"),
+                    std::make_tuple("2 à 9 lettres (tout)", 1, "data/ods6new_2-9L_all.txt"),
+                    // a title is not found in the other box, nor with another case or spacing
+                    std::make_tuple("7 lettres", 1, ""),
+                    std::make_tuple("4 lettres (solution unique)", 0, ""),
+                    std::make_tuple("7 Lettres", 0, ""),
+                    std::make_tuple("7 lettres ", 0, ""),
+                    std::make_tuple("Sélectionnez votre liste", 0, ""),
+                    std::make_tuple("", 0, "")));
+
+class GridFontSize : public testing::TestWithParam<std::tuple<const char*, int>> {};
+
+TEST_P(GridFontSize, FollowsTheTitlePrefix)
+{
+    const auto& [title, size] = GetParam();
+    EXPECT_EQ(ListCatalogue::gridFontSize(title), size);
+}
+
+INSTANTIATE_TEST_SUITE_P(Titles, GridFontSize,
+                         testing::Values(std::make_tuple("9 lettres", 10),
+                                         std::make_tuple("9 lettres (solution unique)", 10),
+                                         std::make_tuple("9 lettres (anag multiples)", 10),
+                                         std::make_tuple("Verbes transitifs <11L", 10),
+                                         std::make_tuple("Verbes intransitifs <11L", 10),
+                                         std::make_tuple("Mots invariables <11L", 10),
+                                         std::make_tuple("2 à 9 lettres", 11),
+                                         std::make_tuple("2 à 9 lettres (tout)", 11),
+                                         std::make_tuple("8 lettres", 11),
+                                         std::make_tuple("Rallonge av. 1L <10L", 11),
+                                         std::make_tuple("", 11)));
+
+TEST(CatalogueTest, OnlyRallongeTitlesAreExtensionLists)
+{
+    EXPECT_TRUE(ListCatalogue::isExtensionList("Rallonge av. 1L <10L"));
+    EXPECT_TRUE(ListCatalogue::isExtensionList("Rallonge arr. 1L <10L"));
+    EXPECT_FALSE(ListCatalogue::isExtensionList("rallonge av. 1L <10L"));
+    EXPECT_FALSE(ListCatalogue::isExtensionList("7 lettres"));
+    EXPECT_FALSE(ListCatalogue::isExtensionList("Rallong"));
+}
