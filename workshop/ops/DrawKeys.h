@@ -1,0 +1,24 @@
+#pragma once
+
+#include "LineSink.h"
+#include "LineSource.h"
+
+#include <string>
+#include <string_view>
+
+namespace workshop {
+
+// The draw of a word: its characters in ascending order of byte value, repeats kept
+// (ABAQUE gives AABEQU, A?B gives ?AB, bA gives Ab). Any length.
+std::string drawKey(std::string_view word);
+
+// "Ajouter Tirages": drawKey(word) + ";" + line, after taking one final "*" off the line.
+// The word is the text before the first ";", or the whole line when it holds none.
+std::string withDraw(std::string_view line);
+void addDraws(textfile::LineSource& source, textfile::LineSink& sink);
+
+// "Supprimer Tirages": writes the solutions part of each line (everything after the first
+// ";"); a line without ";" is a bare word and is written whole.
+void removeDraws(textfile::LineSource& source, textfile::LineSink& sink);
+
+}  // namespace workshop

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "LineSink.h"
+#include "LineSource.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace workshop {
+
+// A capital letter's French Scrabble face value less one (B 2, K 9, Q 7...); 0 for every
+// other character, lower case and accented letters included.
+int letterValue(char c);
+
+// The sum of letterValue over the text (ABAQUE 9, ZEBRE 11, KIWI 18).
+int wordValue(std::string_view text);
+
+// The value of a list line: wordValue of its last k - 1 characters when its first ";" stands
+// at position k (as many characters as its draw part). A line without ";" is a bare word
+// and is valued on the whole line.
+int lineValue(std::string_view line);
+
+// "Trier par valeurs": eight outputs, for values 0 to 6 and 7 or more.
+void sortByValue(textfile::LineSource& source, const std::vector<textfile::LineSink*>& outputs);
+const std::vector<std::string>& valueSuffixes();
+
+// "tri val LC": nine outputs, for values 7 to 13, 14-15 and 16 or more; lines worth 6 or
+// less are dropped.
+void sortExpensiveByValue(textfile::LineSource& source,
+                          const std::vector<textfile::LineSink*>& outputs);
+const std::vector<std::string>& expensiveValueSuffixes();
+
+}  // namespace workshop

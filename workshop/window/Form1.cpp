@@ -1,0 +1,287 @@
+#include "Form1.h"
+
+#include "AnagramRemoval.h"
+#include "Cleaning.h"
+#include "DrawKeys.h"
+#include "LetterValues.h"
+#include "Splitting.h"
+#include "Transfer.h"
+#include "WrapButton.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+
+namespace {
+
+// Design positions are in twips; 15 twips make one pixel.
+int px(int twips)
+{
+    return twips / 15;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplication::quit(); })
+{
+    setWindowTitle(QStringLiteral("Gestion de fichiers de mots"));
+    // A narrow face at the size of the classic dialog font, for the narrow buttons.
+    QFont small(QStringLiteral("Liberation Sans"));
+    small.setPixelSize(11);
+    setFont(small);
+    createControls();
+    setTabOrder();
+    connectButtons();
+    createSortMenu();
+    // The design area is 4500 x 2820 twips; eleven buttons lie below it, down to 4215.
+    resize(px(4500), px(4215 + 120));
+    Text1->setFocus();
+}
+
+QLabel* Form1::addLabel(const char* name, const QString& caption, int left, int top, int width,
+                        int height)
+{
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(px(left), px(top), px(width), px(height));
+    // Never narrower than its caption.
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    return label;
+}
+
+QLineEdit* Form1::addTextBox(const char* name, int left, int top, int width, int height)
+{
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(px(left), px(top), px(width), px(height));
+    return box;
+}
+
+QPushButton* Form1::addButton(const char* name, const QString& caption, int left, int top,
+                              int width, int height)
+{
+    auto* button = new WrapButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(px(left), px(top), px(width), px(height));
+    return button;
+}
+
+void Form1::createControls()
+{
+    Label1 = addLabel("Label1", QStringLiteral("Source"), 840, 120, 510, 195);
+    Label2 = addLabel("Label2", QStringLiteral("Destination"), 3360, 120, 795, 195);
+    Text1 = addTextBox("Text1", 480, 480, 1215, 375);
+    Text2 = addTextBox("Text2", 3120, 480, 1215, 375);
+    Text3 = addTextBox("Text3", 480, 840, 1215, 285);
+    Command1 = addButton("Command1", QStringLiteral("Transférer *  ----------------->"), 1800, 120, 1215, 495);
+    Command2 = addButton("Command2", QStringLiteral("Quitter"), 3120, 2160, 1215, 495);
+    Command3 = addButton("Command3", QStringLiteral("   Ajouter    Tirages"), 1800, 720, 1215, 495);
+    Command4 = addButton("Command4", QStringLiteral("Diviser en 5"), 480, 1320, 1215, 255);
+    Command5 = addButton("Command5", QStringLiteral("Diviser en 3"), 480, 2040, 1215, 255);
+    Command6 = addButton("Command6", QStringLiteral("Supprimer Tirages"), 1800, 1320, 1215, 495);
+    Command7 = addButton("Command7", QStringLiteral("Trier par valeurs"), 1920, 2160, 1335, 255);
+    Command8 = addButton("Command8", QStringLiteral("supprime doublons"), 360, 3000, 1095, 495);
+    Command9 = addButton("Command9", QStringLiteral("idem tirages diff"), 1440, 3000, 855, 495);
+    Command10 = addButton("Command10", QStringLiteral("Diviser en 2"), 480, 2400, 1215, 255);
+    Command11 = addButton("Command11", QStringLiteral("Diviser en 4"), 480, 1680, 1215, 255);
+    Command12 = addButton("Command12", QStringLiteral("tri val LC"), 1920, 2400, 1335, 255);
+    Command13 = addButton("Command13", QStringLiteral("verbes ER->E"), 2400, 3240, 1215, 255);
+    Command14 = addButton("Command14", QStringLiteral("inv col gauche/droite"), 2400, 3000, 1815, 255);
+    Command15 = addButton("Command15", QStringLiteral("supp pluriels"), 360, 3480, 1215, 375);
+    Command16 = addButton("Command16", QStringLiteral("rall arr"), 2520, 3600, 975, 375);
+    Command17 = addButton("Command17", QStringLiteral("rall av"), 1680, 3600, 855, 375);
+    Command18 = addButton("Command18", QStringLiteral("pelrin"), 3600, 3720, 735, 255);
+    Command19 = addButton("Command19", QStringLiteral("pel inv"), 3600, 3960, 735, 255);
+    Command20 = addButton("Command20", QStringLiteral("supp anag"), 360, 3840, 1215, 375);
+    Command21 = addButton("Command21", QStringLiteral("rall assemblage"), 2040, 3960, 1215, 255);
+    Command7->hide();
+    Command12->hide();
+    // Created last and kept on top, so that no button hides a message.
+    Label3 = addLabel("Label3", QString(), 2400, 2040, 45, 195);
+    Label3->raise();
+}
+
+void Form1::setTabOrder()
+{
+    const QWidget* order[] = {Text1,     Text2,     Command1,  Command2,  Command3,  Command4,
+                              Command5,  Command6,  Command7,  Command8,  Command9,  Command10,
+                              Command11, Command12, Command13, Command14, Command15, Text3,
+                              Command16, Command17, Command18, Command19, Command20, Command21};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+}
+
+void Form1::connectButtons()
+{
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
+    connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
+    connect(Command12, &QPushButton::clicked, this, &Form1::Command12_Click);
+    connect(Command20, &QPushButton::clicked, this, &Form1::Command20_Click);
+}
+
+void Form1::createSortMenu()
+{
+    sortMenu = new QMenu(this);
+    sortByValueAction = sortMenu->addAction(QStringLiteral("Trier par valeurs"));
+    expensiveSortAction = sortMenu->addAction(QStringLiteral("tri val LC"));
+    connect(sortByValueAction, &QAction::triggered, this, &Form1::Command7_Click);
+    connect(expensiveSortAction, &QAction::triggered, this, &Form1::Command12_Click);
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event)
+{
+    sortMenu->popup(event->globalPos());
+}
+
+void Form1::runOperation(const std::function<QString(OperationFrame&)>& work)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const OperationFrame::Outcome outcome = OperationFrame::run(work);
+    QApplication::restoreOverrideCursor();
+    showStatus(outcome.message);
+}
+
+void Form1::showStatus(const QString& text)
+{
+    Label3->setText(text);
+    Label3->setToolTip(text);
+    Label3->adjustSize();
+    // A long message (a failure naming its path) widens the window rather than being cut.
+    const int needed = Label3->geometry().right() + px(240);
+    if (needed > width()) {
+        const QScreen* screen = this->screen();
+        const int room = screen ? screen->availableGeometry().width() : needed;
+        resize(std::min(needed, room), height());
+    }
+}
+
+void Form1::split(int parts, const QString& message)
+{
+    runOperation([this, parts, message](OperationFrame& frame) {
+        auto& source = frame.source(Text1->text());
+        const auto outputs = frame.derivedOutputs(Text1->text(), workshop::splitSuffixes(parts));
+        workshop::splitLines(source, outputs);
+        return message;
+    });
+}
+
+void Form1::Command1_Click()
+{
+    runOperation([this](OperationFrame& frame) {
+        auto& source = frame.source(Text1->text());
+        auto& destination = frame.output(Text2->text());
+        workshop::transferMarked(source, destination);
+        return QStringLiteral("Lignes * copiees OK");
+    });
+}
+
+void Form1::Command2_Click()
+{
+    quitProgram();
+}
+
+void Form1::Command3_Click()
+{
+    runOperation([this](OperationFrame& frame) {
+        auto& source = frame.source(Text1->text());
+        auto& destination = frame.output(Text2->text());
+        workshop::addDraws(source, destination);
+        return QStringLiteral("Creation tirages OK");
+    });
+}
+
+void Form1::Command4_Click()
+{
+    split(5, QStringLiteral("Division en 5 OK"));
+}
+
+void Form1::Command5_Click()
+{
+    split(3, QStringLiteral("Division en 3 OK"));
+}
+
+void Form1::Command6_Click()
+{
+    runOperation([this](OperationFrame& frame) {
+        auto& source = frame.source(Text1->text());
+        auto& destination = frame.output(Text2->text());
+        workshop::removeDraws(source, destination);
+        return QStringLiteral("Supp tirages OK");
+    });
+}
+
+void Form1::Command7_Click()
+{
+    runOperation([this](OperationFrame& frame) {
+        auto& source = frame.source(Text1->text());
+        const auto outputs = frame.derivedOutputs(Text1->text(), workshop::valueSuffixes());
+        workshop::sortByValue(source, outputs);
+        return QStringLiteral("Tri par valeurs OK");
+    });
+}
+
+void Form1::Command8_Click()
+{
+    runOperation([this](OperationFrame& frame) {
+        auto& source = frame.source(Text1->text());
+        auto& destination = frame.output(Text2->text());
+        const int removed = workshop::removeRepeatedLines(source, destination);
+        // The count is written with a leading space where a sign would stand.
+        return QStringLiteral("Suppression OK ( %1 supp.)").arg(removed);
+    });
+}
+
+void Form1::Command9_Click()
+{
+    runOperation([this](OperationFrame& frame) {
+        auto& source = frame.source(Text1->text());
+        auto& destination = frame.output(Text2->text());
+        workshop::removeSameSolutions(source, destination);
+        return QStringLiteral("Suppression OK");
+    });
+}
+
+void Form1::Command10_Click()
+{
+    split(2, QStringLiteral("Division en 2 OK"));
+}
+
+void Form1::Command11_Click()
+{
+    split(4, QStringLiteral("Division en 4 OK"));
+}
+
+void Form1::Command12_Click()
+{
+    runOperation([this](OperationFrame& frame) {
+        auto& source = frame.source(Text1->text());
+        const auto outputs =
+            frame.derivedOutputs(Text1->text(), workshop::expensiveValueSuffixes());
+        workshop::sortExpensiveByValue(source, outputs);
+        return QStringLiteral("Tri par valeurs OK");
+    });
+}
+
+void Form1::Command20_Click()
+{
+    runOperation([this](OperationFrame& frame) {
+        auto& source = frame.source(Text1->text());
+        auto& destination = frame.output(Text2->text());
+        workshop::removeAnagrams(source, destination, frame.reference(Text3->text()));
+        return QStringLiteral("anags OK");
+    });
+}
