@@ -1,0 +1,188 @@
+#include "Form2.h"
+
+#include "Form1.h"
+#include "Look.h"
+
+#include <ListCatalogue.h>
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QColor kWindowColour(255, 224, 192);
+const QString kPrompt = QStringLiteral("Sélectionnez votre liste");
+const QString kBreak = QStringLiteral("\n");
+
+QLabel* newLabel(QWidget* parent, const QString& caption, int left, int top)
+{
+    auto* label = new QLabel(parent);
+    Look::placeAt(label, left, top);
+    Look::setCaption(label, caption);
+    Look::setBackground(label, kWindowColour);
+    return label;
+}
+
+}  // namespace
+
+Form2::Form2(QWidget* parent)
+    : QWidget(parent)
+    , endProgram([] { QCoreApplication::exit(0); })
+{
+    setWindowTitle(QStringLiteral("Bienvenue :o)"));
+    setFixedSize(Look::px(6045), Look::px(4125));
+    setFont(Look::face("MS Sans Serif", 8.25));
+    Look::setBackground(this, kWindowColour);
+    setAutoFillBackground(true);
+    createControls();
+    fillBoxes();
+}
+
+Form2::~Form2() = default;
+
+void Form2::createControls()
+{
+    Label1 = newLabel(this, QStringLiteral("MOTS NOUVEAUX ODS 6"), 840, 120);
+    Label1->setFont(Look::face("MS Sans Serif", 13.5, true));
+    Label1->adjustSize();
+    Label3[0] = newLabel(this, QStringLiteral("Listes basées sur les entrées :"), 240, 720);
+    Label3[1] = newLabel(this, QStringLiteral("Listes avec flexions et conjugaisons :"), 3120, 720);
+
+    const int lefts[2] = {120, 3120};
+    const int widths[2] = {2295, 2655};
+    for (int i = 0; i < 2; ++i) {
+        auto* box = new QComboBox(this);
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        Look::place(box, lefts[i], 960, widths[i], 315);
+        connect(box, qOverload<int>(&QComboBox::activated), this, [this, i](int) { fichier_Click(i); });
+        fichier[i] = box;
+    }
+
+    Command1 = new QPushButton(QStringLiteral("LANCER"), this);
+    Look::place(Command1, 2160, 1320, 1215, 375);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    Text1 = new QPlainTextEdit(this);
+    Look::place(Text1, 600, 1680, 3735, 1575);
+    Text1->setReadOnly(true);
+    Text1->setEnabled(false);
+    Text1->hide();
+
+    Label2 = new QLabel(this);
+    Look::place(Label2, 4800, 2880, 375, 255);
+    Look::setBackground(Label2, kWindowColour);
+
+    quitter = new QPushButton(QStringLiteral("Quitter"), this);
+    Look::place(quitter, 4560, 3480, 1215, 495);
+    connect(quitter, &QPushButton::clicked, this, [this] { quitter_Click(); });
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+
+    // Not one of the designed controls: it says why a list could not be started,
+    // in the free band under "LANCER", without a dialog that would stop the player.
+    message = new QLabel(this);
+    Look::place(message, 240, 1800, 5565, 1000);
+    message->setWordWrap(true);
+    message->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Look::setBackground(message, kWindowColour);
+    Look::setForeground(message, QColor(160, 0, 0));
+    message->hide();
+}
+
+void Form2::fillBoxes()
+{
+    for (int i = 0; i < 2; ++i) {
+        for (const std::string& title : drill::ListCatalogue::titles(i))
+            fichier[i]->addItem(QString::fromStdString(title));
+        fichier[i]->setCurrentIndex(-1);
+        fichier[i]->setEditText(kPrompt);
+    }
+}
+
+void Form2::fichier_Click(int index)
+{
+    chosenBox = index == 0 ? QStringLiteral("zero") : QStringLiteral("une");
+}
+
+void Form2::Command1_Click()
+{
+    const int list = chosenBox == QLatin1String("zero") ? 0 : chosenBox == QLatin1String("une") ? 1 : -1;
+    if (list < 0)
+        return;  // nothing chosen yet: there is no list to start
+    Form1& form = trainingForm();
+    form.setCursor(Qt::WaitCursor);
+    form.show();
+    form.raise();
+    form.activateWindow();
+    if (!form.commencer(fichier[list]->currentText(), list)) {
+        form.hide();
+        form.unsetCursor();
+        showMessage(form.loadMessage());
+        return;
+    }
+    showMessage(QString());
+    hide();
+}
+
+void Form2::showMessage(const QString& text)
+{
+    message->setText(text);
+    message->setVisible(!text.isEmpty());
+}
+
+Form1& Form2::trainingForm()
+{
+    if (!trainingWindow)
+        trainingWindow = std::make_unique<Form1>(this);
+    return *trainingWindow;
+}
+
+void Form2::quitter_Click()
+{
+    Timer1->start();
+    farewellCount = 9;
+    for (QWidget* control : {static_cast<QWidget*>(fichier[0]), static_cast<QWidget*>(fichier[1]),
+                             static_cast<QWidget*>(Label3[0]), static_cast<QWidget*>(Label3[1]),
+                             static_cast<QWidget*>(Label1), static_cast<QWidget*>(Command1),
+                             static_cast<QWidget*>(quitter), static_cast<QWidget*>(message)})
+        control->hide();
+    setEnabled(false);
+    Text1->show();
+    setWindowTitle(QStringLiteral("A bientôt !"));
+    Text1->setGeometry(Text1->x(), Look::px(640), Text1->width(), Look::px(2400));
+
+    QString text = Text1->toPlainText();
+    text += QStringLiteral("A propos de l'auteur :") + kBreak + kBreak;
+    text += QStringLiteral("vorlane, entraînement aux mots nouveaux de l'ODS 6") + kBreak;
+    text += QStringLiteral("Un logiciel libre : chacun peut l'utiliser, l'étudier,") + kBreak;
+    text += QStringLiteral("le modifier et le redistribuer.") + kBreak;
+    text += QStringLiteral("Ses listes se refont avec son atelier, extracteur.") + kBreak;
+    text += QStringLiteral("Suggestions et questions : le suivi des tickets du projet vorlane.") + kBreak + kBreak;
+    text += QString() + kBreak;
+    Text1->setPlainText(text);
+}
+
+void Form2::Timer1_Timer()
+{
+    farewellCount = static_cast<std::int16_t>(farewellCount - 1);
+    Label2->setText(QString::number(farewellCount));
+    if (farewellCount == -1) {
+        Timer1->stop();
+        endProgram();
+    }
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    endProgram();
+}
