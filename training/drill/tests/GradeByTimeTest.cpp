@@ -1,0 +1,113 @@
+#include "Drill.h"
+#include "DrillFixture.h"
+#include "SeededRandomSource.h"
+
+#include <gtest/gtest.h>
+
+using drill::Drill;
+using drill::Verdict;
+
+namespace {
+
+// A drill with a 7-entry series open.
+struct OpenSeries {
+    OpenSeries()
+    {
+        drill.start("7 lettres", numberedEntries(7));
+        drill::SeededRandomSource random(3);
+        drill.drawSeries(random);
+    }
+    std::string right(int slot) const
+    {
+        return "S" + std::to_string(drill.state().seriesEntry[static_cast<std::size_t>(slot)]);
+    }
+    Drill drill;
+};
+
+}  // namespace
+
+struct GradeRow {
+    int seconds;
+    double threshold;
+    bool rightAnswer;
+    Verdict verdict;
+    int slotState;
+};
+
+class GradeBySpeed : public testing::TestWithParam<GradeRow> {};
+
+TEST_P(GradeBySpeed, NeedsTheRightAnswerInLessThanTheThreshold)
+{
+    const GradeRow row = GetParam();
+    OpenSeries series;
+    series.drill.state().answerSeconds = static_cast<std::int16_t>(row.seconds);
+    const std::string answer = row.rightAnswer ? series.right(2) : series.right(2) + "X";
+    EXPECT_EQ(series.drill.gradeByTime(2, answer, row.threshold), row.verdict);
+    EXPECT_EQ(series.drill.state().slotState[2], row.slotState);
+    EXPECT_EQ(series.drill.state().slotState[1], -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, GradeBySpeed,
+                         testing::Values(GradeRow{4, 5, true, Verdict::Ok, 1},
+                                         GradeRow{5, 5, true, Verdict::No, 0},
+                                         GradeRow{0, 5, false, Verdict::No, 0},
+                                         GradeRow{0, 0, true, Verdict::No, 0},
+                                         GradeRow{2, 2.5, true, Verdict::Ok, 1},
+                                         GradeRow{3, 2.5, true, Verdict::No, 0},
+                                         GradeRow{32767, 40000, true, Verdict::Ok, 1}));
+
+TEST(GradeByTimeTest, OnceNoAlwaysNo)
+{
+    OpenSeries series;
+    series.drill.state().answerSeconds = 9;
+    EXPECT_EQ(series.drill.gradeByTime(0, series.right(0), 5), Verdict::No);
+    series.drill.state().answerSeconds = 1;
+    EXPECT_EQ(series.drill.gradeByTime(0, series.right(0), 5), Verdict::Unchanged);
+    EXPECT_EQ(series.drill.state().slotState[0], 0);
+}
+
+TEST(GradeByTimeTest, OkCanTurnToNo)
+{
+    OpenSeries series;
+    series.drill.state().answerSeconds = 1;
+    EXPECT_EQ(series.drill.gradeByTime(0, series.right(0), 5), Verdict::Ok);
+    EXPECT_EQ(series.drill.gradeByTime(0, "", 5), Verdict::No);
+    EXPECT_EQ(series.drill.state().slotState[0], 0);
+}
+
+TEST(GradeByTimeTest, EmptyOrOutOfRangeSlotGradesNothing)
+{
+    OpenSeries series;  // slots 7 to 29 hold no entry
+    EXPECT_EQ(series.drill.gradeByTime(7, "", 5), Verdict::Unchanged);
+    EXPECT_EQ(series.drill.gradeByTime(29, "S1", 5), Verdict::Unchanged);
+    EXPECT_EQ(series.drill.gradeByTime(30, "", 5), Verdict::Unchanged);
+    EXPECT_EQ(series.drill.gradeByTime(-1, "", 5), Verdict::Unchanged);
+    EXPECT_EQ(series.drill.state().slotState[7], -1);
+    EXPECT_EQ(series.drill.state().slotState[29], -1);
+}
+
+TEST(GradeByTimeTest, ComparisonIsExactAndCaseSensitive)
+{
+    Drill drill;
+    drill.start("2 à 9 lettres", {{"AEIMNRS", "MARINES SEMINAR"}});
+    drill::SeededRandomSource random(1);
+    drill.drawSeries(random);
+    EXPECT_FALSE(drill.isAnswerRight(0, "SEMINAR MARINES"));
+    EXPECT_FALSE(drill.isAnswerRight(0, "marines seminar"));
+    EXPECT_FALSE(drill.isAnswerRight(0, "MARINES SEMINAR "));
+    EXPECT_TRUE(drill.isAnswerRight(0, "MARINES SEMINAR"));
+    EXPECT_FALSE(drill.isAnswerRight(1, ""));
+}
+
+TEST(GradeByTimeTest, AnswerStopwatchStopsAtItsMaximum)
+{
+    Drill drill;
+    drill.state().answerSeconds = 32766;
+    drill.tickAnswer();
+    drill.tickAnswer();
+    drill.tickAnswer();
+    EXPECT_EQ(drill.state().answerSeconds, 32767);
+    drill.resetAnswerClock();
+    drill.tickAnswer();
+    EXPECT_EQ(drill.state().answerSeconds, 1);
+}

@@ -1,0 +1,161 @@
+#include "ListLoader.h"
+
+#include "TempFolder.h"
+
+#include <VectorLineSource.h>
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <unistd.h>
+
+using drill::ListEntry;
+using drill::ListLoader;
+
+namespace {
+
+drill::LoadedList readLines(std::vector<std::string> lines)
+{
+    textfile::VectorLineSource source(std::move(lines));
+    return ListLoader::read(source, "data/liste.txt");
+}
+
+// Runs the test body from inside a folder and comes back afterwards.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const std::filesystem::path& folder) : previous_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(folder);
+    }
+    ~WorkingFolder() { std::filesystem::current_path(previous_); }
+
+private:
+    std::filesystem::path previous_;
+};
+
+}  // namespace
+
+class LineSplit : public testing::TestWithParam<std::tuple<const char*, const char*, const char*>> {};
+
+TEST_P(LineSplit, CutsAtTheFirstSemicolon)
+{
+    const auto& [line, draw, solutions] = GetParam();
+    const ListEntry entry = ListEntry::fromLine(line);
+    EXPECT_EQ(entry.draw, draw);
+    EXPECT_EQ(entry.solutions, solutions);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, LineSplit,
+                         testing::Values(std::make_tuple("ABC;DEF;GHI", "ABC", "DEF;GHI"),
+                                         std::make_tuple("AEINRST;SATINER", "AEINRST", "SATINER"),
+                                         std::make_tuple("AEINRST;", "AEINRST", ""),
+                                         std::make_tuple(";ABC", "", "ABC"),
+                                         std::make_tuple(";", "", ""),
+                                         std::make_tuple("ABC;;", "ABC", ";"),
+                                         std::make_tuple("A B;C D ", "A B", "C D "),
+                                         std::make_tuple("\xC9T\xC9;\xC9T\xC9S", "\xC9T\xC9", "\xC9T\xC9S")));
+
+TEST(ListLoaderTest, KeepsFileOrderAndSkipsBlankLines)
+{
+    const auto list = readLines({"", "AB;BA", "   ", "\t", "CD;DC", ""});
+    ASSERT_TRUE(list.ok) << list.message;
+    ASSERT_EQ(list.entries.size(), 2u);
+    EXPECT_EQ(list.entries[0].draw, "AB");
+    EXPECT_EQ(list.entries[1].solutions, "DC");
+    EXPECT_TRUE(list.message.empty());
+}
+
+TEST(ListLoaderTest, EmptySourceGivesAnEmptyList)
+{
+    const auto list = readLines({});
+    EXPECT_TRUE(list.ok);
+    EXPECT_TRUE(list.entries.empty());
+}
+
+TEST(ListLoaderTest, LineWithoutSemicolonRefusesTheListWithItsNumber)
+{
+    // blank lines count in the numbering: the faulty line is the fourth of the file
+    const auto list = readLines({"AB;BA", "", "CD;DC", "EFG", "HI;IH"});
+    EXPECT_FALSE(list.ok);
+    EXPECT_TRUE(list.entries.empty());
+    EXPECT_EQ(list.message, "Liste refusée : data/liste.txt, ligne 4 sans « ; »");
+}
+
+TEST(ListLoaderTest, MissingFileNamesTheFile)
+{
+    TempFolder folder;
+    WorkingFolder inside(folder.path());
+    const auto list = ListLoader::loadFile("data/ods6new_7L.txt", {});
+    EXPECT_FALSE(list.ok);
+    EXPECT_EQ(list.message, "Liste introuvable : data/ods6new_7L.txt");
+}
+
+TEST(ListLoaderTest, UnknownTitleIsRefused)
+{
+    const auto list = ListLoader::loadTitle("7 lettres", 1, {});
+    EXPECT_FALSE(list.ok);
+    EXPECT_EQ(list.message, "Liste inconnue : 7 lettres");
+}
+
+TEST(ListLoaderTest, FolderInPlaceOfAFileIsRefused)
+{
+    TempFolder folder;
+    std::filesystem::create_directories(folder.path() / "data" / "ods6new_5L.txt");
+    WorkingFolder inside(folder.path());
+    const auto list = ListLoader::loadTitle("5 lettres", 0, {});
+    EXPECT_FALSE(list.ok);
+    EXPECT_NE(list.message.find("data/ods6new_5L.txt"), std::string::npos) << list.message;
+}
+
+TEST(ListLoaderTest, TitleLoadsItsOwnBoxFileFromTheWorkingFolder)
+{
+    TempFolder folder;
+    folder.write("data/entrees_5L_anags.txt", {"AEILR;ALIER;RALEI"});
+    folder.write("data/tout_5L_anags.txt", {"AEILR;ALIER;RALEI", "AEIRT;ARETE;TERAI"});
+    WorkingFolder inside(folder.path());
+    const auto first = ListLoader::loadTitle("5 lettres (anag multiples)", 0, {});
+    const auto second = ListLoader::loadTitle("5 lettres (anag multiples)", 1, {});
+    ASSERT_TRUE(first.ok) << first.message;
+    ASSERT_TRUE(second.ok) << second.message;
+    EXPECT_EQ(first.entries.size(), 1u);
+    EXPECT_EQ(second.entries.size(), 2u);
+    EXPECT_EQ(second.entries[1].solutions, "ARETE;TERAI");
+    EXPECT_EQ(first.path, "data/entrees_5L_anags.txt");
+}
+
+TEST(ListLoaderTest, DataFoldersAreTriedAfterTheWorkingFolderInOrder)
+{
+    TempFolder work;
+    TempFolder installedA;
+    TempFolder installedB;
+    installedA.write("a/ods6new_8L.txt", {"A;A"});
+    const std::string fromB = installedB.write("data/ods6new_8L.txt", {"B;B", "C;C"});
+    const std::vector<std::string> folders = {(installedA.path() / "none").string(),
+                                              (installedB.path() / "data").string()};
+    WorkingFolder inside(work.path());
+    auto list = ListLoader::loadTitle("8 lettres", 0, folders);
+    ASSERT_TRUE(list.ok) << list.message;
+    EXPECT_EQ(list.entries.size(), 2u);
+    EXPECT_EQ(std::filesystem::path(list.path), std::filesystem::path(fromB));
+
+    work.write("data/ods6new_8L.txt", {"W;W"});
+    list = ListLoader::loadTitle("8 lettres", 0, folders);
+    ASSERT_TRUE(list.ok);
+    ASSERT_EQ(list.entries.size(), 1u);
+    EXPECT_EQ(list.entries[0].draw, "W");
+}
+
+TEST(ListLoaderTest, HundredThousandLinesLoadWithoutCap)
+{
+    TempFolder folder;
+    std::vector<std::string> lines;
+    for (int k = 0; k < 100000; ++k)
+        lines.push_back("D" + std::to_string(k) + ";S" + std::to_string(k));
+    folder.write("data/ods6new_2-9L_all.txt", lines);
+    WorkingFolder inside(folder.path());
+    const auto list = ListLoader::loadTitle("2 à 9 lettres (tout)", 1, {});
+    ASSERT_TRUE(list.ok) << list.message;
+    ASSERT_EQ(list.entries.size(), 100000u);
+    EXPECT_EQ(list.entries[10001].draw, "D10001");
+    EXPECT_EQ(list.entries[99999].solutions, "S99999");
+}
