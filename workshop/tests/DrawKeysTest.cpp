@@ -1,0 +1,108 @@
+#include "DrawKeys.h"
+#include "LineRun.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using workshoptest::Lines;
+
+struct KeyCase {
+    std::string word;
+    std::string key;
+};
+
+class DrawKey : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(DrawKey, SortsCharactersByCode)
+{
+    EXPECT_EQ(workshop::drawKey(GetParam().word), GetParam().key);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, DrawKey,
+    ::testing::Values(KeyCase{"ABAQUE", "AABEQU"}, KeyCase{"", ""}, KeyCase{"A?B", "?AB"},
+                      KeyCase{"Ab", "Ab"}, KeyCase{"bA", "Ab"}, KeyCase{"ZEBRE", "BEERZ"},
+                      KeyCase{"DEPARTEMENTALES", "AADEEEELMNPRSTT"},
+                      KeyCase{"\xE9TAZ", "ATZ\xE9"},  // an accented letter after Z
+                      KeyCase{std::string(100, 'Z') + "A", "A" + std::string(100, 'Z')}));
+
+// The exchange sort that the draw of a word was first defined by.
+std::string exchangeSortKey(std::string slots)
+{
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(slots[i]);
+        for (std::size_t j = i + 1; j < slots.size(); ++j) {
+            if (static_cast<unsigned char>(slots[j]) < c) {
+                std::swap(slots[i], slots[j]);
+                c = static_cast<unsigned char>(slots[i]);
+            }
+        }
+    }
+    return slots;
+}
+
+TEST(DrawKeyOracle, AgreesWithTheExchangeSortOnRandomWords)
+{
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<int> length(0, 150);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int round = 0; round < 500; ++round) {
+        std::string word(static_cast<std::size_t>(length(random)), ' ');
+        for (char& c : word)
+            c = static_cast<char>(byte(random));
+        ASSERT_EQ(workshop::drawKey(word), exchangeSortKey(word)) << "round " << round;
+    }
+}
+
+struct LineCase {
+    std::string line;
+    std::string expected;
+};
+
+class AddDraws : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(AddDraws, PutsTheDrawOfTheWordInFront)
+{
+    EXPECT_EQ(workshoptest::runLines(workshop::addDraws, {GetParam().line}),
+              Lines{GetParam().expected});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, AddDraws,
+    ::testing::Values(LineCase{"ABAQUE*", "AABEQU;ABAQUE"}, LineCase{"", ";"},
+                      LineCase{"ZEBRE", "BEERZ;ZEBRE"},
+                      LineCase{"ZEBRE;ZEBRES", "BEERZ;ZEBRE;ZEBRES"},
+                      LineCase{"ZEBRE;", "BEERZ;ZEBRE;"},  // a final ";" still ends the word
+                      LineCase{";ABC", ";;ABC"}, LineCase{"*", ";"},
+                      LineCase{"AB**", "*AB;AB*"},  // only one star is taken off
+                      LineCase{"ANTICONSTITUTIONNELLEMENT",
+                               "ACEEEIIILLMNNNNNOOSTTTTTU;ANTICONSTITUTIONNELLEMENT"}));
+
+class RemoveDraws : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(RemoveDraws, KeepsWhatFollowsTheFirstSemicolon)
+{
+    EXPECT_EQ(workshoptest::runLines(workshop::removeDraws, {GetParam().line}),
+              Lines{GetParam().expected});
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, RemoveDraws,
+                         ::testing::Values(LineCase{"BEERZ;ZEBRE", "ZEBRE"},
+                                           LineCase{"BEERZ;ZEBRE;ZEBRES", "ZEBRE;ZEBRES"},
+                                           LineCase{"BEERZ;", ""}, LineCase{";ZEBRE", "ZEBRE"},
+                                           LineCase{"ZEBRE", "ZEBRE"},  // a bare word
+                                           LineCase{"", ""}));
+
+TEST(DrawOperations, StreamEveryLineInOrder)
+{
+    const Lines words = {"ZEBRE", "KIWI*", "ABAQUE"};
+    const Lines withDraws = workshoptest::runLines(workshop::addDraws, words);
+    EXPECT_EQ(withDraws, (Lines{"BEERZ;ZEBRE", "IIKW;KIWI", "AABEQU;ABAQUE"}));
+    EXPECT_EQ(workshoptest::runLines(workshop::removeDraws, withDraws),
+              (Lines{"ZEBRE", "KIWI", "ABAQUE"}));
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+#include "Splitting.h"
+#include "VectorLineSink.h"
+#include "VectorLineSource.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct SplitCase {
+    int lines;
+    int parts;
+    std::vector<Lines> expected;
+};
+
+class SplitLines : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitLines, DealsTheLinesOutInTurn)
+{
+    Lines input;
+    for (int i = 1; i <= GetParam().lines; ++i)
+        input.push_back(std::to_string(i));
+    textfile::VectorLineSource source(input);
+    std::vector<textfile::VectorLineSink> parts(static_cast<std::size_t>(GetParam().parts));
+    std::vector<textfile::LineSink*> sinks;
+    for (auto& part : parts)
+        sinks.push_back(&part);
+
+    workshop::splitLines(source, sinks);
+
+    std::vector<Lines> written;
+    for (const auto& part : parts)
+        written.push_back(part.lines);
+    EXPECT_EQ(written, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, SplitLines,
+    ::testing::Values(SplitCase{7, 3, {{"1", "4", "7"}, {"2", "5"}, {"3", "6"}}},
+                      SplitCase{2, 5, {{"1"}, {"2"}, {}, {}, {}}},  // fewer lines than parts
+                      SplitCase{0, 2, {{}, {}}}, SplitCase{4, 2, {{"1", "3"}, {"2", "4"}}},
+                      SplitCase{9, 4, {{"1", "5", "9"}, {"2", "6"}, {"3", "7"}, {"4", "8"}}}));
+
+TEST(SplitLines, NeedsAtLeastOnePart)
+{
+    textfile::VectorLineSource source({"A"});
+    EXPECT_THROW(workshop::splitLines(source, {}), std::invalid_argument);
+}
+
+TEST(SplitSuffixes, NameThePartsFromA)
+{
+    EXPECT_EQ(workshop::splitSuffixes(2), (Lines{"_a.txt", "_b.txt"}));
+    EXPECT_EQ(workshop::splitSuffixes(5),
+              (Lines{"_a.txt", "_b.txt", "_c.txt", "_d.txt", "_e.txt"}));
+}
+
+}  // namespace

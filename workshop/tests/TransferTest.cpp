@@ -1,0 +1,30 @@
+#include "LineRun.h"
+#include "Transfer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using workshoptest::Lines;
+
+struct TransferCase {
+    Lines input;
+    Lines expected;
+};
+
+class TransferMarked : public ::testing::TestWithParam<TransferCase> {};
+
+TEST_P(TransferMarked, KeepsOnlyLinesEndingInAStarWithoutIt)
+{
+    EXPECT_EQ(workshoptest::runLines(workshop::transferMarked, GetParam().input),
+              GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, TransferMarked,
+    ::testing::Values(TransferCase{{"ABAQUE*"}, {"ABAQUE"}}, TransferCase{{"AB**"}, {"AB*"}},
+                      TransferCase{{"*"}, {""}}, TransferCase{{"AB*C"}, {}},
+                      TransferCase{{""}, {}}, TransferCase{{}, {}},
+                      TransferCase{{"ZEBRE*", "KIWI", "*A", "ABAQUE*"}, {"ZEBRE", "ABAQUE"}}));
+
+}  // namespace
