@@ -3,9 +3,12 @@
 #include "AnagramRemoval.h"
 #include "Cleaning.h"
 #include "DrawKeys.h"
+#include "Extensions.h"
 #include "LetterValues.h"
 #include "Splitting.h"
 #include "Transfer.h"
+#include "Trimming.h"
+#include "WordForms.h"
 #include "WrapButton.h"
 
 #include <QApplication>
@@ -130,7 +133,15 @@ void Form1::connectButtons()
     connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
     connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
     connect(Command12, &QPushButton::clicked, this, &Form1::Command12_Click);
+    connect(Command13, &QPushButton::clicked, this, &Form1::Command13_Click);
+    connect(Command14, &QPushButton::clicked, this, &Form1::Command14_Click);
+    connect(Command15, &QPushButton::clicked, this, &Form1::Command15_Click);
+    connect(Command16, &QPushButton::clicked, this, &Form1::Command16_Click);
+    connect(Command17, &QPushButton::clicked, this, &Form1::Command17_Click);
+    connect(Command18, &QPushButton::clicked, this, &Form1::Command18_Click);
+    connect(Command19, &QPushButton::clicked, this, &Form1::Command19_Click);
     connect(Command20, &QPushButton::clicked, this, &Form1::Command20_Click);
+    connect(Command21, &QPushButton::clicked, this, &Form1::Command21_Click);
 }
 
 void Form1::createSortMenu()
@@ -273,6 +284,67 @@ void Form1::Command12_Click()
             frame.derivedOutputs(Text1->text(), workshop::expensiveValueSuffixes());
         workshop::sortExpensiveByValue(source, outputs);
         return QStringLiteral("Tri par valeurs OK");
+    });
+}
+
+void Form1::Command13_Click()
+{
+    sourceToDestination(workshop::shortenVerbs, QStringLiteral("Verbes OK"));
+}
+
+void Form1::Command14_Click()
+{
+    sourceToDestination(workshop::swapAllColumns, QStringLiteral("Inv OK"));
+}
+
+void Form1::Command15_Click()
+{
+    sourceToDestination(workshop::removePlurals, QStringLiteral("pluriels OK"));
+}
+
+void Form1::Command16_Click()
+{
+    sourceToDestination(workshop::backExtensions, QStringLiteral("Rallonges OK"));
+}
+
+void Form1::Command17_Click()
+{
+    sourceToDestination(workshop::frontExtensions, QStringLiteral("Rallonges OK"));
+}
+
+void Form1::Command18_Click()
+{
+    sourceToDestination(workshop::trimLines, QStringLiteral(" OK"));
+}
+
+void Form1::Command19_Click()
+{
+    sourceToDestination(workshop::swapListedHalves, QStringLiteral(" OK"));
+}
+
+void Form1::Command21_Click()
+{
+    sourceToDestination(workshop::assembleExtensions, QStringLiteral("Rallonges ass OK"));
+}
+
+void Form1::sourceToDestination(Streaming operation, const QString& message)
+{
+    runOperation([this, operation, message](OperationFrame& frame) {
+        auto& source = frame.source(Text1->text());
+        auto& destination = frame.output(Text2->text());
+        operation(source, destination);
+        return message;
+    });
+}
+
+// The reference list is opened by the operation itself, at its first source line.
+void Form1::sourceToDestination(WithReference operation, const QString& message)
+{
+    runOperation([this, operation, message](OperationFrame& frame) {
+        auto& source = frame.source(Text1->text());
+        auto& destination = frame.output(Text2->text());
+        operation(source, destination, frame.reference(Text3->text()));
+        return message;
     });
 }
 

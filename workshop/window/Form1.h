@@ -87,5 +87,21 @@ private:
     void Command10_Click();
     void Command11_Click();
     void Command12_Click();
+    void Command13_Click();
+    void Command14_Click();
+    void Command15_Click();
+    void Command16_Click();
+    void Command17_Click();
+    void Command18_Click();
+    void Command19_Click();
     void Command20_Click();
+    void Command21_Click();
+
+    // Runs an operation from the source (Text1) to the destination (Text2), with the
+    // reference list (Text3) when it takes one.
+    using Streaming = void (*)(textfile::LineSource&, textfile::LineSink&);
+    using WithReference = void (*)(textfile::LineSource&, textfile::LineSink&,
+                                   const workshop::ReferenceOpener&);
+    void sourceToDestination(Streaming operation, const QString& message);
+    void sourceToDestination(WithReference operation, const QString& message);
 };
