@@ -44,6 +44,8 @@ public:
 
     // The training window, or null until the first drill starts.
     Form1* training() const { return trainingWindow.get(); }
+    // The training window, created on first use.
+    Form1& trainingForm();
 
     // Event handlers, named by control and event.
     void fichier_Click(int index);
@@ -58,7 +60,6 @@ private:
     void createControls();
     void fillBoxes();
     void showMessage(const QString& text);
-    Form1& trainingForm();
 
     std::unique_ptr<Form1> trainingWindow;
 };

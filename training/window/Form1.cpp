@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "CaptionButton.h"
 #include "Look.h"
 
 #include <ClockRandomSource.h>
@@ -90,6 +91,8 @@ Form1::Form1(QWidget* launcher)
     createTimers();
     connectControls();
     windowCreation();
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { closingAllowed = true; });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { closingAllowed = true; });
 }
 
 Form1::~Form1() = default;
@@ -114,7 +117,7 @@ QLineEdit* Form1::newTextBox(const QString& text, int left, int top, int width, 
 
 QPushButton* Form1::newButton(const QString& caption, int left, int top, int width, int height)
 {
-    auto* button = new QPushButton(caption, this);
+    auto* button = new CaptionButton(caption, this);
     Look::place(button, left, top, width, height);
     return button;
 }
@@ -781,14 +784,14 @@ bool Form1::filterKeyPress(QLineEdit* box, QKeyEvent* event)
     return true;
 }
 
-// Closing by the frame is refused while the program runs; the program itself
-// may still close the window.
+// Closing the window is refused while the program runs: "Retour au sommaire" is the
+// way back. A session that ends or a program that quits still closes it.
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (event->spontaneous())
-        event->ignore();
-    else
+    if (closingAllowed)
         event->accept();
+    else
+        event->ignore();
 }
 
 void Form1::paintEvent(QPaintEvent* event)

@@ -169,4 +169,5 @@ private:
     std::unique_ptr<drill::RandomSource> random;
     QString lastLoadMessage;
     int focusSlot = -1;
+    bool closingAllowed = false;
 };

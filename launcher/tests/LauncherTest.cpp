@@ -1,0 +1,293 @@
+// The launcher: its boxes, the start of a drill and the farewell.
+#include "ListFolder.h"
+
+#include <Form1.h>
+#include <Form2.h>
+#include <ListCatalogue.h>
+#include <Look.h>
+#include <SeededRandomSource.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+using WidgetOf = std::function<QWidget*(Form2&)>;
+Q_DECLARE_METATYPE(WidgetOf)
+
+namespace {
+
+// Writes the file of every title of the catalogue, each with entries of its own.
+void writeCatalogue(const ListFolder& folder)
+{
+    for (const drill::CatalogueRow& row : drill::ListCatalogue::rows()) {
+        const QString file = QString::fromStdString(row.file).mid(5);
+        const QString draw = QStringLiteral("%1%2").arg(row.list).arg(QString::fromStdString(row.title));
+        folder.write(file, {draw + QStringLiteral(";X")});
+    }
+}
+
+void choose(Form2& launcher, int box, const QString& title)
+{
+    launcher.fichier[box]->setCurrentIndex(launcher.fichier[box]->findText(title));
+    launcher.fichier_Click(box);
+}
+
+}  // namespace
+
+class LauncherTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void controlPlaces_data();
+    void controlPlaces();
+    void boxesFilled();
+    void chosenLastWins_data();
+    void chosenLastWins();
+    void arrowKeyChoosesItem();
+    void lancerBeforeChoiceIgnored();
+    void trainingWindowCreatedOnce();
+    void missingListShowsMessage();
+    void farewell();
+    void closingEndsProgram();
+
+private:
+    int ended = 0;
+    std::unique_ptr<Form2> makeLauncher();
+};
+
+void LauncherTest::initTestCase()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+std::unique_ptr<Form2> LauncherTest::makeLauncher()
+{
+    auto launcher = std::make_unique<Form2>();
+    launcher->endProgram = [this] { ++ended; };
+    Form1& form = launcher->trainingForm();
+    form.dataFolders.clear();
+    form.setRandomSource(std::make_unique<drill::SeededRandomSource>(7));
+    launcher->show();
+    return launcher;
+}
+
+void LauncherTest::controlPlaces_data()
+{
+    QTest::addColumn<WidgetOf>("widget");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("caption");
+    auto row = [](const char* name, WidgetOf widget, QRect rect, const char* caption) {
+        QTest::newRow(name) << widget << rect << QString::fromUtf8(caption);
+    };
+    row("Label1", [](Form2& f) { return f.Label1; }, {840, 120, 0, 0}, "MOTS NOUVEAUX ODS 6");
+    row("Label3(0)", [](Form2& f) { return f.Label3[0]; }, {240, 720, 0, 0}, "Listes basées sur les entrées :");
+    row("Label3(1)", [](Form2& f) { return f.Label3[1]; }, {3120, 720, 0, 0}, "Listes avec flexions et conjugaisons :");
+    row("fichier(0)", [](Form2& f) { return f.fichier[0]; }, {120, 960, 2295, 315}, "Sélectionnez votre liste");
+    row("fichier(1)", [](Form2& f) { return f.fichier[1]; }, {3120, 960, 2655, 315}, "Sélectionnez votre liste");
+    row("Command1", [](Form2& f) { return f.Command1; }, {2160, 1320, 1215, 375}, "LANCER");
+    row("Text1", [](Form2& f) { return f.Text1; }, {600, 1680, 3735, 1575}, "");
+    row("Label2", [](Form2& f) { return f.Label2; }, {4800, 2880, 375, 255}, "");
+    row("quitter", [](Form2& f) { return f.quitter; }, {4560, 3480, 1215, 495}, "Quitter");
+}
+
+void LauncherTest::controlPlaces()
+{
+    QFETCH(WidgetOf, widget);
+    QFETCH(QRect, twips);
+    QFETCH(QString, caption);
+    Form2 launcher;
+    QWidget* control = widget(launcher);
+    QCOMPARE(control->pos(), QPoint(Look::px(twips.x()), Look::px(twips.y())));
+    if (twips.width() > 0)
+        QCOMPARE(control->size(), QSize(Look::px(twips.width()), Look::px(twips.height())));
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        text = label->text();
+        QCOMPARE(Look::background(label), QColor(255, 224, 192));
+        if (twips.width() == 0)  // sized to its caption
+            QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
+    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+        text = button->text();
+    } else if (auto* box = qobject_cast<QComboBox*>(control)) {
+        text = box->currentText();
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(control)) {
+        text = edit->toPlainText();
+        QVERIFY(edit->isHidden() && !edit->isEnabled());
+    }
+    QCOMPARE(text, caption);
+    QCOMPARE(launcher.windowTitle(), QStringLiteral("Bienvenue :o)"));
+    QCOMPARE(launcher.size(), QSize(Look::px(6045), Look::px(4125)));
+    QCOMPARE(Look::background(&launcher), QColor(255, 224, 192));
+    QCOMPARE(launcher.font().family(), QStringLiteral("MS Sans Serif"));
+}
+
+void LauncherTest::boxesFilled()
+{
+    Form2 launcher;
+    for (int box = 0; box < 2; ++box) {
+        const std::vector<std::string> titles = drill::ListCatalogue::titles(box);
+        QCOMPARE(launcher.fichier[box]->count(), box == 0 ? 21 : 13);
+        for (int k = 0; k < launcher.fichier[box]->count(); ++k)
+            QCOMPARE(launcher.fichier[box]->itemText(k), QString::fromStdString(titles[k]));
+        QCOMPARE(launcher.fichier[box]->currentIndex(), -1);
+        QVERIFY(launcher.fichier[box]->isEditable());
+    }
+    QVERIFY(launcher.Label1->font().bold());
+    QCOMPARE(launcher.Label1->font().pointSizeF(), 13.5);
+    QVERIFY(launcher.chosenBox.isEmpty());
+}
+
+void LauncherTest::chosenLastWins_data()
+{
+    QTest::addColumn<QStringList>("choices");  // "<box>:<title>" in order
+    QTest::addColumn<QString>("drawn");        // the one draw of the list that starts
+    QTest::newRow("second box last") << QStringList{QStringLiteral("0:7 lettres"),
+                                                    QStringLiteral("1:9 lettres (solution unique)")}
+                                     << QStringLiteral("19 lettres (solution unique)");
+    QTest::newRow("first box again") << QStringList{QStringLiteral("0:7 lettres"),
+                                                    QStringLiteral("1:9 lettres (solution unique)"),
+                                                    QStringLiteral("0:5 lettres")}
+                                     << QStringLiteral("05 lettres");
+    QTest::newRow("title of both, second box") << QStringList{QStringLiteral("1:6 lettres (anag multiples)")}
+                                               << QStringLiteral("16 lettres (anag multiples)");
+    QTest::newRow("title of both, first box") << QStringList{QStringLiteral("0:6 lettres (anag multiples)")}
+                                              << QStringLiteral("06 lettres (anag multiples)");
+}
+
+void LauncherTest::chosenLastWins()
+{
+    QFETCH(QStringList, choices);
+    QFETCH(QString, drawn);
+    ListFolder folder;
+    writeCatalogue(folder);
+    auto launcher = makeLauncher();
+    for (const QString& choice : choices)
+        choose(*launcher, choice.left(1).toInt(), choice.mid(2));
+    launcher->Command1_Click();
+    Form1* form = launcher->training();
+    QCOMPARE(form->tirage[0]->text(), drawn);
+    QCOMPARE(form->Label7->text(), drawn.mid(1));
+    QVERIFY(form->isVisible());
+    QVERIFY(launcher->isHidden());
+}
+
+// Choosing with the arrow key raises the item-chosen event; typing does not.
+void LauncherTest::arrowKeyChoosesItem()
+{
+    Form2 launcher;
+    QTest::keyClicks(launcher.fichier[1]->lineEdit(), QStringLiteral("abc"));
+    QVERIFY(launcher.chosenBox.isEmpty());
+    QTest::keyClick(launcher.fichier[1], Qt::Key_Down);
+    QCOMPARE(launcher.chosenBox, QStringLiteral("une"));
+    QTest::keyClick(launcher.fichier[0], Qt::Key_Down);
+    QCOMPARE(launcher.chosenBox, QStringLiteral("zero"));
+    QCOMPARE(launcher.fichier[1]->currentText(), QString::fromUtf8("4 lettres (solution unique)"));
+}
+
+void LauncherTest::lancerBeforeChoiceIgnored()
+{
+    Form2 launcher;
+    launcher.show();
+    launcher.Command1_Click();
+    QVERIFY(launcher.training() == nullptr);
+    QVERIFY(launcher.isVisible());
+}
+
+void LauncherTest::trainingWindowCreatedOnce()
+{
+    ListFolder folder;
+    writeCatalogue(folder);
+    Form2 launcher;
+    launcher.endProgram = [this] { ++ended; };
+    launcher.show();
+    choose(launcher, 0, QStringLiteral("7 lettres"));
+    QVERIFY(launcher.training() == nullptr);  // not before the first drill
+    launcher.Command1_Click();
+    Form1* first = launcher.training();
+    QVERIFY(first != nullptr);
+    QCOMPARE(first->Command1[0]->font().pointSizeF(), 22.0);
+    first->Command3_Click();  // a choice of the first drill, kept by the window
+    first->quitter_Click();
+    QVERIFY(launcher.isVisible());
+    QVERIFY(first->isHidden());
+    choose(launcher, 1, QStringLiteral("9 lettres (solution unique)"));
+    launcher.Command1_Click();
+    QCOMPARE(launcher.training(), first);
+    QCOMPARE(first->fontNumber, std::int16_t(2));
+    QCOMPARE(first->tirage[0]->font().pointSizeF(), 10.0);
+    QVERIFY(launcher.isHidden());
+    QCOMPARE(ended, 0);
+}
+
+void LauncherTest::missingListShowsMessage()
+{
+    ListFolder folder;
+    auto launcher = makeLauncher();
+    choose(*launcher, 0, QStringLiteral("7 lettres"));
+    launcher->Command1_Click();
+    QVERIFY(launcher->isVisible());
+    QVERIFY(launcher->training()->isHidden());
+    QVERIFY(!launcher->training()->corriger->isEnabled());  // no drill started
+    QVERIFY(launcher->message->isVisible());
+    QVERIFY(launcher->message->text().contains(QStringLiteral("data/ods6new_7L.txt")));
+
+    folder.write(QStringLiteral("ods6new_7L.txt"), ListFolder::entries(3));
+    launcher->Command1_Click();
+    QVERIFY(launcher->isHidden());
+    QVERIFY(launcher->message->isHidden());
+    QVERIFY(launcher->training()->corriger->isEnabled());
+}
+
+void LauncherTest::farewell()
+{
+    ended = 0;
+    auto launcher = makeLauncher();
+    QTest::mouseClick(launcher->quitter, Qt::LeftButton);
+    for (QWidget* gone : std::initializer_list<QWidget*>{launcher->fichier[0], launcher->fichier[1], launcher->Label3[0],
+                                                         launcher->Label3[1], launcher->Label1, launcher->Command1,
+                                                         launcher->quitter})
+        QVERIFY(gone->isHidden());
+    QVERIFY(!launcher->isEnabled());
+    QVERIFY(launcher->Text1->isVisible());
+    QVERIFY(!launcher->Text1->isEnabled());
+    QCOMPARE(launcher->windowTitle(), QString::fromUtf8("A bientôt !"));
+    QCOMPARE(launcher->Text1->geometry(),
+             QRect(Look::px(600), Look::px(640), Look::px(3735), Look::px(2400)));
+    const QStringList lines = launcher->Text1->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 10);  // heading, blank, five contact lines, blank, the empty closing, end
+    QCOMPARE(lines[0], QStringLiteral("A propos de l'auteur :"));
+    QVERIFY(lines[1].isEmpty());
+    QVERIFY(lines[2].contains(QStringLiteral("vorlane")));
+    QVERIFY(lines.join(QLatin1Char(' ')).contains(QStringLiteral("logiciel libre"), Qt::CaseInsensitive));
+    QVERIFY(lines[6].contains(QStringLiteral("Suggestions")));
+    QVERIFY(lines[7].isEmpty());
+
+    QVERIFY(launcher->Timer1->isActive());
+    QVERIFY(launcher->Label2->text().isEmpty());
+    for (int shown = 8; shown >= 0; --shown) {
+        launcher->Timer1_Timer();
+        QCOMPARE(launcher->Label2->text(), QString::number(shown));
+        QCOMPARE(ended, 0);
+    }
+    launcher->Timer1_Timer();
+    QCOMPARE(ended, 1);
+    QVERIFY(!launcher->Timer1->isActive());
+}
+
+void LauncherTest::closingEndsProgram()
+{
+    ended = 0;
+    auto launcher = makeLauncher();
+    QVERIFY(launcher->close());
+    QCOMPARE(ended, 1);
+}
+
+QTEST_MAIN(LauncherTest)
+#include "LauncherTest.moc"

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <Cp1252.h>
+#include <LineWriter.h>
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+// A temporary working folder with its own "data/" lists, made current while it lives.
+class ListFolder {
+public:
+    ListFolder()
+        : previous(QDir::currentPath())
+    {
+        QDir(folder.path()).mkpath(QStringLiteral("data"));
+        QDir::setCurrent(folder.path());
+    }
+    ~ListFolder() { QDir::setCurrent(previous); }
+    ListFolder(const ListFolder&) = delete;
+    ListFolder& operator=(const ListFolder&) = delete;
+
+    // Writes data/<name> with one line per text, in Windows-1252 with CR LF.
+    void write(const QString& name, const QStringList& lines) const
+    {
+        const std::string path = (folder.path() + QStringLiteral("/data/") + name).toStdString();
+        textfile::LineWriter writer(path);
+        for (const QString& line : lines)
+            writer.write(textfile::Cp1252::encode(line.toStdU16String()));
+        writer.close();
+    }
+
+    // `count` entries "D<n>;S<n>" with draws of three characters and up.
+    static QStringList entries(int count)
+    {
+        QStringList lines;
+        for (int n = 0; n < count; ++n)
+            lines << QStringLiteral("D%1;S%1").arg(n, 3, 10, QLatin1Char('0'));
+        return lines;
+    }
+
+    QString path() const { return folder.path(); }
+
+private:
+    QTemporaryDir folder;
+    QString previous;
+};
