@@ -1,0 +1,295 @@
+#include "Form1.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The workshop window as a user meets it: paths typed, buttons clicked, files and status.
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void buttonsStandAtTheirPlaces_data();
+    void buttonsStandAtTheirPlaces();
+    void opensWithEveryVisibleButtonShownAndCanBeResized();
+    void tabOrderFollowsTheDesign();
+    void operationsWriteTheirFiles_data();
+    void operationsWriteTheirFiles();
+    void theHiddenSortsAreOfferedByTheContextMenu();
+    void aFailingClickShowsWhyAndTheProgramGoesOn();
+    void aShortSourcePathGivesAMessage();
+    void quitterEndsTheProgram();
+
+private:
+    QString path(const QString& name) const { return folder->filePath(name); }
+    void put(const QString& name, const QByteArray& bytes) const;
+    QByteArray get(const QString& name) const;
+    void type(QLineEdit* box, const QString& text) const;
+
+    QTemporaryDir* folder = nullptr;
+    Form1* window = nullptr;
+    int quits = 0;
+};
+
+void Form1Test::init()
+{
+    folder = new QTemporaryDir;
+    window = new Form1;
+    quits = 0;
+    window->quitProgram = [this] { ++quits; };
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+void Form1Test::cleanup()
+{
+    delete window;
+    delete folder;
+}
+
+void Form1Test::put(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(path(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray Form1Test::get(const QString& name) const
+{
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Form1Test::type(QLineEdit* box, const QString& text) const
+{
+    box->clear();
+    QTest::keyClicks(box, text);
+}
+
+void Form1Test::buttonsStandAtTheirPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<bool>("visible");
+    const auto row = [](const char* name, const QString& caption, int l, int t, int w, int h,
+                        bool visible = true) {
+        QTest::newRow(name) << QString::fromLatin1(name) << caption << QRect(l, t, w, h) << visible;
+    };
+    row("Command1", QStringLiteral("Transférer *  ----------------->"), 1800, 120, 1215, 495);
+    row("Command2", "Quitter", 3120, 2160, 1215, 495);
+    row("Command3", "   Ajouter    Tirages", 1800, 720, 1215, 495);
+    row("Command4", "Diviser en 5", 480, 1320, 1215, 255);
+    row("Command5", "Diviser en 3", 480, 2040, 1215, 255);
+    row("Command6", "Supprimer Tirages", 1800, 1320, 1215, 495);
+    row("Command7", "Trier par valeurs", 1920, 2160, 1335, 255, false);
+    row("Command8", "supprime doublons", 360, 3000, 1095, 495);
+    row("Command9", "idem tirages diff", 1440, 3000, 855, 495);
+    row("Command10", "Diviser en 2", 480, 2400, 1215, 255);
+    row("Command11", "Diviser en 4", 480, 1680, 1215, 255);
+    row("Command12", "tri val LC", 1920, 2400, 1335, 255, false);
+    row("Command13", "verbes ER->E", 2400, 3240, 1215, 255);
+    row("Command14", "inv col gauche/droite", 2400, 3000, 1815, 255);
+    row("Command15", "supp pluriels", 360, 3480, 1215, 375);
+    row("Command16", "rall arr", 2520, 3600, 975, 375);
+    row("Command17", "rall av", 1680, 3600, 855, 375);
+    row("Command18", "pelrin", 3600, 3720, 735, 255);
+    row("Command19", "pel inv", 3600, 3960, 735, 255);
+    row("Command20", "supp anag", 360, 3840, 1215, 375);
+    row("Command21", "rall assemblage", 2040, 3960, 1215, 255);
+    row("Text1", "", 480, 480, 1215, 375);
+    row("Text2", "", 3120, 480, 1215, 375);
+    row("Text3", "", 480, 840, 1215, 285);
+}
+
+void Form1Test::buttonsStandAtTheirPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QRect, twips);
+    QFETCH(bool, visible);
+    auto* control = window->findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(),
+             QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+    QCOMPARE(control->isVisible(), visible);
+    if (auto* button = qobject_cast<QPushButton*>(control))
+        QCOMPARE(button->text(), caption);
+    else
+        QCOMPARE(qobject_cast<QLineEdit*>(control)->text(), caption);
+}
+
+void Form1Test::opensWithEveryVisibleButtonShownAndCanBeResized()
+{
+    QCOMPARE(window->windowTitle(), QStringLiteral("Gestion de fichiers de mots"));
+    const auto buttons = window->findChildren<QPushButton*>();
+    QCOMPARE(buttons.size(), 21);
+    for (const QPushButton* button : buttons) {
+        if (button->isVisible())
+            QVERIFY2(window->rect().contains(button->geometry()), qPrintable(button->text()));
+    }
+    QVERIFY(window->minimumSize() != window->maximumSize());
+    QCOMPARE(window->Label1->text(), QStringLiteral("Source"));
+    QCOMPARE(window->Label2->text(), QStringLiteral("Destination"));
+    QCOMPARE(window->Label3->text(), QString());
+    QCOMPARE(window->Label3->pos(), QPoint(160, 136));
+}
+
+void Form1Test::tabOrderFollowsTheDesign()
+{
+    const QList<QWidget*> expected = {
+        window->Text1,     window->Text2,     window->Command1,  window->Command2,
+        window->Command3,  window->Command4,  window->Command5,  window->Command6,
+        window->Command8,  window->Command9,  window->Command10, window->Command11,
+        window->Command13, window->Command14, window->Command15, window->Text3,
+        window->Command16, window->Command17, window->Command18, window->Command19,
+        window->Command20, window->Command21};
+    QTRY_COMPARE(QApplication::focusWidget(), window->Text1);
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected[i]);
+    }
+}
+
+void Form1Test::operationsWriteTheirFiles_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QByteArray>("reference");
+    QTest::addColumn<QStringList>("outputs");
+    QTest::addColumn<QList<QByteArray>>("contents");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("transfer") << "Command1" << QByteArray("ABAQUE*\r\nKIWI\r\n") << QByteArray()
+                              << QStringList{"dest.txt"} << QList<QByteArray>{"ABAQUE\r\n"}
+                              << "Lignes * copiees OK";
+    QTest::newRow("add draws") << "Command3" << QByteArray("ABAQUE*\r\nZEBRE") << QByteArray()
+                               << QStringList{"dest.txt"}
+                               << QList<QByteArray>{"AABEQU;ABAQUE\r\nBEERZ;ZEBRE\r\n"}
+                               << "Creation tirages OK";
+    QTest::newRow("remove draws") << "Command6" << QByteArray("BEERZ;ZEBRE\r\nBEERZ;\r\n")
+                                  << QByteArray() << QStringList{"dest.txt"}
+                                  << QList<QByteArray>{"ZEBRE\r\n\r\n"} << "Supp tirages OK";
+    QTest::newRow("repeats") << "Command8" << QByteArray("A\r\nA\r\nB\r\nB\r\nB\r\nC\r\nA\r\nA\r\n")
+                             << QByteArray() << QStringList{"dest.txt"}
+                             << QList<QByteArray>{"A\r\nB\r\nC\r\nA\r\n"}
+                             << "Suppression OK ( 4 supp.)";
+    QTest::newRow("same solutions") << "Command9" << QByteArray("AEIRST;ARETES\r\nAEERST;ARETES\r\n")
+                                    << QByteArray() << QStringList{"dest.txt"}
+                                    << QList<QByteArray>{"AEIRST;ARETES\r\n"} << "Suppression OK";
+    QTest::newRow("anagrams") << "Command20" << QByteArray("AEEIRST;ARETES\r\nAEEIRST;TERSES\r\n")
+                              << QByteArray("AEIRST;ARETES\r\n") << QStringList{"dest.txt"}
+                              << QList<QByteArray>{"AEEIRST;TERSES\r\n"} << "anags OK";
+    QTest::newRow("split in 2") << "Command10" << QByteArray("1\r\n2\r\n3\r\n") << QByteArray()
+                                << QStringList{"mots_a.txt", "mots_b.txt"}
+                                << QList<QByteArray>{"1\r\n3\r\n", "2\r\n"} << "Division en 2 OK";
+    QTest::newRow("split in 3") << "Command5" << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n")
+                                << QByteArray() << QStringList{"mots_a.txt", "mots_b.txt", "mots_c.txt"}
+                                << QList<QByteArray>{"1\r\n4\r\n7\r\n", "2\r\n5\r\n", "3\r\n6\r\n"}
+                                << "Division en 3 OK";
+    QTest::newRow("split in 4") << "Command11" << QByteArray("1\r\n") << QByteArray()
+                                << QStringList{"mots_a.txt", "mots_d.txt"}
+                                << QList<QByteArray>{"1\r\n", ""} << "Division en 4 OK";
+    QTest::newRow("split in 5") << "Command4" << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n")
+                                << QByteArray() << QStringList{"mots_a.txt", "mots_e.txt"}
+                                << QList<QByteArray>{"1\r\n6\r\n", "5\r\n"} << "Division en 5 OK";
+}
+
+void Form1Test::operationsWriteTheirFiles()
+{
+    QFETCH(QString, button);
+    QFETCH(QByteArray, source);
+    QFETCH(QByteArray, reference);
+    QFETCH(QStringList, outputs);
+    QFETCH(QList<QByteArray>, contents);
+    QFETCH(QString, status);
+    put("mots.txt", source);
+    put("ref.txt", reference);
+    put("dest.txt", "OLD\r\n");
+    type(window->Text1, path("mots.txt"));
+    type(window->Text2, path("dest.txt"));
+    type(window->Text3, path("ref.txt"));
+
+    for (int click = 0; click < 2; ++click) {  // a second click gives the same result
+        QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+        QCOMPARE(window->Label3->text(), status);
+        for (int i = 0; i < outputs.size(); ++i)
+            QCOMPARE(get(outputs[i]), contents[i]);
+    }
+    QCOMPARE(get("mots.txt"), source);
+}
+
+void Form1Test::theHiddenSortsAreOfferedByTheContextMenu()
+{
+    QCOMPARE(window->sortByValueAction->text(), QStringLiteral("Trier par valeurs"));
+    QCOMPARE(window->expensiveSortAction->text(), QStringLiteral("tri val LC"));
+    put("mots.txt", "AABEQU;ABAQUE\r\nAEERST;ARETES\r\nIIKW;KIWI\r\n");
+    type(window->Text1, path("mots.txt"));
+
+    window->sortByValueAction->trigger();
+    QCOMPARE(window->Label3->text(), QStringLiteral("Tri par valeurs OK"));
+    QCOMPARE(get("motsval0.txt"), QByteArray("AEERST;ARETES\r\n"));
+    QCOMPARE(get("motsval6.txt"), QByteArray(""));
+    QCOMPARE(get("motsvalup7.txt"), QByteArray("AABEQU;ABAQUE\r\nIIKW;KIWI\r\n"));
+
+    window->Label3->clear();
+    window->expensiveSortAction->trigger();
+    QCOMPARE(window->Label3->text(), QStringLiteral("Tri par valeurs OK"));
+    QCOMPARE(get("motsval9.txt"), QByteArray("AABEQU;ABAQUE\r\n"));
+    QCOMPARE(get("motsval16up.txt"), QByteArray("IIKW;KIWI\r\n"));
+    QCOMPARE(get("motsval7.txt"), QByteArray(""));
+}
+
+void Form1Test::aFailingClickShowsWhyAndTheProgramGoesOn()
+{
+    put("dest.txt", "OLD\r\n");
+    type(window->Text1, path("absent.txt"));
+    type(window->Text2, path("dest.txt"));
+    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    QVERIFY2(window->Label3->text().contains(path("absent.txt")), qPrintable(window->Label3->text()));
+    QVERIFY(window->Label3->text().startsWith(QStringLiteral("Impossible de lire")));
+    QVERIFY(window->isVisible());
+    QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
+    QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"dest.txt"});
+    QVERIFY(window->rect().contains(window->Label3->geometry()));
+
+    put("mots.txt", "ZEBRE\r\n");
+    type(window->Text1, path("mots.txt"));
+    type(window->Text3, path("absent-reference.txt"));
+    QTest::mouseClick(window->Command20, Qt::LeftButton);
+    QVERIFY(window->Label3->text().contains(path("absent-reference.txt")));
+    QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
+
+    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    QCOMPARE(window->Label3->text(), QStringLiteral("Creation tirages OK"));
+    QCOMPARE(quits, 0);
+}
+
+void Form1Test::aShortSourcePathGivesAMessage()
+{
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder->path()));
+    put("m.t", "A\r\n");
+    type(window->Text1, QStringLiteral("m.t"));
+    QTest::mouseClick(window->Command10, Qt::LeftButton);
+    QVERIFY2(window->Label3->text().contains(QStringLiteral("quatre caractères")),
+             qPrintable(window->Label3->text()));
+    QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"m.t"});
+    QDir::setCurrent(previous);
+}
+
+void Form1Test::quitterEndsTheProgram()
+{
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    QCOMPARE(quits, 1);
+}
+
+QTEST_MAIN(Form1Test)
+#include "Form1Test.moc"

@@ -1,0 +1,182 @@
+#include "OperationFrame.h"
+#include "Transfer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+class OperationFrameTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    void put(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray get(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    OperationFrame::Outcome transfer(const QString& source, const QString& destination) const
+    {
+        return OperationFrame::run([&](OperationFrame& frame) {
+            auto& in = frame.source(source);
+            auto& out = frame.output(destination);
+            workshop::transferMarked(in, out);
+            return QStringLiteral("Lignes * copiees OK");
+        });
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(OperationFrameTest, WritesLinesWithCrLfAndReportsTheMessage)
+{
+    put("in.txt", "ABAQUE*\nKIWI\r\n*\rAB**");
+    const auto outcome = transfer(path("in.txt"), path("out.txt"));
+    EXPECT_TRUE(outcome.ok);
+    EXPECT_EQ(outcome.message, "Lignes * copiees OK");
+    EXPECT_EQ(get("out.txt"), "ABAQUE\r\n\r\nAB*\r\n");
+    EXPECT_EQ(files(), (QStringList{"in.txt", "out.txt"}));
+}
+
+TEST_F(OperationFrameTest, AnEmptySourceEmptiesTheDestination)
+{
+    put("in.txt", "");
+    put("out.txt", "OLD\r\n");
+    EXPECT_TRUE(transfer(path("in.txt"), path("out.txt")).ok);
+    EXPECT_EQ(get("out.txt"), "");
+}
+
+TEST_F(OperationFrameTest, AMissingSourceCreatesNothingAndNamesThePath)
+{
+    const auto outcome = transfer(path("absent.txt"), path("out.txt"));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(path("absent.txt"))) << outcome.message.toStdString();
+    EXPECT_TRUE(files().isEmpty());
+}
+
+TEST_F(OperationFrameTest, AnOutputThatCannotBeWrittenReplacesNothing)
+{
+    put("in.txt", "A*\r\n");
+    put("out.txt", "OLD\r\n");
+    const QString unwritable = path("no-such-folder/out.txt");
+    const auto outcome = OperationFrame::run([&](OperationFrame& frame) {
+        auto& in = frame.source(path("in.txt"));
+        auto& first = frame.output(path("out.txt"));
+        auto& second = frame.output(unwritable);
+        workshop::transferMarked(in, first);
+        second.write("never");
+        return QStringLiteral("OK");
+    });
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(unwritable)) << outcome.message.toStdString();
+    EXPECT_EQ(get("out.txt"), "OLD\r\n");
+    EXPECT_EQ(files(), (QStringList{"in.txt", "out.txt"}));
+}
+
+TEST_F(OperationFrameTest, AFailedReadLeavesTheDestinationAsItWas)
+{
+    QDir(folder.path()).mkdir("folder");
+    put("out.txt", "OLD\r\n");
+    const auto outcome = transfer(path("folder"), path("out.txt"));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(path("folder"))) << outcome.message.toStdString();
+    EXPECT_EQ(get("out.txt"), "OLD\r\n");
+}
+
+TEST_F(OperationFrameTest, ASourceCanBeItsOwnDestination)
+{
+    put("list.txt", "ABAQUE*\r\nKIWI\r\nZEBRE*\r\n");
+    EXPECT_TRUE(transfer(path("list.txt"), path("list.txt")).ok);
+    EXPECT_EQ(get("list.txt"), "ABAQUE\r\nZEBRE\r\n");
+    EXPECT_EQ(files(), QStringList{"list.txt"});
+}
+
+TEST_F(OperationFrameTest, EmptyPathsGiveAMessage)
+{
+    put("in.txt", "A*\r\n");
+    const auto noSource = transfer(QString(), path("out.txt"));
+    EXPECT_FALSE(noSource.ok);
+    EXPECT_TRUE(noSource.message.contains("vide"));
+    const auto noDestination = transfer(path("in.txt"), QString());
+    EXPECT_FALSE(noDestination.ok);
+    EXPECT_TRUE(noDestination.message.contains("vide"));
+    EXPECT_EQ(files(), QStringList{"in.txt"});
+}
+
+TEST_F(OperationFrameTest, DerivedOutputsFollowTheSourceName)
+{
+    put("mots.txt", "A\r\n");
+    const auto outcome = OperationFrame::run([&](OperationFrame& frame) {
+        const auto outputs = frame.derivedOutputs(path("mots.txt"), {"_a.txt", "val0.txt"});
+        outputs[0]->write("a");
+        outputs[1]->write("v");
+        return QStringLiteral("OK");
+    });
+    EXPECT_TRUE(outcome.ok);
+    EXPECT_EQ(get("mots_a.txt"), "a\r\n");
+    EXPECT_EQ(get("motsval0.txt"), "v\r\n");
+}
+
+TEST_F(OperationFrameTest, AShortSourcePathCannotNameOutputs)
+{
+    const auto outcome = OperationFrame::run([&](OperationFrame& frame) {
+        frame.derivedOutputs(QStringLiteral("a.t"), {"_a.txt"});
+        return QStringLiteral("OK");
+    });
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains("« a.t »")) << outcome.message.toStdString();
+    EXPECT_TRUE(outcome.message.contains("quatre caractères"));
+}
+
+TEST_F(OperationFrameTest, TheReferenceIsOpenedOnlyWhenAsked)
+{
+    const auto missing = path("absent-reference.txt");
+    const auto unused = OperationFrame::run([&](OperationFrame& frame) {
+        frame.reference(missing);
+        return QStringLiteral("OK");
+    });
+    EXPECT_TRUE(unused.ok);
+
+    put("out.txt", "OLD\r\n");
+    const auto used = OperationFrame::run([&](OperationFrame& frame) {
+        auto& out = frame.output(path("out.txt"));
+        out.write("new");
+        const auto reference = frame.reference(missing)();
+        return QStringLiteral("OK");
+    });
+    EXPECT_FALSE(used.ok);
+    EXPECT_TRUE(used.message.contains(missing)) << used.message.toStdString();
+    EXPECT_EQ(get("out.txt"), "OLD\r\n");
+}
+
+TEST_F(OperationFrameTest, ReferenceLinesAreRead)
+{
+    put("ref.txt", "X\r\nY");
+    std::string lines;
+    const auto outcome = OperationFrame::run([&](OperationFrame& frame) {
+        const auto reference = frame.reference(path("ref.txt"))();
+        std::string line;
+        while (reference->next(line))
+            lines += line + "|";
+        return QStringLiteral("OK");
+    });
+    EXPECT_TRUE(outcome.ok);
+    EXPECT_EQ(lines, "X|Y|");
+}
+
+}  // namespace
