@@ -1,0 +1,93 @@
+#include "DicEntry.h"
+
+#include "GameWord.h"
+
+#include <algorithm>
+
+namespace listgen {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+// Splits at blanks, dropping empty pieces.
+std::vector<std::string_view> fields(std::string_view line)
+{
+    std::vector<std::string_view> parts;
+    std::size_t pos = 0;
+    while (pos < line.size()) {
+        while (pos < line.size() && isBlank(line[pos]))
+            ++pos;
+        std::size_t end = pos;
+        while (end < line.size() && !isBlank(line[end]))
+            ++end;
+        if (end > pos)
+            parts.push_back(line.substr(pos, end - pos));
+        pos = end;
+    }
+    return parts;
+}
+
+bool isOneOf(const std::vector<std::string>& kinds, std::initializer_list<std::string_view> wanted)
+{
+    return std::any_of(kinds.begin(), kinds.end(), [&](const std::string& kind) {
+        return std::find(wanted.begin(), wanted.end(), kind) != wanted.end();
+    });
+}
+
+}  // namespace
+
+std::optional<DicEntry> DicEntry::parse(std::string_view line)
+{
+    const auto parts = fields(line);
+    if (parts.empty())
+        return std::nullopt;
+    DicEntry entry;
+    entry.line.assign(line.substr(0, line.find_last_not_of(" \t\r") + 1));
+    entry.word.assign(parts[0].substr(0, parts[0].find('/')));
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        if (parts[i].substr(0, 3) == "po:")
+            entry.kinds.emplace_back(parts[i].substr(3));
+    }
+    return entry;
+}
+
+bool DicEntry::isProperNoun() const
+{
+    return GameWord::startsWithCapital(word) || isOneOf(kinds, {"npr", "prn", "patr"});
+}
+
+bool DicEntry::isVerb() const
+{
+    return std::any_of(kinds.begin(), kinds.end(), [](const std::string& kind) {
+        return kind.size() >= 2 && kind[0] == 'v' && kind[1] >= '0' && kind[1] <= '9';
+    });
+}
+
+bool DicEntry::hasVerbMark(std::size_t index, char mark) const
+{
+    return std::any_of(kinds.begin(), kinds.end(), [&](const std::string& kind) {
+        return kind.size() > index && kind[0] == 'v' && kind[1] >= '0' && kind[1] <= '9'
+            && kind[index] == mark;
+    });
+}
+
+bool DicEntry::isIntransitive() const
+{
+    return hasVerbMark(3, 'i');
+}
+
+bool DicEntry::isTransitive() const
+{
+    return hasVerbMark(4, 't');
+}
+
+bool DicEntry::isInvariable() const
+{
+    return isOneOf(kinds, {"adv", "advint", "negadv", "prep", "cj", "cjco", "cjsub", "interj"});
+}
+
+}  // namespace listgen

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace listgen {
+
+// Extension lists: the draw is the base word with "+" where a letter goes ("+ABLE", "CHAT+"),
+// the solutions the letters that fit there in alphabetical order ("CFST"). Built the way a
+// player would with the workshop: pair lines ABLE;TABLE, reduced and assembled.
+class ExtensionLines {
+public:
+    // The bases that take a letter in front and make a word of `dictionary`.
+    static std::vector<std::string> front(const std::set<std::string>& bases,
+                                          const std::unordered_set<std::string>& dictionary);
+    // The bases that take a letter at the back.
+    static std::vector<std::string> back(const std::set<std::string>& bases,
+                                         const std::unordered_set<std::string>& dictionary);
+
+private:
+    static std::string frontLine(const std::string& assembled);
+};
+
+}  // namespace listgen

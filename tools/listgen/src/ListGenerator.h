@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Lexicon.h"
+
+#include <string>
+#include <vector>
+
+namespace listgen {
+
+// What became of one catalogue file.
+struct ListReport {
+    std::string name;
+    std::size_t lines = 0;      // lines written
+    std::size_t available = 0;  // lines the rule gave, before the entry limit
+};
+
+// Writes the catalogue files that are missing from the data folder. A file that is already
+// there, a player's own list for instance, is never touched.
+class ListGenerator {
+public:
+    // The training window holds at most this many entries of one list.
+    static constexpr std::size_t maxEntries = 10001;
+
+    explicit ListGenerator(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+
+    std::vector<std::string> missingFiles() const;
+    // Writes every missing file that the lexicon can fill (the reformed spellings need the
+    // reformed dictionary). False, with errorText(), when a file could not be written.
+    bool writeMissing(const Lexicon& lexicon, std::vector<ListReport>& reports);
+    std::string errorText() const { return error_; }
+
+    // At most `limit` lines, spread evenly over the whole list, in their order.
+    static std::vector<std::string> thinned(std::vector<std::string> lines, std::size_t limit);
+
+private:
+    bool writeList(const std::string& name, const std::vector<std::string>& lines);
+    std::string pathOf(const std::string& name) const { return dataDir_ + "/" + name; }
+
+    std::string dataDir_;
+    std::string error_;
+};
+
+}  // namespace listgen

@@ -1,0 +1,40 @@
+#include "SolutionLines.h"
+
+#include <DrawKeys.h>
+
+#include <map>
+
+namespace listgen {
+
+std::vector<std::string> SolutionLines::ofWords(const std::set<std::string>& words)
+{
+    std::map<std::string, std::vector<std::string>> byDraw;
+    for (const auto& word : words)
+        byDraw[workshop::drawKey(word)].push_back(word);
+    std::vector<std::string> lines;
+    lines.reserve(byDraw.size());
+    for (const auto& [draw, group] : byDraw)
+        lines.push_back(line(draw, group));
+    return lines;
+}
+
+std::string SolutionLines::line(const std::string& draw, const std::vector<std::string>& words)
+{
+    std::string solutions;
+    for (const auto& word : words) {
+        if (!solutions.empty())
+            solutions += ' ';
+        solutions += word;
+    }
+    return padded(draw, solutions.size()) + ";" + solutions;
+}
+
+std::string SolutionLines::padded(std::string draw, std::size_t length, Side side)
+{
+    if (draw.size() >= length)
+        return draw;
+    const std::string plus(length - draw.size(), '+');
+    return side == Side::back ? draw + plus : plus + draw;
+}
+
+}  // namespace listgen

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace listgen {
+
+// Lines of the list-file format for words: draw ";" solutions. An answer box takes no more
+// characters than its draw, so a draw shorter than its solutions is padded with "+".
+class SolutionLines {
+public:
+    // One line per draw, in draw order: a word alone gives drawKey(word) ";" word; words of
+    // the set that share a draw go on one line, in alphabetical order, one space apart.
+    static std::vector<std::string> ofWords(const std::set<std::string>& words);
+
+    // The line of a draw and the words it forms (in the order given).
+    static std::string line(const std::string& draw, const std::vector<std::string>& words);
+
+    // `draw` lengthened with "+" to `length` characters, at its back or in front.
+    enum class Side { back, front };
+    static std::string padded(std::string draw, std::size_t length, Side side = Side::back);
+};
+
+}  // namespace listgen

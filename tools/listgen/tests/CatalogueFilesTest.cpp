@@ -1,0 +1,101 @@
+#include "Drillable.h"
+#include "TempDir.h"
+
+#include <CatalogueLists.h>
+#include <LexiconBuilder.h>
+#include <LineReader.h>
+#include <ListCatalogue.h>
+#include <ListGenerator.h>
+#include <SourceFiles.h>
+#include <UnmunchExpander.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const std::string dataDir = LISTGEN_DATA_DIR;
+
+TEST(CatalogueFiles, EveryTitleHasItsGeneratedFile)
+{
+    auto names = listgen::CatalogueLists::fileNames();
+    ASSERT_EQ(names.size(), 34u);
+    for (const auto& row : drill::ListCatalogue::rows()) {
+        const auto name = row.file.substr(std::string("data/").size());
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << row.file;
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(std::unique(names.begin(), names.end()), names.end());
+}
+
+// Lists made from the real dictionaries into a folder of their own, once, when data/ lacks
+// some of them (before the first `make lists`).
+class RealLists {
+public:
+    static const RealLists& instance()
+    {
+        static const RealLists lists;
+        return lists;
+    }
+    bool made() const { return made_; }
+    std::string file(const std::string& name) const { return folder_.file(name); }
+
+private:
+    RealLists()
+    {
+        listgen::SourcePaths paths;
+        paths.reformedDic = LISTGEN_REFORMED_DIC;
+        paths.workDir = folder_.path();
+        if (!listgen::SourceFiles::exists(paths.modernDic)
+            || !listgen::SourceFiles::exists(paths.olderList)
+            || !listgen::SourceFiles::exists("/usr/bin/unmunch"))
+            return;
+        listgen::DictionarySources sources;
+        std::string error;
+        listgen::UnmunchExpander expander(paths.unmunch, paths.modernAff, paths.workDir);
+        listgen::LexiconBuilder builder(expander);
+        listgen::Lexicon lexicon;
+        std::vector<listgen::ListReport> reports;
+        made_ = listgen::SourceFiles::load(paths, sources, error) && builder.build(sources, lexicon)
+            && listgen::ListGenerator(folder_.path()).writeMissing(lexicon, reports);
+    }
+
+    TempDir folder_;
+    bool made_ = false;
+};
+
+class GeneratedFile : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(GeneratedFile, LoadsAndIsDrillable)
+{
+    std::string path = dataDir + "/" + GetParam();
+    if (!listgen::SourceFiles::exists(path)) {
+        if (!RealLists::instance().made())
+            GTEST_SKIP() << "no " << path << " and no dictionaries to make it from";
+        path = RealLists::instance().file(GetParam());
+        if (!listgen::SourceFiles::exists(path))
+            GTEST_SKIP() << GetParam() << " needs the reformed dictionary";
+    }
+    textfile::LineReader reader(path);
+    ASSERT_TRUE(reader.isOpen()) << path;
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.next(line))
+        lines.push_back(line);
+    EXPECT_FALSE(lines.empty()) << path;
+    EXPECT_EQ(drillProblem(lines, GetParam()), "") << path;
+}
+
+std::string testName(const ::testing::TestParamInfo<std::string>& info)
+{
+    std::string name = info.param.substr(0, info.param.size() - 4);
+    std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, GeneratedFile,
+                         ::testing::ValuesIn(listgen::CatalogueLists::fileNames()), testName);
+
+}  // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <ListLoader.h>
+#include <VectorLineSource.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+// Why the lines of a list cannot be drilled by vorlane, or nothing: it must load, every draw
+// must be non-empty and at least as long as its solutions (an answer box takes no more
+// characters than its draw), no two entries may share a draw, and a list holds at most
+// 10 001 entries.
+inline std::string drillProblem(const std::vector<std::string>& lines, const std::string& name)
+{
+    textfile::VectorLineSource source(lines);
+    const auto loaded = drill::ListLoader::read(source, name);
+    if (!loaded.ok)
+        return loaded.message;
+    if (loaded.entries.size() > 10001)
+        return name + ": " + std::to_string(loaded.entries.size()) + " entries";
+    std::set<std::string> draws;
+    for (const auto& entry : loaded.entries) {
+        if (entry.draw.empty())
+            return name + ": empty draw before " + entry.solutions;
+        if (entry.draw.size() < entry.solutions.size())
+            return name + ": draw " + entry.draw + " shorter than " + entry.solutions;
+        if (entry.solutions.empty())
+            return name + ": no solution for " + entry.draw;
+        if (!draws.insert(entry.draw).second)
+            return name + ": draw " + entry.draw + " twice";
+        if (entry.solutions.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ ") != std::string::npos)
+            return name + ": solutions " + entry.solutions + " hold a character outside A-Z";
+    }
+    return {};
+}
