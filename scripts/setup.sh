@@ -25,3 +25,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo[@]}" apt-get update
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+# The list generator unpacks hunspell-fr-revised (it conflicts with hunspell-fr-classical, so
+# it is downloaded, never installed): the package lists must know it.
+if ! apt-cache show hunspell-fr-revised >/dev/null 2>&1; then
+  if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
+  "${sudo[@]}" apt-get update
+fi
