@@ -2,6 +2,7 @@
 # without installing it: apt refuses it beside hunspell-fr-classical.
 # Nothing to do when its list is already in DATA_DIR or the package is already unpacked.
 set(reformed_dic ${WORK_DIR}/reformed/usr/share/hunspell/fr.dic)
+file(MAKE_DIRECTORY ${WORK_DIR})
 if(EXISTS ${DATA_DIR}/ods6new_nouv_graphies.txt OR EXISTS ${reformed_dic})
   return()
 endif()
