@@ -1,0 +1,196 @@
+// Times the workshop operations on large generated lists, through the same files and frame
+// as the window, against a plain line-by-line copy of the same input (the floor).
+#include "AnagramRemoval.h"
+#include "Cleaning.h"
+#include "DrawKeys.h"
+#include "LetterValues.h"
+#include "LineWriter.h"
+#include "OperationFrame.h"
+#include "Splitting.h"
+#include "Transfer.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kStreamLines = 1000000;
+constexpr int kAnagramLines = 100000;
+
+// The files a run reads and writes.
+struct Paths {
+    QString source;
+    QString destination;
+    QString reference;
+};
+
+using Work = std::function<void(OperationFrame&, const Paths&)>;
+
+// One timed operation: its name, the input it reads and what it does.
+struct Run {
+    const char* name;
+    QString input;  // file name in the bench folder
+    Work work;
+};
+
+std::string randomWord(std::mt19937& random, int shortest, int longest)
+{
+    std::uniform_int_distribution<int> length(shortest, longest);
+    std::uniform_int_distribution<int> letter('A', 'Z');
+    std::string word(static_cast<std::size_t>(length(random)), ' ');
+    for (char& c : word)
+        c = static_cast<char>(letter(random));
+    return word;
+}
+
+// Writes `count` lines made by `line` to a file in the bench folder.
+void generate(const QString& path, int count, const std::function<std::string(int)>& line)
+{
+    textfile::LineWriter writer(path.toStdString());
+    for (int i = 0; i < count; ++i)
+        writer.write(line(i));
+    if (!writer.close())
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+double seconds(const Paths& paths, const Work& work)
+{
+    double best = 1e9;
+    for (int round = 0; round < 3; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        const auto outcome = OperationFrame::run([&](OperationFrame& frame) {
+            work(frame, paths);
+            return QString();
+        });
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        if (!outcome.ok)
+            std::fprintf(stderr, "failed: %s\n", qPrintable(outcome.message));
+        best = std::min(best, elapsed.count());
+    }
+    return best;
+}
+
+void copyLines(OperationFrame& frame, const Paths& paths)
+{
+    auto& source = frame.source(paths.source);
+    auto& destination = frame.output(paths.destination);
+    std::string line;
+    while (source.next(line))
+        destination.write(line);
+}
+
+// The streaming operations, each on 1 000 000 lines. Add a row to time another one.
+std::vector<Run> streamingRuns()
+{
+    return {
+        {"Transferer *", "words.txt",
+         [](OperationFrame& f, const Paths& p) {
+             auto& in = f.source(p.source);
+             workshop::transferMarked(in, f.output(p.destination));
+         }},
+        {"Ajouter Tirages", "words.txt",
+         [](OperationFrame& f, const Paths& p) {
+             auto& in = f.source(p.source);
+             workshop::addDraws(in, f.output(p.destination));
+         }},
+        {"Supprimer Tirages", "list.txt",
+         [](OperationFrame& f, const Paths& p) {
+             auto& in = f.source(p.source);
+             workshop::removeDraws(in, f.output(p.destination));
+         }},
+        {"supprime doublons", "list.txt",
+         [](OperationFrame& f, const Paths& p) {
+             auto& in = f.source(p.source);
+             workshop::removeRepeatedLines(in, f.output(p.destination));
+         }},
+        {"idem tirages diff", "list.txt",
+         [](OperationFrame& f, const Paths& p) {
+             auto& in = f.source(p.source);
+             workshop::removeSameSolutions(in, f.output(p.destination));
+         }},
+        {"Diviser en 2", "list.txt",
+         [](OperationFrame& f, const Paths& p) {
+             auto& in = f.source(p.source);
+             workshop::splitLines(in, f.derivedOutputs(p.source, workshop::splitSuffixes(2)));
+         }},
+        {"Diviser en 5", "list.txt",
+         [](OperationFrame& f, const Paths& p) {
+             auto& in = f.source(p.source);
+             workshop::splitLines(in, f.derivedOutputs(p.source, workshop::splitSuffixes(5)));
+         }},
+        {"Trier par valeurs", "list.txt",
+         [](OperationFrame& f, const Paths& p) {
+             auto& in = f.source(p.source);
+             workshop::sortByValue(in, f.derivedOutputs(p.source, workshop::valueSuffixes()));
+         }},
+        {"tri val LC", "list.txt",
+         [](OperationFrame& f, const Paths& p) {
+             auto& in = f.source(p.source);
+             workshop::sortExpensiveByValue(
+                 in, f.derivedOutputs(p.source, workshop::expensiveValueSuffixes()));
+         }},
+    };
+}
+
+void generateInputs(const QTemporaryDir& folder)
+{
+    std::mt19937 random(1);
+    std::string previous;
+    generate(folder.filePath("words.txt"), kStreamLines, [&](int i) {
+        return randomWord(random, 2, 15) + (i % 2 ? "*" : "");
+    });
+    // Draw;word lines, with a run of repeats now and then.
+    generate(folder.filePath("list.txt"), kStreamLines, [&](int i) {
+        if (i % 10 != 0)
+            previous = randomWord(random, 2, 15);
+        return workshop::drawKey(previous) + ";" + previous;
+    });
+    generate(folder.filePath("anag.txt"), kAnagramLines, [&](int) {
+        const std::string word = randomWord(random, 7, 8);
+        return workshop::drawKey(word) + ";" + word;
+    });
+    generate(folder.filePath("anagref.txt"), kAnagramLines, [&](int) {
+        const std::string word = randomWord(random, 6, 7);
+        return workshop::drawKey(word) + ";" + word;
+    });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir folder;
+    std::printf("Generating the inputs in %s...\n", qPrintable(folder.path()));
+    generateInputs(folder);
+
+    const QString destination = folder.filePath("out.txt");
+    std::printf("%-22s %-12s %9s %8s\n", "operation", "input", "seconds", "x copy");
+    for (const QString& input : {QStringLiteral("words.txt"), QStringLiteral("list.txt")}) {
+        const Paths paths{folder.filePath(input), destination, QString()};
+        std::printf("%-22s %-12s %9.3f %8.2f\n", "copie (plancher)", qPrintable(input),
+                    seconds(paths, copyLines), 1.0);
+    }
+    for (const Run& run : streamingRuns()) {
+        const Paths paths{folder.filePath(run.input), destination, QString()};
+        const double floor = seconds(paths, copyLines);
+        const double time = seconds(paths, run.work);
+        std::printf("%-22s %-12s %9.3f %8.2f\n", run.name, qPrintable(run.input), time,
+                    time / floor);
+    }
+
+    const Paths anagrams{folder.filePath("anag.txt"), destination, folder.filePath("anagref.txt")};
+    const double time = seconds(anagrams, [](OperationFrame& f, const Paths& p) {
+        auto& in = f.source(p.source);
+        workshop::removeAnagrams(in, f.output(p.destination), f.reference(p.reference));
+    });
+    std::printf("%-22s %d x %d lines: %.3f s\n", "supp anag", kAnagramLines, kAnagramLines, time);
+    return 0;
+}
