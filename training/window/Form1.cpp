@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace {
@@ -435,10 +436,18 @@ void Form1::solution_KeyPress(int, QChar& character)
 void Form1::solution_Change(int index)
 {
     const QString text = solution[index]->text();
-    if (text.size() <= tirage[index]->text().size())
+    const qsizetype bound = tirage[index]->text().size();
+    if (text.size() <= bound)
         return;
-    solution[index]->setText(text.left(text.size() - 1));  // changes the text again: the rule repeats
-    beep();
+    // One beep per character too many. The cut is made in one step with the change
+    // signal held back: removing one character per change would nest one change in the
+    // other, and a long paste would run out of stack.
+    {
+        const QSignalBlocker quiet(solution[index]);
+        solution[index]->setText(text.left(bound));
+    }
+    for (qsizetype removed = bound; removed < text.size(); ++removed)
+        beep();
 }
 
 void Form1::solution_GotFocus(int index)
