@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <cstddef>
 
@@ -13,60 +14,79 @@ namespace {
 
 constexpr std::size_t kShortWord = 16;
 
-// The draw of a word of at most kShortWord characters: a count per byte value, then for each
-// value in the range the word holds (26 for capital letters) a fixed store of 16 copies,
-// advanced by its count. Almost branch-free, which matters on random words.
-void appendShortDrawKey(std::string& out, std::string_view word)
+// The rank of the lowest bit set in a non-zero mask.
+unsigned lowestBit(std::uint64_t mask)
 {
-    std::array<unsigned char, 256> counts{};
-    unsigned char low = 255;
-    unsigned char high = 0;
-    for (const char c : word) {
-        const auto code = static_cast<unsigned char>(c);
-        ++counts[code];
-        low = std::min(low, code);
-        high = std::max(high, code);
-    }
-    char key[2 * kShortWord];
-    char* end = key;
-    for (unsigned code = low; code <= high; ++code) {
-        std::memset(end, static_cast<int>(code), kShortWord);
-        end += counts[code];
-    }
-    out.append(key, word.size());
+#if defined(__GNUC__) || defined(__clang__)
+    return static_cast<unsigned>(__builtin_ctzll(mask));
+#else
+    unsigned bit = 0;
+    for (; (mask & 1) == 0; mask >>= 1)
+        ++bit;
+    return bit;
+#endif
 }
 
-// Appends the draw of `word` to `out`. Equal characters are interchangeable, so every sort
-// by byte value gives the same key.
-void appendDrawKey(std::string& out, std::string_view word)
+// Writes the draw of a word of at most kShortWord characters, all from "@" to DEL (capital
+// and small letters are), at `key`, which must have room for kShortWord more bytes than the
+// word; false, with nothing written, for a word with other characters. A count and a bit per
+// value present, then for each present value in increasing order a fixed store of
+// kShortWord copies advanced by its count: almost no branches, which matters on random words.
+bool writeLetterDrawKey(char* key, std::string_view word)
 {
-    if (word.empty())
-        return;
-    if (word.size() <= kShortWord) {
-        appendShortDrawKey(out, word);
-        return;
+    constexpr unsigned base = 64;
+    std::array<unsigned char, 64> counts{};
+    std::uint64_t present = 0;
+    unsigned outside = 0;
+    for (const char c : word) {
+        const unsigned value = static_cast<unsigned char>(c) - base;
+        outside |= value;
+        ++counts[value & 63];
+        present |= std::uint64_t{1} << (value & 63);
     }
+    if (outside >= 64)
+        return false;
+    for (; present != 0; present &= present - 1) {
+        const unsigned value = lowestBit(present);
+        std::memset(key, static_cast<int>(value + base), kShortWord);
+        key += counts[value];
+    }
+    return true;
+}
+
+// The same for any length: a count per byte value keeps the work linear.
+void writeLongDrawKey(char* key, std::string_view word)
+{
     std::array<std::size_t, 256> counts{};
     for (const char c : word)
         ++counts[static_cast<unsigned char>(c)];
-    for (std::size_t code = 0; code < counts.size(); ++code)
-        out.append(counts[code], static_cast<char>(code));
+    for (std::size_t code = 0; code < counts.size(); ++code) {
+        std::memset(key, static_cast<int>(code), counts[code]);
+        key += counts[code];
+    }
 }
 
-std::string_view withoutFinalStar(std::string_view line)
+// Replaces `out` by drawKey(word), ";" and `line`. Equal characters are interchangeable, so
+// every sort by byte value gives the same key.
+void assignDrawLine(std::string& out, std::string_view word, std::string_view line)
+{
+    const std::size_t size = word.size() + 1 + line.size();
+    out.resize(size + kShortWord);  // room for the short key's last store
+    char* key = &out[0];
+    if (word.size() > kShortWord || !writeLetterDrawKey(key, word))
+        writeLongDrawKey(key, word);
+    key[word.size()] = ';';
+    std::memcpy(key + word.size() + 1, line.data(), line.size());
+    out.resize(size);
+}
+
+// The word of a line is the text before its first ";", or the whole line.
+void assignWithDraw(std::string& out, std::string_view line)
 {
     if (!line.empty() && line.back() == '*')
         line.remove_suffix(1);
-    return line;
-}
-
-void appendWithDraw(std::string& out, std::string_view line)
-{
-    line = withoutFinalStar(line);
     const auto semi = line.find(';');
-    appendDrawKey(out, semi == std::string_view::npos ? line : line.substr(0, semi));
-    out += ';';
-    out += line;
+    assignDrawLine(out, semi == std::string_view::npos ? line : line.substr(0, semi), line);
 }
 
 }  // namespace
@@ -74,14 +94,15 @@ void appendWithDraw(std::string& out, std::string_view line)
 std::string drawKey(std::string_view word)
 {
     std::string key;
-    appendDrawKey(key, word);
+    assignDrawLine(key, word, {});
+    key.pop_back();  // the ";"
     return key;
 }
 
 std::string withDraw(std::string_view line)
 {
     std::string result;
-    appendWithDraw(result, line);
+    assignWithDraw(result, line);
     return result;
 }
 
@@ -90,8 +111,7 @@ void addDraws(textfile::LineSource& source, textfile::LineSink& sink)
     std::string line;
     std::string out;  // reused: no allocation per line
     while (source.next(line)) {
-        out.clear();
-        appendWithDraw(out, line);
+        assignWithDraw(out, line);
         sink.write(out);
     }
 }
