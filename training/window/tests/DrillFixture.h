@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 #include <memory>
 
@@ -24,7 +25,15 @@ struct DrillFixture {
         form->dataFolders.clear();
         form->setRandomSource(std::make_unique<drill::SeededRandomSource>(20240607));
         form->beep = [this] { ++beeps; };
+        show();
+    }
+
+    // Shows the window and makes it the active one, so that focus moves as for a player.
+    void show() const
+    {
         form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
     // Writes the file that `title` names in box `list` and starts a drill on it.

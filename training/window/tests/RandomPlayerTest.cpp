@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int kEvents = 40000;
+constexpr int kEvents = 25000;
 constexpr std::uint32_t kSeed = 20261207;
 
 // Types `text` into `widget` key by key, accented letters included.
@@ -147,7 +147,7 @@ void RandomPlayerTest::play()
     Form1& form = app->form();
     const std::vector<std::pair<int, Action>> actions = {
         {30, [this] { typeCharacter(); }},
-        {6, [this] { typeRightAnswer(); }},
+        {10, [this] { typeRightAnswer(); }},
         {8, [this] { pressKey(Qt::Key_Return); }},
         {4, [this] { pressKey(Qt::Key_Down); }},
         {4, [this] { pressKey(Qt::Key_Up); }},
