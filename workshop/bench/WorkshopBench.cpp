@@ -3,11 +3,14 @@
 #include "AnagramRemoval.h"
 #include "Cleaning.h"
 #include "DrawKeys.h"
+#include "Extensions.h"
 #include "LetterValues.h"
 #include "LineWriter.h"
 #include "OperationFrame.h"
 #include "Splitting.h"
 #include "Transfer.h"
+#include "Trimming.h"
+#include "WordForms.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -96,6 +99,15 @@ void copyLines(OperationFrame& frame, const Paths& paths)
         destination.write(line);
 }
 
+// An operation from the source to the destination.
+Work streaming(void (*operation)(textfile::LineSource&, textfile::LineSink&))
+{
+    return [operation](OperationFrame& f, const Paths& p) {
+        auto& in = f.source(p.source);
+        operation(in, f.output(p.destination));
+    };
+}
+
 // The streaming operations, each on 1 000 000 lines. Add a row to time another one.
 std::vector<Run> streamingRuns()
 {
@@ -146,7 +158,55 @@ std::vector<Run> streamingRuns()
              workshop::sortExpensiveByValue(
                  in, f.derivedOutputs(p.source, workshop::expensiveValueSuffixes()));
          }},
+        {"verbes ER->E", "verbs.txt", streaming(workshop::shortenVerbs)},
+        {"inv col gauche/droite", "list.txt", streaming(workshop::swapAllColumns)},
+        {"rall arr", "pairs.txt", streaming(workshop::backExtensions)},
+        {"rall av", "pairs.txt", streaming(workshop::frontExtensions)},
+        {"rall assemblage", "pairs.txt", streaming(workshop::assembleExtensions)},
+        {"pelrin", "list.txt", streaming(workshop::trimLines)},
     };
+}
+
+// Four-field lines around words that end in S half of the time, against two-field lines
+// whose words are some of those singulars; draw;word lines against a list of some draws.
+void generateReferenceInputs(const QTemporaryDir& folder, std::mt19937& random)
+{
+    std::vector<std::string> singulars;
+    std::vector<std::string> draws;
+    generate(folder.filePath("plur.txt"), kAnagramLines, [&](int i) {
+        singulars.push_back(randomWord(random, 2, 9));
+        const std::string word = singulars.back() + (i % 2 ? "S" : "E");
+        const std::string draw = workshop::drawKey(word);
+        return draw + ";" + word + ";" + draw + ";" + word;
+    });
+    generate(folder.filePath("plurref.txt"), kAnagramLines, [&](int i) {
+        const std::string word = i % 3 ? randomWord(random, 2, 9) : singulars[random() % singulars.size()];
+        return workshop::drawKey(word) + ";" + word;
+    });
+    generate(folder.filePath("halves.txt"), kAnagramLines, [&](int) {
+        const std::string word = randomWord(random, 6, 9);
+        draws.push_back(workshop::drawKey(word));
+        return draws.back() + ";" + word;
+    });
+    generate(folder.filePath("halvesref.txt"), kAnagramLines, [&](int i) {
+        return i % 3 ? workshop::drawKey(randomWord(random, 6, 9)) : draws[random() % draws.size()];
+    });
+}
+
+// The best of three runs of an operation that reads a reference list.
+double withReference(const QTemporaryDir& folder, const char* source, const char* reference,
+                     void (*operation)(textfile::LineSource&, textfile::LineSink&,
+                                       const workshop::ReferenceOpener&))
+{
+    const Paths paths{folder.filePath(source), folder.filePath("out.txt"), folder.filePath(reference)};
+    const Work work = [operation](OperationFrame& f, const Paths& p) {
+        auto& in = f.source(p.source);
+        operation(in, f.output(p.destination), f.reference(p.reference));
+    };
+    double best = 1e9;
+    for (int round = 0; round < 3; ++round)
+        best = std::min(best, once(paths, work));
+    return best;
 }
 
 void generateInputs(const QTemporaryDir& folder)
@@ -162,6 +222,17 @@ void generateInputs(const QTemporaryDir& folder)
             previous = randomWord(random, 2, 15);
         return workshop::drawKey(previous) + ";" + previous;
     });
+    const char* const endings[] = {"ER", "IR", "", "E"};
+    generate(folder.filePath("verbs.txt"), kStreamLines, [&](int i) {
+        return randomWord(random, 2, 13) + endings[i % 4];
+    });
+    // Front and back extension pairs, in runs of one to four lines on the same base word.
+    generate(folder.filePath("pairs.txt"), kStreamLines, [&](int i) {
+        if (i % 4 == 0 || random() % 3 == 0)
+            previous = randomWord(random, 2, 9);
+        const std::string letter = randomWord(random, 1, 1);
+        return previous + ";" + (i % 2 ? letter + previous : previous + letter);
+    });
     generate(folder.filePath("anag.txt"), kAnagramLines, [&](int) {
         const std::string word = randomWord(random, 7, 8);
         return workshop::drawKey(word) + ";" + word;
@@ -170,6 +241,7 @@ void generateInputs(const QTemporaryDir& folder)
         const std::string word = randomWord(random, 6, 7);
         return workshop::drawKey(word) + ";" + word;
     });
+    generateReferenceInputs(folder, random);
 }
 
 }  // namespace
@@ -199,5 +271,9 @@ int main(int argc, char* argv[])
         }));
     }
     std::printf("%-22s %d x %d lines: %.3f s\n", "supp anag", kAnagramLines, kAnagramLines, time);
+    std::printf("%-22s %d x %d lines: %.3f s\n", "supp pluriels", kAnagramLines, kAnagramLines,
+                withReference(folder, "plur.txt", "plurref.txt", workshop::removePlurals));
+    std::printf("%-22s %d x %d lines: %.3f s\n", "pel inv", kAnagramLines, kAnagramLines,
+                withReference(folder, "halves.txt", "halvesref.txt", workshop::swapListedHalves));
     return 0;
 }
