@@ -77,6 +77,7 @@ private:
     void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void typeCharacter();
     void typeRightAnswer();
+    void answerWholeSeries();
     void paste();
     void launchSomeList();
     void tickSeries(int ticks);
@@ -148,6 +149,7 @@ void RandomPlayerTest::play()
     const std::vector<std::pair<int, Action>> actions = {
         {30, [this] { typeCharacter(); }},
         {10, [this] { typeRightAnswer(); }},
+        {1, [this] { answerWholeSeries(); }},
         {8, [this] { pressKey(Qt::Key_Return); }},
         {4, [this] { pressKey(Qt::Key_Down); }},
         {4, [this] { pressKey(Qt::Key_Up); }},
@@ -298,6 +300,21 @@ void RandomPlayerTest::typeRightAnswer()
         typedInto = box->isReadOnly() ? -1 : slot;
         checkInvariants();
     }
+}
+
+// A player who knows every answer: each filled box in turn, then F12.
+void RandomPlayerTest::answerWholeSeries()
+{
+    Form1& form = app->form();
+    recent.push_back(QStringLiteral("answer the whole series"));
+    for (int slot = 0; slot < Form1::kSlots && !QTest::currentTestFailed(); ++slot) {
+        if (form.logic.state().seriesEntry[static_cast<std::size_t>(slot)] < 0)
+            break;
+        QTest::mouseClick(form.solution[static_cast<std::size_t>(slot)], Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        typeRightAnswer();
+        checkInvariants();
+    }
+    pressKey(Qt::Key_F12);
 }
 
 void RandomPlayerTest::paste()
