@@ -2,6 +2,8 @@
 
 #include "LineParts.h"
 
+#include <algorithm>
+
 namespace workshop {
 
 ReferenceKeys::ReferenceKeys(textfile::LineSource& reference)
@@ -9,12 +11,14 @@ ReferenceKeys::ReferenceKeys(textfile::LineSource& reference)
     std::string line;
     while (reference.next(line))
         lines_.push_back(line);
+    std::stable_sort(lines_.begin(), lines_.end(),
+                     [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
 }
 
 bool ReferenceKeys::holds(long position, long length, std::string_view key)
 {
     const Parts& parts = partsAt(position, length);
-    return parts.find(key) != parts.end();
+    return std::binary_search(parts.begin(), parts.end(), key);
 }
 
 const ReferenceKeys::Parts& ReferenceKeys::partsAt(long position, long length)
@@ -24,9 +28,16 @@ const ReferenceKeys::Parts& ReferenceKeys::partsAt(long position, long length)
     if (found != parts_.end())
         return found->second;
     Parts& parts = parts_[where];
-    parts.reserve(lines_.size());
-    for (const std::string& line : lines_)
-        parts.insert(partFrom(line, position, length));
+    // Lines are longest first: once one ends before the position, every part left is empty,
+    // so building a table never costs more than reading the reference once.
+    for (const std::string& line : lines_) {
+        const std::string_view part = partFrom(line, position, length);
+        parts.push_back(part);
+        if (line.size() < static_cast<std::size_t>(std::max(position, 1L)))
+            break;
+    }
+    std::sort(parts.begin(), parts.end());
+    parts.erase(std::unique(parts.begin(), parts.end()), parts.end());
     return parts;
 }
 

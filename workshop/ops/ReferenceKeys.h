@@ -5,14 +5,13 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
 namespace workshop {
 
 // A reference list read once and held in memory, answering "does some reference line have
-// this text at this position?" in constant time. The lookup table for a given position and
+// this text at this position?" by a binary search. The sorted table for a given position and
 // length is built the first time it is asked for.
 class ReferenceKeys {
 public:
@@ -27,11 +26,11 @@ public:
     bool holds(long position, long length, std::string_view key);
 
 private:
-    using Parts = std::unordered_set<std::string_view>;
+    using Parts = std::vector<std::string_view>;  // sorted, without repeats
     const Parts& partsAt(long position, long length);
 
-    std::vector<std::string> lines_;
-    std::map<std::pair<long, long>, Parts> parts_;  // views into lines_, which never changes
+    std::vector<std::string> lines_;  // longest first; never changes once read
+    std::map<std::pair<long, long>, Parts> parts_;  // views into lines_
 };
 
 }  // namespace workshop
