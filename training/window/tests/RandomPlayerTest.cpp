@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <deque>
@@ -20,6 +21,22 @@ namespace {
 
 constexpr int kEvents = 25000;
 constexpr std::uint32_t kSeed = 20261207;
+
+// The seed and the number of events; PLAYER_SEED and PLAYER_EVENTS replace them for
+// longer explorations by hand.
+std::uint32_t playerSeed()
+{
+    bool ok = false;
+    const uint seed = qEnvironmentVariable("PLAYER_SEED").toUInt(&ok);
+    return ok ? seed : kSeed;
+}
+
+int playerEvents()
+{
+    bool ok = false;
+    const int events = qEnvironmentVariable("PLAYER_EVENTS").toInt(&ok);
+    return ok && events > 0 ? events : kEvents;
+}
 
 // Types `text` into `widget` key by key, accented letters included.
 void typeText(QWidget* widget, const QString& text)
@@ -83,9 +100,10 @@ private:
     void tickSeries(int ticks);
 
     std::unique_ptr<LauncherFixture> app;
-    std::mt19937 random{kSeed};
+    std::mt19937 random{playerSeed()};
     std::int32_t entriesAtLastCheck = 0;
     int typedInto = -1;
+    bool seriesClockTicked = false;  // the last event ticked the series clock
     bool seriesWasOpen = false;  // answer box that the last event typed a character into
     std::deque<QString> recent;
     int drillsStarted = 0;
@@ -95,7 +113,7 @@ private:
 
 void RandomPlayerTest::playerKeepsTheDrillConsistent()
 {
-    app = std::make_unique<LauncherFixture>(kSeed);
+    app = std::make_unique<LauncherFixture>(playerSeed());
     QVERIFY(app->launcher.training());
     std::mt19937 words(7);
     app->writeList(QStringLiteral("7 lettres"), 0, sevenLetterList(words));
@@ -113,7 +131,7 @@ void RandomPlayerTest::playerKeepsTheDrillConsistent()
     play();
     if (QTest::currentTestFailed())
         return;
-    qInfo("%d events, %d drills started, %d corrections, %d drills finished, %d beeps", kEvents, drillsStarted,
+    qInfo("%d events, %d drills started, %d corrections, %d drills finished, %d beeps", playerEvents(), drillsStarted,
           corrections, finishedDrills, app->beeps);
     QVERIFY(drillsStarted > 5);
     QVERIFY(corrections > 50);
@@ -187,8 +205,9 @@ void RandomPlayerTest::play()
     for (const auto& action : actions)
         totalWeight += action.first;
 
-    for (int event = 0; event < kEvents; ++event) {
+    for (int event = 0, events = playerEvents(); event < events; ++event) {
         typedInto = -1;
+        seriesClockTicked = false;
         if (!form.isVisible()) {
             launchSomeList();
         } else {
@@ -332,8 +351,10 @@ void RandomPlayerTest::tickSeries(int ticks)
 {
     Form1& form = app->form();
     recent.push_back(QStringLiteral("series clock, %1 ticks").arg(ticks));
-    for (int k = 0; k < ticks && form.Timer1->isActive(); ++k)
+    for (int k = 0; k < ticks && form.Timer1->isActive(); ++k) {
         form.Timer1_Timer();
+        seriesClockTicked = true;
+    }
 }
 
 void RandomPlayerTest::checkInvariants()
@@ -352,7 +373,21 @@ void RandomPlayerTest::checkInvariants()
     if (seriesWasOpen && !form.corriger->isEnabled())
         ++corrections;
     seriesWasOpen = form.corriger->isEnabled();
+    // Only an open series has running series and answer clocks; correction reads the
+    // series clock back, so each tick writes it in the form m:ss (the player may type
+    // into the box between ticks).
+    QVERIFY2(!form.Timer1->isActive() || form.corriger->isEnabled(), "series clock running on a closed series");
+    QVERIFY2(!form.Timer3->isActive() || form.corriger->isEnabled(), "answer stopwatch running on a closed series");
+    static const QRegularExpression seriesClock(QStringLiteral("^[0-4]:[0-5][0-9]$"));
+    if (seriesClockTicked)
+        QVERIFY2(seriesClock.match(form.temps->text()).hasMatch(), qPrintable(form.temps->text()));
+    // The pause is one state: caption, locked answer boxes and the search box agree.
+    const bool paused = form.Command5->text() != QLatin1String("Pause");
+    QVERIFY2(form.recherche->isEnabled() != paused, "search box and pause disagree");
+    for (const QLineEdit* box : form.solution)
+        QVERIFY2(box->isReadOnly() == paused, "answer box lock and pause disagree");
     if (form.corriger->isEnabled()) {
+        QCOMPARE(form.motsleft->text(), QString::number(state.entryCount));
         for (int slot = 0; slot < Form1::kSlots; ++slot) {
             const QString shown = form.tirage[static_cast<std::size_t>(slot)]->text();
             const std::int32_t entry = state.seriesEntry[static_cast<std::size_t>(slot)];
