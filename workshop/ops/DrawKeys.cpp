@@ -76,7 +76,8 @@ void assignDrawLine(std::string& out, std::string_view word, std::string_view li
     if (word.size() > kShortWord || !writeLetterDrawKey(key, word))
         writeLongDrawKey(key, word);
     key[word.size()] = ';';
-    std::memcpy(key + word.size() + 1, line.data(), line.size());
+    if (!line.empty())
+        std::memcpy(key + word.size() + 1, line.data(), line.size());
     out.resize(size);
 }
 

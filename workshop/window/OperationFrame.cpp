@@ -49,7 +49,8 @@ textfile::LineSink& OperationFrame::output(const QString& path)
     if (path.isEmpty())
         throw OperationFailure(QStringLiteral("Aucun fichier à écrire : le chemin est vide."));
     auto output = std::make_unique<Output>(path);
-    if (!output->file.open(QIODevice::WriteOnly))
+    // Unbuffered: the line writer buffers already.
+    if (!output->file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw OperationFailure(QStringLiteral("Impossible de créer « %1 » : %2.")
                                    .arg(path, output->file.errorString()));
     outputs_.push_back(std::move(output));
