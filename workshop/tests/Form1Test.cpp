@@ -245,6 +245,12 @@ void Form1Test::theHiddenSortsAreOfferedByTheContextMenu()
     QCOMPARE(get("motsval9.txt"), QByteArray("AABEQU;ABAQUE\r\n"));
     QCOMPARE(get("motsval16up.txt"), QByteArray("IIKW;KIWI\r\n"));
     QCOMPARE(get("motsval7.txt"), QByteArray(""));
+
+    // A missing source creates none of the nine outputs.
+    type(window->Text1, path("absent.txt"));
+    window->expensiveSortAction->trigger();
+    QVERIFY(window->Label3->text().contains(path("absent.txt")));
+    QVERIFY(!QFile::exists(path("absentval7.txt")));
 }
 
 void Form1Test::aFailingClickShowsWhyAndTheProgramGoesOn()

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -86,6 +87,17 @@ TEST_F(OperationFrameTest, AnOutputThatCannotBeWrittenReplacesNothing)
     EXPECT_TRUE(outcome.message.contains(unwritable)) << outcome.message.toStdString();
     EXPECT_EQ(get("out.txt"), "OLD\r\n");
     EXPECT_EQ(files(), (QStringList{"in.txt", "out.txt"}));
+}
+
+TEST_F(OperationFrameTest, AFolderCannotBeADestination)
+{
+    put("in.txt", "A*\r\n");
+    QDir(folder.path()).mkdir("folder");
+    const auto outcome = transfer(path("in.txt"), path("folder"));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(path("folder"))) << outcome.message.toStdString();
+    EXPECT_TRUE(QFileInfo(path("folder")).isDir());
+    EXPECT_EQ(files(), QStringList{"in.txt"});
 }
 
 TEST_F(OperationFrameTest, AFailedReadLeavesTheDestinationAsItWas)
