@@ -192,12 +192,7 @@ void Form1::split(int parts, const QString& message)
 
 void Form1::Command1_Click()
 {
-    runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(Text1->text());
-        auto& destination = frame.output(Text2->text());
-        workshop::transferMarked(source, destination);
-        return QStringLiteral("Lignes * copiees OK");
-    });
+    sourceToDestination(workshop::transferMarked, QStringLiteral("Lignes * copiees OK"));
 }
 
 void Form1::Command2_Click()
@@ -207,12 +202,7 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(Text1->text());
-        auto& destination = frame.output(Text2->text());
-        workshop::addDraws(source, destination);
-        return QStringLiteral("Creation tirages OK");
-    });
+    sourceToDestination(workshop::addDraws, QStringLiteral("Creation tirages OK"));
 }
 
 void Form1::Command4_Click()
@@ -227,12 +217,7 @@ void Form1::Command5_Click()
 
 void Form1::Command6_Click()
 {
-    runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(Text1->text());
-        auto& destination = frame.output(Text2->text());
-        workshop::removeDraws(source, destination);
-        return QStringLiteral("Supp tirages OK");
-    });
+    sourceToDestination(workshop::removeDraws, QStringLiteral("Supp tirages OK"));
 }
 
 void Form1::Command7_Click()
@@ -258,12 +243,7 @@ void Form1::Command8_Click()
 
 void Form1::Command9_Click()
 {
-    runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(Text1->text());
-        auto& destination = frame.output(Text2->text());
-        workshop::removeSameSolutions(source, destination);
-        return QStringLiteral("Suppression OK");
-    });
+    sourceToDestination(workshop::removeSameSolutions, QStringLiteral("Suppression OK"));
 }
 
 void Form1::Command10_Click()
@@ -350,10 +330,5 @@ void Form1::sourceToDestination(WithReference operation, const QString& message)
 
 void Form1::Command20_Click()
 {
-    runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(Text1->text());
-        auto& destination = frame.output(Text2->text());
-        workshop::removeAnagrams(source, destination, frame.reference(Text3->text()));
-        return QStringLiteral("anags OK");
-    });
+    sourceToDestination(workshop::removeAnagrams, QStringLiteral("anags OK"));
 }
