@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kEvents = 25000;
+constexpr int kEvents = 20000;
 constexpr std::uint32_t kSeed = 20261207;
 
 // The seed and the number of events; PLAYER_SEED and PLAYER_EVENTS replace them for
