@@ -110,6 +110,19 @@ TEST_F(OperationFrameTest, AFailedReadLeavesTheDestinationAsItWas)
     EXPECT_EQ(get("out.txt"), "OLD\r\n");
 }
 
+TEST_F(OperationFrameTest, AnyOtherFailureIsReportedAndDiscardsTheOutputs)
+{
+    put("out.txt", "OLD\r\n");
+    const auto outcome = OperationFrame::run([&](OperationFrame& frame) -> QString {
+        frame.output(path("out.txt")).write("new");
+        throw std::runtime_error("boom");
+    });
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains("boom")) << outcome.message.toStdString();
+    EXPECT_EQ(get("out.txt"), "OLD\r\n");
+    EXPECT_EQ(files(), QStringList{"out.txt"});
+}
+
 TEST_F(OperationFrameTest, ASourceCanBeItsOwnDestination)
 {
     put("list.txt", "ABAQUE*\r\nKIWI\r\nZEBRE*\r\n");

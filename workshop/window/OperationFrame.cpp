@@ -8,6 +8,7 @@
 
 #include <QSaveFile>
 
+#include <exception>
 #include <new>
 
 struct OperationFrame::Output {
@@ -31,6 +32,9 @@ OperationFrame::Outcome OperationFrame::run(const std::function<QString(Operatio
     } catch (const std::bad_alloc&) {
         return {false, QStringLiteral("Mémoire insuffisante : l'opération est abandonnée, "
                                       "aucun fichier n'a été modifié.")};
+    } catch (const std::exception& error) {
+        return {false, QStringLiteral("L'opération a échoué (%1) : aucun fichier n'a été modifié.")
+                           .arg(QString::fromLocal8Bit(error.what()))};
     }
 }
 
