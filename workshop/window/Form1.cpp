@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <algorithm>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -38,7 +37,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplicati
     small.setPixelSize(11);
     setFont(small);
     createControls();
-    setTabOrder();
+    arrangeTabOrder();
     connectButtons();
     createSortMenu();
     // The design area is 4500 x 2820 twips; eleven buttons lie below it, down to 4215.
@@ -109,14 +108,14 @@ void Form1::createControls()
     Label3->raise();
 }
 
-void Form1::setTabOrder()
+void Form1::arrangeTabOrder()
 {
-    const QWidget* order[] = {Text1,     Text2,     Command1,  Command2,  Command3,  Command4,
+    QWidget* const order[] = {Text1,     Text2,     Command1,  Command2,  Command3,  Command4,
                               Command5,  Command6,  Command7,  Command8,  Command9,  Command10,
                               Command11, Command12, Command13, Command14, Command15, Text3,
                               Command16, Command17, Command18, Command19, Command20, Command21};
     for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void Form1::connectButtons()

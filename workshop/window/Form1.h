@@ -64,7 +64,7 @@ protected:
 
 private:
     void createControls();
-    void setTabOrder();
+    void arrangeTabOrder();
     void connectButtons();
     void createSortMenu();
     QLabel* addLabel(const char* name, const QString& caption, int left, int top, int width,
