@@ -106,6 +106,7 @@ void Form1::createControls()
     // Created last and kept on top, so that no button hides a message.
     Label3 = addLabel("Label3", QString(), 2400, 2040, 45, 195);
     Label3->raise();
+    Label3->setAttribute(Qt::WA_TransparentForMouseEvents);  // clicks reach the buttons below
 }
 
 void Form1::arrangeTabOrder()
