@@ -162,11 +162,11 @@ void Form2::quitter_Click()
 
     QString text = Text1->toPlainText();
     text += QStringLiteral("A propos de l'auteur :") + kBreak + kBreak;
-    text += QStringLiteral("vorlane, entraînement aux mots nouveaux de l'ODS 6") + kBreak;
-    text += QStringLiteral("Un logiciel libre : chacun peut l'utiliser, l'étudier,") + kBreak;
-    text += QStringLiteral("le modifier et le redistribuer.") + kBreak;
-    text += QStringLiteral("Ses listes se refont avec son atelier, extracteur.") + kBreak;
-    text += QStringLiteral("Suggestions et questions : le suivi des tickets du projet vorlane.") + kBreak + kBreak;
+    text += QStringLiteral("vorlane : les mots nouveaux de l'ODS 6") + kBreak;
+    text += QStringLiteral("Un logiciel libre, à partager.") + kBreak;
+    text += QStringLiteral("Listes faites avec extracteur") + kBreak;
+    text += QStringLiteral("à partir de dictionnaires libres.") + kBreak;
+    text += QStringLiteral("Suggestions : tickets du projet vorlane.") + kBreak + kBreak;
     text += QString() + kBreak;
     Text1->setPlainText(text);
 }

@@ -267,6 +267,8 @@ void LauncherTest::farewell()
     QVERIFY(lines[2].contains(QStringLiteral("vorlane")));
     QVERIFY(lines.join(QLatin1Char(' ')).contains(QStringLiteral("logiciel libre"), Qt::CaseInsensitive));
     QVERIFY(lines[6].contains(QStringLiteral("Suggestions")));
+    for (const QString& line : lines)  // each line fits the box
+        QVERIFY(launcher->Text1->fontMetrics().horizontalAdvance(line) < launcher->Text1->viewport()->width());
     QVERIFY(lines[7].isEmpty());
 
     QVERIFY(launcher->Timer1->isActive());
