@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <cstddef>
+#include <vector>
 
 namespace workshop {
 
@@ -66,54 +67,68 @@ void writeLongDrawKey(char* key, std::string_view word)
     }
 }
 
-// Replaces `out` by drawKey(word), ";" and `line`. Equal characters are interchangeable, so
-// every sort by byte value gives the same key.
-void assignDrawLine(std::string& out, std::string_view word, std::string_view line)
+// Room that writeDrawLine needs for `word` and `line`.
+std::size_t drawLineRoom(std::string_view word, std::string_view line)
 {
-    const std::size_t size = word.size() + 1 + line.size();
-    out.resize(size + kShortWord);  // room for the short key's last store
-    char* key = &out[0];
-    if (word.size() > kShortWord || !writeLetterDrawKey(key, word))
-        writeLongDrawKey(key, word);
-    key[word.size()] = ';';
-    if (!line.empty())
-        std::memcpy(key + word.size() + 1, line.data(), line.size());
-    out.resize(size);
+    return word.size() + 1 + line.size() + kShortWord;
 }
 
-// The word of a line is the text before its first ";", or the whole line.
-void assignWithDraw(std::string& out, std::string_view line)
+// Writes drawKey(word), ";" and `line` at `out`, which has drawLineRoom(word, line) bytes, and
+// returns the length written. Equal characters are interchangeable, so every sort by byte
+// value gives the same key.
+std::size_t writeDrawLine(char* out, std::string_view word, std::string_view line)
+{
+    if (word.size() > kShortWord || !writeLetterDrawKey(out, word))
+        writeLongDrawKey(out, word);
+    out[word.size()] = ';';
+    if (!line.empty())
+        std::memcpy(out + word.size() + 1, line.data(), line.size());
+    return word.size() + 1 + line.size();
+}
+
+// Takes one final "*" off `line` and returns its word: the text before its first ";", or
+// the whole line.
+std::string_view takeWord(std::string_view& line)
 {
     if (!line.empty() && line.back() == '*')
         line.remove_suffix(1);
     const auto semi = line.find(';');
-    assignDrawLine(out, semi == std::string_view::npos ? line : line.substr(0, semi), line);
+    return semi == std::string_view::npos ? line : line.substr(0, semi);
+}
+
+std::string drawLine(std::string_view word, std::string_view line)
+{
+    std::string out(drawLineRoom(word, line), '\0');
+    out.resize(writeDrawLine(&out[0], word, line));
+    return out;
 }
 
 }  // namespace
 
 std::string drawKey(std::string_view word)
 {
-    std::string key;
-    assignDrawLine(key, word, {});
+    std::string key = drawLine(word, {});
     key.pop_back();  // the ";"
     return key;
 }
 
 std::string withDraw(std::string_view line)
 {
-    std::string result;
-    assignWithDraw(result, line);
-    return result;
+    const std::string_view word = takeWord(line);
+    return drawLine(word, line);
 }
 
 void addDraws(textfile::LineSource& source, textfile::LineSink& sink)
 {
     std::string line;
-    std::string out;  // reused: no allocation per line
+    std::vector<char> out;  // reused: no allocation per line
     while (source.next(line)) {
-        assignWithDraw(out, line);
-        sink.write(out);
+        std::string_view rest = line;
+        const std::string_view word = takeWord(rest);
+        const std::size_t room = drawLineRoom(word, rest);
+        if (out.size() < room)
+            out.resize(room);
+        sink.write(std::string_view(out.data(), writeDrawLine(out.data(), word, rest)));
     }
 }
 
