@@ -228,6 +228,9 @@ void Form1::connectControls()
         connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
     for (QLineEdit* box : {recherche, seuiltxt, temps, tempstot})
         box->installEventFilter(this);
+    for (QLineEdit* box : tirage)
+        box->installEventFilter(this);  // Enter there too performs the default button
+    Check1->installEventFilter(this);
     restart->installEventFilter(this);
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -684,8 +687,10 @@ void Form1::quitter_Click()
     Look::setCaption(nbftot, QStringLiteral("0"));
     QCoreApplication::processEvents();
     hide();
-    if (launcherWindow)
+    if (launcherWindow) {
         launcherWindow->show();
+        launcherWindow->activateWindow();
+    }
 }
 
 // ---------------------------------------------------------------- clocks
@@ -768,7 +773,7 @@ bool Form1::filterAnswerEvent(int slot, QEvent* event)
     }
 }
 
-// Enter in a text box performs the click of the window's default button.
+// Enter in a text box or on the check box performs the click of the window's default button.
 bool Form1::pressEnter(QKeyEvent* event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)

@@ -25,6 +25,8 @@ private Q_SLOTS:
     void criterionPositions();
     void checkBoxHidesClocks();
     void keyboardDrillToBravo();
+    void lastSlotGradedBySpeed_data();
+    void lastSlotGradedBySpeed();
 };
 
 void CorrectionTest::slotMarks_data()
@@ -285,6 +287,43 @@ void CorrectionTest::keyboardDrillToBravo()
     QCOMPARE(form.motsleft->text(), QStringLiteral("0"));
     QTest::keyClick(form.solution[5], Qt::Key_F8);  // finished: no new series
     QVERIFY(!form.corriger->isEnabled());
+}
+
+void CorrectionTest::lastSlotGradedBySpeed_data()
+{
+    QTest::addColumn<bool>("byMouse");
+    QTest::addColumn<int>("slot4State");
+    QTest::addColumn<int>("entriesLeft");
+    QTest::newRow("mouse on the button") << true << 1 << 39;  // leaving box 4 grades it first
+    QTest::newRow("F12 in box 4") << false << -1 << 40;       // box 4 is never left
+}
+
+// Under the criterion by speed, correction grades the last slot with the seconds
+// counted in the box the player was in.
+void CorrectionTest::lastSlotGradedBySpeed()
+{
+    QFETCH(bool, byMouse);
+    QFETCH(int, slot4State);
+    QFETCH(int, entriesLeft);
+    DrillFixture drill;
+    Form1& form = *drill.form;
+    form.Command4_Click();
+    QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
+    form.focusAnswer(4);
+    form.Timer3_Timer();
+    form.Timer3_Timer();
+    form.solution[4]->setText(QLatin1Char('S') + form.tirage[4]->text().mid(1));
+    form.solution[29]->setText(QLatin1Char('S') + form.tirage[29]->text().mid(1));
+    if (byMouse)
+        QTest::mouseClick(form.corriger, Qt::LeftButton);
+    else
+        QTest::keyClick(form.solution[4], Qt::Key_F12);
+    QVERIFY(!form.corriger->isEnabled());
+    QCOMPARE(int(form.state().slotState[4]), slot4State);
+    QCOMPARE(form.state().slotState[29], std::int16_t(1));  // right, in 2 seconds < 5
+    QCOMPARE(form.voyant->text(), QStringLiteral("OK"));
+    QCOMPARE(form.score->text(), QStringLiteral("2/30"));
+    QCOMPARE(form.state().entryCount, entriesLeft - 1);
 }
 
 QTEST_MAIN(CorrectionTest)
