@@ -24,6 +24,7 @@ private Q_SLOTS:
     void gradingBySpeed();
     void onceMissedStaysMissed();
     void bySuccessesGradesNothing();
+    void newSeriesGradesNoBoxLeftBehind();
     void validerCopiesSearchBox();
     void showTiles_data();
     void showTiles();
@@ -240,6 +241,29 @@ void AnswerEntryTest::bySuccessesGradesNothing()
     QVERIFY(!form.Timer3->isActive());
     QCOMPARE(form.state().slotState[0], std::int16_t(-1));
     QVERIFY(form.voyant->text().isEmpty());
+}
+
+// F8 in box 5 under the criterion by speed: the box left for the first one belongs to
+// the series just corrected and is not graded against the new one.
+void AnswerEntryTest::newSeriesGradesNoBoxLeftBehind()
+{
+    DrillFixture drill;
+    Form1& form = *drill.form;
+    switchToSpeed(form);
+    QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
+    form.solution[5]->setText(QLatin1Char('S') + form.tirage[5]->text().mid(1));
+    form.focusAnswer(5);
+    QTest::keyClick(form.solution[5], Qt::Key_F12);
+    QCOMPARE(form.voyant->text(), QStringLiteral("NO"));  // the empty last slot
+    QTest::keyClick(form.solution[5], Qt::Key_F8);
+    QCOMPARE(form.focusedSlot(), 0);
+    QCOMPARE(form.state().slotState[5], std::int16_t(-1));
+    QVERIFY(form.Timer3->isActive());
+    QCOMPARE(form.state().answerSeconds, std::int16_t(0));
+    form.solution[0]->setText(QLatin1Char('S') + form.tirage[0]->text().mid(1));
+    QTest::keyClick(form.solution[0], Qt::Key_Down);
+    QCOMPARE(form.voyant->text(), QStringLiteral("OK"));
+    QCOMPARE(form.state().slotState[0], std::int16_t(1));
 }
 
 void AnswerEntryTest::validerCopiesSearchBox()
