@@ -198,6 +198,9 @@ void Form1::createClockControls()
     temps = newTextBox(QStringLiteral("4:00"), 10560, 7440, 495, 285);
     Label2 = newLabel(QStringLiteral("Total"), 10080, 7800);
     tempstot = newTextBox(QStringLiteral("0:00:00"), 10560, 7800, 735, 285);
+    // Only the clocks write these: correction reads the time used back from `temps`.
+    temps->setReadOnly(true);
+    tempstot->setReadOnly(true);
     Command5 = newButton(QStringLiteral("Pause"), 10200, 8160, 975, 255);
 }
 

@@ -18,6 +18,7 @@ private Q_SLOTS:
     void fullSeriesFound();
     void seriesClockRunsOut();
     void timeUsedBeforeFirstTick();
+    void clockBoxesRefuseTyping();
     void drillClockText_data();
     void drillClockText();
     void pauseAndResume();
@@ -139,6 +140,22 @@ void CorrectionTest::timeUsedBeforeFirstTick()
     QCOMPARE(form.tps->text(), QStringLiteral("1:25"));
     form.restart_Click();
     QCOMPARE(form.temps->text(), QStringLiteral("2:35"));
+    form.corriger_Click();
+    QCOMPARE(form.tps->text(), QStringLiteral("1:25"));
+}
+
+// The clock boxes are written by the clocks only: a typed text cannot skew the time used.
+void CorrectionTest::clockBoxesRefuseTyping()
+{
+    DrillFixture drill;
+    Form1& form = *drill.form;
+    QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
+    for (int tick = 0; tick < 85; ++tick)
+        form.Timer1_Timer();
+    QTest::keyClicks(form.temps, QStringLiteral("9:99"));
+    QTest::keyClicks(form.tempstot, QStringLiteral("7"));
+    QCOMPARE(form.temps->text(), QStringLiteral("2:35"));
+    QCOMPARE(form.tempstot->text(), QStringLiteral("0:00:00"));
     form.corriger_Click();
     QCOMPARE(form.tps->text(), QStringLiteral("1:25"));
 }
