@@ -1,6 +1,6 @@
 #include "AnagramRemoval.h"
 #include "LineParts.h"
-#include "LineRun.h"
+#include "ListRun.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 namespace {
 
-using workshoptest::Lines;
+using listrun::Lines;
 
 // Hands out a reference list and counts how often it was opened.
 struct CountingOpener {
@@ -29,7 +29,7 @@ struct CountingOpener {
 Lines removeAnagrams(const Lines& source, const Lines& reference)
 {
     CountingOpener counting{reference};
-    return workshoptest::runLines(
+    return listrun::run(
         [&counting](auto& in, auto& out) { workshop::removeAnagrams(in, out, counting.opener()); },
         source);
 }

@@ -1,11 +1,11 @@
 #include "Cleaning.h"
-#include "LineRun.h"
+#include "ListRun.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using workshoptest::Lines;
+using listrun::Lines;
 
 struct RepeatCase {
     Lines input;
@@ -18,7 +18,7 @@ class RemoveRepeatedLines : public ::testing::TestWithParam<RepeatCase> {};
 TEST_P(RemoveRepeatedLines, DropsLinesEqualToTheOneBefore)
 {
     int removed = -1;
-    const Lines written = workshoptest::runLines(
+    const Lines written = listrun::run(
         [&removed](auto& source, auto& sink) {
             removed = workshop::removeRepeatedLines(source, sink);
         },
@@ -44,7 +44,7 @@ class RemoveSameSolutions : public ::testing::TestWithParam<TailCase> {};
 
 TEST_P(RemoveSameSolutions, DropsLinesWhoseSolutionsRepeatTheLineBefore)
 {
-    EXPECT_EQ(workshoptest::runLines(workshop::removeSameSolutions, GetParam().input),
+    EXPECT_EQ(listrun::run(workshop::removeSameSolutions, GetParam().input),
               GetParam().expected);
 }
 

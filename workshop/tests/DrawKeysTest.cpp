@@ -1,5 +1,5 @@
 #include "DrawKeys.h"
-#include "LineRun.h"
+#include "ListRun.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 namespace {
 
-using workshoptest::Lines;
+using listrun::Lines;
 
 struct KeyCase {
     std::string word;
@@ -69,7 +69,7 @@ class AddDraws : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(AddDraws, PutsTheDrawOfTheWordInFront)
 {
-    EXPECT_EQ(workshoptest::runLines(workshop::addDraws, {GetParam().line}),
+    EXPECT_EQ(listrun::run(workshop::addDraws, {GetParam().line}),
               Lines{GetParam().expected});
 }
 
@@ -88,7 +88,7 @@ class RemoveDraws : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(RemoveDraws, KeepsWhatFollowsTheFirstSemicolon)
 {
-    EXPECT_EQ(workshoptest::runLines(workshop::removeDraws, {GetParam().line}),
+    EXPECT_EQ(listrun::run(workshop::removeDraws, {GetParam().line}),
               Lines{GetParam().expected});
 }
 
@@ -102,9 +102,9 @@ INSTANTIATE_TEST_SUITE_P(Lines, RemoveDraws,
 TEST(DrawOperations, StreamEveryLineInOrder)
 {
     const Lines words = {"ZEBRE", "KIWI*", "ABAQUE"};
-    const Lines withDraws = workshoptest::runLines(workshop::addDraws, words);
+    const Lines withDraws = listrun::run(workshop::addDraws, words);
     EXPECT_EQ(withDraws, (Lines{"BEERZ;ZEBRE", "IIKW;KIWI", "AABEQU;ABAQUE"}));
-    EXPECT_EQ(workshoptest::runLines(workshop::removeDraws, withDraws),
+    EXPECT_EQ(listrun::run(workshop::removeDraws, withDraws),
               (Lines{"ZEBRE", "KIWI", "ABAQUE"}));
 }
 

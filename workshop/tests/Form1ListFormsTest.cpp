@@ -1,10 +1,10 @@
+#include "WorkFolder.h"
 #include "Form1.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The verb, swap, plural, extension and trimming buttons of the workshop window, clicked as a
@@ -21,18 +21,18 @@ private slots:
     void aMissingReferenceMattersOnlyOnceASourceLineIsRead();
 
 private:
-    QString path(const QString& name) const { return folder->filePath(name); }
-    void put(const QString& name, const QByteArray& bytes) const;
-    QByteArray get(const QString& name) const;
+    QString path(const QString& name) const { return folder->path(name); }
+    void put(const QString& name, const QByteArray& bytes) const { QVERIFY(folder->put(name, bytes)); }
+    QByteArray get(const QString& name) const { return folder->get(name); }
     void click(const QString& button, const QString& source, const QString& reference) const;
 
-    QTemporaryDir* folder = nullptr;
+    WorkFolder* folder = nullptr;
     Form1* window = nullptr;
 };
 
 void Form1ListFormsTest::init()
 {
-    folder = new QTemporaryDir;
+    folder = new WorkFolder;
     window = new Form1;
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -42,19 +42,6 @@ void Form1ListFormsTest::cleanup()
 {
     delete window;
     delete folder;
-}
-
-void Form1ListFormsTest::put(const QString& name, const QByteArray& bytes) const
-{
-    QFile file(path(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray Form1ListFormsTest::get(const QString& name) const
-{
-    QFile file(path(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 void Form1ListFormsTest::click(const QString& button, const QString& source, const QString& reference) const

@@ -1,3 +1,4 @@
+#include "WorkFolder.h"
 #include "Form1.h"
 
 #include <QAction>
@@ -6,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The workshop window as a user meets it: paths typed, buttons clicked, files and status.
@@ -28,19 +28,19 @@ private slots:
     void quitterEndsTheProgram();
 
 private:
-    QString path(const QString& name) const { return folder->filePath(name); }
-    void put(const QString& name, const QByteArray& bytes) const;
-    QByteArray get(const QString& name) const;
+    QString path(const QString& name) const { return folder->path(name); }
+    void put(const QString& name, const QByteArray& bytes) const { QVERIFY(folder->put(name, bytes)); }
+    QByteArray get(const QString& name) const { return folder->get(name); }
     void type(QLineEdit* box, const QString& text) const;
 
-    QTemporaryDir* folder = nullptr;
+    WorkFolder* folder = nullptr;
     Form1* window = nullptr;
     int quits = 0;
 };
 
 void Form1Test::init()
 {
-    folder = new QTemporaryDir;
+    folder = new WorkFolder;
     window = new Form1;
     quits = 0;
     window->quitProgram = [this] { ++quits; };
@@ -52,19 +52,6 @@ void Form1Test::cleanup()
 {
     delete window;
     delete folder;
-}
-
-void Form1Test::put(const QString& name, const QByteArray& bytes) const
-{
-    QFile file(path(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray Form1Test::get(const QString& name) const
-{
-    QFile file(path(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 void Form1Test::type(QLineEdit* box, const QString& text) const

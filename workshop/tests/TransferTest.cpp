@@ -1,11 +1,11 @@
-#include "LineRun.h"
+#include "ListRun.h"
 #include "Transfer.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using workshoptest::Lines;
+using listrun::Lines;
 
 struct TransferCase {
     Lines input;
@@ -16,7 +16,7 @@ class TransferMarked : public ::testing::TestWithParam<TransferCase> {};
 
 TEST_P(TransferMarked, KeepsOnlyLinesEndingInAStarWithoutIt)
 {
-    EXPECT_EQ(workshoptest::runLines(workshop::transferMarked, GetParam().input),
+    EXPECT_EQ(listrun::run(workshop::transferMarked, GetParam().input),
               GetParam().expected);
 }
 
