@@ -116,34 +116,17 @@ TEST(AnagramRemoval, PassesOnAReferenceThatCannotBeOpened)
 {
     textfile::VectorLineSource source({"ABC"});
     textfile::VectorLineSink sink;
-    const workshop::ReferenceOpener failing = []() -> std::unique_ptr<textfile::LineSource> {
-        throw std::runtime_error("no reference");
-    };
+    const workshop::ReferenceOpener failing = listrun::failingReference();
     EXPECT_THROW(workshop::removeAnagrams(source, sink, failing), std::runtime_error);
     EXPECT_TRUE(sink.lines.empty());
-}
-
-Lines randomLines(std::mt19937& random, int count, int maxLength)
-{
-    static const char alphabet[] = "AB;";
-    std::uniform_int_distribution<int> length(0, maxLength);
-    std::uniform_int_distribution<int> letter(0, 2);
-    Lines lines;
-    for (int i = 0; i < count; ++i) {
-        std::string line(static_cast<std::size_t>(length(random)), ' ');
-        for (char& c : line)
-            c = alphabet[letter(random)];
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 TEST(AnagramRemovalOracle, WritesWhatTheLiteralAlgorithmWritesOnRandomLists)
 {
     std::mt19937 random(5);
     for (int round = 0; round < 300; ++round) {
-        const Lines source = randomLines(random, 40, 9);
-        const Lines reference = randomLines(random, 1 + round % 30, 8);
+        const Lines source = listrun::randomLines(random, 40, "AB;", 0, 9);
+        const Lines reference = listrun::randomLines(random, static_cast<std::size_t>(1 + round % 30), "AB;", 0, 8);
         ASSERT_EQ(removeAnagrams(source, reference), literalRemoveAnagrams(source, reference))
             << "round " << round;
     }

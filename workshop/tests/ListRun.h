@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -40,6 +41,12 @@ Lines runWithReference(Operation operation, Lines source, const Lines& reference
     textfile::VectorLineSink out;
     operation(in, out, opener);
     return out.lines;
+}
+
+// A reference list that cannot be opened, as a missing third path gives.
+inline workshop::ReferenceOpener failingReference()
+{
+    return []() -> std::unique_ptr<textfile::LineSource> { throw std::runtime_error("no reference"); };
 }
 
 inline std::string randomLine(std::mt19937& random, std::string_view alphabet, int shortest, int longest)

@@ -98,9 +98,7 @@ TEST(SwapListedHalves, OpensTheReferenceOnceAtTheFirstLine)
 
 TEST(SwapListedHalves, AReferenceThatCannotBeOpenedStopsAtTheFirstLine)
 {
-    const workshop::ReferenceOpener failing = []() -> std::unique_ptr<textfile::LineSource> {
-        throw std::runtime_error("no reference");
-    };
+    const workshop::ReferenceOpener failing = listrun::failingReference();
     textfile::VectorLineSource empty({});
     textfile::VectorLineSink out;
     EXPECT_NO_THROW(workshop::swapListedHalves(empty, out, failing));

@@ -144,9 +144,7 @@ TEST(RemovePlurals, OpensTheReferenceOnceAtTheFirstLine)
 
 TEST(RemovePlurals, AReferenceThatCannotBeOpenedStopsAtTheFirstLine)
 {
-    const workshop::ReferenceOpener failing = []() -> std::unique_ptr<textfile::LineSource> {
-        throw std::runtime_error("no reference");
-    };
+    const workshop::ReferenceOpener failing = listrun::failingReference();
     textfile::VectorLineSource empty({});
     textfile::VectorLineSink out;
     EXPECT_NO_THROW(workshop::removePlurals(empty, out, failing));
