@@ -1,5 +1,7 @@
 #include "Form2.h"
 
+#include "CatalogueBox.h"
+
 #include "Form1.h"
 #include "Look.h"
 
@@ -57,11 +59,9 @@ void Form2::createControls()
     const int lefts[2] = {120, 3120};
     const int widths[2] = {2295, 2655};
     for (int i = 0; i < 2; ++i) {
-        auto* box = new QComboBox(this);
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
+        auto* box = new CatalogueBox(this);
         Look::place(box, lefts[i], 960, widths[i], 315);
-        connect(box, qOverload<int>(&QComboBox::activated), this, [this, i](int) { fichier_Click(i); });
+        connect(box, &CatalogueBox::itemPicked, this, [this, i](int) { fichier_Click(i); });
         fichier[i] = box;
     }
 
@@ -78,6 +78,9 @@ void Form2::createControls()
     Label2 = new QLabel(this);
     Look::place(Label2, 4800, 2880, 375, 255);
     Look::setBackground(Label2, kWindowColour);
+    // The farewell disables the window; its text and countdown must still be read.
+    Look::keepColoursWhenDisabled(Text1);
+    Look::keepColoursWhenDisabled(Label2);
 
     quitter = new QPushButton(QStringLiteral("Quitter"), this);
     Look::place(quitter, 4560, 3480, 1215, 495);

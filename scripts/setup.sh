@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins libgtest-dev
   xvfb xauth xdotool imagemagick
-  fonts-dejavu-core fonts-liberation2
+  fonts-dejavu-core fonts-liberation2 fonts-roboto-unhinted fonts-open-sans fonts-crosextra-caladea
   hunspell-fr-classical hunspell-tools wfrench
   desktop-file-utils appstream dpkg-dev file
 )

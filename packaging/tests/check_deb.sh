@@ -13,7 +13,11 @@ echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in $(echo "$depends" | tr ',' '\n' | sed 's/(.*//; s/ //g'); do
-  case $dep in libqt6*|qt6-*) ;; *) fail "unexpected dependency $dep" ;; esac
+  case $dep in libqt6*|qt6-*|fonts-*) ;; *) fail "unexpected dependency $dep" ;; esac
+done
+# The faces the windows are drawn with.
+for font in fonts-roboto-unhinted fonts-open-sans fonts-crosextra-caladea fonts-liberation2 fonts-dejavu-core; do
+  echo "$depends" | tr ',' '\n' | sed 's/(.*//; s/ //g' | grep -qx "$font" || fail "no dependency on $font"
 done
 
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' > "$work/files"

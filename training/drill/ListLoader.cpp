@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace drill {
 
@@ -45,7 +46,13 @@ LoadedList ListLoader::read(textfile::LineSource& lines, const std::string& file
         if (line.find(';') == std::string::npos)
             return refused("Liste refusée : " + fileName + ", ligne " + std::to_string(number)
                            + " sans « ; »");
-        result.entries.push_back(ListEntry::fromLine(line));
+        ListEntry entry = ListEntry::fromLine(line);
+        // An answer box takes no more characters than its draw: such an entry could never
+        // be typed, so the drill would never end.
+        if (entry.solutions.size() > entry.draw.size())
+            return refused("Liste refusée : " + fileName + ", ligne " + std::to_string(number)
+                           + " : solutions plus longues que le tirage");
+        result.entries.push_back(std::move(entry));
     }
     result.ok = true;
     return result;

@@ -10,7 +10,8 @@
 namespace drill {
 
 // Reads list files: one entry per line, draw and solutions split at the first ";".
-// Blank lines are skipped; a non-blank line without ";" refuses the whole list.
+// Blank lines are skipped; a non-blank line without ";", or whose solutions are longer
+// than its draw, refuses the whole list.
 // There is no cap on the number of entries.
 class ListLoader {
 public:
@@ -25,7 +26,8 @@ public:
 
     // Locates and reads one list file. Messages name `relativePath`:
     // "Liste introuvable : data/x.txt", "Liste illisible : data/x.txt",
-    // "Liste refusée : data/x.txt, ligne 12 sans « ; »".
+    // "Liste refusée : data/x.txt, ligne 12 sans « ; »",
+    // "Liste refusée : data/x.txt, ligne 12 : solutions plus longues que le tirage".
     static LoadedList loadFile(const std::string& relativePath,
                                const std::vector<std::string>& dataFolders);
 

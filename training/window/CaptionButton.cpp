@@ -8,6 +8,13 @@ CaptionButton::CaptionButton(const QString& caption, QWidget* parent)
 {
 }
 
+QRect CaptionButton::captionArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
+}
+
 void CaptionButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
@@ -16,7 +23,5 @@ void CaptionButton::paintEvent(QPaintEvent*)
     const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
-    const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
-    painter.drawItemText(area, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
+    painter.drawItemText(captionArea(), kCaptionFlags, option.palette, isEnabled(), caption, QPalette::ButtonText);
 }

@@ -10,6 +10,10 @@ class CaptionButton : public QPushButton {
 public:
     explicit CaptionButton(const QString& caption, QWidget* parent = nullptr);
 
+    // Where the caption is drawn, and how it is laid out there.
+    QRect captionArea() const;
+    static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

@@ -22,6 +22,9 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 const QColor kWindowColour(255, 224, 192);
@@ -112,6 +115,9 @@ QLineEdit* Form1::newTextBox(const QString& text, int left, int top, int width, 
 {
     auto* box = new QLineEdit(text, this);
     Look::place(box, left, top, width, height);
+    // A list may hold draws and solutions of any length: no box cuts them.
+    box->setMaxLength(std::numeric_limits<int>::max());
+    Look::showStartWhenWritten(box);
     box->setCursorPosition(0);
     return box;
 }
@@ -393,13 +399,11 @@ void Form1::paintCorrection(const drill::CorrectionResult& result)
             continue;
         Look::setBackground(solution[i], slot.found ? kLightGreen : kLightRed);
         solution[i]->setText(fromBytes(slot.answerText));
-        solution[i]->setCursorPosition(0);
         solution[i]->setToolTip(fromBytes(slot.tooltip));
         QFont font = solution[i]->font();
         font.setStrikeOut(slot.struckThrough);
         solution[i]->setFont(font);
         tirage[i]->setText(fromBytes(slot.drawText));
-        tirage[i]->setCursorPosition(0);
         if (slot.drawRevealed)
             Look::setBackground(tirage[i], kLightGreen);
     }
@@ -450,7 +454,9 @@ void Form1::solution_Change(int index)
     // other, and a long paste would run out of stack.
     {
         const QSignalBlocker quiet(solution[index]);
+        const int cursor = solution[index]->cursorPosition();
         solution[index]->setText(text.left(bound));
+        solution[index]->setCursorPosition(std::min(cursor, static_cast<int>(bound)));
     }
     for (qsizetype removed = bound; removed < text.size(); ++removed)
         beep();

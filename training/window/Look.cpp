@@ -10,6 +10,9 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <memory>
+#include <utility>
+
 namespace {
 
 const char* const kLeftProperty = "leftTwips";
@@ -23,15 +26,27 @@ QPalette::ColorRole backgroundRole(const QWidget* widget)
     return QPalette::Window;
 }
 
+// Free faces from Debian's font packages that stand in for the designed ones: the
+// metric-compatible ones where they exist (Liberation for Arial and Times New Roman), and
+// for the others a face of the same kind and of no greater width, so that every caption
+// stays whole at its designed place and the seven faces of "Changer de police" differ.
 QStringList standIns(const QString& family)
 {
-    if (family == "Georgia" || family == "Times New Roman")
-        return {"Liberation Serif", "DejaVu Serif"};
+    if (family == "Georgia")
+        return {"Caladea", "Liberation Serif"};
+    if (family == "Times New Roman")
+        return {"Liberation Serif"};
+    if (family == "Verdana")
+        return {"DejaVu Sans"};
+    if (family == "Lucida Sans")
+        return {"Open Sans", "DejaVu Sans"};
+    if (family == "Arial")
+        return {"Liberation Sans"};
     if (family == "Abadi MT Condensed Light")
-        return {"DejaVu Sans Condensed", "Liberation Sans Narrow", "DejaVu Sans"};
-    if (family == "Verdana" || family == "Lucida Sans")
-        return {"DejaVu Sans", "Liberation Sans"};
-    return {"Liberation Sans", "DejaVu Sans"};  // Arial, MS Sans Serif and the rest
+        return {"Open Sans Condensed Light", "Liberation Sans Narrow", "Liberation Sans"};
+    // MS Sans Serif, the face of every caption, and the rest: a condensed sans as narrow as
+    // the designed boxes need.
+    return {"Roboto Condensed", "Liberation Sans Narrow", "Liberation Sans"};
 }
 
 }  // namespace
@@ -87,6 +102,15 @@ void Look::setForeground(QWidget* widget, const QColor& colour)
     widget->setPalette(palette);
 }
 
+void Look::keepColoursWhenDisabled(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text,
+                                     QPalette::Button, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+    widget->setPalette(palette);
+}
+
 QFont Look::face(const QString& family, qreal points, bool bold)
 {
     QFont font;
@@ -108,6 +132,19 @@ void Look::setPoints(QWidget* widget, qreal points)
     QFont font = widget->font();
     font.setPointSizeF(points);
     widget->setFont(font);
+}
+
+// A line edit keeps its cursor in view and setText() leaves the cursor at the end, so a
+// text wider than its box would show its tail. The player's own edits come with
+// textEdited() just before textChanged(); every other change is the program's.
+void Look::showStartWhenWritten(QLineEdit* box)
+{
+    auto typed = std::make_shared<bool>(false);
+    QObject::connect(box, &QLineEdit::textEdited, box, [typed] { *typed = true; });
+    QObject::connect(box, &QLineEdit::textChanged, box, [box, typed] {
+        if (!std::exchange(*typed, false))
+            box->setCursorPosition(0);
+    });
 }
 
 void Look::setCaption(QLabel* label, const QString& caption)

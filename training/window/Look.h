@@ -5,6 +5,7 @@
 #include <QString>
 
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 // Places, colours and fonts of the controls, in the units the windows are designed in:
@@ -24,12 +25,19 @@ public:
     static void setBackground(QWidget* widget, const QColor& colour);
     static QColor background(const QWidget* widget);
     static void setForeground(QWidget* widget, const QColor& colour);
+    // The control keeps the colours it has now when it or its window is disabled,
+    // instead of the greyed ones of the style.
+    static void keepColoursWhenDisabled(QWidget* widget);
 
     // A font by its designed face; when the face is not installed the nearest one of
     // the same kind stands in for it, while family() still names the designed face.
     static QFont face(const QString& family, qreal points, bool bold = false);
     static void setFace(QWidget* widget, const QString& family);
     static void setPoints(QWidget* widget, qreal points);
+
+    // Whatever the program writes into `box` is shown from its first character, however
+    // long; what the player types keeps the cursor where the typing leaves it.
+    static void showStartWhenWritten(QLineEdit* box);
 
     // A label that sizes itself to its caption.
     static void setCaption(QLabel* label, const QString& caption);

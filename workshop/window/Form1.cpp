@@ -32,8 +32,10 @@ int px(int twips)
 Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplication::quit(); })
 {
     setWindowTitle(QStringLiteral("Gestion de fichiers de mots"));
-    // A narrow face at the size of the classic dialog font, for the narrow buttons.
-    QFont small(QStringLiteral("Liberation Sans"));
+    // A condensed face at the size of the classic dialog font (fonts-roboto-unhinted), so
+    // that every caption is whole on its narrow button.
+    QFont small;
+    small.setFamilies({QStringLiteral("Roboto Condensed"), QStringLiteral("Liberation Sans")});
     small.setPixelSize(11);
     setFont(small);
     createControls();

@@ -81,6 +81,33 @@ TEST(ListLoaderTest, LineWithoutSemicolonRefusesTheListWithItsNumber)
     EXPECT_EQ(list.message, "Liste refusée : data/liste.txt, ligne 4 sans « ; »");
 }
 
+// An answer box takes no more characters than its draw: a line whose solutions are longer
+// could never be answered. Equal lengths and shorter solutions load.
+class SolutionsLength : public testing::TestWithParam<std::tuple<std::vector<std::string>, const char*>> {};
+
+TEST_P(SolutionsLength, LongerSolutionsRefuseTheListWithTheLineNumber)
+{
+    const auto& [lines, message] = GetParam();
+    const auto list = readLines(lines);
+    EXPECT_EQ(list.ok, std::string(message).empty());
+    EXPECT_EQ(list.message, message);
+    if (!list.ok) {
+        EXPECT_TRUE(list.entries.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SolutionsLength,
+    testing::Values(
+        std::make_tuple(std::vector<std::string>{"AB;BA", "", "ABC;ABCD", "EF;FE"},
+                        "Liste refusée : data/liste.txt, ligne 3 : solutions plus longues que le tirage"),
+        std::make_tuple(std::vector<std::string>{"A;B;"},
+                        "Liste refusée : data/liste.txt, ligne 1 : solutions plus longues que le tirage"),
+        std::make_tuple(std::vector<std::string>{"EINOR+++++;NOIRE;ROINE"},
+                        "Liste refusée : data/liste.txt, ligne 1 : solutions plus longues que le tirage"),
+        std::make_tuple(std::vector<std::string>{"EINOR++++++;NOIRE;ROINE"}, ""),
+        std::make_tuple(std::vector<std::string>{"ABCDE;AB", "\xC9T\xC9;\xC9T\xC9"}, "")));
+
 TEST(ListLoaderTest, MissingFileNamesTheFile)
 {
     TempFolder folder;
@@ -110,8 +137,8 @@ TEST(ListLoaderTest, FolderInPlaceOfAFileIsRefused)
 TEST(ListLoaderTest, TitleLoadsItsOwnBoxFileFromTheWorkingFolder)
 {
     TempFolder folder;
-    folder.write("data/entrees_5L_anags.txt", {"AEILR;ALIER;RALEI"});
-    folder.write("data/tout_5L_anags.txt", {"AEILR;ALIER;RALEI", "AEIRT;ARETE;TERAI"});
+    folder.write("data/entrees_5L_anags.txt", {"AEILR++++++;ALIER;RALEI"});
+    folder.write("data/tout_5L_anags.txt", {"AEILR++++++;ALIER;RALEI", "AEIRT++++++;ARETE;TERAI"});
     WorkingFolder inside(folder.path());
     const auto first = ListLoader::loadTitle("5 lettres (anag multiples)", 0, {});
     const auto second = ListLoader::loadTitle("5 lettres (anag multiples)", 1, {});

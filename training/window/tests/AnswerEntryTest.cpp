@@ -87,6 +87,7 @@ void AnswerEntryTest::lengthLimit()
     DrillFixture drill;
     QVERIFY(drill.start(QStringLiteral("5 lettres"), 0, {QStringLiteral("EDCBA;ABCDE")}));
     drill.form->solution[0]->setText(already);
+    drill.form->solution[0]->end(false);  // where the player's typing of `already` left the cursor
     QCOMPARE(drill.beeps, 0);
     drill.form->solution[0]->insert(pasted);
     QCOMPARE(drill.form->solution[0]->text(), kept);

@@ -2,6 +2,7 @@
 
 #include "ListFolder.h"
 
+#include <CatalogueBox.h>
 #include <Form1.h>
 #include <Form2.h>
 #include <ListCatalogue.h>
@@ -27,7 +28,7 @@ public:
         QCoreApplication::processEvents();
         // The first LANCER creates the training window. Starting a title that names no
         // list creates it without a drill, so the seeded source is in place for the first one.
-        Q_EMIT launcher.fichier[0]->activated(0);
+        pick(launcher.fichier[0], 0);
         launcher.fichier[0]->setEditText(QStringLiteral("Liste de personne"));
         QTest::mouseClick(launcher.Command1, Qt::LeftButton);
         Form1* form = launcher.training();
@@ -39,6 +40,13 @@ public:
     }
 
     Form1& form() const { return *launcher.training(); }
+
+    // The player picks item `index` of `combo` in its open list.
+    static void pick(QComboBox* combo, int index)
+    {
+        combo->setCurrentIndex(index);
+        Q_EMIT static_cast<CatalogueBox*>(combo)->itemPicked(index);
+    }
 
     // Writes the file that `title` names in box `box`, one entry per line.
     void writeList(const QString& title, int box, const QStringList& lines) const
@@ -54,10 +62,9 @@ public:
         QComboBox* combo = launcher.fichier[box];
         const int index = combo->findText(title);
         if (index >= 0) {
-            combo->setCurrentIndex(index);
-            Q_EMIT combo->activated(index);
+            pick(combo, index);
         } else {
-            Q_EMIT combo->activated(0);
+            pick(combo, 0);
             combo->setEditText(title);  // typed over the chosen item
         }
         QTest::mouseClick(launcher.Command1, Qt::LeftButton);

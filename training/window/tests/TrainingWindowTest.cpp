@@ -234,8 +234,8 @@ void TrainingWindowTest::firstSeries()
 void TrainingWindowTest::lineSplitAtFirstSemicolon()
 {
     DrillFixture drill;
-    QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, {QStringLiteral("ABC;DEF;GHI")}));
-    QCOMPARE(drill.form->tirage[0]->text(), QStringLiteral("ABC"));
+    QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, {QStringLiteral("ABCDEFG;DEF;GHI")}));
+    QCOMPARE(drill.form->tirage[0]->text(), QStringLiteral("ABCDEFG"));
     drill.form->solution_KeyDown(0, Qt::Key_F12);
     QCOMPARE(drill.form->tirage[0]->text(), QStringLiteral("DEF;GHI"));  // the solutions, revealed
 }
