@@ -7,6 +7,7 @@
 #include <Look.h>
 #include <SeededRandomSource.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +16,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
+#include <utility>
 
 using WidgetOf = std::function<QWidget*(Form2&)>;
 Q_DECLARE_METATYPE(WidgetOf)
@@ -51,10 +54,14 @@ private Q_SLOTS:
     void chosenLastWins_data();
     void chosenLastWins();
     void arrowKeyChoosesItem();
+    void typedTitleChoosesNothing_data();
+    void typedTitleChoosesNothing();
+    void pickInTheOpenListChooses();
     void lancerBeforeChoiceIgnored();
     void trainingWindowCreatedOnce();
     void missingListShowsMessage();
     void farewell();
+    void farewellLegible();
     void closingEndsProgram();
 
 private:
@@ -191,6 +198,71 @@ void LauncherTest::arrowKeyChoosesItem()
     QCOMPARE(launcher.fichier[1]->currentText(), QString::fromUtf8("4 lettres (solution unique)"));
 }
 
+void LauncherTest::typedTitleChoosesNothing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("enter");  // Enter ends the typing; otherwise the focus leaves the box
+    QTest::newRow("whole title, Enter") << QStringLiteral("7 lettres (anag multiples)") << true;
+    QTest::newRow("whole title, focus leaves") << QStringLiteral("9 lettres (solution unique)") << false;
+    QTest::newRow("completed title, Enter") << QStringLiteral("4 lettres (sol") << true;
+    QTest::newRow("lower case title, focus leaves") << QStringLiteral("5 lettres (solution unique)").toLower() << false;
+}
+
+// Typing a title into the second box's field after choosing in the first leaves the
+// first box chosen: LANCER starts the first box's list.
+void LauncherTest::typedTitleChoosesNothing()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, enter);
+    ListFolder folder;
+    writeCatalogue(folder);
+    auto launcher = makeLauncher();
+    QVERIFY(QTest::qWaitForWindowActive(launcher.get()));
+    launcher->fichier[0]->setFocus();
+    for (int k = 0; k < 4; ++k)
+        QTest::keyClick(launcher->fichier[0], Qt::Key_Down);
+    QCOMPARE(launcher->chosenBox, QStringLiteral("zero"));
+    QCOMPARE(launcher->fichier[0]->currentText(), QStringLiteral("7 lettres"));
+
+    launcher->fichier[1]->setFocus();
+    launcher->fichier[1]->lineEdit()->selectAll();
+    QTest::keyClicks(launcher->fichier[1], typed);
+    if (enter)
+        QTest::keyClick(launcher->fichier[1], Qt::Key_Return);
+    else
+        launcher->Command1->setFocus();
+    QVERIFY(!launcher->fichier[1]->hasFocus() || enter);
+    QCOMPARE(launcher->chosenBox, QStringLiteral("zero"));
+
+    launcher->Command1_Click();
+    QCOMPARE(launcher->training()->tirage[0]->text(), QStringLiteral("07 lettres"));
+}
+
+// Picking in the open list, here with the arrow keys and Enter, chooses the box.
+void LauncherTest::pickInTheOpenListChooses()
+{
+    auto launcher = makeLauncher();
+    QVERIFY(QTest::qWaitForWindowActive(launcher.get()));
+    choose(*launcher, 0, QStringLiteral("7 lettres"));
+    QComboBox* box = launcher->fichier[1];
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    QTRY_VERIFY(list->isVisible());
+    list->setCurrentIndex(box->model()->index(2, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(launcher->chosenBox, QStringLiteral("une"));
+    QCOMPARE(box->currentText(), QString::fromUtf8("6 lettres (solution unique)"));
+    QTRY_VERIFY(!list->isVisible());
+
+    // A list opened and closed without a pick chooses nothing.
+    choose(*launcher, 0, QStringLiteral("7 lettres"));
+    box->showPopup();
+    QTRY_VERIFY(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Escape);
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(launcher->chosenBox, QStringLiteral("zero"));
+}
+
 void LauncherTest::lancerBeforeChoiceIgnored()
 {
     Form2 launcher;
@@ -281,6 +353,48 @@ void LauncherTest::farewell()
     launcher->Timer1_Timer();
     QCOMPARE(ended, 1);
     QVERIFY(!launcher->Timer1->isActive());
+}
+
+namespace {
+
+// Darkest and lightest grey of the part of `image` under `area`.
+std::pair<int, int> greyRange(const QImage& image, const QRect& area)
+{
+    int darkest = 255;
+    int lightest = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            darkest = std::min(darkest, grey);
+            lightest = std::max(lightest, grey);
+        }
+    return {darkest, lightest};
+}
+
+}  // namespace
+
+// The farewell disables the window, yet its text and countdown keep their colours: dark
+// digits on the window colour, dark text on the white of the box.
+void LauncherTest::farewellLegible()
+{
+    auto launcher = makeLauncher();
+    launcher->quitter_Click();
+    launcher->Timer1_Timer();
+    QCOMPARE(launcher->Label2->text(), QStringLiteral("8"));
+    QVERIFY(!launcher->isEnabled());
+    const QImage shot = launcher->grab().toImage();
+
+    const QRect countdown = launcher->Label2->geometry();
+    QCOMPARE(shot.pixelColor(countdown.right() - 1, countdown.top() + 1), QColor(255, 224, 192));
+    const auto [digitDark, digitLight] = greyRange(shot, countdown);
+    QVERIFY2(digitDark < 64, qPrintable(QString::number(digitDark)));
+    QCOMPARE(digitLight, qGray(QColor(255, 224, 192).rgb()));
+
+    const QRect text = launcher->Text1->geometry().adjusted(4, 4, -4, -4);
+    const auto [textDark, textLight] = greyRange(shot, text);
+    QVERIFY2(textDark < 64, qPrintable(QString::number(textDark)));
+    QCOMPARE(textLight, 255);
+    QCOMPARE(shot.pixelColor(text.right(), text.bottom()), launcher->Text1->palette().color(QPalette::Active, QPalette::Base));
 }
 
 void LauncherTest::closingEndsProgram()
