@@ -73,6 +73,7 @@ void Form2::createControls()
     Look::place(Text1, 600, 1680, 3735, 1575);
     Text1->setReadOnly(true);
     Text1->setEnabled(false);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // a box the player cannot scroll
     Text1->hide();
 
     Label2 = new QLabel(this);
