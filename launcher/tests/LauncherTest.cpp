@@ -60,6 +60,7 @@ private Q_SLOTS:
     void lancerBeforeChoiceIgnored();
     void trainingWindowCreatedOnce();
     void missingListShowsMessage();
+    void longerSolutionsRefuseTheList();
     void farewell();
     void farewellLegible();
     void closingEndsProgram();
@@ -315,6 +316,24 @@ void LauncherTest::missingListShowsMessage()
     QVERIFY(launcher->isHidden());
     QVERIFY(launcher->message->isHidden());
     QVERIFY(launcher->training()->corriger->isEnabled());
+}
+
+// A line whose solutions are longer than its draw could never be answered: the list is
+// refused with the line's number, and no drill starts.
+void LauncherTest::longerSolutionsRefuseTheList()
+{
+    ListFolder folder;
+    folder.write(QStringLiteral("ods6new_7L.txt"),
+                 {QStringLiteral("AEINRST;SATINER"), QString(), QStringLiteral("AEINRST;SATINER;TARINES")});
+    auto launcher = makeLauncher();
+    choose(*launcher, 0, QStringLiteral("7 lettres"));
+    launcher->Command1_Click();
+    QVERIFY(launcher->isVisible());
+    QVERIFY(launcher->training()->isHidden());
+    QVERIFY(!launcher->training()->corriger->isEnabled());
+    QVERIFY(launcher->message->isVisible());
+    QCOMPARE(launcher->message->text(),
+             QString::fromUtf8("Liste refusée : data/ods6new_7L.txt, ligne 3 : solutions plus longues que le tirage"));
 }
 
 void LauncherTest::farewell()
