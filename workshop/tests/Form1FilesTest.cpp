@@ -291,7 +291,7 @@ void Form1FilesTest::failuresAreToldInFrenchWithBoxPathAndReason_data()
         << "Impossible de lire la source « %mots.txt » : fichier ou dossier introuvable.";
     QTest::newRow("empty source") << "" << "dest.txt" << "" << "Command1"
         << "La case « source » est vide : aucun fichier à lire.";
-    QTest::newRow("blank destination") << "mots.txt" << "" << "" << "Command3"
+    QTest::newRow("blank destination") << "mots.txt" << "   " << "" << "Command3"
         << "La case « destination » est vide : aucun fichier à écrire.";
     QTest::newRow("empty reference") << "mots.txt" << "dest.txt" << "" << "Command19"
         << "La case « référence » est vide : aucun fichier à lire.";
@@ -310,7 +310,7 @@ void Form1FilesTest::failuresAreToldInFrenchWithBoxPathAndReason()
         put("mots.txt", "ABAQUE*\r\n");
     put("dest.txt", "OLD\r\n");
     const QStringList before = files();
-    const auto full = [this](const QString& name) { return name.isEmpty() ? name : path(name); };
+    const auto full = [this](const QString& name) { return name.trimmed().isEmpty() ? name : path(name); };
     typePaths(full(source), full(destination), full(reference));
     QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
     QCOMPARE(window->Label3->text(), QString(message).replace("%", folder->path() + "/"));
