@@ -6,10 +6,10 @@
 #include "Extensions.h"
 #include "LetterValues.h"
 #include "Splitting.h"
+#include "StatusLabel.h"
 #include "Transfer.h"
 #include "Trimming.h"
 #include "WordForms.h"
-#include "StatusLabel.h"
 #include "WrapButton.h"
 
 #include <QApplication>
