@@ -359,7 +359,7 @@ void Form1FilesTest::aPermissionRefusedIsSaid()
     put("mots.txt", "ABAQUE*\r\n");
     put("secret.txt", "ABAQUE*\r\n");
     put("locked.txt", "OLD\r\n");
-    QVERIFY(QFile::setPermissions(path("secret.txt"), QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(QFile::setPermissions(path("secret.txt"), QFile::Permissions()));
     QVERIFY(QFile::setPermissions(path("locked.txt"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     QVERIFY(QFile::setPermissions(folder->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                       QFile::ReadOther | QFile::ExeOther));
