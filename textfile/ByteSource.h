@@ -13,6 +13,12 @@ public:
     virtual std::size_t read(char* buffer, std::size_t capacity) = 0;
     virtual bool failed() const { return false; }
     virtual std::string errorText() const { return {}; }
+    // The system's error number of the last failure (errno), or notAPlainFile; 0 when none.
+    virtual int errorNumber() const { return 0; }
 };
+
+// An error number of our own, beside errno's: the path names a pipe, a device or a socket,
+// which are never opened, since opening or reading them may block or never end.
+constexpr int notAPlainFile = -1;
 
 }  // namespace textfile

@@ -10,7 +10,15 @@ FileByteSink::FileByteSink(const std::string& path)
     errno = 0;
     file_ = std::fopen(path.c_str(), "wb");
     if (!file_)
-        error_ = std::strerror(errno ? errno : EACCES);
+        fail(errno ? errno : EACCES);
+}
+
+void FileByteSink::fail(int number)
+{
+    if (!error_.empty())
+        return;  // the first reason is the one that counts
+    errorNumber_ = number;
+    error_ = std::strerror(number);
 }
 
 FileByteSink::~FileByteSink()
@@ -23,8 +31,7 @@ bool FileByteSink::write(const char* data, std::size_t size)
     if (!file_)
         return false;
     if (std::fwrite(data, 1, size, file_) != size) {
-        if (error_.empty())
-            error_ = std::strerror(errno ? errno : EIO);
+        fail(errno ? errno : EIO);
         return false;
     }
     return true;
@@ -34,8 +41,8 @@ bool FileByteSink::close()
 {
     if (!file_)
         return error_.empty();
-    if (std::fclose(file_) != 0 && error_.empty())
-        error_ = std::strerror(errno ? errno : EIO);
+    if (std::fclose(file_) != 0)
+        fail(errno ? errno : EIO);
     file_ = nullptr;
     return error_.empty();
 }

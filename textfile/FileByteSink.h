@@ -20,10 +20,14 @@ public:
     // Flushes and closes; false when anything written could not be stored.
     bool close();
     std::string errorText() const override { return error_; }
+    int errorNumber() const override { return errorNumber_; }
 
 private:
+    void fail(int number);
+
     std::FILE* file_ = nullptr;
     std::string error_;
+    int errorNumber_ = 0;
 };
 
 }  // namespace textfile

@@ -23,6 +23,7 @@ public:
     bool next(std::string& line) override;
     bool failed() const { return source_->failed(); }
     std::string errorText() const { return source_->errorText(); }
+    int errorNumber() const { return source_->errorNumber(); }
 
 private:
     bool fill();

@@ -26,6 +26,7 @@ public:
     bool close();
     bool ok() const { return ok_; }
     std::string errorText() const { return sink_->errorText(); }
+    int errorNumber() const { return sink_->errorNumber(); }
 
 private:
     void put(const char* data, std::size_t size);

@@ -24,7 +24,7 @@ private slots:
     void operationsWriteTheirFiles();
     void theHiddenSortsAreOfferedByTheContextMenu();
     void aFailingClickShowsWhyAndTheProgramGoesOn();
-    void aShortSourcePathGivesAMessage();
+    void aNameWithoutExtensionNamesOutputsBesideIt();
     void quitterEndsTheProgram();
 
 private:
@@ -71,7 +71,7 @@ void Form1Test::buttonsStandAtTheirPlaces_data()
         QTest::newRow(name) << QString::fromLatin1(name) << caption << QRect(l, t, w, h) << visible;
     };
     row("Command1", QStringLiteral("Transférer *  ----------------->"), 1800, 120, 1215, 495);
-    row("Command2", "Quitter", 3120, 2160, 1215, 495);
+    row("Command2", "Quitter", 3120, 2250, 1215, 405);  // its top just below the status line
     row("Command3", "   Ajouter    Tirages", 1800, 720, 1215, 495);
     row("Command4", "Diviser en 5", 480, 1320, 1215, 255);
     row("Command5", "Diviser en 3", 480, 2040, 1215, 255);
@@ -265,16 +265,18 @@ void Form1Test::aFailingClickShowsWhyAndTheProgramGoesOn()
     QCOMPARE(quits, 0);
 }
 
-void Form1Test::aShortSourcePathGivesAMessage()
+void Form1Test::aNameWithoutExtensionNamesOutputsBesideIt()
 {
+    // A name without an extension is kept whole: its outputs stand beside it.
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(folder->path()));
-    put("m.t", "A\r\n");
+    put("m.t", "A\r\nB\r\n");
     type(window->Text1, QStringLiteral("m.t"));
     QTest::mouseClick(window->Command10, Qt::LeftButton);
-    QVERIFY2(window->Label3->text().contains(QStringLiteral("quatre caractères")),
-             qPrintable(window->Label3->text()));
-    QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"m.t"});
+    QCOMPARE(window->Label3->text(), QStringLiteral("Division en 2 OK"));
+    QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
+             (QStringList{"m.t", "m.t_a.txt", "m.t_b.txt"}));
+    QCOMPARE(get("m.t_b.txt"), QByteArray("B\r\n"));
     QDir::setCurrent(previous);
 }
 

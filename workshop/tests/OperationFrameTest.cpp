@@ -1,4 +1,7 @@
+#include "ByteSource.h"
+#include "DescriptorByteSink.h"
 #include "OperationFrame.h"
+#include "SystemReason.h"
 #include "Transfer.h"
 
 #include <QDir>
@@ -8,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <stdexcept>
 
 namespace {
@@ -157,15 +161,18 @@ TEST_F(OperationFrameTest, DerivedOutputsFollowTheSourceName)
     EXPECT_EQ(get("motsval0.txt"), "v\r\n");
 }
 
-TEST_F(OperationFrameTest, AShortSourcePathCannotNameOutputs)
+TEST_F(OperationFrameTest, ASourceWithoutExtensionNamesOutputsBesideIt)
 {
+    ASSERT_TRUE(QDir(folder.path()).mkdir("d2"));
     const auto outcome = OperationFrame::run([&](OperationFrame& frame) {
-        frame.derivedOutputs(QStringLiteral("a.t"), {"_a.txt"});
+        const auto outputs = frame.derivedOutputs(path("d2/ab"), {"_a.txt", "val0.txt"});
+        outputs[0]->write("a");
         return QStringLiteral("OK");
     });
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_TRUE(outcome.message.contains("« a.t »")) << outcome.message.toStdString();
-    EXPECT_TRUE(outcome.message.contains("quatre caractères"));
+    EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
+    EXPECT_EQ(get("d2/ab_a.txt"), "a\r\n");
+    EXPECT_EQ(get("d2/abval0.txt"), "");
+    EXPECT_EQ(files(), QStringList{});  // nothing written in the folder above
 }
 
 TEST_F(OperationFrameTest, TheReferenceIsOpenedOnlyWhenAsked)
@@ -202,6 +209,43 @@ TEST_F(OperationFrameTest, ReferenceLinesAreRead)
     });
     EXPECT_TRUE(outcome.ok);
     EXPECT_EQ(lines, "X|Y|");
+}
+
+struct ReasonCase {
+    int errorNumber;
+    const char* reason;
+};
+
+class SystemReasonCases : public ::testing::TestWithParam<ReasonCase> {};
+
+TEST_P(SystemReasonCases, SaysTheCommonReasonsInFrench)
+{
+    EXPECT_EQ(systemReason(GetParam().errorNumber).toStdString(), GetParam().reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reasons, SystemReasonCases,
+    ::testing::Values(ReasonCase{ENOENT, "fichier ou dossier introuvable"},
+                      ReasonCase{EACCES, "permission refusée"},
+                      ReasonCase{ENOSPC, "le disque est plein"},
+                      ReasonCase{EROFS, "système de fichiers en lecture seule"},
+                      ReasonCase{EISDIR, "c'est un dossier"},
+                      ReasonCase{textfile::notAPlainFile,
+                                 "ce n'est pas un fichier ordinaire (tube, périphérique ou socket)"},
+                      ReasonCase{4321, "erreur système n° 4321"}));
+
+// A device that is always full stands for a disk that fills during a write.
+TEST(DescriptorByteSink, KeepsTheNumberOfAFullDisk)
+{
+    QFile full(QStringLiteral("/dev/full"));
+    if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        GTEST_SKIP() << "no /dev/full on this system";
+    DescriptorByteSink sink(full);
+    EXPECT_FALSE(sink.write("ABAQUE\r\n", 8));
+    EXPECT_EQ(sink.errorNumber(), ENOSPC);
+    EXPECT_EQ(systemReason(sink.errorNumber()).toStdString(), "le disque est plein");
+    EXPECT_FALSE(sink.write("A", 1));  // once lost, nothing more is tried
+    EXPECT_EQ(sink.errorNumber(), ENOSPC);
 }
 
 }  // namespace

@@ -1,17 +1,29 @@
 #include "CheckedLineSource.h"
 
 #include "OperationFailure.h"
+#include "SystemReason.h"
 
 #include <QFile>
 
-CheckedLineSource::CheckedLineSource(const QString& path)
-    : path_(path), reader_(QFile::encodeName(path).toStdString())
+namespace {
+
+// "la source" gives "source": the box's own name, as the window's boxes are named.
+QString boxName(const QString& box)
+{
+    return box.mid(box.indexOf(QLatin1Char(' ')) + 1);
+}
+
+}  // namespace
+
+CheckedLineSource::CheckedLineSource(const QString& path, const QString& box)
+    : path_(path), box_(box), reader_(QFile::encodeName(path).toStdString())
 {
     if (path.isEmpty())
-        throw OperationFailure(QStringLiteral("Aucun fichier à lire : le chemin est vide."));
+        throw OperationFailure(QStringLiteral("La case « %1 » est vide : aucun fichier à lire.")
+                                   .arg(boxName(box)));
     if (!reader_.isOpen())
-        throw OperationFailure(QStringLiteral("Impossible de lire « %1 » : %2.")
-                                   .arg(path, QString::fromLocal8Bit(reader_.errorText().c_str())));
+        throw OperationFailure(QStringLiteral("Impossible de lire %1 « %2 » : %3.")
+                                   .arg(box, path, systemReason(reader_.errorNumber())));
 }
 
 bool CheckedLineSource::next(std::string& line)
@@ -19,7 +31,7 @@ bool CheckedLineSource::next(std::string& line)
     if (reader_.next(line))
         return true;
     if (reader_.failed())
-        throw OperationFailure(QStringLiteral("Erreur de lecture dans « %1 » : %2.")
-                                   .arg(path_, QString::fromLocal8Bit(reader_.errorText().c_str())));
+        throw OperationFailure(QStringLiteral("Erreur de lecture dans %1 « %2 » : %3.")
+                                   .arg(box_, path_, systemReason(reader_.errorNumber())));
     return false;
 }

@@ -5,15 +5,17 @@
 
 #include <QString>
 
-// Reads a file line by line; opening and reading failures throw an OperationFailure that
-// names the file, so an operation never mistakes a failed read for the end of its input.
+// Reads a plain file line by line; opening and reading failures throw an OperationFailure
+// that names the box and the file, so an operation never mistakes a failed read for the end
+// of its input. `box` is the box's name with its article: "la source", "la référence".
 class CheckedLineSource : public textfile::LineSource {
 public:
-    explicit CheckedLineSource(const QString& path);
+    CheckedLineSource(const QString& path, const QString& box);
 
     bool next(std::string& line) override;
 
 private:
     QString path_;
+    QString box_;
     textfile::LineReader reader_;
 };

@@ -6,6 +6,7 @@
 #include "Extensions.h"
 #include "LetterValues.h"
 #include "Splitting.h"
+#include "StatusLabel.h"
 #include "Transfer.h"
 #include "Trimming.h"
 #include "WordForms.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QScreen>
 
 namespace {
 
@@ -25,6 +25,19 @@ namespace {
 int px(int twips)
 {
     return twips / 15;
+}
+
+// Where the status label stands, and the band below the lowest buttons where a text too long
+// for one line there is laid out instead.
+const QPoint statusPlace(px(2400), px(2040));
+constexpr int statusMargin = 8;
+constexpr int statusBandTop = 4215 / 15 + 4;
+constexpr int statusBandLines = 5;
+
+// The path typed in a box; blanks before or after it are not part of it.
+QString pathIn(const QLineEdit* box)
+{
+    return box->text().trimmed();
 }
 
 }  // namespace
@@ -42,8 +55,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplicati
     arrangeTabOrder();
     connectButtons();
     createSortMenu();
-    // The design area is 4500 x 2820 twips; eleven buttons lie below it, down to 4215.
-    resize(px(4500), px(4215 + 120));
+    // The design area is 4500 x 2820 twips; eleven buttons lie below it, down to 4215, and
+    // the band for long status texts lies below them.
+    resize(px(4500), statusBandTop + statusBandLines * fontMetrics().lineSpacing() + statusMargin);
     Text1->setFocus();
 }
 
@@ -83,7 +97,8 @@ void Form1::createControls()
     Text2 = addTextBox("Text2", 3120, 480, 1215, 375);
     Text3 = addTextBox("Text3", 480, 840, 1215, 285);
     Command1 = addButton("Command1", QStringLiteral("Transférer *  ----------------->"), 1800, 120, 1215, 495);
-    Command2 = addButton("Command2", QStringLiteral("Quitter"), 3120, 2160, 1215, 495);
+    // Its top stands just below the status line, so that no border crosses the status text.
+    Command2 = addButton("Command2", QStringLiteral("Quitter"), 3120, 2250, 1215, 405);
     Command3 = addButton("Command3", QStringLiteral("   Ajouter    Tirages"), 1800, 720, 1215, 495);
     Command4 = addButton("Command4", QStringLiteral("Diviser en 5"), 480, 1320, 1215, 255);
     Command5 = addButton("Command5", QStringLiteral("Diviser en 3"), 480, 2040, 1215, 255);
@@ -105,10 +120,9 @@ void Form1::createControls()
     Command21 = addButton("Command21", QStringLiteral("rall assemblage"), 2040, 3960, 1215, 255);
     Command7->hide();
     Command12->hide();
-    // Created last and kept on top, so that no button hides a message.
-    Label3 = addLabel("Label3", QString(), 2400, 2040, 45, 195);
-    Label3->raise();
-    Label3->setAttribute(Qt::WA_TransparentForMouseEvents);  // clicks reach the buttons below
+    Label3 = status = new StatusLabel(this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(statusPlace.x(), statusPlace.y(), px(45), px(195));
 }
 
 void Form1::arrangeTabOrder()
@@ -171,22 +185,36 @@ void Form1::runOperation(const std::function<QString(OperationFrame&)>& work)
 void Form1::showStatus(const QString& text)
 {
     Label3->setText(text);
-    Label3->setToolTip(text);
-    Label3->adjustSize();
-    // A long message (a failure naming its path) widens the window rather than being cut.
-    const int needed = Label3->geometry().right() + px(240);
-    if (needed > width()) {
-        const QScreen* screen = this->screen();
-        const int room = screen ? screen->availableGeometry().width() : needed;
-        resize(std::min(needed, room), height());
-    }
+    placeStatus();
+}
+
+// A text that fits on one line stands at the label's place; a longer one is laid out in the
+// band below the buttons, across the window's width, with its whole text in a tooltip.
+void Form1::placeStatus()
+{
+    const QFontMetrics metrics = Label3->fontMetrics();
+    const int oneLine = metrics.horizontalAdvance(Label3->text()) + 2;
+    const bool wraps = statusPlace.x() + oneLine > width() - statusMargin;
+    status->setWraps(wraps);
+    Label3->setToolTip(wraps ? Label3->text() : QString());
+    if (wraps)
+        Label3->setGeometry(statusMargin, statusBandTop, width() - 2 * statusMargin,
+                            statusBandLines * metrics.lineSpacing());
+    else
+        Label3->setGeometry(QRect(statusPlace, QSize(oneLine, metrics.height())));
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeStatus();
 }
 
 void Form1::split(int parts, const QString& message)
 {
     runOperation([this, parts, message](OperationFrame& frame) {
-        auto& source = frame.source(Text1->text());
-        const auto outputs = frame.derivedOutputs(Text1->text(), workshop::splitSuffixes(parts));
+        auto& source = frame.source(pathIn(Text1));
+        const auto outputs = frame.derivedOutputs(pathIn(Text1), workshop::splitSuffixes(parts));
         workshop::splitLines(source, outputs);
         return message;
     });
@@ -225,8 +253,8 @@ void Form1::Command6_Click()
 void Form1::Command7_Click()
 {
     runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(Text1->text());
-        const auto outputs = frame.derivedOutputs(Text1->text(), workshop::valueSuffixes());
+        auto& source = frame.source(pathIn(Text1));
+        const auto outputs = frame.derivedOutputs(pathIn(Text1), workshop::valueSuffixes());
         workshop::sortByValue(source, outputs);
         return QStringLiteral("Tri par valeurs OK");
     });
@@ -235,8 +263,8 @@ void Form1::Command7_Click()
 void Form1::Command8_Click()
 {
     runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(Text1->text());
-        auto& destination = frame.output(Text2->text());
+        auto& source = frame.source(pathIn(Text1));
+        auto& destination = frame.output(pathIn(Text2));
         const int removed = workshop::removeRepeatedLines(source, destination);
         // The count is written with a leading space where a sign would stand.
         return QStringLiteral("Suppression OK ( %1 supp.)").arg(removed);
@@ -261,9 +289,9 @@ void Form1::Command11_Click()
 void Form1::Command12_Click()
 {
     runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(Text1->text());
+        auto& source = frame.source(pathIn(Text1));
         const auto outputs =
-            frame.derivedOutputs(Text1->text(), workshop::expensiveValueSuffixes());
+            frame.derivedOutputs(pathIn(Text1), workshop::expensiveValueSuffixes());
         workshop::sortExpensiveByValue(source, outputs);
         return QStringLiteral("Tri par valeurs OK");
     });
@@ -312,8 +340,8 @@ void Form1::Command21_Click()
 void Form1::sourceToDestination(Streaming operation, const QString& message)
 {
     runOperation([this, operation, message](OperationFrame& frame) {
-        auto& source = frame.source(Text1->text());
-        auto& destination = frame.output(Text2->text());
+        auto& source = frame.source(pathIn(Text1));
+        auto& destination = frame.output(pathIn(Text2));
         operation(source, destination);
         return message;
     });
@@ -323,9 +351,9 @@ void Form1::sourceToDestination(Streaming operation, const QString& message)
 void Form1::sourceToDestination(WithReference operation, const QString& message)
 {
     runOperation([this, operation, message](OperationFrame& frame) {
-        auto& source = frame.source(Text1->text());
-        auto& destination = frame.output(Text2->text());
-        operation(source, destination, frame.reference(Text3->text()));
+        auto& source = frame.source(pathIn(Text1));
+        auto& destination = frame.output(pathIn(Text2));
+        operation(source, destination, frame.reference(pathIn(Text3)));
         return message;
     });
 }

@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class StatusLabel;
 
 // The workshop window: three path boxes, a status label and one button per file operation.
 // Each click runs one whole operation through an OperationFrame.
@@ -61,8 +62,11 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    StatusLabel* status;  // Label3, with its own layout of long texts
+
     void createControls();
     void arrangeTabOrder();
     void connectButtons();
@@ -73,6 +77,7 @@ private:
     QPushButton* addButton(const char* name, const QString& caption, int left, int top,
                            int width, int height);
     void showStatus(const QString& text);
+    void placeStatus();
     void split(int parts, const QString& message);
 
     void Command1_Click();

@@ -13,10 +13,20 @@
 
 class CheckedLineSource;
 
-// The files of one workshop operation. Sources are read as they are; every output is written
-// to a temporary file in its own folder and takes the place of its target only when the whole
-// operation has succeeded, so a failure leaves every file as it was and a source may also be
-// the destination. Failures throw OperationFailure with a French message for the user.
+// The files of one workshop operation. Sources and the reference are read only when they are
+// plain files. Every output is written to a temporary file in its own folder and takes the
+// place of its target only when the whole operation has succeeded, so a failure leaves every
+// file as it was and a source may also be the destination; a replaced file keeps its
+// permission bits. An existing output that is not a plain file is refused.
+//
+// When the folder refuses new files but an existing output may be written, the output is
+// kept in the system's temporary folder until the operation has succeeded and is then
+// copied into the existing file, which keeps its owner, mode and other names (hard links).
+// Everywhere else the aside-and-rename way is kept, and a destination with several hard links
+// is replaced under the typed name only: its other names keep the old content.
+//
+// Failures throw OperationFailure with a French message that names the box, the path and the
+// system's reason.
 class OperationFrame {
 public:
     struct Outcome {
@@ -33,9 +43,11 @@ public:
     OperationFrame(const OperationFrame&) = delete;
     OperationFrame& operator=(const OperationFrame&) = delete;
 
+    // The source list (the "source" box).
     textfile::LineSource& source(const QString& path);
+    // The destination (the "destination" box).
     textfile::LineSink& output(const QString& path);
-    // One output per suffix, named after the source path less its last four characters.
+    // One output per suffix, named after the source path (see workshop::derivedName).
     std::vector<textfile::LineSink*> derivedOutputs(const QString& sourcePath,
                                                     const std::vector<std::string>& suffixes);
     // Opens the reference list when an operation first asks for it.
@@ -46,6 +58,9 @@ public:
 
 private:
     struct Output;
+
+    // `named` is how messages name the output, e.g. « la destination « … » ».
+    textfile::LineSink& openOutput(const QString& path, const QString& named);
 
     std::vector<std::unique_ptr<CheckedLineSource>> sources_;
     std::vector<std::unique_ptr<Output>> outputs_;

@@ -1,0 +1,562 @@
+#include "WorkFolder.h"
+#include "Form1.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <functional>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// The workshop window facing paths a user did not mean: pipes, devices, folders, links,
+// blanks, full or read-only disks, and folders that refuse new files.
+class Form1FilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void whatIsNotAPlainFileIsRefusedAtOnce_data();
+    void whatIsNotAPlainFileIsRefusedAtOnce();
+    void aDestinationThatIsNotAPlainFileIsLeftAsItWas_data();
+    void aDestinationThatIsNotAPlainFileIsLeftAsItWas();
+    void aDeviceNodeIsNeitherReadNorReplaced();
+    void aLinkToAPlainFileReplacesItsTarget();
+    void derivedNamesStayInTheSourceFolder();
+    void failuresAreToldInFrenchWithBoxPathAndReason_data();
+    void failuresAreToldInFrenchWithBoxPathAndReason();
+    void aFullDiskIsSaid();
+    void aReadOnlyFileSystemIsSaid();
+    void aPermissionRefusedIsSaid();
+    void blanksAroundThePathsAreIgnored();
+    void aReplacedDestinationKeepsItsMode_data();
+    void aReplacedDestinationKeepsItsMode();
+    void aDestinationWithOtherNamesIsReplacedUnderItsTypedName();
+    void aWritableFileInAFolderRefusingNewFilesIsWritten();
+    void aFailureInAFolderRefusingNewFilesChangesNothing();
+    void theWindowKeepsItsWidthWhateverTheStatus();
+    void theStatusCrossesNoButton_data();
+    void theStatusCrossesNoButton();
+
+private:
+    QString path(const QString& name) const { return folder->path(name); }
+    void put(const QString& name, const QByteArray& bytes) const { QVERIFY(folder->put(name, bytes)); }
+    QByteArray get(const QString& name) const { return folder->get(name); }
+    QStringList files() const
+    {
+        return QDir(folder->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    void typePaths(const QString& source, const QString& destination, const QString& reference = {});
+    // Runs `work` as an unprivileged user (in a child process when the test runs as root);
+    // returns its exit code, or -1 when no unprivileged user can be had.
+    int asUnprivilegedUser(const std::function<int()>& work);
+    // Mounts a small in-memory file system on `name`; false when the system does not allow it.
+    bool mountSmallDisk(const QString& name, const char* options);
+
+    WorkFolder* folder = nullptr;
+    Form1* window = nullptr;
+    QStringList mounted;
+};
+
+void Form1FilesTest::init()
+{
+    folder = new WorkFolder;
+    window = new Form1;
+    window->quitProgram = [] {};
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+void Form1FilesTest::cleanup()
+{
+    for (const QString& point : mounted)
+        ::umount2(QFile::encodeName(point).constData(), MNT_DETACH);
+    mounted.clear();
+    delete window;
+    delete folder;
+}
+
+void Form1FilesTest::typePaths(const QString& source, const QString& destination,
+                               const QString& reference)
+{
+    window->Text1->setText(source);
+    window->Text2->setText(destination);
+    window->Text3->setText(reference);
+}
+
+int Form1FilesTest::asUnprivilegedUser(const std::function<int()>& work)
+{
+    if (::geteuid() != 0)
+        return work();
+    const pid_t child = ::fork();
+    if (child < 0)
+        return -1;
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(100);
+        ::_exit(work());
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 100)
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+bool Form1FilesTest::mountSmallDisk(const QString& name, const char* options)
+{
+    if (!QDir(folder->path()).mkdir(name))
+        return false;
+    const QByteArray point = QFile::encodeName(path(name));
+    if (::mount("tmpfs", point.constData(), "tmpfs", 0, options) != 0)
+        return false;
+    mounted << path(name);
+    return true;
+}
+
+void Form1FilesTest::whatIsNotAPlainFileIsRefusedAtOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("asReference");
+    QTest::addColumn<QString>("reason");
+    const QString pipe = QStringLiteral("ce n'est pas un fichier ordinaire (tube, périphérique ou socket)");
+    QTest::newRow("pipe as source") << "pipe" << false << pipe;
+    QTest::newRow("pipe as reference") << "pipe" << true << pipe;
+    QTest::newRow("link to a pipe as source") << "link" << false << pipe;
+    QTest::newRow("socket as reference") << "socket" << true << pipe;
+    QTest::newRow("/dev/zero as source") << "zero" << false << pipe;
+    QTest::newRow("folder as source") << "folder" << false << QStringLiteral("c'est un dossier");
+    QTest::newRow("folder as reference") << "folder" << true << QStringLiteral("c'est un dossier");
+}
+
+void Form1FilesTest::whatIsNotAPlainFileIsRefusedAtOnce()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, asReference);
+    QFETCH(QString, reason);
+    QString odd = path(kind);
+    if (kind == "pipe" || kind == "link") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path("pipe")).constData(), 0644), 0);
+        if (kind == "link")
+            QVERIFY(QFile::link(path("pipe"), odd));
+    } else if (kind == "socket") {
+        QCOMPARE(::mknod(QFile::encodeName(odd).constData(), S_IFSOCK | 0644, 0), 0);
+    } else if (kind == "folder") {
+        QVERIFY(QDir(folder->path()).mkdir(kind));
+    } else {
+        odd = QStringLiteral("/dev/zero");
+    }
+    put("mots.txt", "ABAQUE\r\n");
+    put("dest.txt", "OLD\r\n");
+    const QStringList before = files();
+    // Plural removal reads the reference at its first source line.
+    typePaths(asReference ? path("mots.txt") : odd, path("dest.txt"), odd);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(asReference ? window->Command15 : window->Command1, Qt::LeftButton);
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(window->Label3->text(), QStringLiteral("Impossible de lire %1 « %2 » : %3.")
+                                         .arg(asReference ? "la référence" : "la source", odd, reason));
+    QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
+    QCOMPARE(files(), before);
+}
+
+void Form1FilesTest::aDestinationThatIsNotAPlainFileIsLeftAsItWas_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    const QString pipe = QStringLiteral("ce n'est pas un fichier ordinaire (tube, périphérique ou socket)");
+    QTest::newRow("pipe") << "pipe" << pipe;
+    QTest::newRow("link to a pipe") << "link" << pipe;
+    QTest::newRow("socket") << "socket" << pipe;
+    QTest::newRow("folder") << "folder" << QStringLiteral("c'est un dossier");
+}
+
+void Form1FilesTest::aDestinationThatIsNotAPlainFileIsLeftAsItWas()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QByteArray odd = QFile::encodeName(path(kind));
+    if (kind == "pipe" || kind == "link") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path("pipe")).constData(), 0644), 0);
+        if (kind == "link")
+            QVERIFY(QFile::link(path("pipe"), path(kind)));
+    } else if (kind == "socket") {
+        QCOMPARE(::mknod(odd.constData(), S_IFSOCK | 0644, 0), 0);
+    } else {
+        QVERIFY(QDir(folder->path()).mkdir(kind));
+    }
+    struct stat before {};
+    QCOMPARE(::lstat(odd.constData(), &before), 0);
+    put("mots.txt", "ABAQUE*\r\n");
+    const QStringList names = files();
+    typePaths(path("mots.txt"), path(kind));
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QCOMPARE(window->Label3->text(),
+             QStringLiteral("Impossible d'écrire la destination « %1 » : %2.").arg(path(kind), reason));
+    struct stat after {};
+    QCOMPARE(::lstat(odd.constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(files(), names);
+}
+
+void Form1FilesTest::aDeviceNodeIsNeitherReadNorReplaced()
+{
+    const QByteArray node = QFile::encodeName(path("null"));
+    if (::mknod(node.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        QSKIP("A device node can be made only as root: this test needs root (mknod refused).");
+    struct stat before {};
+    QCOMPARE(::stat(node.constData(), &before), 0);
+    put("mots.txt", "ABAQUE*\r\n");
+    put("dest.txt", "OLD\r\n");
+
+    typePaths(path("mots.txt"), path("null"));
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QCOMPARE(window->Label3->text(),
+             QStringLiteral("Impossible d'écrire la destination « %1 » : ce n'est pas un fichier "
+                            "ordinaire (tube, périphérique ou socket).").arg(path("null")));
+    typePaths(path("null"), path("dest.txt"));
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QCOMPARE(window->Label3->text(),
+             QStringLiteral("Impossible de lire la source « %1 » : ce n'est pas un fichier "
+                            "ordinaire (tube, périphérique ou socket).").arg(path("null")));
+
+    struct stat after {};
+    QCOMPARE(::stat(node.constData(), &after), 0);
+    QVERIFY(S_ISCHR(after.st_mode));
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_rdev, before.st_rdev);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
+    QCOMPARE(files(), (QStringList{"dest.txt", "mots.txt", "null"}));
+}
+
+void Form1FilesTest::aLinkToAPlainFileReplacesItsTarget()
+{
+    put("mots.txt", "ABAQUE*\r\n");
+    put("target.txt", "OLD\r\n");
+    QVERIFY(QFile::link(path("target.txt"), path("link.txt")));
+    typePaths(path("mots.txt"), path("link.txt"));
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QCOMPARE(window->Label3->text(), QStringLiteral("Lignes * copiees OK"));
+    QVERIFY(QFileInfo(path("link.txt")).isSymLink());
+    QCOMPARE(get("target.txt"), QByteArray("ABAQUE\r\n"));
+    QCOMPARE(files(), (QStringList{"link.txt", "mots.txt", "target.txt"}));
+}
+
+void Form1FilesTest::derivedNamesStayInTheSourceFolder()
+{
+    QVERIFY(QDir(folder->path()).mkpath("run/d2"));
+    QVERIFY(folder->put("run/d2/ab", "1\r\n2\r\n3\r\n"));
+    QVERIFY(folder->put("run/d2/mots.txt", "1\r\n2\r\n"));
+    typePaths(path("run/d2/ab"), QString());
+    QTest::mouseClick(window->Command10, Qt::LeftButton);
+    QCOMPARE(window->Label3->text(), QStringLiteral("Division en 2 OK"));
+    QCOMPARE(get("run/d2/ab_a.txt"), QByteArray("1\r\n3\r\n"));
+    QCOMPARE(get("run/d2/ab_b.txt"), QByteArray("2\r\n"));
+    QCOMPARE(QDir(path("run")).entryList(QDir::Files), QStringList{});
+    // A source with an extension keeps its usual names.
+    typePaths(path("run/d2/mots.txt"), QString());
+    QTest::mouseClick(window->Command10, Qt::LeftButton);
+    QCOMPARE(QDir(path("run/d2")).entryList(QDir::Files),
+             (QStringList{"ab", "ab_a.txt", "ab_b.txt", "mots.txt", "mots_a.txt", "mots_b.txt"}));
+}
+
+void Form1FilesTest::failuresAreToldInFrenchWithBoxPathAndReason_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("destination");
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing source") << "absent.txt" << "dest.txt" << "" << "Command1"
+        << "Impossible de lire la source « %absent.txt » : fichier ou dossier introuvable.";
+    QTest::newRow("missing reference") << "mots.txt" << "dest.txt" << "absent.txt" << "Command20"
+        << "Impossible de lire la référence « %absent.txt » : fichier ou dossier introuvable.";
+    QTest::newRow("missing folder") << "mots.txt" << "none/dest.txt" << "" << "Command1"
+        << "Impossible d'écrire la destination « %none/dest.txt » : fichier ou dossier introuvable.";
+    QTest::newRow("path through a file") << "mots.txt/x" << "dest.txt" << "" << "Command1"
+        << "Impossible de lire la source « %mots.txt/x » : un élément du chemin n'est pas un dossier.";
+    QTest::newRow("missing source of a split") << "mots.txt" << "" << "" << "Command10"
+        << "Impossible de lire la source « %mots.txt » : fichier ou dossier introuvable.";
+    QTest::newRow("empty source") << "" << "dest.txt" << "" << "Command1"
+        << "La case « source » est vide : aucun fichier à lire.";
+    QTest::newRow("blank destination") << "mots.txt" << "   " << "" << "Command3"
+        << "La case « destination » est vide : aucun fichier à écrire.";
+    QTest::newRow("empty reference") << "mots.txt" << "dest.txt" << "" << "Command19"
+        << "La case « référence » est vide : aucun fichier à lire.";
+}
+
+// The test folder's path stands for "%" in the expected messages; the source named
+// "mots.txt" exists except in the row about a derived name.
+void Form1FilesTest::failuresAreToldInFrenchWithBoxPathAndReason()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, destination);
+    QFETCH(QString, reference);
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    if (QString(QTest::currentDataTag()) != "missing source of a split")
+        put("mots.txt", "ABAQUE*\r\n");
+    put("dest.txt", "OLD\r\n");
+    const QStringList before = files();
+    const auto full = [this](const QString& name) { return name.trimmed().isEmpty() ? name : path(name); };
+    typePaths(full(source), full(destination), full(reference));
+    QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+    QCOMPARE(window->Label3->text(), QString(message).replace("%", folder->path() + "/"));
+    QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
+    QCOMPARE(files(), before);
+}
+
+void Form1FilesTest::aFullDiskIsSaid()
+{
+    if (!mountSmallDisk("small", "size=64k"))
+        QSKIP("A small disk can be mounted only as root: this test needs root (mount refused).");
+    QByteArray big;
+    for (int i = 0; i < 40000; ++i)
+        big += "ABCDEFGHIJKLMNOPQRSTUVWXYZ*\r\n";  // over a megabyte of marked lines
+    put("mots.txt", big);
+    QVERIFY(folder->put("small/dest.txt", "OLD\r\n"));
+    typePaths(path("mots.txt"), path("small/dest.txt"));
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QCOMPARE(window->Label3->text(),
+             QStringLiteral("Impossible d'écrire la destination « %1 » : le disque est plein ; "
+                            "aucun fichier n'a été modifié.").arg(path("small/dest.txt")));
+    QCOMPARE(get("small/dest.txt"), QByteArray("OLD\r\n"));
+    QCOMPARE(QDir(path("small")).entryList(QDir::Files | QDir::Hidden), QStringList{"dest.txt"});
+}
+
+void Form1FilesTest::aReadOnlyFileSystemIsSaid()
+{
+    if (!mountSmallDisk("disk", "size=64k"))
+        QSKIP("A disk can be mounted only as root: this test needs root (mount refused).");
+    QVERIFY(folder->put("disk/dest.txt", "OLD\r\n"));
+    const QByteArray point = QFile::encodeName(path("disk"));
+    QCOMPARE(::mount("tmpfs", point.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k"), 0);
+    put("mots.txt", "ABAQUE*\r\n");
+    for (const QString& name : {QStringLiteral("dest.txt"), QStringLiteral("new.txt")}) {
+        typePaths(path("mots.txt"), path("disk/" + name));
+        QTest::mouseClick(window->Command1, Qt::LeftButton);
+        QCOMPARE(window->Label3->text(),
+                 QStringLiteral("Impossible d'écrire la destination « %1 » : système de fichiers "
+                                "en lecture seule.").arg(path("disk/" + name)));
+    }
+    QCOMPARE(get("disk/dest.txt"), QByteArray("OLD\r\n"));
+}
+
+void Form1FilesTest::aPermissionRefusedIsSaid()
+{
+    put("mots.txt", "ABAQUE*\r\n");
+    put("secret.txt", "ABAQUE*\r\n");
+    put("locked.txt", "OLD\r\n");
+    QVERIFY(QFile::setPermissions(path("secret.txt"), QFile::Permissions()));
+    QVERIFY(QFile::setPermissions(path("locked.txt"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    QVERIFY(QFile::setPermissions(folder->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                      QFile::ReadOther | QFile::ExeOther));
+    const QString refused = QStringLiteral("Impossible de lire la source « %1 » : permission refusée.")
+                                .arg(path("secret.txt"));
+    const QString locked = QStringLiteral("Impossible d'écrire la destination « %1 » : permission "
+                                          "refusée.").arg(path("locked.txt"));
+    const int code = asUnprivilegedUser([&] {
+        if (::geteuid() == 0)
+            return 10;
+        typePaths(path("secret.txt"), path("dest.txt"));
+        window->Command1->click();
+        if (window->Label3->text() != refused)
+            return 1;
+        typePaths(path("mots.txt"), path("locked.txt"));
+        window->Command1->click();
+        return window->Label3->text() == locked ? 0 : 2;
+    });
+    if (code < 0)
+        QSKIP("No unprivileged user to run as: this test needs root or a normal user.");
+    QCOMPARE(code, 0);
+    QCOMPARE(get("locked.txt"), QByteArray("OLD\r\n"));
+    QVERIFY(!QFile::exists(path("dest.txt")));
+}
+
+void Form1FilesTest::blanksAroundThePathsAreIgnored()
+{
+    put("mots.txt", "ABAQUE;AABEQU\r\nKIWI;IIKW\r\n");
+    put("ref.txt", "KIWI\r\n");
+    typePaths("  " + path("mots.txt") + " ", "\t" + path("dest.txt") + "  ", " " + path("ref.txt") + " ");
+    QTest::mouseClick(window->Command19, Qt::LeftButton);
+    QCOMPARE(window->Label3->text(), QStringLiteral(" OK"));
+    QCOMPARE(files(), (QStringList{"dest.txt", "mots.txt", "ref.txt"}));
+    QVERIFY(get("dest.txt") != QByteArray("<missing>"));
+}
+
+void Form1FilesTest::aReplacedDestinationKeepsItsMode_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("0644") << 0644;
+    QTest::newRow("0600") << 0600;
+    QTest::newRow("0664") << 0664;
+    QTest::newRow("0755") << 0755;
+    QTest::newRow("0444 (root)") << 0444;
+}
+
+void Form1FilesTest::aReplacedDestinationKeepsItsMode()
+{
+    QFETCH(int, mode);
+    if (!(mode & 0200) && ::geteuid() != 0)
+        QSKIP("Only root may replace a read-only destination: this row needs root.");
+    put("mots.txt", "ABAQUE*\r\n");
+    put("dest.txt", "OLD\r\n");
+    const QByteArray dest = QFile::encodeName(path("dest.txt"));
+    QCOMPARE(::chmod(dest.constData(), static_cast<mode_t>(mode)), 0);
+    typePaths(path("mots.txt"), path("dest.txt"));
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QCOMPARE(window->Label3->text(), QStringLiteral("Lignes * copiees OK"));
+    QCOMPARE(get("dest.txt"), QByteArray("ABAQUE\r\n"));
+    struct stat status {};
+    QCOMPARE(::stat(dest.constData(), &status), 0);
+    QCOMPARE(static_cast<int>(status.st_mode & 07777), mode);
+}
+
+// The safe way replaces the typed name; other names of the same file keep the old content.
+void Form1FilesTest::aDestinationWithOtherNamesIsReplacedUnderItsTypedName()
+{
+    put("mots.txt", "ABAQUE*\r\n");
+    put("dest.txt", "OLD\r\n");
+    QCOMPARE(::link(QFile::encodeName(path("dest.txt")).constData(),
+                    QFile::encodeName(path("other.txt")).constData()), 0);
+    typePaths(path("mots.txt"), path("dest.txt"));
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QCOMPARE(window->Label3->text(), QStringLiteral("Lignes * copiees OK"));
+    QCOMPARE(get("dest.txt"), QByteArray("ABAQUE\r\n"));
+    QCOMPARE(get("other.txt"), QByteArray("OLD\r\n"));
+}
+
+// A file of mode 666 in a folder of mode 755 owned by someone else: written in place, with
+// the same message, and every name of the file sees the new content.
+void Form1FilesTest::aWritableFileInAFolderRefusingNewFilesIsWritten()
+{
+    QVERIFY(QDir(folder->path()).mkdir("theirs"));
+    put("mots.txt", "ABAQUE*\r\nKIWI\r\n");
+    QVERIFY(folder->put("theirs/dest.txt", "OLD\r\nOLDER\r\n"));
+    QCOMPARE(::link(QFile::encodeName(path("theirs/dest.txt")).constData(),
+                    QFile::encodeName(path("theirs/other.txt")).constData()), 0);
+    QCOMPARE(::chmod(QFile::encodeName(path("theirs/dest.txt")).constData(), 0666), 0);
+    QCOMPARE(::chmod(QFile::encodeName(path("mots.txt")).constData(), 0644), 0);
+    QCOMPARE(::chmod(QFile::encodeName(path("theirs")).constData(), ::geteuid() == 0 ? 0755 : 0555), 0);
+    QCOMPARE(::chmod(QFile::encodeName(folder->path()).constData(), 0755), 0);
+    struct stat before {};
+    QCOMPARE(::stat(QFile::encodeName(path("theirs/dest.txt")).constData(), &before), 0);
+    const int code = asUnprivilegedUser([&] {
+        if (::access(QFile::encodeName(path("theirs")).constData(), W_OK) == 0)
+            return 10;  // the folder must refuse new files
+        typePaths(path("mots.txt"), path("theirs/dest.txt"));
+        window->Command1->click();
+        return window->Label3->text() == QStringLiteral("Lignes * copiees OK") ? 0 : 1;
+    });
+    ::chmod(QFile::encodeName(path("theirs")).constData(), 0755);
+    if (code < 0)
+        QSKIP("No unprivileged user to run as: this test needs root or a normal user.");
+    QCOMPARE(code, 0);
+    QCOMPARE(get("theirs/dest.txt"), QByteArray("ABAQUE\r\n"));
+    QCOMPARE(get("theirs/other.txt"), QByteArray("ABAQUE\r\n"));
+    struct stat after {};
+    QCOMPARE(::stat(QFile::encodeName(path("theirs/dest.txt")).constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(QDir(path("theirs")).entryList(QDir::Files | QDir::Hidden), (QStringList{"dest.txt", "other.txt"}));
+}
+
+// Written in place only once the whole operation has succeeded: a missing reference leaves
+// the destination whole.
+void Form1FilesTest::aFailureInAFolderRefusingNewFilesChangesNothing()
+{
+    QVERIFY(QDir(folder->path()).mkdir("theirs"));
+    put("mots.txt", "AEEIRST;TERSES\r\n");
+    QVERIFY(folder->put("theirs/dest.txt", "OLD\r\n"));
+    QCOMPARE(::chmod(QFile::encodeName(path("theirs/dest.txt")).constData(), 0666), 0);
+    QCOMPARE(::chmod(QFile::encodeName(path("mots.txt")).constData(), 0644), 0);
+    QCOMPARE(::chmod(QFile::encodeName(path("theirs")).constData(), ::geteuid() == 0 ? 0755 : 0555), 0);
+    QCOMPARE(::chmod(QFile::encodeName(folder->path()).constData(), 0755), 0);
+    const QString expected = QStringLiteral("Impossible de lire la référence « %1 » : fichier ou "
+                                            "dossier introuvable.").arg(path("absent.txt"));
+    const int code = asUnprivilegedUser([&] {
+        typePaths(path("mots.txt"), path("theirs/dest.txt"), path("absent.txt"));
+        window->Command20->click();
+        return window->Label3->text() == expected ? 0 : 1;
+    });
+    ::chmod(QFile::encodeName(path("theirs")).constData(), 0755);
+    if (code < 0)
+        QSKIP("No unprivileged user to run as: this test needs root or a normal user.");
+    QCOMPARE(code, 0);
+    QCOMPARE(get("theirs/dest.txt"), QByteArray("OLD\r\n"));
+}
+
+void Form1FilesTest::theWindowKeepsItsWidthWhateverTheStatus()
+{
+    const QSize before = window->size();
+    // The longest message: a reason of its own after the longest path a user is likely to type.
+    const QString deep = QString(40, QLatin1Char('d')) + "/" + QString(60, QLatin1Char('e')) + "/" +
+                         QString(80, QLatin1Char('f'));
+    const QString source = path(deep + "/liste-des-mots-nouveaux.txt");
+    typePaths(source, path("dest.txt"));
+    QTest::mouseClick(window->Command14, Qt::LeftButton);
+    QVERIFY(window->Label3->text().startsWith(QStringLiteral("Impossible de lire la source « ")));
+    QCOMPARE(window->size(), before);
+    QVERIFY(window->rect().contains(window->Label3->geometry()));
+    QCOMPARE(window->Label3->toolTip(), window->Label3->text());
+    QCOMPARE(window->Label3->width(), before.width() - 16);
+    for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->isVisible())
+            QVERIFY2(!button->geometry().intersects(window->Label3->geometry()), qPrintable(button->text()));
+    }
+}
+
+void Form1FilesTest::theStatusCrossesNoButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("transfer") << "Command1" << QByteArray("A*\r\n") << "Lignes * copiees OK";
+    QTest::newRow("repeats") << "Command8" << QByteArray("A\r\nA\r\nA\r\nA\r\n") << "Suppression OK ( 3 supp.)";
+    QTest::newRow("draws") << "Command3" << QByteArray("A\r\n") << "Creation tirages OK";
+    QTest::newRow("trim") << "Command18" << QByteArray("AB\r\n") << " OK";
+    QTest::newRow("assembly") << "Command21" << QByteArray("A;B\r\n") << "Rallonges ass OK";
+    QTest::newRow("split") << "Command4" << QByteArray("A\r\n") << "Division en 5 OK";
+    QTest::newRow("failure") << "Command1" << QByteArray() << "";
+}
+
+// Success texts stand at the label's place, on one line; nothing is drawn across them.
+void Form1FilesTest::theStatusCrossesNoButton()
+{
+    QFETCH(QString, button);
+    QFETCH(QByteArray, source);
+    QFETCH(QString, status);
+    if (!source.isEmpty())
+        put("mots.txt", source);
+    typePaths(path("mots.txt"), path("dest.txt"));
+    const QSize before = window->size();
+    QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+    if (!status.isEmpty()) {
+        QCOMPARE(window->Label3->text(), status);
+        QCOMPARE(window->Label3->pos(), QPoint(160, 136));
+        QCOMPARE(window->Label3->height(), window->Label3->fontMetrics().height());
+        QVERIFY(window->Label3->width() >= window->Label3->fontMetrics().horizontalAdvance(status));
+    }
+    QCOMPARE(window->size(), before);
+    QVERIFY(window->rect().contains(window->Label3->geometry()));
+    for (const QPushButton* other : window->findChildren<QPushButton*>()) {
+        if (other->isVisible())
+            QVERIFY2(!other->geometry().intersects(window->Label3->geometry()), qPrintable(other->text()));
+    }
+}
+
+QTEST_MAIN(Form1FilesTest)
+#include "Form1FilesTest.moc"

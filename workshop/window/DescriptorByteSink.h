@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ByteSink.h"
+
+#include <QFileDevice>
+
+// Hands a LineWriter's bytes straight to the descriptor of an open file, so that a failure
+// keeps the system's own error number (a full disk says so) rather than a translated text.
+class DescriptorByteSink : public textfile::ByteSink {
+public:
+    explicit DescriptorByteSink(QFileDevice& file) : file_(file) {}
+
+    bool write(const char* data, std::size_t size) override;
+    std::string errorText() const override;
+    int errorNumber() const override { return error_; }
+
+private:
+    QFileDevice& file_;
+    int error_ = 0;
+};
