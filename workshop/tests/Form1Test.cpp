@@ -71,7 +71,7 @@ void Form1Test::buttonsStandAtTheirPlaces_data()
         QTest::newRow(name) << QString::fromLatin1(name) << caption << QRect(l, t, w, h) << visible;
     };
     row("Command1", QStringLiteral("Transférer *  ----------------->"), 1800, 120, 1215, 495);
-    row("Command2", "Quitter", 3120, 2250, 1215, 405);  // its top just below the status line
+    row("Command2", "Quitter", 3120, 2265, 1215, 390);  // its top just below the status line
     row("Command3", "   Ajouter    Tirages", 1800, 720, 1215, 495);
     row("Command4", "Diviser en 5", 480, 1320, 1215, 255);
     row("Command5", "Diviser en 3", 480, 2040, 1215, 255);

@@ -98,7 +98,7 @@ void Form1::createControls()
     Text3 = addTextBox("Text3", 480, 840, 1215, 285);
     Command1 = addButton("Command1", QStringLiteral("Transférer *  ----------------->"), 1800, 120, 1215, 495);
     // Its top stands just below the status line, so that no border crosses the status text.
-    Command2 = addButton("Command2", QStringLiteral("Quitter"), 3120, 2250, 1215, 405);
+    Command2 = addButton("Command2", QStringLiteral("Quitter"), 3120, 2265, 1215, 390);
     Command3 = addButton("Command3", QStringLiteral("   Ajouter    Tirages"), 1800, 720, 1215, 495);
     Command4 = addButton("Command4", QStringLiteral("Diviser en 5"), 480, 1320, 1215, 255);
     Command5 = addButton("Command5", QStringLiteral("Diviser en 3"), 480, 2040, 1215, 255);
