@@ -43,6 +43,7 @@ bool LexiconBuilder::build(const DictionarySources& sources, Lexicon& lexicon)
 {
     lexicon = Lexicon{};
     ownMissing_.clear();
+    ownOutOfRange_.clear();
     std::vector<std::string> refusedLines;
     const auto modern = gameEntries(sources.modern, &refusedLines);
     const auto older = olderWords(sources.older);
@@ -232,9 +233,12 @@ bool LexiconBuilder::collectNewWords(const std::vector<GameEntry>& modern,
     for (const auto& word : ownWords_) {
         if (lexicon.newWords.count(word))
             continue;
+        if (word.size() < shortest || word.size() > longestEntry) {
+            ownOutOfRange_.insert(word);
+            continue;
+        }
         ownMissing_.insert(word);
-        if (word.size() >= shortest && word.size() <= longestEntry)
-            lexicon.newWords[word];
+        lexicon.newWords[word];
     }
     return true;
 }

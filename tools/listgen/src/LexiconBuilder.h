@@ -47,6 +47,8 @@ public:
     void setOwnWords(std::set<std::string> words);
     // After build(): the own words that no dictionary entry spells.
     const std::set<std::string>& ownWordsMissing() const { return ownMissing_; }
+    // After build(): the own words shorter or longer than every list (1 letter, 11 or more).
+    const std::set<std::string>& ownWordsOutOfRange() const { return ownOutOfRange_; }
 
     // False, with errorText(), when the forms could not be expanded.
     bool build(const DictionarySources& sources, Lexicon& lexicon);
@@ -88,6 +90,7 @@ private:
     bool hasOwnWords_ = false;
     std::set<std::string> ownWords_;
     std::set<std::string> ownMissing_;
+    std::set<std::string> ownOutOfRange_;
     std::string error_;
 };
 

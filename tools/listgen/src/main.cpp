@@ -75,6 +75,9 @@ void reportMissing(const Options& o, const listgen::LexiconBuilder& builder,
 {
     for (const auto& line : own.unreadable())
         std::printf("%s, ligne %s : pas un mot du jeu, ignorée\n", o.newWords.c_str(), line.c_str());
+    for (const auto& word : builder.ownWordsOutOfRange())
+        std::printf("%s : %s n'a pas de 2 à 10 lettres, il n'entre dans aucune liste\n",
+                    o.newWords.c_str(), word.c_str());
     const auto& missing = builder.ownWordsMissing();
     std::printf("listgen : %zu mot(s) de %s, dont %zu absent(s) du dictionnaire "
                 "(entraînés seuls, sans formes ni rallonges du dictionnaire)\n",

@@ -124,6 +124,18 @@ INSTANTIATE_TEST_SUITE_P(
                   "OOUZ;OUZO"}},
         Expected{"mots_absents_du_dictionnaire.txt", {"DRAGEE", "KRYPTON", "PINPON", "ZORGLUB"}}));
 
+TEST(OwnWords, TooLongOrTooShortAreSetApartNotMissing)
+{
+    if (!HunspellFixture::toolsInstalled())
+        GTEST_SKIP() << "unmunch (hunspell-tools) is not installed";
+    HunspellFixture fixture;
+    const std::set<std::string> own = {"A", "ANTICONSTITUTION", "ZORGLUB", "ZEN"};
+    std::set<std::string> missing;
+    const auto lexicon = fixture.lexicon(&own, &missing);
+    EXPECT_EQ(missing, (std::set<std::string>{"ZORGLUB"}));
+    EXPECT_EQ(lexicon.newWords.size(), 2u);
+}
+
 TEST_F(OwnListCommand, KeepsAFileAlreadyThereUnlessAsked)
 {
     if (!HunspellFixture::toolsInstalled())
