@@ -5,7 +5,6 @@
 #include <DrawKeys.h>
 
 #include <algorithm>
-#include <map>
 
 namespace listgen {
 
@@ -82,18 +81,16 @@ std::vector<LexiconBuilder::GameEntry> LexiconBuilder::gameEntries(
 
 bool LexiconBuilder::expandChecked(
     const std::vector<std::string>& dicLines,
+    const std::function<bool(const std::string& game)>& settled,
     const std::function<void(const std::string& game, const std::string& raw)>& onForm)
 {
-    std::unordered_set<std::string> seen;
     const bool ok = expander_.expand(dicLines, [&](std::string_view form) {
         if (GameWord::startsWithCapital(form))
             return;
         auto word = GameWord::fold(form);
-        if (!word)
+        if (!word || settled(*word))
             return;
         std::string raw(form);
-        if (!seen.insert(raw).second)
-            return;
         if (checker_.accepts(raw))
             onForm(*word, raw);
     });
@@ -112,15 +109,17 @@ bool LexiconBuilder::collectWhole(const std::vector<GameEntry>& modern,
     modernLines.reserve(modern.size());
     for (const auto& game : modern)
         modernLines.push_back(game.entry->line);
-    if (!expandChecked(modernLines, [&](const std::string& game, const std::string&) {
-            lexicon.whole.insert(game);
-        }))
+    auto& whole = lexicon.whole;
+    whole.reserve(1 << 20);
+    if (!expandChecked(
+            modernLines, [&](const std::string& game) { return whole.count(game) != 0; },
+            [&](const std::string& game, const std::string&) { whole.insert(game); }))
         return false;
     std::unordered_set<std::string> refused;
-    if (!expandChecked(refusedLines, [&](const std::string& game, const std::string&) {
-            if (!lexicon.whole.count(game))
-                refused.insert(game);
-        }))
+    if (!expandChecked(
+            refusedLines,
+            [&](const std::string& game) { return whole.count(game) || refused.count(game); },
+            [&](const std::string& game, const std::string&) { refused.insert(game); }))
         return false;
     for (const auto& raw : sources.older) {
         if (GameWord::startsWithCapital(raw))
@@ -187,10 +186,10 @@ bool LexiconBuilder::dropOldByForm(std::vector<GameEntry>& entries,
         }
     }
     std::set<std::string> old;
-    const bool ok = expandChecked(linesOf(nonVerbs), [&](const std::string& game,
-                                                         const std::string& raw) {
-        if (!older.count(game))
-            return;
+    // only the forms that an older list holds matter here
+    const auto notOld = [&](const std::string& game) { return older.count(game) == 0; };
+    const bool ok = expandChecked(linesOf(nonVerbs), notOld, [&](const std::string&,
+                                                                 const std::string& raw) {
         for (const auto& stem : checker_.stems(raw)) {
             const auto word = GameWord::fold(stem);
             if (word && nonVerbWords.count(*word) && !verbWords.count(*word))
@@ -223,11 +222,14 @@ bool LexiconBuilder::collectNewWords(const std::vector<GameEntry>& modern,
         if (game.word.size() <= longestWord)
             withForms.push_back(game.entry);
     }
-    const bool ok = expandChecked(linesOf(withForms), [&](const std::string& game,
-                                                          const std::string&) {
-        if (game.size() >= shortest && (hasOwnWords_ || !older.count(game)))
-            lexicon.newForms.insert(game);
-    });
+    const auto settled = [&](const std::string& game) {
+        return game.size() < shortest || lexicon.newForms.count(game)
+            || (!hasOwnWords_ && older.count(game));
+    };
+    const bool ok = expandChecked(linesOf(withForms), settled,
+                                  [&](const std::string& game, const std::string&) {
+                                      lexicon.newForms.insert(game);
+                                  });
     if (!ok)
         return false;
     for (const auto& word : ownWords_) {

@@ -64,8 +64,9 @@ private:
     std::vector<GameEntry> gameEntries(const std::vector<DicEntry>& entries,
                                        std::vector<std::string>* refusedLines) const;
     // Expands the lines and hands on the accepted forms, in game spelling, with their spelling
-    // in the dictionary.
+    // in the dictionary. Forms whose game spelling is `settled` are not checked.
     bool expandChecked(const std::vector<std::string>& dicLines,
+                       const std::function<bool(const std::string& game)>& settled,
                        const std::function<void(const std::string& game, const std::string& raw)>&
                            onForm);
     bool collectWhole(const std::vector<GameEntry>& modern,
