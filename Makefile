@@ -1,7 +1,14 @@
 # make run   installs what is missing, builds, makes the lists and starts vorlane
 # make test  the same set-up, then every test (offscreen)
+# make lists NEW_WORDS=mes-mots.txt DATA=~/scrabble/data [OVERWRITE=1]
+#            the 34 lists of a player's own list of new words, in the DATA folder
+#            (data/ by default); a file already there is kept unless OVERWRITE=1
 BUILD ?= build
 JOBS ?= $(shell nproc)
+DATA ?= data
+# a leading ~ is the home folder even when the shell left it as it is
+DATA_DIR = $(patsubst ~/%,$(HOME)/%,$(patsubst ~,$(HOME),$(DATA)))
+NEW_WORDS_FILE = $(patsubst ~/%,$(HOME)/%,$(NEW_WORDS))
 
 .PHONY: run test setup configure build lists extracteur clean
 
@@ -24,7 +31,14 @@ build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
 lists: build
+ifeq ($(strip $(NEW_WORDS)),)
 	cmake --build $(BUILD) --target lists
+else
+	cmake --build $(BUILD) --target listgen-sources
+	mkdir -p "$(DATA_DIR)"
+	./$(BUILD)/bin/listgen --data "$(DATA_DIR)" --work $(BUILD)/listgen-work \
+	  --new-words "$(NEW_WORDS_FILE)" $(if $(OVERWRITE),--overwrite)
+endif
 
 clean:
 	rm -rf $(BUILD)

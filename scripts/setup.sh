@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgtest-dev
   xvfb xauth xdotool imagemagick
   fonts-dejavu-core fonts-liberation2 fonts-roboto-unhinted fonts-open-sans fonts-crosextra-caladea
-  hunspell-fr-classical hunspell-tools wfrench
+  hunspell-fr-classical hunspell-tools libhunspell-dev wfrench gzip
   desktop-file-utils appstream dpkg-dev file
 )
 
@@ -27,8 +27,10 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The list generator unpacks hunspell-fr-revised (it conflicts with hunspell-fr-classical, so
-# it is downloaded, never installed): the package lists must know it.
-if ! apt-cache show hunspell-fr-revised >/dev/null 2>&1; then
+# it is downloaded, never installed) and the older dictionaries myspell-fr and aspell-fr (only
+# read, to tell old words from new ones): the package lists must know them. Offline, set-up
+# goes on; `make lists` names the dictionaries it could not get.
+if ! apt-cache show hunspell-fr-revised myspell-fr aspell-fr >/dev/null 2>&1; then
   if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
-  "${sudo[@]}" apt-get update
+  "${sudo[@]}" apt-get update || echo "Package lists not refreshed (offline?): the lists are made without the dictionaries that cannot be downloaded."
 fi

@@ -47,7 +47,10 @@ std::optional<DicEntry> DicEntry::parse(std::string_view line)
         return std::nullopt;
     DicEntry entry;
     entry.line.assign(line.substr(0, line.find_last_not_of(" \t\r") + 1));
-    entry.word.assign(parts[0].substr(0, parts[0].find('/')));
+    const auto slash = parts[0].find('/');
+    entry.word.assign(parts[0].substr(0, slash));
+    if (slash != std::string_view::npos)
+        entry.flags.assign(parts[0].substr(slash + 1));
     for (std::size_t i = 1; i < parts.size(); ++i) {
         if (parts[i].substr(0, 3) == "po:")
             entry.kinds.emplace_back(parts[i].substr(3));
@@ -88,6 +91,38 @@ bool DicEntry::isTransitive() const
 bool DicEntry::isInvariable() const
 {
     return isOneOf(kinds, {"adv", "advint", "negadv", "prep", "cj", "cjco", "cjsub", "interj"});
+}
+
+bool DicEntry::isInvariableLocution() const
+{
+    return isOneOf(kinds, {"loc.adv", "loc.prep", "loc.prepv", "loc.cj", "loc.cjsub", "loc.interj"});
+}
+
+bool DicEntry::isInterjection() const
+{
+    return isOneOf(kinds, {"interj"});
+}
+
+bool DicEntry::hasKind(std::string_view kind) const
+{
+    return std::any_of(kinds.begin(), kinds.end(), [&](const std::string& own) {
+        if (!kind.empty() && kind.back() == '.')
+            return own.compare(0, kind.size(), kind) == 0;
+        return own == kind;
+    });
+}
+
+bool DicEntry::hasFlag(std::string_view flag) const
+{
+    if (flag.empty())
+        return false;
+    if (flag.size() == 1)
+        return flags.find(flag[0]) != std::string::npos;
+    for (std::size_t pos = 0; pos + flag.size() <= flags.size(); pos += flag.size()) {
+        if (flags.compare(pos, flag.size(), flag) == 0)
+            return true;
+    }
+    return false;
 }
 
 }  // namespace listgen

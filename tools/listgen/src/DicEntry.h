@@ -11,6 +11,7 @@ namespace listgen {
 struct DicEntry {
     std::string line;               // the entry as written, for affix expansion
     std::string word;               // the stem, UTF-8, flags left out
+    std::string flags;              // the affix flags after the "/", as written
     std::vector<std::string> kinds; // the values of its "po:" fields (nom, adv, v1_it____a...)
 
     // Nothing for a blank line.
@@ -25,6 +26,14 @@ struct DicEntry {
     bool isTransitive() const;
     // Adverbs, prepositions, conjunctions and interjections.
     bool isInvariable() const;
+    // Piece of an adverbial, prepositional, conjunctive or interjective locution (catimini).
+    bool isInvariableLocution() const;
+    bool isInterjection() const;
+    // True when a "po:" value equals `kind` or, for a kind ending in ".", starts with it
+    // ("loc." for every locution piece).
+    bool hasKind(std::string_view kind) const;
+    // True when the flags hold `flag`; two-character flags are read in pairs.
+    bool hasFlag(std::string_view flag) const;
 
 private:
     bool hasVerbMark(std::size_t index, char mark) const;

@@ -13,7 +13,7 @@ std::vector<std::string> ListGenerator::missingFiles() const
 {
     std::vector<std::string> missing;
     for (const auto& name : CatalogueLists::fileNames()) {
-        if (!SourceFiles::exists(pathOf(name)))
+        if (overwrite_ || !SourceFiles::exists(pathOf(name)))
             missing.push_back(name);
     }
     return missing;
@@ -24,12 +24,10 @@ bool ListGenerator::writeMissing(const Lexicon& lexicon, std::vector<ListReport>
     for (const auto& name : missingFiles()) {
         if (CatalogueLists::needsReformed(name) && !lexicon.hasReformed)
             continue;
-        auto lines = CatalogueLists::lines(name, lexicon);
-        const std::size_t available = lines.size();
-        lines = thinned(std::move(lines), maxEntries);
+        const auto lines = CatalogueLists::lines(name, lexicon);
         if (!writeList(name, lines))
             return false;
-        reports.push_back({name, lines.size(), available});
+        reports.push_back({name, lines.size()});
     }
     return true;
 }
@@ -63,7 +61,7 @@ bool ListGenerator::writeList(const std::string& name, const std::vector<std::st
         std::remove(partial.c_str());
         return false;
     }
-    if (SourceFiles::exists(path)) {
+    if (!overwrite_ && SourceFiles::exists(path)) {
         std::remove(partial.c_str());
         return true;
     }

@@ -10,18 +10,17 @@ namespace listgen {
 // What became of one catalogue file.
 struct ListReport {
     std::string name;
-    std::size_t lines = 0;      // lines written
-    std::size_t available = 0;  // lines the rule gave, before the entry limit
+    std::size_t lines = 0;  // lines written: every line the rule gives
 };
 
 // Writes the catalogue files that are missing from the data folder. A file that is already
-// there, a player's own list for instance, is never touched.
+// there, a player's own list for instance, is never touched unless overwriting is asked for.
 class ListGenerator {
 public:
-    // The training window holds at most this many entries of one list.
-    static constexpr std::size_t maxEntries = 10001;
-
     explicit ListGenerator(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+
+    // Every catalogue file is then written, replacing the one already there.
+    void setOverwrite(bool overwrite) { overwrite_ = overwrite; }
 
     std::vector<std::string> missingFiles() const;
     // Writes every missing file that the lexicon can fill (the reformed spellings need the
@@ -29,7 +28,8 @@ public:
     bool writeMissing(const Lexicon& lexicon, std::vector<ListReport>& reports);
     std::string errorText() const { return error_; }
 
-    // At most `limit` lines, spread evenly over the whole list, in their order.
+    // At most `limit` lines, spread evenly over the whole list, in their order (for a caller
+    // that wants a sample; the catalogue files carry every line).
     static std::vector<std::string> thinned(std::vector<std::string> lines, std::size_t limit);
 
 private:
@@ -38,6 +38,7 @@ private:
 
     std::string dataDir_;
     std::string error_;
+    bool overwrite_ = false;
 };
 
 }  // namespace listgen

@@ -2,12 +2,14 @@
 #include "TempDir.h"
 
 #include <CatalogueLists.h>
+#include <HunspellChecker.h>
 #include <LexiconBuilder.h>
 #include <LineReader.h>
 #include <ListCatalogue.h>
 #include <ListGenerator.h>
 #include <SourceFiles.h>
 #include <UnmunchExpander.h>
+#include <WordFilter.h>
 
 #include <gtest/gtest.h>
 
@@ -59,17 +61,25 @@ private:
         listgen::SourcePaths paths;
         paths.reformedDic = LISTGEN_REFORMED_DIC;
         paths.workDir = folder_.path();
+        paths.myspellDic = std::string(LISTGEN_WORK_DIR) + "/older/myspell-fr/usr/share/hunspell/fr.dic";
+        paths.aspellList = std::string(LISTGEN_WORK_DIR) + "/older/aspell-fr.cwl";
         if (!listgen::SourceFiles::exists(paths.modernDic)
             || !listgen::SourceFiles::exists(paths.olderList)
             || !listgen::SourceFiles::exists("/usr/bin/unmunch"))
             return;
         listgen::DictionarySources sources;
         std::string error;
+        std::vector<std::string> missing;
         listgen::UnmunchExpander expander(paths.unmunch, paths.modernAff, paths.workDir);
-        listgen::LexiconBuilder builder(expander);
+        listgen::HunspellChecker checker(paths.modernAff, paths.modernDic);
+        listgen::WordFilter filter;
+        made_ = filter.readAffixMarks(paths.modernAff)
+            && filter.readStopList(LISTGEN_STOP_LIST, error);
+        listgen::LexiconBuilder builder(expander, checker, filter);
         listgen::Lexicon lexicon;
         std::vector<listgen::ListReport> reports;
-        made_ = listgen::SourceFiles::load(paths, sources, error) && builder.build(sources, lexicon)
+        made_ = made_ && listgen::SourceFiles::load(paths, sources, error, missing)
+            && builder.build(sources, lexicon)
             && listgen::ListGenerator(folder_.path()).writeMissing(lexicon, reports);
     }
 

@@ -9,16 +9,17 @@
 
 // Why the lines of a list cannot be drilled by vorlane, or nothing: it must load, every draw
 // must be non-empty and at least as long as its solutions (an answer box takes no more
-// characters than its draw), no two entries may share a draw, and a list holds at most
-// 10 001 entries.
+// characters than its draw), no two entries may share a draw, and every line is an entry
+// (the trainer loads a list of any length).
 inline std::string drillProblem(const std::vector<std::string>& lines, const std::string& name)
 {
     textfile::VectorLineSource source(lines);
     const auto loaded = drill::ListLoader::read(source, name);
     if (!loaded.ok)
         return loaded.message;
-    if (loaded.entries.size() > 10001)
-        return name + ": " + std::to_string(loaded.entries.size()) + " entries";
+    if (loaded.entries.size() != lines.size())
+        return name + ": " + std::to_string(loaded.entries.size()) + " entries of "
+            + std::to_string(lines.size()) + " lines";
     std::set<std::string> draws;
     for (const auto& entry : loaded.entries) {
         if (entry.draw.empty())

@@ -1,0 +1,155 @@
+#include "HunspellFixture.h"
+
+#include <Cp1252.h>
+#include <LineReader.h>
+#include <LineWriter.h>
+#include <OwnWordList.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// Twenty words of a player's list, in Windows-1252 with CR LF, any case and accents: sixteen
+// that the fixture dictionary spells (one of them old, one marked as a locution piece) and
+// four that it lacks.
+std::string ownListBytes()
+{
+    const std::u16string words[] = {
+        u"Éclair", u"RAMIE", u"zen", u"qi", u"wok", u"Kiwi", u"ouzo", u"haïku", u"kérosène",
+        u"zoukeuse", u"bloguer", u"tchatter", u"buzzer", u"illico", u"catimini", u"aimer",
+        u"zorglub", u"PinPon", u"krypton", u"dragée"};
+    std::string bytes;
+    for (const auto& word : words)
+        bytes += textfile::Cp1252::encode(word) + "\r\n";
+    return bytes;
+}
+
+std::vector<std::string> linesOf(const std::string& path)
+{
+    textfile::LineReader reader(path);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.next(line))
+        lines.push_back(line);
+    return lines;
+}
+
+int runListgen(const HunspellFixture& fixture, const std::string& data, bool overwrite)
+{
+    const auto p = fixture.paths();
+    const std::string command = std::string("'") + LISTGEN_PROGRAM + "' --data '" + data
+        + "' --work '" + p.workDir + "' --new-words '" + fixture.file("mes-mots.txt")
+        + "' --modern-dic '" + p.modernDic + "' --modern-aff '" + p.modernAff + "' --older '"
+        + p.olderList + "' --myspell-dic '" + p.myspellDic + "' --aspell '" + p.aspellList
+        + "' --reformed-dic '" + fixture.file("no-reformed.dic") + "' --stop-list '"
+        + fixture.file("stop.txt") + "'" + (overwrite ? " --overwrite" : "") + " > /dev/null 2>&1";
+    return std::system(command.c_str());
+}
+
+TEST(OwnWordList, ReadsEitherEncodingAndFolds)
+{
+    listgen::OwnWordList cp1252;
+    cp1252.parse(ownListBytes() + "ex-voto\r\n\r\n");
+    EXPECT_EQ(cp1252.words().size(), 20u);
+    EXPECT_TRUE(cp1252.words().count("ECLAIR"));
+    EXPECT_TRUE(cp1252.words().count("HAIKU"));
+    EXPECT_EQ(cp1252.unreadable(), (std::vector<std::string>{"21: ex-voto"}));
+
+    listgen::OwnWordList utf8;
+    utf8.parse("\xEF\xBB\xBF" "k\xC3\xA9ros\xC3\xA8ne\nC\xC5\x93UR\n");
+    EXPECT_EQ(utf8.words(), (std::set<std::string>{"COEUR", "KEROSENE"}));
+}
+
+struct Expected {
+    std::string file;
+    std::vector<std::string> lines;
+};
+
+std::ostream& operator<<(std::ostream& out, const Expected& e)
+{
+    return out << e.file;
+}
+
+class OwnListCommand : public ::testing::TestWithParam<Expected> {
+protected:
+    static void SetUpTestSuite()
+    {
+        fixture_ = new HunspellFixture;
+        fixture_->write("mes-mots.txt", ownListBytes());
+        data_ = new TempDir;
+        status_ = runListgen(*fixture_, data_->path(), false);
+    }
+    static void TearDownTestSuite()
+    {
+        delete data_;
+        delete fixture_;
+    }
+    static HunspellFixture* fixture_;
+    static TempDir* data_;
+    static int status_;
+};
+
+HunspellFixture* OwnListCommand::fixture_ = nullptr;
+TempDir* OwnListCommand::data_ = nullptr;
+int OwnListCommand::status_ = -1;
+
+TEST_P(OwnListCommand, GivesTheExpectedFile)
+{
+    if (!HunspellFixture::toolsInstalled())
+        GTEST_SKIP() << "unmunch (hunspell-tools) is not installed";
+    ASSERT_EQ(status_, 0);
+    EXPECT_EQ(linesOf(data_->file(GetParam().file)), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TwentyWords, OwnListCommand,
+    ::testing::Values(
+        Expected{"ods6new_2-4L.txt", {"ENZ;ZEN", "IIKW;KIWI", "IQ;QI", "KOW;WOK", "OOUZ;OUZO"}},
+        Expected{"ods6new_5L.txt", {"AEIMR++++++;AIMER RAMIE", "AHIKU;HAIKU"}},
+        Expected{"ods6new_6L.txt",
+                 {"ACEILR;ECLAIR", "ADEEGR;DRAGEE", "BERUZZ;BUZZER", "CIILLO;ILLICO",
+                  "INNOPP;PINPON"}},
+        Expected{"ods6new_7L.txt", {"BEGLORU;BLOGUER", "BGLORUZ;ZORGLUB", "KNOPRTY;KRYPTON"}},
+        Expected{"ods6new_8L.txt",
+                 {"ACEHRTTT;TCHATTER", "ACIIIMNT;CATIMINI", "EEEKNORS;KEROSENE",
+                  "EEKOSUUZ;ZOUKEUSE"}},
+        Expected{"ods6new_9L.txt", {}},
+        Expected{"ods6new_vbt.txt", {"ACEHRTTT;TCHATTER", "AEIMR;AIMER", "BEGLORU;BLOGUER"}},
+        Expected{"ods6new_vbi.txt", {"ACEHRTTT;TCHATTER", "BERUZZ;BUZZER"}},
+        Expected{"ods6new_inv.txt", {"ACIIIMNT;CATIMINI", "CIILLO;ILLICO"}},
+        Expected{"ods6new_2-6L_LC.txt",
+                 {"AHIKU;HAIKU", "BERUZZ;BUZZER", "ENZ;ZEN", "IIKW;KIWI", "IQ;QI", "KOW;WOK",
+                  "OOUZ;OUZO"}},
+        Expected{"mots_absents_du_dictionnaire.txt", {"DRAGEE", "KRYPTON", "PINPON", "ZORGLUB"}}));
+
+TEST(OwnWords, TooLongOrTooShortAreSetApartNotMissing)
+{
+    if (!HunspellFixture::toolsInstalled())
+        GTEST_SKIP() << "unmunch (hunspell-tools) is not installed";
+    HunspellFixture fixture;
+    const std::set<std::string> own = {"A", "ANTICONSTITUTION", "ZORGLUB", "ZEN"};
+    std::set<std::string> missing;
+    const auto lexicon = fixture.lexicon(&own, &missing);
+    EXPECT_EQ(missing, (std::set<std::string>{"ZORGLUB"}));
+    EXPECT_EQ(lexicon.newWords.size(), 2u);
+}
+
+TEST_F(OwnListCommand, KeepsAFileAlreadyThereUnlessAsked)
+{
+    if (!HunspellFixture::toolsInstalled())
+        GTEST_SKIP() << "unmunch (hunspell-tools) is not installed";
+    TempDir data;
+    {
+        textfile::LineWriter own(data.file("ods6new_5L.txt"));
+        own.write("A;A");
+    }
+    ASSERT_EQ(runListgen(*fixture_, data.path(), false), 0);
+    EXPECT_EQ(linesOf(data.file("ods6new_5L.txt")), (std::vector<std::string>{"A;A"}));
+    EXPECT_EQ(linesOf(data.file("ods6new_2-4L.txt")).size(), 5u);
+    ASSERT_EQ(runListgen(*fixture_, data.path(), true), 0);
+    EXPECT_EQ(linesOf(data.file("ods6new_5L.txt")).size(), 2u);
+}
+
+}  // namespace
