@@ -1,16 +1,17 @@
 #include "Form1.h"
 
 #include "AnagramRemoval.h"
+#include "CaptionButton.h"
 #include "Cleaning.h"
 #include "DrawKeys.h"
 #include "Extensions.h"
 #include "LetterValues.h"
+#include "Look.h"
 #include "Splitting.h"
 #include "StatusLabel.h"
 #include "Transfer.h"
 #include "Trimming.h"
 #include "WordForms.h"
-#include "WrapButton.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -21,15 +22,9 @@
 
 namespace {
 
-// Design positions are in twips; 15 twips make one pixel.
-int px(int twips)
-{
-    return twips / 15;
-}
-
 // Where the status label stands, and the band below the lowest buttons where a text too long
 // for one line there is laid out instead.
-const QPoint statusPlace(px(2400), px(2040));
+const QPoint statusPlace(look::px(2400), look::px(2040));
 constexpr int statusMargin = 8;
 constexpr int statusBandTop = 4215 / 15 + 4;
 constexpr int statusBandLines = 5;
@@ -57,7 +52,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplicati
     createSortMenu();
     // The design area is 4500 x 2820 twips; eleven buttons lie below it, down to 4215, and
     // the band for long status texts lies below them.
-    resize(px(4500), statusBandTop + statusBandLines * fontMetrics().lineSpacing() + statusMargin);
+    resize(look::px(4500), statusBandTop + statusBandLines * fontMetrics().lineSpacing() + statusMargin);
     Text1->setFocus();
 }
 
@@ -66,7 +61,7 @@ QLabel* Form1::addLabel(const char* name, const QString& caption, int left, int 
 {
     auto* label = new QLabel(caption, this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(px(left), px(top), px(width), px(height));
+    label->setGeometry(look::px(left), look::px(top), look::px(width), look::px(height));
     // Never narrower than its caption.
     label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     return label;
@@ -76,16 +71,16 @@ QLineEdit* Form1::addTextBox(const char* name, int left, int top, int width, int
 {
     auto* box = new QLineEdit(this);
     box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(px(left), px(top), px(width), px(height));
+    box->setGeometry(look::px(left), look::px(top), look::px(width), look::px(height));
     return box;
 }
 
 QPushButton* Form1::addButton(const char* name, const QString& caption, int left, int top,
                               int width, int height)
 {
-    auto* button = new WrapButton(caption, this);
+    auto* button = new look::CaptionButton(caption, this, look::CaptionButton::Room::thinBorder);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(px(left), px(top), px(width), px(height));
+    button->setGeometry(look::px(left), look::px(top), look::px(width), look::px(height));
     return button;
 }
 
@@ -122,7 +117,7 @@ void Form1::createControls()
     Command12->hide();
     Label3 = status = new StatusLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(statusPlace.x(), statusPlace.y(), px(45), px(195));
+    Label3->setGeometry(statusPlace.x(), statusPlace.y(), look::px(45), look::px(195));
 }
 
 void Form1::arrangeTabOrder()
