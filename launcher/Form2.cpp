@@ -33,6 +33,8 @@ QLabel* newLabel(QWidget* parent, const QString& caption, int left, int top)
 
 }  // namespace
 
+namespace launcher {
+
 Form2::Form2(QWidget* parent)
     : QWidget(parent)
     , endProgram([] { QCoreApplication::exit(0); })
@@ -122,7 +124,7 @@ void Form2::Command1_Click()
     const int list = chosenBox == QLatin1String("zero") ? 0 : chosenBox == QLatin1String("une") ? 1 : -1;
     if (list < 0)
         return;  // nothing chosen yet: there is no list to start
-    Form1& form = trainingForm();
+    training::Form1& form = trainingForm();
     form.setCursor(Qt::WaitCursor);
     form.show();
     form.raise();
@@ -143,10 +145,10 @@ void Form2::showMessage(const QString& text)
     message->setVisible(!text.isEmpty());
 }
 
-Form1& Form2::trainingForm()
+training::Form1& Form2::trainingForm()
 {
     if (!trainingWindow)
-        trainingWindow = std::make_unique<Form1>(this);
+        trainingWindow = std::make_unique<training::Form1>(this);
     return *trainingWindow;
 }
 
@@ -190,3 +192,5 @@ void Form2::closeEvent(QCloseEvent* event)
     event->accept();
     endProgram();
 }
+
+}  // namespace launcher

@@ -21,6 +21,9 @@
 #include <functional>
 #include <utility>
 
+using training::Form1;
+using launcher::Form2;
+
 using WidgetOf = std::function<QWidget*(Form2&)>;
 Q_DECLARE_METATYPE(WidgetOf)
 

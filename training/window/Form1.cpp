@@ -65,6 +65,8 @@ int slotTop(int slot)
 
 }  // namespace
 
+namespace training {
+
 Form1::Form1(QWidget* launcher)
     : QWidget(nullptr)
     , beep([] { QApplication::beep(); })
@@ -817,3 +819,5 @@ void Form1::paintEvent(QPaintEvent* event)
         for (const QLine& line : *lines)
             painter.drawLine(look::px(line.x1()), look::px(line.y1()), look::px(line.x2()), look::px(line.y2()));
 }
+
+}  // namespace training

@@ -18,12 +18,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using workshop::Form1;
+
 // The workshop window facing paths a user did not mean: pipes, devices, folders, links,
 // blanks, full or read-only disks, and folders that refuse new files.
 class Form1FilesTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void whatIsNotAPlainFileIsRefusedAtOnce_data();

@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <QtTest>
 
+using workshop::Form1;
+
 // The workshop window as a user meets it: paths typed, buttons clicked, files and status.
 class Form1Test : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void buttonsStandAtTheirPlaces_data();

@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+using workshop::Form1;
+
 namespace {
 
 QString faceOf(const QWidget* widget)

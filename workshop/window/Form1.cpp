@@ -37,6 +37,8 @@ QString pathIn(const QLineEdit* box)
 
 }  // namespace
 
+namespace workshop {
+
 Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplication::quit(); })
 {
     setWindowTitle(QStringLiteral("Gestion de fichiers de mots"));
@@ -357,3 +359,5 @@ void Form1::Command20_Click()
 {
     sourceToDestination(workshop::removeAnagrams, QStringLiteral("anags OK"));
 }
+
+}  // namespace workshop

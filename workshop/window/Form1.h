@@ -11,6 +11,9 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+
+namespace workshop {
+
 class StatusLabel;
 
 // The workshop window: three path boxes, a status label and one button per file operation.
@@ -110,3 +113,5 @@ private:
     void sourceToDestination(Streaming operation, const QString& message);
     void sourceToDestination(WithReference operation, const QString& message);
 };
+
+}  // namespace workshop

@@ -18,6 +18,9 @@
 #include <functional>
 #include <utility>
 
+using training::Form1;
+using launcher::Form2;
+
 using Setter = std::function<void(Form1&, Form2&)>;
 using LabelOf = std::function<QLabel*(Form1&, Form2&)>;
 using ButtonOf = std::function<QPushButton*(Form1&, Form2&)>;

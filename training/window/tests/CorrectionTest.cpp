@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QtTest>
 
+using training::Form1;
+
 class CorrectionTest : public QObject {
     Q_OBJECT
 

@@ -9,6 +9,8 @@
 
 #include <map>
 
+using training::Form1;
+
 class EndToEndTest : public QObject {
     Q_OBJECT
 

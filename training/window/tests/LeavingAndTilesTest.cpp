@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
+using training::Form1;
+
 class LeavingAndTilesTest : public QObject {
     Q_OBJECT
 

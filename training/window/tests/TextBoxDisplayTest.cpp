@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QtTest>
 
+using training::Form1;
+
 namespace {
 
 // The characters that `box` displays between its left and right inner edges, read from

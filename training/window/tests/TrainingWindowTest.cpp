@@ -14,6 +14,8 @@
 
 #include <functional>
 
+using training::Form1;
+
 using WidgetOf = std::function<QWidget*(Form1&)>;
 Q_DECLARE_METATYPE(WidgetOf)
 
