@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+namespace launcher {
+
 CatalogueBox::CatalogueBox(QWidget* parent)
     : QComboBox(parent)
 {
@@ -47,3 +49,5 @@ void CatalogueBox::wheelEvent(QWheelEvent* event)
     QComboBox::wheelEvent(event);
     picking = false;
 }
+
+}  // namespace launcher

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+namespace launcher {
+
 // A drop-down box of list titles with an editable text field. It tells apart an item that
 // the player picks, with the mouse or the arrow keys, from text typed into the field: Qt's
 // activated() also follows typing (a completion, or a typed text that matches a title when
@@ -24,3 +26,5 @@ protected:
 private:
     bool picking = false;
 };
+
+}  // namespace launcher

@@ -2,6 +2,7 @@
 
 #include "CatalogueBox.h"
 
+#include "Colour.h"
 #include "Form1.h"
 #include "Look.h"
 
@@ -18,29 +19,30 @@
 
 namespace {
 
-const QColor kWindowColour(255, 224, 192);
 const QString kPrompt = QStringLiteral("Sélectionnez votre liste");
 const QString kBreak = QStringLiteral("\n");
 
 QLabel* newLabel(QWidget* parent, const QString& caption, int left, int top)
 {
     auto* label = new QLabel(parent);
-    Look::placeAt(label, left, top);
-    Look::setCaption(label, caption);
-    Look::setBackground(label, kWindowColour);
+    look::placeAt(label, left, top);
+    look::setCaption(label, caption);
+    look::setBackground(label, look::Colour::window);
     return label;
 }
 
 }  // namespace
+
+namespace launcher {
 
 Form2::Form2(QWidget* parent)
     : QWidget(parent)
     , endProgram([] { QCoreApplication::exit(0); })
 {
     setWindowTitle(QStringLiteral("Bienvenue :o)"));
-    setFixedSize(Look::px(6045), Look::px(4125));
-    setFont(Look::face("MS Sans Serif", 8.25));
-    Look::setBackground(this, kWindowColour);
+    setFixedSize(look::px(6045), look::px(4125));
+    setFont(look::face("MS Sans Serif", 8.25));
+    look::setBackground(this, look::Colour::window);
     setAutoFillBackground(true);
     createControls();
     fillBoxes();
@@ -51,7 +53,7 @@ Form2::~Form2() = default;
 void Form2::createControls()
 {
     Label1 = newLabel(this, QStringLiteral("MOTS NOUVEAUX ODS 6"), 840, 120);
-    Label1->setFont(Look::face("MS Sans Serif", 13.5, true));
+    Label1->setFont(look::face("MS Sans Serif", 13.5, true));
     Label1->adjustSize();
     Label3[0] = newLabel(this, QStringLiteral("Listes basées sur les entrées :"), 240, 720);
     Label3[1] = newLabel(this, QStringLiteral("Listes avec flexions et conjugaisons :"), 3120, 720);
@@ -60,31 +62,31 @@ void Form2::createControls()
     const int widths[2] = {2295, 2655};
     for (int i = 0; i < 2; ++i) {
         auto* box = new CatalogueBox(this);
-        Look::place(box, lefts[i], 960, widths[i], 315);
+        look::place(box, lefts[i], 960, widths[i], 315);
         connect(box, &CatalogueBox::itemPicked, this, [this, i](int) { fichier_Click(i); });
         fichier[i] = box;
     }
 
     Command1 = new QPushButton(QStringLiteral("LANCER"), this);
-    Look::place(Command1, 2160, 1320, 1215, 375);
+    look::place(Command1, 2160, 1320, 1215, 375);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
     Text1 = new QPlainTextEdit(this);
-    Look::place(Text1, 600, 1680, 3735, 1575);
+    look::place(Text1, 600, 1680, 3735, 1575);
     Text1->setReadOnly(true);
     Text1->setEnabled(false);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // a box the player cannot scroll
     Text1->hide();
 
     Label2 = new QLabel(this);
-    Look::place(Label2, 4800, 2880, 375, 255);
-    Look::setBackground(Label2, kWindowColour);
+    look::place(Label2, 4800, 2880, 375, 255);
+    look::setBackground(Label2, look::Colour::window);
     // The farewell disables the window; its text and countdown must still be read.
-    Look::keepColoursWhenDisabled(Text1);
-    Look::keepColoursWhenDisabled(Label2);
+    look::keepColoursWhenDisabled(Text1);
+    look::keepColoursWhenDisabled(Label2);
 
     quitter = new QPushButton(QStringLiteral("Quitter"), this);
-    Look::place(quitter, 4560, 3480, 1215, 495);
+    look::place(quitter, 4560, 3480, 1215, 495);
     connect(quitter, &QPushButton::clicked, this, [this] { quitter_Click(); });
 
     Timer1 = new QTimer(this);
@@ -94,11 +96,11 @@ void Form2::createControls()
     // Not one of the designed controls: it says why a list could not be started,
     // in the free band under "LANCER", without a dialog that would stop the player.
     message = new QLabel(this);
-    Look::place(message, 240, 1800, 5565, 1000);
+    look::place(message, 240, 1800, 5565, 1000);
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Look::setBackground(message, kWindowColour);
-    Look::setForeground(message, QColor(160, 0, 0));
+    look::setBackground(message, look::Colour::window);
+    look::setForeground(message, look::Colour::warning);
     message->hide();
 }
 
@@ -122,7 +124,7 @@ void Form2::Command1_Click()
     const int list = chosenBox == QLatin1String("zero") ? 0 : chosenBox == QLatin1String("une") ? 1 : -1;
     if (list < 0)
         return;  // nothing chosen yet: there is no list to start
-    Form1& form = trainingForm();
+    training::Form1& form = trainingForm();
     form.setCursor(Qt::WaitCursor);
     form.show();
     form.raise();
@@ -143,10 +145,10 @@ void Form2::showMessage(const QString& text)
     message->setVisible(!text.isEmpty());
 }
 
-Form1& Form2::trainingForm()
+training::Form1& Form2::trainingForm()
 {
     if (!trainingWindow)
-        trainingWindow = std::make_unique<Form1>(this);
+        trainingWindow = std::make_unique<training::Form1>(this);
     return *trainingWindow;
 }
 
@@ -162,7 +164,7 @@ void Form2::quitter_Click()
     setEnabled(false);
     Text1->show();
     setWindowTitle(QStringLiteral("A bientôt !"));
-    Text1->setGeometry(Text1->x(), Look::px(640), Text1->width(), Look::px(2400));
+    Text1->setGeometry(Text1->x(), look::px(640), Text1->width(), look::px(2400));
 
     QString text = Text1->toPlainText();
     text += QStringLiteral("A propos de l'auteur :") + kBreak + kBreak;
@@ -190,3 +192,5 @@ void Form2::closeEvent(QCloseEvent* event)
     event->accept();
     endProgram();
 }
+
+}  // namespace launcher

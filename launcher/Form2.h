@@ -8,12 +8,17 @@
 #include <functional>
 #include <memory>
 
+namespace training {
 class Form1;
+}
+
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+
+namespace launcher {
 
 // The launcher: the catalogue of lists in two boxes, the start of a drill in the
 // training window, and the farewell that counts down before the program ends.
@@ -43,9 +48,9 @@ public:
     std::function<void()> endProgram;
 
     // The training window, or null until the first drill starts.
-    Form1* training() const { return trainingWindow.get(); }
+    training::Form1* training() const { return trainingWindow.get(); }
     // The training window, created on first use.
-    Form1& trainingForm();
+    training::Form1& trainingForm();
 
     // Event handlers, named by control and event.
     void fichier_Click(int index);
@@ -61,5 +66,7 @@ private:
     void fillBoxes();
     void showMessage(const QString& text);
 
-    std::unique_ptr<Form1> trainingWindow;
+    std::unique_ptr<training::Form1> trainingWindow;
 };
+
+}  // namespace launcher

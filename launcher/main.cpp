@@ -8,7 +8,7 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));  // buttons show their background colour
     // Hiding the launcher for a drill is no reason to end; the farewell ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    Form2 launcher;
-    launcher.show();
+    launcher::Form2 window;
+    window.show();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 // The launcher: its boxes, the start of a drill and the farewell.
 #include "ListFolder.h"
 
+#include <Colour.h>
 #include <Form1.h>
 #include <Form2.h>
 #include <ListCatalogue.h>
@@ -19,6 +20,9 @@
 #include <algorithm>
 #include <functional>
 #include <utility>
+
+using training::Form1;
+using launcher::Form2;
 
 using WidgetOf = std::function<QWidget*(Form2&)>;
 Q_DECLARE_METATYPE(WidgetOf)
@@ -112,13 +116,13 @@ void LauncherTest::controlPlaces()
     QFETCH(QString, caption);
     Form2 launcher;
     QWidget* control = widget(launcher);
-    QCOMPARE(control->pos(), QPoint(Look::px(twips.x()), Look::px(twips.y())));
+    QCOMPARE(control->pos(), QPoint(look::px(twips.x()), look::px(twips.y())));
     if (twips.width() > 0)
-        QCOMPARE(control->size(), QSize(Look::px(twips.width()), Look::px(twips.height())));
+        QCOMPARE(control->size(), QSize(look::px(twips.width()), look::px(twips.height())));
     QString text;
     if (auto* label = qobject_cast<QLabel*>(control)) {
         text = label->text();
-        QCOMPARE(Look::background(label), QColor(255, 224, 192));
+        QCOMPARE(look::background(label), look::Colour::window);
         if (twips.width() == 0)  // sized to its caption
             QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
     } else if (auto* button = qobject_cast<QPushButton*>(control)) {
@@ -131,8 +135,8 @@ void LauncherTest::controlPlaces()
     }
     QCOMPARE(text, caption);
     QCOMPARE(launcher.windowTitle(), QStringLiteral("Bienvenue :o)"));
-    QCOMPARE(launcher.size(), QSize(Look::px(6045), Look::px(4125)));
-    QCOMPARE(Look::background(&launcher), QColor(255, 224, 192));
+    QCOMPARE(launcher.size(), QSize(look::px(6045), look::px(4125)));
+    QCOMPARE(look::background(&launcher), look::Colour::window);
     QCOMPARE(launcher.font().family(), QStringLiteral("MS Sans Serif"));
 }
 
@@ -350,7 +354,7 @@ void LauncherTest::farewell()
     QVERIFY(!launcher->Text1->isEnabled());
     QCOMPARE(launcher->windowTitle(), QString::fromUtf8("A bientôt !"));
     QCOMPARE(launcher->Text1->geometry(),
-             QRect(Look::px(600), Look::px(640), Look::px(3735), Look::px(2400)));
+             QRect(look::px(600), look::px(640), look::px(3735), look::px(2400)));
     const QStringList lines = launcher->Text1->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 10);  // heading, blank, five contact lines, blank, the empty closing, end
     QCOMPARE(lines[0], QStringLiteral("A propos de l'auteur :"));
@@ -404,10 +408,10 @@ void LauncherTest::farewellLegible()
     const QImage shot = launcher->grab().toImage();
 
     const QRect countdown = launcher->Label2->geometry();
-    QCOMPARE(shot.pixelColor(countdown.right() - 1, countdown.top() + 1), QColor(255, 224, 192));
+    QCOMPARE(shot.pixelColor(countdown.right() - 1, countdown.top() + 1), look::Colour::window);
     const auto [digitDark, digitLight] = greyRange(shot, countdown);
     QVERIFY2(digitDark < 64, qPrintable(QString::number(digitDark)));
-    QCOMPARE(digitLight, qGray(QColor(255, 224, 192).rgb()));
+    QCOMPARE(digitLight, qGray(look::Colour::window.rgb()));
 
     const QRect text = launcher->Text1->geometry().adjusted(4, 4, -4, -4);
     const auto [textDark, textLight] = greyRange(shot, text);

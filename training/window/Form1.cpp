@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "CaptionButton.h"
+#include "Colour.h"
 #include "Look.h"
 
 #include <ClockRandomSource.h>
@@ -26,16 +27,6 @@
 #include <limits>
 
 namespace {
-
-const QColor kWindowColour(255, 224, 192);
-const QColor kDrawColour(128, 255, 255);        // light cyan
-const QColor kAnswerColour(255, 192, 128);      // light orange
-const QColor kLightGreen(128, 255, 128);
-const QColor kLightYellow(255, 255, 128);
-const QColor kLightRed(255, 128, 128);
-const QColor kRed(255, 0, 0);
-const QColor kTileColour(192, 192, 255);
-const QColor kThresholdColour(255, 128, 255);
 
 const int kColumnDrawLeft[3] = {360, 4320, 8160};
 const int kColumnAnswerLeft[3] = {2100, 6060, 9900};
@@ -74,6 +65,8 @@ int slotTop(int slot)
 
 }  // namespace
 
+namespace training {
+
 Form1::Form1(QWidget* launcher)
     : QWidget(nullptr)
     , beep([] { QApplication::beep(); })
@@ -82,9 +75,9 @@ Form1::Form1(QWidget* launcher)
     , random(std::make_unique<drill::ClockRandomSource>())
 {
     setWindowTitle(QStringLiteral("ENTRAINEMENT SCRABBLE - Nouveautés ODS 6"));
-    setFixedSize(Look::px(11805), Look::px(9780));
-    setFont(Look::face("MS Sans Serif", 8.25));
-    Look::setBackground(this, kWindowColour);
+    setFixedSize(look::px(11805), look::px(9780));
+    setFont(look::face("MS Sans Serif", 8.25));
+    look::setBackground(this, look::Colour::window);
     setAutoFillBackground(true);
 
     createGrid();
@@ -106,26 +99,26 @@ Form1::~Form1() = default;
 QLabel* Form1::newLabel(const QString& caption, int left, int top)
 {
     auto* label = new QLabel(this);
-    Look::placeAt(label, left, top);
-    Look::setCaption(label, caption);
+    look::placeAt(label, left, top);
+    look::setCaption(label, caption);
     return label;
 }
 
 QLineEdit* Form1::newTextBox(const QString& text, int left, int top, int width, int height)
 {
     auto* box = new QLineEdit(text, this);
-    Look::place(box, left, top, width, height);
+    look::place(box, left, top, width, height);
     // A list may hold draws and solutions of any length: no box cuts them.
     box->setMaxLength(std::numeric_limits<int>::max());
-    Look::showStartWhenWritten(box);
+    look::showStartWhenWritten(box);
     box->setCursorPosition(0);
     return box;
 }
 
 QPushButton* Form1::newButton(const QString& caption, int left, int top, int width, int height)
 {
-    auto* button = new CaptionButton(caption, this);
-    Look::place(button, left, top, width, height);
+    auto* button = new look::CaptionButton(caption, this);
+    look::place(button, left, top, width, height);
     return button;
 }
 
@@ -135,16 +128,16 @@ void Form1::createGrid()
         Frame1[c] = new QFrame(this);
         Frame1[c]->setFrameShape(QFrame::Box);
         Frame1[c]->setFrameShadow(QFrame::Sunken);
-        Look::place(Frame1[c], kFrameLeft[c], 360, 3600, 6255);
+        look::place(Frame1[c], kFrameLeft[c], 360, 3600, 6255);
     }
     for (int i = 0; i < kSlots; ++i) {
         tirage[i] = newTextBox(QString(), kColumnDrawLeft[i / 10], slotTop(i), 1600, 375);
         tirage[i]->setReadOnly(true);
         tirage[i]->setAlignment(Qt::AlignCenter);
-        Look::setBackground(tirage[i], kDrawColour);
+        look::setBackground(tirage[i], look::Colour::draw);
         solution[i] = newTextBox(QString(), kColumnAnswerLeft[i / 10], slotTop(i), 1600, 375);
         solution[i]->setAlignment(Qt::AlignCenter);
-        Look::setBackground(solution[i], kAnswerColour);
+        look::setBackground(solution[i], look::Colour::answer);
     }
     for (int i = 0; i + 1 < kSlots; ++i)
         setTabOrder(solution[i], solution[i + 1]);
@@ -154,17 +147,17 @@ void Form1::createTiles()
 {
     for (int k = 0; k < kTiles; ++k) {
         Command1[k] = newButton(QString(), 3000 + 600 * k, 6960, 600, 600);
-        Command1[k]->setFont(Look::face("Arial", 8.25));
-        Look::setBackground(Command1[k], kTileColour);
+        Command1[k]->setFont(look::face("Arial", 8.25));
+        look::setBackground(Command1[k], look::Colour::tile);
     }
 }
 
 void Form1::createBottomControls()
 {
     Label7 = newLabel(QStringLiteral("Base"), 360, 45);
-    Label7->setFont(Look::face("MS Sans Serif", 9.75));
+    Label7->setFont(look::face("MS Sans Serif", 9.75));
     Label7->adjustSize();
-    Look::setBackground(Label7, kWindowColour);
+    look::setBackground(Label7, look::Colour::window);
     police = newLabel(QStringLiteral("1"), 10080, 0);
     Command3 = newButton(QStringLiteral("Changer de police"), 10200, 0, 1455, 255);
     Command2 = newButton(QStringLiteral("Command2"), 11400, 6120, 135, 375);
@@ -177,13 +170,13 @@ void Form1::createBottomControls()
     motsleft = newTextBox(QString(), 1600, 7785, 495, 285);
     motsleft->setEnabled(false);
     recherche = newTextBox(QString(), 4560, 7770, 1215, 300);
-    Look::setBackground(recherche, kAnswerColour);
+    look::setBackground(recherche, look::Colour::answer);
     valider = newButton(QStringLiteral("Valider"), 5880, 7770, 975, 300);
     score = newLabel(QString(), 9120, 7800);
     tps = newLabel(QString(), 9120, 8160);
     for (QLabel* label : {score, tps}) {
-        label->setFont(Look::face("MS Sans Serif", 8.25, true));
-        Look::setForeground(label, Look::activeTitleBar());
+        label->setFont(look::face("MS Sans Serif", 8.25, true));
+        look::setForeground(label, look::activeTitleBar());
     }
     nbseries = newLabel(QStringLiteral("0 série déjà réalisée"), 360, 8280);
     Label8 = newLabel(QStringLiteral("Nombre de fautes :"), 8880, 8640);
@@ -197,7 +190,7 @@ void Form1::createBottomControls()
 void Form1::createClockControls()
 {
     Check1 = new QCheckBox(this);
-    Look::place(Check1, 10200, 7080, 255, 255);
+    look::place(Check1, 10200, 7080, 255, 255);
     Check1->setChecked(true);
     Label3 = newLabel(QStringLiteral("TEMPS"), 10560, 7080);
     Label1 = newLabel(QStringLiteral("Série"), 10080, 7440);
@@ -214,7 +207,7 @@ void Form1::createCriterionControls()
 {
     Label5 = newLabel(QStringLiteral("Eliminer un mot après "), 360, 9120);
     seuiltxt = newTextBox(QStringLiteral("1"), 2000, 9120, 255, 285);
-    Look::setBackground(seuiltxt, kThresholdColour);
+    look::setBackground(seuiltxt, look::Colour::threshold);
     Label6 = newLabel(QStringLiteral("réussites."), 2355, 9120);
     Command4 = newButton(QStringLiteral("Changer critère"), 360, 9360, 2775, 255);
 }
@@ -258,18 +251,18 @@ void Form1::connectControls()
 // Runs once, when the window is first used.
 void Form1::windowCreation()
 {
-    tileLeft = static_cast<std::int16_t>(Look::left(Command1[0]));
-    tileWidth = static_cast<std::int16_t>(Look::twips(Command1[0]->width()));
+    tileLeft = static_cast<std::int16_t>(look::left(Command1[0]));
+    tileWidth = static_cast<std::int16_t>(look::twips(Command1[0]->width()));
     for (QPushButton* tile : Command1)
-        Look::setPoints(tile, 22);
+        look::setPoints(tile, 22);
     for (int i = 0; i < kSlots; ++i) {
-        tirage[i]->setFont(Look::face("Georgia", 11));
-        solution[i]->setFont(Look::face("Georgia", 11));
+        tirage[i]->setFont(look::face("Georgia", 11));
+        solution[i]->setFont(look::face("Georgia", 11));
     }
     for (QWidget* control : std::initializer_list<QWidget*>{
              Frame1[0], Frame1[1], Frame1[2], Check1, Label1, Label2, Label3, Label4, Label5, Label6,
              Label8, nbseries, score, police, tps, voyant, nbftot})
-        Look::setBackground(control, kWindowColour);
+        look::setBackground(control, look::Colour::window);
     fontNumber = 1;
     state().secondsLeft = 240;
     state().totalSeconds = 0;
@@ -296,9 +289,9 @@ bool Form1::commencer(const QString& fichier, int liste)
     lastLoadMessage.clear();
     const std::string title = fichier.toStdString();
     logic.start(title, std::move(loaded.entries));
-    Look::setCaption(Label7, fichier);
+    look::setCaption(Label7, fichier);
     applyGridPoints(drill::ListCatalogue::gridFontSize(title));
-    Look::setBackground(tempstot, Look::systemWindow());
+    look::setBackground(tempstot, look::systemWindow());
     seriesDraw();
     return true;
 }
@@ -306,8 +299,8 @@ bool Form1::commencer(const QString& fichier, int liste)
 void Form1::applyGridPoints(qreal points)
 {
     for (int i = 0; i < kSlots; ++i) {
-        Look::setPoints(tirage[i], points);
-        Look::setPoints(solution[i], points);
+        look::setPoints(tirage[i], points);
+        look::setPoints(solution[i], points);
     }
 }
 
@@ -331,7 +324,7 @@ void Form1::seriesDraw()
     for (int s = 0; s < drawn.seriesSize; ++s)
         tirage[s]->setText(fromBytes(drawn.drawTexts[s]));
     unsetCursor();
-    Look::setBackground(seuiltxt, Look::systemWindow());
+    look::setBackground(seuiltxt, look::systemWindow());
     corriger->setEnabled(true);
     restart->setEnabled(false);
 
@@ -344,7 +337,7 @@ void Form1::seriesDraw()
     solution[0]->setFocus(Qt::OtherFocusReason);
     solution_GotFocus(0);
 
-    Look::setBackground(temps, Look::systemWindow());
+    look::setBackground(temps, look::systemWindow());
     Timer1->start();
     if (!Timer2->isActive())
         Timer2->start();
@@ -362,7 +355,7 @@ void Form1::correctSeries()
 {
     Timer1->stop();
     Timer3->stop();
-    Look::setBackground(temps, kRed);
+    look::setBackground(temps, look::Colour::stopped);
     restart->setEnabled(true);
 
     drill::CorrectionInput input;
@@ -375,7 +368,7 @@ void Form1::correctSeries()
     input.timeLeftText = temps->text().toStdString();
     const drill::CorrectionResult result = logic.correctSeries(input);
     if (result.lastSlotVerdict != drill::Verdict::Unchanged)
-        Look::setCaption(voyant, QString::fromStdString(drill::verdictCaption(result.lastSlotVerdict)));
+        look::setCaption(voyant, QString::fromStdString(drill::verdictCaption(result.lastSlotVerdict)));
     corriger->setEnabled(false);
     paintCorrection(result);
     if (result.finished)
@@ -384,8 +377,8 @@ void Form1::correctSeries()
     score->setText(QString::fromStdString(result.scoreText));
     score->adjustSize();
     score->show();
-    Look::setCaption(nbseries, QString::fromStdString(result.seriesDoneText));
-    Look::setCaption(nbftot, QString::fromStdString(result.errorCountText));
+    look::setCaption(nbseries, QString::fromStdString(result.seriesDoneText));
+    look::setCaption(nbftot, QString::fromStdString(result.errorCountText));
     tps->setText(QString::fromStdString(result.timeUsedText));
     tps->adjustSize();
     tps->show();
@@ -397,7 +390,7 @@ void Form1::paintCorrection(const drill::CorrectionResult& result)
         const drill::SlotCorrection& slot = result.slots[i];
         if (!slot.inSeries)
             continue;
-        Look::setBackground(solution[i], slot.found ? kLightGreen : kLightRed);
+        look::setBackground(solution[i], slot.found ? look::Colour::found : look::Colour::missed);
         solution[i]->setText(fromBytes(slot.answerText));
         solution[i]->setToolTip(fromBytes(slot.tooltip));
         QFont font = solution[i]->font();
@@ -405,16 +398,16 @@ void Form1::paintCorrection(const drill::CorrectionResult& result)
         solution[i]->setFont(font);
         tirage[i]->setText(fromBytes(slot.drawText));
         if (slot.drawRevealed)
-            Look::setBackground(tirage[i], kLightGreen);
+            look::setBackground(tirage[i], look::Colour::found);
     }
 }
 
 void Form1::paintFinished()
 {
     Timer2->stop();
-    Look::setBackground(tempstot, kRed);
+    look::setBackground(tempstot, look::Colour::stopped);
     for (QPushButton* tile : Command1)
-        Look::setBackground(tile, kLightRed);
+        look::setBackground(tile, look::Colour::missed);
     motsleft->setText(QStringLiteral("0"));
     showTiles(QStringLiteral(" BRAVO! "));
     restart->setEnabled(false);
@@ -481,8 +474,8 @@ void Form1::solution_GotFocus(int index)
 void Form1::highlightSlot(int slot)
 {
     for (int k = 0; k < kSlots; ++k) {
-        Look::setBackground(tirage[k], k == slot ? kLightGreen : kDrawColour);
-        Look::setBackground(solution[k], k == slot ? kLightYellow : kAnswerColour);
+        look::setBackground(tirage[k], k == slot ? look::Colour::currentDraw : look::Colour::draw);
+        look::setBackground(solution[k], k == slot ? look::Colour::currentAnswer : look::Colour::answer);
     }
 }
 
@@ -493,15 +486,15 @@ void Form1::solution_LostFocus(int index)
         return;
     if (criterion() == drill::Criterion::BySpeed)
         gradeByTime(index);
-    Look::setBackground(tirage[index], kDrawColour);
-    Look::setBackground(solution[index], kAnswerColour);
+    look::setBackground(tirage[index], look::Colour::draw);
+    look::setBackground(solution[index], look::Colour::answer);
 }
 
 void Form1::gradeByTime(int slot)
 {
     const drill::Verdict verdict = logic.gradeByTime(slot, toBytes(solution[slot]->text()), threshold());
     if (verdict != drill::Verdict::Unchanged)
-        Look::setCaption(voyant, QString::fromStdString(drill::verdictCaption(verdict)));
+        look::setCaption(voyant, QString::fromStdString(drill::verdictCaption(verdict)));
 }
 
 void Form1::focusAnswer(int slot)
@@ -575,7 +568,7 @@ void Form1::showTiles(const QString& text)
         tile->setText(QString());
     for (int k = 0; k < tiles.size(); ++k) {
         Command1[k]->setText(tiles.mid(k, 1));
-        Look::setLeft(Command1[k], tileLeft + k * tileWidth);
+        look::setLeft(Command1[k], tileLeft + k * tileWidth);
     }
 }
 
@@ -595,15 +588,15 @@ void Form1::restart_Click()
 
 void Form1::Command1_Click(int index)
 {
-    Look::setBackground(solution[state().currentSlot], kLightYellow);
+    look::setBackground(solution[state().currentSlot], look::Colour::currentAnswer);
     if (lettre == -1) {
         lettre = static_cast<std::int16_t>(index);
         return;
     }
     if (!Command1[lettre]->text().isEmpty() && !Command1[index]->text().isEmpty()) {
-        const int remembered = Look::left(Command1[lettre]);
-        Look::setLeft(Command1[lettre], Look::left(Command1[index]));
-        Look::setLeft(Command1[index], remembered);
+        const int remembered = look::left(Command1[lettre]);
+        look::setLeft(Command1[lettre], look::left(Command1[index]));
+        look::setLeft(Command1[index], remembered);
     }
     lettre = -1;
 }
@@ -613,40 +606,40 @@ void Form1::recherche_Click()
     defaultButton = valider;
     valider->setDefault(true);
     Command2->setDefault(false);
-    Look::setBackground(solution[state().currentSlot], kLightYellow);
+    look::setBackground(solution[state().currentSlot], look::Colour::currentAnswer);
 }
 
 void Form1::Command3_Click()
 {
     const FontChoice& choice = kFonts[fontNumber];
     for (int i = 0; i < kSlots; ++i) {
-        Look::setFace(tirage[i], QString::fromLatin1(choice.face));
+        look::setFace(tirage[i], QString::fromLatin1(choice.face));
         if (choice.italicOff) {
             QFont font = tirage[i]->font();
             font.setItalic(false);
             tirage[i]->setFont(font);
         }
         if (choice.answersToo)
-            Look::setFace(solution[i], QString::fromLatin1(choice.face));
+            look::setFace(solution[i], QString::fromLatin1(choice.face));
     }
     fontNumber = static_cast<std::int16_t>(fontNumber == 7 ? 1 : fontNumber + 1);
-    Look::setCaption(police, QString::number(fontNumber));
+    look::setCaption(police, QString::number(fontNumber));
 }
 
 void Form1::Command4_Click()
 {
     if (criterion() == drill::Criterion::BySuccesses) {
-        Look::setCaption(Label5, QStringLiteral("Eliminer un mot trouvé en moins de"));
-        Look::setLeft(seuiltxt, Look::left(seuiltxt) + 900);
+        look::setCaption(Label5, QStringLiteral("Eliminer un mot trouvé en moins de"));
+        look::setLeft(seuiltxt, look::left(seuiltxt) + 900);
         seuiltxt->setText(QStringLiteral("5"));
-        Look::setLeft(Label6, Look::left(Label6) + 900);
-        Look::setCaption(Label6, QStringLiteral("secondes."));
+        look::setLeft(Label6, look::left(Label6) + 900);
+        look::setCaption(Label6, QStringLiteral("secondes."));
     } else {
-        Look::setLeft(seuiltxt, 1800);
+        look::setLeft(seuiltxt, 1800);
         seuiltxt->setText(QStringLiteral("1"));
-        Look::setLeft(Label6, 2160);
-        Look::setCaption(Label5, QStringLiteral("Eliminer un mot après"));
-        Look::setCaption(Label6, QStringLiteral("réussites."));
+        look::setLeft(Label6, 2160);
+        look::setCaption(Label5, QStringLiteral("Eliminer un mot après"));
+        look::setCaption(Label6, QStringLiteral("réussites."));
     }
 }
 
@@ -686,14 +679,14 @@ void Form1::Check1_Click()
 void Form1::quitter_Click()
 {
     for (QPushButton* tile : Command1)
-        Look::setBackground(tile, kTileColour);
+        look::setBackground(tile, look::Colour::tile);
     Timer1->stop();
     Timer2->stop();
     Timer3->stop();
     logic.leave();
     lettre = -1;
-    Look::setCaption(nbseries, QStringLiteral("0 série déjà réalisée."));
-    Look::setCaption(nbftot, QStringLiteral("0"));
+    look::setCaption(nbseries, QStringLiteral("0 série déjà réalisée."));
+    look::setCaption(nbftot, QStringLiteral("0"));
     QCoreApplication::processEvents();
     hide();
     if (launcherWindow) {
@@ -824,5 +817,7 @@ void Form1::paintEvent(QPaintEvent* event)
     painter.setPen(Qt::black);
     for (const std::array<QLine, 2>* lines : {&Line1, &Line2})
         for (const QLine& line : *lines)
-            painter.drawLine(Look::px(line.x1()), Look::px(line.y1()), Look::px(line.x2()), Look::px(line.y2()));
+            painter.drawLine(look::px(line.x1()), look::px(line.y1()), look::px(line.x2()), look::px(line.y2()));
 }
+
+}  // namespace training

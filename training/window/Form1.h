@@ -22,6 +22,8 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 
+namespace training {
+
 // The training window: thirty slots of draws and answers, the letter tiles, the
 // clocks and the options of a drill. The drill logic decides; this window wires its
 // controls to it and paints what it decides.
@@ -171,3 +173,5 @@ private:
     int focusSlot = -1;
     bool closingAllowed = false;
 };
+
+}  // namespace training

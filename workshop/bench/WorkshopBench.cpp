@@ -23,6 +23,8 @@
 #include <string>
 #include <vector>
 
+using workshop::OperationFrame;
+
 namespace {
 
 constexpr int kStreamLines = 1000000;

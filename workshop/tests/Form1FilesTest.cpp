@@ -18,12 +18,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using workshop::Form1;
+
 // The workshop window facing paths a user did not mean: pipes, devices, folders, links,
 // blanks, full or read-only disks, and folders that refuse new files.
 class Form1FilesTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void whatIsNotAPlainFileIsRefusedAtOnce_data();
@@ -162,7 +164,7 @@ void Form1FilesTest::whatIsNotAPlainFileIsRefusedAtOnce()
     typePaths(asReference ? path("mots.txt") : odd, path("dest.txt"), odd);
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(asReference ? window->Command15 : window->Command1, Qt::LeftButton);
+    QTest::mouseClick(asReference ? window->button("Command15") : window->button("Command1"), Qt::LeftButton);
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(window->Label3->text(), QStringLiteral("Impossible de lire %1 « %2 » : %3.")
                                          .arg(asReference ? "la référence" : "la source", odd, reason));
@@ -200,7 +202,7 @@ void Form1FilesTest::aDestinationThatIsNotAPlainFileIsLeftAsItWas()
     put("mots.txt", "ABAQUE*\r\n");
     const QStringList names = files();
     typePaths(path("mots.txt"), path(kind));
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(),
              QStringLiteral("Impossible d'écrire la destination « %1 » : %2.").arg(path(kind), reason));
     struct stat after {};
@@ -221,12 +223,12 @@ void Form1FilesTest::aDeviceNodeIsNeitherReadNorReplaced()
     put("dest.txt", "OLD\r\n");
 
     typePaths(path("mots.txt"), path("null"));
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(),
              QStringLiteral("Impossible d'écrire la destination « %1 » : ce n'est pas un fichier "
                             "ordinaire (tube, périphérique ou socket).").arg(path("null")));
     typePaths(path("null"), path("dest.txt"));
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(),
              QStringLiteral("Impossible de lire la source « %1 » : ce n'est pas un fichier "
                             "ordinaire (tube, périphérique ou socket).").arg(path("null")));
@@ -247,7 +249,7 @@ void Form1FilesTest::aLinkToAPlainFileReplacesItsTarget()
     put("target.txt", "OLD\r\n");
     QVERIFY(QFile::link(path("target.txt"), path("link.txt")));
     typePaths(path("mots.txt"), path("link.txt"));
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(), QStringLiteral("Lignes * copiees OK"));
     QVERIFY(QFileInfo(path("link.txt")).isSymLink());
     QCOMPARE(get("target.txt"), QByteArray("ABAQUE\r\n"));
@@ -260,14 +262,14 @@ void Form1FilesTest::derivedNamesStayInTheSourceFolder()
     QVERIFY(folder->put("run/d2/ab", "1\r\n2\r\n3\r\n"));
     QVERIFY(folder->put("run/d2/mots.txt", "1\r\n2\r\n"));
     typePaths(path("run/d2/ab"), QString());
-    QTest::mouseClick(window->Command10, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command10"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(), QStringLiteral("Division en 2 OK"));
     QCOMPARE(get("run/d2/ab_a.txt"), QByteArray("1\r\n3\r\n"));
     QCOMPARE(get("run/d2/ab_b.txt"), QByteArray("2\r\n"));
     QCOMPARE(QDir(path("run")).entryList(QDir::Files), QStringList{});
     // A source with an extension keeps its usual names.
     typePaths(path("run/d2/mots.txt"), QString());
-    QTest::mouseClick(window->Command10, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command10"), Qt::LeftButton);
     QCOMPARE(QDir(path("run/d2")).entryList(QDir::Files),
              (QStringList{"ab", "ab_a.txt", "ab_b.txt", "mots.txt", "mots_a.txt", "mots_b.txt"}));
 }
@@ -328,7 +330,7 @@ void Form1FilesTest::aFullDiskIsSaid()
     put("mots.txt", big);
     QVERIFY(folder->put("small/dest.txt", "OLD\r\n"));
     typePaths(path("mots.txt"), path("small/dest.txt"));
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(),
              QStringLiteral("Impossible d'écrire la destination « %1 » : le disque est plein ; "
                             "aucun fichier n'a été modifié.").arg(path("small/dest.txt")));
@@ -346,7 +348,7 @@ void Form1FilesTest::aReadOnlyFileSystemIsSaid()
     put("mots.txt", "ABAQUE*\r\n");
     for (const QString& name : {QStringLiteral("dest.txt"), QStringLiteral("new.txt")}) {
         typePaths(path("mots.txt"), path("disk/" + name));
-        QTest::mouseClick(window->Command1, Qt::LeftButton);
+        QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
         QCOMPARE(window->Label3->text(),
                  QStringLiteral("Impossible d'écrire la destination « %1 » : système de fichiers "
                                 "en lecture seule.").arg(path("disk/" + name)));
@@ -371,11 +373,11 @@ void Form1FilesTest::aPermissionRefusedIsSaid()
         if (::geteuid() == 0)
             return 10;
         typePaths(path("secret.txt"), path("dest.txt"));
-        window->Command1->click();
+        window->button("Command1")->click();
         if (window->Label3->text() != refused)
             return 1;
         typePaths(path("mots.txt"), path("locked.txt"));
-        window->Command1->click();
+        window->button("Command1")->click();
         return window->Label3->text() == locked ? 0 : 2;
     });
     if (code < 0)
@@ -390,7 +392,7 @@ void Form1FilesTest::blanksAroundThePathsAreIgnored()
     put("mots.txt", "ABAQUE;AABEQU\r\nKIWI;IIKW\r\n");
     put("ref.txt", "KIWI\r\n");
     typePaths("  " + path("mots.txt") + " ", "\t" + path("dest.txt") + "  ", " " + path("ref.txt") + " ");
-    QTest::mouseClick(window->Command19, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command19"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(), QStringLiteral(" OK"));
     QCOMPARE(files(), (QStringList{"dest.txt", "mots.txt", "ref.txt"}));
     QVERIFY(get("dest.txt") != QByteArray("<missing>"));
@@ -416,7 +418,7 @@ void Form1FilesTest::aReplacedDestinationKeepsItsMode()
     const QByteArray dest = QFile::encodeName(path("dest.txt"));
     QCOMPARE(::chmod(dest.constData(), static_cast<mode_t>(mode)), 0);
     typePaths(path("mots.txt"), path("dest.txt"));
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(), QStringLiteral("Lignes * copiees OK"));
     QCOMPARE(get("dest.txt"), QByteArray("ABAQUE\r\n"));
     struct stat status {};
@@ -432,7 +434,7 @@ void Form1FilesTest::aDestinationWithOtherNamesIsReplacedUnderItsTypedName()
     QCOMPARE(::link(QFile::encodeName(path("dest.txt")).constData(),
                     QFile::encodeName(path("other.txt")).constData()), 0);
     typePaths(path("mots.txt"), path("dest.txt"));
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(), QStringLiteral("Lignes * copiees OK"));
     QCOMPARE(get("dest.txt"), QByteArray("ABAQUE\r\n"));
     QCOMPARE(get("other.txt"), QByteArray("OLD\r\n"));
@@ -457,7 +459,7 @@ void Form1FilesTest::aWritableFileInAFolderRefusingNewFilesIsWritten()
         if (::access(QFile::encodeName(path("theirs")).constData(), W_OK) == 0)
             return 10;  // the folder must refuse new files
         typePaths(path("mots.txt"), path("theirs/dest.txt"));
-        window->Command1->click();
+        window->button("Command1")->click();
         return window->Label3->text() == QStringLiteral("Lignes * copiees OK") ? 0 : 1;
     });
     ::chmod(QFile::encodeName(path("theirs")).constData(), 0755);
@@ -489,7 +491,7 @@ void Form1FilesTest::aFailureInAFolderRefusingNewFilesChangesNothing()
                                             "dossier introuvable.").arg(path("absent.txt"));
     const int code = asUnprivilegedUser([&] {
         typePaths(path("mots.txt"), path("theirs/dest.txt"), path("absent.txt"));
-        window->Command20->click();
+        window->button("Command20")->click();
         return window->Label3->text() == expected ? 0 : 1;
     });
     ::chmod(QFile::encodeName(path("theirs")).constData(), 0755);
@@ -507,7 +509,7 @@ void Form1FilesTest::theWindowKeepsItsWidthWhateverTheStatus()
                          QString(80, QLatin1Char('f'));
     const QString source = path(deep + "/liste-des-mots-nouveaux.txt");
     typePaths(source, path("dest.txt"));
-    QTest::mouseClick(window->Command14, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command14"), Qt::LeftButton);
     QVERIFY(window->Label3->text().startsWith(QStringLiteral("Impossible de lire la source « ")));
     QCOMPARE(window->size(), before);
     QVERIFY(window->rect().contains(window->Label3->geometry()));

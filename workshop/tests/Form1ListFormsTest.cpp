@@ -7,12 +7,14 @@
 #include <QPushButton>
 #include <QtTest>
 
+using workshop::Form1;
+
 // The verb, swap, plural, extension and trimming buttons of the workshop window, clicked as a
 // user does: the files they write and the status they show.
 class Form1ListFormsTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void buttonsWriteTheirDestination_data();

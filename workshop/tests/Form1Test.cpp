@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <QtTest>
 
+using workshop::Form1;
+
 // The workshop window as a user meets it: paths typed, buttons clicked, files and status.
 class Form1Test : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void buttonsStandAtTheirPlaces_data();
@@ -131,13 +133,13 @@ void Form1Test::opensWithEveryVisibleButtonShownAndCanBeResized()
 
 void Form1Test::tabOrderFollowsTheDesign()
 {
+    const auto b = [this](const char* name) { return window->button(QString::fromLatin1(name)); };
     const QList<QWidget*> expected = {
-        window->Text1,     window->Text2,     window->Command1,  window->Command2,
-        window->Command3,  window->Command4,  window->Command5,  window->Command6,
-        window->Command8,  window->Command9,  window->Command10, window->Command11,
-        window->Command13, window->Command14, window->Command15, window->Text3,
-        window->Command16, window->Command17, window->Command18, window->Command19,
-        window->Command20, window->Command21};
+        window->Text1,   window->Text2,   b("Command1"),  b("Command2"),  b("Command3"),
+        b("Command4"),   b("Command5"),   b("Command6"),  b("Command8"),  b("Command9"),
+        b("Command10"),  b("Command11"),  b("Command13"), b("Command14"), b("Command15"),
+        window->Text3,   b("Command16"),  b("Command17"), b("Command18"), b("Command19"),
+        b("Command20"),  b("Command21")};
     QTRY_COMPARE(QApplication::focusWidget(), window->Text1);
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -245,7 +247,7 @@ void Form1Test::aFailingClickShowsWhyAndTheProgramGoesOn()
     put("dest.txt", "OLD\r\n");
     type(window->Text1, path("absent.txt"));
     type(window->Text2, path("dest.txt"));
-    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command3"), Qt::LeftButton);
     QVERIFY2(window->Label3->text().contains(path("absent.txt")), qPrintable(window->Label3->text()));
     QVERIFY(window->Label3->text().startsWith(QStringLiteral("Impossible de lire")));
     QVERIFY(window->isVisible());
@@ -256,11 +258,11 @@ void Form1Test::aFailingClickShowsWhyAndTheProgramGoesOn()
     put("mots.txt", "ZEBRE\r\n");
     type(window->Text1, path("mots.txt"));
     type(window->Text3, path("absent-reference.txt"));
-    QTest::mouseClick(window->Command20, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command20"), Qt::LeftButton);
     QVERIFY(window->Label3->text().contains(path("absent-reference.txt")));
     QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
 
-    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command3"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(), QStringLiteral("Creation tirages OK"));
     QCOMPARE(quits, 0);
 }
@@ -272,7 +274,7 @@ void Form1Test::aNameWithoutExtensionNamesOutputsBesideIt()
     QVERIFY(QDir::setCurrent(folder->path()));
     put("m.t", "A\r\nB\r\n");
     type(window->Text1, QStringLiteral("m.t"));
-    QTest::mouseClick(window->Command10, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command10"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(), QStringLiteral("Division en 2 OK"));
     QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
              (QStringList{"m.t", "m.t_a.txt", "m.t_b.txt"}));
@@ -282,7 +284,7 @@ void Form1Test::aNameWithoutExtensionNamesOutputsBesideIt()
 
 void Form1Test::quitterEndsTheProgram()
 {
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    QTest::mouseClick(window->button("Command2"), Qt::LeftButton);
     QCOMPARE(quits, 1);
 }
 

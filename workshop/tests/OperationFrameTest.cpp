@@ -14,6 +14,10 @@
 #include <cerrno>
 #include <stdexcept>
 
+using workshop::DescriptorByteSink;
+using workshop::OperationFrame;
+using workshop::systemReason;
+
 namespace {
 
 class OperationFrameTest : public ::testing::Test {

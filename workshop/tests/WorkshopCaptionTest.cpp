@@ -1,5 +1,6 @@
 // Every caption of the workshop window is whole with the face that draws it.
 #include "Form1.h"
+#include "Look.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -8,12 +9,9 @@
 
 #include <cmath>
 
-namespace {
+using workshop::Form1;
 
-int px(int twips)
-{
-    return twips / 15;
-}
+namespace {
 
 QString faceOf(const QWidget* widget)
 {
@@ -48,8 +46,8 @@ void WorkshopCaptionTest::labelsFitTheirDesignedWidth()
     auto* label = window.findChild<QLabel*>(name);
     QVERIFY(label);
     const int width = static_cast<int>(std::ceil(QFontMetricsF(label->font()).horizontalAdvance(label->text())));
-    QVERIFY2(width <= px(widthTwips), qPrintable(QStringLiteral("« %1 » needs %2 px in %3, has %4")
-                                                     .arg(label->text()).arg(width).arg(faceOf(label)).arg(px(widthTwips))));
+    QVERIFY2(width <= look::px(widthTwips), qPrintable(QStringLiteral("« %1 » needs %2 px in %3, has %4")
+                                                     .arg(label->text()).arg(width).arg(faceOf(label)).arg(look::px(widthTwips))));
 }
 
 // A button draws its caption wrapped at blanks in its face less a thin border (2 pixels

@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+namespace workshop {
+
 namespace {
 
 // "la source" gives "source": the box's own name, as the window's boxes are named.
@@ -35,3 +37,5 @@ bool CheckedLineSource::next(std::string& line)
                                    .arg(box_, path_, systemReason(reader_.errorNumber())));
     return false;
 }
+
+}  // namespace workshop

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+namespace workshop {
+
 // Reads a plain file line by line; opening and reading failures throw an OperationFailure
 // that names the box and the file, so an operation never mistakes a failed read for the end
 // of its input. `box` is the box's name with its article: "la source", "la référence".
@@ -19,3 +21,5 @@ private:
     QString box_;
     textfile::LineReader reader_;
 };
+
+}  // namespace workshop

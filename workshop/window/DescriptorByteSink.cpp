@@ -5,6 +5,8 @@
 
 #include <unistd.h>
 
+namespace workshop {
+
 bool DescriptorByteSink::write(const char* data, std::size_t size)
 {
     if (error_ != 0)
@@ -33,3 +35,5 @@ std::string DescriptorByteSink::errorText() const
 {
     return error_ ? std::strerror(error_) : std::string();
 }
+
+}  // namespace workshop

@@ -4,6 +4,8 @@
 
 #include <QFileDevice>
 
+namespace workshop {
+
 // Hands a LineWriter's bytes straight to the descriptor of an open file, so that a failure
 // keeps the system's own error number (a full disk says so) rather than a translated text.
 class DescriptorByteSink : public textfile::ByteSink {
@@ -18,3 +20,5 @@ private:
     QFileDevice& file_;
     int error_ = 0;
 };
+
+}  // namespace workshop

@@ -1,16 +1,17 @@
 #include "Form1.h"
 
 #include "AnagramRemoval.h"
+#include "CaptionButton.h"
 #include "Cleaning.h"
 #include "DrawKeys.h"
 #include "Extensions.h"
 #include "LetterValues.h"
+#include "Look.h"
 #include "Splitting.h"
 #include "StatusLabel.h"
 #include "Transfer.h"
 #include "Trimming.h"
 #include "WordForms.h"
-#include "WrapButton.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -21,15 +22,9 @@
 
 namespace {
 
-// Design positions are in twips; 15 twips make one pixel.
-int px(int twips)
-{
-    return twips / 15;
-}
-
 // Where the status label stands, and the band below the lowest buttons where a text too long
 // for one line there is laid out instead.
-const QPoint statusPlace(px(2400), px(2040));
+const QPoint statusPlace(look::px(2400), look::px(2040));
 constexpr int statusMargin = 8;
 constexpr int statusBandTop = 4215 / 15 + 4;
 constexpr int statusBandLines = 5;
@@ -42,6 +37,35 @@ QString pathIn(const QLineEdit* box)
 
 }  // namespace
 
+namespace workshop {
+
+// The buttons, in the order they are created. A new operation takes one row here and its
+// handler, written below and declared with the others.
+const Form1::ButtonRow Form1::buttonTable[] = {
+    {"Command1", "Transférer *  ----------------->", {1800, 120, 1215, 495}, 2, true, &Form1::Command1_Click},
+    // Its top stands just below the status line, so that no border crosses the status text.
+    {"Command2", "Quitter", {3120, 2265, 1215, 390}, 3, true, &Form1::Command2_Click},
+    {"Command3", "   Ajouter    Tirages", {1800, 720, 1215, 495}, 4, true, &Form1::Command3_Click},
+    {"Command4", "Diviser en 5", {480, 1320, 1215, 255}, 5, true, &Form1::Command4_Click},
+    {"Command5", "Diviser en 3", {480, 2040, 1215, 255}, 6, true, &Form1::Command5_Click},
+    {"Command6", "Supprimer Tirages", {1800, 1320, 1215, 495}, 7, true, &Form1::Command6_Click},
+    {"Command7", "Trier par valeurs", {1920, 2160, 1335, 255}, 8, false, &Form1::Command7_Click},
+    {"Command8", "supprime doublons", {360, 3000, 1095, 495}, 9, true, &Form1::Command8_Click},
+    {"Command9", "idem tirages diff", {1440, 3000, 855, 495}, 10, true, &Form1::Command9_Click},
+    {"Command10", "Diviser en 2", {480, 2400, 1215, 255}, 11, true, &Form1::Command10_Click},
+    {"Command11", "Diviser en 4", {480, 1680, 1215, 255}, 12, true, &Form1::Command11_Click},
+    {"Command12", "tri val LC", {1920, 2400, 1335, 255}, 13, false, &Form1::Command12_Click},
+    {"Command13", "verbes ER->E", {2400, 3240, 1215, 255}, 14, true, &Form1::Command13_Click},
+    {"Command14", "inv col gauche/droite", {2400, 3000, 1815, 255}, 15, true, &Form1::Command14_Click},
+    {"Command15", "supp pluriels", {360, 3480, 1215, 375}, 16, true, &Form1::Command15_Click},
+    {"Command16", "rall arr", {2520, 3600, 975, 375}, 18, true, &Form1::Command16_Click},
+    {"Command17", "rall av", {1680, 3600, 855, 375}, 19, true, &Form1::Command17_Click},
+    {"Command18", "pelrin", {3600, 3720, 735, 255}, 20, true, &Form1::Command18_Click},
+    {"Command19", "pel inv", {3600, 3960, 735, 255}, 21, true, &Form1::Command19_Click},
+    {"Command20", "supp anag", {360, 3840, 1215, 375}, 22, true, &Form1::Command20_Click},
+    {"Command21", "rall assemblage", {2040, 3960, 1215, 255}, 23, true, &Form1::Command21_Click},
+};
+
 Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplication::quit(); })
 {
     setWindowTitle(QStringLiteral("Gestion de fichiers de mots"));
@@ -53,11 +77,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplicati
     setFont(small);
     createControls();
     arrangeTabOrder();
-    connectButtons();
     createSortMenu();
     // The design area is 4500 x 2820 twips; eleven buttons lie below it, down to 4215, and
     // the band for long status texts lies below them.
-    resize(px(4500), statusBandTop + statusBandLines * fontMetrics().lineSpacing() + statusMargin);
+    resize(look::px(4500), statusBandTop + statusBandLines * fontMetrics().lineSpacing() + statusMargin);
     Text1->setFocus();
 }
 
@@ -66,98 +89,61 @@ QLabel* Form1::addLabel(const char* name, const QString& caption, int left, int 
 {
     auto* label = new QLabel(caption, this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(px(left), px(top), px(width), px(height));
+    label->setGeometry(look::px(left), look::px(top), look::px(width), look::px(height));
     // Never narrower than its caption.
     label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     return label;
 }
 
-QLineEdit* Form1::addTextBox(const char* name, int left, int top, int width, int height)
+QLineEdit* Form1::addTextBox(const char* name, int left, int top, int width, int height,
+                              int tabIndex)
 {
     auto* box = new QLineEdit(this);
     box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(px(left), px(top), px(width), px(height));
+    box->setGeometry(look::px(left), look::px(top), look::px(width), look::px(height));
+    tabStops.emplace_back(tabIndex, box);
     return box;
-}
-
-QPushButton* Form1::addButton(const char* name, const QString& caption, int left, int top,
-                              int width, int height)
-{
-    auto* button = new WrapButton(caption, this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(px(left), px(top), px(width), px(height));
-    return button;
 }
 
 void Form1::createControls()
 {
     Label1 = addLabel("Label1", QStringLiteral("Source"), 840, 120, 510, 195);
     Label2 = addLabel("Label2", QStringLiteral("Destination"), 3360, 120, 795, 195);
-    Text1 = addTextBox("Text1", 480, 480, 1215, 375);
-    Text2 = addTextBox("Text2", 3120, 480, 1215, 375);
-    Text3 = addTextBox("Text3", 480, 840, 1215, 285);
-    Command1 = addButton("Command1", QStringLiteral("Transférer *  ----------------->"), 1800, 120, 1215, 495);
-    // Its top stands just below the status line, so that no border crosses the status text.
-    Command2 = addButton("Command2", QStringLiteral("Quitter"), 3120, 2265, 1215, 390);
-    Command3 = addButton("Command3", QStringLiteral("   Ajouter    Tirages"), 1800, 720, 1215, 495);
-    Command4 = addButton("Command4", QStringLiteral("Diviser en 5"), 480, 1320, 1215, 255);
-    Command5 = addButton("Command5", QStringLiteral("Diviser en 3"), 480, 2040, 1215, 255);
-    Command6 = addButton("Command6", QStringLiteral("Supprimer Tirages"), 1800, 1320, 1215, 495);
-    Command7 = addButton("Command7", QStringLiteral("Trier par valeurs"), 1920, 2160, 1335, 255);
-    Command8 = addButton("Command8", QStringLiteral("supprime doublons"), 360, 3000, 1095, 495);
-    Command9 = addButton("Command9", QStringLiteral("idem tirages diff"), 1440, 3000, 855, 495);
-    Command10 = addButton("Command10", QStringLiteral("Diviser en 2"), 480, 2400, 1215, 255);
-    Command11 = addButton("Command11", QStringLiteral("Diviser en 4"), 480, 1680, 1215, 255);
-    Command12 = addButton("Command12", QStringLiteral("tri val LC"), 1920, 2400, 1335, 255);
-    Command13 = addButton("Command13", QStringLiteral("verbes ER->E"), 2400, 3240, 1215, 255);
-    Command14 = addButton("Command14", QStringLiteral("inv col gauche/droite"), 2400, 3000, 1815, 255);
-    Command15 = addButton("Command15", QStringLiteral("supp pluriels"), 360, 3480, 1215, 375);
-    Command16 = addButton("Command16", QStringLiteral("rall arr"), 2520, 3600, 975, 375);
-    Command17 = addButton("Command17", QStringLiteral("rall av"), 1680, 3600, 855, 375);
-    Command18 = addButton("Command18", QStringLiteral("pelrin"), 3600, 3720, 735, 255);
-    Command19 = addButton("Command19", QStringLiteral("pel inv"), 3600, 3960, 735, 255);
-    Command20 = addButton("Command20", QStringLiteral("supp anag"), 360, 3840, 1215, 375);
-    Command21 = addButton("Command21", QStringLiteral("rall assemblage"), 2040, 3960, 1215, 255);
-    Command7->hide();
-    Command12->hide();
+    Text1 = addTextBox("Text1", 480, 480, 1215, 375, 0);
+    Text2 = addTextBox("Text2", 3120, 480, 1215, 375, 1);
+    Text3 = addTextBox("Text3", 480, 840, 1215, 285, 17);
+    createButtons();
     Label3 = status = new StatusLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(statusPlace.x(), statusPlace.y(), px(45), px(195));
+    Label3->setGeometry(statusPlace.x(), statusPlace.y(), look::px(45), look::px(195));
+}
+
+void Form1::createButtons()
+{
+    for (const ButtonRow& row : buttonTable) {
+        auto* button = new look::CaptionButton(QString::fromUtf8(row.caption), this,
+                                               look::CaptionButton::Room::thinBorder);
+        button->setObjectName(QString::fromLatin1(row.name));
+        button->setGeometry(look::px(row.twips.x()), look::px(row.twips.y()),
+                            look::px(row.twips.width()), look::px(row.twips.height()));
+        if (!row.shown)
+            button->hide();
+        connect(button, &QPushButton::clicked, this, row.click);
+        tabStops.emplace_back(row.tabIndex, button);
+    }
+}
+
+QPushButton* Form1::button(const QString& name) const
+{
+    return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
 }
 
 void Form1::arrangeTabOrder()
 {
-    QWidget* const order[] = {Text1,     Text2,     Command1,  Command2,  Command3,  Command4,
-                              Command5,  Command6,  Command7,  Command8,  Command9,  Command10,
-                              Command11, Command12, Command13, Command14, Command15, Text3,
-                              Command16, Command17, Command18, Command19, Command20, Command21};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-void Form1::connectButtons()
-{
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
-    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
-    connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
-    connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
-    connect(Command12, &QPushButton::clicked, this, &Form1::Command12_Click);
-    connect(Command13, &QPushButton::clicked, this, &Form1::Command13_Click);
-    connect(Command14, &QPushButton::clicked, this, &Form1::Command14_Click);
-    connect(Command15, &QPushButton::clicked, this, &Form1::Command15_Click);
-    connect(Command16, &QPushButton::clicked, this, &Form1::Command16_Click);
-    connect(Command17, &QPushButton::clicked, this, &Form1::Command17_Click);
-    connect(Command18, &QPushButton::clicked, this, &Form1::Command18_Click);
-    connect(Command19, &QPushButton::clicked, this, &Form1::Command19_Click);
-    connect(Command20, &QPushButton::clicked, this, &Form1::Command20_Click);
-    connect(Command21, &QPushButton::clicked, this, &Form1::Command21_Click);
+    std::stable_sort(tabStops.begin(), tabStops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabStops.size(); ++i)
+        QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
 }
 
 void Form1::createSortMenu()
@@ -362,3 +348,5 @@ void Form1::Command20_Click()
 {
     sourceToDestination(workshop::removeAnagrams, QStringLiteral("anags OK"));
 }
+
+}  // namespace workshop

@@ -2,15 +2,21 @@
 
 #include "OperationFrame.h"
 
+#include <QRect>
 #include <QWidget>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+
+namespace workshop {
+
 class StatusLabel;
 
 // The workshop window: three path boxes, a status label and one button per file operation.
@@ -27,59 +33,26 @@ public:
     // Runs one operation and shows its message, or what went wrong, in Label3.
     void runOperation(const std::function<QString(OperationFrame&)>& work);
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLineEdit* Text1;
-    QLineEdit* Text2;
-    QLineEdit* Text3;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QPushButton* Command5;
-    QPushButton* Command6;
-    QPushButton* Command7;
-    QPushButton* Command8;
-    QPushButton* Command9;
-    QPushButton* Command10;
-    QPushButton* Command11;
-    QPushButton* Command12;
-    QPushButton* Command13;
-    QPushButton* Command14;
-    QPushButton* Command15;
-    QPushButton* Command16;
-    QPushButton* Command17;
-    QPushButton* Command18;
-    QPushButton* Command19;
-    QPushButton* Command20;
-    QPushButton* Command21;
+    // A button by its designed name, such as "Command8"; null for any other name.
+    QPushButton* button(const QString& name) const;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
 
     // The right-click menu that offers the two hidden sorts.
-    QMenu* sortMenu;
-    QAction* sortByValueAction;
-    QAction* expensiveSortAction;
+    QMenu* sortMenu = nullptr;
+    QAction* sortByValueAction = nullptr;
+    QAction* expensiveSortAction = nullptr;
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
-    StatusLabel* status;  // Label3, with its own layout of long texts
-
-    void createControls();
-    void arrangeTabOrder();
-    void connectButtons();
-    void createSortMenu();
-    QLabel* addLabel(const char* name, const QString& caption, int left, int top, int width,
-                     int height);
-    QLineEdit* addTextBox(const char* name, int left, int top, int width, int height);
-    QPushButton* addButton(const char* name, const QString& caption, int left, int top,
-                           int width, int height);
-    void showStatus(const QString& text);
-    void placeStatus();
-    void split(int parts, const QString& message);
-
+private Q_SLOTS:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -102,6 +75,34 @@ private:
     void Command20_Click();
     void Command21_Click();
 
+private:
+    // One row per button of the window: its designed name, caption, place in twips and tab
+    // index, and the handler of its click.
+    struct ButtonRow {
+        const char* name;
+        const char* caption;  // UTF-8
+        QRect twips;
+        int tabIndex;
+        bool shown;  // false for the two sorts that only the right-click menu offers
+        void (Form1::*click)();
+    };
+    static const ButtonRow buttonTable[];
+
+    StatusLabel* status = nullptr;  // Label3, with its own layout of long texts
+    std::vector<std::pair<int, QWidget*>> tabStops;  // controls with their tab index
+
+    void createControls();
+    void createButtons();
+    void arrangeTabOrder();
+    void createSortMenu();
+    QLabel* addLabel(const char* name, const QString& caption, int left, int top, int width,
+                     int height);
+    QLineEdit* addTextBox(const char* name, int left, int top, int width, int height,
+                          int tabIndex);
+    void showStatus(const QString& text);
+    void placeStatus();
+    void split(int parts, const QString& message);
+
     // Runs an operation from the source (Text1) to the destination (Text2), with the
     // reference list (Text3) when it takes one.
     using Streaming = void (*)(textfile::LineSource&, textfile::LineSink&);
@@ -110,3 +111,5 @@ private:
     void sourceToDestination(Streaming operation, const QString& message);
     void sourceToDestination(WithReference operation, const QString& message);
 };
+
+}  // namespace workshop

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace workshop {
+
 // A file operation that could not be carried out; the message is for the user, in French,
 // and names the path and the system's reason.
 class OperationFailure : public std::runtime_error {
@@ -18,3 +20,5 @@ public:
 private:
     QString message_;
 };
+
+}  // namespace workshop

@@ -20,6 +20,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace workshop {
+
 namespace {
 
 [[noreturn]] void failToWrite(const QString& named, const QString& reason)
@@ -238,3 +240,5 @@ void OperationFrame::commit()
             failToWrite(output->named, lastError(EIO));
     }
 }
+
+}  // namespace workshop

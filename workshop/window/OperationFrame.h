@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace workshop {
+
 class CheckedLineSource;
 
 // The files of one workshop operation. Sources and the reference are read only when they are
@@ -65,3 +67,5 @@ private:
     std::vector<std::unique_ptr<CheckedLineSource>> sources_;
     std::vector<std::unique_ptr<Output>> outputs_;
 };
+
+}  // namespace workshop

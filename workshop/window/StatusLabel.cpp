@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QTextOption>
 
+namespace workshop {
+
 StatusLabel::StatusLabel(QWidget* parent) : QLabel(parent) {}
 
 void StatusLabel::setWraps(bool wraps)
@@ -23,3 +25,5 @@ void StatusLabel::paintEvent(QPaintEvent* event)
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     painter.drawText(QRectF(rect()), text(), option);
 }
+
+}  // namespace workshop

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace workshop {
+
 // The workshop's status label. A text that fits on one line keeps the label's own place;
 // a longer one (a failure naming its path) is laid out in a band of lines and wraps at word
 // boundaries, or inside a word as long as a path when it must, never widening the window.
@@ -21,3 +23,5 @@ protected:
 private:
     bool wraps_ = false;
 };
+
+}  // namespace workshop

@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+namespace workshop {
+
 QString systemReason(int errorNumber)
 {
     switch (errorNumber) {
@@ -49,3 +51,5 @@ QString systemReason(int errorNumber)
         return QStringLiteral("erreur système n° %1").arg(errorNumber);
     }
 }
+
+}  // namespace workshop

@@ -5,7 +5,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    Form1 window;
+    workshop::Form1 window;
     window.show();
     return app.exec();
 }

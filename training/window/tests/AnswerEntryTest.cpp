@@ -1,12 +1,15 @@
 // Typing, moving between boxes, grading by speed, "Valider" and the letter tiles.
 #include "DrillFixture.h"
 
+#include <Colour.h>
 #include <Look.h>
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+
+using training::Form1;
 
 class AnswerEntryTest : public QObject {
     Q_OBJECT
@@ -119,10 +122,10 @@ void AnswerEntryTest::navigation()
     QTest::keyClick(form.solution[from], Qt::Key(key));
     QCOMPARE(form.focusedSlot(), to);
     QCOMPARE(int(form.state().currentSlot), to);
-    QCOMPARE(Look::background(form.solution[to]), QColor(255, 255, 128));
-    QCOMPARE(Look::background(form.tirage[to]), QColor(128, 255, 128));
-    QCOMPARE(Look::background(form.solution[from]), QColor(255, 192, 128));
-    QCOMPARE(Look::background(form.tirage[from]), QColor(128, 255, 255));
+    QCOMPARE(look::background(form.solution[to]), look::Colour::currentAnswer);
+    QCOMPARE(look::background(form.tirage[to]), look::Colour::currentDraw);
+    QCOMPARE(look::background(form.solution[from]), look::Colour::answer);
+    QCOMPARE(look::background(form.tirage[from]), look::Colour::draw);
     QCOMPARE(form.Command1[0]->text(), form.tirage[to]->text().left(1));
 }
 
@@ -280,8 +283,8 @@ void AnswerEntryTest::validerCopiesSearchBox()
     form.recherche->setFocus();
     QTest::mouseClick(form.recherche, Qt::LeftButton);
     QCOMPARE(form.defaultButton, form.valider);
-    QCOMPARE(Look::background(form.solution[3]), QColor(255, 255, 128));
-    QCOMPARE(Look::background(form.tirage[0]), QColor(128, 255, 255));
+    QCOMPARE(look::background(form.solution[3]), look::Colour::currentAnswer);
+    QCOMPARE(look::background(form.tirage[0]), look::Colour::draw);
     QTest::keyClicks(form.recherche, QLatin1Char('s') + draw.mid(1).toLower());
     QTest::keyClick(form.recherche, Qt::Key_Return);
     QCOMPARE(form.solution[3]->text(), QLatin1Char('S') + draw.mid(1));
@@ -321,7 +324,7 @@ void AnswerEntryTest::showTiles()
         QCOMPARE(form.Command1[k]->text(), tiles[k]);
     if (text.size() != 10 || text.contains(QLatin1Char('+')))
         if (!text.isEmpty())
-            QCOMPARE(Look::left(form.Command1[0]), 3000);  // laid out again from home
+            QCOMPARE(look::left(form.Command1[0]), 3000);  // laid out again from home
 }
 
 QTEST_MAIN(AnswerEntryTest)

@@ -18,6 +18,9 @@
 #include <functional>
 #include <utility>
 
+using training::Form1;
+using launcher::Form2;
+
 using Setter = std::function<void(Form1&, Form2&)>;
 using LabelOf = std::function<QLabel*(Form1&, Form2&)>;
 using ButtonOf = std::function<QPushButton*(Form1&, Form2&)>;
@@ -38,8 +41,8 @@ QString faceOf(const QWidget* widget)
 // Where a button draws its caption, and how it lays it out there.
 std::pair<QRect, int> captionLayout(QPushButton* button)
 {
-    if (auto* wrapping = qobject_cast<CaptionButton*>(button))
-        return {wrapping->captionArea(), CaptionButton::kCaptionFlags};
+    if (auto* wrapping = qobject_cast<look::CaptionButton*>(button))
+        return {wrapping->captionArea(), look::CaptionButton::kCaptionFlags};
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
@@ -49,7 +52,7 @@ std::pair<QRect, int> captionLayout(QPushButton* button)
 
 LimitOf twips(int twipsFromLeft)
 {
-    return [twipsFromLeft](Form1&, Form2&) { return Look::px(twipsFromLeft); };
+    return [twipsFromLeft](Form1&, Form2&) { return look::px(twipsFromLeft); };
 }
 
 LimitOf leftOf(std::function<QWidget*(Form1&, Form2&)> neighbour)
@@ -70,7 +73,7 @@ Setter criterionSwitched(int times)
 
 Setter caption(std::function<QLabel*(Form1&, Form2&)> label, const QString& text)
 {
-    return [label, text](Form1& f, Form2& l) { Look::setCaption(label(f, l), text); };
+    return [label, text](Form1& f, Form2& l) { look::setCaption(label(f, l), text); };
 }
 
 // The longest title of the catalogue, as the list caption shows it.

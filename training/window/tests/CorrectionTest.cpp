@@ -1,6 +1,7 @@
 // Correction as the window paints it, the clocks, pause and the elimination criterion.
 #include "DrillFixture.h"
 
+#include <Colour.h>
 #include <Look.h>
 
 #include <QCheckBox>
@@ -8,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+
+using training::Form1;
 
 class CorrectionTest : public QObject {
     Q_OBJECT
@@ -70,16 +73,16 @@ void CorrectionTest::slotMarks()
     const int slot = drill.slotOf(QStringLiteral("NOSTILUO"));
     form.solution[slot]->setText(typed);
     form.corriger_Click();
-    QCOMPARE(Look::background(form.solution[slot]), found ? QColor(128, 255, 128) : QColor(255, 128, 128));
+    QCOMPARE(look::background(form.solution[slot]), found ? look::Colour::found : look::Colour::missed);
     QCOMPARE(form.solution[slot]->text(), answerShown);
     QCOMPARE(form.solution[slot]->toolTip(), tooltip);
     QCOMPARE(form.solution[slot]->font().strikeOut(), struck);
     QCOMPARE(form.tirage[slot]->text(), drawShown);
-    QCOMPARE(Look::background(form.tirage[slot]), found ? QColor(128, 255, 255) : QColor(128, 255, 128));
+    QCOMPARE(look::background(form.tirage[slot]), found ? look::Colour::draw : look::Colour::found);
     QCOMPARE(form.score->text(), found ? QStringLiteral("1/2") : QStringLiteral("0/2"));
     QCOMPARE(form.nbftot->text(), found ? QStringLiteral("1") : QStringLiteral("2"));
     QVERIFY(form.score->isVisible() && form.tps->isVisible());
-    QCOMPARE(Look::background(form.temps), QColor(255, 0, 0));
+    QCOMPARE(look::background(form.temps), look::Colour::stopped);
 
     form.restart_Click();  // the next series wipes every mark
     for (int i = 0; i < Form1::kSlots; ++i) {
@@ -87,7 +90,7 @@ void CorrectionTest::slotMarks()
         QVERIFY(form.solution[i]->toolTip().isEmpty());
     }
     QVERIFY(form.score->isHidden() && form.tps->isHidden());
-    QCOMPARE(Look::background(form.temps), Look::systemWindow());
+    QCOMPARE(look::background(form.temps), look::systemWindow());
 }
 
 // 100 entries, a series of 30 all found at threshold 1: 70 are left.
@@ -237,14 +240,14 @@ void CorrectionTest::criterionPositions()
         {2700, 3060, "Eliminer un mot trouvé en moins de", "secondes.", "5"},
         {1800, 2160, "Eliminer un mot après", "réussites.", "1"},
     };
-    QCOMPARE(Look::left(form.seuiltxt), 2000);
-    QCOMPARE(Look::left(form.Label6), 2355);
+    QCOMPARE(look::left(form.seuiltxt), 2000);
+    QCOMPARE(look::left(form.Label6), 2355);
     for (const Step& step : steps) {
         form.seuiltxt->setText(QStringLiteral("3"));
         form.Command4_Click();
-        QCOMPARE(Look::left(form.seuiltxt), step.box);
-        QCOMPARE(Look::left(form.Label6), step.unit);
-        QCOMPARE(form.seuiltxt->x(), Look::px(step.box));
+        QCOMPARE(look::left(form.seuiltxt), step.box);
+        QCOMPARE(look::left(form.Label6), step.unit);
+        QCOMPARE(form.seuiltxt->x(), look::px(step.box));
         QCOMPARE(form.Label5->text(), QString::fromUtf8(step.first));
         QCOMPARE(form.Label6->text(), QString::fromUtf8(step.unitCaption));
         QCOMPARE(form.seuiltxt->text(), QString::fromUtf8(step.threshold));
@@ -294,10 +297,10 @@ void CorrectionTest::keyboardDrillToBravo()
     QStringList tiles;
     for (QPushButton* tile : form.Command1) {
         tiles << tile->text();
-        QCOMPARE(Look::background(tile), QColor(255, 128, 128));
+        QCOMPARE(look::background(tile), look::Colour::missed);
     }
     QCOMPARE(tiles.join(QString()), QStringLiteral(" BRAVO! "));
-    QCOMPARE(Look::background(form.tempstot), QColor(255, 0, 0));
+    QCOMPARE(look::background(form.tempstot), look::Colour::stopped);
     QVERIFY(!form.Timer2->isActive());
     QVERIFY(!form.restart->isEnabled());
     QVERIFY(!form.corriger->isEnabled());

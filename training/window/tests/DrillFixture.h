@@ -16,11 +16,11 @@
 // A training window on a list of its own, with a seeded draw and a counted beep.
 struct DrillFixture {
     ListFolder folder;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<training::Form1> form;
     int beeps = 0;
 
     DrillFixture()
-        : form(std::make_unique<Form1>())
+        : form(std::make_unique<training::Form1>())
     {
         form->dataFolders.clear();
         form->setRandomSource(std::make_unique<drill::SeededRandomSource>(20240607));
@@ -47,7 +47,7 @@ struct DrillFixture {
     // The slot that shows the draw `draw`, -1 when none does.
     int slotOf(const QString& draw) const
     {
-        for (int i = 0; i < Form1::kSlots; ++i)
+        for (int i = 0; i < training::Form1::kSlots; ++i)
             if (form->tirage[i]->text() == draw)
                 return i;
         return -1;
@@ -56,7 +56,7 @@ struct DrillFixture {
     // Types the right answer of every filled slot ("Dnnn" answers "Snnn").
     void answerAll() const
     {
-        for (int i = 0; i < Form1::kSlots; ++i) {
+        for (int i = 0; i < training::Form1::kSlots; ++i) {
             const QString draw = form->tirage[i]->text();
             if (draw.startsWith(QLatin1Char('D')))
                 form->solution[i]->setText(QLatin1Char('S') + draw.mid(1));

@@ -1,6 +1,7 @@
 // Two drills in a row, played from the keyboard through the launcher.
 #include "LauncherFixture.h"
 
+#include <Colour.h>
 #include <Look.h>
 
 #include <QLabel>
@@ -8,14 +9,7 @@
 
 #include <map>
 
-namespace {
-
-const QColor kLightGreen(128, 255, 128);
-const QColor kLightRed(255, 128, 128);
-const QColor kRed(255, 0, 0);
-const QColor kTileColour(192, 192, 255);
-
-}  // namespace
+using training::Form1;
 
 class EndToEndTest : public QObject {
     Q_OBJECT
@@ -99,9 +93,9 @@ void EndToEndTest::firstDrillBySuccesses()
     QCOMPARE(f.nbseries->text(), QStringLiteral("1 série(s) déjà réalisée(s)."));
     QCOMPARE(f.nbftot->text(), QStringLiteral("1"));
     QCOMPARE(f.tps->text(), QStringLiteral("0:01"));
-    QCOMPARE(Look::background(f.temps), kRed);
-    QCOMPARE(Look::background(f.solution[0]), kLightGreen);
-    QCOMPARE(Look::background(f.solution[2]), kLightRed);
+    QCOMPARE(look::background(f.temps), look::Colour::stopped);
+    QCOMPARE(look::background(f.solution[0]), look::Colour::found);
+    QCOMPARE(look::background(f.solution[2]), look::Colour::missed);
     QVERIFY(f.solution[2]->font().strikeOut());
     QCOMPARE(f.solution[2]->toolTip(), QStringLiteral("Tirage: ") + missedDraw);
     QCOMPARE(f.tirage[2]->text(), answers.at(missedDraw));
@@ -124,10 +118,10 @@ void EndToEndTest::firstDrillBySuccesses()
     QCOMPARE(f.nbseries->text(), QStringLiteral("2 série(s) déjà réalisée(s)."));
     QVERIFY(!f.corriger->isEnabled() && !f.restart->isEnabled());
     QVERIFY(!f.Timer2->isActive());
-    QCOMPARE(Look::background(f.tempstot), kRed);
+    QCOMPARE(look::background(f.tempstot), look::Colour::stopped);
     QCOMPARE(f.Command1[1]->text(), QStringLiteral("B"));
     QCOMPARE(f.Command1[6]->text(), QStringLiteral("!"));
-    QCOMPARE(Look::background(f.Command1[4]), kLightRed);
+    QCOMPARE(look::background(f.Command1[4]), look::Colour::missed);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
     QVERIFY(!f.corriger->isEnabled());
 
@@ -136,7 +130,7 @@ void EndToEndTest::firstDrillBySuccesses()
     QVERIFY(app->launcher.isVisible());
     QCOMPARE(f.nbseries->text(), QStringLiteral("0 série déjà réalisée."));
     QCOMPARE(f.nbftot->text(), QStringLiteral("0"));
-    QCOMPARE(Look::background(f.Command1[4]), kTileColour);
+    QCOMPARE(look::background(f.Command1[4]), look::Colour::tile);
     QCOMPARE(f.Command1[1]->text(), QStringLiteral("B"));  // " BRAVO! " stays until a box gets the focus
 }
 
@@ -147,7 +141,7 @@ void EndToEndTest::secondDrillBySpeed()
     QCOMPARE(f.Label7->text(), QStringLiteral("Rallonge av. 1L <10L"));
     QCOMPARE(f.motsleft->text(), QStringLiteral("3"));
     QCOMPARE(f.logic.state().errorCount, 0);
-    QCOMPARE(Look::background(f.tempstot), Look::systemWindow());
+    QCOMPARE(look::background(f.tempstot), look::systemWindow());
     tick(f.Timer2, &Form1::Timer2_Timer, 1);
     QCOMPARE(f.tempstot->text(), QStringLiteral("0:00:01"));
     QCOMPARE(f.Command1[0]->text(), f.tirage[0]->text().left(1));

@@ -31,7 +31,7 @@ public:
         pick(launcher.fichier[0], 0);
         launcher.fichier[0]->setEditText(QStringLiteral("Liste de personne"));
         QTest::mouseClick(launcher.Command1, Qt::LeftButton);
-        Form1* form = launcher.training();
+        training::Form1* form = launcher.training();
         if (!form)
             return;
         form->dataFolders.clear();
@@ -39,13 +39,13 @@ public:
         form->beep = [this] { ++beeps; };
     }
 
-    Form1& form() const { return *launcher.training(); }
+    training::Form1& form() const { return *launcher.training(); }
 
     // The player picks item `index` of `combo` in its open list.
     static void pick(QComboBox* combo, int index)
     {
         combo->setCurrentIndex(index);
-        Q_EMIT static_cast<CatalogueBox*>(combo)->itemPicked(index);
+        Q_EMIT static_cast<launcher::CatalogueBox*>(combo)->itemPicked(index);
     }
 
     // Writes the file that `title` names in box `box`, one entry per line.
@@ -73,7 +73,7 @@ public:
     }
 
     ListFolder folder;
-    Form2 launcher;
+    launcher::Form2 launcher;
     int beeps = 0;
     int endRequests = 0;
 };

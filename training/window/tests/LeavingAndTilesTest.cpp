@@ -1,12 +1,15 @@
 // Leaving a drill, swapping letter tiles and cycling the fonts.
 #include "DrillFixture.h"
 
+#include <Colour.h>
 #include <Look.h>
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+
+using training::Form1;
 
 class LeavingAndTilesTest : public QObject {
     Q_OBJECT
@@ -40,13 +43,13 @@ void LeavingAndTilesTest::leavingAfterBravo()
     QString tiles;
     for (QPushButton* tile : form.Command1) {
         tiles += tile->text();
-        QCOMPARE(Look::background(tile), QColor(192, 192, 255));
+        QCOMPARE(look::background(tile), look::Colour::tile);
     }
     QCOMPARE(tiles, QStringLiteral(" BRAVO! "));  // until an answer box gets the focus
     drill.show();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, {QStringLiteral("XYZ;ZYX")}));
     QCOMPARE(form.Command1[0]->text(), QStringLiteral("X"));
-    QCOMPARE(Look::background(form.tempstot), Look::systemWindow());
+    QCOMPARE(look::background(form.tempstot), look::systemWindow());
     QVERIFY(form.Timer2->isActive());
 }
 
@@ -127,12 +130,12 @@ void LeavingAndTilesTest::tileClicks()
     for (int tile : clicks)
         QTest::mouseClick(form.Command1[tile], Qt::LeftButton);
     for (int k = 0; k < 5; ++k)
-        QCOMPARE(Look::left(form.Command1[k]), lefts[k]);
+        QCOMPARE(look::left(form.Command1[k]), lefts[k]);
     QCOMPARE(int(form.lettre), waiting);
     QCOMPARE(form.Command1[0]->text(), QStringLiteral("A"));  // captions stay with their tiles
-    QCOMPARE(Look::background(form.solution[0]), QColor(255, 255, 128));
+    QCOMPARE(look::background(form.solution[0]), look::Colour::currentAnswer);
     form.focusAnswer(0);
-    QCOMPARE(Look::left(form.Command1[3]), 4800);  // the next arrival lays the tiles out again
+    QCOMPARE(look::left(form.Command1[3]), 4800);  // the next arrival lays the tiles out again
 }
 
 // Neither a tile click nor a click in the search box repaints a draw box.
@@ -142,12 +145,12 @@ void LeavingAndTilesTest::clicksTouchNoDrawColour()
     Form1& form = *drill.form;
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
     form.corriger_Click();
-    QCOMPARE(Look::background(form.tirage[0]), QColor(128, 255, 128));
-    QCOMPARE(Look::background(form.tirage[3]), QColor(128, 255, 128));
+    QCOMPARE(look::background(form.tirage[0]), look::Colour::found);
+    QCOMPARE(look::background(form.tirage[3]), look::Colour::found);
     form.Command1_Click(3);
     form.recherche_Click();
-    QCOMPARE(Look::background(form.tirage[0]), QColor(128, 255, 128));
-    QCOMPARE(Look::background(form.tirage[3]), QColor(128, 255, 128));
+    QCOMPARE(look::background(form.tirage[0]), look::Colour::found);
+    QCOMPARE(look::background(form.tirage[3]), look::Colour::found);
 }
 
 void LeavingAndTilesTest::fontCycle()

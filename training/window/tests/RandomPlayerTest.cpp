@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+using training::Form1;
+
 namespace {
 
 constexpr int kEvents = 20000;

@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QtTest>
 
+using training::Form1;
+
 namespace {
 
 // The characters that `box` displays between its left and right inner edges, read from
@@ -177,7 +179,7 @@ void TextBoxDisplayTest::sevenDistinctFaces()
         pictures << picture;
         if (face == 6) {
             const QFontMetricsF condensed(form.tirage[0]->font());
-            const QFont arial = Look::face(QStringLiteral("Arial"), form.tirage[0]->font().pointSizeF());
+            const QFont arial = look::face(QStringLiteral("Arial"), form.tirage[0]->font().pointSizeF());
             QVERIFY2(stemWidth(form.tirage[0]->font()) < stemWidth(arial) * 0.8, qPrintable(used.family()));
             QVERIFY(condensed.horizontalAdvance(QStringLiteral("AEGMRSW"))
                     < QFontMetricsF(arial).horizontalAdvance(QStringLiteral("AEGMRSW")) * 0.9);

@@ -1,6 +1,7 @@
 // The training window as created, and the start of a drill.
 #include "DrillFixture.h"
 
+#include <Colour.h>
 #include <Look.h>
 
 #include <QCheckBox>
@@ -12,6 +13,8 @@
 #include <QtTest>
 
 #include <functional>
+
+using training::Form1;
 
 using WidgetOf = std::function<QWidget*(Form1&)>;
 Q_DECLARE_METATYPE(WidgetOf)
@@ -68,10 +71,10 @@ void TrainingWindowTest::controlPlaces()
     QFETCH(WidgetOf, widget);
     QFETCH(QRect, twips);
     Form1 form;
-    const QRect expected(Look::px(twips.x()), Look::px(twips.y()), Look::px(twips.width()), Look::px(twips.height()));
+    const QRect expected(look::px(twips.x()), look::px(twips.y()), look::px(twips.width()), look::px(twips.height()));
     QCOMPARE(widget(form)->geometry(), expected);
-    QCOMPARE(Look::left(widget(form)), twips.x());
-    QCOMPARE(form.size(), QSize(Look::px(11805), Look::px(9780)));
+    QCOMPARE(look::left(widget(form)), twips.x());
+    QCOMPARE(form.size(), QSize(look::px(11805), look::px(9780)));
 }
 
 void TrainingWindowTest::labelPlaces_data()
@@ -106,34 +109,34 @@ void TrainingWindowTest::labelPlaces()
     Form1 form;
     auto* label = qobject_cast<QLabel*>(widget(form));
     QVERIFY(label);
-    QCOMPARE(label->pos(), QPoint(Look::px(twips.x()), Look::px(twips.y())));
+    QCOMPARE(label->pos(), QPoint(look::px(twips.x()), look::px(twips.y())));
     QCOMPARE(label->text(), caption);
     if (!caption.isEmpty())  // sized to its caption
         QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(caption));
-    QCOMPARE(Look::background(label), QColor(255, 224, 192));
+    QCOMPARE(look::background(label), look::Colour::window);
 }
 
 void TrainingWindowTest::creationLooks()
 {
     Form1 form;
     QCOMPARE(form.windowTitle(), QString::fromUtf8("ENTRAINEMENT SCRABBLE - Nouveautés ODS 6"));
-    QCOMPARE(Look::background(&form), QColor(255, 224, 192));
+    QCOMPARE(look::background(&form), look::Colour::window);
     for (int i = 0; i < Form1::kSlots; ++i) {
         QVERIFY(form.tirage[i]->isReadOnly());
         QCOMPARE(form.tirage[i]->font().family(), QStringLiteral("Georgia"));
         QCOMPARE(form.solution[i]->font().pointSizeF(), 11.0);
-        QCOMPARE(Look::background(form.tirage[i]), QColor(128, 255, 255));
-        QCOMPARE(Look::background(form.solution[i]), QColor(255, 192, 128));
+        QCOMPARE(look::background(form.tirage[i]), look::Colour::draw);
+        QCOMPARE(look::background(form.solution[i]), look::Colour::answer);
     }
     for (QPushButton* tile : form.Command1) {
         QCOMPARE(tile->font().family(), QStringLiteral("Arial"));
         QCOMPARE(tile->font().pointSizeF(), 22.0);
-        QCOMPARE(Look::background(tile), QColor(192, 192, 255));
+        QCOMPARE(look::background(tile), look::Colour::tile);
     }
     QCOMPARE(form.tileLeft, std::int16_t(3000));
     QCOMPARE(form.tileWidth, std::int16_t(600));
-    QCOMPARE(Look::background(form.seuiltxt), QColor(255, 128, 255));
-    QCOMPARE(Look::background(form.recherche), QColor(255, 192, 128));
+    QCOMPARE(look::background(form.seuiltxt), look::Colour::threshold);
+    QCOMPARE(look::background(form.recherche), look::Colour::answer);
     QVERIFY(form.score->font().bold());
     QCOMPARE(form.Label7->font().pointSizeF(), 9.75);
     QVERIFY(!form.corriger->isEnabled() && !form.restart->isEnabled() && !form.motsleft->isEnabled());
@@ -201,7 +204,7 @@ void TrainingWindowTest::firstSeries()
     QFETCH(int, filled);
     DrillFixture drill;
     Form1& form = *drill.form;
-    Look::setBackground(form.tempstot, Qt::red);
+    look::setBackground(form.tempstot, Qt::red);
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(entries)));
     QCOMPARE(form.Label7->text(), QStringLiteral("7 lettres"));
     QCOMPARE(form.motsleft->text(), QString::number(entries));
@@ -222,10 +225,10 @@ void TrainingWindowTest::firstSeries()
     QVERIFY(!form.restart->isEnabled());
     QVERIFY(form.Timer1->isActive() && form.Timer2->isActive());
     QCOMPARE(form.focusedSlot(), 0);
-    QCOMPARE(Look::background(form.tirage[0]), QColor(128, 255, 128));
-    QCOMPARE(Look::background(form.solution[0]), QColor(255, 255, 128));
-    QCOMPARE(Look::background(form.tempstot), Look::systemWindow());
-    QCOMPARE(Look::background(form.seuiltxt), Look::systemWindow());
+    QCOMPARE(look::background(form.tirage[0]), look::Colour::currentDraw);
+    QCOMPARE(look::background(form.solution[0]), look::Colour::currentAnswer);
+    QCOMPARE(look::background(form.tempstot), look::systemWindow());
+    QCOMPARE(look::background(form.seuiltxt), look::systemWindow());
     QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
     if (filled > 0)
         QCOMPARE(form.Command1[0]->text(), form.tirage[0]->text().left(1));
@@ -289,14 +292,14 @@ void TrainingWindowTest::arrivalRunsWhenFirstBoxHasFocus()
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
     form.focusAnswer(0);
     QTest::keyClick(form.solution[0], Qt::Key_F12);
-    QCOMPARE(Look::background(form.solution[0]), QColor(255, 128, 128));
+    QCOMPARE(look::background(form.solution[0]), look::Colour::missed);
     form.recherche_Click();
     QTest::keyClick(form.solution[0], Qt::Key_F8);
     QVERIFY(form.corriger->isEnabled());
-    QCOMPARE(Look::background(form.solution[0]), QColor(255, 255, 128));
-    QCOMPARE(Look::background(form.tirage[0]), QColor(128, 255, 128));
-    QCOMPARE(Look::background(form.solution[1]), QColor(255, 192, 128));
-    QCOMPARE(Look::background(form.tirage[1]), QColor(128, 255, 255));
+    QCOMPARE(look::background(form.solution[0]), look::Colour::currentAnswer);
+    QCOMPARE(look::background(form.tirage[0]), look::Colour::currentDraw);
+    QCOMPARE(look::background(form.solution[1]), look::Colour::answer);
+    QCOMPARE(look::background(form.tirage[1]), look::Colour::draw);
     QCOMPARE(form.defaultButton, form.Command2);
     QCOMPARE(form.Command1[0]->text(), form.tirage[0]->text().left(1));
 }

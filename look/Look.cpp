@@ -51,27 +51,29 @@ QStringList standIns(const QString& family)
 
 }  // namespace
 
+namespace look {
+
 // The left edge is kept in twips beside the widget, so that moves by a number of twips
 // add up exactly instead of drifting with the rounding to pixels.
-void Look::place(QWidget* widget, int left, int top, int width, int height)
+void place(QWidget* widget, int left, int top, int width, int height)
 {
     widget->setProperty(kLeftProperty, left);
     widget->setGeometry(px(left), px(top), px(width), px(height));
 }
 
-void Look::placeAt(QWidget* widget, int left, int top)
+void placeAt(QWidget* widget, int left, int top)
 {
     widget->setProperty(kLeftProperty, left);
     widget->move(px(left), px(top));
 }
 
-void Look::setLeft(QWidget* widget, int left)
+void setLeft(QWidget* widget, int left)
 {
     widget->setProperty(kLeftProperty, left);
     widget->move(px(left), widget->y());
 }
 
-int Look::left(const QWidget* widget)
+int left(const QWidget* widget)
 {
     const QVariant kept = widget->property(kLeftProperty);
     if (kept.isValid() && px(kept.toInt()) == widget->x())
@@ -79,7 +81,7 @@ int Look::left(const QWidget* widget)
     return twips(widget->x());
 }
 
-void Look::setBackground(QWidget* widget, const QColor& colour)
+void setBackground(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(backgroundRole(widget), colour);
@@ -88,12 +90,12 @@ void Look::setBackground(QWidget* widget, const QColor& colour)
         widget->setAutoFillBackground(true);
 }
 
-QColor Look::background(const QWidget* widget)
+QColor background(const QWidget* widget)
 {
     return widget->palette().color(QPalette::Active, backgroundRole(widget));
 }
 
-void Look::setForeground(QWidget* widget, const QColor& colour)
+void setForeground(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -102,7 +104,7 @@ void Look::setForeground(QWidget* widget, const QColor& colour)
     widget->setPalette(palette);
 }
 
-void Look::keepColoursWhenDisabled(QWidget* widget)
+void keepColoursWhenDisabled(QWidget* widget)
 {
     QPalette palette = widget->palette();
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text,
@@ -111,7 +113,7 @@ void Look::keepColoursWhenDisabled(QWidget* widget)
     widget->setPalette(palette);
 }
 
-QFont Look::face(const QString& family, qreal points, bool bold)
+QFont face(const QString& family, qreal points, bool bold)
 {
     QFont font;
     font.setFamilies(QStringList{family} + standIns(family));
@@ -120,14 +122,14 @@ QFont Look::face(const QString& family, qreal points, bool bold)
     return font;
 }
 
-void Look::setFace(QWidget* widget, const QString& family)
+void setFace(QWidget* widget, const QString& family)
 {
     QFont font = widget->font();
     font.setFamilies(QStringList{family} + standIns(family));
     widget->setFont(font);
 }
 
-void Look::setPoints(QWidget* widget, qreal points)
+void setPoints(QWidget* widget, qreal points)
 {
     QFont font = widget->font();
     font.setPointSizeF(points);
@@ -137,7 +139,7 @@ void Look::setPoints(QWidget* widget, qreal points)
 // A line edit keeps its cursor in view and setText() leaves the cursor at the end, so a
 // text wider than its box would show its tail. The player's own edits come with
 // textEdited() just before textChanged(); every other change is the program's.
-void Look::showStartWhenWritten(QLineEdit* box)
+void showStartWhenWritten(QLineEdit* box)
 {
     auto typed = std::make_shared<bool>(false);
     QObject::connect(box, &QLineEdit::textEdited, box, [typed] { *typed = true; });
@@ -147,18 +149,20 @@ void Look::showStartWhenWritten(QLineEdit* box)
     });
 }
 
-void Look::setCaption(QLabel* label, const QString& caption)
+void setCaption(QLabel* label, const QString& caption)
 {
     label->setText(caption);
     label->adjustSize();
 }
 
-QColor Look::systemWindow()
+QColor systemWindow()
 {
     return QApplication::palette().color(QPalette::Active, QPalette::Base);
 }
 
-QColor Look::activeTitleBar()
+QColor activeTitleBar()
 {
     return QApplication::palette().color(QPalette::Active, QPalette::Highlight);
 }
+
+}  // namespace look

@@ -3,13 +3,18 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-CaptionButton::CaptionButton(const QString& caption, QWidget* parent)
+namespace look {
+
+CaptionButton::CaptionButton(const QString& caption, QWidget* parent, Room room)
     : QPushButton(caption, parent)
+    , room_(room)
 {
 }
 
 QRect CaptionButton::captionArea() const
 {
+    if (room_ == Room::thinBorder)
+        return rect().adjusted(2, 1, -2, -1);
     QStyleOptionButton option;
     initStyleOption(&option);
     return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
@@ -25,3 +30,5 @@ void CaptionButton::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_PushButton, option);
     painter.drawItemText(captionArea(), kCaptionFlags, option.palette, isEnabled(), caption, QPalette::ButtonText);
 }
+
+}  // namespace look
