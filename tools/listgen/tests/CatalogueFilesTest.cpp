@@ -1,5 +1,4 @@
 #include "Drillable.h"
-#include "TempDir.h"
 
 #include <CatalogueLists.h>
 #include <LexiconBuilder.h>
@@ -8,6 +7,8 @@
 #include <ListGenerator.h>
 #include <SourceFiles.h>
 #include <UnmunchExpander.h>
+
+#include <testsupport/TempFolder.h>
 
 #include <gtest/gtest.h>
 
@@ -73,7 +74,7 @@ private:
             && listgen::ListGenerator(folder_.path()).writeMissing(lexicon, reports);
     }
 
-    TempDir folder_;
+    testsupport::TempFolder folder_;
     bool made_ = false;
 };
 
