@@ -4,10 +4,11 @@
 #include "SystemReason.h"
 #include "Transfer.h"
 
+#include <testsupport/TempFolder.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,8 @@ namespace {
 
 class OperationFrameTest : public ::testing::Test {
 protected:
-    QString path(const QString& name) const { return folder.filePath(name); }
+    QString root() const { return QFile::decodeName(folder.path().c_str()); }
+    QString path(const QString& name) const { return QDir(root()).filePath(name); }
 
     void put(const QString& name, const QByteArray& bytes) const
     {
@@ -33,7 +35,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
-    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
+    QStringList files() const { return QDir(root()).entryList(QDir::Files | QDir::Hidden); }
 
     OperationFrame::Outcome transfer(const QString& source, const QString& destination) const
     {
@@ -45,7 +47,7 @@ protected:
         });
     }
 
-    QTemporaryDir folder;
+    testsupport::TempFolder folder;
 };
 
 TEST_F(OperationFrameTest, WritesLinesWithCrLfAndReportsTheMessage)
@@ -96,7 +98,7 @@ TEST_F(OperationFrameTest, AnOutputThatCannotBeWrittenReplacesNothing)
 TEST_F(OperationFrameTest, AFolderCannotBeADestination)
 {
     put("in.txt", "A*\r\n");
-    QDir(folder.path()).mkdir("folder");
+    QDir(root()).mkdir("folder");
     const auto outcome = transfer(path("in.txt"), path("folder"));
     EXPECT_FALSE(outcome.ok);
     EXPECT_TRUE(outcome.message.contains(path("folder"))) << outcome.message.toStdString();
@@ -106,7 +108,7 @@ TEST_F(OperationFrameTest, AFolderCannotBeADestination)
 
 TEST_F(OperationFrameTest, AFailedReadLeavesTheDestinationAsItWas)
 {
-    QDir(folder.path()).mkdir("folder");
+    QDir(root()).mkdir("folder");
     put("out.txt", "OLD\r\n");
     const auto outcome = transfer(path("folder"), path("out.txt"));
     EXPECT_FALSE(outcome.ok);
@@ -163,7 +165,7 @@ TEST_F(OperationFrameTest, DerivedOutputsFollowTheSourceName)
 
 TEST_F(OperationFrameTest, ASourceWithoutExtensionNamesOutputsBesideIt)
 {
-    ASSERT_TRUE(QDir(folder.path()).mkdir("d2"));
+    ASSERT_TRUE(QDir(root()).mkdir("d2"));
     const auto outcome = OperationFrame::run([&](OperationFrame& frame) {
         const auto outputs = frame.derivedOutputs(path("d2/ab"), {"_a.txt", "val0.txt"});
         outputs[0]->write("a");
