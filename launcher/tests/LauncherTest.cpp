@@ -6,7 +6,7 @@
 #include <Form2.h>
 #include <ListCatalogue.h>
 #include <Look.h>
-#include <SeededRandomSource.h>
+#include <testsupport/SeededRandomSource.h>
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -85,7 +85,7 @@ std::unique_ptr<Form2> LauncherTest::makeLauncher()
     launcher->endProgram = [this] { ++ended; };
     Form1& form = launcher->trainingForm();
     form.dataFolders.clear();
-    form.setRandomSource(std::make_unique<drill::SeededRandomSource>(7));
+    form.setRandomSource(std::make_unique<testsupport::SeededRandomSource>(7));
     launcher->show();
     return launcher;
 }

@@ -1,34 +1,19 @@
 #include "FileByteSource.h"
 #include "LineReader.h"
 
+#include <testsupport/TempFolder.h>
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-// A fresh folder under the system's temporary folder, removed with what it holds.
-class Folder {
-public:
-    Folder()
-    {
-        char pattern[] = "/tmp/textfile-XXXXXX";
-        path_ = ::mkdtemp(pattern) ? pattern : "";
-    }
-    ~Folder() { std::system(("rm -rf '" + path_ + "'").c_str()); }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    bool ok() const { return !path_.empty(); }
-
-private:
-    std::string path_;
-};
 
 bool put(const std::string& path, const std::string& bytes)
 {
@@ -41,12 +26,12 @@ bool put(const std::string& path, const std::string& bytes)
 
 TEST(FileByteSource, ReadsAPlainFileAndOneThroughASymbolicLink)
 {
-    Folder folder;
+    testsupport::TempFolder folder;
     ASSERT_TRUE(folder.ok());
-    ASSERT_TRUE(put(folder / "list.txt", "A\r\nB"));
-    ASSERT_EQ(::symlink((folder / "list.txt").c_str(), (folder / "link").c_str()), 0);
+    ASSERT_TRUE(put(folder.file("list.txt"), "A\r\nB"));
+    ASSERT_EQ(::symlink(folder.file("list.txt").c_str(), folder.file("link").c_str()), 0);
     for (const char* name : {"list.txt", "link"}) {
-        textfile::LineReader reader(folder / name);
+        textfile::LineReader reader(folder.file(name));
         ASSERT_TRUE(reader.isOpen()) << name;
         std::string line, all;
         while (reader.next(line))
@@ -64,18 +49,18 @@ struct Refusal {
 // Each non-plain path is refused at once, with the reason's number.
 TEST(FileByteSource, RefusesWhatIsNotAPlainFileWithoutWaiting)
 {
-    Folder folder;
+    testsupport::TempFolder folder;
     ASSERT_TRUE(folder.ok());
-    ASSERT_EQ(::mkdir((folder / "folder").c_str(), 0755), 0);
-    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0644), 0);
-    ASSERT_EQ(::symlink((folder / "pipe").c_str(), (folder / "link-to-pipe").c_str()), 0);
+    ASSERT_EQ(::mkdir(folder.file("folder").c_str(), 0755), 0);
+    ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0644), 0);
+    ASSERT_EQ(::symlink(folder.file("pipe").c_str(), folder.file("link-to-pipe").c_str()), 0);
     const Refusal cases[] = {{"folder", EISDIR},
                              {"pipe", textfile::notAPlainFile},
                              {"link-to-pipe", textfile::notAPlainFile},
                              {"absent", ENOENT}};
     for (const Refusal& refusal : cases) {
         const auto start = std::chrono::steady_clock::now();
-        textfile::FileByteSource source(folder / refusal.what);
+        textfile::FileByteSource source(folder.file(refusal.what));
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << refusal.what;
         EXPECT_FALSE(source.isOpen()) << refusal.what;
         EXPECT_TRUE(source.failed()) << refusal.what;

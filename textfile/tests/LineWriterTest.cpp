@@ -2,6 +2,8 @@
 #include "LineWriter.h"
 #include "StringByteSink.h"
 
+#include <testsupport/TempFolder.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -28,7 +30,9 @@ TEST(LineWriter, EndsEveryLineWithCrLfThroughASmallBuffer)
 
 TEST(LineWriter, RoundTripsAllBytesThroughAFile)
 {
-    const auto path = std::filesystem::temp_directory_path() / "textfile_roundtrip.txt";
+    const testsupport::TempFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const auto path = folder.path() / "roundtrip.txt";
     std::string line;
     for (int b = 1; b <= 0xFF; ++b)
         if (b != '\r' && b != '\n')
@@ -48,7 +52,6 @@ TEST(LineWriter, RoundTripsAllBytesThroughAFile)
     EXPECT_EQ(got, "fin");
     EXPECT_FALSE(reader.next(got));
     EXPECT_EQ(std::filesystem::file_size(path), line.size() + 2 + 5);
-    std::filesystem::remove(path);
 }
 
 TEST(LineWriter, FolderThatDoesNotExistIsReported)

@@ -4,10 +4,11 @@
 #include "SystemReason.h"
 #include "Transfer.h"
 
+#include <testsupport/TempFolder.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,8 @@ namespace {
 
 class OperationFrameTest : public ::testing::Test {
 protected:
-    QString path(const QString& name) const { return folder.filePath(name); }
+    QString root() const { return QFile::decodeName(folder.path().c_str()); }
+    QString path(const QString& name) const { return QDir(root()).filePath(name); }
 
     void put(const QString& name, const QByteArray& bytes) const
     {
@@ -37,7 +39,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
-    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
+    QStringList files() const { return QDir(root()).entryList(QDir::Files | QDir::Hidden); }
 
     OperationFrame::Outcome transfer(const QString& source, const QString& destination) const
     {
@@ -49,7 +51,7 @@ protected:
         });
     }
 
-    QTemporaryDir folder;
+    testsupport::TempFolder folder;
 };
 
 TEST_F(OperationFrameTest, WritesLinesWithCrLfAndReportsTheMessage)
@@ -100,7 +102,7 @@ TEST_F(OperationFrameTest, AnOutputThatCannotBeWrittenReplacesNothing)
 TEST_F(OperationFrameTest, AFolderCannotBeADestination)
 {
     put("in.txt", "A*\r\n");
-    QDir(folder.path()).mkdir("folder");
+    QDir(root()).mkdir("folder");
     const auto outcome = transfer(path("in.txt"), path("folder"));
     EXPECT_FALSE(outcome.ok);
     EXPECT_TRUE(outcome.message.contains(path("folder"))) << outcome.message.toStdString();
@@ -110,7 +112,7 @@ TEST_F(OperationFrameTest, AFolderCannotBeADestination)
 
 TEST_F(OperationFrameTest, AFailedReadLeavesTheDestinationAsItWas)
 {
-    QDir(folder.path()).mkdir("folder");
+    QDir(root()).mkdir("folder");
     put("out.txt", "OLD\r\n");
     const auto outcome = transfer(path("folder"), path("out.txt"));
     EXPECT_FALSE(outcome.ok);
@@ -167,7 +169,7 @@ TEST_F(OperationFrameTest, DerivedOutputsFollowTheSourceName)
 
 TEST_F(OperationFrameTest, ASourceWithoutExtensionNamesOutputsBesideIt)
 {
-    ASSERT_TRUE(QDir(folder.path()).mkdir("d2"));
+    ASSERT_TRUE(QDir(root()).mkdir("d2"));
     const auto outcome = OperationFrame::run([&](OperationFrame& frame) {
         const auto outputs = frame.derivedOutputs(path("d2/ab"), {"_a.txt", "val0.txt"});
         outputs[0]->write("a");

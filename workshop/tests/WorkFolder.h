@@ -1,15 +1,17 @@
 #pragma once
 
+#include <testsupport/TempFolder.h>
+
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
-#include <QTemporaryDir>
 
 // A temporary folder where window tests put their source files and read back what was written.
 class WorkFolder {
 public:
-    QString path() const { return dir_.path(); }
-    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString path() const { return QFile::decodeName(dir_.path().c_str()); }
+    QString path(const QString& name) const { return QDir(path()).filePath(name); }
 
     bool put(const QString& name, const QByteArray& bytes) const
     {
@@ -24,5 +26,5 @@ public:
     }
 
 private:
-    QTemporaryDir dir_;
+    testsupport::TempFolder dir_;
 };

@@ -1,5 +1,4 @@
 #include "Drillable.h"
-#include "TempDir.h"
 
 #include <CatalogueLists.h>
 #include <HunspellChecker.h>
@@ -10,6 +9,8 @@
 #include <SourceFiles.h>
 #include <UnmunchExpander.h>
 #include <WordFilter.h>
+
+#include <testsupport/TempFolder.h>
 
 #include <gtest/gtest.h>
 
@@ -83,7 +84,7 @@ private:
             && listgen::ListGenerator(folder_.path()).writeMissing(lexicon, reports);
     }
 
-    TempDir folder_;
+    testsupport::TempFolder folder_;
     bool made_ = false;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TempDir.h"
+#include <testsupport/TempFolder.h>
 
 #include <FileByteSink.h>
 #include <HunspellChecker.h>
@@ -63,7 +63,7 @@ public:
     }
 
     std::string file(const std::string& name) const { return dir_.file(name); }
-    const std::string& path() const { return dir_.path(); }
+    std::string path() const { return dir_.path().string(); }
 
     listgen::SourcePaths paths() const
     {
@@ -73,7 +73,7 @@ public:
         p.olderList = file("older.txt");
         p.myspellDic = file("no-myspell.dic");
         p.aspellList = file("no-aspell.cwl");
-        p.workDir = dir_.path();
+        p.workDir = dir_.path().string();
         return p;
     }
 
@@ -111,5 +111,5 @@ public:
     static bool toolsInstalled() { return listgen::SourceFiles::exists("/usr/bin/unmunch"); }
 
 private:
-    TempDir dir_;
+    testsupport::TempFolder dir_;
 };

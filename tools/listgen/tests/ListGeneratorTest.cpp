@@ -1,9 +1,10 @@
 #include "FixtureLexicon.h"
-#include "TempDir.h"
 
 #include <CatalogueLists.h>
 #include <LineWriter.h>
 #include <ListGenerator.h>
+
+#include <testsupport/TempFolder.h>
 
 #include <gtest/gtest.h>
 
@@ -33,8 +34,8 @@ std::vector<ListReport> generate(const std::string& folder, const listgen::Lexic
 
 TEST(ListGenerator, SameSourcesSameBytes)
 {
-    TempDir first;
-    TempDir second;
+    testsupport::TempFolder first;
+    testsupport::TempFolder second;
     generate(first.path(), Fixture::standard().lexicon());
     generate(second.path(), Fixture::standard().lexicon());
     for (const auto& name : listgen::CatalogueLists::fileNames()) {
@@ -48,7 +49,7 @@ TEST(ListGenerator, SameSourcesSameBytes)
 
 TEST(ListGenerator, WritesEveryMissingFileAndLeavesAPlayersOwn)
 {
-    TempDir data;
+    testsupport::TempFolder data;
     {
         textfile::LineWriter own(data.file("ods6new_7L.txt"));
         own.write("AEIMR;AIMER");
@@ -67,7 +68,7 @@ TEST(ListGenerator, WritesEveryMissingFileAndLeavesAPlayersOwn)
 
 TEST(ListGenerator, WithoutTheReformedDictionaryItsListWaits)
 {
-    TempDir data;
+    testsupport::TempFolder data;
     auto fixture = Fixture::standard();
     fixture.sources.hasReformed = false;
     const auto reports = generate(data.path(), fixture.lexicon());

@@ -78,8 +78,8 @@ protected:
     {
         fixture_ = new HunspellFixture;
         fixture_->write("mes-mots.txt", ownListBytes());
-        data_ = new TempDir;
-        status_ = runListgen(*fixture_, data_->path(), false);
+        data_ = new testsupport::TempFolder;
+        status_ = runListgen(*fixture_, data_->path().string(), false);
     }
     static void TearDownTestSuite()
     {
@@ -87,12 +87,12 @@ protected:
         delete fixture_;
     }
     static HunspellFixture* fixture_;
-    static TempDir* data_;
+    static testsupport::TempFolder* data_;
     static int status_;
 };
 
 HunspellFixture* OwnListCommand::fixture_ = nullptr;
-TempDir* OwnListCommand::data_ = nullptr;
+testsupport::TempFolder* OwnListCommand::data_ = nullptr;
 int OwnListCommand::status_ = -1;
 
 TEST_P(OwnListCommand, GivesTheExpectedFile)
@@ -140,15 +140,15 @@ TEST_F(OwnListCommand, KeepsAFileAlreadyThereUnlessAsked)
 {
     if (!HunspellFixture::toolsInstalled())
         GTEST_SKIP() << "unmunch (hunspell-tools) is not installed";
-    TempDir data;
+    testsupport::TempFolder data;
     {
         textfile::LineWriter own(data.file("ods6new_5L.txt"));
         own.write("A;A");
     }
-    ASSERT_EQ(runListgen(*fixture_, data.path(), false), 0);
+    ASSERT_EQ(runListgen(*fixture_, data.path().string(), false), 0);
     EXPECT_EQ(linesOf(data.file("ods6new_5L.txt")), (std::vector<std::string>{"A;A"}));
     EXPECT_EQ(linesOf(data.file("ods6new_2-4L.txt")).size(), 5u);
-    ASSERT_EQ(runListgen(*fixture_, data.path(), true), 0);
+    ASSERT_EQ(runListgen(*fixture_, data.path().string(), true), 0);
     EXPECT_EQ(linesOf(data.file("ods6new_5L.txt")).size(), 2u);
 }
 

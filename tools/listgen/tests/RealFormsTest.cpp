@@ -1,4 +1,4 @@
-#include "TempDir.h"
+#include <testsupport/TempFolder.h>
 
 #include <CatalogueLists.h>
 #include <DicReader.h>
@@ -33,8 +33,8 @@ std::unordered_set<std::string> acceptedWords(const std::string& dic,
     std::vector<std::string> lines;
     for (const auto& entry : listgen::DicReader::entries(reader))
         lines.push_back(entry.line);
-    TempDir work;
-    listgen::UnmunchExpander expander("unmunch", aff, work.path());
+    testsupport::TempFolder work;
+    listgen::UnmunchExpander expander("unmunch", aff, work.path().string());
     std::unordered_set<std::string> seen;
     expander.expand(lines, [&](std::string_view form) {
         auto word = listgen::GameWord::fold(form);

@@ -1,8 +1,8 @@
-#include "TempDir.h"
-
 #include <FileByteSink.h>
 #include <SourceFiles.h>
 #include <UnmunchExpander.h>
+
+#include <testsupport/TempFolder.h>
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ TEST(UnmunchExpander, ExpandsWithTheAffixFile)
 {
     if (!unmunchInstalled())
         GTEST_SKIP() << "unmunch (hunspell-tools) is not installed";
-    TempDir work;
+    testsupport::TempFolder work;
     writeFile(work.file("fixture.aff"),
               "SET UTF-8\nFLAG long\n\nSFX S. Y 1\nSFX S. 0 s .\n\n"
               "SFX F. Y 2\nSFX F. 0 e .\nSFX F. 0 es .\n");
@@ -51,7 +51,7 @@ TEST(UnmunchExpander, ExpandsWithTheAffixFile)
 
 TEST(UnmunchExpander, MissingProgramIsReported)
 {
-    TempDir work;
+    testsupport::TempFolder work;
     UnmunchExpander expander(work.file("no-such-unmunch"), work.file("fixture.aff"), work.path());
     EXPECT_FALSE(expander.expand({"chat"}, [](std::string_view) {}));
     EXPECT_NE(expander.errorText().find("no-such-unmunch"), std::string::npos);

@@ -1,14 +1,15 @@
 #include "Drill.h"
 #include "DrillFixture.h"
-#include "SeededRandomSource.h"
 #include "Threshold.h"
+
+#include <testsupport/SeededRandomSource.h>
 
 #include <gtest/gtest.h>
 
 using drill::Criterion;
 using drill::Drill;
-using drill::SeededRandomSource;
 using drill::Verdict;
+using testsupport::SeededRandomSource;
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "Drill.h"
 #include "DrillFixture.h"
-#include "SeededRandomSource.h"
+
+#include <testsupport/SeededRandomSource.h>
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,7 @@ TEST(DrillLifecycleTest, ShorterDrillAfterALongerOneUsesOnlyItsOwnEntries)
 {
     Drill drill;
     drill.start("8 lettres", numberedEntries(500));
-    drill::SeededRandomSource random(21);
+    testsupport::SeededRandomSource random(21);
     for (int series = 0; series < 3; ++series) {
         const auto draw = drill.drawSeries(random);
         drill.correctSeries(correctionInput(draw, {}, Criterion::BySuccesses, 1));
@@ -55,7 +56,7 @@ TEST(DrillLifecycleTest, SeriesClockCountsDownAndExpiresAtZero)
 {
     Drill drill;
     drill.start("7 lettres", numberedEntries(3));
-    drill::SeededRandomSource random(1);
+    testsupport::SeededRandomSource random(1);
     drill.state().secondsLeft = 17;
     drill.drawSeries(random);
     auto tick = drill.tickSeries();

@@ -1,6 +1,7 @@
 #include "Drill.h"
 #include "DrillFixture.h"
-#include "SeededRandomSource.h"
+
+#include <testsupport/SeededRandomSource.h>
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ struct OpenSeries {
     OpenSeries()
     {
         drill.start("7 lettres", numberedEntries(7));
-        drill::SeededRandomSource random(3);
+        testsupport::SeededRandomSource random(3);
         drill.drawSeries(random);
     }
     std::string right(int slot) const
@@ -90,7 +91,7 @@ TEST(GradeByTimeTest, ComparisonIsExactAndCaseSensitive)
 {
     Drill drill;
     drill.start("2 à 9 lettres", {{"AEIMNRS", "MARINES SEMINAR"}});
-    drill::SeededRandomSource random(1);
+    testsupport::SeededRandomSource random(1);
     drill.drawSeries(random);
     EXPECT_FALSE(drill.isAnswerRight(0, "SEMINAR MARINES"));
     EXPECT_FALSE(drill.isAnswerRight(0, "marines seminar"));

@@ -1,8 +1,7 @@
 #include "ListLoader.h"
 
-#include "TempFolder.h"
-
 #include <VectorLineSource.h>
+#include <testsupport/TempFolder.h>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +10,7 @@
 
 using drill::ListEntry;
 using drill::ListLoader;
+using testsupport::TempFolder;
 
 namespace {
 

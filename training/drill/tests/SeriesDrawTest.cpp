@@ -1,9 +1,10 @@
 #include "Drill.h"
 #include "DrillFixture.h"
 #include "ClockRandomSource.h"
-#include "ScriptedRandomSource.h"
-#include "SeededRandomSource.h"
 #include "SeriesPicker.h"
+
+#include <testsupport/ScriptedRandomSource.h>
+#include <testsupport/SeededRandomSource.h>
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@
 #include <set>
 
 using drill::Drill;
-using drill::SeededRandomSource;
+using testsupport::SeededRandomSource;
 using drill::SeriesPicker;
 
 class SeriesSize : public testing::TestWithParam<std::tuple<int, int>> {};
@@ -65,13 +66,13 @@ TEST(SeriesDrawTest, PicksFromThePoolByScaledValueAndRemovesThePick)
 {
     // pool 0..4: 0.5*5 -> index 2 (entry 2); pool 0,1,3,4: 0.99*4 -> index 3 (entry 4);
     // pool 0,1,3: 0 -> entry 0; pool 1,3: 0.5*2 -> index 1 (entry 3); pool 1: entry 1
-    drill::ScriptedRandomSource random({0.5f, 0.99f, 0.0f, 0.5f, 0.75f});
+    testsupport::ScriptedRandomSource random({0.5f, 0.99f, 0.0f, 0.5f, 0.75f});
     EXPECT_EQ(SeriesPicker::pick(5, random), (std::vector<std::int32_t>{2, 4, 0, 3, 1}));
 }
 
 TEST(SeriesDrawTest, StrayValuesStayInsideThePool)
 {
-    drill::ScriptedRandomSource random({1.0f, -0.5f, 7.0f});
+    testsupport::ScriptedRandomSource random({1.0f, -0.5f, 7.0f});
     auto picked = SeriesPicker::pick(3, random);
     std::sort(picked.begin(), picked.end());
     EXPECT_EQ(picked, (std::vector<std::int32_t>{0, 1, 2}));

@@ -4,7 +4,7 @@
 
 #include <Form1.h>
 #include <ListCatalogue.h>
-#include <SeededRandomSource.h>
+#include <testsupport/SeededRandomSource.h>
 
 #include <QLineEdit>
 #include <QString>
@@ -23,7 +23,7 @@ struct DrillFixture {
         : form(std::make_unique<training::Form1>())
     {
         form->dataFolders.clear();
-        form->setRandomSource(std::make_unique<drill::SeededRandomSource>(20240607));
+        form->setRandomSource(std::make_unique<testsupport::SeededRandomSource>(20240607));
         form->beep = [this] { ++beeps; };
         show();
     }

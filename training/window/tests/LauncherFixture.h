@@ -6,7 +6,7 @@
 #include <Form1.h>
 #include <Form2.h>
 #include <ListCatalogue.h>
-#include <SeededRandomSource.h>
+#include <testsupport/SeededRandomSource.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,7 +35,7 @@ public:
         if (!form)
             return;
         form->dataFolders.clear();
-        form->setRandomSource(std::make_unique<drill::SeededRandomSource>(seed));
+        form->setRandomSource(std::make_unique<testsupport::SeededRandomSource>(seed));
         form->beep = [this] { ++beeps; };
     }
 

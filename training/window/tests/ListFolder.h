@@ -2,11 +2,12 @@
 
 #include <Cp1252.h>
 #include <LineWriter.h>
+#include <testsupport/TempFolder.h>
 
 #include <QDir>
+#include <QFile>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <string>
 #include <vector>
@@ -17,8 +18,8 @@ public:
     ListFolder()
         : previous(QDir::currentPath())
     {
-        QDir(folder.path()).mkpath(QStringLiteral("data"));
-        QDir::setCurrent(folder.path());
+        QDir(path()).mkpath(QStringLiteral("data"));
+        QDir::setCurrent(path());
     }
     ~ListFolder() { QDir::setCurrent(previous); }
     ListFolder(const ListFolder&) = delete;
@@ -27,7 +28,7 @@ public:
     // Writes data/<name> with one line per text, in Windows-1252 with CR LF.
     void write(const QString& name, const QStringList& lines) const
     {
-        const std::string path = (folder.path() + QStringLiteral("/data/") + name).toStdString();
+        const std::string path = folder.file("data/" + name.toStdString());
         textfile::LineWriter writer(path);
         for (const QString& line : lines)
             writer.write(textfile::Cp1252::encode(line.toStdU16String()));
@@ -43,9 +44,9 @@ public:
         return lines;
     }
 
-    QString path() const { return folder.path(); }
+    QString path() const { return QFile::decodeName(folder.path().c_str()); }
 
 private:
-    QTemporaryDir folder;
+    testsupport::TempFolder folder;
     QString previous;
 };

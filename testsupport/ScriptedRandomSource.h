@@ -1,15 +1,15 @@
 #pragma once
 
-#include "RandomSource.h"
+#include <RandomSource.h>
 
 #include <cstddef>
 #include <vector>
 
-namespace drill {
+namespace testsupport {
 
 // Hands out fixed values in order, starting again from the first when they run out
 // (0 when there are none). reseed() does nothing.
-class ScriptedRandomSource : public RandomSource {
+class ScriptedRandomSource : public drill::RandomSource {
 public:
     explicit ScriptedRandomSource(std::vector<float> values);
     void reseed() override {}
@@ -20,4 +20,4 @@ private:
     std::size_t index_ = 0;
 };
 
-}  // namespace drill
+}  // namespace testsupport

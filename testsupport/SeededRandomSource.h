@@ -1,15 +1,15 @@
 #pragma once
 
-#include "RandomSource.h"
+#include <RandomSource.h>
 
 #include <cstdint>
 #include <random>
 
-namespace drill {
+namespace testsupport {
 
 // A reproducible generator for tests: seeded once, reseed() does nothing, so
 // successive draws continue one sequence.
-class SeededRandomSource : public RandomSource {
+class SeededRandomSource : public drill::RandomSource {
 public:
     explicit SeededRandomSource(std::uint32_t seed);
     void reseed() override {}
@@ -19,4 +19,4 @@ private:
     std::mt19937 engine_;
 };
 
-}  // namespace drill
+}  // namespace testsupport

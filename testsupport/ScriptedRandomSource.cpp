@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace drill {
+namespace testsupport {
 
 ScriptedRandomSource::ScriptedRandomSource(std::vector<float> values) : values_(std::move(values)) {}
 
@@ -15,4 +15,4 @@ float ScriptedRandomSource::next()
     return values_[index_++];
 }
 
-}  // namespace drill
+}  // namespace testsupport

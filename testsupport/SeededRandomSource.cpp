@@ -1,6 +1,6 @@
 #include "SeededRandomSource.h"
 
-namespace drill {
+namespace testsupport {
 
 SeededRandomSource::SeededRandomSource(std::uint32_t seed) : engine_(seed) {}
 
@@ -9,4 +9,4 @@ float SeededRandomSource::next()
     return unitFloat(engine_());
 }
 
-}  // namespace drill
+}  // namespace testsupport
