@@ -1,7 +1,7 @@
 # make run   installs what is missing, builds, makes the lists and starts vorlane
 # make test  the same set-up, then every test (offscreen)
 # make lists NEW_WORDS=mes-mots.txt DATA=~/scrabble/data [OVERWRITE=1]
-#            the 34 lists of a player's own list of new words, in the DATA folder
+#            the catalogue lists of a player's own list of new words, in the DATA folder
 #            (data/ by default); a file already there is kept unless OVERWRITE=1
 BUILD ?= build
 JOBS ?= $(shell nproc)

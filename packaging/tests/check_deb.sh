@@ -3,6 +3,7 @@
 # dpkg -x into a clean folder.
 set -euo pipefail
 build=$1
+catalogue_files=$2  # prints the file name of every catalogue list
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -34,5 +35,6 @@ if grep -E '_tests$|/include/|\.a$' "$work/files"; then fail "build-only files i
 
 dpkg -x "$deb" "$work/root"
 [ -x "$work/root/usr/bin/vorlane" ] || fail "dpkg -x gave no runnable vorlane"
-[ "$(find "$work/root/usr/share/vorlane/data" -name '*.txt' | wc -l)" -eq 34 ] || fail "lists missing after dpkg -x"
+[ "$(find "$work/root/usr/share/vorlane/data" -name '*.txt' | wc -l)" -eq "$("$catalogue_files" | wc -l)" ] \
+  || fail "lists missing after dpkg -x"
 echo "package OK: $(grep -c . "$work/files") entries"

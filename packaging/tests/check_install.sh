@@ -3,6 +3,7 @@
 # entries and metainfo files say it is.
 set -euo pipefail
 build=$1
+catalogue_files=$2  # prints the file name of every catalogue list
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -25,7 +26,12 @@ check_tree() {
   done
   local lists
   lists=$(find "$root/share/vorlane/data" -name '*.txt' | wc -l)
-  [ "$lists" -eq 34 ] || fail "$lists list files installed, 34 expected"
+  local expected
+  expected=$("$catalogue_files" | wc -l)
+  [ "$lists" -eq "$expected" ] || fail "$lists list files installed, $expected expected"
+  while read -r name; do
+    [ -f "$root/share/vorlane/data/$name" ] || fail "list $name not installed"
+  done < <("$catalogue_files")
   for list in "$source_dir"/data/*.txt; do
     cmp -s "$list" "$root/share/vorlane/data/$(basename "$list")" || fail "list $(basename "$list") differs"
   done

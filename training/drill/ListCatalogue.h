@@ -7,7 +7,7 @@
 
 namespace drill {
 
-// The fixed catalogue of the 34 training lists (21 in the first box, 13 in the second).
+// The training lists of the catalogue's table, as the launcher and the loader use them.
 class ListCatalogue {
 public:
     // Every row, first box then second box, each in launcher order.

@@ -7,7 +7,7 @@
 
 namespace listgen {
 
-// The 34 list files of the training catalogue and the rule that fills each of them.
+// The list files of the training catalogue, each filled by the rule its row names.
 class CatalogueLists {
 public:
     // File names under data/, first box then second box, in launcher order.

@@ -9,6 +9,7 @@
 #include <SourceFiles.h>
 #include <UnmunchExpander.h>
 #include <WordFilter.h>
+#include <catalogue/Catalogue.h>
 
 #include <testsupport/TempFolder.h>
 
@@ -24,13 +25,44 @@ const std::string dataDir = LISTGEN_DATA_DIR;
 TEST(CatalogueFiles, EveryTitleHasItsGeneratedFile)
 {
     auto names = listgen::CatalogueLists::fileNames();
-    ASSERT_EQ(names.size(), 34u);
+    ASSERT_EQ(names.size(), drill::ListCatalogue::rows().size());
     for (const auto& row : drill::ListCatalogue::rows()) {
         const auto name = row.file.substr(std::string("data/").size());
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << row.file;
     }
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::unique(names.begin(), names.end()), names.end());
+}
+
+// A rule may only ask for lengths that the lexicon holds: 2 to 10 letters for new words and
+// forms, 4 to 9 for draws; the rules of one kind of word take no lengths at all.
+TEST(CatalogueFiles, EveryRuleAsksForLengthsTheLexiconHolds)
+{
+    using K = catalogue::RuleKind;
+    using listgen::LexiconBuilder;
+    for (const auto& row : catalogue::Catalogue::rows()) {
+        const auto& rule = row.rule;
+        switch (rule.kind) {
+        case K::TransitiveVerbs:
+        case K::IntransitiveVerbs:
+        case K::Invariables:
+        case K::NewSpellings:
+            EXPECT_EQ(rule.shortest, 0u) << row.fileName;
+            EXPECT_EQ(rule.longest, 0u) << row.fileName;
+            break;
+        case K::EntryAnagrams:
+        case K::FormAnagrams:
+        case K::UniqueSolutions:
+            EXPECT_GE(rule.shortest, LexiconBuilder::shortestAnagram) << row.fileName;
+            EXPECT_LE(rule.longest, LexiconBuilder::longestWord) << row.fileName;
+            EXPECT_LE(rule.shortest, rule.longest) << row.fileName;
+            break;
+        default:
+            EXPECT_GE(rule.shortest, LexiconBuilder::shortest) << row.fileName;
+            EXPECT_LE(rule.longest, LexiconBuilder::longestEntry) << row.fileName;
+            EXPECT_LE(rule.shortest, rule.longest) << row.fileName;
+        }
+    }
 }
 
 TEST(CatalogueFiles, EveryTitleOpensADrill)

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ListRow.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace catalogue {
+
+// The training lists, first box then second box, each in launcher order. Adding a list is
+// adding its row to Catalogue.cpp: the launcher, the loader and the generator follow.
+class Catalogue {
+public:
+    static const std::vector<ListRow>& rows();
+    // Number of lists in box `box` (0 or 1; none in any other).
+    static std::size_t countInBox(int box);
+};
+
+}  // namespace catalogue
