@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListRow.h"
+#include <catalogue/ListRow.h>
 
 #include <cstddef>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListRule.h"
+#include <catalogue/ListRule.h>
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "CatalogueBox.h"
+#include <launcher/CatalogueBox.h>
 
 #include <QKeyEvent>
 #include <QTimer>

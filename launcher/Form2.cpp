@@ -1,12 +1,12 @@
-#include "Form2.h"
+#include <launcher/Form2.h>
 
-#include "CatalogueBox.h"
+#include <launcher/CatalogueBox.h>
 
-#include "Colour.h"
-#include "Form1.h"
-#include "Look.h"
+#include <look/Colour.h>
+#include <training/window/Form1.h>
+#include <look/Look.h>
 
-#include <ListCatalogue.h>
+#include <training/drill/ListCatalogue.h>
 
 #include <QCloseEvent>
 #include <QComboBox>

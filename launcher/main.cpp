@@ -1,4 +1,4 @@
-#include "Form2.h"
+#include <launcher/Form2.h>
 
 #include <QApplication>
 

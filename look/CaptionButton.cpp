@@ -1,4 +1,4 @@
-#include "CaptionButton.h"
+#include <look/CaptionButton.h>
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,4 +1,4 @@
-#include "ScriptedRandomSource.h"
+#include <testsupport/ScriptedRandomSource.h>
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "SeededRandomSource.h"
+#include <testsupport/SeededRandomSource.h>
 
 namespace testsupport {
 

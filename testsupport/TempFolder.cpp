@@ -1,6 +1,6 @@
-#include "TempFolder.h"
+#include <testsupport/TempFolder.h>
 
-#include <LineWriter.h>
+#include <textfile/LineWriter.h>
 
 #include <cstdlib>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "FileByteSink.h"
+#include <textfile/FileByteSink.h>
 
 #include <cerrno>
 #include <cstring>

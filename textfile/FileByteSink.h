@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ByteSink.h"
+#include <textfile/ByteSink.h>
 
 #include <cstdio>
 #include <string>

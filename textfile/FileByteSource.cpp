@@ -1,4 +1,4 @@
-#include "FileByteSource.h"
+#include <textfile/FileByteSource.h>
 
 #include <cerrno>
 #include <cstring>

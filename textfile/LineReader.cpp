@@ -1,6 +1,6 @@
-#include "LineReader.h"
+#include <textfile/LineReader.h>
 
-#include "FileByteSource.h"
+#include <textfile/FileByteSource.h>
 
 #include <cstring>
 

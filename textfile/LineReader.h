@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ByteSource.h"
-#include "LineSource.h"
+#include <textfile/ByteSource.h>
+#include <textfile/LineSource.h>
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
-#include "LineWriter.h"
+#include <textfile/LineWriter.h>
 
-#include "FileByteSink.h"
+#include <textfile/FileByteSink.h>
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ByteSink.h"
-#include "LineSink.h"
+#include <textfile/ByteSink.h>
+#include <textfile/LineSink.h>
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ByteSource.h"
+#include <textfile/ByteSource.h>
 
 #include <algorithm>
 #include <cstring>

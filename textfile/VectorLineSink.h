@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LineSink.h"
+#include <textfile/LineSink.h>
 
 #include <string>
 #include <string_view>

@@ -1,11 +1,11 @@
 // The launcher: its boxes, the start of a drill and the farewell.
-#include "ListFolder.h"
+#include <training/window/tests/ListFolder.h>
 
-#include <Colour.h>
-#include <Form1.h>
-#include <Form2.h>
-#include <ListCatalogue.h>
-#include <Look.h>
+#include <look/Colour.h>
+#include <training/window/Form1.h>
+#include <launcher/Form2.h>
+#include <training/drill/ListCatalogue.h>
+#include <look/Look.h>
 #include <testsupport/SeededRandomSource.h>
 
 #include <QAbstractItemView>

@@ -1,4 +1,4 @@
-#include "Cp1252.h"
+#include <textfile/Cp1252.h>
 
 #include <gtest/gtest.h>
 

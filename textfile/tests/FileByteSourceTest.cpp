@@ -1,5 +1,5 @@
-#include "FileByteSource.h"
-#include "LineReader.h"
+#include <textfile/FileByteSource.h>
+#include <textfile/LineReader.h>
 
 #include <testsupport/TempFolder.h>
 

@@ -1,5 +1,5 @@
-#include "LineReader.h"
-#include "StringByteSource.h"
+#include <textfile/LineReader.h>
+#include <textfile/StringByteSource.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "LineReader.h"
-#include "LineWriter.h"
-#include "StringByteSink.h"
+#include <textfile/LineReader.h>
+#include <textfile/LineWriter.h>
+#include <textfile/StringByteSink.h>
 
 #include <testsupport/TempFolder.h>
 

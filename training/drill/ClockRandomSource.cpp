@@ -1,4 +1,4 @@
-#include "ClockRandomSource.h"
+#include <training/drill/ClockRandomSource.h>
 
 #include <chrono>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ClockText.h"
+#include <training/drill/ClockText.h>
 
 namespace drill {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Criterion.h"
+#include <training/drill/Criterion.h>
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SlotCorrection.h"
-#include "Verdict.h"
+#include <training/drill/SlotCorrection.h>
+#include <training/drill/Verdict.h>
 
 #include <array>
 #include <string>

@@ -1,8 +1,8 @@
-#include "Drill.h"
+#include <training/drill/Drill.h>
 
-#include "ClockText.h"
-#include "ListCatalogue.h"
-#include "SeriesPicker.h"
+#include <training/drill/ClockText.h>
+#include <training/drill/ListCatalogue.h>
+#include <training/drill/SeriesPicker.h>
 
 #include <algorithm>
 #include <limits>

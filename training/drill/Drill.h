@@ -1,13 +1,13 @@
 #pragma once
 
-#include "CorrectionInput.h"
-#include "CorrectionResult.h"
-#include "DrillState.h"
-#include "ListEntry.h"
-#include "RandomSource.h"
-#include "SeriesDraw.h"
-#include "SeriesTick.h"
-#include "Verdict.h"
+#include <training/drill/CorrectionInput.h>
+#include <training/drill/CorrectionResult.h>
+#include <training/drill/DrillState.h>
+#include <training/drill/ListEntry.h>
+#include <training/drill/RandomSource.h>
+#include <training/drill/SeriesDraw.h>
+#include <training/drill/SeriesTick.h>
+#include <training/drill/Verdict.h>
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "ListCatalogue.h"
+#include <training/drill/ListCatalogue.h>
 
 #include <catalogue/Catalogue.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CatalogueRow.h"
+#include <training/drill/CatalogueRow.h>
 
 #include <string>
 #include <vector>

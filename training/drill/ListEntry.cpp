@@ -1,4 +1,4 @@
-#include "ListEntry.h"
+#include <training/drill/ListEntry.h>
 
 namespace drill {
 

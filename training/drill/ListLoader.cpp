@@ -1,8 +1,8 @@
-#include "ListLoader.h"
+#include <training/drill/ListLoader.h>
 
-#include "ListCatalogue.h"
+#include <training/drill/ListCatalogue.h>
 
-#include <LineReader.h>
+#include <textfile/LineReader.h>
 
 #include <filesystem>
 #include <system_error>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LoadedList.h"
+#include <training/drill/LoadedList.h>
 
-#include <LineSource.h>
+#include <textfile/LineSource.h>
 
 #include <string>
 #include <vector>

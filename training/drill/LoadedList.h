@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListEntry.h"
+#include <training/drill/ListEntry.h>
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "SeriesPicker.h"
+#include <training/drill/SeriesPicker.h>
 
 #include <algorithm>
 #include <numeric>

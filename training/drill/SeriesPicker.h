@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RandomSource.h"
+#include <training/drill/RandomSource.h>
 
 #include <cstdint>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "Threshold.h"
+#include <training/drill/Threshold.h>
 
 namespace drill {
 

@@ -1,14 +1,14 @@
-#include "Form1.h"
+#include <training/window/Form1.h>
 
-#include "CaptionButton.h"
-#include "Colour.h"
-#include "Look.h"
+#include <look/CaptionButton.h>
+#include <look/Colour.h>
+#include <look/Look.h>
 
-#include <ClockRandomSource.h>
-#include <Cp1252.h>
-#include <ListCatalogue.h>
-#include <ListLoader.h>
-#include <Threshold.h>
+#include <training/drill/ClockRandomSource.h>
+#include <textfile/Cp1252.h>
+#include <training/drill/ListCatalogue.h>
+#include <training/drill/ListLoader.h>
+#include <training/drill/Threshold.h>
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <Criterion.h>
-#include <Drill.h>
-#include <RandomSource.h>
+#include <training/drill/Criterion.h>
+#include <training/drill/Drill.h>
+#include <training/drill/RandomSource.h>
 
 #include <QLine>
 #include <QString>

@@ -1,16 +1,16 @@
 // Times the workshop operations on large generated lists, through the same files and frame
 // as the window, against a plain line-by-line copy of the same input (the floor).
-#include "AnagramRemoval.h"
-#include "Cleaning.h"
-#include "DrawKeys.h"
-#include "Extensions.h"
-#include "LetterValues.h"
-#include "LineWriter.h"
-#include "OperationFrame.h"
-#include "Splitting.h"
-#include "Transfer.h"
-#include "Trimming.h"
-#include "WordForms.h"
+#include <workshop/ops/AnagramRemoval.h>
+#include <workshop/ops/Cleaning.h>
+#include <workshop/ops/DrawKeys.h>
+#include <workshop/ops/Extensions.h>
+#include <workshop/ops/LetterValues.h>
+#include <textfile/LineWriter.h>
+#include <workshop/window/OperationFrame.h>
+#include <workshop/ops/Splitting.h>
+#include <workshop/ops/Transfer.h>
+#include <workshop/ops/Trimming.h>
+#include <workshop/ops/WordForms.h>
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "AnagramRemoval.h"
+#include <workshop/ops/AnagramRemoval.h>
 
-#include "LineParts.h"
+#include <workshop/ops/LineParts.h>
 
 #include <memory>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LineSink.h"
-#include "LineSource.h"
-#include "ReferenceOpener.h"
+#include <textfile/LineSink.h>
+#include <textfile/LineSource.h>
+#include <workshop/ops/ReferenceOpener.h>
 
 namespace workshop {
 

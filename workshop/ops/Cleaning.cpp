@@ -1,6 +1,6 @@
-#include "Cleaning.h"
+#include <workshop/ops/Cleaning.h>
 
-#include "LineParts.h"
+#include <workshop/ops/LineParts.h>
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "DerivedNames.h"
+#include <workshop/ops/DerivedNames.h>
 
 namespace workshop {
 

@@ -1,6 +1,6 @@
-#include "DrawKeys.h"
+#include <workshop/ops/DrawKeys.h>
 
-#include "LineParts.h"
+#include <workshop/ops/LineParts.h>
 
 #include <algorithm>
 #include <array>

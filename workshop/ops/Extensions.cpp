@@ -1,6 +1,6 @@
-#include "Extensions.h"
+#include <workshop/ops/Extensions.h>
 
-#include "LineParts.h"
+#include <workshop/ops/LineParts.h>
 
 namespace workshop {
 

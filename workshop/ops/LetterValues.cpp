@@ -1,6 +1,6 @@
-#include "LetterValues.h"
+#include <workshop/ops/LetterValues.h>
 
-#include "LineParts.h"
+#include <workshop/ops/LineParts.h>
 
 #include <array>
 #include <climits>

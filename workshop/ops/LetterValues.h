@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LineSink.h"
-#include "LineSource.h"
+#include <textfile/LineSink.h>
+#include <textfile/LineSource.h>
 
 #include <string>
 #include <string_view>

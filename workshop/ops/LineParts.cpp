@@ -1,4 +1,4 @@
-#include "LineParts.h"
+#include <workshop/ops/LineParts.h>
 
 #include <cmath>
 

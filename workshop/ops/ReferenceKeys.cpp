@@ -1,6 +1,6 @@
-#include "ReferenceKeys.h"
+#include <workshop/ops/ReferenceKeys.h>
 
-#include "LineParts.h"
+#include <workshop/ops/LineParts.h>
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LineSource.h"
+#include <textfile/LineSource.h>
 
 #include <functional>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "Splitting.h"
+#include <workshop/ops/Splitting.h>
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "Transfer.h"
+#include <workshop/ops/Transfer.h>
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "Trimming.h"
+#include <workshop/ops/Trimming.h>
 
-#include "LineParts.h"
+#include <workshop/ops/LineParts.h>
 
 #include <optional>
 #include <unordered_set>

@@ -1,7 +1,7 @@
-#include "WordForms.h"
+#include <workshop/ops/WordForms.h>
 
-#include "LineParts.h"
-#include "ReferenceKeys.h"
+#include <workshop/ops/LineParts.h>
+#include <workshop/ops/ReferenceKeys.h>
 
 #include <optional>
 

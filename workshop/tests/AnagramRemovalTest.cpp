@@ -1,6 +1,6 @@
-#include "AnagramRemoval.h"
-#include "LineParts.h"
-#include "ListRun.h"
+#include <workshop/ops/AnagramRemoval.h>
+#include <workshop/ops/LineParts.h>
+#include <workshop/tests/ListRun.h>
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Cleaning.h"
-#include "ListRun.h"
+#include <workshop/ops/Cleaning.h>
+#include <workshop/tests/ListRun.h>
 
 #include <gtest/gtest.h>
 

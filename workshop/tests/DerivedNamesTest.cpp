@@ -1,4 +1,4 @@
-#include "DerivedNames.h"
+#include <workshop/ops/DerivedNames.h>
 
 #include <gtest/gtest.h>
 

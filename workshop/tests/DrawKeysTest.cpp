@@ -1,5 +1,5 @@
-#include "DrawKeys.h"
-#include "ListRun.h"
+#include <workshop/ops/DrawKeys.h>
+#include <workshop/tests/ListRun.h>
 
 #include <gtest/gtest.h>
 

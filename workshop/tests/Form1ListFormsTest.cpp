@@ -1,5 +1,5 @@
-#include "WorkFolder.h"
-#include "Form1.h"
+#include <workshop/tests/WorkFolder.h>
+#include <workshop/window/Form1.h>
 
 #include <QFile>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "LetterValues.h"
-#include "VectorLineSink.h"
-#include "VectorLineSource.h"
+#include <workshop/ops/LetterValues.h>
+#include <textfile/VectorLineSink.h>
+#include <textfile/VectorLineSource.h>
 
 #include <gtest/gtest.h>
 

@@ -7,21 +7,21 @@
 // WORKSHOP_FUZZ_SEED and WORKSHOP_FUZZ_CASES choose the run (defaults: 12 and 200); a long
 // run prints its figures at the end.
 
-#include "AnagramRemoval.h"
-#include "Cleaning.h"
-#include "DrawKeys.h"
-#include "Extensions.h"
-#include "LetterValues.h"
-#include "LineReader.h"
-#include "LineWriter.h"
-#include "Splitting.h"
-#include "StringByteSink.h"
-#include "StringByteSource.h"
-#include "Transfer.h"
-#include "Trimming.h"
-#include "VectorLineSink.h"
-#include "VectorLineSource.h"
-#include "WordForms.h"
+#include <workshop/ops/AnagramRemoval.h>
+#include <workshop/ops/Cleaning.h>
+#include <workshop/ops/DrawKeys.h>
+#include <workshop/ops/Extensions.h>
+#include <workshop/ops/LetterValues.h>
+#include <textfile/LineReader.h>
+#include <textfile/LineWriter.h>
+#include <workshop/ops/Splitting.h>
+#include <textfile/StringByteSink.h>
+#include <textfile/StringByteSource.h>
+#include <workshop/ops/Transfer.h>
+#include <workshop/ops/Trimming.h>
+#include <textfile/VectorLineSink.h>
+#include <textfile/VectorLineSource.h>
+#include <workshop/ops/WordForms.h>
 
 #include <gtest/gtest.h>
 

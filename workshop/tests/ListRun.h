@@ -3,9 +3,9 @@
 // Runs list operations on lines held in memory, and makes random lists for the comparisons
 // with the straightforward algorithms.
 
-#include "ReferenceOpener.h"
-#include "VectorLineSink.h"
-#include "VectorLineSource.h"
+#include <workshop/ops/ReferenceOpener.h>
+#include <textfile/VectorLineSink.h>
+#include <textfile/VectorLineSource.h>
 
 #include <memory>
 #include <random>

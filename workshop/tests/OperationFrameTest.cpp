@@ -1,8 +1,8 @@
-#include "ByteSource.h"
-#include "DescriptorByteSink.h"
-#include "OperationFrame.h"
-#include "SystemReason.h"
-#include "Transfer.h"
+#include <textfile/ByteSource.h>
+#include <workshop/window/DescriptorByteSink.h>
+#include <workshop/window/OperationFrame.h>
+#include <workshop/window/SystemReason.h>
+#include <workshop/ops/Transfer.h>
 
 #include <testsupport/TempFolder.h>
 

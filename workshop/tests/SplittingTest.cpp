@@ -1,6 +1,6 @@
-#include "Splitting.h"
-#include "VectorLineSink.h"
-#include "VectorLineSource.h"
+#include <workshop/ops/Splitting.h>
+#include <textfile/VectorLineSink.h>
+#include <textfile/VectorLineSource.h>
 
 #include <gtest/gtest.h>
 

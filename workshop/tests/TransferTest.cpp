@@ -1,5 +1,5 @@
-#include "ListRun.h"
-#include "Transfer.h"
+#include <workshop/tests/ListRun.h>
+#include <workshop/ops/Transfer.h>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "Trimming.h"
+#include <workshop/ops/Trimming.h>
 
-#include "LineParts.h"
-#include "ListRun.h"
+#include <workshop/ops/LineParts.h>
+#include <workshop/tests/ListRun.h>
 
 #include <gtest/gtest.h>
 

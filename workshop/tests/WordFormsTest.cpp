@@ -1,7 +1,7 @@
-#include "WordForms.h"
+#include <workshop/ops/WordForms.h>
 
-#include "LineParts.h"
-#include "ListRun.h"
+#include <workshop/ops/LineParts.h>
+#include <workshop/tests/ListRun.h>
 
 #include <gtest/gtest.h>
 

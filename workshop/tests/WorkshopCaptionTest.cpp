@@ -1,6 +1,6 @@
 // Every caption of the workshop window is whole with the face that draws it.
-#include "Form1.h"
-#include "Look.h"
+#include <workshop/window/Form1.h>
+#include <look/Look.h>
 
 #include <QFontInfo>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "CheckedLineSource.h"
+#include <workshop/window/CheckedLineSource.h>
 
-#include "OperationFailure.h"
-#include "SystemReason.h"
+#include <workshop/window/OperationFailure.h>
+#include <workshop/window/SystemReason.h>
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LineReader.h"
-#include "LineSource.h"
+#include <textfile/LineReader.h>
+#include <textfile/LineSource.h>
 
 #include <QString>
 

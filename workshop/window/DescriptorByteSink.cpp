@@ -1,4 +1,4 @@
-#include "DescriptorByteSink.h"
+#include <workshop/window/DescriptorByteSink.h>
 
 #include <cerrno>
 #include <cstring>

@@ -1,17 +1,17 @@
-#include "Form1.h"
+#include <workshop/window/Form1.h>
 
-#include "AnagramRemoval.h"
-#include "CaptionButton.h"
-#include "Cleaning.h"
-#include "DrawKeys.h"
-#include "Extensions.h"
-#include "LetterValues.h"
-#include "Look.h"
-#include "Splitting.h"
-#include "StatusLabel.h"
-#include "Transfer.h"
-#include "Trimming.h"
-#include "WordForms.h"
+#include <workshop/ops/AnagramRemoval.h>
+#include <look/CaptionButton.h>
+#include <workshop/ops/Cleaning.h>
+#include <workshop/ops/DrawKeys.h>
+#include <workshop/ops/Extensions.h>
+#include <workshop/ops/LetterValues.h>
+#include <look/Look.h>
+#include <workshop/ops/Splitting.h>
+#include <workshop/window/StatusLabel.h>
+#include <workshop/ops/Transfer.h>
+#include <workshop/ops/Trimming.h>
+#include <workshop/ops/WordForms.h>
 
 #include <QApplication>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OperationFrame.h"
+#include <workshop/window/OperationFrame.h>
 
 #include <QRect>
 #include <QWidget>

@@ -1,12 +1,12 @@
-#include "OperationFrame.h"
+#include <workshop/window/OperationFrame.h>
 
-#include "ByteSource.h"
-#include "CheckedLineSource.h"
-#include "DerivedNames.h"
-#include "DescriptorByteSink.h"
-#include "LineWriter.h"
-#include "OperationFailure.h"
-#include "SystemReason.h"
+#include <textfile/ByteSource.h>
+#include <workshop/window/CheckedLineSource.h>
+#include <workshop/ops/DerivedNames.h>
+#include <workshop/window/DescriptorByteSink.h>
+#include <textfile/LineWriter.h>
+#include <workshop/window/OperationFailure.h>
+#include <workshop/window/SystemReason.h>
 
 #include <QFileInfo>
 #include <QSaveFile>

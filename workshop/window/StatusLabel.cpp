@@ -1,4 +1,4 @@
-#include "StatusLabel.h"
+#include <workshop/window/StatusLabel.h>
 
 #include <QPainter>
 #include <QTextOption>

@@ -1,6 +1,6 @@
-#include "SystemReason.h"
+#include <workshop/window/SystemReason.h>
 
-#include "ByteSource.h"
+#include <textfile/ByteSource.h>
 
 #include <cerrno>
 

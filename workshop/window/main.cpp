@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include <workshop/window/Form1.h>
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
-#include "CatalogueLists.h"
+#include <tools/listgen/src/CatalogueLists.h>
 
-#include "ExtensionLines.h"
-#include "SolutionLines.h"
+#include <tools/listgen/src/ExtensionLines.h>
+#include <tools/listgen/src/SolutionLines.h>
 
-#include <DrawKeys.h>
-#include <LetterValues.h>
+#include <workshop/ops/DrawKeys.h>
+#include <workshop/ops/LetterValues.h>
 #include <catalogue/Catalogue.h>
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Lexicon.h"
+#include <tools/listgen/src/Lexicon.h>
 
 #include <string>
 #include <vector>

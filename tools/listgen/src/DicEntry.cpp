@@ -1,6 +1,6 @@
-#include "DicEntry.h"
+#include <tools/listgen/src/DicEntry.h>
 
-#include "GameWord.h"
+#include <tools/listgen/src/GameWord.h>
 
 #include <algorithm>
 

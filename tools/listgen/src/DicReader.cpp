@@ -1,4 +1,4 @@
-#include "DicReader.h"
+#include <tools/listgen/src/DicReader.h>
 
 #include <algorithm>
 #include <cctype>

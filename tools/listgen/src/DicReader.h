@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DicEntry.h"
+#include <tools/listgen/src/DicEntry.h>
 
-#include <LineSource.h>
+#include <textfile/LineSource.h>
 
 #include <string>
 #include <vector>

@@ -1,10 +1,10 @@
-#include "ExtensionLines.h"
+#include <tools/listgen/src/ExtensionLines.h>
 
-#include "SolutionLines.h"
+#include <tools/listgen/src/SolutionLines.h>
 
-#include <Extensions.h>
-#include <VectorLineSink.h>
-#include <VectorLineSource.h>
+#include <workshop/ops/Extensions.h>
+#include <textfile/VectorLineSink.h>
+#include <textfile/VectorLineSource.h>
 
 namespace listgen {
 

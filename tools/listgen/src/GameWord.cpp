@@ -1,4 +1,4 @@
-#include "GameWord.h"
+#include <tools/listgen/src/GameWord.h>
 
 namespace listgen {
 

@@ -1,6 +1,6 @@
-#include "HunspellChecker.h"
+#include <tools/listgen/src/HunspellChecker.h>
 
-#include "SourceFiles.h"
+#include <tools/listgen/src/SourceFiles.h>
 
 #include <hunspell.hxx>
 

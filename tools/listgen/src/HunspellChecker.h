@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FormChecker.h"
+#include <tools/listgen/src/FormChecker.h>
 
 #include <memory>
 #include <string>

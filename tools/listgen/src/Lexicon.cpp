@@ -1,4 +1,4 @@
-#include "Lexicon.h"
+#include <tools/listgen/src/Lexicon.h>
 
 namespace listgen {
 

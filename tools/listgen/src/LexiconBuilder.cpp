@@ -1,8 +1,8 @@
-#include "LexiconBuilder.h"
+#include <tools/listgen/src/LexiconBuilder.h>
 
-#include "GameWord.h"
+#include <tools/listgen/src/GameWord.h>
 
-#include <DrawKeys.h>
+#include <workshop/ops/DrawKeys.h>
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DicEntry.h"
-#include "FormChecker.h"
-#include "FormExpander.h"
-#include "Lexicon.h"
-#include "WordFilter.h"
+#include <tools/listgen/src/DicEntry.h>
+#include <tools/listgen/src/FormChecker.h>
+#include <tools/listgen/src/FormExpander.h>
+#include <tools/listgen/src/Lexicon.h>
+#include <tools/listgen/src/WordFilter.h>
 
 #include <functional>
 #include <set>

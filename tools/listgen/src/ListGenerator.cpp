@@ -1,9 +1,9 @@
-#include "ListGenerator.h"
+#include <tools/listgen/src/ListGenerator.h>
 
-#include "CatalogueLists.h"
-#include "SourceFiles.h"
+#include <tools/listgen/src/CatalogueLists.h>
+#include <tools/listgen/src/SourceFiles.h>
 
-#include <LineWriter.h>
+#include <textfile/LineWriter.h>
 
 #include <cstdio>
 

@@ -1,11 +1,11 @@
-#include "OlderLists.h"
+#include <tools/listgen/src/OlderLists.h>
 
-#include "HunspellChecker.h"
-#include "SourceFiles.h"
-#include "UnmunchExpander.h"
+#include <tools/listgen/src/HunspellChecker.h>
+#include <tools/listgen/src/SourceFiles.h>
+#include <tools/listgen/src/UnmunchExpander.h>
 
-#include <DicReader.h>
-#include <LineReader.h>
+#include <tools/listgen/src/DicReader.h>
+#include <textfile/LineReader.h>
 
 #include <fstream>
 #include <sstream>

@@ -1,8 +1,8 @@
-#include "OwnWordList.h"
+#include <tools/listgen/src/OwnWordList.h>
 
-#include "GameWord.h"
+#include <tools/listgen/src/GameWord.h>
 
-#include <Cp1252.h>
+#include <textfile/Cp1252.h>
 
 #include <fstream>
 #include <sstream>

@@ -1,6 +1,6 @@
-#include "SolutionLines.h"
+#include <tools/listgen/src/SolutionLines.h>
 
-#include <DrawKeys.h>
+#include <workshop/ops/DrawKeys.h>
 
 #include <map>
 

@@ -1,9 +1,9 @@
-#include "SourceFiles.h"
+#include <tools/listgen/src/SourceFiles.h>
 
-#include "DicReader.h"
-#include "OlderLists.h"
+#include <tools/listgen/src/DicReader.h>
+#include <tools/listgen/src/OlderLists.h>
 
-#include <LineReader.h>
+#include <textfile/LineReader.h>
 
 #include <sys/stat.h>
 

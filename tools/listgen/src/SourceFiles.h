@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LexiconBuilder.h"
+#include <tools/listgen/src/LexiconBuilder.h>
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "UnmunchExpander.h"
+#include <tools/listgen/src/UnmunchExpander.h>
 
-#include <FileByteSink.h>
-#include <LineReader.h>
+#include <textfile/FileByteSink.h>
+#include <textfile/LineReader.h>
 
 #include <cstdio>
 #include <cstring>

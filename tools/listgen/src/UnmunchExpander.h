@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FormExpander.h"
+#include <tools/listgen/src/FormExpander.h>
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "WordFilter.h"
+#include <tools/listgen/src/WordFilter.h>
 
-#include "GameWord.h"
+#include <tools/listgen/src/GameWord.h>
 
-#include <LineReader.h>
+#include <textfile/LineReader.h>
 
 #include <sstream>
 

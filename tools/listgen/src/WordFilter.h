@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DicEntry.h"
+#include <tools/listgen/src/DicEntry.h>
 
 #include <map>
 #include <set>

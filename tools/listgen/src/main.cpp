@@ -5,15 +5,15 @@
 //           [--modern-dic F] [--modern-aff F] [--reformed-dic F] [--older F]
 //           [--myspell-dic F] [--aspell F] [--unmunch PROGRAM]
 
-#include "HunspellChecker.h"
-#include "LexiconBuilder.h"
-#include "ListGenerator.h"
-#include "OwnWordList.h"
-#include "SourceFiles.h"
-#include "UnmunchExpander.h"
-#include "WordFilter.h"
+#include <tools/listgen/src/HunspellChecker.h>
+#include <tools/listgen/src/LexiconBuilder.h>
+#include <tools/listgen/src/ListGenerator.h>
+#include <tools/listgen/src/OwnWordList.h>
+#include <tools/listgen/src/SourceFiles.h>
+#include <tools/listgen/src/UnmunchExpander.h>
+#include <tools/listgen/src/WordFilter.h>
 
-#include <LineWriter.h>
+#include <textfile/LineWriter.h>
 
 #include <chrono>
 #include <cstdio>

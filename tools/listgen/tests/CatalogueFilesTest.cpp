@@ -1,14 +1,14 @@
-#include "Drillable.h"
+#include <tools/listgen/tests/Drillable.h>
 
-#include <CatalogueLists.h>
-#include <HunspellChecker.h>
-#include <LexiconBuilder.h>
-#include <LineReader.h>
-#include <ListCatalogue.h>
-#include <ListGenerator.h>
-#include <SourceFiles.h>
-#include <UnmunchExpander.h>
-#include <WordFilter.h>
+#include <tools/listgen/src/CatalogueLists.h>
+#include <tools/listgen/src/HunspellChecker.h>
+#include <tools/listgen/src/LexiconBuilder.h>
+#include <textfile/LineReader.h>
+#include <training/drill/ListCatalogue.h>
+#include <tools/listgen/src/ListGenerator.h>
+#include <tools/listgen/src/SourceFiles.h>
+#include <tools/listgen/src/UnmunchExpander.h>
+#include <tools/listgen/src/WordFilter.h>
 #include <catalogue/Catalogue.h>
 
 #include <testsupport/TempFolder.h>

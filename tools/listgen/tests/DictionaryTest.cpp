@@ -1,7 +1,7 @@
-#include <DicEntry.h>
-#include <DicReader.h>
-#include <GameWord.h>
-#include <VectorLineSource.h>
+#include <tools/listgen/src/DicEntry.h>
+#include <tools/listgen/src/DicReader.h>
+#include <tools/listgen/src/GameWord.h>
+#include <textfile/VectorLineSource.h>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <ListLoader.h>
-#include <VectorLineSource.h>
+#include <training/drill/ListLoader.h>
+#include <textfile/VectorLineSource.h>
 
 #include <set>
 #include <string>

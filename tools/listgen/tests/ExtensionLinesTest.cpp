@@ -1,4 +1,4 @@
-#include <ExtensionLines.h>
+#include <tools/listgen/src/ExtensionLines.h>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "FixtureLexicon.h"
+#include <tools/listgen/tests/FixtureLexicon.h>
 
-#include <DicReader.h>
-#include <VectorLineSource.h>
+#include <tools/listgen/src/DicReader.h>
+#include <textfile/VectorLineSource.h>
 
 bool FixtureExpander::expand(const std::vector<std::string>& dicLines, const FormHandler& onForm)
 {

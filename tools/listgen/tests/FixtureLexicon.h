@@ -1,8 +1,8 @@
 #pragma once
 
-#include <FormExpander.h>
-#include <Lexicon.h>
-#include <LexiconBuilder.h>
+#include <tools/listgen/src/FormExpander.h>
+#include <tools/listgen/src/Lexicon.h>
+#include <tools/listgen/src/LexiconBuilder.h>
 
 #include <map>
 #include <string>

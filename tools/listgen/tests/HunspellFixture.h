@@ -2,12 +2,12 @@
 
 #include <testsupport/TempFolder.h>
 
-#include <FileByteSink.h>
-#include <HunspellChecker.h>
-#include <LexiconBuilder.h>
-#include <SourceFiles.h>
-#include <UnmunchExpander.h>
-#include <WordFilter.h>
+#include <textfile/FileByteSink.h>
+#include <tools/listgen/src/HunspellChecker.h>
+#include <tools/listgen/src/LexiconBuilder.h>
+#include <tools/listgen/src/SourceFiles.h>
+#include <tools/listgen/src/UnmunchExpander.h>
+#include <tools/listgen/src/WordFilter.h>
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "HunspellFixture.h"
+#include <tools/listgen/tests/HunspellFixture.h>
 
-#include <CatalogueLists.h>
+#include <tools/listgen/src/CatalogueLists.h>
 
 #include <gtest/gtest.h>
 

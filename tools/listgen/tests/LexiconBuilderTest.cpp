@@ -1,7 +1,7 @@
-#include "Drillable.h"
-#include "FixtureLexicon.h"
+#include <tools/listgen/tests/Drillable.h>
+#include <tools/listgen/tests/FixtureLexicon.h>
 
-#include <CatalogueLists.h>
+#include <tools/listgen/src/CatalogueLists.h>
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "FixtureLexicon.h"
+#include <tools/listgen/tests/FixtureLexicon.h>
 
-#include <CatalogueLists.h>
-#include <LineWriter.h>
-#include <ListGenerator.h>
+#include <tools/listgen/src/CatalogueLists.h>
+#include <textfile/LineWriter.h>
+#include <tools/listgen/src/ListGenerator.h>
 
 #include <testsupport/TempFolder.h>
 

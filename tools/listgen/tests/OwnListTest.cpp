@@ -1,9 +1,9 @@
-#include "HunspellFixture.h"
+#include <tools/listgen/tests/HunspellFixture.h>
 
-#include <Cp1252.h>
-#include <LineReader.h>
-#include <LineWriter.h>
-#include <OwnWordList.h>
+#include <textfile/Cp1252.h>
+#include <textfile/LineReader.h>
+#include <textfile/LineWriter.h>
+#include <tools/listgen/src/OwnWordList.h>
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #include <testsupport/TempFolder.h>
 
-#include <CatalogueLists.h>
-#include <DicReader.h>
-#include <GameWord.h>
-#include <HunspellChecker.h>
-#include <LineReader.h>
-#include <SourceFiles.h>
-#include <UnmunchExpander.h>
+#include <tools/listgen/src/CatalogueLists.h>
+#include <tools/listgen/src/DicReader.h>
+#include <tools/listgen/src/GameWord.h>
+#include <tools/listgen/src/HunspellChecker.h>
+#include <textfile/LineReader.h>
+#include <tools/listgen/src/SourceFiles.h>
+#include <tools/listgen/src/UnmunchExpander.h>
 
 #include <gtest/gtest.h>
 

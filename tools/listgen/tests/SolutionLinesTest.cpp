@@ -1,4 +1,4 @@
-#include <SolutionLines.h>
+#include <tools/listgen/src/SolutionLines.h>
 
 #include <gtest/gtest.h>
 

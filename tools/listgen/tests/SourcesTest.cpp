@@ -1,6 +1,6 @@
-#include "HunspellFixture.h"
+#include <tools/listgen/tests/HunspellFixture.h>
 
-#include <OlderLists.h>
+#include <tools/listgen/src/OlderLists.h>
 
 #include <gtest/gtest.h>
 

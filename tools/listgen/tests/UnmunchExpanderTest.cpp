@@ -1,6 +1,6 @@
-#include <FileByteSink.h>
-#include <SourceFiles.h>
-#include <UnmunchExpander.h>
+#include <textfile/FileByteSink.h>
+#include <tools/listgen/src/SourceFiles.h>
+#include <tools/listgen/src/UnmunchExpander.h>
 
 #include <testsupport/TempFolder.h>
 

@@ -1,5 +1,5 @@
-#include <DicEntry.h>
-#include <WordFilter.h>
+#include <tools/listgen/src/DicEntry.h>
+#include <tools/listgen/src/WordFilter.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ClockText.h"
-#include "Criterion.h"
-#include "Threshold.h"
+#include <training/drill/ClockText.h>
+#include <training/drill/Criterion.h>
+#include <training/drill/Threshold.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "Drill.h"
-#include "DrillFixture.h"
-#include "Threshold.h"
+#include <training/drill/Drill.h>
+#include <training/drill/tests/DrillFixture.h>
+#include <training/drill/Threshold.h>
 
 #include <testsupport/SeededRandomSource.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Drill.h"
+#include <training/drill/Drill.h>
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "Drill.h"
-#include "DrillFixture.h"
+#include <training/drill/Drill.h>
+#include <training/drill/tests/DrillFixture.h>
 
 #include <testsupport/SeededRandomSource.h>
 

@@ -1,6 +1,6 @@
-#include "ListLoader.h"
+#include <training/drill/ListLoader.h>
 
-#include <VectorLineSource.h>
+#include <textfile/VectorLineSource.h>
 #include <testsupport/TempFolder.h>
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "Drill.h"
-#include "DrillFixture.h"
-#include "ClockRandomSource.h"
-#include "SeriesPicker.h"
+#include <training/drill/Drill.h>
+#include <training/drill/tests/DrillFixture.h>
+#include <training/drill/ClockRandomSource.h>
+#include <training/drill/SeriesPicker.h>
 
 #include <testsupport/ScriptedRandomSource.h>
 #include <testsupport/SeededRandomSource.h>

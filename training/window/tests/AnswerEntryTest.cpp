@@ -1,8 +1,8 @@
 // Typing, moving between boxes, grading by speed, "Valider" and the letter tiles.
-#include "DrillFixture.h"
+#include <training/window/tests/DrillFixture.h>
 
-#include <Colour.h>
-#include <Look.h>
+#include <look/Colour.h>
+#include <look/Look.h>
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // Every caption of the launcher and of the training window is whole at its designed place,
 // measured in the face that actually draws it against the room the design gives it.
-#include <CaptionButton.h>
-#include <Form1.h>
-#include <Form2.h>
-#include <ListCatalogue.h>
-#include <Look.h>
+#include <look/CaptionButton.h>
+#include <training/window/Form1.h>
+#include <launcher/Form2.h>
+#include <training/drill/ListCatalogue.h>
+#include <look/Look.h>
 
 #include <QApplication>
 #include <QFontInfo>

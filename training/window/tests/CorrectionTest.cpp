@@ -1,8 +1,8 @@
 // Correction as the window paints it, the clocks, pause and the elimination criterion.
-#include "DrillFixture.h"
+#include <training/window/tests/DrillFixture.h>
 
-#include <Colour.h>
-#include <Look.h>
+#include <look/Colour.h>
+#include <look/Look.h>
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ListFolder.h"
+#include <training/window/tests/ListFolder.h>
 
-#include <Form1.h>
-#include <ListCatalogue.h>
+#include <training/window/Form1.h>
+#include <training/drill/ListCatalogue.h>
 #include <testsupport/SeededRandomSource.h>
 
 #include <QLineEdit>

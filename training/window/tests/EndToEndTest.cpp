@@ -1,8 +1,8 @@
 // Two drills in a row, played from the keyboard through the launcher.
-#include "LauncherFixture.h"
+#include <training/window/tests/LauncherFixture.h>
 
-#include <Colour.h>
-#include <Look.h>
+#include <look/Colour.h>
+#include <look/Look.h>
 
 #include <QLabel>
 #include <QTimer>

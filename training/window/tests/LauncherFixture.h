@@ -1,11 +1,11 @@
 #pragma once
 
-#include "ListFolder.h"
+#include <training/window/tests/ListFolder.h>
 
-#include <CatalogueBox.h>
-#include <Form1.h>
-#include <Form2.h>
-#include <ListCatalogue.h>
+#include <launcher/CatalogueBox.h>
+#include <training/window/Form1.h>
+#include <launcher/Form2.h>
+#include <training/drill/ListCatalogue.h>
 #include <testsupport/SeededRandomSource.h>
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Leaving a drill, swapping letter tiles and cycling the fonts.
-#include "DrillFixture.h"
+#include <training/window/tests/DrillFixture.h>
 
-#include <Colour.h>
-#include <Look.h>
+#include <look/Colour.h>
+#include <look/Look.h>
 
 #include <QLabel>
 #include <QPushButton>

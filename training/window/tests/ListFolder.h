@@ -1,7 +1,7 @@
 #pragma once
 
-#include <Cp1252.h>
-#include <LineWriter.h>
+#include <textfile/Cp1252.h>
+#include <textfile/LineWriter.h>
 #include <testsupport/TempFolder.h>
 
 #include <QDir>

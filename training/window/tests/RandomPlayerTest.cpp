@@ -1,9 +1,9 @@
 // A player who does anything at all: tens of thousands of random keys, clicks, clock
 // ticks, pauses, criterion switches, departures and new drills, with the invariants of
 // the drill checked after every one of them.
-#include "LauncherFixture.h"
+#include <training/window/tests/LauncherFixture.h>
 
-#include <Cp1252.h>
+#include <textfile/Cp1252.h>
 
 #include <QCheckBox>
 #include <QClipboard>

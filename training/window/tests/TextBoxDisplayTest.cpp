@@ -1,8 +1,8 @@
 // What the text boxes of the training window show: the start of whatever the program
 // writes into them, whatever its length, and the seven faces of "Changer de police".
-#include "DrillFixture.h"
+#include <training/window/tests/DrillFixture.h>
 
-#include <Look.h>
+#include <look/Look.h>
 
 #include <QFontInfo>
 #include <QImage>

@@ -1,8 +1,8 @@
 // The training window as created, and the start of a drill.
-#include "DrillFixture.h"
+#include <training/window/tests/DrillFixture.h>
 
-#include <Colour.h>
-#include <Look.h>
+#include <look/Colour.h>
+#include <look/Look.h>
 
 #include <QCheckBox>
 #include <QFrame>
