@@ -1,5 +1,7 @@
 # make run   installs what is missing, builds, makes the lists and starts vorlane
 # make test  the same set-up, then every test (offscreen)
+# make format        formats every C++ file with .clang-format
+# make format-check  fails on any C++ file that `make format` would change
 # make lists NEW_WORDS=mes-mots.txt DATA=~/scrabble/data [OVERWRITE=1]
 #            the catalogue lists of a player's own list of new words, in the DATA folder
 #            (data/ by default); a file already there is kept unless OVERWRITE=1
@@ -10,7 +12,7 @@ DATA ?= data
 DATA_DIR = $(patsubst ~/%,$(HOME)/%,$(patsubst ~,$(HOME),$(DATA)))
 NEW_WORDS_FILE = $(patsubst ~/%,$(HOME)/%,$(NEW_WORDS))
 
-.PHONY: run test setup configure build lists extracteur clean
+.PHONY: run test setup configure build lists extracteur clean format format-check
 
 run: build lists
 	./$(BUILD)/bin/vorlane
@@ -39,6 +41,14 @@ else
 	./$(BUILD)/bin/listgen --data "$(DATA_DIR)" --work $(BUILD)/listgen-work \
 	  --new-words "$(NEW_WORDS_FILE)" $(if $(OVERWRITE),--overwrite)
 endif
+
+CXX_SOURCES = $(shell git ls-files '*.cpp' '*.h')
+
+format: setup
+	clang-format -i $(CXX_SOURCES)
+
+format-check: setup
+	clang-format --dry-run --Werror $(CXX_SOURCES)
 
 clean:
 	rm -rf $(BUILD)

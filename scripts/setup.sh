@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-qpa-plugins libgtest-dev
   xvfb xauth xdotool imagemagick
   fonts-dejavu-core fonts-liberation2 fonts-roboto-unhinted fonts-open-sans fonts-crosextra-caladea
