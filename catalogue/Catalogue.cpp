@@ -58,8 +58,8 @@ const std::vector<ListRow>& Catalogue::rows()
 std::size_t Catalogue::countInBox(int box)
 {
     const auto& all = rows();
-    return static_cast<std::size_t>(
-        std::count_if(all.begin(), all.end(), [box](const ListRow& row) { return row.box == box; }));
+    return static_cast<std::size_t>(std::count_if(
+        all.begin(), all.end(), [box](const ListRow& row) { return row.box == box; }));
 }
 
 }  // namespace catalogue

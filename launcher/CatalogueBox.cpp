@@ -6,8 +6,7 @@
 
 namespace launcher {
 
-CatalogueBox::CatalogueBox(QWidget* parent)
-    : QComboBox(parent)
+CatalogueBox::CatalogueBox(QWidget* parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);

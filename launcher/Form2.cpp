@@ -3,8 +3,8 @@
 #include <launcher/CatalogueBox.h>
 
 #include <look/Colour.h>
-#include <training/window/Form1.h>
 #include <look/Look.h>
+#include <training/window/Form1.h>
 
 #include <training/drill/ListCatalogue.h>
 
@@ -35,9 +35,7 @@ QLabel* newLabel(QWidget* parent, const QString& caption, int left, int top)
 
 namespace launcher {
 
-Form2::Form2(QWidget* parent)
-    : QWidget(parent)
-    , endProgram([] { QCoreApplication::exit(0); })
+Form2::Form2(QWidget* parent) : QWidget(parent), endProgram([] { QCoreApplication::exit(0); })
 {
     setWindowTitle(QStringLiteral("Bienvenue :o)"));
     setFixedSize(look::px(6045), look::px(4125));
@@ -121,7 +119,9 @@ void Form2::fichier_Click(int index)
 
 void Form2::Command1_Click()
 {
-    const int list = chosenBox == QLatin1String("zero") ? 0 : chosenBox == QLatin1String("une") ? 1 : -1;
+    const int list = chosenBox == QLatin1String("zero") ? 0
+        : chosenBox == QLatin1String("une")             ? 1
+                                                        : -1;
     if (list < 0)
         return;  // nothing chosen yet: there is no list to start
     training::Form1& form = trainingForm();

@@ -6,8 +6,7 @@
 namespace look {
 
 CaptionButton::CaptionButton(const QString& caption, QWidget* parent, Room room)
-    : QPushButton(caption, parent)
-    , room_(room)
+    : QPushButton(caption, parent), room_(room)
 {
 }
 
@@ -17,7 +16,9 @@ QRect CaptionButton::captionArea() const
         return rect().adjusted(2, 1, -2, -1);
     QStyleOptionButton option;
     initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
+    return style()
+        ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+        .adjusted(1, 0, -1, 0);
 }
 
 void CaptionButton::paintEvent(QPaintEvent*)
@@ -28,7 +29,8 @@ void CaptionButton::paintEvent(QPaintEvent*)
     const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    painter.drawItemText(captionArea(), kCaptionFlags, option.palette, isEnabled(), caption, QPalette::ButtonText);
+    painter.drawItemText(captionArea(), kCaptionFlags, option.palette, isEnabled(), caption,
+                         QPalette::ButtonText);
 }
 
 }  // namespace look

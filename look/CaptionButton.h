@@ -15,7 +15,8 @@ public:
     // thin border, for buttons too small for the style's margins.
     enum class Room { styleMargins, thinBorder };
 
-    explicit CaptionButton(const QString& caption, QWidget* parent = nullptr, Room room = Room::styleMargins);
+    explicit CaptionButton(const QString& caption, QWidget* parent = nullptr,
+                           Room room = Room::styleMargins);
 
     // Where the caption is drawn, and how it is laid out there.
     QRect captionArea() const;

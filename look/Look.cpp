@@ -107,8 +107,8 @@ void setForeground(QWidget* widget, const QColor& colour)
 void keepColoursWhenDisabled(QWidget* widget)
 {
     QPalette palette = widget->palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text,
-                                     QPalette::Button, QPalette::ButtonText})
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base,
+                                     QPalette::Text, QPalette::Button, QPalette::ButtonText})
         palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
     widget->setPalette(palette);
 }

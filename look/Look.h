@@ -12,8 +12,14 @@ class QWidget;
 // twips from the top left of a window's inner area (15 twips make one pixel).
 namespace look {
 
-inline int px(int twips) { return twips / 15; }
-inline int twips(int pixels) { return pixels * 15; }
+inline int px(int twips)
+{
+    return twips / 15;
+}
+inline int twips(int pixels)
+{
+    return pixels * 15;
+}
 
 void place(QWidget* widget, int left, int top, int width, int height);
 void placeAt(QWidget* widget, int left, int top);

@@ -4,7 +4,9 @@
 
 namespace testsupport {
 
-ScriptedRandomSource::ScriptedRandomSource(std::vector<float> values) : values_(std::move(values)) {}
+ScriptedRandomSource::ScriptedRandomSource(std::vector<float> values) : values_(std::move(values))
+{
+}
 
 float ScriptedRandomSource::next()
 {

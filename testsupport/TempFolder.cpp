@@ -29,7 +29,8 @@ TempFolder::TempFolder()
 {
     std::error_code error;
     const std::filesystem::path base = std::filesystem::temp_directory_path(error);
-    std::string pattern = ((error ? std::filesystem::path("/tmp") : base) / "vorlane-test-XXXXXX").string();
+    std::string pattern =
+        ((error ? std::filesystem::path("/tmp") : base) / "vorlane-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) != nullptr)
         path_ = pattern;
 }
@@ -51,7 +52,8 @@ std::string TempFolder::file(const std::string& relative) const
     return (path_ / relative).string();
 }
 
-std::string TempFolder::write(const std::string& relative, const std::vector<std::string>& lines) const
+std::string TempFolder::write(const std::string& relative,
+                              const std::vector<std::string>& lines) const
 {
     const std::filesystem::path file = path_ / relative;
     std::filesystem::create_directories(file.parent_path());

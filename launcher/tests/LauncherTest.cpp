@@ -1,12 +1,12 @@
 // The launcher: its boxes, the start of a drill and the farewell.
 #include <training/window/tests/ListFolder.h>
 
-#include <look/Colour.h>
-#include <training/window/Form1.h>
 #include <launcher/Form2.h>
-#include <training/drill/ListCatalogue.h>
+#include <look/Colour.h>
 #include <look/Look.h>
 #include <testsupport/SeededRandomSource.h>
+#include <training/drill/ListCatalogue.h>
+#include <training/window/Form1.h>
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -21,8 +21,8 @@
 #include <functional>
 #include <utility>
 
-using training::Form1;
 using launcher::Form2;
+using training::Form1;
 
 using WidgetOf = std::function<QWidget*(Form2&)>;
 Q_DECLARE_METATYPE(WidgetOf)
@@ -34,7 +34,8 @@ void writeCatalogue(const ListFolder& folder)
 {
     for (const drill::CatalogueRow& row : drill::ListCatalogue::rows()) {
         const QString file = QString::fromStdString(row.file).mid(5);
-        const QString draw = QStringLiteral("%1%2").arg(row.list).arg(QString::fromStdString(row.title));
+        const QString draw =
+            QStringLiteral("%1%2").arg(row.list).arg(QString::fromStdString(row.title));
         folder.write(file, {draw + QStringLiteral(";X")});
     }
 }
@@ -98,6 +99,7 @@ void LauncherTest::controlPlaces_data()
     auto row = [](const char* name, WidgetOf widget, QRect rect, const char* caption) {
         QTest::newRow(name) << widget << rect << QString::fromUtf8(caption);
     };
+    // clang-format off
     row("Label1", [](Form2& f) { return f.Label1; }, {840, 120, 0, 0}, "MOTS NOUVEAUX ODS 6");
     row("Label3(0)", [](Form2& f) { return f.Label3[0]; }, {240, 720, 0, 0}, "Listes basées sur les entrées :");
     row("Label3(1)", [](Form2& f) { return f.Label3[1]; }, {3120, 720, 0, 0}, "Listes avec flexions et conjugaisons :");
@@ -107,6 +109,7 @@ void LauncherTest::controlPlaces_data()
     row("Text1", [](Form2& f) { return f.Text1; }, {600, 1680, 3735, 1575}, "");
     row("Label2", [](Form2& f) { return f.Label2; }, {4800, 2880, 375, 255}, "");
     row("quitter", [](Form2& f) { return f.quitter; }, {4560, 3480, 1215, 495}, "Quitter");
+    // clang-format on
 }
 
 void LauncherTest::controlPlaces()
@@ -167,10 +170,12 @@ void LauncherTest::chosenLastWins_data()
                                                     QStringLiteral("1:9 lettres (solution unique)"),
                                                     QStringLiteral("0:5 lettres")}
                                      << QStringLiteral("05 lettres");
-    QTest::newRow("title of both, second box") << QStringList{QStringLiteral("1:6 lettres (anag multiples)")}
-                                               << QStringLiteral("16 lettres (anag multiples)");
-    QTest::newRow("title of both, first box") << QStringList{QStringLiteral("0:6 lettres (anag multiples)")}
-                                              << QStringLiteral("06 lettres (anag multiples)");
+    QTest::newRow("title of both, second box")
+        << QStringList{QStringLiteral("1:6 lettres (anag multiples)")}
+        << QStringLiteral("16 lettres (anag multiples)");
+    QTest::newRow("title of both, first box")
+        << QStringList{QStringLiteral("0:6 lettres (anag multiples)")}
+        << QStringLiteral("06 lettres (anag multiples)");
 }
 
 void LauncherTest::chosenLastWins()
@@ -208,9 +213,11 @@ void LauncherTest::typedTitleChoosesNothing_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("enter");  // Enter ends the typing; otherwise the focus leaves the box
     QTest::newRow("whole title, Enter") << QStringLiteral("7 lettres (anag multiples)") << true;
-    QTest::newRow("whole title, focus leaves") << QStringLiteral("9 lettres (solution unique)") << false;
+    QTest::newRow("whole title, focus leaves")
+        << QStringLiteral("9 lettres (solution unique)") << false;
     QTest::newRow("completed title, Enter") << QStringLiteral("4 lettres (sol") << true;
-    QTest::newRow("lower case title, focus leaves") << QStringLiteral("5 lettres (solution unique)").toLower() << false;
+    QTest::newRow("lower case title, focus leaves")
+        << QStringLiteral("5 lettres (solution unique)").toLower() << false;
 }
 
 // Typing a title into the second box's field after choosing in the first leaves the
@@ -327,8 +334,9 @@ void LauncherTest::missingListShowsMessage()
 void LauncherTest::longerSolutionsRefuseTheList()
 {
     ListFolder folder;
-    folder.write(QStringLiteral("ods6new_7L.txt"),
-                 {QStringLiteral("AEINRST;SATINER"), QString(), QStringLiteral("AEINRST;SATINER;TARINES")});
+    folder.write(
+        QStringLiteral("ods6new_7L.txt"),
+        {QStringLiteral("AEINRST;SATINER"), QString(), QStringLiteral("AEINRST;SATINER;TARINES")});
     auto launcher = makeLauncher();
     choose(*launcher, 0, QStringLiteral("7 lettres"));
     launcher->Command1_Click();
@@ -336,8 +344,10 @@ void LauncherTest::longerSolutionsRefuseTheList()
     QVERIFY(launcher->training()->isHidden());
     QVERIFY(!launcher->training()->corriger->isEnabled());
     QVERIFY(launcher->message->isVisible());
-    QCOMPARE(launcher->message->text(),
-             QString::fromUtf8("Liste refusée : data/ods6new_7L.txt, ligne 3 : solutions plus longues que le tirage"));
+    QCOMPARE(
+        launcher->message->text(),
+        QString::fromUtf8(
+            "Liste refusée : data/ods6new_7L.txt, ligne 3 : solutions plus longues que le tirage"));
 }
 
 void LauncherTest::farewell()
@@ -345,9 +355,9 @@ void LauncherTest::farewell()
     ended = 0;
     auto launcher = makeLauncher();
     QTest::mouseClick(launcher->quitter, Qt::LeftButton);
-    for (QWidget* gone : std::initializer_list<QWidget*>{launcher->fichier[0], launcher->fichier[1], launcher->Label3[0],
-                                                         launcher->Label3[1], launcher->Label1, launcher->Command1,
-                                                         launcher->quitter})
+    for (QWidget* gone : std::initializer_list<QWidget*>{
+             launcher->fichier[0], launcher->fichier[1], launcher->Label3[0], launcher->Label3[1],
+             launcher->Label1, launcher->Command1, launcher->quitter})
         QVERIFY(gone->isHidden());
     QVERIFY(!launcher->isEnabled());
     QVERIFY(launcher->Text1->isVisible());
@@ -356,14 +366,17 @@ void LauncherTest::farewell()
     QCOMPARE(launcher->Text1->geometry(),
              QRect(look::px(600), look::px(640), look::px(3735), look::px(2400)));
     const QStringList lines = launcher->Text1->toPlainText().split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 10);  // heading, blank, five contact lines, blank, the empty closing, end
+    QCOMPARE(lines.size(),
+             10);  // heading, blank, five contact lines, blank, the empty closing, end
     QCOMPARE(lines[0], QStringLiteral("A propos de l'auteur :"));
     QVERIFY(lines[1].isEmpty());
     QVERIFY(lines[2].contains(QStringLiteral("vorlane")));
-    QVERIFY(lines.join(QLatin1Char(' ')).contains(QStringLiteral("logiciel libre"), Qt::CaseInsensitive));
+    QVERIFY(lines.join(QLatin1Char(' '))
+                .contains(QStringLiteral("logiciel libre"), Qt::CaseInsensitive));
     QVERIFY(lines[6].contains(QStringLiteral("Suggestions")));
     for (const QString& line : lines)  // each line fits the box
-        QVERIFY(launcher->Text1->fontMetrics().horizontalAdvance(line) < launcher->Text1->viewport()->width());
+        QVERIFY(launcher->Text1->fontMetrics().horizontalAdvance(line)
+                < launcher->Text1->viewport()->width());
     QVERIFY(lines[7].isEmpty());
 
     QVERIFY(launcher->Timer1->isActive());
@@ -417,7 +430,8 @@ void LauncherTest::farewellLegible()
     const auto [textDark, textLight] = greyRange(shot, text);
     QVERIFY2(textDark < 64, qPrintable(QString::number(textDark)));
     QCOMPARE(textLight, 255);
-    QCOMPARE(shot.pixelColor(text.right(), text.bottom()), launcher->Text1->palette().color(QPalette::Active, QPalette::Base));
+    QCOMPARE(shot.pixelColor(text.right(), text.bottom()),
+             launcher->Text1->palette().color(QPalette::Active, QPalette::Base));
 }
 
 void LauncherTest::closingEndsProgram()

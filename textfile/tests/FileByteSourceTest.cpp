@@ -61,7 +61,8 @@ TEST(FileByteSource, RefusesWhatIsNotAPlainFileWithoutWaiting)
     for (const Refusal& refusal : cases) {
         const auto start = std::chrono::steady_clock::now();
         textfile::FileByteSource source(folder.file(refusal.what));
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << refusal.what;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1))
+            << refusal.what;
         EXPECT_FALSE(source.isOpen()) << refusal.what;
         EXPECT_TRUE(source.failed()) << refusal.what;
         EXPECT_EQ(source.errorNumber(), refusal.errorNumber) << refusal.what;

@@ -40,15 +40,11 @@ TEST_P(LineReaderCases, CutsLinesAtEveryTerminatorWhateverTheBufferSize)
 INSTANTIATE_TEST_SUITE_P(
     Terminators, LineReaderCases,
     ::testing::Values(
-        ReadCase{"empty", "", {}},
-        ReadCase{"crlf", "AB\r\nCD\r\n", {"AB", "CD"}},
-        ReadCase{"loneCr", "AB\rCD\r", {"AB", "CD"}},
-        ReadCase{"loneLf", "AB\nCD\n", {"AB", "CD"}},
+        ReadCase{"empty", "", {}}, ReadCase{"crlf", "AB\r\nCD\r\n", {"AB", "CD"}},
+        ReadCase{"loneCr", "AB\rCD\r", {"AB", "CD"}}, ReadCase{"loneLf", "AB\nCD\n", {"AB", "CD"}},
         ReadCase{"lastWithoutTerminator", "AB\r\nCD", {"AB", "CD"}},
-        ReadCase{"onlyTerminator", "\r\n", {""}},
-        ReadCase{"emptyLines", "\r\n\r\n", {"", ""}},
-        ReadCase{"crCr", "\r\r", {"", ""}},
-        ReadCase{"lfCr", "A\n\rB", {"A", "", "B"}},
+        ReadCase{"onlyTerminator", "\r\n", {""}}, ReadCase{"emptyLines", "\r\n\r\n", {"", ""}},
+        ReadCase{"crCr", "\r\r", {"", ""}}, ReadCase{"lfCr", "A\n\rB", {"A", "", "B"}},
         ReadCase{"mixed", "A\r\nB\rC\nD", {"A", "B", "C", "D"}},
         ReadCase{"semicolons", "AABEQU;ABAQUE\r\n", {"AABEQU;ABAQUE"}}),
     [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });

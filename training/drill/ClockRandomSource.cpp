@@ -37,7 +37,8 @@ double ClockRandomSource::secondsSinceMidnight()
     const std::time_t whole = system_clock::to_time_t(now);
     std::tm local{};
     localtime_r(&whole, &local);
-    const auto fraction = duration_cast<microseconds>(now - system_clock::from_time_t(whole)).count();
+    const auto fraction =
+        duration_cast<microseconds>(now - system_clock::from_time_t(whole)).count();
     return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction / 1e6;
 }
 

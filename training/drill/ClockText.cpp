@@ -50,7 +50,8 @@ std::string ClockText::drill(std::int32_t totalSeconds)
 std::string ClockText::timeUsed(const std::string& timeLeftText)
 {
     const long minutes = leadingNumber(timeLeftText.substr(0, 1));
-    const std::string tail = timeLeftText.size() >= 2 ? timeLeftText.substr(timeLeftText.size() - 2) : timeLeftText;
+    const std::string tail =
+        timeLeftText.size() >= 2 ? timeLeftText.substr(timeLeftText.size() - 2) : timeLeftText;
     const long seconds = leadingNumber(tail);
     if (minutes == 0 && seconds == 0)
         return "4:00";

@@ -10,7 +10,8 @@ namespace drill {
 
 // Everything the window paints after a correction.
 struct CorrectionResult {
-    Verdict lastSlotVerdict = Verdict::Unchanged;  // grading of the last slot (by speed), for "voyant"
+    Verdict lastSlotVerdict =
+        Verdict::Unchanged;  // grading of the last slot (by speed), for "voyant"
     std::array<SlotCorrection, 30> slots;
     int foundCount = 0;
     int seriesSize = 0;

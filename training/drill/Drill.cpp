@@ -31,7 +31,8 @@ void Drill::start(const std::string& title, std::vector<ListEntry> entries)
 {
     state_.listTitle = title;
     state_.errorCount = 0;
-    const std::size_t count = std::min<std::size_t>(entries.size(), std::numeric_limits<std::int32_t>::max());
+    const std::size_t count =
+        std::min<std::size_t>(entries.size(), std::numeric_limits<std::int32_t>::max());
     state_.draws.assign(count, std::string());
     state_.solutions.assign(count, std::string());
     state_.successCount.assign(count, "0");
@@ -153,8 +154,8 @@ CorrectionResult Drill::correctSeries(const CorrectionInput& input)
     CorrectionResult result;
     const int size = seriesSize();
     if (input.criterion == Criterion::BySpeed && size > 0)
-        result.lastSlotVerdict = gradeByTime(size - 1, input.answers[static_cast<std::size_t>(size - 1)],
-                                             input.threshold);
+        result.lastSlotVerdict = gradeByTime(
+            size - 1, input.answers[static_cast<std::size_t>(size - 1)], input.threshold);
     for (int slot = 0; slot < size; ++slot) {
         if (entryOf(slot) < 0)
             continue;  // only when no series was drawn for this pool

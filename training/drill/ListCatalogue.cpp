@@ -48,7 +48,7 @@ std::string ListCatalogue::fileFor(const std::string& title, int list)
 int ListCatalogue::gridFontSize(const std::string& title)
 {
     const bool small = startsWith(title, "Verbes") || startsWith(title, "Mots invar")
-                       || startsWith(title, "9 lettres");
+        || startsWith(title, "9 lettres");
     return small ? 10 : 11;
 }
 

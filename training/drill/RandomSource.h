@@ -14,7 +14,10 @@ public:
     virtual float next() = 0;
 
     // The top 24 bits of a 32-bit random word as a float in [0, 1); never 1.
-    static float unitFloat(std::uint32_t bits) { return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f); }
+    static float unitFloat(std::uint32_t bits)
+    {
+        return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
+    }
 };
 
 }  // namespace drill

@@ -18,7 +18,8 @@ std::vector<std::int32_t> SeriesPicker::pick(std::int32_t entryCount, RandomSour
     for (std::int32_t slot = 0; slot < size; ++slot) {
         const double product = static_cast<double>(random.next()) * (last + 1);
         // A source that strays outside [0, 1) must not pick outside the pool.
-        const auto index = static_cast<std::int32_t>(std::clamp(product, 0.0, static_cast<double>(last)));
+        const auto index =
+            static_cast<std::int32_t>(std::clamp(product, 0.0, static_cast<double>(last)));
         picked.push_back(pool[static_cast<std::size_t>(index)]);
         pool.erase(pool.begin() + index);
         --last;

@@ -4,8 +4,8 @@
 #include <look/Colour.h>
 #include <look/Look.h>
 
-#include <training/drill/ClockRandomSource.h>
 #include <textfile/Cp1252.h>
+#include <training/drill/ClockRandomSource.h>
 #include <training/drill/ListCatalogue.h>
 #include <training/drill/ListLoader.h>
 #include <training/drill/Threshold.h>
@@ -68,11 +68,12 @@ int slotTop(int slot)
 namespace training {
 
 Form1::Form1(QWidget* launcher)
-    : QWidget(nullptr)
-    , beep([] { QApplication::beep(); })
-    , dataFolders{(QCoreApplication::applicationDirPath() + "/../share/vorlane/data").toStdString()}
-    , launcherWindow(launcher)
-    , random(std::make_unique<drill::ClockRandomSource>())
+    : QWidget(nullptr),
+      beep([] { QApplication::beep(); }),
+      dataFolders{
+          (QCoreApplication::applicationDirPath() + "/../share/vorlane/data").toStdString()},
+      launcherWindow(launcher),
+      random(std::make_unique<drill::ClockRandomSource>())
 {
     setWindowTitle(QStringLiteral("ENTRAINEMENT SCRABBLE - Nouveautés ODS 6"));
     setFixedSize(look::px(11805), look::px(9780));
@@ -260,8 +261,8 @@ void Form1::windowCreation()
         solution[i]->setFont(look::face("Georgia", 11));
     }
     for (QWidget* control : std::initializer_list<QWidget*>{
-             Frame1[0], Frame1[1], Frame1[2], Check1, Label1, Label2, Label3, Label4, Label5, Label6,
-             Label8, nbseries, score, police, tps, voyant, nbftot})
+             Frame1[0], Frame1[1], Frame1[2], Check1, Label1, Label2, Label3, Label4, Label5,
+             Label6, Label8, nbseries, score, police, tps, voyant, nbftot})
         look::setBackground(control, look::Colour::window);
     fontNumber = 1;
     state().secondsLeft = 240;
@@ -281,7 +282,8 @@ void Form1::setRandomSource(std::unique_ptr<drill::RandomSource> source)
 
 bool Form1::commencer(const QString& fichier, int liste)
 {
-    drill::LoadedList loaded = drill::ListLoader::loadTitle(fichier.toStdString(), liste, dataFolders);
+    drill::LoadedList loaded =
+        drill::ListLoader::loadTitle(fichier.toStdString(), liste, dataFolders);
     if (!loaded.ok) {
         lastLoadMessage = QString::fromStdString(loaded.message);
         return false;
@@ -368,7 +370,8 @@ void Form1::correctSeries()
     input.timeLeftText = temps->text().toStdString();
     const drill::CorrectionResult result = logic.correctSeries(input);
     if (result.lastSlotVerdict != drill::Verdict::Unchanged)
-        look::setCaption(voyant, QString::fromStdString(drill::verdictCaption(result.lastSlotVerdict)));
+        look::setCaption(voyant,
+                         QString::fromStdString(drill::verdictCaption(result.lastSlotVerdict)));
     corriger->setEnabled(false);
     paintCorrection(result);
     if (result.finished)
@@ -475,7 +478,8 @@ void Form1::highlightSlot(int slot)
 {
     for (int k = 0; k < kSlots; ++k) {
         look::setBackground(tirage[k], k == slot ? look::Colour::currentDraw : look::Colour::draw);
-        look::setBackground(solution[k], k == slot ? look::Colour::currentAnswer : look::Colour::answer);
+        look::setBackground(solution[k],
+                            k == slot ? look::Colour::currentAnswer : look::Colour::answer);
     }
 }
 
@@ -492,7 +496,8 @@ void Form1::solution_LostFocus(int index)
 
 void Form1::gradeByTime(int slot)
 {
-    const drill::Verdict verdict = logic.gradeByTime(slot, toBytes(solution[slot]->text()), threshold());
+    const drill::Verdict verdict =
+        logic.gradeByTime(slot, toBytes(solution[slot]->text()), threshold());
     if (verdict != drill::Verdict::Unchanged)
         look::setCaption(voyant, QString::fromStdString(drill::verdictCaption(verdict)));
 }
@@ -750,7 +755,8 @@ bool Form1::filterAnswerEvent(int slot, QEvent* event)
     case QEvent::FocusIn: {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         // Focus coming back with the window is no arrival: the box never lost it.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && focusSlot != slot) {
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+            && focusSlot != slot) {
             focusSlot = slot;
             solution_GotFocus(slot);
         }
@@ -758,7 +764,8 @@ bool Form1::filterAnswerEvent(int slot, QEvent* event)
     }
     case QEvent::FocusOut: {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && focusSlot == slot) {
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+            && focusSlot == slot) {
             focusSlot = -1;
             solution_LostFocus(slot);
         }
@@ -817,7 +824,8 @@ void Form1::paintEvent(QPaintEvent* event)
     painter.setPen(Qt::black);
     for (const std::array<QLine, 2>* lines : {&Line1, &Line2})
         for (const QLine& line : *lines)
-            painter.drawLine(look::px(line.x1()), look::px(line.y1()), look::px(line.x2()), look::px(line.y2()));
+            painter.drawLine(look::px(line.x1()), look::px(line.y1()), look::px(line.x2()),
+                             look::px(line.y2()));
 }
 
 }  // namespace training

@@ -1,16 +1,16 @@
 // Times the workshop operations on large generated lists, through the same files and frame
 // as the window, against a plain line-by-line copy of the same input (the floor).
+#include <textfile/LineWriter.h>
 #include <workshop/ops/AnagramRemoval.h>
 #include <workshop/ops/Cleaning.h>
 #include <workshop/ops/DrawKeys.h>
 #include <workshop/ops/Extensions.h>
 #include <workshop/ops/LetterValues.h>
-#include <textfile/LineWriter.h>
-#include <workshop/window/OperationFrame.h>
 #include <workshop/ops/Splitting.h>
 #include <workshop/ops/Transfer.h>
 #include <workshop/ops/Trimming.h>
 #include <workshop/ops/WordForms.h>
+#include <workshop/window/OperationFrame.h>
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -18,9 +18,9 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <utility>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 using workshop::OperationFrame;
@@ -182,7 +182,8 @@ void generateReferenceInputs(const QTemporaryDir& folder, std::mt19937& random)
         return draw + ";" + word + ";" + draw + ";" + word;
     });
     generate(folder.filePath("plurref.txt"), kAnagramLines, [&](int i) {
-        const std::string word = i % 3 ? randomWord(random, 2, 9) : singulars[random() % singulars.size()];
+        const std::string word =
+            i % 3 ? randomWord(random, 2, 9) : singulars[random() % singulars.size()];
         return workshop::drawKey(word) + ";" + word;
     });
     generate(folder.filePath("halves.txt"), kAnagramLines, [&](int) {
@@ -200,7 +201,8 @@ double withReference(const QTemporaryDir& folder, const char* source, const char
                      void (*operation)(textfile::LineSource&, textfile::LineSink&,
                                        const workshop::ReferenceOpener&))
 {
-    const Paths paths{folder.filePath(source), folder.filePath("out.txt"), folder.filePath(reference)};
+    const Paths paths{folder.filePath(source), folder.filePath("out.txt"),
+                      folder.filePath(reference)};
     const Work work = [operation](OperationFrame& f, const Paths& p) {
         auto& in = f.source(p.source);
         operation(in, f.output(p.destination), f.reference(p.reference));
@@ -215,9 +217,8 @@ void generateInputs(const QTemporaryDir& folder)
 {
     std::mt19937 random(1);
     std::string previous;
-    generate(folder.filePath("words.txt"), kStreamLines, [&](int i) {
-        return randomWord(random, 2, 15) + (i % 2 ? "*" : "");
-    });
+    generate(folder.filePath("words.txt"), kStreamLines,
+             [&](int i) { return randomWord(random, 2, 15) + (i % 2 ? "*" : ""); });
     // Draw;word lines, with a run of repeats now and then.
     generate(folder.filePath("list.txt"), kStreamLines, [&](int i) {
         if (i % 10 != 0)
@@ -225,9 +226,8 @@ void generateInputs(const QTemporaryDir& folder)
         return workshop::drawKey(previous) + ";" + previous;
     });
     const char* const endings[] = {"ER", "IR", "", "E"};
-    generate(folder.filePath("verbs.txt"), kStreamLines, [&](int i) {
-        return randomWord(random, 2, 13) + endings[i % 4];
-    });
+    generate(folder.filePath("verbs.txt"), kStreamLines,
+             [&](int i) { return randomWord(random, 2, 13) + endings[i % 4]; });
     // Front and back extension pairs, in runs of one to four lines on the same base word.
     generate(folder.filePath("pairs.txt"), kStreamLines, [&](int i) {
         if (i % 4 == 0 || random() % 3 == 0)
@@ -260,17 +260,18 @@ int main(int argc, char* argv[])
     for (const Run& run : streamingRuns()) {
         const Paths paths{folder.filePath(run.input), destination, QString()};
         const auto [time, floor] = timeAgainstCopy(paths, run.work, copyLines);
-        std::printf("%-22s %-10s %9.3f %9.3f %8.2f\n", run.name, qPrintable(run.input), time,
-                    floor, time / floor);
+        std::printf("%-22s %-10s %9.3f %9.3f %8.2f\n", run.name, qPrintable(run.input), time, floor,
+                    time / floor);
     }
 
     const Paths anagrams{folder.filePath("anag.txt"), destination, folder.filePath("anagref.txt")};
     double time = 1e9;
     for (int round = 0; round < 3; ++round) {
         time = std::min(time, once(anagrams, [](OperationFrame& f, const Paths& p) {
-            auto& in = f.source(p.source);
-            workshop::removeAnagrams(in, f.output(p.destination), f.reference(p.reference));
-        }));
+                            auto& in = f.source(p.source);
+                            workshop::removeAnagrams(in, f.output(p.destination),
+                                                     f.reference(p.reference));
+                        }));
     }
     std::printf("%-22s %d x %d lines: %.3f s\n", "supp anag", kAnagramLines, kAnagramLines, time);
     std::printf("%-22s %d x %d lines: %.3f s\n", "supp pluriels", kAnagramLines, kAnagramLines,

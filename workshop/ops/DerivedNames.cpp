@@ -33,7 +33,8 @@ std::optional<std::string> derivedName(std::string_view sourcePath, std::string_
     if (sourcePath.empty())
         return std::nullopt;
     const std::size_t start = extensionStart(sourcePath);
-    std::string name(sourcePath.substr(0, start == std::string_view::npos ? sourcePath.size() : start));
+    std::string name(
+        sourcePath.substr(0, start == std::string_view::npos ? sourcePath.size() : start));
     name += suffix;
     return name;
 }

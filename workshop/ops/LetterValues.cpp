@@ -68,8 +68,8 @@ void sortByValue(textfile::LineSource& source, const std::vector<textfile::LineS
 
 const std::vector<std::string>& valueSuffixes()
 {
-    static const std::vector<std::string> suffixes = {"val0.txt", "val1.txt", "val2.txt",
-                                                      "val3.txt", "val4.txt", "val5.txt",
+    static const std::vector<std::string> suffixes = {"val0.txt", "val1.txt",  "val2.txt",
+                                                      "val3.txt", "val4.txt",  "val5.txt",
                                                       "val6.txt", "valup7.txt"};
     return suffixes;
 }
@@ -90,9 +90,9 @@ void sortExpensiveByValue(textfile::LineSource& source,
 
 const std::vector<std::string>& expensiveValueSuffixes()
 {
-    static const std::vector<std::string> suffixes = {
-        "val7.txt",  "val8.txt",  "val9.txt",     "val10.txt",  "val11.txt",
-        "val12.txt", "val13.txt", "val14-15.txt", "val16up.txt"};
+    static const std::vector<std::string> suffixes = {"val7.txt",  "val8.txt",     "val9.txt",
+                                                      "val10.txt", "val11.txt",    "val12.txt",
+                                                      "val13.txt", "val14-15.txt", "val16up.txt"};
     return suffixes;
 }
 

@@ -11,8 +11,9 @@ ReferenceKeys::ReferenceKeys(textfile::LineSource& reference)
     std::string line;
     while (reference.next(line))
         lines_.push_back(line);
-    std::stable_sort(lines_.begin(), lines_.end(),
-                     [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+    std::stable_sort(lines_.begin(), lines_.end(), [](const std::string& a, const std::string& b) {
+        return a.size() > b.size();
+    });
 }
 
 bool ReferenceKeys::holds(long position, long length, std::string_view key)

@@ -29,7 +29,7 @@ private:
     using Parts = std::vector<std::string_view>;  // sorted, without repeats
     const Parts& partsAt(long position, long length);
 
-    std::vector<std::string> lines_;  // longest first; never changes once read
+    std::vector<std::string> lines_;                // longest first; never changes once read
     std::map<std::pair<long, long>, Parts> parts_;  // views into lines_
 };
 

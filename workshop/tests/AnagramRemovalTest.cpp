@@ -75,8 +75,9 @@ TEST_P(AnagramKeyLength, ComparesTheLastCCharactersWithLinesOneShorter)
     // Keys of c + 1 or c - 1 characters would match these lines; c characters do not.
     const std::string longer = line.substr(n - c - 1);
     EXPECT_EQ(removeAnagrams({line}, {longer + filler.substr(1)}), Lines{line}) << "c + 1";
-    EXPECT_EQ(removeAnagrams({line}, {tail.substr(1) + "+" + filler, filler + "+" + tail.substr(1)}),
-              Lines{line})
+    EXPECT_EQ(
+        removeAnagrams({line}, {tail.substr(1) + "+" + filler, filler + "+" + tail.substr(1)}),
+        Lines{line})
         << "c - 1";
     EXPECT_EQ(removeAnagrams({line}, {tail + filler + "-"}), Lines{line}) << "same length";
     EXPECT_EQ(removeAnagrams({line}, {tail + filler.substr(1)}), Lines{line}) << "two shorter";
@@ -89,9 +90,10 @@ INSTANTIATE_TEST_SUITE_P(Lengths, AnagramKeyLength,
 TEST(AnagramRemoval, DropsLinesWhoseWordIsADrawOrWordOfTheReference)
 {
     const Lines reference = {"AEIRST;ARETES", "BEERZ;ZEBRE"};
-    EXPECT_EQ(removeAnagrams({"AEEIRST;ARETES", "AEEIRST;AEIRST", "AEEIRST;TERSES", "EEIRSTZ;ZEBRE"},
-                             reference),
-              (Lines{"AEEIRST;TERSES", "EEIRSTZ;ZEBRE"}));
+    EXPECT_EQ(
+        removeAnagrams({"AEEIRST;ARETES", "AEEIRST;AEIRST", "AEEIRST;TERSES", "EEIRSTZ;ZEBRE"},
+                       reference),
+        (Lines{"AEEIRST;TERSES", "EEIRSTZ;ZEBRE"}));
 }
 
 TEST(AnagramRemoval, WritesAnEmptySourceLine)
@@ -126,7 +128,8 @@ TEST(AnagramRemovalOracle, WritesWhatTheLiteralAlgorithmWritesOnRandomLists)
     std::mt19937 random(5);
     for (int round = 0; round < 300; ++round) {
         const Lines source = listrun::randomLines(random, 40, "AB;", 0, 9);
-        const Lines reference = listrun::randomLines(random, static_cast<std::size_t>(1 + round % 30), "AB;", 0, 8);
+        const Lines reference =
+            listrun::randomLines(random, static_cast<std::size_t>(1 + round % 30), "AB;", 0, 8);
         ASSERT_EQ(removeAnagrams(source, reference), literalRemoveAnagrams(source, reference))
             << "round " << round;
     }

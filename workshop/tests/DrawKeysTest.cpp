@@ -69,8 +69,7 @@ class AddDraws : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(AddDraws, PutsTheDrawOfTheWordInFront)
 {
-    EXPECT_EQ(listrun::run(workshop::addDraws, {GetParam().line}),
-              Lines{GetParam().expected});
+    EXPECT_EQ(listrun::run(workshop::addDraws, {GetParam().line}), Lines{GetParam().expected});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,8 +87,7 @@ class RemoveDraws : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(RemoveDraws, KeepsWhatFollowsTheFirstSemicolon)
 {
-    EXPECT_EQ(listrun::run(workshop::removeDraws, {GetParam().line}),
-              Lines{GetParam().expected});
+    EXPECT_EQ(listrun::run(workshop::removeDraws, {GetParam().line}), Lines{GetParam().expected});
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, RemoveDraws,
@@ -104,8 +102,7 @@ TEST(DrawOperations, StreamEveryLineInOrder)
     const Lines words = {"ZEBRE", "KIWI*", "ABAQUE"};
     const Lines withDraws = listrun::run(workshop::addDraws, words);
     EXPECT_EQ(withDraws, (Lines{"BEERZ;ZEBRE", "IIKW;KIWI", "AABEQU;ABAQUE"}));
-    EXPECT_EQ(listrun::run(workshop::removeDraws, withDraws),
-              (Lines{"ZEBRE", "KIWI", "ABAQUE"}));
+    EXPECT_EQ(listrun::run(workshop::removeDraws, withDraws), (Lines{"ZEBRE", "KIWI", "ABAQUE"}));
 }
 
 }  // namespace

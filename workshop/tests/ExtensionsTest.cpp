@@ -21,12 +21,13 @@ TEST_P(BackExtension, KeepsTheBaseWordAndTheLastLetter)
     EXPECT_EQ(workshop::backExtension(GetParam().line), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, BackExtension,
-                         ::testing::Values(LineCase{"CHAT;CHATS", "CHAT;S"}, LineCase{"CHAT;CHATE", "CHAT;E"},
-                                           LineCase{"AMI;AMIE", "AMI;E"}, LineCase{"ABC;XYZA", "ABC;XYZA"},
-                                           LineCase{"AB;ABCD", "AB;D"}, LineCase{"CHAT;CHOTS", "CHAT;CHOTS"},
-                                           LineCase{"ABLE;TABLE", "ABLE;TABLE"}, LineCase{"", ""},
-                                           LineCase{"A", ";A"}, LineCase{"AB", ";B"}));
+INSTANTIATE_TEST_SUITE_P(
+    Lines, BackExtension,
+    ::testing::Values(LineCase{"CHAT;CHATS", "CHAT;S"}, LineCase{"CHAT;CHATE", "CHAT;E"},
+                      LineCase{"AMI;AMIE", "AMI;E"}, LineCase{"ABC;XYZA", "ABC;XYZA"},
+                      LineCase{"AB;ABCD", "AB;D"}, LineCase{"CHAT;CHOTS", "CHAT;CHOTS"},
+                      LineCase{"ABLE;TABLE", "ABLE;TABLE"}, LineCase{"", ""}, LineCase{"A", ";A"},
+                      LineCase{"AB", ";B"}));
 
 class FrontExtension : public ::testing::TestWithParam<LineCase> {};
 
@@ -36,10 +37,12 @@ TEST_P(FrontExtension, KeepsTheBaseWordAndTheFirstLetter)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, FrontExtension,
-                         ::testing::Values(LineCase{"ABLE;TABLE", "ABLE;T"}, LineCase{"ABLE;SABLE", "ABLE;S"},
+                         ::testing::Values(LineCase{"ABLE;TABLE", "ABLE;T"},
+                                           LineCase{"ABLE;SABLE", "ABLE;S"},
                                            LineCase{"CHAT;CHATS", "CHAT;CHATS"},
-                                           LineCase{"ABLE;TABLO", "ABLE;TABLO"}, LineCase{"AMI;AMIE", "AMI;AMIE"},
-                                           LineCase{"", ""}, LineCase{"A", ";"}, LineCase{"AB", ";B"}));
+                                           LineCase{"ABLE;TABLO", "ABLE;TABLO"},
+                                           LineCase{"AMI;AMIE", "AMI;AMIE"}, LineCase{"", ""},
+                                           LineCase{"A", ";"}, LineCase{"AB", ";B"}));
 
 TEST(Extensions, ListsGiveOneLinePerSourceLine)
 {
@@ -74,18 +77,24 @@ INSTANTIATE_TEST_SUITE_P(
                      {"?ABLE;CFST", "ZOO;AZOO"}},
         AssemblyCase{"BackPairs", {"CHAT;CHATS", "CHAT;CHATE"}, {"?CHAT;CC"}},
         AssemblyCase{"EmptySource", {}, {}},
-        AssemblyCase{"LongerBaseWordMakesNoGroup", {"ABLE;TABLE", "ABLES;TABLES"}, {"ABLE;TABLE", "ABLES;TABLES"}},
+        AssemblyCase{"LongerBaseWordMakesNoGroup",
+                     {"ABLE;TABLE", "ABLES;TABLES"},
+                     {"ABLE;TABLE", "ABLES;TABLES"}},
         AssemblyCase{"RepeatsKept", {"ABLE;TABLE", "ABLE;TABLE"}, {"?ABLE;TT"}},
         AssemblyCase{"OnlyNeighboursJoin",
                      {"ABLE;CABLE", "ABLE;FABLE", "ZOO;AZOO", "ABLE;SABLE", "ABLE;TABLE"},
                      {"?ABLE;CF", "ZOO;AZOO", "?ABLE;ST"}},
-        AssemblyCase{"GroupAtTheEnd", {"ABLE;TABLE", "ZOO;AZOO", "ZOO;BZOO"}, {"ABLE;TABLE", "?ZOO;AB"}},
+        AssemblyCase{
+            "GroupAtTheEnd", {"ABLE;TABLE", "ZOO;AZOO", "ZOO;BZOO"}, {"ABLE;TABLE", "?ZOO;AB"}},
         AssemblyCase{"SingleLine", {"ZOO;AZOO"}, {"ZOO;AZOO"}},
         AssemblyCase{"ShortLinesCopied", {"AB", "AB", "", "", "ABC"}, {"AB", "AB", "", "", "ABC"}},
-        AssemblyCase{"ShortLinesNeverJoin", {"ABCD", "AB", "ABLE;TABLE", "ABL", ""},
+        AssemblyCase{"ShortLinesNeverJoin",
+                     {"ABCD", "AB", "ABLE;TABLE", "ABL", ""},
                      {"ABCD", "AB", "ABLE;TABLE", "ABL", ""}},
         AssemblyCase{"ShorterLineWithTheBaseJoins", {"ABLE;TABLE", "ABLE;"}, {"?ABLE;T"}}),
-    [](const ::testing::TestParamInfo<AssemblyCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<AssemblyCase>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST(AssembleExtensions, HasNoLineLimit)
 {
@@ -158,7 +167,8 @@ TEST(AssembleExtensions, AgreesWithTheTableAlgorithmOnRandomLists)
         // One base length: agreeing on p characters is agreeing on p + 1, the ";" included.
         const int k = 1 + round % 5;
         const Lines sameLength = randomPairs(random, 30, k, k);
-        ASSERT_EQ(listrun::run(workshop::assembleExtensions, sameLength), literalAssemble(sameLength, 0));
+        ASSERT_EQ(listrun::run(workshop::assembleExtensions, sameLength),
+                  literalAssemble(sameLength, 0));
         // Mixed lengths: the extra character keeps longer base words out of a group.
         const Lines mixed = randomPairs(random, 30, 1, 5);
         const Lines expected = literalAssemble(mixed, 1);

@@ -52,13 +52,18 @@ private Q_SLOTS:
 
 private:
     QString path(const QString& name) const { return folder->path(name); }
-    void put(const QString& name, const QByteArray& bytes) const { QVERIFY(folder->put(name, bytes)); }
+    void put(const QString& name, const QByteArray& bytes) const
+    {
+        QVERIFY(folder->put(name, bytes));
+    }
     QByteArray get(const QString& name) const { return folder->get(name); }
     QStringList files() const
     {
-        return QDir(folder->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(folder->path())
+            .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
     }
-    void typePaths(const QString& source, const QString& destination, const QString& reference = {});
+    void typePaths(const QString& source, const QString& destination,
+                   const QString& reference = {});
     // Runs `work` as an unprivileged user (in a child process when the test runs as root);
     // returns its exit code, or -1 when no unprivileged user can be had.
     int asUnprivilegedUser(const std::function<int()>& work);
@@ -130,7 +135,8 @@ void Form1FilesTest::whatIsNotAPlainFileIsRefusedAtOnce_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("asReference");
     QTest::addColumn<QString>("reason");
-    const QString pipe = QStringLiteral("ce n'est pas un fichier ordinaire (tube, périphérique ou socket)");
+    const QString pipe =
+        QStringLiteral("ce n'est pas un fichier ordinaire (tube, périphérique ou socket)");
     QTest::newRow("pipe as source") << "pipe" << false << pipe;
     QTest::newRow("pipe as reference") << "pipe" << true << pipe;
     QTest::newRow("link to a pipe as source") << "link" << false << pipe;
@@ -164,10 +170,12 @@ void Form1FilesTest::whatIsNotAPlainFileIsRefusedAtOnce()
     typePaths(asReference ? path("mots.txt") : odd, path("dest.txt"), odd);
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(asReference ? window->button("Command15") : window->button("Command1"), Qt::LeftButton);
+    QTest::mouseClick(asReference ? window->button("Command15") : window->button("Command1"),
+                      Qt::LeftButton);
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(window->Label3->text(), QStringLiteral("Impossible de lire %1 « %2 » : %3.")
-                                         .arg(asReference ? "la référence" : "la source", odd, reason));
+    QCOMPARE(window->Label3->text(),
+             QStringLiteral("Impossible de lire %1 « %2 » : %3.")
+                 .arg(asReference ? "la référence" : "la source", odd, reason));
     QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
     QCOMPARE(files(), before);
 }
@@ -176,7 +184,8 @@ void Form1FilesTest::aDestinationThatIsNotAPlainFileIsLeftAsItWas_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    const QString pipe = QStringLiteral("ce n'est pas un fichier ordinaire (tube, périphérique ou socket)");
+    const QString pipe =
+        QStringLiteral("ce n'est pas un fichier ordinaire (tube, périphérique ou socket)");
     QTest::newRow("pipe") << "pipe" << pipe;
     QTest::newRow("link to a pipe") << "link" << pipe;
     QTest::newRow("socket") << "socket" << pipe;
@@ -203,8 +212,9 @@ void Form1FilesTest::aDestinationThatIsNotAPlainFileIsLeftAsItWas()
     const QStringList names = files();
     typePaths(path("mots.txt"), path(kind));
     QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
-    QCOMPARE(window->Label3->text(),
-             QStringLiteral("Impossible d'écrire la destination « %1 » : %2.").arg(path(kind), reason));
+    QCOMPARE(
+        window->Label3->text(),
+        QStringLiteral("Impossible d'écrire la destination « %1 » : %2.").arg(path(kind), reason));
     struct stat after {};
     QCOMPARE(::lstat(odd.constData(), &after), 0);
     QCOMPARE(after.st_mode, before.st_mode);
@@ -226,12 +236,14 @@ void Form1FilesTest::aDeviceNodeIsNeitherReadNorReplaced()
     QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(),
              QStringLiteral("Impossible d'écrire la destination « %1 » : ce n'est pas un fichier "
-                            "ordinaire (tube, périphérique ou socket).").arg(path("null")));
+                            "ordinaire (tube, périphérique ou socket).")
+                 .arg(path("null")));
     typePaths(path("null"), path("dest.txt"));
     QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(),
              QStringLiteral("Impossible de lire la source « %1 » : ce n'est pas un fichier "
-                            "ordinaire (tube, périphérique ou socket).").arg(path("null")));
+                            "ordinaire (tube, périphérique ou socket).")
+                 .arg(path("null")));
 
     struct stat after {};
     QCOMPARE(::stat(node.constData(), &after), 0);
@@ -281,22 +293,52 @@ void Form1FilesTest::failuresAreToldInFrenchWithBoxPathAndReason_data()
     QTest::addColumn<QString>("reference");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing source") << "absent.txt" << "dest.txt" << "" << "Command1"
+    QTest::newRow("missing source")
+        << "absent.txt"
+        << "dest.txt"
+        << ""
+        << "Command1"
         << "Impossible de lire la source « %absent.txt » : fichier ou dossier introuvable.";
-    QTest::newRow("missing reference") << "mots.txt" << "dest.txt" << "absent.txt" << "Command20"
+    QTest::newRow("missing reference")
+        << "mots.txt"
+        << "dest.txt"
+        << "absent.txt"
+        << "Command20"
         << "Impossible de lire la référence « %absent.txt » : fichier ou dossier introuvable.";
-    QTest::newRow("missing folder") << "mots.txt" << "none/dest.txt" << "" << "Command1"
-        << "Impossible d'écrire la destination « %none/dest.txt » : fichier ou dossier introuvable.";
-    QTest::newRow("path through a file") << "mots.txt/x" << "dest.txt" << "" << "Command1"
-        << "Impossible de lire la source « %mots.txt/x » : un élément du chemin n'est pas un dossier.";
-    QTest::newRow("missing source of a split") << "mots.txt" << "" << "" << "Command10"
+    QTest::newRow("missing folder") << "mots.txt"
+                                    << "none/dest.txt"
+                                    << ""
+                                    << "Command1"
+                                    << "Impossible d'écrire la destination « %none/dest.txt » : "
+                                       "fichier ou dossier introuvable.";
+    QTest::newRow("path through a file") << "mots.txt/x"
+                                         << "dest.txt"
+                                         << ""
+                                         << "Command1"
+                                         << "Impossible de lire la source « %mots.txt/x » : un "
+                                            "élément du chemin n'est pas un dossier.";
+    QTest::newRow("missing source of a split")
+        << "mots.txt"
+        << ""
+        << ""
+        << "Command10"
         << "Impossible de lire la source « %mots.txt » : fichier ou dossier introuvable.";
-    QTest::newRow("empty source") << "" << "dest.txt" << "" << "Command1"
-        << "La case « source » est vide : aucun fichier à lire.";
-    QTest::newRow("blank destination") << "mots.txt" << "   " << "" << "Command3"
+    QTest::newRow("empty source") << ""
+                                  << "dest.txt"
+                                  << ""
+                                  << "Command1"
+                                  << "La case « source » est vide : aucun fichier à lire.";
+    QTest::newRow("blank destination")
+        << "mots.txt"
+        << "   "
+        << ""
+        << "Command3"
         << "La case « destination » est vide : aucun fichier à écrire.";
-    QTest::newRow("empty reference") << "mots.txt" << "dest.txt" << "" << "Command19"
-        << "La case « référence » est vide : aucun fichier à lire.";
+    QTest::newRow("empty reference") << "mots.txt"
+                                     << "dest.txt"
+                                     << ""
+                                     << "Command19"
+                                     << "La case « référence » est vide : aucun fichier à lire.";
 }
 
 // The test folder's path stands for "%" in the expected messages; the source named
@@ -312,7 +354,9 @@ void Form1FilesTest::failuresAreToldInFrenchWithBoxPathAndReason()
         put("mots.txt", "ABAQUE*\r\n");
     put("dest.txt", "OLD\r\n");
     const QStringList before = files();
-    const auto full = [this](const QString& name) { return name.trimmed().isEmpty() ? name : path(name); };
+    const auto full = [this](const QString& name) {
+        return name.trimmed().isEmpty() ? name : path(name);
+    };
     typePaths(full(source), full(destination), full(reference));
     QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
     QCOMPARE(window->Label3->text(), QString(message).replace("%", folder->path() + "/"));
@@ -333,7 +377,8 @@ void Form1FilesTest::aFullDiskIsSaid()
     QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(),
              QStringLiteral("Impossible d'écrire la destination « %1 » : le disque est plein ; "
-                            "aucun fichier n'a été modifié.").arg(path("small/dest.txt")));
+                            "aucun fichier n'a été modifié.")
+                 .arg(path("small/dest.txt")));
     QCOMPARE(get("small/dest.txt"), QByteArray("OLD\r\n"));
     QCOMPARE(QDir(path("small")).entryList(QDir::Files | QDir::Hidden), QStringList{"dest.txt"});
 }
@@ -351,7 +396,8 @@ void Form1FilesTest::aReadOnlyFileSystemIsSaid()
         QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
         QCOMPARE(window->Label3->text(),
                  QStringLiteral("Impossible d'écrire la destination « %1 » : système de fichiers "
-                                "en lecture seule.").arg(path("disk/" + name)));
+                                "en lecture seule.")
+                     .arg(path("disk/" + name)));
     }
     QCOMPARE(get("disk/dest.txt"), QByteArray("OLD\r\n"));
 }
@@ -362,13 +408,17 @@ void Form1FilesTest::aPermissionRefusedIsSaid()
     put("secret.txt", "ABAQUE*\r\n");
     put("locked.txt", "OLD\r\n");
     QVERIFY(QFile::setPermissions(path("secret.txt"), QFile::Permissions()));
-    QVERIFY(QFile::setPermissions(path("locked.txt"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    QVERIFY(QFile::setPermissions(folder->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                      QFile::ReadOther | QFile::ExeOther));
-    const QString refused = QStringLiteral("Impossible de lire la source « %1 » : permission refusée.")
-                                .arg(path("secret.txt"));
+    QVERIFY(QFile::setPermissions(path("locked.txt"),
+                                  QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    QVERIFY(QFile::setPermissions(folder->path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                      | QFile::ReadOther | QFile::ExeOther));
+    const QString refused =
+        QStringLiteral("Impossible de lire la source « %1 » : permission refusée.")
+            .arg(path("secret.txt"));
     const QString locked = QStringLiteral("Impossible d'écrire la destination « %1 » : permission "
-                                          "refusée.").arg(path("locked.txt"));
+                                          "refusée.")
+                               .arg(path("locked.txt"));
     const int code = asUnprivilegedUser([&] {
         if (::geteuid() == 0)
             return 10;
@@ -391,7 +441,8 @@ void Form1FilesTest::blanksAroundThePathsAreIgnored()
 {
     put("mots.txt", "ABAQUE;AABEQU\r\nKIWI;IIKW\r\n");
     put("ref.txt", "KIWI\r\n");
-    typePaths("  " + path("mots.txt") + " ", "\t" + path("dest.txt") + "  ", " " + path("ref.txt") + " ");
+    typePaths("  " + path("mots.txt") + " ", "\t" + path("dest.txt") + "  ",
+              " " + path("ref.txt") + " ");
     QTest::mouseClick(window->button("Command19"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(), QStringLiteral(" OK"));
     QCOMPARE(files(), (QStringList{"dest.txt", "mots.txt", "ref.txt"}));
@@ -432,7 +483,8 @@ void Form1FilesTest::aDestinationWithOtherNamesIsReplacedUnderItsTypedName()
     put("mots.txt", "ABAQUE*\r\n");
     put("dest.txt", "OLD\r\n");
     QCOMPARE(::link(QFile::encodeName(path("dest.txt")).constData(),
-                    QFile::encodeName(path("other.txt")).constData()), 0);
+                    QFile::encodeName(path("other.txt")).constData()),
+             0);
     typePaths(path("mots.txt"), path("dest.txt"));
     QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
     QCOMPARE(window->Label3->text(), QStringLiteral("Lignes * copiees OK"));
@@ -448,10 +500,12 @@ void Form1FilesTest::aWritableFileInAFolderRefusingNewFilesIsWritten()
     put("mots.txt", "ABAQUE*\r\nKIWI\r\n");
     QVERIFY(folder->put("theirs/dest.txt", "OLD\r\nOLDER\r\n"));
     QCOMPARE(::link(QFile::encodeName(path("theirs/dest.txt")).constData(),
-                    QFile::encodeName(path("theirs/other.txt")).constData()), 0);
+                    QFile::encodeName(path("theirs/other.txt")).constData()),
+             0);
     QCOMPARE(::chmod(QFile::encodeName(path("theirs/dest.txt")).constData(), 0666), 0);
     QCOMPARE(::chmod(QFile::encodeName(path("mots.txt")).constData(), 0644), 0);
-    QCOMPARE(::chmod(QFile::encodeName(path("theirs")).constData(), ::geteuid() == 0 ? 0755 : 0555), 0);
+    QCOMPARE(::chmod(QFile::encodeName(path("theirs")).constData(), ::geteuid() == 0 ? 0755 : 0555),
+             0);
     QCOMPARE(::chmod(QFile::encodeName(folder->path()).constData(), 0755), 0);
     struct stat before {};
     QCOMPARE(::stat(QFile::encodeName(path("theirs/dest.txt")).constData(), &before), 0);
@@ -473,7 +527,8 @@ void Form1FilesTest::aWritableFileInAFolderRefusingNewFilesIsWritten()
     QCOMPARE(after.st_ino, before.st_ino);
     QCOMPARE(after.st_mode, before.st_mode);
     QCOMPARE(after.st_uid, before.st_uid);
-    QCOMPARE(QDir(path("theirs")).entryList(QDir::Files | QDir::Hidden), (QStringList{"dest.txt", "other.txt"}));
+    QCOMPARE(QDir(path("theirs")).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"dest.txt", "other.txt"}));
 }
 
 // Written in place only once the whole operation has succeeded: a missing reference leaves
@@ -485,10 +540,12 @@ void Form1FilesTest::aFailureInAFolderRefusingNewFilesChangesNothing()
     QVERIFY(folder->put("theirs/dest.txt", "OLD\r\n"));
     QCOMPARE(::chmod(QFile::encodeName(path("theirs/dest.txt")).constData(), 0666), 0);
     QCOMPARE(::chmod(QFile::encodeName(path("mots.txt")).constData(), 0644), 0);
-    QCOMPARE(::chmod(QFile::encodeName(path("theirs")).constData(), ::geteuid() == 0 ? 0755 : 0555), 0);
+    QCOMPARE(::chmod(QFile::encodeName(path("theirs")).constData(), ::geteuid() == 0 ? 0755 : 0555),
+             0);
     QCOMPARE(::chmod(QFile::encodeName(folder->path()).constData(), 0755), 0);
     const QString expected = QStringLiteral("Impossible de lire la référence « %1 » : fichier ou "
-                                            "dossier introuvable.").arg(path("absent.txt"));
+                                            "dossier introuvable.")
+                                 .arg(path("absent.txt"));
     const int code = asUnprivilegedUser([&] {
         typePaths(path("mots.txt"), path("theirs/dest.txt"), path("absent.txt"));
         window->button("Command20")->click();
@@ -505,8 +562,8 @@ void Form1FilesTest::theWindowKeepsItsWidthWhateverTheStatus()
 {
     const QSize before = window->size();
     // The longest message: a reason of its own after the longest path a user is likely to type.
-    const QString deep = QString(40, QLatin1Char('d')) + "/" + QString(60, QLatin1Char('e')) + "/" +
-                         QString(80, QLatin1Char('f'));
+    const QString deep = QString(40, QLatin1Char('d')) + "/" + QString(60, QLatin1Char('e')) + "/"
+        + QString(80, QLatin1Char('f'));
     const QString source = path(deep + "/liste-des-mots-nouveaux.txt");
     typePaths(source, path("dest.txt"));
     QTest::mouseClick(window->button("Command14"), Qt::LeftButton);
@@ -517,7 +574,8 @@ void Form1FilesTest::theWindowKeepsItsWidthWhateverTheStatus()
     QCOMPARE(window->Label3->width(), before.width() - 16);
     for (const QPushButton* button : window->findChildren<QPushButton*>()) {
         if (button->isVisible())
-            QVERIFY2(!button->geometry().intersects(window->Label3->geometry()), qPrintable(button->text()));
+            QVERIFY2(!button->geometry().intersects(window->Label3->geometry()),
+                     qPrintable(button->text()));
     }
 }
 
@@ -527,7 +585,8 @@ void Form1FilesTest::theStatusCrossesNoButton_data()
     QTest::addColumn<QByteArray>("source");
     QTest::addColumn<QString>("status");
     QTest::newRow("transfer") << "Command1" << QByteArray("A*\r\n") << "Lignes * copiees OK";
-    QTest::newRow("repeats") << "Command8" << QByteArray("A\r\nA\r\nA\r\nA\r\n") << "Suppression OK ( 3 supp.)";
+    QTest::newRow("repeats") << "Command8" << QByteArray("A\r\nA\r\nA\r\nA\r\n")
+                             << "Suppression OK ( 3 supp.)";
     QTest::newRow("draws") << "Command3" << QByteArray("A\r\n") << "Creation tirages OK";
     QTest::newRow("trim") << "Command18" << QByteArray("AB\r\n") << " OK";
     QTest::newRow("assembly") << "Command21" << QByteArray("A;B\r\n") << "Rallonges ass OK";
@@ -556,7 +615,8 @@ void Form1FilesTest::theStatusCrossesNoButton()
     QVERIFY(window->rect().contains(window->Label3->geometry()));
     for (const QPushButton* other : window->findChildren<QPushButton*>()) {
         if (other->isVisible())
-            QVERIFY2(!other->geometry().intersects(window->Label3->geometry()), qPrintable(other->text()));
+            QVERIFY2(!other->geometry().intersects(window->Label3->geometry()),
+                     qPrintable(other->text()));
     }
 }
 

@@ -24,7 +24,10 @@ private Q_SLOTS:
 
 private:
     QString path(const QString& name) const { return folder->path(name); }
-    void put(const QString& name, const QByteArray& bytes) const { QVERIFY(folder->put(name, bytes)); }
+    void put(const QString& name, const QByteArray& bytes) const
+    {
+        QVERIFY(folder->put(name, bytes));
+    }
     QByteArray get(const QString& name) const { return folder->get(name); }
     void click(const QString& button, const QString& source, const QString& reference) const;
 
@@ -46,7 +49,8 @@ void Form1ListFormsTest::cleanup()
     delete folder;
 }
 
-void Form1ListFormsTest::click(const QString& button, const QString& source, const QString& reference) const
+void Form1ListFormsTest::click(const QString& button, const QString& source,
+                               const QString& reference) const
 {
     QTest::keyClicks(window->Text1, path(source));
     QTest::keyClicks(window->Text2, path("dest.txt"));
@@ -66,22 +70,29 @@ void Form1ListFormsTest::buttonsWriteTheirDestination_data()
     QTest::addColumn<QString>("status");
 
     QTest::newRow("verbs") << "Command13" << QByteArray("SERVIR\r\nAIMEE\r\nAimer\r\nR")
-                           << QByteArray() << QByteArray("SERVI\r\nAIMEE\r\nAimer\r\nR\r\n") << "Verbes OK";
+                           << QByteArray() << QByteArray("SERVI\r\nAIMEE\r\nAimer\r\nR\r\n")
+                           << "Verbes OK";
     QTest::newRow("swap") << "Command14" << QByteArray("ABC;XYZ\r\n\r\nAB;XYZ\r\n") << QByteArray()
                           << QByteArray("XYZ;ABC\r\n;\r\nXY;AB\r\n") << "Inv OK";
     QTest::newRow("plurals") << "Command15"
-                             << QByteArray("ACHST;CHATS;ACHST;CHATS\r\nACEHT;CHATE;ACEHT;CHATE\r\nAB\r\n")
+                             << QByteArray(
+                                    "ACHST;CHATS;ACHST;CHATS\r\nACEHT;CHATE;ACEHT;CHATE\r\nAB\r\n")
                              << QByteArray("ACHT;CHAT\r\n")
                              << QByteArray("ACEHT;CHATE;ACEHT;CHATE\r\nAB\r\n") << "pluriels OK";
-    QTest::newRow("back") << "Command16" << QByteArray("CHAT;CHATS\r\nABC;XYZA\r\n\r\n") << QByteArray()
-                          << QByteArray("CHAT;S\r\nABC;XYZA\r\n\r\n") << "Rallonges OK";
-    QTest::newRow("front") << "Command17" << QByteArray("ABLE;\xC9" "ABLE\r\nCHAT;CHATS\r\n") << QByteArray()
-                           << QByteArray("ABLE;\xC9\r\nCHAT;CHATS\r\n") << "Rallonges OK";
+    QTest::newRow("back") << "Command16" << QByteArray("CHAT;CHATS\r\nABC;XYZA\r\n\r\n")
+                          << QByteArray() << QByteArray("CHAT;S\r\nABC;XYZA\r\n\r\n")
+                          << "Rallonges OK";
+    QTest::newRow("front") << "Command17"
+                           << QByteArray("ABLE;\xC9"
+                                         "ABLE\r\nCHAT;CHATS\r\n")
+                           << QByteArray() << QByteArray("ABLE;\xC9\r\nCHAT;CHATS\r\n")
+                           << "Rallonges OK";
     QTest::newRow("assembly")
-        << "Command21" << QByteArray("ABLE;CABLE\r\nABLE;FABLE\r\nABLE;SABLE\r\nABLE;TABLE\r\nZOO;AZOO\r\n")
+        << "Command21"
+        << QByteArray("ABLE;CABLE\r\nABLE;FABLE\r\nABLE;SABLE\r\nABLE;TABLE\r\nZOO;AZOO\r\n")
         << QByteArray() << QByteArray("?ABLE;CFST\r\nZOO;AZOO\r\n") << "Rallonges ass OK";
-    QTest::newRow("empty assembly") << "Command21" << QByteArray() << QByteArray() << QByteArray()
-                                    << "Rallonges ass OK";
+    QTest::newRow("empty assembly")
+        << "Command21" << QByteArray() << QByteArray() << QByteArray() << "Rallonges ass OK";
     QTest::newRow("trim") << "Command18" << QByteArray("ABCD;EFGH\r\nABC\r\n") << QByteArray()
                           << QByteArray("ABCD;EF\r\nABC\r\n") << " OK";
     QTest::newRow("half swap") << "Command19" << QByteArray("AEIRST;ARETES\r\nABC;XYZ\r\n")
@@ -118,10 +129,11 @@ void Form1ListFormsTest::aMissingReferenceMattersOnlyOnceASourceLineIsRead_data(
     QTest::addColumn<QString>("status");
 
     QTest::newRow("plurals, empty source") << "Command15" << QByteArray() << true << "pluriels OK";
-    QTest::newRow("plurals, one line") << "Command15" << QByteArray("ACHST;CHATS;ACHST;CHATS\r\n") << false
-                                       << "pluriels OK";
+    QTest::newRow("plurals, one line")
+        << "Command15" << QByteArray("ACHST;CHATS;ACHST;CHATS\r\n") << false << "pluriels OK";
     QTest::newRow("half swap, empty source") << "Command19" << QByteArray() << true << " OK";
-    QTest::newRow("half swap, one line") << "Command19" << QByteArray("AB;XY\r\n") << false << " OK";
+    QTest::newRow("half swap, one line")
+        << "Command19" << QByteArray("AB;XY\r\n") << false << " OK";
 }
 
 void Form1ListFormsTest::aMissingReferenceMattersOnlyOnceASourceLineIsRead()
@@ -138,7 +150,8 @@ void Form1ListFormsTest::aMissingReferenceMattersOnlyOnceASourceLineIsRead()
         QCOMPARE(get("dest.txt"), QByteArray());
     } else {
         QVERIFY(window->Label3->text() != status);
-        QVERIFY2(window->Label3->text().contains(path("absent.txt")), qPrintable(window->Label3->text()));
+        QVERIFY2(window->Label3->text().contains(path("absent.txt")),
+                 qPrintable(window->Label3->text()));
         QCOMPARE(get("dest.txt"), QByteArray("old contents\r\n"));
     }
     QVERIFY(window->isVisible());

@@ -31,7 +31,10 @@ private Q_SLOTS:
 
 private:
     QString path(const QString& name) const { return folder->path(name); }
-    void put(const QString& name, const QByteArray& bytes) const { QVERIFY(folder->put(name, bytes)); }
+    void put(const QString& name, const QByteArray& bytes) const
+    {
+        QVERIFY(folder->put(name, bytes));
+    }
     QByteArray get(const QString& name) const { return folder->get(name); }
     void type(QLineEdit* box, const QString& text) const;
 
@@ -135,11 +138,11 @@ void Form1Test::tabOrderFollowsTheDesign()
 {
     const auto b = [this](const char* name) { return window->button(QString::fromLatin1(name)); };
     const QList<QWidget*> expected = {
-        window->Text1,   window->Text2,   b("Command1"),  b("Command2"),  b("Command3"),
-        b("Command4"),   b("Command5"),   b("Command6"),  b("Command8"),  b("Command9"),
-        b("Command10"),  b("Command11"),  b("Command13"), b("Command14"), b("Command15"),
-        window->Text3,   b("Command16"),  b("Command17"), b("Command18"), b("Command19"),
-        b("Command20"),  b("Command21")};
+        window->Text1,  window->Text2,  b("Command1"),  b("Command2"),  b("Command3"),
+        b("Command4"),  b("Command5"),  b("Command6"),  b("Command8"),  b("Command9"),
+        b("Command10"), b("Command11"), b("Command13"), b("Command14"), b("Command15"),
+        window->Text3,  b("Command16"), b("Command17"), b("Command18"), b("Command19"),
+        b("Command20"), b("Command21")};
     QTRY_COMPARE(QApplication::focusWidget(), window->Text1);
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -170,9 +173,9 @@ void Form1Test::operationsWriteTheirFiles_data()
                              << QByteArray() << QStringList{"dest.txt"}
                              << QList<QByteArray>{"A\r\nB\r\nC\r\nA\r\n"}
                              << "Suppression OK ( 4 supp.)";
-    QTest::newRow("same solutions") << "Command9" << QByteArray("AEIRST;ARETES\r\nAEERST;ARETES\r\n")
-                                    << QByteArray() << QStringList{"dest.txt"}
-                                    << QList<QByteArray>{"AEIRST;ARETES\r\n"} << "Suppression OK";
+    QTest::newRow("same solutions")
+        << "Command9" << QByteArray("AEIRST;ARETES\r\nAEERST;ARETES\r\n") << QByteArray()
+        << QStringList{"dest.txt"} << QList<QByteArray>{"AEIRST;ARETES\r\n"} << "Suppression OK";
     QTest::newRow("anagrams") << "Command20" << QByteArray("AEEIRST;ARETES\r\nAEEIRST;TERSES\r\n")
                               << QByteArray("AEIRST;ARETES\r\n") << QStringList{"dest.txt"}
                               << QList<QByteArray>{"AEEIRST;TERSES\r\n"} << "anags OK";
@@ -180,7 +183,8 @@ void Form1Test::operationsWriteTheirFiles_data()
                                 << QStringList{"mots_a.txt", "mots_b.txt"}
                                 << QList<QByteArray>{"1\r\n3\r\n", "2\r\n"} << "Division en 2 OK";
     QTest::newRow("split in 3") << "Command5" << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n")
-                                << QByteArray() << QStringList{"mots_a.txt", "mots_b.txt", "mots_c.txt"}
+                                << QByteArray()
+                                << QStringList{"mots_a.txt", "mots_b.txt", "mots_c.txt"}
                                 << QList<QByteArray>{"1\r\n4\r\n7\r\n", "2\r\n5\r\n", "3\r\n6\r\n"}
                                 << "Division en 3 OK";
     QTest::newRow("split in 4") << "Command11" << QByteArray("1\r\n") << QByteArray()
@@ -248,7 +252,8 @@ void Form1Test::aFailingClickShowsWhyAndTheProgramGoesOn()
     type(window->Text1, path("absent.txt"));
     type(window->Text2, path("dest.txt"));
     QTest::mouseClick(window->button("Command3"), Qt::LeftButton);
-    QVERIFY2(window->Label3->text().contains(path("absent.txt")), qPrintable(window->Label3->text()));
+    QVERIFY2(window->Label3->text().contains(path("absent.txt")),
+             qPrintable(window->Label3->text()));
     QVERIFY(window->Label3->text().startsWith(QStringLiteral("Impossible de lire")));
     QVERIFY(window->isVisible());
     QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));

@@ -1,6 +1,6 @@
-#include <workshop/ops/LetterValues.h>
 #include <textfile/VectorLineSink.h>
 #include <textfile/VectorLineSource.h>
+#include <workshop/ops/LetterValues.h>
 
 #include <gtest/gtest.h>
 
@@ -59,14 +59,14 @@ TEST_P(LineValue, ValuesAsManyFinalCharactersAsTheDrawHas)
     EXPECT_EQ(workshop::lineValue(GetParam().text), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, LineValue,
-    ::testing::Values(TextCase{"AABEQU;ABAQUE", 9}, TextCase{"BEERZ;ZEBRES", 2},  // EBRES
-                      TextCase{";ZEBRE", 0}, TextCase{"AEERST;ARETES", 0},
-                      TextCase{"BEERZ;ZEBRE;S", 2},  // BRE;S
-                      TextCase{"beerz;zebre", 0},
-                      TextCase{"ZEBRE", 11},  // a bare word is valued whole
-                      TextCase{"", 0}));
+INSTANTIATE_TEST_SUITE_P(Lines, LineValue,
+                         ::testing::Values(TextCase{"AABEQU;ABAQUE", 9},
+                                           TextCase{"BEERZ;ZEBRES", 2},  // EBRES
+                                           TextCase{";ZEBRE", 0}, TextCase{"AEERST;ARETES", 0},
+                                           TextCase{"BEERZ;ZEBRE;S", 2},  // BRE;S
+                                           TextCase{"beerz;zebre", 0},
+                                           TextCase{"ZEBRE", 11},  // a bare word is valued whole
+                                           TextCase{"", 0}));
 
 // One line of each given value, as draw;word with the word's letters.
 struct SortCase {
@@ -106,17 +106,33 @@ void expectSorted(void (*sort)(textfile::LineSource&, const std::vector<textfile
 TEST(SortByValue, SpreadsLinesOverValuesZeroToSixAndSevenUp)
 {
     expectSorted(workshop::sortByValue, 8,
-                 {{"AEERST;ARETES", 0}, {";", 0}, {"AMO;MOA", 1}, {"BEERZ;ZEBRES", 2},
-                  {"FHI;FHI", 6}, {"AABEQU;ABAQUE", 7}, {"IIKW;KIWI", 7}, {"kiwi", 0},
-                  {"ZEBRE", 7}, {"AEIRST;ARETES", 0}});
+                 {{"AEERST;ARETES", 0},
+                  {";", 0},
+                  {"AMO;MOA", 1},
+                  {"BEERZ;ZEBRES", 2},
+                  {"FHI;FHI", 6},
+                  {"AABEQU;ABAQUE", 7},
+                  {"IIKW;KIWI", 7},
+                  {"kiwi", 0},
+                  {"ZEBRE", 7},
+                  {"AEIRST;ARETES", 0}});
 }
 
 TEST(SortExpensiveByValue, KeepsValuesFromSevenInNineOutputs)
 {
     expectSorted(workshop::sortExpensiveByValue, 9,
-                 {{"FH;FH", -1}, {"AEERST;ARETES", -1}, {"J;J", 0}, {"AABEQU;ABAQUE", 2},
-                  {"BEERZ;ZEBRE", 4}, {"DHZ;ZHD", 6}, {"BHK;KHB", 7}, {"CDFK;KFCD", 7},
-                  {"JZ;ZJ", 8}, {"KWXYZ;KWXYZ", 8}, {"ZEBRE", 4}, {";", -1}});
+                 {{"FH;FH", -1},
+                  {"AEERST;ARETES", -1},
+                  {"J;J", 0},
+                  {"AABEQU;ABAQUE", 2},
+                  {"BEERZ;ZEBRE", 4},
+                  {"DHZ;ZHD", 6},
+                  {"BHK;KHB", 7},
+                  {"CDFK;KFCD", 7},
+                  {"JZ;ZJ", 8},
+                  {"KWXYZ;KWXYZ", 8},
+                  {"ZEBRE", 4},
+                  {";", -1}});
 }
 
 TEST(SortByValue, NeedsItsOutputs)

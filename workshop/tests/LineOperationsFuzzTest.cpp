@@ -7,20 +7,20 @@
 // WORKSHOP_FUZZ_SEED and WORKSHOP_FUZZ_CASES choose the run (defaults: 12 and 200); a long
 // run prints its figures at the end.
 
+#include <textfile/LineReader.h>
+#include <textfile/LineWriter.h>
+#include <textfile/StringByteSink.h>
+#include <textfile/StringByteSource.h>
+#include <textfile/VectorLineSink.h>
+#include <textfile/VectorLineSource.h>
 #include <workshop/ops/AnagramRemoval.h>
 #include <workshop/ops/Cleaning.h>
 #include <workshop/ops/DrawKeys.h>
 #include <workshop/ops/Extensions.h>
 #include <workshop/ops/LetterValues.h>
-#include <textfile/LineReader.h>
-#include <textfile/LineWriter.h>
 #include <workshop/ops/Splitting.h>
-#include <textfile/StringByteSink.h>
-#include <textfile/StringByteSource.h>
 #include <workshop/ops/Transfer.h>
 #include <workshop/ops/Trimming.h>
-#include <textfile/VectorLineSink.h>
-#include <textfile/VectorLineSource.h>
 #include <workshop/ops/WordForms.h>
 
 #include <gtest/gtest.h>
@@ -71,8 +71,10 @@ private:
         case 0:  // any byte at all
             return std::string(1, static_cast<char>(pick(0, 255)));
         case 1:  // NUL and high bytes among letters
-            return std::string(1, pick(0, 5) == 0 ? static_cast<char>(pick(0, 1) ? 0 : pick(0x80, 0xFF))
-                                                   : letters[pick(0, sizeof letters - 2)]);
+            return std::string(1,
+                               pick(0, 5) == 0
+                                   ? static_cast<char>(pick(0, 1) ? 0 : pick(0x80, 0xFF))
+                                   : letters[pick(0, sizeof letters - 2)]);
         case 2: {  // list-like lines, every kind of terminator
             static const char* const ends[] = {"\r\n", "\r", "\n", "\n\r", "\r\r\n", ""};
             std::string line(static_cast<std::size_t>(pick(0, huge ? 4000 : 14)), 'A');
@@ -140,7 +142,8 @@ public:
 
     void write(std::string_view line) override
     {
-        EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos) << "a written line holds a terminator";
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos)
+            << "a written line holds a terminator";
         lines.emplace_back(line);
         writer_.write(line);
         ++figures_.linesOut;
@@ -167,8 +170,7 @@ public:
     {
     }
 
-    template <typename Operation>
-    Lines run(Operation operation)
+    template <typename Operation> Lines run(Operation operation)
     {
         textfile::VectorLineSource in(source_);
         Output out(figures_);
@@ -178,11 +180,12 @@ public:
         return out.lines;
     }
 
-    template <typename Operation>
-    Lines runWithReference(Operation operation)
+    template <typename Operation> Lines runWithReference(Operation operation)
     {
         return run([&](textfile::LineSource& in, textfile::LineSink& out) {
-            operation(in, out, [this]() { return std::make_unique<textfile::VectorLineSource>(reference_); });
+            operation(in, out, [this]() {
+                return std::make_unique<textfile::VectorLineSource>(reference_);
+            });
         });
     }
 
@@ -247,8 +250,8 @@ void checkEveryOperation(Case& lines)
     }
     EXPECT_EQ(sorted, source.size());
     std::size_t expensive = 0;
-    for (const Lines& file :
-         lines.runToFiles(workshop::sortExpensiveByValue, workshop::expensiveValueSuffixes().size()))
+    for (const Lines& file : lines.runToFiles(workshop::sortExpensiveByValue,
+                                              workshop::expensiveValueSuffixes().size()))
         expensive += file.size();
     EXPECT_LE(expensive, source.size());
 
@@ -277,7 +280,8 @@ TEST(LineOperationsFuzz, EveryOperationHoldsOnRandomBytes)
         // One case in fifty holds a mebibyte line, and the first of them comes early.
         const bool huge = i % 50 == 3;
         const std::string input = bytes.make(huge);
-        const std::size_t bufferSize = std::uniform_int_distribution<std::size_t>(1, 70000)(bytes.random());
+        const std::size_t bufferSize =
+            std::uniform_int_distribution<std::size_t>(1, 70000)(bytes.random());
         const Lines source = readLines(input, bufferSize);
         ASSERT_EQ(source, plainLines(input)) << "seed " << seed << ", case " << i;
         Lines reference = readLines(bytes.make(false), 512);

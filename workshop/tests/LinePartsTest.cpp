@@ -18,8 +18,9 @@ TEST_P(NearestWhole, HalvesGoToTheEvenNeighbour)
 
 INSTANTIATE_TEST_SUITE_P(Values, NearestWhole,
                          ::testing::Values(RoundCase{2.5, 2}, RoundCase{3.5, 4}, RoundCase{-0.5, 0},
-                                           RoundCase{-1.5, -2}, RoundCase{0.75, 1}, RoundCase{0.25, 0},
-                                           RoundCase{4.0, 4}, RoundCase{-1.0, -1}, RoundCase{5.5, 6}));
+                                           RoundCase{-1.5, -2}, RoundCase{0.75, 1},
+                                           RoundCase{0.25, 0}, RoundCase{4.0, 4},
+                                           RoundCase{-1.0, -1}, RoundCase{5.5, 6}));
 
 TEST(LineParts, CutsAtPositionsCountedFromOne)
 {

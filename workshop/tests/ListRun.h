@@ -3,9 +3,9 @@
 // Runs list operations on lines held in memory, and makes random lists for the comparisons
 // with the straightforward algorithms.
 
-#include <workshop/ops/ReferenceOpener.h>
 #include <textfile/VectorLineSink.h>
 #include <textfile/VectorLineSource.h>
+#include <workshop/ops/ReferenceOpener.h>
 
 #include <memory>
 #include <random>
@@ -19,8 +19,7 @@ namespace listrun {
 
 using Lines = std::vector<std::string>;
 
-template <typename Operation>
-Lines run(Operation operation, Lines source)
+template <typename Operation> Lines run(Operation operation, Lines source)
 {
     textfile::VectorLineSource in(std::move(source));
     textfile::VectorLineSink out;
@@ -30,7 +29,8 @@ Lines run(Operation operation, Lines source)
 
 // Runs an operation that consults a reference list; `opens` counts how often it was opened.
 template <typename Operation>
-Lines runWithReference(Operation operation, Lines source, const Lines& reference, int* opens = nullptr)
+Lines runWithReference(Operation operation, Lines source, const Lines& reference,
+                       int* opens = nullptr)
 {
     const workshop::ReferenceOpener opener = [&reference, opens]() {
         if (opens)
@@ -46,10 +46,12 @@ Lines runWithReference(Operation operation, Lines source, const Lines& reference
 // A reference list that cannot be opened, as a missing third path gives.
 inline workshop::ReferenceOpener failingReference()
 {
-    return []() -> std::unique_ptr<textfile::LineSource> { throw std::runtime_error("no reference"); };
+    return
+        []() -> std::unique_ptr<textfile::LineSource> { throw std::runtime_error("no reference"); };
 }
 
-inline std::string randomLine(std::mt19937& random, std::string_view alphabet, int shortest, int longest)
+inline std::string randomLine(std::mt19937& random, std::string_view alphabet, int shortest,
+                              int longest)
 {
     std::uniform_int_distribution<int> length(shortest, longest);
     std::uniform_int_distribution<std::size_t> letter(0, alphabet.size() - 1);
@@ -59,8 +61,8 @@ inline std::string randomLine(std::mt19937& random, std::string_view alphabet, i
     return line;
 }
 
-inline Lines randomLines(std::mt19937& random, std::size_t count, std::string_view alphabet, int shortest,
-                         int longest)
+inline Lines randomLines(std::mt19937& random, std::size_t count, std::string_view alphabet,
+                         int shortest, int longest)
 {
     Lines lines;
     for (std::size_t i = 0; i < count; ++i)

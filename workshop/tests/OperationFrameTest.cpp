@@ -1,8 +1,8 @@
 #include <textfile/ByteSource.h>
+#include <workshop/ops/Transfer.h>
 #include <workshop/window/DescriptorByteSink.h>
 #include <workshop/window/OperationFrame.h>
 #include <workshop/window/SystemReason.h>
-#include <workshop/ops/Transfer.h>
 
 #include <testsupport/TempFolder.h>
 
@@ -236,8 +236,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ReasonCase{ENOSPC, "le disque est plein"},
                       ReasonCase{EROFS, "système de fichiers en lecture seule"},
                       ReasonCase{EISDIR, "c'est un dossier"},
-                      ReasonCase{textfile::notAPlainFile,
-                                 "ce n'est pas un fichier ordinaire (tube, périphérique ou socket)"},
+                      ReasonCase{
+                          textfile::notAPlainFile,
+                          "ce n'est pas un fichier ordinaire (tube, périphérique ou socket)"},
                       ReasonCase{4321, "erreur système n° 4321"}));
 
 // A device that is always full stands for a disk that fills during a write.

@@ -1,6 +1,6 @@
-#include <workshop/ops/Splitting.h>
 #include <textfile/VectorLineSink.h>
 #include <textfile/VectorLineSource.h>
+#include <workshop/ops/Splitting.h>
 
 #include <gtest/gtest.h>
 

@@ -25,15 +25,17 @@ TEST_P(TrimLine, KeepsALeftPartThatFollowsTheLength)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, TrimLine,
-                         ::testing::Values(KeptCase{0, 0}, KeptCase{1, 1}, KeptCase{2, 2}, KeptCase{3, 3},
-                                           KeptCase{4, 4}, KeptCase{5, 5}, KeptCase{6, 5}, KeptCase{7, 5},
-                                           KeptCase{8, 6}, KeptCase{9, 7}, KeptCase{10, 7}, KeptCase{11, 7},
-                                           KeptCase{12, 8}, KeptCase{13, 9}, KeptCase{14, 9}, KeptCase{15, 9},
-                                           KeptCase{16, 10}));
+                         ::testing::Values(KeptCase{0, 0}, KeptCase{1, 1}, KeptCase{2, 2},
+                                           KeptCase{3, 3}, KeptCase{4, 4}, KeptCase{5, 5},
+                                           KeptCase{6, 5}, KeptCase{7, 5}, KeptCase{8, 6},
+                                           KeptCase{9, 7}, KeptCase{10, 7}, KeptCase{11, 7},
+                                           KeptCase{12, 8}, KeptCase{13, 9}, KeptCase{14, 9},
+                                           KeptCase{15, 9}, KeptCase{16, 10}));
 
 TEST(TrimLines, WritesOneLinePerSourceLine)
 {
-    EXPECT_EQ(listrun::run(workshop::trimLines, {"ABCD;EFGH", "", "ABCDE"}), (Lines{"ABCD;EF", "", "ABCDE"}));
+    EXPECT_EQ(listrun::run(workshop::trimLines, {"ABCD;EFGH", "", "ABCDE"}),
+              (Lines{"ABCD;EF", "", "ABCDE"}));
     EXPECT_TRUE(listrun::run(workshop::trimLines, {}).empty());
 }
 
@@ -66,7 +68,8 @@ class SwapListedHalves : public ::testing::TestWithParam<SwapCase> {};
 TEST_P(SwapListedHalves, SwapsLinesWhoseLeftHalfIsListed)
 {
     const SwapCase& c = GetParam();
-    EXPECT_EQ(listrun::runWithReference(workshop::swapListedHalves, c.source, c.reference), c.expected);
+    EXPECT_EQ(listrun::runWithReference(workshop::swapListedHalves, c.source, c.reference),
+              c.expected);
     EXPECT_EQ(literalSwapListedHalves(c.source, c.reference), c.expected);
 }
 
@@ -77,7 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
         SwapCase{"NotListed", {"AEIRST;ARETES"}, {"AEIRS", "aeirst", "AEIRST "}, {"AEIRST;ARETES"}},
         SwapCase{"WholeLinesCompared", {"AEIRST;ARETES"}, {"AEIRST;ARETES"}, {"AEIRST;ARETES"}},
         SwapCase{"EmptyReference", {"AEIRST;ARETES", ""}, {}, {"AEIRST;ARETES", ""}},
-        SwapCase{"ListedAmongOthers", {"AEIRST;ARETES", "ABC;XYZ"}, {"XYZ", "AEIRST", "QQ"},
+        SwapCase{"ListedAmongOthers",
+                 {"AEIRST;ARETES", "ABC;XYZ"},
+                 {"XYZ", "AEIRST", "QQ"},
                  {"ARETES;AEIRST", "ABC;XYZ"}},
         SwapCase{"EmptyLineListed", {"", "A"}, {"ZZ", ""}, {";", ";"}},
         SwapCase{"EmptyLineNotListed", {""}, {"ZZ"}, {""}},
@@ -87,8 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SwapListedHalves, OpensTheReferenceOnceAtTheFirstLine)
 {
     int opens = 0;
-    const Lines out =
-        listrun::runWithReference(workshop::swapListedHalves, {"AB;XY", "AB;ZZ", "Q"}, {"AB"}, &opens);
+    const Lines out = listrun::runWithReference(workshop::swapListedHalves, {"AB;XY", "AB;ZZ", "Q"},
+                                                {"AB"}, &opens);
     EXPECT_EQ(out, (Lines{"XY;AB", "ZZ;AB", "Q"}));
     EXPECT_EQ(opens, 1);
     opens = 0;
@@ -115,7 +120,8 @@ TEST(SwapListedHalves, AgreesWithTheLiteralAlgorithmOnRandomLists)
         const Lines source = listrun::randomLines(random, 40, "AB;", 0, 9);
         const Lines reference = listrun::randomLines(random, round % 10 == 0 ? 0 : 8, "AB;", 0, 4);
         const Lines expected = literalSwapListedHalves(source, reference);
-        ASSERT_EQ(listrun::runWithReference(workshop::swapListedHalves, source, reference), expected);
+        ASSERT_EQ(listrun::runWithReference(workshop::swapListedHalves, source, reference),
+                  expected);
         for (std::size_t i = 0; i < source.size(); ++i)
             swapped += expected[i] != source[i] ? 1 : 0;
     }

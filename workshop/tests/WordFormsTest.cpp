@@ -26,9 +26,11 @@ TEST_P(ShortenVerb, DropsTheRAfterEOrI)
 INSTANTIATE_TEST_SUITE_P(Lines, ShortenVerb,
                          ::testing::Values(LineCase{"SERVIR", "SERVI"}, LineCase{"AIMER", "AIME"},
                                            LineCase{"AIMEE", "AIMEE"}, LineCase{"Aimer", "Aimer"},
-                                           LineCase{"R", "R"}, LineCase{"ER", "E"}, LineCase{"", ""},
-                                           LineCase{"FINIR", "FINI"}, LineCase{"MANGEr", "MANGEr"},
-                                           LineCase{"ABER;MANGER", "ABER;MANGE"}, LineCase{"OR", "OR"}));
+                                           LineCase{"R", "R"}, LineCase{"ER", "E"},
+                                           LineCase{"", ""}, LineCase{"FINIR", "FINI"},
+                                           LineCase{"MANGEr", "MANGEr"},
+                                           LineCase{"ABER;MANGER", "ABER;MANGE"},
+                                           LineCase{"OR", "OR"}));
 
 TEST(ShortenVerbs, WritesOneLinePerSourceLine)
 {
@@ -44,12 +46,12 @@ TEST_P(SwapColumns, PutsTheRightHalfFirst)
     EXPECT_EQ(workshop::swapColumns(GetParam().line), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, SwapColumns,
-                         ::testing::Values(LineCase{"ABC;XYZ", "XYZ;ABC"}, LineCase{"ABCDXYZ", "XYZ;ABC"},
-                                           LineCase{"AB;XYZ", "XY;AB"}, LineCase{"", ";"},
-                                           LineCase{"A", ";"}, LineCase{"AB", ";"}, LineCase{"ABCD", "D;AB"},
-                                           LineCase{"AEGMNR;MANGER", "MANGER;AEGMNR"},
-                                           LineCase{"A;B;C", ";C;A;"}));
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SwapColumns,
+    ::testing::Values(LineCase{"ABC;XYZ", "XYZ;ABC"}, LineCase{"ABCDXYZ", "XYZ;ABC"},
+                      LineCase{"AB;XYZ", "XY;AB"}, LineCase{"", ";"}, LineCase{"A", ";"},
+                      LineCase{"AB", ";"}, LineCase{"ABCD", "D;AB"},
+                      LineCase{"AEGMNR;MANGER", "MANGER;AEGMNR"}, LineCase{"A;B;C", ";C;A;"}));
 
 TEST(SwapColumns, TwiceGivesAnOddLineBack)
 {
@@ -107,7 +109,8 @@ class RemovePlurals : public ::testing::TestWithParam<PluralCase> {};
 TEST_P(RemovePlurals, DropsPluralsOfListedWords)
 {
     const PluralCase& c = GetParam();
-    EXPECT_EQ(listrun::runWithReference(workshop::removePlurals, c.source, c.reference), c.expected);
+    EXPECT_EQ(listrun::runWithReference(workshop::removePlurals, c.source, c.reference),
+              c.expected);
     EXPECT_EQ(literalRemovePlurals(c.source, c.reference), c.expected);
 }
 
@@ -120,13 +123,16 @@ INSTANTIATE_TEST_SUITE_P(
         PluralCase{"SingularInFirstField", {chats}, {"CHAT;ACHT"}, {chats}},
         PluralCase{"EmptyReference", {chats, "ABC"}, {}, {chats, "ABC"}},
         PluralCase{"MatchAmongOthers", {chats}, {"ZZZZ;ZZZZ", "ACHT;CHAT", "ACHT;CHAT", "XY"}, {}},
-        PluralCase{"NotInS", {"ACEHT;CHATE;ACEHT;CHATE"}, {"ACHT;CHAT"}, {"ACEHT;CHATE;ACEHT;CHATE"}},
+        PluralCase{
+            "NotInS", {"ACEHT;CHATE;ACEHT;CHATE"}, {"ACHT;CHAT"}, {"ACEHT;CHATE;ACEHT;CHATE"}},
         PluralCase{"CaseCounts", {chats}, {"ACHT;chat"}, {chats}},
         PluralCase{"OrderKept",
                    {"AIMS;MAIS;AIMS;MAIS", chats, "ACEHT;CHATE;ACEHT;CHATE", "ABC"},
                    {"ACHT;CHAT"},
                    {"AIMS;MAIS;AIMS;MAIS", "ACEHT;CHATE;ACEHT;CHATE", "ABC"}},
-        PluralCase{"ShortLinesCopied", {"", "S", "ABCS", "SSSS"}, {"", "S", "ACHT;CHAT"},
+        PluralCase{"ShortLinesCopied",
+                   {"", "S", "ABCS", "SSSS"},
+                   {"", "S", "ACHT;CHAT"},
                    {"", "S", "ABCS", "SSSS"}},
         // Six characters: W is the single third character and the key is empty.
         PluralCase{"EmptyKeyMatchesAnyLine", {"ABSDEF", "ABCDEF"}, {"Q"}, {"ABCDEF"}}),
@@ -138,7 +144,8 @@ TEST(RemovePlurals, OpensTheReferenceOnceAtTheFirstLine)
     listrun::runWithReference(workshop::removePlurals, {chats, chats, "AB"}, {"ACHT;CHAT"}, &opens);
     EXPECT_EQ(opens, 1);
     opens = 0;
-    EXPECT_TRUE(listrun::runWithReference(workshop::removePlurals, {}, {"ACHT;CHAT"}, &opens).empty());
+    EXPECT_TRUE(
+        listrun::runWithReference(workshop::removePlurals, {}, {"ACHT;CHAT"}, &opens).empty());
     EXPECT_EQ(opens, 0);
 }
 

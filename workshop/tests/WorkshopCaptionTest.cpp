@@ -1,6 +1,6 @@
 // Every caption of the workshop window is whole with the face that draws it.
-#include <workshop/window/Form1.h>
 #include <look/Look.h>
+#include <workshop/window/Form1.h>
 
 #include <QFontInfo>
 #include <QLabel>
@@ -45,9 +45,14 @@ void WorkshopCaptionTest::labelsFitTheirDesignedWidth()
     Form1 window;
     auto* label = window.findChild<QLabel*>(name);
     QVERIFY(label);
-    const int width = static_cast<int>(std::ceil(QFontMetricsF(label->font()).horizontalAdvance(label->text())));
-    QVERIFY2(width <= look::px(widthTwips), qPrintable(QStringLiteral("« %1 » needs %2 px in %3, has %4")
-                                                     .arg(label->text()).arg(width).arg(faceOf(label)).arg(look::px(widthTwips))));
+    const int width =
+        static_cast<int>(std::ceil(QFontMetricsF(label->font()).horizontalAdvance(label->text())));
+    QVERIFY2(width <= look::px(widthTwips),
+             qPrintable(QStringLiteral("« %1 » needs %2 px in %3, has %4")
+                            .arg(label->text())
+                            .arg(width)
+                            .arg(faceOf(label))
+                            .arg(look::px(widthTwips))));
 }
 
 // A button draws its caption wrapped at blanks in its face less a thin border (2 pixels
@@ -59,15 +64,17 @@ void WorkshopCaptionTest::buttonCaptionsFitTheirFace()
     QCOMPARE(buttons.size(), 21);
     for (QPushButton* button : buttons) {
         const QRect area = button->rect().adjusted(2, 1, -2, -1);
-        const QRect needed = QFontMetrics(button->font()).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap,
-                                                                        button->text());
-        QVERIFY2(area.contains(needed), qPrintable(QStringLiteral("%1 « %2 » needs %3 x %4 px in %5, has %6 x %7")
-                                                       .arg(button->objectName(), button->text())
-                                                       .arg(needed.width())
-                                                       .arg(needed.height())
-                                                       .arg(faceOf(button))
-                                                       .arg(area.width())
-                                                       .arg(area.height())));
+        const QRect needed =
+            QFontMetrics(button->font())
+                .boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, button->text());
+        QVERIFY2(area.contains(needed),
+                 qPrintable(QStringLiteral("%1 « %2 » needs %3 x %4 px in %5, has %6 x %7")
+                                .arg(button->objectName(), button->text())
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(faceOf(button))
+                                .arg(area.width())
+                                .arg(area.height())));
     }
 }
 

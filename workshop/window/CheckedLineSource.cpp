@@ -21,8 +21,8 @@ CheckedLineSource::CheckedLineSource(const QString& path, const QString& box)
     : path_(path), box_(box), reader_(QFile::encodeName(path).toStdString())
 {
     if (path.isEmpty())
-        throw OperationFailure(QStringLiteral("La case « %1 » est vide : aucun fichier à lire.")
-                                   .arg(boxName(box)));
+        throw OperationFailure(
+            QStringLiteral("La case « %1 » est vide : aucun fichier à lire.").arg(boxName(box)));
     if (!reader_.isOpen())
         throw OperationFailure(QStringLiteral("Impossible de lire %1 « %2 » : %3.")
                                    .arg(box, path, systemReason(reader_.errorNumber())));

@@ -1,24 +1,24 @@
 #include <workshop/window/Form1.h>
 
-#include <workshop/ops/AnagramRemoval.h>
 #include <look/CaptionButton.h>
+#include <look/Look.h>
+#include <workshop/ops/AnagramRemoval.h>
 #include <workshop/ops/Cleaning.h>
 #include <workshop/ops/DrawKeys.h>
 #include <workshop/ops/Extensions.h>
 #include <workshop/ops/LetterValues.h>
-#include <look/Look.h>
 #include <workshop/ops/Splitting.h>
-#include <workshop/window/StatusLabel.h>
 #include <workshop/ops/Transfer.h>
 #include <workshop/ops/Trimming.h>
 #include <workshop/ops/WordForms.h>
+#include <workshop/window/StatusLabel.h>
 
 #include <QApplication>
-#include <algorithm>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <algorithm>
 
 namespace {
 
@@ -41,6 +41,7 @@ namespace workshop {
 
 // The buttons, in the order they are created. A new operation takes one row here and its
 // handler, written below and declared with the others.
+// clang-format off
 const Form1::ButtonRow Form1::buttonTable[] = {
     {"Command1", "Transférer *  ----------------->", {1800, 120, 1215, 495}, 2, true, &Form1::Command1_Click},
     // Its top stands just below the status line, so that no border crosses the status text.
@@ -65,6 +66,7 @@ const Form1::ButtonRow Form1::buttonTable[] = {
     {"Command20", "supp anag", {360, 3840, 1215, 375}, 22, true, &Form1::Command20_Click},
     {"Command21", "rall assemblage", {2040, 3960, 1215, 255}, 23, true, &Form1::Command21_Click},
 };
+// clang-format on
 
 Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplication::quit(); })
 {
@@ -80,7 +82,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplicati
     createSortMenu();
     // The design area is 4500 x 2820 twips; eleven buttons lie below it, down to 4215, and
     // the band for long status texts lies below them.
-    resize(look::px(4500), statusBandTop + statusBandLines * fontMetrics().lineSpacing() + statusMargin);
+    resize(look::px(4500),
+           statusBandTop + statusBandLines * fontMetrics().lineSpacing() + statusMargin);
     Text1->setFocus();
 }
 
@@ -96,7 +99,7 @@ QLabel* Form1::addLabel(const char* name, const QString& caption, int left, int 
 }
 
 QLineEdit* Form1::addTextBox(const char* name, int left, int top, int width, int height,
-                              int tabIndex)
+                             int tabIndex)
 {
     auto* box = new QLineEdit(this);
     box->setObjectName(QString::fromLatin1(name));

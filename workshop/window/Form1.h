@@ -88,7 +88,7 @@ private:
     };
     static const ButtonRow buttonTable[];
 
-    StatusLabel* status = nullptr;  // Label3, with its own layout of long texts
+    StatusLabel* status = nullptr;                   // Label3, with its own layout of long texts
     std::vector<std::pair<int, QWidget*>> tabStops;  // controls with their tab index
 
     void createControls();
@@ -97,8 +97,7 @@ private:
     void createSortMenu();
     QLabel* addLabel(const char* name, const QString& caption, int left, int top, int width,
                      int height);
-    QLineEdit* addTextBox(const char* name, int left, int top, int width, int height,
-                          int tabIndex);
+    QLineEdit* addTextBox(const char* name, int left, int top, int width, int height, int tabIndex);
     void showStatus(const QString& text);
     void placeStatus();
     void split(int parts, const QString& message);

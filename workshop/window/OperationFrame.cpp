@@ -1,10 +1,10 @@
 #include <workshop/window/OperationFrame.h>
 
 #include <textfile/ByteSource.h>
-#include <workshop/window/CheckedLineSource.h>
-#include <workshop/ops/DerivedNames.h>
-#include <workshop/window/DescriptorByteSink.h>
 #include <textfile/LineWriter.h>
+#include <workshop/ops/DerivedNames.h>
+#include <workshop/window/CheckedLineSource.h>
+#include <workshop/window/DescriptorByteSink.h>
 #include <workshop/window/OperationFailure.h>
 #include <workshop/window/SystemReason.h>
 
@@ -80,7 +80,11 @@ int copyFile(int from, int to)
 struct OperationFrame::Output {
     Output(const QString& target, const QString& name, std::unique_ptr<QFileDevice> device,
            bool directly)
-        : path(target), named(name), file(std::move(device)), inPlace(directly), sink(*file),
+        : path(target),
+          named(name),
+          file(std::move(device)),
+          inPlace(directly),
+          sink(*file),
           writer(sink)
     {
     }
@@ -111,7 +115,9 @@ void OperationFrame::Output::putInPlace() const
     if (::close(fd) != 0 && error == 0)
         error = lastError(EIO);
     if (error != 0)
-        failToWrite(named, systemReason(error) + QStringLiteral(" ; le fichier n'a été écrit qu'en partie"));
+        failToWrite(named,
+                    systemReason(error)
+                        + QStringLiteral(" ; le fichier n'a été écrit qu'en partie"));
 }
 
 OperationFrame::Outcome OperationFrame::run(const std::function<QString(OperationFrame&)>& work)
@@ -124,11 +130,13 @@ OperationFrame::Outcome OperationFrame::run(const std::function<QString(Operatio
     } catch (const OperationFailure& failure) {
         return {false, failure.message()};
     } catch (const std::bad_alloc&) {
-        return {false, QStringLiteral("Mémoire insuffisante : l'opération est abandonnée, "
-                                      "aucun fichier n'a été modifié.")};
+        return {false,
+                QStringLiteral("Mémoire insuffisante : l'opération est abandonnée, "
+                               "aucun fichier n'a été modifié.")};
     } catch (const std::exception& error) {
-        return {false, QStringLiteral("L'opération a échoué (%1) : aucun fichier n'a été modifié.")
-                           .arg(QString::fromLocal8Bit(error.what()))};
+        return {false,
+                QStringLiteral("L'opération a échoué (%1) : aucun fichier n'a été modifié.")
+                    .arg(QString::fromLocal8Bit(error.what()))};
     }
 }
 
@@ -180,8 +188,9 @@ textfile::LineSink& OperationFrame::openOutput(const QString& path, const QStrin
     if (inPlace) {
         auto staged = std::make_unique<QTemporaryFile>();
         if (!staged->open())
-            failToWrite(named, systemReason(lastError(EACCES)) +
-                                   QStringLiteral(" (dossier temporaire du système)"));
+            failToWrite(named,
+                        systemReason(lastError(EACCES))
+                            + QStringLiteral(" (dossier temporaire du système)"));
         file = std::move(staged);
     } else {
         auto saved = std::make_unique<QSaveFile>(path);
@@ -192,13 +201,13 @@ textfile::LineSink& OperationFrame::openOutput(const QString& path, const QStrin
             failToWrite(named, lastError(EPERM));
         file = std::move(saved);
     }
-    outputs_.push_back(std::make_unique<Output>(inPlace ? target : path, named, std::move(file),
-                                                inPlace));
+    outputs_.push_back(
+        std::make_unique<Output>(inPlace ? target : path, named, std::move(file), inPlace));
     return outputs_.back()->writer;
 }
 
-std::vector<textfile::LineSink*> OperationFrame::derivedOutputs(
-    const QString& sourcePath, const std::vector<std::string>& suffixes)
+std::vector<textfile::LineSink*>
+OperationFrame::derivedOutputs(const QString& sourcePath, const std::vector<std::string>& suffixes)
 {
     std::vector<textfile::LineSink*> sinks;
     for (const std::string& suffix : suffixes) {
@@ -227,8 +236,8 @@ void OperationFrame::commit()
         if (!output->writer.flush() || ::fsync(output->file->handle()) != 0)
             failToWrite(output->named,
                         systemReason(output->writer.errorNumber() ? output->writer.errorNumber()
-                                                                  : lastError(EIO)) +
-                            QStringLiteral(" ; aucun fichier n'a été modifié"));
+                                                                  : lastError(EIO))
+                            + QStringLiteral(" ; aucun fichier n'a été modifié"));
     }
     for (const auto& output : outputs_) {
         if (output->inPlace) {

@@ -3,9 +3,9 @@
 #include <tools/listgen/src/ExtensionLines.h>
 #include <tools/listgen/src/SolutionLines.h>
 
+#include <catalogue/Catalogue.h>
 #include <workshop/ops/DrawKeys.h>
 #include <workshop/ops/LetterValues.h>
-#include <catalogue/Catalogue.h>
 
 #include <algorithm>
 #include <map>

@@ -95,7 +95,8 @@ bool DicEntry::isInvariable() const
 
 bool DicEntry::isInvariableLocution() const
 {
-    return isOneOf(kinds, {"loc.adv", "loc.prep", "loc.prepv", "loc.cj", "loc.cjsub", "loc.interj"});
+    return isOneOf(kinds,
+                   {"loc.adv", "loc.prep", "loc.prepv", "loc.cj", "loc.cjsub", "loc.interj"});
 }
 
 bool DicEntry::isInterjection() const

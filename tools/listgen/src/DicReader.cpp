@@ -11,8 +11,8 @@ bool isCount(const std::string& line)
 {
     const auto end = line.find_last_not_of(" \t\r") + 1;
     return end > 0 && std::all_of(line.begin(), line.begin() + static_cast<long>(end), [](char c) {
-        return std::isdigit(static_cast<unsigned char>(c)) != 0;
-    });
+               return std::isdigit(static_cast<unsigned char>(c)) != 0;
+           });
 }
 
 }  // namespace

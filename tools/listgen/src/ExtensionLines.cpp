@@ -2,9 +2,9 @@
 
 #include <tools/listgen/src/SolutionLines.h>
 
-#include <workshop/ops/Extensions.h>
 #include <textfile/VectorLineSink.h>
 #include <textfile/VectorLineSource.h>
+#include <workshop/ops/Extensions.h>
 
 namespace listgen {
 
@@ -44,9 +44,8 @@ std::vector<std::string> ExtensionLines::front(const std::set<std::string>& base
 // "?ABLE;CFST" (several letters) or the pair line "ZOO;AZOO" (one) into "+ABLE;CFST", "+ZOO;A".
 std::string ExtensionLines::frontLine(const std::string& assembled)
 {
-    const std::string reduced = assembled.front() == '?'
-        ? assembled.substr(1)
-        : workshop::frontExtension(assembled);
+    const std::string reduced =
+        assembled.front() == '?' ? assembled.substr(1) : workshop::frontExtension(assembled);
     const auto separator = reduced.find(';');
     const std::string letters = reduced.substr(separator + 1);
     const std::string draw = "+" + reduced.substr(0, separator);
@@ -65,8 +64,8 @@ std::vector<std::string> ExtensionLines::back(const std::set<std::string>& bases
                 letters += solutionsOf(workshop::backExtension(base + ";" + longer));
         }
         if (!letters.empty()) {
-            const std::string draw = SolutionLines::padded(base + "+", letters.size(),
-                                                           SolutionLines::Side::back);
+            const std::string draw =
+                SolutionLines::padded(base + "+", letters.size(), SolutionLines::Side::back);
             lines.push_back(draw + ";" + letters);
         }
     }

@@ -46,17 +46,49 @@ std::string_view plainLetters(long c)
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
         c -= 0x20;  // Latin-1 small letters sit 0x20 above their capitals
     switch (c) {
-    case 0xC0: case 0xC1: case 0xC2: case 0xC3: case 0xC4: case 0xC5: return "A";
-    case 0xC6: return "AE";
-    case 0xC7: return "C";
-    case 0xC8: case 0xC9: case 0xCA: case 0xCB: return "E";
-    case 0xCC: case 0xCD: case 0xCE: case 0xCF: return "I";
-    case 0xD1: return "N";
-    case 0xD2: case 0xD3: case 0xD4: case 0xD5: case 0xD6: return "O";
-    case 0xD9: case 0xDA: case 0xDB: case 0xDC: return "U";
-    case 0xDD: case 0xFF: case 0x178: return "Y";
-    case 0x152: case 0x153: return "OE";
-    default: return {};
+    case 0xC0:
+    case 0xC1:
+    case 0xC2:
+    case 0xC3:
+    case 0xC4:
+    case 0xC5:
+        return "A";
+    case 0xC6:
+        return "AE";
+    case 0xC7:
+        return "C";
+    case 0xC8:
+    case 0xC9:
+    case 0xCA:
+    case 0xCB:
+        return "E";
+    case 0xCC:
+    case 0xCD:
+    case 0xCE:
+    case 0xCF:
+        return "I";
+    case 0xD1:
+        return "N";
+    case 0xD2:
+    case 0xD3:
+    case 0xD4:
+    case 0xD5:
+    case 0xD6:
+        return "O";
+    case 0xD9:
+    case 0xDA:
+    case 0xDB:
+    case 0xDC:
+        return "U";
+    case 0xDD:
+    case 0xFF:
+    case 0x178:
+        return "Y";
+    case 0x152:
+    case 0x153:
+        return "OE";
+    default:
+        return {};
     }
 }
 

@@ -58,8 +58,9 @@ bool LexiconBuilder::build(const DictionarySources& sources, Lexicon& lexicon)
 
 // Entries of the game: no proper noun, A to Z once folded, let through by the filter. The
 // entries that the filter refuses go to `refusedLines`; the player's own words pass it.
-std::vector<LexiconBuilder::GameEntry> LexiconBuilder::gameEntries(
-    const std::vector<DicEntry>& entries, std::vector<std::string>* refusedLines) const
+std::vector<LexiconBuilder::GameEntry>
+LexiconBuilder::gameEntries(const std::vector<DicEntry>& entries,
+                            std::vector<std::string>* refusedLines) const
 {
     std::vector<GameEntry> games;
     for (const auto& entry : entries) {
@@ -151,8 +152,9 @@ std::unordered_set<std::string> LexiconBuilder::olderWords(const std::vector<std
 
 // The entries of 2 to 10 letters that may be new: absent from the older lists, or, with the
 // player's own list, spelt as one of its words.
-std::vector<LexiconBuilder::GameEntry> LexiconBuilder::candidates(
-    const std::vector<GameEntry>& modern, const std::unordered_set<std::string>& older) const
+std::vector<LexiconBuilder::GameEntry>
+LexiconBuilder::candidates(const std::vector<GameEntry>& modern,
+                           const std::unordered_set<std::string>& older) const
 {
     std::vector<GameEntry> result;
     for (const auto& game : modern) {
@@ -188,14 +190,14 @@ bool LexiconBuilder::dropOldByForm(std::vector<GameEntry>& entries,
     std::set<std::string> old;
     // only the forms that an older list holds matter here
     const auto notOld = [&](const std::string& game) { return older.count(game) == 0; };
-    const bool ok = expandChecked(linesOf(nonVerbs), notOld, [&](const std::string&,
-                                                                 const std::string& raw) {
-        for (const auto& stem : checker_.stems(raw)) {
-            const auto word = GameWord::fold(stem);
-            if (word && nonVerbWords.count(*word) && !verbWords.count(*word))
-                old.insert(*word);
-        }
-    });
+    const bool ok =
+        expandChecked(linesOf(nonVerbs), notOld, [&](const std::string&, const std::string& raw) {
+            for (const auto& stem : checker_.stems(raw)) {
+                const auto word = GameWord::fold(stem);
+                if (word && nonVerbWords.count(*word) && !verbWords.count(*word))
+                    old.insert(*word);
+            }
+        });
     if (!ok)
         return false;
     entries.erase(std::remove_if(entries.begin(), entries.end(),
@@ -205,8 +207,7 @@ bool LexiconBuilder::dropOldByForm(std::vector<GameEntry>& entries,
 }
 
 bool LexiconBuilder::collectNewWords(const std::vector<GameEntry>& modern,
-                                     const std::unordered_set<std::string>& older,
-                                     Lexicon& lexicon)
+                                     const std::unordered_set<std::string>& older, Lexicon& lexicon)
 {
     auto entries = candidates(modern, older);
     if (!hasOwnWords_ && !dropOldByForm(entries, older))
@@ -217,8 +218,8 @@ bool LexiconBuilder::collectNewWords(const std::vector<GameEntry>& modern,
         kind.transitive = kind.transitive || game.entry->isTransitive();
         kind.intransitive = kind.intransitive || game.entry->isIntransitive();
         // a locution piece that is a word of the game is invariable like its locution
-        kind.invariable = kind.invariable || game.entry->isInvariable()
-            || game.entry->isInvariableLocution();
+        kind.invariable =
+            kind.invariable || game.entry->isInvariable() || game.entry->isInvariableLocution();
         if (game.word.size() <= longestWord)
             withForms.push_back(game.entry);
     }
@@ -226,10 +227,9 @@ bool LexiconBuilder::collectNewWords(const std::vector<GameEntry>& modern,
         return game.size() < shortest || lexicon.newForms.count(game)
             || (!hasOwnWords_ && older.count(game));
     };
-    const bool ok = expandChecked(linesOf(withForms), settled,
-                                  [&](const std::string& game, const std::string&) {
-                                      lexicon.newForms.insert(game);
-                                  });
+    const bool ok = expandChecked(
+        linesOf(withForms), settled,
+        [&](const std::string& game, const std::string&) { lexicon.newForms.insert(game); });
     if (!ok)
         return false;
     for (const auto& word : ownWords_) {
@@ -246,8 +246,7 @@ bool LexiconBuilder::collectNewWords(const std::vector<GameEntry>& modern,
 }
 
 void LexiconBuilder::collectNewSpellings(const std::vector<GameEntry>& modern,
-                                         const std::vector<DicEntry>& reformed,
-                                         Lexicon& lexicon)
+                                         const std::vector<DicEntry>& reformed, Lexicon& lexicon)
 {
     std::unordered_set<std::string> modernWords;
     for (const auto& game : modern)

@@ -65,10 +65,10 @@ private:
                                        std::vector<std::string>* refusedLines) const;
     // Expands the lines and hands on the accepted forms, in game spelling, with their spelling
     // in the dictionary. Forms whose game spelling is `settled` are not checked.
-    bool expandChecked(const std::vector<std::string>& dicLines,
-                       const std::function<bool(const std::string& game)>& settled,
-                       const std::function<void(const std::string& game, const std::string& raw)>&
-                           onForm);
+    bool expandChecked(
+        const std::vector<std::string>& dicLines,
+        const std::function<bool(const std::string& game)>& settled,
+        const std::function<void(const std::string& game, const std::string& raw)>& onForm);
     bool collectWhole(const std::vector<GameEntry>& modern,
                       const std::vector<std::string>& refusedLines,
                       const DictionarySources& sources, Lexicon& lexicon);
@@ -76,7 +76,8 @@ private:
                          const std::unordered_set<std::string>& older, Lexicon& lexicon);
     std::vector<GameEntry> candidates(const std::vector<GameEntry>& modern,
                                       const std::unordered_set<std::string>& older) const;
-    bool dropOldByForm(std::vector<GameEntry>& entries, const std::unordered_set<std::string>& older);
+    bool dropOldByForm(std::vector<GameEntry>& entries,
+                       const std::unordered_set<std::string>& older);
     void collectNewSpellings(const std::vector<GameEntry>& modern,
                              const std::vector<DicEntry>& reformed, Lexicon& lexicon);
     static std::unordered_set<std::string> olderWords(const std::vector<std::string>& older);

@@ -4,8 +4,8 @@
 #include <tools/listgen/src/SourceFiles.h>
 #include <tools/listgen/src/UnmunchExpander.h>
 
-#include <tools/listgen/src/DicReader.h>
 #include <textfile/LineReader.h>
+#include <tools/listgen/src/DicReader.h>
 
 #include <fstream>
 #include <sstream>
@@ -68,7 +68,8 @@ std::vector<std::string> OlderLists::aspellWords(std::string_view bytes)
         std::size_t end = pos;
         while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) >= 0x20)
             ++end;
-        const std::size_t kept = shared == 0 ? 0 : std::min<std::size_t>(shared - 1u, previous.size());
+        const std::size_t kept =
+            shared == 0 ? 0 : std::min<std::size_t>(shared - 1u, previous.size());
         previous = previous.substr(0, kept) + std::string(bytes.substr(pos, end - pos));
         if (!previous.empty())
             words.push_back(latin1ToUtf8(previous));

@@ -100,7 +100,8 @@ void OwnWordList::parse(std::string_view bytes)
             else
                 unreadable_.push_back(std::to_string(number) + ": " + line);
         }
-        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size()
+            && text[end + 1] == '\n')
             ++end;
         pos = end + 1;
     }

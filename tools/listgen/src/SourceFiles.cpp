@@ -11,8 +11,7 @@ namespace listgen {
 
 namespace {
 
-template <typename Read>
-bool readFile(const std::string& path, std::string& error, Read read)
+template <typename Read> bool readFile(const std::string& path, std::string& error, Read read)
 {
     textfile::LineReader reader(path);
     if (!reader.isOpen()) {
@@ -71,8 +70,9 @@ bool SourceFiles::exists(const std::string& path)
 bool SourceFiles::load(const SourcePaths& paths, DictionarySources& sources, std::string& error,
                        std::vector<std::string>& missing)
 {
-    const bool ok = readFile(paths.modernDic, error,
-                             [&](textfile::LineReader& r) { sources.modern = DicReader::entries(r); })
+    const bool ok =
+        readFile(paths.modernDic, error,
+                 [&](textfile::LineReader& r) { sources.modern = DicReader::entries(r); })
         && readFile(paths.olderList, error,
                     [&](textfile::LineReader& r) { sources.older = DicReader::words(r); });
     if (!ok)

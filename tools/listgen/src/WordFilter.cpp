@@ -20,10 +20,10 @@ std::string trimmed(const std::string& text)
 
 // Kinds whose entries are never words of the game on their own.
 const char* const refusedKinds[][2] = {
-    {"pfx", "préfixe"},         {"sfx", "suffixe"},
-    {"titr", "titre abrégé"},   {"err", "fragment élidé"},
-    {"symb", "symbole"},        {"ponc", "ponctuation"},
-    {"sign", "signe"},          {"loc.", "morceau de locution"},
+    {"pfx", "préfixe"},       {"sfx", "suffixe"},
+    {"titr", "titre abrégé"}, {"err", "fragment élidé"},
+    {"symb", "symbole"},      {"ponc", "ponctuation"},
+    {"sign", "signe"},        {"loc.", "morceau de locution"},
 };
 
 }  // namespace

@@ -74,7 +74,8 @@ void reportMissing(const Options& o, const listgen::LexiconBuilder& builder,
                    const listgen::OwnWordList& own)
 {
     for (const auto& line : own.unreadable())
-        std::printf("%s, ligne %s : pas un mot du jeu, ignorée\n", o.newWords.c_str(), line.c_str());
+        std::printf("%s, ligne %s : pas un mot du jeu, ignorée\n", o.newWords.c_str(),
+                    line.c_str());
     for (const auto& word : builder.ownWordsOutOfRange())
         std::printf("%s : %s n'a pas de 2 à 10 lettres, il n'entre dans aucune liste\n",
                     o.newWords.c_str(), word.c_str());
@@ -115,7 +116,8 @@ int generate(const Options& o)
     }
     listgen::WordFilter filter;
     if (!filter.readAffixMarks(o.paths.modernAff) || !filter.readStopList(o.stopList, error)) {
-        std::fprintf(stderr, "listgen : %s\n", error.empty() ? o.paths.modernAff.c_str() : error.c_str());
+        std::fprintf(stderr, "listgen : %s\n",
+                     error.empty() ? o.paths.modernAff.c_str() : error.c_str());
         return 1;
     }
     listgen::DictionarySources sources;
@@ -125,8 +127,9 @@ int generate(const Options& o)
         return 1;
     }
     for (const auto& source : missing)
-        std::fprintf(stderr, "listgen : liste ancienne manquante, %s : des mots anciens "
-                             "peuvent passer pour nouveaux (relancer scripts/setup.sh en ligne)\n",
+        std::fprintf(stderr,
+                     "listgen : liste ancienne manquante, %s : des mots anciens "
+                     "peuvent passer pour nouveaux (relancer scripts/setup.sh en ligne)\n",
                      source.c_str());
     listgen::HunspellChecker checker(o.paths.modernAff, o.paths.modernDic);
     listgen::HunspellChecker reformedChecker(listgen::SourcePaths::affOf(o.paths.reformedDic),
@@ -152,8 +155,9 @@ int generate(const Options& o)
     if (!o.newWords.empty())
         reportMissing(o, builder, own);
     if (!lexicon.hasReformed)
-        std::fprintf(stderr, "listgen : pas de dictionnaire rectifié, "
-                             "ods6new_nouv_graphies.txt n'est pas fait\n");
+        std::fprintf(stderr,
+                     "listgen : pas de dictionnaire rectifié, "
+                     "ods6new_nouv_graphies.txt n'est pas fait\n");
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     std::printf("listgen : %zu listes écrites en %.1f s\n", reports.size(), took.count());
     return 0;

@@ -1,15 +1,15 @@
 #include <tools/listgen/tests/Drillable.h>
 
+#include <catalogue/Catalogue.h>
+#include <textfile/LineReader.h>
 #include <tools/listgen/src/CatalogueLists.h>
 #include <tools/listgen/src/HunspellChecker.h>
 #include <tools/listgen/src/LexiconBuilder.h>
-#include <textfile/LineReader.h>
-#include <training/drill/ListCatalogue.h>
 #include <tools/listgen/src/ListGenerator.h>
 #include <tools/listgen/src/SourceFiles.h>
 #include <tools/listgen/src/UnmunchExpander.h>
 #include <tools/listgen/src/WordFilter.h>
-#include <catalogue/Catalogue.h>
+#include <training/drill/ListCatalogue.h>
 
 #include <testsupport/TempFolder.h>
 
@@ -94,7 +94,8 @@ private:
         listgen::SourcePaths paths;
         paths.reformedDic = LISTGEN_REFORMED_DIC;
         paths.workDir = folder_.path();
-        paths.myspellDic = std::string(LISTGEN_WORK_DIR) + "/older/myspell-fr/usr/share/hunspell/fr.dic";
+        paths.myspellDic =
+            std::string(LISTGEN_WORK_DIR) + "/older/myspell-fr/usr/share/hunspell/fr.dic";
         paths.aspellList = std::string(LISTGEN_WORK_DIR) + "/older/aspell-fr.cwl";
         if (!listgen::SourceFiles::exists(paths.modernDic)
             || !listgen::SourceFiles::exists(paths.olderList)
@@ -106,8 +107,8 @@ private:
         listgen::UnmunchExpander expander(paths.unmunch, paths.modernAff, paths.workDir);
         listgen::HunspellChecker checker(paths.modernAff, paths.modernDic);
         listgen::WordFilter filter;
-        made_ = filter.readAffixMarks(paths.modernAff)
-            && filter.readStopList(LISTGEN_STOP_LIST, error);
+        made_ =
+            filter.readAffixMarks(paths.modernAff) && filter.readStopList(LISTGEN_STOP_LIST, error);
         listgen::LexiconBuilder builder(expander, checker, filter);
         listgen::Lexicon lexicon;
         std::vector<listgen::ListReport> reports;
@@ -145,7 +146,8 @@ TEST_P(GeneratedFile, LoadsAndIsDrillable)
 std::string testName(const ::testing::TestParamInfo<std::string>& info)
 {
     std::string name = info.param.substr(0, info.param.size() - 4);
-    std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
     return name;
 }
 

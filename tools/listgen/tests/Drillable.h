@@ -1,7 +1,7 @@
 #pragma once
 
-#include <training/drill/ListLoader.h>
 #include <textfile/VectorLineSource.h>
+#include <training/drill/ListLoader.h>
 
 #include <set>
 #include <string>

@@ -7,10 +7,9 @@ using listgen::ExtensionLines;
 namespace {
 
 const std::unordered_set<std::string> dictionary = {
-    "ABLE",  "CABLE", "FABLE", "SABLE", "TABLE", "ABLES", "ZOO",  "AZOO",
-    "CHAT",  "CHATS", "CHATE", "AB",    "ABC",   "ABD",   "ABE",  "ABF",
-    "ABG",   "ABH",   "CAB",   "DAB",   "EAB",  "FAB",
-    "GAB",   "HAB",   "ABLEE", "TABLES"};
+    "ABLE",  "CABLE", "FABLE", "SABLE", "TABLE", "ABLES", "ZOO",   "AZOO",  "CHAT",
+    "CHATS", "CHATE", "AB",    "ABC",   "ABD",   "ABE",   "ABF",   "ABG",   "ABH",
+    "CAB",   "DAB",   "EAB",   "FAB",   "GAB",   "HAB",   "ABLEE", "TABLES"};
 
 TEST(ExtensionLines, FrontLettersInAlphabeticalOrder)
 {
@@ -26,8 +25,10 @@ TEST(ExtensionLines, BackLettersInAlphabeticalOrder)
 
 TEST(ExtensionLines, DrawPaddedOnTheSideOfTheLetter)
 {
-    EXPECT_EQ(ExtensionLines::back({"AB"}, dictionary), (std::vector<std::string>{"AB++++;CDEFGH"}));
-    EXPECT_EQ(ExtensionLines::front({"AB"}, dictionary), (std::vector<std::string>{"++++AB;CDEFGH"}));
+    EXPECT_EQ(ExtensionLines::back({"AB"}, dictionary),
+              (std::vector<std::string>{"AB++++;CDEFGH"}));
+    EXPECT_EQ(ExtensionLines::front({"AB"}, dictionary),
+              (std::vector<std::string>{"++++AB;CDEFGH"}));
 }
 
 TEST(ExtensionLines, NoBaseNoLine)

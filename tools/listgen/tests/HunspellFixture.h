@@ -25,34 +25,34 @@ public:
               "SFX F. Y 3\nSFX F. 0 s .\nSFX F. 0 e .\nSFX F. 0 es .\n\n"
               "SFX V. Y 3\nSFX V. er e er\nSFX V. er ons er\nSFX V. er ées er\n");
         const std::vector<std::string> entries = {
-            "gouape/S. po:nom is:fem",          // new; unmunch gives its plural all the same
-            "gouapes/{}",                       // the dictionary forbids that plural
-            "bar/U.||-- po:nom is:mas",         // unit, with its metric prefix: kilobar
-            "nèpe/S.() po:nom is:fem",          // stem that needs an affix
-            "bloguer/V. po:v1__t___zz",         // new transitive verb; BLOGUE is old
-            "tchatter/V. po:v1_it___zz",        // new, both uses
-            "buzzer/V. po:v1_i____zz",          // new intransitive verb
-            "aimer/V. po:v1__t___zz",           // old word
-            "cappella po:loc.adv",              // piece of a locution
-            "catimini po:loc.adv",              // the same mark, kept by the stop list
-            "ibid/-- po:adv",                   // abbreviation
-            "litt po:adv",                      // abbreviation that only the stop list knows
-            "décombre/S. po:nom is:mas",        // its plural is old
-            "marie/S. po:nom is:fem",           // old
-            "ramie/S. po:nom is:fem",           // new, an anagram of AIMER and MARIE
-            "qi po:nom is:mas is:inv",          // genuine short word
-            "ph po:nom is:mas is:inv",          // no vowel
-            "pff po:interj",                    // no vowel, but an interjection
-            "zen/S. po:adj is:epi",             // new
-            "éclair/S. po:nom is:mas",          // new, spelt ECLAIR
-            "illico po:adv",                    // new adverb
-            "kérosène/S. po:nom is:mas",        // new, 8 letters
-            "zoukeuse/S. po:nom is:fem",        // new, 8 letters
-            "wok/S. po:nom is:mas",             // new
-            "kiwi/S. po:nom is:mas",            // new
-            "ouzo/S. po:nom is:mas",            // new
-            "haïku/S. po:nom is:mas",           // new
-            "Paris po:npr",                     // proper noun
+            "gouape/S. po:nom is:fem",    // new; unmunch gives its plural all the same
+            "gouapes/{}",                 // the dictionary forbids that plural
+            "bar/U.||-- po:nom is:mas",   // unit, with its metric prefix: kilobar
+            "nèpe/S.() po:nom is:fem",    // stem that needs an affix
+            "bloguer/V. po:v1__t___zz",   // new transitive verb; BLOGUE is old
+            "tchatter/V. po:v1_it___zz",  // new, both uses
+            "buzzer/V. po:v1_i____zz",    // new intransitive verb
+            "aimer/V. po:v1__t___zz",     // old word
+            "cappella po:loc.adv",        // piece of a locution
+            "catimini po:loc.adv",        // the same mark, kept by the stop list
+            "ibid/-- po:adv",             // abbreviation
+            "litt po:adv",                // abbreviation that only the stop list knows
+            "décombre/S. po:nom is:mas",  // its plural is old
+            "marie/S. po:nom is:fem",     // old
+            "ramie/S. po:nom is:fem",     // new, an anagram of AIMER and MARIE
+            "qi po:nom is:mas is:inv",    // genuine short word
+            "ph po:nom is:mas is:inv",    // no vowel
+            "pff po:interj",              // no vowel, but an interjection
+            "zen/S. po:adj is:epi",       // new
+            "éclair/S. po:nom is:mas",    // new, spelt ECLAIR
+            "illico po:adv",              // new adverb
+            "kérosène/S. po:nom is:mas",  // new, 8 letters
+            "zoukeuse/S. po:nom is:fem",  // new, 8 letters
+            "wok/S. po:nom is:mas",       // new
+            "kiwi/S. po:nom is:mas",      // new
+            "ouzo/S. po:nom is:mas",      // new
+            "haïku/S. po:nom is:mas",     // new
+            "Paris po:npr",               // proper noun
         };
         std::string dic = std::to_string(entries.size()) + "\n";
         for (const auto& entry : entries)

@@ -87,9 +87,9 @@ TEST(FixtureLexicon, SortsTheWordSets)
     std::vector<std::string> newWords;
     for (const auto& [word, kind] : lexicon.newWords)
         newWords.push_back(word);
-    EXPECT_EQ(newWords, (std::vector<std::string>{"ABLE", "BLOGUER", "BUZZER", "CUSTOMISER",
-                                                  "ECLAIR", "ILLICO", "QI", "RAMIE",
-                                                  "TCHATTER", "ZEN"}));
+    EXPECT_EQ(newWords,
+              (std::vector<std::string>{"ABLE", "BLOGUER", "BUZZER", "CUSTOMISER", "ECLAIR",
+                                        "ILLICO", "QI", "RAMIE", "TCHATTER", "ZEN"}));
     EXPECT_TRUE(lexicon.whole.count("ZENS"));
     EXPECT_TRUE(lexicon.whole.count("CABLE"));
     EXPECT_TRUE(lexicon.whole.count("COELACANTHE"));

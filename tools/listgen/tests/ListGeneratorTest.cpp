@@ -1,7 +1,7 @@
 #include <tools/listgen/tests/FixtureLexicon.h>
 
-#include <tools/listgen/src/CatalogueLists.h>
 #include <textfile/LineWriter.h>
+#include <tools/listgen/src/CatalogueLists.h>
 #include <tools/listgen/src/ListGenerator.h>
 
 #include <testsupport/TempFolder.h>

@@ -16,10 +16,10 @@ namespace {
 // four that it lacks.
 std::string ownListBytes()
 {
-    const std::u16string words[] = {
-        u"Éclair", u"RAMIE", u"zen", u"qi", u"wok", u"Kiwi", u"ouzo", u"haïku", u"kérosène",
-        u"zoukeuse", u"bloguer", u"tchatter", u"buzzer", u"illico", u"catimini", u"aimer",
-        u"zorglub", u"PinPon", u"krypton", u"dragée"};
+    const std::u16string words[] = {u"Éclair",  u"RAMIE",    u"zen",    u"qi",       u"wok",
+                                    u"Kiwi",    u"ouzo",     u"haïku",  u"kérosène", u"zoukeuse",
+                                    u"bloguer", u"tchatter", u"buzzer", u"illico",   u"catimini",
+                                    u"aimer",   u"zorglub",  u"PinPon", u"krypton",  u"dragée"};
     std::string bytes;
     for (const auto& word : words)
         bytes += textfile::Cp1252::encode(word) + "\r\n";
@@ -58,7 +58,8 @@ TEST(OwnWordList, ReadsEitherEncodingAndFolds)
     EXPECT_EQ(cp1252.unreadable(), (std::vector<std::string>{"21: ex-voto"}));
 
     listgen::OwnWordList utf8;
-    utf8.parse("\xEF\xBB\xBF" "k\xC3\xA9ros\xC3\xA8ne\nC\xC5\x93UR\n");
+    utf8.parse("\xEF\xBB\xBF"
+               "k\xC3\xA9ros\xC3\xA8ne\nC\xC5\x93UR\n");
     EXPECT_EQ(utf8.words(), (std::set<std::string>{"COEUR", "KEROSENE"}));
 }
 
@@ -108,13 +109,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Expected{"ods6new_2-4L.txt", {"ENZ;ZEN", "IIKW;KIWI", "IQ;QI", "KOW;WOK", "OOUZ;OUZO"}},
         Expected{"ods6new_5L.txt", {"AEIMR++++++;AIMER RAMIE", "AHIKU;HAIKU"}},
-        Expected{"ods6new_6L.txt",
-                 {"ACEILR;ECLAIR", "ADEEGR;DRAGEE", "BERUZZ;BUZZER", "CIILLO;ILLICO",
-                  "INNOPP;PINPON"}},
+        Expected{
+            "ods6new_6L.txt",
+            {"ACEILR;ECLAIR", "ADEEGR;DRAGEE", "BERUZZ;BUZZER", "CIILLO;ILLICO", "INNOPP;PINPON"}},
         Expected{"ods6new_7L.txt", {"BEGLORU;BLOGUER", "BGLORUZ;ZORGLUB", "KNOPRTY;KRYPTON"}},
-        Expected{"ods6new_8L.txt",
-                 {"ACEHRTTT;TCHATTER", "ACIIIMNT;CATIMINI", "EEEKNORS;KEROSENE",
-                  "EEKOSUUZ;ZOUKEUSE"}},
+        Expected{
+            "ods6new_8L.txt",
+            {"ACEHRTTT;TCHATTER", "ACIIIMNT;CATIMINI", "EEEKNORS;KEROSENE", "EEKOSUUZ;ZOUKEUSE"}},
         Expected{"ods6new_9L.txt", {}},
         Expected{"ods6new_vbt.txt", {"ACEHRTTT;TCHATTER", "AEIMR;AIMER", "BEGLORU;BLOGUER"}},
         Expected{"ods6new_vbi.txt", {"ACEHRTTT;TCHATTER", "BERUZZ;BUZZER"}},

@@ -1,10 +1,10 @@
 #include <testsupport/TempFolder.h>
 
+#include <textfile/LineReader.h>
 #include <tools/listgen/src/CatalogueLists.h>
 #include <tools/listgen/src/DicReader.h>
 #include <tools/listgen/src/GameWord.h>
 #include <tools/listgen/src/HunspellChecker.h>
-#include <textfile/LineReader.h>
 #include <tools/listgen/src/SourceFiles.h>
 #include <tools/listgen/src/UnmunchExpander.h>
 

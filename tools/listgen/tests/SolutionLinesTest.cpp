@@ -9,8 +9,9 @@ namespace {
 TEST(SolutionLines, OneLinePerDraw)
 {
     const auto lines = SolutionLines::ofWords({"ZEBRE", "MARIE", "AIMER", "ABAQUE", "KIWI"});
-    EXPECT_EQ(lines, (std::vector<std::string>{"AABEQU;ABAQUE", "AEIMR++++++;AIMER MARIE",
-                                               "BEERZ;ZEBRE", "IIKW;KIWI"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"AABEQU;ABAQUE", "AEIMR++++++;AIMER MARIE", "BEERZ;ZEBRE",
+                                        "IIKW;KIWI"}));
 }
 
 TEST(SolutionLines, NothingForNoWord)
@@ -33,13 +34,12 @@ TEST_P(DrawPadding, FillsWithPlus)
     EXPECT_EQ(SolutionLines::padded(p.draw, p.length, p.side), p.padded);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Draws, DrawPadding,
-    ::testing::Values(Padding{"ABC", 3, SolutionLines::Side::back, "ABC"},
-                      Padding{"ABC", 2, SolutionLines::Side::back, "ABC"},
-                      Padding{"ABC", 5, SolutionLines::Side::back, "ABC++"},
-                      Padding{"+AB", 5, SolutionLines::Side::front, "+++AB"},
-                      Padding{"", 2, SolutionLines::Side::back, "++"}));
+INSTANTIATE_TEST_SUITE_P(Draws, DrawPadding,
+                         ::testing::Values(Padding{"ABC", 3, SolutionLines::Side::back, "ABC"},
+                                           Padding{"ABC", 2, SolutionLines::Side::back, "ABC"},
+                                           Padding{"ABC", 5, SolutionLines::Side::back, "ABC++"},
+                                           Padding{"+AB", 5, SolutionLines::Side::front, "+++AB"},
+                                           Padding{"", 2, SolutionLines::Side::back, "++"}));
 
 TEST(SolutionLines, LineOfADrawAndItsWords)
 {

@@ -11,8 +11,8 @@ namespace {
 TEST(OlderLists, AspellListSharesPrefixes)
 {
     // "ab", "abaca" (2 shared), "abbé" (2 shared, é in ISO 8859-1), "zen" (none)
-    const std::string bytes = std::string("\x01") + "ab" + "\x03" + "aca" + "\x03" + "b\xE9"
-        + "\x01" + "zen";
+    const std::string bytes =
+        std::string("\x01") + "ab" + "\x03" + "aca" + "\x03" + "b\xE9" + "\x01" + "zen";
     EXPECT_EQ(OlderLists::aspellWords(bytes),
               (std::vector<std::string>{"ab", "abaca", "abb\xC3\xA9", "zen"}));
     EXPECT_TRUE(OlderLists::aspellWords("").empty());

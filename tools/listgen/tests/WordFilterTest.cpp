@@ -32,8 +32,8 @@ class EntryRefusal : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(EntryRefusal, FollowsMarksThenStopList)
 {
-    const auto filter = filterOf({"# comment", "- English", "GOOD dark", "", "+ locution words",
-                                  "catimini"});
+    const auto filter =
+        filterOf({"# comment", "- English", "GOOD dark", "", "+ locution words", "catimini"});
     const auto entry = DicEntry::parse(GetParam().line);
     ASSERT_TRUE(entry);
     EXPECT_EQ(!filter.refusal(*entry, GetParam().word).empty(), GetParam().refused);
@@ -46,15 +46,13 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"ibid/-- po:adv", "IBID", true},
                       Refusal{"presqu/-- po:mg po:adv po:err", "PRESQU", true},
                       Refusal{"jusqu po:mg po:err", "JUSQU", true},
-                      Refusal{"fr/||-- po:sfx", "FR", true},
-                      Refusal{"anti po:pfx", "ANTI", true},
+                      Refusal{"fr/||-- po:sfx", "FR", true}, Refusal{"anti po:pfx", "ANTI", true},
                       Refusal{"Mme po:titr", "MME", true},
                       Refusal{"cappella po:loc.adv", "CAPPELLA", true},
                       Refusal{"catimini po:loc.adv", "CATIMINI", false},
                       Refusal{"good/L'D'Q' po:adj is:epi is:inv", "GOOD", true},
                       Refusal{"dark/L'D'Q' po:adj is:epi is:inv", "DARK", true},
-                      Refusal{"ph po:nom", "PH", true},
-                      Refusal{"pff po:interj", "PFF", false},
+                      Refusal{"ph po:nom", "PH", true}, Refusal{"pff po:interj", "PFF", false},
                       Refusal{"qi/L'D'Q' po:nom is:mas is:inv", "QI", false}));
 
 TEST(WordFilter, FlagsAreReadInPairs)

@@ -33,18 +33,10 @@ const std::vector<std::string> designedFirstBox = {
     "2 à 9 lettres",
 };
 const std::vector<std::string> designedSecondBox = {
-    "4 lettres (solution unique)",
-    "5 lettres (solution unique)",
-    "6 lettres (solution unique)",
-    "7 lettres (solution unique)",
-    "8 lettres (solution unique)",
-    "9 lettres (solution unique)",
-    "4 lettres (anag multiples)",
-    "5 lettres (anag multiples)",
-    "6 lettres (anag multiples)",
-    "7 lettres (anag multiples)",
-    "8 lettres (anag multiples)",
-    "9 lettres (anag multiples)",
+    "4 lettres (solution unique)", "5 lettres (solution unique)", "6 lettres (solution unique)",
+    "7 lettres (solution unique)", "8 lettres (solution unique)", "9 lettres (solution unique)",
+    "4 lettres (anag multiples)",  "5 lettres (anag multiples)",  "6 lettres (anag multiples)",
+    "7 lettres (anag multiples)",  "8 lettres (anag multiples)",  "9 lettres (anag multiples)",
     "2 à 9 lettres (tout)",
 };
 
@@ -95,8 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // a title is not found in the other box, nor with another case or spacing
                     std::make_tuple("7 lettres", 1, ""),
                     std::make_tuple("4 lettres (solution unique)", 0, ""),
-                    std::make_tuple("7 Lettres", 0, ""),
-                    std::make_tuple("7 lettres ", 0, ""),
+                    std::make_tuple("7 Lettres", 0, ""), std::make_tuple("7 lettres ", 0, ""),
                     std::make_tuple("Sélectionnez votre liste", 0, ""),
                     std::make_tuple("", 0, "")));
 

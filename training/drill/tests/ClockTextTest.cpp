@@ -30,12 +30,12 @@ TEST_P(DrillClock, ShowsHoursMinutesSeconds)
     EXPECT_EQ(ClockText::drill(seconds), text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Seconds, DrillClock,
-                         testing::Values(std::make_tuple(0, "0:00:00"), std::make_tuple(1, "0:00:01"),
-                                         std::make_tuple(605, "0:10:05"), std::make_tuple(3600, "1:00:00"),
-                                         std::make_tuple(3909, "1:05:09"), std::make_tuple(35999, "9:59:59"),
-                                         std::make_tuple(36000, "10:00:00"),
-                                         std::make_tuple(360061, "100:01:01")));
+INSTANTIATE_TEST_SUITE_P(
+    Seconds, DrillClock,
+    testing::Values(std::make_tuple(0, "0:00:00"), std::make_tuple(1, "0:00:01"),
+                    std::make_tuple(605, "0:10:05"), std::make_tuple(3600, "1:00:00"),
+                    std::make_tuple(3909, "1:05:09"), std::make_tuple(35999, "9:59:59"),
+                    std::make_tuple(36000, "10:00:00"), std::make_tuple(360061, "100:01:01")));
 
 class TimeUsed : public testing::TestWithParam<std::tuple<const char*, const char*>> {};
 
@@ -45,13 +45,14 @@ TEST_P(TimeUsed, IsFourMinutesLessTheTimeLeft)
     EXPECT_EQ(ClockText::timeUsed(left), used);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, TimeUsed,
-                         testing::Values(std::make_tuple("2:35", "1:25"), std::make_tuple("3:59", "0:01"),
-                                         std::make_tuple("0:05", "3:55"), std::make_tuple("0:51", "3:09"),
-                                         std::make_tuple("3:00", "1:00"), std::make_tuple("4:00", "0:00"),
-                                         std::make_tuple("0:00", "4:00"),
-                                         // odd texts still give a result
-                                         std::make_tuple("", "4:00"), std::make_tuple("x", "4:00")));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TimeUsed,
+    testing::Values(std::make_tuple("2:35", "1:25"), std::make_tuple("3:59", "0:01"),
+                    std::make_tuple("0:05", "3:55"), std::make_tuple("0:51", "3:09"),
+                    std::make_tuple("3:00", "1:00"), std::make_tuple("4:00", "0:00"),
+                    std::make_tuple("0:00", "4:00"),
+                    // odd texts still give a result
+                    std::make_tuple("", "4:00"), std::make_tuple("x", "4:00")));
 
 TEST(TimeUsedTest, AnyTextGivesATextWithAColon)
 {
@@ -71,12 +72,14 @@ INSTANTIATE_TEST_SUITE_P(Texts, ThresholdText,
                          testing::Values(std::make_tuple("1", 1.0), std::make_tuple("5", 5.0),
                                          std::make_tuple("2.5", 2.5), std::make_tuple("2,5", 2.0),
                                          std::make_tuple("abc", 0.0), std::make_tuple("", 0.0),
-                                         std::make_tuple(" 3", 3.0), std::make_tuple("\t 12 ", 12.0),
+                                         std::make_tuple(" 3", 3.0),
+                                         std::make_tuple("\t 12 ", 12.0),
                                          std::make_tuple("1 2", 12.0), std::make_tuple("3x", 3.0),
                                          std::make_tuple(".5", 0.5), std::make_tuple("2.5.1", 2.5),
                                          std::make_tuple("-2", -2.0), std::make_tuple("+4", 4.0),
                                          std::make_tuple("4-", 4.0), std::make_tuple(".", 0.0),
-                                         std::make_tuple("007", 7.0), std::make_tuple("10.25", 10.25)));
+                                         std::make_tuple("007", 7.0),
+                                         std::make_tuple("10.25", 10.25)));
 
 TEST(CriterionTest, FirstLetterOfTheUnitCaptionDecides)
 {

@@ -1,6 +1,6 @@
 #include <training/drill/Drill.h>
-#include <training/drill/tests/DrillFixture.h>
 #include <training/drill/Threshold.h>
+#include <training/drill/tests/DrillFixture.h>
 
 #include <testsupport/SeededRandomSource.h>
 
@@ -14,8 +14,8 @@ using testsupport::SeededRandomSource;
 namespace {
 
 // Draws a series and corrects it with every slot answered right.
-drill::CorrectionResult correctAllFound(Drill& drill, drill::RandomSource& random, Criterion criterion,
-                                        double threshold)
+drill::CorrectionResult correctAllFound(Drill& drill, drill::RandomSource& random,
+                                        Criterion criterion, double threshold)
 {
     const auto draw = drill.drawSeries(random);
     return drill.correctSeries(correctionInput(draw, rightAnswers(drill), criterion, threshold));
@@ -56,8 +56,9 @@ TEST_P(SuccessThreshold, EntryLeavesAtItsNthSuccess)
 }
 
 INSTANTIATE_TEST_SUITE_P(Thresholds, SuccessThreshold,
-                         testing::Values(SuccessRow{"1", 1}, SuccessRow{"2", 2}, SuccessRow{"2.5", 3},
-                                         SuccessRow{"3", 3}, SuccessRow{"0", 1}, SuccessRow{"", 1},
+                         testing::Values(SuccessRow{"1", 1}, SuccessRow{"2", 2},
+                                         SuccessRow{"2.5", 3}, SuccessRow{"3", 3},
+                                         SuccessRow{"0", 1}, SuccessRow{"", 1},
                                          SuccessRow{"abc", 1}, SuccessRow{"2,5", 2}));
 
 TEST(CorrectionTest, MissDoesNotResetSuccesses)
@@ -81,7 +82,8 @@ TEST(CorrectionTest, HundredEntriesLeaveSeventyAfterAFullScore)
     SeededRandomSource random(8);
     const auto draw = drill.drawSeries(random);
     const auto answers = rightAnswers(drill);
-    const auto result = drill.correctSeries(correctionInput(draw, answers, Criterion::BySuccesses, 1));
+    const auto result =
+        drill.correctSeries(correctionInput(draw, answers, Criterion::BySuccesses, 1));
     EXPECT_EQ(result.scoreText, "30/30");
     EXPECT_EQ(result.foundCount, 30);
     EXPECT_FALSE(result.finished);
@@ -91,11 +93,15 @@ TEST(CorrectionTest, HundredEntriesLeaveSeventyAfterAFullScore)
     for (int k = 0; k < 100; ++k)
         if (std::find(answers.begin(), answers.end(), "S" + std::to_string(k)) == answers.end())
             expected.push_back("D" + std::to_string(k));
-    EXPECT_EQ(std::vector<std::string>(drill.state().draws.begin(), drill.state().draws.begin() + 70), expected);
+    EXPECT_EQ(
+        std::vector<std::string>(drill.state().draws.begin(), drill.state().draws.begin() + 70),
+        expected);
     for (int slot = 0; slot < 30; ++slot) {
         EXPECT_TRUE(result.slots[static_cast<std::size_t>(slot)].found);
-        EXPECT_EQ(result.slots[static_cast<std::size_t>(slot)].answerText, answers[static_cast<std::size_t>(slot)]);
-        EXPECT_EQ(result.slots[static_cast<std::size_t>(slot)].drawText, draw.drawTexts[static_cast<std::size_t>(slot)]);
+        EXPECT_EQ(result.slots[static_cast<std::size_t>(slot)].answerText,
+                  answers[static_cast<std::size_t>(slot)]);
+        EXPECT_EQ(result.slots[static_cast<std::size_t>(slot)].drawText,
+                  draw.drawTexts[static_cast<std::size_t>(slot)]);
         EXPECT_TRUE(result.slots[static_cast<std::size_t>(slot)].tooltip.empty());
     }
     EXPECT_EQ(drill.drawSeries(random).entriesLeftText, "70");
@@ -143,7 +149,8 @@ TEST_P(MissedSlot, ShowsWhatTheListAsks)
     const auto draw = drill.drawSeries(random);
     std::array<std::string, 30> answers;
     answers[0] = row.typed;
-    const auto result = drill.correctSeries(correctionInput(draw, answers, Criterion::BySuccesses, 1));
+    const auto result =
+        drill.correctSeries(correctionInput(draw, answers, Criterion::BySuccesses, 1));
     const auto& slot = result.slots[0];
     EXPECT_TRUE(slot.inSeries);
     EXPECT_FALSE(slot.found);
@@ -158,12 +165,13 @@ TEST_P(MissedSlot, ShowsWhatTheListAsks)
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, MissedSlot,
-    testing::Values(MissRow{"Rallonge av. 1L <10L", "TALER", "AELRT", "Vous aviez saisi: TALER", false},
-                    MissRow{"Rallonge arr. 1L <10L", "RALET", "AELRT", "Vous aviez saisi: RALET", false},
-                    MissRow{"5 lettres", "TALER", "TALER", "Tirage: AELRT", true},
-                    MissRow{"Mots invariables <11L", "ralet;alter", "ralet;alter", "Tirage: AELRT", true},
-                    MissRow{"5 lettres", "", "AELRT", "", false},
-                    MissRow{"Rallonge av. 1L <10L", "", "AELRT", "", false}));
+    testing::Values(
+        MissRow{"Rallonge av. 1L <10L", "TALER", "AELRT", "Vous aviez saisi: TALER", false},
+        MissRow{"Rallonge arr. 1L <10L", "RALET", "AELRT", "Vous aviez saisi: RALET", false},
+        MissRow{"5 lettres", "TALER", "TALER", "Tirage: AELRT", true},
+        MissRow{"Mots invariables <11L", "ralet;alter", "ralet;alter", "Tirage: AELRT", true},
+        MissRow{"5 lettres", "", "AELRT", "", false},
+        MissRow{"Rallonge av. 1L <10L", "", "AELRT", "", false}));
 
 TEST(CorrectionTest, SpeedFoundButNeverGradedStaysInThePool)
 {
@@ -221,8 +229,10 @@ TEST(CorrectionTest, CorrectionFromSlotFourGradesTheLastSlotWithItsSeconds)
         const auto answers = rightAnswers(drill);
         drill.state().answerSeconds = 1;
         ASSERT_EQ(drill.gradeByTime(4, answers[4], 5), Verdict::Ok);
-        drill.state().answerSeconds = static_cast<std::int16_t>(seconds);  // time spent back in box 4
-        const auto result = drill.correctSeries(correctionInput(draw, answers, Criterion::BySpeed, 5));
+        drill.state().answerSeconds =
+            static_cast<std::int16_t>(seconds);  // time spent back in box 4
+        const auto result =
+            drill.correctSeries(correctionInput(draw, answers, Criterion::BySpeed, 5));
         EXPECT_EQ(drill.state().slotState[4], 1);
         EXPECT_EQ(drill.state().slotState[29], seconds < 5 ? 1 : 0);
         EXPECT_EQ(result.lastSlotVerdict, seconds < 5 ? Verdict::Ok : Verdict::No);
@@ -251,15 +261,19 @@ TEST(CorrectionTest, SeriesWithoutDrawsFinishesTheDrill)
 TEST(CorrectionTest, CompactionKeepsOrderAndRemovesEveryEmptyDraw)
 {
     Drill drill;
-    drill.start("7 lettres", {{"", "x"}, {"A", "a"}, {"", ""}, {"", "y"}, {"B", "b"}, {"C", "c"}, {"", ""}});
+    drill.start("7 lettres",
+                {{"", "x"}, {"A", "a"}, {"", ""}, {"", "y"}, {"B", "b"}, {"C", "c"}, {"", ""}});
     drill.state().successCount = {"9", "1", "9", "9", "2", "3", "9"};
     drill.compactEntries();
     EXPECT_EQ(drill.state().entryCount, 3);
-    EXPECT_EQ(std::vector<std::string>(drill.state().draws.begin(), drill.state().draws.begin() + 3),
-              (std::vector<std::string>{"A", "B", "C"}));
-    EXPECT_EQ(std::vector<std::string>(drill.state().solutions.begin(), drill.state().solutions.begin() + 3),
+    EXPECT_EQ(
+        std::vector<std::string>(drill.state().draws.begin(), drill.state().draws.begin() + 3),
+        (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(std::vector<std::string>(drill.state().solutions.begin(),
+                                       drill.state().solutions.begin() + 3),
               (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(std::vector<std::string>(drill.state().successCount.begin(), drill.state().successCount.begin() + 3),
+    EXPECT_EQ(std::vector<std::string>(drill.state().successCount.begin(),
+                                       drill.state().successCount.begin() + 3),
               (std::vector<std::string>{"1", "2", "3"}));
 }
 

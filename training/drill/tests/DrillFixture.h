@@ -21,13 +21,15 @@ inline std::array<std::string, 30> rightAnswers(const drill::Drill& drill)
     for (int slot = 0; slot < 30; ++slot) {
         const auto entry = drill.state().seriesEntry[static_cast<std::size_t>(slot)];
         if (entry >= 0)
-            answers[static_cast<std::size_t>(slot)] = drill.state().solutions[static_cast<std::size_t>(entry)];
+            answers[static_cast<std::size_t>(slot)] =
+                drill.state().solutions[static_cast<std::size_t>(entry)];
     }
     return answers;
 }
 
 // A correction input as the window reads it after `draw`, with the given answers.
-inline drill::CorrectionInput correctionInput(const drill::SeriesDraw& draw, std::array<std::string, 30> answers,
+inline drill::CorrectionInput correctionInput(const drill::SeriesDraw& draw,
+                                              std::array<std::string, 30> answers,
                                               drill::Criterion criterion, double threshold)
 {
     drill::CorrectionInput input;

@@ -46,7 +46,8 @@ TEST(DrillLifecycleTest, ShorterDrillAfterALongerOneUsesOnlyItsOwnEntries)
         }
     }
     const auto draw = drill.drawSeries(random);
-    const auto result = drill.correctSeries(correctionInput(draw, rightAnswers(drill), Criterion::BySuccesses, 1));
+    const auto result =
+        drill.correctSeries(correctionInput(draw, rightAnswers(drill), Criterion::BySuccesses, 1));
     EXPECT_TRUE(result.finished);
     EXPECT_EQ(result.scoreText, "7/7");
     EXPECT_EQ(result.seriesDoneText, "1 série(s) déjà réalisée(s).");

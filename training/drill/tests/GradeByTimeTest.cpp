@@ -48,14 +48,12 @@ TEST_P(GradeBySpeed, NeedsTheRightAnswerInLessThanTheThreshold)
     EXPECT_EQ(series.drill.state().slotState[1], -1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, GradeBySpeed,
-                         testing::Values(GradeRow{4, 5, true, Verdict::Ok, 1},
-                                         GradeRow{5, 5, true, Verdict::No, 0},
-                                         GradeRow{0, 5, false, Verdict::No, 0},
-                                         GradeRow{0, 0, true, Verdict::No, 0},
-                                         GradeRow{2, 2.5, true, Verdict::Ok, 1},
-                                         GradeRow{3, 2.5, true, Verdict::No, 0},
-                                         GradeRow{32767, 40000, true, Verdict::Ok, 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GradeBySpeed,
+    testing::Values(GradeRow{4, 5, true, Verdict::Ok, 1}, GradeRow{5, 5, true, Verdict::No, 0},
+                    GradeRow{0, 5, false, Verdict::No, 0}, GradeRow{0, 0, true, Verdict::No, 0},
+                    GradeRow{2, 2.5, true, Verdict::Ok, 1}, GradeRow{3, 2.5, true, Verdict::No, 0},
+                    GradeRow{32767, 40000, true, Verdict::Ok, 1}));
 
 TEST(GradeByTimeTest, OnceNoAlwaysNo)
 {

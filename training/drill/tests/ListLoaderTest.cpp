@@ -1,7 +1,7 @@
 #include <training/drill/ListLoader.h>
 
-#include <textfile/VectorLineSource.h>
 #include <testsupport/TempFolder.h>
+#include <textfile/VectorLineSource.h>
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,8 @@ drill::LoadedList readLines(std::vector<std::string> lines)
 // Runs the test body from inside a folder and comes back afterwards.
 class WorkingFolder {
 public:
-    explicit WorkingFolder(const std::filesystem::path& folder) : previous_(std::filesystem::current_path())
+    explicit WorkingFolder(const std::filesystem::path& folder)
+        : previous_(std::filesystem::current_path())
     {
         std::filesystem::current_path(folder);
     }
@@ -35,7 +36,8 @@ private:
 
 }  // namespace
 
-class LineSplit : public testing::TestWithParam<std::tuple<const char*, const char*, const char*>> {};
+class LineSplit : public testing::TestWithParam<std::tuple<const char*, const char*, const char*>> {
+};
 
 TEST_P(LineSplit, CutsAtTheFirstSemicolon)
 {
@@ -45,15 +47,14 @@ TEST_P(LineSplit, CutsAtTheFirstSemicolon)
     EXPECT_EQ(entry.solutions, solutions);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, LineSplit,
-                         testing::Values(std::make_tuple("ABC;DEF;GHI", "ABC", "DEF;GHI"),
-                                         std::make_tuple("AEINRST;SATINER", "AEINRST", "SATINER"),
-                                         std::make_tuple("AEINRST;", "AEINRST", ""),
-                                         std::make_tuple(";ABC", "", "ABC"),
-                                         std::make_tuple(";", "", ""),
-                                         std::make_tuple("ABC;;", "ABC", ";"),
-                                         std::make_tuple("A B;C D ", "A B", "C D "),
-                                         std::make_tuple("\xC9T\xC9;\xC9T\xC9S", "\xC9T\xC9", "\xC9T\xC9S")));
+INSTANTIATE_TEST_SUITE_P(
+    Lines, LineSplit,
+    testing::Values(std::make_tuple("ABC;DEF;GHI", "ABC", "DEF;GHI"),
+                    std::make_tuple("AEINRST;SATINER", "AEINRST", "SATINER"),
+                    std::make_tuple("AEINRST;", "AEINRST", ""), std::make_tuple(";ABC", "", "ABC"),
+                    std::make_tuple(";", "", ""), std::make_tuple("ABC;;", "ABC", ";"),
+                    std::make_tuple("A B;C D ", "A B", "C D "),
+                    std::make_tuple("\xC9T\xC9;\xC9T\xC9S", "\xC9T\xC9", "\xC9T\xC9S")));
 
 TEST(ListLoaderTest, KeepsFileOrderAndSkipsBlankLines)
 {
@@ -83,7 +84,8 @@ TEST(ListLoaderTest, LineWithoutSemicolonRefusesTheListWithItsNumber)
 
 // An answer box takes no more characters than its draw: a line whose solutions are longer
 // could never be answered. Equal lengths and shorter solutions load.
-class SolutionsLength : public testing::TestWithParam<std::tuple<std::vector<std::string>, const char*>> {};
+class SolutionsLength
+    : public testing::TestWithParam<std::tuple<std::vector<std::string>, const char*>> {};
 
 TEST_P(SolutionsLength, LongerSolutionsRefuseTheListWithTheLineNumber)
 {
@@ -99,12 +101,15 @@ TEST_P(SolutionsLength, LongerSolutionsRefuseTheListWithTheLineNumber)
 INSTANTIATE_TEST_SUITE_P(
     Lines, SolutionsLength,
     testing::Values(
-        std::make_tuple(std::vector<std::string>{"AB;BA", "", "ABC;ABCD", "EF;FE"},
-                        "Liste refusée : data/liste.txt, ligne 3 : solutions plus longues que le tirage"),
-        std::make_tuple(std::vector<std::string>{"A;B;"},
-                        "Liste refusée : data/liste.txt, ligne 1 : solutions plus longues que le tirage"),
-        std::make_tuple(std::vector<std::string>{"EINOR+++++;NOIRE;ROINE"},
-                        "Liste refusée : data/liste.txt, ligne 1 : solutions plus longues que le tirage"),
+        std::make_tuple(
+            std::vector<std::string>{"AB;BA", "", "ABC;ABCD", "EF;FE"},
+            "Liste refusée : data/liste.txt, ligne 3 : solutions plus longues que le tirage"),
+        std::make_tuple(
+            std::vector<std::string>{"A;B;"},
+            "Liste refusée : data/liste.txt, ligne 1 : solutions plus longues que le tirage"),
+        std::make_tuple(
+            std::vector<std::string>{"EINOR+++++;NOIRE;ROINE"},
+            "Liste refusée : data/liste.txt, ligne 1 : solutions plus longues que le tirage"),
         std::make_tuple(std::vector<std::string>{"EINOR++++++;NOIRE;ROINE"}, ""),
         std::make_tuple(std::vector<std::string>{"ABCDE;AB", "\xC9T\xC9;\xC9T\xC9"}, "")));
 

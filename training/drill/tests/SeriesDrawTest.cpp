@@ -1,7 +1,7 @@
-#include <training/drill/Drill.h>
-#include <training/drill/tests/DrillFixture.h>
 #include <training/drill/ClockRandomSource.h>
+#include <training/drill/Drill.h>
 #include <training/drill/SeriesPicker.h>
+#include <training/drill/tests/DrillFixture.h>
 
 #include <testsupport/ScriptedRandomSource.h>
 #include <testsupport/SeededRandomSource.h>
@@ -13,8 +13,8 @@
 #include <set>
 
 using drill::Drill;
-using testsupport::SeededRandomSource;
 using drill::SeriesPicker;
+using testsupport::SeededRandomSource;
 
 class SeriesSize : public testing::TestWithParam<std::tuple<int, int>> {};
 
@@ -48,9 +48,10 @@ TEST_P(SeriesSize, FillsTheFirstSlotsWithDifferentEntries)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pools, SeriesSize,
-                         testing::Values(std::make_tuple(0, 0), std::make_tuple(1, 1), std::make_tuple(7, 7),
-                                         std::make_tuple(29, 29), std::make_tuple(30, 30),
-                                         std::make_tuple(31, 30), std::make_tuple(500, 30)));
+                         testing::Values(std::make_tuple(0, 0), std::make_tuple(1, 1),
+                                         std::make_tuple(7, 7), std::make_tuple(29, 29),
+                                         std::make_tuple(30, 30), std::make_tuple(31, 30),
+                                         std::make_tuple(500, 30)));
 
 TEST(SeriesDrawTest, SevenEntriesAllComeInSomeOrder)
 {
@@ -85,11 +86,13 @@ TEST(SeriesDrawTest, TwoSeriesFromThirtyOneEntriesShareAtLeastTwentyNine)
     drill.start("7 lettres", numberedEntries(31));
     for (int round = 0; round < 200; ++round) {
         drill.drawSeries(random);
-        const std::set<std::int32_t> first(drill.state().seriesEntry.begin(), drill.state().seriesEntry.begin() + 30);
+        const std::set<std::int32_t> first(drill.state().seriesEntry.begin(),
+                                           drill.state().seriesEntry.begin() + 30);
         drill.drawSeries(random);
         int shared = 0;
         for (int slot = 0; slot < 30; ++slot)
-            shared += static_cast<int>(first.count(drill.state().seriesEntry[static_cast<std::size_t>(slot)]));
+            shared += static_cast<int>(
+                first.count(drill.state().seriesEntry[static_cast<std::size_t>(slot)]));
         EXPECT_GE(shared, 29);
         EXPECT_EQ(first.size(), 30u);
     }

@@ -75,10 +75,14 @@ void AnswerEntryTest::lengthLimit_data()
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("paste three too long") << QString() << QStringLiteral("ABCDEFGH") << QStringLiteral("ABCDE") << 3;
-    QTest::newRow("sixth character") << QStringLiteral("ABCDE") << QStringLiteral("F") << QStringLiteral("ABCDE") << 1;
-    QTest::newRow("exact length") << QStringLiteral("AB") << QStringLiteral("CDE") << QStringLiteral("ABCDE") << 0;
-    QTest::newRow("paste in the middle") << QStringLiteral("ABCD") << QStringLiteral("XY") << QStringLiteral("ABCDX") << 1;
+    QTest::newRow("paste three too long")
+        << QString() << QStringLiteral("ABCDEFGH") << QStringLiteral("ABCDE") << 3;
+    QTest::newRow("sixth character")
+        << QStringLiteral("ABCDE") << QStringLiteral("F") << QStringLiteral("ABCDE") << 1;
+    QTest::newRow("exact length") << QStringLiteral("AB") << QStringLiteral("CDE")
+                                  << QStringLiteral("ABCDE") << 0;
+    QTest::newRow("paste in the middle")
+        << QStringLiteral("ABCD") << QStringLiteral("XY") << QStringLiteral("ABCDX") << 1;
 }
 
 void AnswerEntryTest::lengthLimit()
@@ -186,8 +190,10 @@ void AnswerEntryTest::gradingBySpeed_data()
     QTest::newRow("4 s under 5") << QStringLiteral("5") << 4 << true << QStringLiteral("OK") << 1;
     QTest::newRow("5 s under 5") << QStringLiteral("5") << 5 << true << QStringLiteral("NO") << 0;
     QTest::newRow("wrong answer") << QStringLiteral("5") << 0 << false << QStringLiteral("NO") << 0;
-    QTest::newRow("2 s under 2.5") << QStringLiteral("2.5") << 2 << true << QStringLiteral("OK") << 1;
-    QTest::newRow("2 s under 2,5") << QStringLiteral("2,5") << 2 << true << QStringLiteral("NO") << 0;
+    QTest::newRow("2 s under 2.5")
+        << QStringLiteral("2.5") << 2 << true << QStringLiteral("OK") << 1;
+    QTest::newRow("2 s under 2,5")
+        << QStringLiteral("2,5") << 2 << true << QStringLiteral("NO") << 0;
     QTest::newRow("no number") << QStringLiteral("vite") << 0 << true << QStringLiteral("NO") << 0;
 }
 
@@ -301,10 +307,10 @@ void AnswerEntryTest::showTiles_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("tiles");
     const QStringList before{"Q", "W", "E", "R", "T", "Y", "", "", ""};
-    QTest::newRow("plus and nine letters") << QStringLiteral("AB+CDEFGHI")
-                                           << QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I"};
-    QTest::newRow("plus and three letters") << QStringLiteral("+ABC")
-                                            << QStringList{"+", "A", "B", "C", "", "", "", "", ""};
+    QTest::newRow("plus and nine letters")
+        << QStringLiteral("AB+CDEFGHI") << QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I"};
+    QTest::newRow("plus and three letters")
+        << QStringLiteral("+ABC") << QStringList{"+", "A", "B", "C", "", "", "", "", ""};
     QTest::newRow("ten letters") << QStringLiteral("ABCDEFGHIJ") << before;
     QTest::newRow("empty") << QString() << before;
     QTest::newRow("bravo") << QStringLiteral(" BRAVO! ")

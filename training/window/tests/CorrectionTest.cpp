@@ -44,18 +44,20 @@ void CorrectionTest::slotMarks_data()
     QTest::addColumn<QString>("drawShown");
     const QString rallonge = QStringLiteral("Rallonge av. 1L <10L");
     const QString seven = QStringLiteral("7 lettres");
-    QTest::newRow("found") << seven << QStringLiteral("SOLUTION") << true << QStringLiteral("SOLUTION") << QString()
-                           << false << QStringLiteral("NOSTILUO");
-    QTest::newRow("wrong, other list") << seven << QStringLiteral("SOLUTIOM") << false << QStringLiteral("SOLUTIOM")
-                                       << QStringLiteral("Tirage: NOSTILUO") << true << QStringLiteral("SOLUTION");
-    QTest::newRow("wrong, extension list") << rallonge << QStringLiteral("SOLUTIOM") << false
-                                           << QStringLiteral("NOSTILUO")
-                                           << QStringLiteral("Vous aviez saisi: SOLUTIOM") << false
-                                           << QStringLiteral("SOLUTION");
-    QTest::newRow("empty") << seven << QString() << false << QStringLiteral("NOSTILUO") << QString() << false
-                           << QStringLiteral("SOLUTION");
-    QTest::newRow("empty, extension list") << rallonge << QString() << false << QStringLiteral("NOSTILUO")
-                                           << QString() << false << QStringLiteral("SOLUTION");
+    QTest::newRow("found") << seven << QStringLiteral("SOLUTION") << true
+                           << QStringLiteral("SOLUTION") << QString() << false
+                           << QStringLiteral("NOSTILUO");
+    QTest::newRow("wrong, other list")
+        << seven << QStringLiteral("SOLUTIOM") << false << QStringLiteral("SOLUTIOM")
+        << QStringLiteral("Tirage: NOSTILUO") << true << QStringLiteral("SOLUTION");
+    QTest::newRow("wrong, extension list")
+        << rallonge << QStringLiteral("SOLUTIOM") << false << QStringLiteral("NOSTILUO")
+        << QStringLiteral("Vous aviez saisi: SOLUTIOM") << false << QStringLiteral("SOLUTION");
+    QTest::newRow("empty") << seven << QString() << false << QStringLiteral("NOSTILUO") << QString()
+                           << false << QStringLiteral("SOLUTION");
+    QTest::newRow("empty, extension list")
+        << rallonge << QString() << false << QStringLiteral("NOSTILUO") << QString() << false
+        << QStringLiteral("SOLUTION");
 }
 
 void CorrectionTest::slotMarks()
@@ -69,11 +71,13 @@ void CorrectionTest::slotMarks()
     QFETCH(QString, drawShown);
     DrillFixture drill;
     Form1& form = *drill.form;
-    QVERIFY(drill.start(title, 0, {QStringLiteral("NOSTILUO;SOLUTION"), QStringLiteral("ABC;CAB")}));
+    QVERIFY(
+        drill.start(title, 0, {QStringLiteral("NOSTILUO;SOLUTION"), QStringLiteral("ABC;CAB")}));
     const int slot = drill.slotOf(QStringLiteral("NOSTILUO"));
     form.solution[slot]->setText(typed);
     form.corriger_Click();
-    QCOMPARE(look::background(form.solution[slot]), found ? look::Colour::found : look::Colour::missed);
+    QCOMPARE(look::background(form.solution[slot]),
+             found ? look::Colour::found : look::Colour::missed);
     QCOMPARE(form.solution[slot]->text(), answerShown);
     QCOMPARE(form.solution[slot]->toolTip(), tooltip);
     QCOMPARE(form.solution[slot]->font().strikeOut(), struck);
@@ -195,7 +199,7 @@ void CorrectionTest::pauseAndResume()
     QVERIFY(!form.Timer1->isActive() && !form.Timer2->isActive());
     QVERIFY(!form.recherche->isEnabled());
     QTest::keyClicks(form.solution[0], QStringLiteral("abc"));
-    QVERIFY(form.solution[0]->text().isEmpty());  // locked
+    QVERIFY(form.solution[0]->text().isEmpty());      // locked
     QTest::keyClick(form.solution[0], Qt::Key_Down);  // moving still works
     QCOMPARE(form.focusedSlot(), 1);
     form.Command5_Click();
@@ -251,7 +255,8 @@ void CorrectionTest::criterionPositions()
         QCOMPARE(form.Label5->text(), QString::fromUtf8(step.first));
         QCOMPARE(form.Label6->text(), QString::fromUtf8(step.unitCaption));
         QCOMPARE(form.seuiltxt->text(), QString::fromUtf8(step.threshold));
-        QVERIFY(form.Label5->width() >= form.Label5->fontMetrics().horizontalAdvance(form.Label5->text()));
+        QVERIFY(form.Label5->width()
+                >= form.Label5->fontMetrics().horizontalAdvance(form.Label5->text()));
     }
     QVERIFY(form.Timer1->isActive());  // a switch touches no clock
 }
@@ -263,7 +268,8 @@ void CorrectionTest::checkBoxHidesClocks()
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
     QTest::mouseClick(form.Check1, Qt::LeftButton);
     QVERIFY(!form.Check1->isChecked());
-    for (QWidget* clock : std::initializer_list<QWidget*>{form.temps, form.tempstot, form.Label1, form.Label2})
+    for (QWidget* clock :
+         std::initializer_list<QWidget*>{form.temps, form.tempstot, form.Label1, form.Label2})
         QVERIFY(clock->isHidden());
     QVERIFY(form.Label3->isVisible());
     for (int tick = 0; tick < 240; ++tick)

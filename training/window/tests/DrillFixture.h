@@ -2,9 +2,9 @@
 
 #include <training/window/tests/ListFolder.h>
 
-#include <training/window/Form1.h>
-#include <training/drill/ListCatalogue.h>
 #include <testsupport/SeededRandomSource.h>
+#include <training/drill/ListCatalogue.h>
+#include <training/window/Form1.h>
 
 #include <QLineEdit>
 #include <QString>
@@ -19,8 +19,7 @@ struct DrillFixture {
     std::unique_ptr<training::Form1> form;
     int beeps = 0;
 
-    DrillFixture()
-        : form(std::make_unique<training::Form1>())
+    DrillFixture() : form(std::make_unique<training::Form1>())
     {
         form->dataFolders.clear();
         form->setRandomSource(std::make_unique<testsupport::SeededRandomSource>(20240607));

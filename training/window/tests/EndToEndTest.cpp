@@ -23,7 +23,10 @@ private:
     // Types into the box that has the focus, then Enter to the next box.
     void typeAndEnter(const QString& text);
     // The answer of the list for the draw that `slot` shows.
-    QString answerOf(int slot) const { return answers.at(form().tirage[static_cast<std::size_t>(slot)]->text()); }
+    QString answerOf(int slot) const
+    {
+        return answers.at(form().tirage[static_cast<std::size_t>(slot)]->text());
+    }
     Form1& form() const { return app->form(); }
     void tick(QTimer* timer, void (Form1::*handler)(), int count);
 
@@ -36,14 +39,20 @@ void EndToEndTest::twoDrillsInARow()
     app = std::make_unique<LauncherFixture>(99);
     QVERIFY(app->launcher.training());
     app->writeList(QStringLiteral("5 lettres (anag multiples)"), 1,
-                   {QStringLiteral("AEILR;ALIER"), QStringLiteral("AEIRT;ARETE"), QStringLiteral("ACERT;CARET"),
-                    QStringLiteral("EINRS;RESIN"), QStringLiteral("AELST;SALET")});
-    app->writeList(QStringLiteral("Rallonge av. 1L <10L"), 0,
-                   {QStringLiteral("+ABRI;CABRI"), QStringLiteral("+OSE;ROSE"), QStringLiteral("+MER;AMER")});
-    answers = {{QStringLiteral("AEILR"), QStringLiteral("ALIER")}, {QStringLiteral("AEIRT"), QStringLiteral("ARETE")},
-               {QStringLiteral("ACERT"), QStringLiteral("CARET")}, {QStringLiteral("EINRS"), QStringLiteral("RESIN")},
-               {QStringLiteral("AELST"), QStringLiteral("SALET")}, {QStringLiteral("+ABRI"), QStringLiteral("CABRI")},
-               {QStringLiteral("+OSE"), QStringLiteral("ROSE")},   {QStringLiteral("+MER"), QStringLiteral("AMER")}};
+                   {QStringLiteral("AEILR;ALIER"), QStringLiteral("AEIRT;ARETE"),
+                    QStringLiteral("ACERT;CARET"), QStringLiteral("EINRS;RESIN"),
+                    QStringLiteral("AELST;SALET")});
+    app->writeList(
+        QStringLiteral("Rallonge av. 1L <10L"), 0,
+        {QStringLiteral("+ABRI;CABRI"), QStringLiteral("+OSE;ROSE"), QStringLiteral("+MER;AMER")});
+    answers = {{QStringLiteral("AEILR"), QStringLiteral("ALIER")},
+               {QStringLiteral("AEIRT"), QStringLiteral("ARETE")},
+               {QStringLiteral("ACERT"), QStringLiteral("CARET")},
+               {QStringLiteral("EINRS"), QStringLiteral("RESIN")},
+               {QStringLiteral("AELST"), QStringLiteral("SALET")},
+               {QStringLiteral("+ABRI"), QStringLiteral("CABRI")},
+               {QStringLiteral("+OSE"), QStringLiteral("ROSE")},
+               {QStringLiteral("+MER"), QStringLiteral("AMER")}};
     firstDrillBySuccesses();
     if (QTest::currentTestFailed())
         return;
@@ -131,7 +140,8 @@ void EndToEndTest::firstDrillBySuccesses()
     QCOMPARE(f.nbseries->text(), QStringLiteral("0 série déjà réalisée."));
     QCOMPARE(f.nbftot->text(), QStringLiteral("0"));
     QCOMPARE(look::background(f.Command1[4]), look::Colour::tile);
-    QCOMPARE(f.Command1[1]->text(), QStringLiteral("B"));  // " BRAVO! " stays until a box gets the focus
+    QCOMPARE(f.Command1[1]->text(),
+             QStringLiteral("B"));  // " BRAVO! " stays until a box gets the focus
 }
 
 void EndToEndTest::secondDrillBySpeed()

@@ -3,10 +3,10 @@
 #include <training/window/tests/ListFolder.h>
 
 #include <launcher/CatalogueBox.h>
-#include <training/window/Form1.h>
 #include <launcher/Form2.h>
-#include <training/drill/ListCatalogue.h>
 #include <testsupport/SeededRandomSource.h>
+#include <training/drill/ListCatalogue.h>
+#include <training/window/Form1.h>
 
 #include <QApplication>
 #include <QComboBox>

@@ -111,10 +111,12 @@ void LeavingAndTilesTest::tileClicks_data()
     const QList<int> home{3000, 3600, 4200, 4800, 5400};
     QTest::newRow("one click") << QList<int>{3} << home << 3;
     QTest::newRow("same tile twice") << QList<int>{2, 2} << home << -1;
-    QTest::newRow("two lettered") << QList<int>{0, 3} << QList<int>{4800, 3600, 4200, 3000, 5400} << -1;
+    QTest::newRow("two lettered") << QList<int>{0, 3} << QList<int>{4800, 3600, 4200, 3000, 5400}
+                                  << -1;
     QTest::newRow("empty then lettered") << QList<int>{4, 1} << home << -1;
     QTest::newRow("lettered then empty") << QList<int>{1, 4} << home << -1;
-    QTest::newRow("three clicks") << QList<int>{0, 1, 2} << QList<int>{3600, 3000, 4200, 4800, 5400} << 2;
+    QTest::newRow("three clicks") << QList<int>{0, 1, 2} << QList<int>{3600, 3000, 4200, 4800, 5400}
+                                  << 2;
     QTest::newRow("swap back") << QList<int>{0, 1, 1, 0} << home << -1;
 }
 
@@ -161,13 +163,15 @@ void LeavingAndTilesTest::fontCycle()
         font.setItalic(true);
         box->setFont(font);
     }
-    const QStringList faces{"Georgia", "Verdana", "Times New Roman", "Lucida Sans", "Arial",
-                            "Abadi MT Condensed Light", "MS Sans Serif"};
+    const QStringList faces{"Georgia",      "Verdana", "Times New Roman",
+                            "Lucida Sans",  "Arial",   "Abadi MT Condensed Light",
+                            "MS Sans Serif"};
     for (int click = 0; click < 7; ++click) {
         QTest::mouseClick(form.Command3, Qt::LeftButton);
         QCOMPARE(form.tirage[29]->font().family(), faces[click]);
         QCOMPARE(form.tirage[0]->font().italic(), click < 3);
-        QCOMPARE(form.solution[0]->font().family(), click < 5 ? QStringLiteral("Georgia") : faces[click]);
+        QCOMPARE(form.solution[0]->font().family(),
+                 click < 5 ? QStringLiteral("Georgia") : faces[click]);
         QCOMPARE(form.police->text(), QString::number(click == 6 ? 1 : click + 2));
         QCOMPARE(form.tirage[0]->font().pointSizeF(), 11.0);
     }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <testsupport/TempFolder.h>
 #include <textfile/Cp1252.h>
 #include <textfile/LineWriter.h>
-#include <testsupport/TempFolder.h>
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +15,7 @@
 // A temporary working folder with its own "data/" lists, made current while it lives.
 class ListFolder {
 public:
-    ListFolder()
-        : previous(QDir::currentPath())
+    ListFolder() : previous(QDir::currentPath())
     {
         QDir(path()).mkpath(QStringLiteral("data"));
         QDir::setCurrent(path());

@@ -44,8 +44,9 @@ int playerEvents()
 void typeText(QWidget* widget, const QString& text)
 {
     for (const QChar character : text)
-        QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(character.toUpper().unicode()),
-                            QString(character), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, widget,
+                            static_cast<Qt::Key>(character.toUpper().unicode()), QString(character),
+                            Qt::NoModifier);
 }
 
 std::string bytesOf(const QString& text)
@@ -106,7 +107,7 @@ private:
     std::int32_t entriesAtLastCheck = 0;
     int typedInto = -1;
     bool seriesClockTicked = false;  // the last event ticked the series clock
-    bool seriesWasOpen = false;  // answer box that the last event typed a character into
+    bool seriesWasOpen = false;      // answer box that the last event typed a character into
     std::deque<QString> recent;
     int drillsStarted = 0;
     int corrections = 0;
@@ -120,21 +121,24 @@ void RandomPlayerTest::playerKeepsTheDrillConsistent()
     std::mt19937 words(7);
     app->writeList(QStringLiteral("7 lettres"), 0, sevenLetterList(words));
     app->writeList(QStringLiteral("Rallonge av. 1L <10L"), 0,
-                   {QStringLiteral("+ABRI;CABRI"), QStringLiteral("+CRI;ECRI"), QStringLiteral("+OSE;ROSE"),
-                    QStringLiteral("+ILE;BILE"), QStringLiteral("+ART;PART"), QStringLiteral(""),
-                    QStringLiteral("+MER;AMER"), QStringLiteral("+ROI;FROI")});
+                   {QStringLiteral("+ABRI;CABRI"), QStringLiteral("+CRI;ECRI"),
+                    QStringLiteral("+OSE;ROSE"), QStringLiteral("+ILE;BILE"),
+                    QStringLiteral("+ART;PART"), QStringLiteral(""), QStringLiteral("+MER;AMER"),
+                    QStringLiteral("+ROI;FROI")});
     app->writeList(QStringLiteral("5 lettres (anag multiples)"), 1,
-                   {QStringLiteral("AEILR;ALIER"), QStringLiteral("AEIRT;ARETE"), QStringLiteral("ACERT;CARET"),
-                    QStringLiteral("EINRS;RESIN"), QStringLiteral("AELST;SALET")});
+                   {QStringLiteral("AEILR;ALIER"), QStringLiteral("AEIRT;ARETE"),
+                    QStringLiteral("ACERT;CARET"), QStringLiteral("EINRS;RESIN"),
+                    QStringLiteral("AELST;SALET")});
     app->writeList(QStringLiteral("9 lettres"), 0, {});  // an empty list: a series without draws
-    app->writeList(QStringLiteral("8 lettres"), 0, {QStringLiteral("ABCDEFGH;ABCDEFGH"), QStringLiteral("BAD LINE")});
+    app->writeList(QStringLiteral("8 lettres"), 0,
+                   {QStringLiteral("ABCDEFGH;ABCDEFGH"), QStringLiteral("BAD LINE")});
     QGuiApplication::clipboard()->setText(QStringLiteral("x"));
 
     play();
     if (QTest::currentTestFailed())
         return;
-    qInfo("%d events, %d drills started, %d corrections, %d drills finished, %d beeps", playerEvents(), drillsStarted,
-          corrections, finishedDrills, app->beeps);
+    qInfo("%d events, %d drills started, %d corrections, %d drills finished, %d beeps",
+          playerEvents(), drillsStarted, corrections, finishedDrills, app->beeps);
     QVERIFY(drillsStarted > 5);
     QVERIFY(corrections > 50);
     QVERIFY(finishedDrills > 0);
@@ -179,9 +183,23 @@ void RandomPlayerTest::play()
         {2, [this] { pressKey(chance(50) ? Qt::Key_Home : Qt::Key_Left); }},
         {2, [this] { pressKey(Qt::Key_Tab, chance(50) ? Qt::ShiftModifier : Qt::NoModifier); }},
         {1, [this] { paste(); }},
-        {6, [&form, this] { const int slot = anySlot(); click(form.solution[static_cast<std::size_t>(slot)], QStringLiteral("solution(%1)").arg(slot)); }},
-        {1, [&form, this] { const int slot = anySlot(); click(form.tirage[static_cast<std::size_t>(slot)], QStringLiteral("tirage(%1)").arg(slot)); }},
-        {4, [&form, this] { const std::size_t tile = pick(Form1::kTiles); click(form.Command1[tile], QStringLiteral("Command1(%1)").arg(tile)); }},
+        {6,
+         [&form, this] {
+             const int slot = anySlot();
+             click(form.solution[static_cast<std::size_t>(slot)],
+                   QStringLiteral("solution(%1)").arg(slot));
+         }},
+        {1,
+         [&form, this] {
+             const int slot = anySlot();
+             click(form.tirage[static_cast<std::size_t>(slot)],
+                   QStringLiteral("tirage(%1)").arg(slot));
+         }},
+        {4,
+         [&form, this] {
+             const std::size_t tile = pick(Form1::kTiles);
+             click(form.Command1[tile], QStringLiteral("Command1(%1)").arg(tile));
+         }},
         {2, [&form, this] { click(form.recherche, QStringLiteral("recherche")); }},
         {1, [&form, this] { click(form.valider, QStringLiteral("valider")); }},
         {2, [&form, this] { click(form.corriger, QStringLiteral("corriger")); }},
@@ -191,17 +209,31 @@ void RandomPlayerTest::play()
         {1, [&form, this] { click(form.Command4, QStringLiteral("Command4")); }},
         {1, [&form, this] { click(form.Command5, QStringLiteral("Command5")); }},
         {1, [&form, this] { click(form.Check1, QStringLiteral("Check1")); }},
-        {1, [&form, this] {
+        {1,
+         [&form, this] {
              click(form.seuiltxt, QStringLiteral("seuiltxt"));
-             form.seuiltxt->setText(QString::fromLatin1(std::vector<const char*>{"1", "2", "0", "2.5", "abc", "", "9", "3"}[pick(8)]));
+             form.seuiltxt->setText(QString::fromLatin1(
+                 std::vector<const char*>{"1", "2", "0", "2.5", "abc", "", "9", "3"}[pick(8)]));
          }},
         {8, [this] { tickSeries(1); }},
         {1, [this] { tickSeries(static_cast<int>(pick(250))); }},
-        {3, [&form] { if (form.Timer2->isActive()) form.Timer2_Timer(); }},
-        {6, [&form] { if (form.Timer3->isActive()) form.Timer3_Timer(); }},
+        {3,
+         [&form] {
+             if (form.Timer2->isActive())
+                 form.Timer2_Timer();
+         }},
+        {6,
+         [&form] {
+             if (form.Timer3->isActive())
+                 form.Timer3_Timer();
+         }},
         {1, [] { QCoreApplication::processEvents(); }},
         {1, [&form] { form.close(); }},  // the close box: refused
-        {1, [&form, this] { if (chance(15)) click(form.quitter, QStringLiteral("quitter")); }},
+        {1,
+         [&form, this] {
+             if (chance(15))
+                 click(form.quitter, QStringLiteral("quitter"));
+         }},
     };
     int totalWeight = 0;
     for (const auto& action : actions)
@@ -229,9 +261,12 @@ void RandomPlayerTest::play()
                 qWarning("  %s", qPrintable(line));
             return;
         }
-        const bool finished = form.isVisible() && !form.corriger->isEnabled() && !form.restart->isEnabled();
+        const bool finished =
+            form.isVisible() && !form.corriger->isEnabled() && !form.restart->isEnabled();
         if (finished && chance(10))
-            click(form.quitter, QStringLiteral("quitter"));  // a finished drill: the player leaves sooner or later
+            click(
+                form.quitter,
+                QStringLiteral("quitter"));  // a finished drill: the player leaves sooner or later
     }
 }
 
@@ -254,7 +289,8 @@ void RandomPlayerTest::launchSomeList()
         ++drillsStarted;
         entriesAtLastCheck = app->form().state().entryCount;
         seriesWasOpen = false;
-        QVERIFY2(app->launcher.message->text().isEmpty(), qPrintable(app->launcher.message->text()));
+        QVERIFY2(app->launcher.message->text().isEmpty(),
+                 qPrintable(app->launcher.message->text()));
     } else {
         QVERIFY2(!app->launcher.message->text().isEmpty(), qPrintable(title));
         QVERIFY(app->launcher.isVisible());
@@ -288,14 +324,16 @@ void RandomPlayerTest::typeCharacter()
 {
     static const QString characters = QStringLiteral("abcdefghijklmnopqrstuvwxyzAEIRSTÉé-+ 1;");
     QWidget* target = keyTarget();
-    const QString character = characters.mid(static_cast<int>(pick(static_cast<std::size_t>(characters.size()))), 1);
+    const QString character =
+        characters.mid(static_cast<int>(pick(static_cast<std::size_t>(characters.size()))), 1);
     recent.push_back(QStringLiteral("type %1").arg(character));
     typeText(target, character);
     Form1& form = app->form();
     // A locked box (pause) takes no character: correction may have left it longer than
     // its draw box, which now shows the solutions, and only typing cuts it.
     for (int slot = 0; slot < Form1::kSlots; ++slot)
-        if (form.solution[static_cast<std::size_t>(slot)] == target && !form.solution[static_cast<std::size_t>(slot)]->isReadOnly())
+        if (form.solution[static_cast<std::size_t>(slot)] == target
+            && !form.solution[static_cast<std::size_t>(slot)]->isReadOnly())
             typedInto = slot;
 }
 
@@ -307,7 +345,9 @@ void RandomPlayerTest::typeRightAnswer()
     if (slot < 0 || state.seriesEntry[static_cast<std::size_t>(slot)] < 0
         || state.seriesEntry[static_cast<std::size_t>(slot)] >= state.entryCount)
         return;
-    const std::string& solutions = state.solutions[static_cast<std::size_t>(state.seriesEntry[static_cast<std::size_t>(slot)])];
+    const std::string& solutions =
+        state
+            .solutions[static_cast<std::size_t>(state.seriesEntry[static_cast<std::size_t>(slot)])];
     QString answer = QString::fromStdU16String(textfile::Cp1252::decode(solutions));
     if (chance(50))
         answer = answer.toLower();  // the upper-case filter raises a to z again
@@ -331,7 +371,8 @@ void RandomPlayerTest::answerWholeSeries()
     for (int slot = 0; slot < Form1::kSlots && !QTest::currentTestFailed(); ++slot) {
         if (form.logic.state().seriesEntry[static_cast<std::size_t>(slot)] < 0)
             break;
-        QTest::mouseClick(form.solution[static_cast<std::size_t>(slot)], Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QTest::mouseClick(form.solution[static_cast<std::size_t>(slot)], Qt::LeftButton,
+                          Qt::NoModifier, QPoint(2, 2));
         typeRightAnswer();
         checkInvariants();
     }
@@ -367,7 +408,8 @@ void RandomPlayerTest::checkInvariants()
     if (!form.isVisible())
         return;
     const drill::DrillState& state = form.logic.state();
-    QVERIFY2(!(form.corriger->isEnabled() && form.restart->isEnabled()), "corriger and restart both enabled");
+    QVERIFY2(!(form.corriger->isEnabled() && form.restart->isEnabled()),
+             "corriger and restart both enabled");
     QVERIFY2(state.entryCount <= entriesAtLastCheck, "the pool grew within a drill");
     if (state.entryCount < entriesAtLastCheck && state.entryCount == 0)
         ++finishedDrills;
@@ -378,8 +420,10 @@ void RandomPlayerTest::checkInvariants()
     // Only an open series has running series and answer clocks; correction reads the
     // series clock back, so each tick writes it in the form m:ss (the player may type
     // into the box between ticks).
-    QVERIFY2(!form.Timer1->isActive() || form.corriger->isEnabled(), "series clock running on a closed series");
-    QVERIFY2(!form.Timer3->isActive() || form.corriger->isEnabled(), "answer stopwatch running on a closed series");
+    QVERIFY2(!form.Timer1->isActive() || form.corriger->isEnabled(),
+             "series clock running on a closed series");
+    QVERIFY2(!form.Timer3->isActive() || form.corriger->isEnabled(),
+             "answer stopwatch running on a closed series");
     static const QRegularExpression seriesClock(QStringLiteral("^[0-4]:[0-5][0-9]$"));
     if (seriesClockTicked)
         QVERIFY2(seriesClock.match(form.temps->text()).hasMatch(), qPrintable(form.temps->text()));
@@ -395,10 +439,14 @@ void RandomPlayerTest::checkInvariants()
             const std::int32_t entry = state.seriesEntry[static_cast<std::size_t>(slot)];
             if (shown.isEmpty() && entry < 0)
                 continue;
-            QVERIFY2(entry >= 0 && entry < state.entryCount,
-                     qPrintable(QStringLiteral("slot %1 shows %2 for no entry in play").arg(slot).arg(shown)));
-            QVERIFY2(bytesOf(shown) == state.draws[static_cast<std::size_t>(entry)],
-                     qPrintable(QStringLiteral("slot %1 shows %2, not its entry's draw").arg(slot).arg(shown)));
+            QVERIFY2(
+                entry >= 0 && entry < state.entryCount,
+                qPrintable(
+                    QStringLiteral("slot %1 shows %2 for no entry in play").arg(slot).arg(shown)));
+            QVERIFY2(
+                bytesOf(shown) == state.draws[static_cast<std::size_t>(entry)],
+                qPrintable(
+                    QStringLiteral("slot %1 shows %2, not its entry's draw").arg(slot).arg(shown)));
         }
     }
     if (typedInto >= 0) {

@@ -94,8 +94,10 @@ void TextBoxDisplayTest::longDrawsShowTheirStart()
             const QString draw = form.tirage[i]->text();
             QCOMPARE(draw.size(), 40);
             const QString shown = visibleText(form.tirage[i]);
-            QVERIFY2(shown.size() < draw.size(), qPrintable(shown));  // the box is narrower than its draw
-            QVERIFY2(shown.startsWith(draw.left(4)), qPrintable(QStringLiteral("slot %1 shows %2").arg(i).arg(shown)));
+            QVERIFY2(shown.size() < draw.size(),
+                     qPrintable(shown));  // the box is narrower than its draw
+            QVERIFY2(shown.startsWith(draw.left(4)),
+                     qPrintable(QStringLiteral("slot %1 shows %2").arg(i).arg(shown)));
         }
         // Correction: empty answers get the draw, draw boxes the solutions.
         const QString draw0 = form.tirage[0]->text();
@@ -175,12 +177,15 @@ void TextBoxDisplayTest::sevenDistinctFaces()
         families.insert(used.family());
         QImage picture = form.tirage[0]->grab().toImage();
         for (const QImage& earlier : std::as_const(pictures))
-            QVERIFY2(picture != earlier, qPrintable(QStringLiteral("face %1 looks like an earlier one").arg(face)));
+            QVERIFY2(picture != earlier,
+                     qPrintable(QStringLiteral("face %1 looks like an earlier one").arg(face)));
         pictures << picture;
         if (face == 6) {
             const QFontMetricsF condensed(form.tirage[0]->font());
-            const QFont arial = look::face(QStringLiteral("Arial"), form.tirage[0]->font().pointSizeF());
-            QVERIFY2(stemWidth(form.tirage[0]->font()) < stemWidth(arial) * 0.8, qPrintable(used.family()));
+            const QFont arial =
+                look::face(QStringLiteral("Arial"), form.tirage[0]->font().pointSizeF());
+            QVERIFY2(stemWidth(form.tirage[0]->font()) < stemWidth(arial) * 0.8,
+                     qPrintable(used.family()));
             QVERIFY(condensed.horizontalAdvance(QStringLiteral("AEGMRSW"))
                     < QFontMetricsF(arial).horizontalAdvance(QStringLiteral("AEGMRSW")) * 0.9);
         }

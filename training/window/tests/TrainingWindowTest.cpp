@@ -44,7 +44,10 @@ void TrainingWindowTest::controlPlaces_data()
 {
     QTest::addColumn<WidgetOf>("widget");
     QTest::addColumn<QRect>("twips");
-    auto row = [](const char* name, WidgetOf widget, QRect rect) { QTest::newRow(name) << widget << rect; };
+    auto row = [](const char* name, WidgetOf widget, QRect rect) {
+        QTest::newRow(name) << widget << rect;
+    };
+    // clang-format off
     row("tirage(0)", [](Form1& f) { return f.tirage[0]; }, {360, 600, 1600, 375});
     row("tirage(29)", [](Form1& f) { return f.tirage[29]; }, {8160, 6000, 1600, 375});
     row("solution(15)", [](Form1& f) { return f.solution[15]; }, {6060, 3600, 1600, 375});
@@ -64,6 +67,7 @@ void TrainingWindowTest::controlPlaces_data()
     row("seuiltxt", [](Form1& f) { return f.seuiltxt; }, {2000, 9120, 255, 285});
     row("quitter", [](Form1& f) { return f.quitter; }, {10200, 9120, 1215, 495});
     row("Command4", [](Form1& f) { return f.Command4; }, {360, 9360, 2775, 255});
+    // clang-format on
 }
 
 void TrainingWindowTest::controlPlaces()
@@ -71,7 +75,8 @@ void TrainingWindowTest::controlPlaces()
     QFETCH(WidgetOf, widget);
     QFETCH(QRect, twips);
     Form1 form;
-    const QRect expected(look::px(twips.x()), look::px(twips.y()), look::px(twips.width()), look::px(twips.height()));
+    const QRect expected(look::px(twips.x()), look::px(twips.y()), look::px(twips.width()),
+                         look::px(twips.height()));
     QCOMPARE(widget(form)->geometry(), expected);
     QCOMPARE(look::left(widget(form)), twips.x());
     QCOMPARE(form.size(), QSize(look::px(11805), look::px(9780)));
@@ -85,6 +90,7 @@ void TrainingWindowTest::labelPlaces_data()
     auto row = [](const char* name, WidgetOf widget, QPoint at, const char* caption) {
         QTest::newRow(name) << widget << at << QString::fromUtf8(caption);
     };
+    // clang-format off
     row("Label7", [](Form1& f) { return f.Label7; }, {360, 45}, "Base");
     row("police", [](Form1& f) { return f.police; }, {10080, 0}, "1");
     row("Label3", [](Form1& f) { return f.Label3; }, {10560, 7080}, "TEMPS");
@@ -99,6 +105,7 @@ void TrainingWindowTest::labelPlaces_data()
     row("Label5", [](Form1& f) { return f.Label5; }, {360, 9120}, "Eliminer un mot après ");
     row("Label6", [](Form1& f) { return f.Label6; }, {2355, 9120}, "réussites.");
     row("voyant", [](Form1& f) { return f.voyant; }, {3360, 9360}, "");
+    // clang-format on
 }
 
 void TrainingWindowTest::labelPlaces()
@@ -139,7 +146,8 @@ void TrainingWindowTest::creationLooks()
     QCOMPARE(look::background(form.recherche), look::Colour::answer);
     QVERIFY(form.score->font().bold());
     QCOMPARE(form.Label7->font().pointSizeF(), 9.75);
-    QVERIFY(!form.corriger->isEnabled() && !form.restart->isEnabled() && !form.motsleft->isEnabled());
+    QVERIFY(!form.corriger->isEnabled() && !form.restart->isEnabled()
+            && !form.motsleft->isEnabled());
     QVERIFY(form.Check1->isChecked());
     QCOMPARE(form.temps->text(), QStringLiteral("4:00"));
     QCOMPARE(form.tempstot->text(), QStringLiteral("0:00:00"));
@@ -158,10 +166,12 @@ void TrainingWindowTest::gridPoints_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("list");
     QTest::addColumn<double>("points");
-    QTest::newRow("9 lettres (solution unique)") << QString::fromUtf8("9 lettres (solution unique)") << 1 << 10.0;
+    QTest::newRow("9 lettres (solution unique)")
+        << QString::fromUtf8("9 lettres (solution unique)") << 1 << 10.0;
     QTest::newRow("Verbes transitifs") << QString::fromUtf8("Verbes transitifs <11L") << 0 << 10.0;
     QTest::newRow("Mots invariables") << QString::fromUtf8("Mots invariables <11L") << 0 << 10.0;
-    QTest::newRow("9 lettres (anag) second") << QString::fromUtf8("9 lettres (anag multiples)") << 1 << 10.0;
+    QTest::newRow("9 lettres (anag) second")
+        << QString::fromUtf8("9 lettres (anag multiples)") << 1 << 10.0;
     QTest::newRow("2 à 9 lettres") << QString::fromUtf8("2 à 9 lettres") << 0 << 11.0;
     QTest::newRow("2 à 9 lettres (tout)") << QString::fromUtf8("2 à 9 lettres (tout)") << 1 << 11.0;
     QTest::newRow("7 lettres") << QString::fromUtf8("7 lettres") << 0 << 11.0;
@@ -248,10 +258,12 @@ void TrainingWindowTest::missingListChangesNothing_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("list");
     QTest::addColumn<QString>("named");
-    QTest::newRow("file missing") << QStringLiteral("8 lettres") << 0 << QStringLiteral("data/ods6new_8L.txt");
+    QTest::newRow("file missing") << QStringLiteral("8 lettres") << 0
+                                  << QStringLiteral("data/ods6new_8L.txt");
     QTest::newRow("title in the other list") << QString::fromUtf8("2 à 9 lettres (tout)") << 0
                                              << QString::fromUtf8("2 à 9 lettres (tout)");
-    QTest::newRow("typed title") << QStringLiteral("huit lettres") << 1 << QStringLiteral("huit lettres");
+    QTest::newRow("typed title") << QStringLiteral("huit lettres") << 1
+                                 << QStringLiteral("huit lettres");
 }
 
 void TrainingWindowTest::missingListChangesNothing()
@@ -276,7 +288,8 @@ void TrainingWindowTest::drillAfterLongerDrill()
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(500)));
     drill.form->corriger_Click();
     QCOMPARE(drill.form->nbftot->text(), QStringLiteral("30"));
-    QVERIFY(drill.start(QStringLiteral("5 lettres"), 0, {QStringLiteral("ABC;CAB"), QStringLiteral("EFG;FEG")}));
+    QVERIFY(drill.start(QStringLiteral("5 lettres"), 0,
+                        {QStringLiteral("ABC;CAB"), QStringLiteral("EFG;FEG")}));
     QCOMPARE(drill.form->state().errorCount, 0);
     QCOMPARE(drill.form->state().entryCount, 2);
     QSet<QString> draws{drill.form->tirage[0]->text(), drill.form->tirage[1]->text()};
