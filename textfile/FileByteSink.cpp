@@ -1,4 +1,5 @@
 #include <textfile/FileByteSink.h>
+#include <textfile/SystemReason.h>
 
 #include <cerrno>
 #include <cstring>
@@ -18,7 +19,7 @@ void FileByteSink::fail(int number)
     if (!error_.empty())
         return;  // the first reason is the one that counts
     errorNumber_ = number;
-    error_ = std::strerror(number);
+    error_ = systemReason(number);
 }
 
 FileByteSink::~FileByteSink()

@@ -1,4 +1,5 @@
 #include <textfile/FileByteSource.h>
+#include <textfile/SystemReason.h>
 
 #include <cerrno>
 #include <cstring>
@@ -66,9 +67,7 @@ std::string FileByteSource::errorText() const
 {
     if (error_ == 0)
         return {};
-    if (error_ == notAPlainFile)
-        return "not a plain file";
-    return std::strerror(error_);
+    return systemReason(error_);
 }
 
 std::size_t FileByteSource::read(char* buffer, std::size_t capacity)

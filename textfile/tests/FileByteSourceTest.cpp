@@ -44,6 +44,7 @@ TEST(FileByteSource, ReadsAPlainFileAndOneThroughASymbolicLink)
 struct Refusal {
     const char* what;
     int errorNumber;
+    const char* reason;  // what the player reads, in French
 };
 
 // Each non-plain path is refused at once, with the reason's number.
@@ -54,10 +55,12 @@ TEST(FileByteSource, RefusesWhatIsNotAPlainFileWithoutWaiting)
     ASSERT_EQ(::mkdir(folder.file("folder").c_str(), 0755), 0);
     ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0644), 0);
     ASSERT_EQ(::symlink(folder.file("pipe").c_str(), folder.file("link-to-pipe").c_str()), 0);
-    const Refusal cases[] = {{"folder", EISDIR},
-                             {"pipe", textfile::notAPlainFile},
-                             {"link-to-pipe", textfile::notAPlainFile},
-                             {"absent", ENOENT}};
+    const Refusal cases[] = {{"folder", EISDIR, "c'est un dossier"},
+                             {"pipe", textfile::notAPlainFile,
+                              "ce n'est pas un fichier ordinaire (tube, périphérique ou socket)"},
+                             {"link-to-pipe", textfile::notAPlainFile,
+                              "ce n'est pas un fichier ordinaire (tube, périphérique ou socket)"},
+                             {"absent", ENOENT, "fichier ou dossier introuvable"}};
     for (const Refusal& refusal : cases) {
         const auto start = std::chrono::steady_clock::now();
         textfile::FileByteSource source(folder.file(refusal.what));
@@ -66,7 +69,7 @@ TEST(FileByteSource, RefusesWhatIsNotAPlainFileWithoutWaiting)
         EXPECT_FALSE(source.isOpen()) << refusal.what;
         EXPECT_TRUE(source.failed()) << refusal.what;
         EXPECT_EQ(source.errorNumber(), refusal.errorNumber) << refusal.what;
-        EXPECT_FALSE(source.errorText().empty()) << refusal.what;
+        EXPECT_EQ(source.errorText(), refusal.reason) << refusal.what;
         char byte;
         EXPECT_EQ(source.read(&byte, 1), 0u) << refusal.what;
     }

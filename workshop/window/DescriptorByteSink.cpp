@@ -1,3 +1,4 @@
+#include <textfile/SystemReason.h>
 #include <workshop/window/DescriptorByteSink.h>
 
 #include <cerrno>
@@ -33,7 +34,7 @@ bool DescriptorByteSink::write(const char* data, std::size_t size)
 
 std::string DescriptorByteSink::errorText() const
 {
-    return error_ ? std::strerror(error_) : std::string();
+    return error_ ? textfile::systemReason(error_) : std::string();
 }
 
 }  // namespace workshop

@@ -66,7 +66,7 @@ bool ListGenerator::writeList(const std::string& name, const std::vector<std::st
         return true;
     }
     if (std::rename(partial.c_str(), path.c_str()) != 0) {
-        error_ = path + ": cannot be created";
+        error_ = path + " : création impossible";
         std::remove(partial.c_str());
         return false;
     }

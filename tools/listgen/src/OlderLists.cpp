@@ -39,7 +39,7 @@ bool OlderLists::hunspellForms(const std::string& dicPath, const std::string& af
 {
     HunspellChecker checker(affPath, dicPath);
     if (!checker.isLoaded()) {
-        error = dicPath + ": cannot be read";
+        error = dicPath + " : lecture impossible";
         return false;
     }
     textfile::LineReader reader(dicPath);
@@ -83,7 +83,7 @@ bool OlderLists::readAspellList(const std::string& path, std::vector<std::string
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = path + ": cannot be read";
+        error = path + " : lecture impossible";
         return false;
     }
     std::ostringstream bytes;

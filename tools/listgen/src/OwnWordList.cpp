@@ -67,7 +67,7 @@ bool OwnWordList::read(const std::string& path, std::string& error)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = path + ": cannot be read";
+        error = path + " : lecture impossible";
         return false;
     }
     std::ostringstream bytes;

@@ -2,6 +2,7 @@
 
 #include <textfile/FileByteSink.h>
 #include <textfile/LineReader.h>
+#include <textfile/SystemReason.h>
 
 #include <cstdio>
 #include <cstring>
@@ -86,7 +87,7 @@ bool UnmunchExpander::run(const std::string& dicPath, const std::string& outputP
     const int spawned = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
-        error_ = program_ + ": " + std::strerror(spawned);
+        error_ = program_ + " : " + textfile::systemReason(spawned);
         return false;
     }
     int status = 0;

@@ -91,7 +91,7 @@ bool WordFilter::parseStopList(const std::vector<std::string>& lines, std::strin
             continue;
         }
         if (!reason) {
-            error = "line " + std::to_string(number) + ": a word before any \"- reason\" line";
+            error = "ligne " + std::to_string(number) + " : un mot avant toute ligne « - raison »";
             return false;
         }
         std::istringstream words(line);
@@ -99,7 +99,7 @@ bool WordFilter::parseStopList(const std::vector<std::string>& lines, std::strin
         while (words >> word) {
             const auto game = GameWord::fold(word);
             if (!game) {
-                error = "line " + std::to_string(number) + ": \"" + word + "\" is not a word";
+                error = "ligne " + std::to_string(number) + " : « " + word + " » n'est pas un mot";
                 return false;
             }
             if (keep)

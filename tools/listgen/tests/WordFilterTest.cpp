@@ -69,7 +69,7 @@ TEST(WordFilter, MalformedStopListNamesTheLine)
     WordFilter filter;
     std::string error;
     EXPECT_FALSE(filter.parseStopList({"# comment", "good"}, error));
-    EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+    EXPECT_NE(error.find("ligne 2"), std::string::npos) << error;
     EXPECT_FALSE(filter.parseStopList({"- reason", "ex-voto"}, error));
     EXPECT_NE(error.find("ex-voto"), std::string::npos) << error;
 }
