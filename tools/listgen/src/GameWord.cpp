@@ -1,39 +1,10 @@
 #include <tools/listgen/src/GameWord.h>
 
+#include <tools/listgen/src/Utf8.h>
+
 namespace listgen {
 
 namespace {
-
-// Decodes one UTF-8 character at `pos` and moves past it; -1 for a malformed sequence.
-long nextCodePoint(std::string_view text, std::size_t& pos)
-{
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80)
-        return lead;
-    int extra = 0;
-    long value = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        value = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        value = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        value = lead & 0x07;
-    } else {
-        return -1;
-    }
-    for (int i = 0; i < extra; ++i) {
-        if (pos >= text.size())
-            return -1;
-        const auto next = static_cast<unsigned char>(text[pos++]);
-        if ((next & 0xC0) != 0x80)
-            return -1;
-        value = (value << 6) | (next & 0x3F);
-    }
-    return value;
-}
 
 // The capitals that a letter reads as on the board; empty when it has none.
 std::string_view plainLetters(long c)
@@ -100,7 +71,7 @@ std::optional<std::string> GameWord::fold(std::string_view utf8)
     word.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const long c = nextCodePoint(utf8, pos);
+        const long c = Utf8::next(utf8, pos);
         const std::string_view letters = plainLetters(c);
         if (letters.empty())
             return std::nullopt;
@@ -116,7 +87,7 @@ bool GameWord::startsWithCapital(std::string_view utf8)
     if (utf8.empty())
         return false;
     std::size_t pos = 0;
-    const long c = nextCodePoint(utf8, pos);
+    const long c = Utf8::next(utf8, pos);
     return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || c == 0x152
         || c == 0x178;
 }

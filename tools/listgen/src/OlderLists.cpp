@@ -3,6 +3,7 @@
 #include <tools/listgen/src/HunspellChecker.h>
 #include <tools/listgen/src/SourceFiles.h>
 #include <tools/listgen/src/UnmunchExpander.h>
+#include <tools/listgen/src/Utf8.h>
 
 #include <textfile/LineReader.h>
 #include <tools/listgen/src/DicReader.h>
@@ -19,15 +20,8 @@ std::string latin1ToUtf8(std::string_view text)
 {
     std::string utf8;
     utf8.reserve(text.size() + text.size() / 8);
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (byte >> 6));
-            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
+    for (const char c : text)
+        Utf8::append(utf8, static_cast<unsigned char>(c));
     return utf8;
 }
 

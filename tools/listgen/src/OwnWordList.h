@@ -20,9 +20,9 @@ public:
     // Lines that hold no word of the game (a hyphen, a digit…), with their number.
     const std::vector<std::string>& unreadable() const { return unreadable_; }
 
-    static bool isUtf8(std::string_view bytes);
-
 private:
+    void parseLines(std::vector<std::string> lines);
+
     std::set<std::string> words_;
     std::vector<std::string> unreadable_;
 };
