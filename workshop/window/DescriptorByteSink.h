@@ -16,6 +16,10 @@ public:
     std::string errorText() const override;
     int errorNumber() const override { return error_; }
 
+    // Writes every byte to `fd`, again after an interruption; 0, or the error number (ENOSPC
+    // for a write that stores nothing without saying why).
+    static int writeAll(int fd, const char* data, std::size_t size);
+
 private:
     QFileDevice& file_;
     int error_ = 0;

@@ -39,23 +39,6 @@ int lastError(int otherwise)
     return errno ? errno : otherwise;
 }
 
-bool writeAll(int fd, const char* data, ssize_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<std::size_t>(size));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            if (written == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        data += written;
-        size -= written;
-    }
-    return true;
-}
-
 // Copies the whole of `from` into `to`; 0, or the error number of the failure.
 int copyFile(int from, int to)
 {
@@ -70,8 +53,9 @@ int copyFile(int from, int to)
             return lastError(EIO);
         if (got == 0)
             return ::fsync(to) == 0 ? 0 : lastError(EIO);
-        if (!writeAll(to, buffer, got))
-            return lastError(EIO);
+        if (const int error =
+                DescriptorByteSink::writeAll(to, buffer, static_cast<std::size_t>(got)))
+            return error;
     }
 }
 
