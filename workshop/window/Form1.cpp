@@ -71,12 +71,12 @@ const Form1::ButtonRow Form1::buttonTable[] = {
 Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplication::quit(); })
 {
     setWindowTitle(QStringLiteral("Gestion de fichiers de mots"));
-    // A condensed face at the size of the classic dialog font (fonts-roboto-unhinted), so
-    // that every caption is whole on its narrow button.
-    QFont small;
-    small.setFamilies({QStringLiteral("Roboto Condensed"), QStringLiteral("Liberation Sans")});
+    // The classic dialog face, through the shared stand-ins (a condensed face, so that every
+    // caption is whole on its narrow button), at its 11-pixel size.
+    QFont small = font();
     small.setPixelSize(11);
     setFont(small);
+    look::setFace(this, QStringLiteral("MS Sans Serif"));
     createControls();
     arrangeTabOrder();
     createSortMenu();
