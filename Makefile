@@ -1,6 +1,6 @@
 # make run   installs what is missing, builds, makes the lists and starts vorlane
 # make test  the same set-up, then every test (offscreen)
-# make format        formats every C++ file with .clang-format
+# make format        formats every C++ file with .clang-format (new files too)
 # make format-check  fails on any C++ file that `make format` would change
 # make lists NEW_WORDS=mes-mots.txt DATA=~/scrabble/data [OVERWRITE=1]
 #            the catalogue lists of a player's own list of new words, in the DATA folder
@@ -42,7 +42,7 @@ else
 	  --new-words "$(NEW_WORDS_FILE)" $(if $(OVERWRITE),--overwrite)
 endif
 
-CXX_SOURCES = $(shell git ls-files '*.cpp' '*.h')
+CXX_SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h')
 
 format: setup
 	clang-format -i $(CXX_SOURCES)

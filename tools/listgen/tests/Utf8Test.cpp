@@ -19,18 +19,20 @@ TEST_P(Utf8Validity, TellsWhatDecodes)
     EXPECT_EQ(listgen::Utf8::isValid(GetParam().bytes), GetParam().valid);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Utf8Validity,
-    ::testing::Values(Validity{"empty", "", true}, Validity{"ascii", "MOTS\r\n", true},
-                      Validity{"accents", "\xC3\xA9t\xC3\xA9", true},
-                      Validity{"oe", "c\xC5\x93ur", true},
-                      Validity{"fourBytes", "\xF0\x9F\x98\x80", true},
-                      Validity{"cp1252Accent", "\xE9t\xE9", false},
-                      Validity{"overlongLead", "\xC0\x80", false},
-                      Validity{"cutSequence", "\xC3", false},
-                      Validity{"strayContinuation", "\x80", false},
-                      Validity{"pastUnicode", "\xF5\x80\x80\x80", false}),
-    [](const ::testing::TestParamInfo<Validity>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, Utf8Validity,
+                         ::testing::Values(Validity{"empty", "", true},
+                                           Validity{"ascii", "MOTS\r\n", true},
+                                           Validity{"accents", "\xC3\xA9t\xC3\xA9", true},
+                                           Validity{"oe", "c\xC5\x93ur", true},
+                                           Validity{"fourBytes", "\xF0\x9F\x98\x80", true},
+                                           Validity{"cp1252Accent", "\xE9t\xE9", false},
+                                           Validity{"overlongLead", "\xC0\x80", false},
+                                           Validity{"cutSequence", "\xC3", false},
+                                           Validity{"strayContinuation", "\x80", false},
+                                           Validity{"pastUnicode", "\xF5\x80\x80\x80", false}),
+                         [](const ::testing::TestParamInfo<Validity>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // Every width of character round-trips through append and next.
 TEST(Utf8, AppendedCharactersDecodeBack)
