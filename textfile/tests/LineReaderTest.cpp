@@ -138,9 +138,10 @@ TEST(LineReader, AGiganticLineIsRefusedAfterTheLimitIsReached)
     EXPECT_EQ(reader.linesRead(), 0u);
     EXPECT_LE(source.handedOut, textfile::longestLine + (1 << 16));
     EXPECT_LT(line.capacity(), textfile::longestLine);
-    EXPECT_EQ(reader.errorText(), "ligne trop longue (plus de 1\xC2\xA0"
-                                  "048\xC2\xA0"
-                                  "576 octets)");
+    EXPECT_EQ(reader.errorText(),
+              "ligne trop longue (plus de 1\xC2\xA0"
+              "048\xC2\xA0"
+              "576 octets)");
     EXPECT_EQ(textfile::systemReason(textfile::lineTooLong), reader.errorText());
 }
 
