@@ -56,6 +56,8 @@ private Q_SLOTS:
     void aWriteFailingAfterTheReservationKeepsTheWholeResult();
     void aDestinationSwappedDuringTheOperationIsLeftAlone_data();
     void aDestinationSwappedDuringTheOperationIsLeftAlone();
+    void aGiganticLineIsRefusedAtOnce_data();
+    void aGiganticLineIsRefusedAtOnce();
     void theWindowKeepsItsWidthWhateverTheStatus();
     void theStatusCrossesNoButton_data();
     void theStatusCrossesNoButton();
@@ -854,6 +856,37 @@ void Form1FilesTest::aDestinationSwappedDuringTheOperationIsLeftAlone()
     QCOMPARE(QFileInfo(path("theirs/dest.txt")).isSymLink(), symbolic);
     QCOMPARE(get("mine.txt"), QByteArray("MINE\r\n"));
     QCOMPARE(get("theirs/old.txt"), QByteArray("OLD\r\n"));
+}
+
+void Form1FilesTest::aGiganticLineIsRefusedAtOnce_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("inReference");
+    QTest::newRow("in the source") << "Command1" << false;
+    QTest::newRow("in the reference") << "Command20" << true;
+}
+
+// A list whose second line runs for 3 GB without an end (left sparse on the disk): the
+// operation stops at its first mebibyte and says which line.
+void Form1FilesTest::aGiganticLineIsRefusedAtOnce()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, inReference);
+    put("mots.txt", "ABAQUE*\r\n");
+    put("huge.txt", "AB;BA\r\n");
+    put("dest.txt", "OLD\r\n");
+    QVERIFY(QFile::resize(path("huge.txt"), 3LL << 30));
+    typePaths(inReference ? path("mots.txt") : path("huge.txt"), path("dest.txt"),
+              path("huge.txt"));
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(window->button(button), Qt::LeftButton);
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(window->Label3->text(),
+             QStringLiteral("Impossible de lire %1 « %2 », ligne 2 : ligne trop longue (plus de "
+                            "1\u00A0048\u00A0576 octets) ; aucun fichier n'a été modifié.")
+                 .arg(inReference ? "la référence" : "la source", path("huge.txt")));
+    QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
 }
 
 void Form1FilesTest::theWindowKeepsItsWidthWhateverTheStatus()
