@@ -1,5 +1,6 @@
 #include <workshop/tests/WorkFolder.h>
 #include <workshop/window/Form1.h>
+#include <workshop/window/StatusLabel.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -59,6 +60,8 @@ private Q_SLOTS:
     void aGiganticLineIsRefusedAtOnce_data();
     void aGiganticLineIsRefusedAtOnce();
     void theWindowKeepsItsWidthWhateverTheStatus();
+    void aPathTooLongForTheBandIsShortenedNotTheReason_data();
+    void aPathTooLongForTheBandIsShortenedNotTheReason();
     void theStatusCrossesNoButton_data();
     void theStatusCrossesNoButton();
 
@@ -908,6 +911,42 @@ void Form1FilesTest::theWindowKeepsItsWidthWhateverTheStatus()
             QVERIFY2(!button->geometry().intersects(window->Label3->geometry()),
                      qPrintable(button->text()));
     }
+}
+
+void Form1FilesTest::aPathTooLongForTheBandIsShortenedNotTheReason_data()
+{
+    QTest::addColumn<int>("folders");
+    QTest::addColumn<bool>("shortened");
+    QTest::newRow("a path of about 150 characters") << 1 << false;
+    QTest::newRow("a path of about 650 characters") << 6 << true;
+}
+
+// The band shows the reason whole; a path too long for it loses its middle there, and only
+// there: the label's text and its tooltip keep it.
+void Form1FilesTest::aPathTooLongForTheBandIsShortenedNotTheReason()
+{
+    QFETCH(int, folders);
+    QFETCH(bool, shortened);
+    QString deep;
+    for (int i = 0; i < folders; ++i)
+        deep += QString(100, QChar('a' + i)) + "/";
+    const QString source = path(deep + "liste-des-mots-nouveaux.txt");
+    typePaths(source, path("dest.txt"));
+    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
+    const QString message =
+        QStringLiteral("Impossible de lire la source « %1 » : fichier ou dossier introuvable.")
+            .arg(source);
+    QCOMPARE(window->Label3->text(), message);
+    QCOMPARE(window->Label3->toolTip(), message);
+    const auto* status = qobject_cast<workshop::StatusLabel*>(window->Label3);
+    QVERIFY(status && status->wraps());
+    const QString shown = status->shownText();
+    QCOMPARE(shown != message, shortened);
+    QVERIFY2(shown.endsWith(QStringLiteral("liste-des-mots-nouveaux.txt » : fichier ou dossier "
+                                           "introuvable.")),
+             qPrintable(shown));
+    QVERIFY(shown.startsWith(QStringLiteral("Impossible de lire la source « /")));
+    QCOMPARE(shown.contains(QChar(0x2026)), shortened);
 }
 
 void Form1FilesTest::theStatusCrossesNoButton_data()
