@@ -1,4 +1,3 @@
-#include <textfile/ByteSource.h>
 #include <workshop/window/InPlaceFile.h>
 
 #include <testsupport/TempFolder.h>
@@ -95,14 +94,6 @@ protected:
     bool mounted_ = false;
 };
 
-TEST_F(InPlaceFileTest, AFileThatIsNotPlainIsNotOpened)
-{
-    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0644), 0);
-    EXPECT_EQ(InPlaceFile(QFile::decodeName(path("pipe").c_str()), {}).error(),
-              textfile::notAPlainFile);
-    EXPECT_EQ(InPlaceFile(QFile::decodeName(path("absent").c_str()), {}).error(), ENOENT);
-}
-
 // Longer, shorter, equal and empty results, through the room reserved by the file system or,
 // without fallocate, by writing the result's tail first: the file ends as the result, under
 // every name it has, and stays the same file.
@@ -155,21 +146,6 @@ TEST_F(InPlaceFileTest, NoRoomLeavesTheFileAndTheDiskAsTheyWere)
         EXPECT_EQ(bytesOf(disk() / "list.txt"), list) << withoutFallocate;
         EXPECT_EQ(freeBytes(), room) << withoutFallocate;
     }
-}
-
-// A reservation given back leaves the file's bytes and the disk's room as they were.
-TEST_F(InPlaceFileTest, AReleasedReservationGivesTheRoomBack)
-{
-    const std::string list(40000, 'L');
-    if (!nearlyFullDisk("list.txt", list, 200000))
-        GTEST_SKIP() << "A small disk can be mounted only as root: this test needs root.";
-    const long room = freeBytes();
-    InPlaceFile file(QFile::decodeName((disk() / "list.txt").c_str()), {});
-    ASSERT_EQ(file.reserve(stage(std::string(120000, 'R')), 120000), 0);
-    EXPECT_LT(freeBytes(), room);
-    file.release();
-    EXPECT_EQ(freeBytes(), room);
-    EXPECT_EQ(bytesOf(disk() / "list.txt"), list);
 }
 
 // What another program may do to the path while an operation runs.
