@@ -1,20 +1,22 @@
 #include <textfile/LineReader.h>
 
 #include <textfile/FileByteSource.h>
+#include <textfile/SystemReason.h>
 
 #include <cstring>
 
 namespace textfile {
 
-LineReader::LineReader(ByteSource& source, std::size_t bufferSize)
-    : source_(&source), buffer_(bufferSize ? bufferSize : 1)
+LineReader::LineReader(ByteSource& source, std::size_t bufferSize, std::size_t limit)
+    : source_(&source), buffer_(bufferSize ? bufferSize : 1), limit_(limit)
 {
 }
 
-LineReader::LineReader(const std::string& path, std::size_t bufferSize)
+LineReader::LineReader(const std::string& path, std::size_t bufferSize, std::size_t limit)
     : owned_(std::make_unique<FileByteSource>(path)),
       source_(owned_.get()),
-      buffer_(bufferSize ? bufferSize : 1)
+      buffer_(bufferSize ? bufferSize : 1),
+      limit_(limit)
 {
 }
 
@@ -24,6 +26,13 @@ bool LineReader::isOpen() const
 {
     auto* file = dynamic_cast<FileByteSource*>(source_);
     return !file || file->isOpen();
+}
+
+std::string LineReader::errorText() const
+{
+    if (error_ == lineTooLong)
+        return lineTooLongReason(limit_);
+    return source_->errorText();
 }
 
 bool LineReader::fill()
@@ -37,13 +46,28 @@ bool LineReader::fill()
     return end_ > 0;
 }
 
+// Nothing more is read once a line is over the limit: the rest of the file may be endless.
+bool LineReader::refuseLongLine(std::string& line)
+{
+    error_ = lineTooLong;
+    eof_ = true;
+    pos_ = end_ = 0;
+    line.clear();
+    line.shrink_to_fit();
+    return false;
+}
+
 bool LineReader::next(std::string& line)
 {
     line.clear();
+    if (error_ != 0)
+        return false;
     bool any = false;  // something of this line was seen (bytes or its terminator)
     for (;;) {
-        if (pos_ == end_ && !fill())
+        if (pos_ == end_ && !fill()) {
+            linesRead_ += any ? 1 : 0;
             return any;
+        }
         if (skipLf_) {
             skipLf_ = false;
             if (buffer_[pos_] == '\n') {
@@ -56,12 +80,15 @@ bool LineReader::next(std::string& line)
         std::size_t n = 0;
         while (n < avail && start[n] != '\r' && start[n] != '\n')
             ++n;
+        if (n > limit_ - line.size())
+            return refuseLongLine(line);
         line.append(start, n);
         pos_ += n;
         any = true;
         if (pos_ < end_) {
             skipLf_ = buffer_[pos_] == '\r';
             ++pos_;
+            ++linesRead_;
             return true;
         }
     }

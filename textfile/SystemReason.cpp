@@ -1,16 +1,41 @@
 #include <textfile/SystemReason.h>
 
 #include <textfile/ByteSource.h>
+#include <textfile/LineReader.h>
 
 #include <cerrno>
 
 namespace textfile {
+
+namespace {
+
+// 1048576 gives "1 048 576", with no-break spaces so that the number is never cut in two.
+std::string groupedDigits(std::size_t number)
+{
+    const std::string digits = std::to_string(number);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            grouped += "\xC2\xA0";  // U+00A0 in UTF-8
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+}  // namespace
+
+std::string lineTooLongReason(std::size_t limit)
+{
+    return "ligne trop longue (plus de " + groupedDigits(limit) + " octets)";
+}
 
 std::string systemReason(int errorNumber)
 {
     switch (errorNumber) {
     case textfile::notAPlainFile:
         return "ce n'est pas un fichier ordinaire (tube, périphérique ou socket)";
+    case textfile::lineTooLong:
+        return lineTooLongReason(longestLine);
     case ENOENT:
         return "fichier ou dossier introuvable";
     case EACCES:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace textfile {
@@ -7,5 +8,8 @@ namespace textfile {
 // The system's reason for a failed file access, in French (UTF-8), from its error number
 // (errno, or notAPlainFile). Never empty: an unknown number is given as such.
 std::string systemReason(int errorNumber);
+
+// Why a line was refused: "ligne trop longue (plus de 1 048 576 octets)" for `limit` bytes.
+std::string lineTooLongReason(std::size_t limit);
 
 }  // namespace textfile

@@ -2,9 +2,12 @@
 
 #include <training/drill/ListCatalogue.h>
 
+#include <textfile/Cp1252.h>
 #include <textfile/LineReader.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <new>
 #include <system_error>
 #include <utility>
 
@@ -26,6 +29,33 @@ LoadedList refused(std::string message)
     return result;
 }
 
+LoadedList refusedLine(const std::string& fileName, std::size_t number, const std::string& why)
+{
+    return refused("Liste refusée : " + fileName + ", ligne " + std::to_string(number) + why);
+}
+
+// What no answer box takes: C0 controls (NUL, tab...), DEL, and the C1 controls, among which
+// the five bytes that Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) fall.
+bool holdsControlCharacter(const std::string& text)
+{
+    return std::any_of(text.begin(), text.end(), [](char byte) {
+        const char16_t character = textfile::Cp1252::toUnicode(static_cast<unsigned char>(byte));
+        return character < 0x20 || (character >= 0x7F && character < 0xA0);
+    });
+}
+
+// Why a line cannot be drilled (after " : "), or empty when it can.
+std::string faultOf(const ListEntry& entry)
+{
+    // A solution that cannot be typed, or longer than its draw (an answer box takes no more
+    // characters), could never be found: the drill would never end.
+    if (holdsControlCharacter(entry.solutions))
+        return "caractère de contrôle";
+    if (entry.solutions.size() > entry.draw.size())
+        return "solutions plus longues que le tirage";
+    return {};
+}
+
 bool isFile(const std::string& path)
 {
     std::error_code error;
@@ -38,21 +68,22 @@ LoadedList ListLoader::read(textfile::LineSource& lines, const std::string& file
 {
     LoadedList result;
     std::string line;
-    long number = 0;
-    while (lines.next(line)) {
-        ++number;
-        if (isBlank(line))
-            continue;
-        if (line.find(';') == std::string::npos)
-            return refused("Liste refusée : " + fileName + ", ligne " + std::to_string(number)
-                           + " sans « ; »");
-        ListEntry entry = ListEntry::fromLine(line);
-        // An answer box takes no more characters than its draw: such an entry could never
-        // be typed, so the drill would never end.
-        if (entry.solutions.size() > entry.draw.size())
-            return refused("Liste refusée : " + fileName + ", ligne " + std::to_string(number)
-                           + " : solutions plus longues que le tirage");
-        result.entries.push_back(std::move(entry));
+    std::size_t number = 0;
+    try {
+        for (; lines.next(line); ++number) {
+            if (isBlank(line))
+                continue;
+            if (line.find(';') == std::string::npos)
+                return refusedLine(fileName, number + 1, " sans « ; »");
+            ListEntry entry = ListEntry::fromLine(line);
+            const std::string fault = faultOf(entry);
+            if (!fault.empty())
+                return refusedLine(fileName, number + 1, " : " + fault);
+            result.entries.push_back(std::move(entry));
+        }
+    } catch (const std::bad_alloc&) {
+        std::vector<ListEntry>().swap(result.entries);  // the memory back before the message
+        return refusedLine(fileName, number + 1, " : mémoire insuffisante pour la charger");
     }
     result.ok = true;
     return result;
@@ -85,6 +116,8 @@ LoadedList ListLoader::loadFile(const std::string& relativePath,
     if (!reader.isOpen())
         return refused("Liste illisible : " + relativePath);
     LoadedList result = read(reader, relativePath);
+    if (result.ok && reader.errorNumber() == textfile::lineTooLong)
+        return refusedLine(relativePath, reader.linesRead() + 1, " : " + reader.errorText());
     if (result.ok && reader.failed())
         return refused("Liste illisible : " + relativePath);
     result.path = path;

@@ -10,8 +10,9 @@
 namespace drill {
 
 // Reads list files: one entry per line, draw and solutions split at the first ";".
-// Blank lines are skipped; a non-blank line without ";", or whose solutions are longer
-// than its draw, refuses the whole list.
+// Blank lines are skipped. A line longer than textfile::longestLine, a non-blank line without
+// ";", or one whose solutions hold a control character or are longer than its draw, refuses
+// the whole list, so that every list loaded can be drilled to its end. An empty file loads.
 // There is no cap on the number of entries.
 class ListLoader {
 public:
@@ -27,7 +28,10 @@ public:
     // Locates and reads one list file. Messages name `relativePath`:
     // "Liste introuvable : data/x.txt", "Liste illisible : data/x.txt",
     // "Liste refusée : data/x.txt, ligne 12 sans « ; »",
-    // "Liste refusée : data/x.txt, ligne 12 : solutions plus longues que le tirage".
+    // "Liste refusée : data/x.txt, ligne 12 : solutions plus longues que le tirage",
+    // "Liste refusée : data/x.txt, ligne 12 : caractère de contrôle",
+    // "Liste refusée : data/x.txt, ligne 12 : ligne trop longue (plus de 1 048 576 octets)",
+    // "Liste refusée : data/x.txt, ligne 12 : mémoire insuffisante pour la charger".
     static LoadedList loadFile(const std::string& relativePath,
                                const std::vector<std::string>& dataFolders);
 

@@ -1,5 +1,6 @@
 #include <workshop/tests/WorkFolder.h>
 #include <workshop/window/Form1.h>
+#include <workshop/window/StatusLabel.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -9,11 +10,16 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <QRegularExpression>
+
+#include <cerrno>
 #include <functional>
+#include <map>
 
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -46,7 +52,16 @@ private Q_SLOTS:
     void aDestinationWithOtherNamesIsReplacedUnderItsTypedName();
     void aWritableFileInAFolderRefusingNewFilesIsWritten();
     void aFailureInAFolderRefusingNewFilesChangesNothing();
+    void aResultThatCannotFitLeavesEveryFileWhole_data();
+    void aResultThatCannotFitLeavesEveryFileWhole();
+    void aWriteFailingAfterTheReservationKeepsTheWholeResult();
+    void aDestinationSwappedDuringTheOperationIsLeftAlone_data();
+    void aDestinationSwappedDuringTheOperationIsLeftAlone();
+    void aGiganticLineIsRefusedAtOnce_data();
+    void aGiganticLineIsRefusedAtOnce();
     void theWindowKeepsItsWidthWhateverTheStatus();
+    void aPathTooLongForTheBandIsShortenedNotTheReason_data();
+    void aPathTooLongForTheBandIsShortenedNotTheReason();
     void theStatusCrossesNoButton_data();
     void theStatusCrossesNoButton();
 
@@ -65,14 +80,32 @@ private:
     void typePaths(const QString& source, const QString& destination,
                    const QString& reference = {});
     // Runs `work` as an unprivileged user (in a child process when the test runs as root);
-    // returns its exit code, or -1 when no unprivileged user can be had.
-    int asUnprivilegedUser(const std::function<int()>& work);
+    // returns its exit code, or -1 when no unprivileged user can be had. When the work calls
+    // ownerTurn(), `ownerStep` runs as the owner of the test's folders while the work waits.
+    int asUnprivilegedUser(const std::function<int()>& work,
+                           const std::function<void()>& ownerStep = {});
+    void ownerTurn();
+    void serveOwner(int requests, int replies);
     // Mounts a small in-memory file system on `name`; false when the system does not allow it.
     bool mountSmallDisk(const QString& name, const char* options);
+    // A small disk on `name` that only root may add files to, holding `files` (writable by
+    // anyone) and filled up until `room` bytes are left; false when it cannot be mounted.
+    bool nearlyFullDisk(const QString& name, const std::map<QString, QByteArray>& files,
+                        qint64 room);
+    qint64 freeBytes(const QString& name) const;
+    // A temporary folder of the test's own for the program, so that what it leaves there can
+    // be told apart from what other programs leave in the system's.
+    QString ownTempFolder();
 
     WorkFolder* folder = nullptr;
     Form1* window = nullptr;
     QStringList mounted;
+    std::function<void()> ownerStep_;
+    int ownerRequests_ = -1;  // in the child: where it asks for the owner's turn
+    int ownerReplies_ = -1;   // and where it hears that the turn is over
+    QByteArray previousTempFolder_;
+    bool hadTempFolder_ = false;
+    bool tempFolderSet_ = false;
 };
 
 void Form1FilesTest::init()
@@ -86,6 +119,13 @@ void Form1FilesTest::init()
 
 void Form1FilesTest::cleanup()
 {
+    if (tempFolderSet_) {
+        if (!hadTempFolder_)
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", previousTempFolder_);
+        tempFolderSet_ = false;
+    }
     for (const QString& point : mounted)
         ::umount2(QFile::encodeName(point).constData(), MNT_DETACH);
     mounted.clear();
@@ -101,22 +141,73 @@ void Form1FilesTest::typePaths(const QString& source, const QString& destination
     window->Text3->setText(reference);
 }
 
-int Form1FilesTest::asUnprivilegedUser(const std::function<int()>& work)
+int Form1FilesTest::asUnprivilegedUser(const std::function<int()>& work,
+                                       const std::function<void()>& ownerStep)
 {
+    ownerStep_ = ownerStep;
     if (::geteuid() != 0)
         return work();
-    const pid_t child = ::fork();
-    if (child < 0)
+    int requests[2];
+    int replies[2];
+    if (::pipe(requests) != 0)
         return -1;
+    if (::pipe(replies) != 0) {
+        ::close(requests[0]);
+        ::close(requests[1]);
+        return -1;
+    }
+    const pid_t child = ::fork();
     if (child == 0) {
+        ::close(requests[0]);
+        ::close(replies[1]);
+        ownerRequests_ = requests[1];
+        ownerReplies_ = replies[0];
         if (::setgid(65534) != 0 || ::setuid(65534) != 0)
             ::_exit(100);
         ::_exit(work());
     }
+    ::close(requests[1]);
+    ::close(replies[0]);
+    if (child > 0)
+        serveOwner(requests[0], replies[1]);
+    ::close(requests[0]);
+    ::close(replies[1]);
     int status = 0;
-    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 100)
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)
+        || WEXITSTATUS(status) == 100)
         return -1;
     return WEXITSTATUS(status);
+}
+
+// Runs the owner's step each time the child asks, until the child is gone.
+void Form1FilesTest::serveOwner(int requests, int replies)
+{
+    char turn = 0;
+    for (;;) {
+        const ssize_t got = ::read(requests, &turn, 1);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got != 1)
+            return;
+        if (ownerStep_)
+            ownerStep_();
+        if (::write(replies, &turn, 1) != 1)
+            return;
+    }
+}
+
+void Form1FilesTest::ownerTurn()
+{
+    if (ownerRequests_ < 0) {
+        if (ownerStep_)
+            ownerStep_();  // the test runs as an ordinary user already: no one else to ask
+        return;
+    }
+    char turn = 1;
+    if (::write(ownerRequests_, &turn, 1) == 1) {
+        while (::read(ownerReplies_, &turn, 1) < 0 && errno == EINTR) {
+        }
+    }
 }
 
 bool Form1FilesTest::mountSmallDisk(const QString& name, const char* options)
@@ -128,6 +219,41 @@ bool Form1FilesTest::mountSmallDisk(const QString& name, const char* options)
         return false;
     mounted << path(name);
     return true;
+}
+
+bool Form1FilesTest::nearlyFullDisk(const QString& name, const std::map<QString, QByteArray>& files,
+                                    qint64 room)
+{
+    if (!mountSmallDisk(name, "size=1m,mode=0755")
+        || ::chmod(QFile::encodeName(folder->path()).constData(), 0755) != 0)
+        return false;
+    for (const auto& [file, bytes] : files) {
+        if (!folder->put(name + "/" + file, bytes)
+            || ::chmod(QFile::encodeName(path(name + "/" + file)).constData(), 0666) != 0)
+            return false;
+    }
+    return folder->put(name + "/filler", QByteArray(freeBytes(name) - room, 'F'));
+}
+
+qint64 Form1FilesTest::freeBytes(const QString& name) const
+{
+    struct statvfs status {};
+    if (::statvfs(QFile::encodeName(path(name)).constData(), &status) != 0)
+        return -1;
+    return static_cast<qint64>(status.f_bavail * status.f_frsize);
+}
+
+QString Form1FilesTest::ownTempFolder()
+{
+    const QString temp = path("tmp");
+    if (!QDir(folder->path()).mkdir("tmp")
+        || ::chmod(QFile::encodeName(temp).constData(), 01777) != 0)
+        return {};
+    hadTempFolder_ = qEnvironmentVariableIsSet("TMPDIR");
+    previousTempFolder_ = qgetenv("TMPDIR");
+    tempFolderSet_ = true;
+    qputenv("TMPDIR", QFile::encodeName(temp));
+    return temp;
 }
 
 void Form1FilesTest::whatIsNotAPlainFileIsRefusedAtOnce_data()
@@ -558,6 +684,214 @@ void Form1FilesTest::aFailureInAFolderRefusingNewFilesChangesNothing()
     QCOMPARE(get("theirs/dest.txt"), QByteArray("OLD\r\n"));
 }
 
+namespace {
+
+// `count` numbered lines, each ending with `end`.
+QByteArray numberedLines(int count, const char* end)
+{
+    QByteArray lines;
+    for (int i = 0; i < count; ++i)
+        lines += QByteArray("MOT") + QByteArray::number(10000 + i) + end + "\r\n";
+    return lines;
+}
+
+// The files of the small disk: a list, and a source with the two halves it is split into.
+std::map<QString, QByteArray> smallDiskFiles()
+{
+    return {{"liste.txt", numberedLines(6000, "")},
+            {"mots.txt", numberedLines(4000, "")},
+            {"mots_a.txt", "OLD\r\n"},
+            {"mots_b.txt", "OLDER\r\n"}};
+}
+
+}  // namespace
+
+void Form1FilesTest::aResultThatCannotFitLeavesEveryFileWhole_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("destination");
+    QTest::addColumn<QString>("refused");
+    const QString list = QStringLiteral("la destination « %small/liste.txt »");
+    QTest::newRow("same file, Ajouter Tirages") << "Command3"
+                                                << "small/liste.txt"
+                                                << "small/liste.txt" << list;
+    QTest::newRow("transfer from another file") << "Command1"
+                                                << "mots.txt"
+                                                << "small/liste.txt" << list;
+    // The first half has its room; the second has not, and the first gives its room back.
+    QTest::newRow("split in two") << "Command10"
+                                  << "small/mots.txt"
+                                  << ""
+                                  << "le fichier « %small/mots_b.txt » (nommé d'après la source)";
+}
+
+// As an ordinary user, lists on a nearly full disk in a folder that refuses new files: the
+// results are written in place, and the room for them is not there.
+void Form1FilesTest::aResultThatCannotFitLeavesEveryFileWhole()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, source);
+    QFETCH(QString, destination);
+    QFETCH(QString, refused);
+    put("mots.txt", numberedLines(12000, "*"));
+    if (!nearlyFullDisk("small", smallDiskFiles(), 7 * 4096))
+        QSKIP("A small disk can be mounted only as root: this test needs root (mount refused).");
+    const QString temp = ownTempFolder();
+    QVERIFY(!temp.isEmpty());
+    const qint64 room = freeBytes("small");
+    const QString expected = QStringLiteral("Impossible d'écrire %1 : le disque est plein ; aucun "
+                                            "fichier n'a été modifié.")
+                                 .arg(refused.replace("%", folder->path() + "/"));
+    const auto full = [this](const QString& name) { return name.isEmpty() ? name : path(name); };
+    QString shown;
+    const int code = asUnprivilegedUser([&] {
+        typePaths(full(source), full(destination));
+        window->button(button)->click();
+        shown = window->Label3->text();
+        if (shown != expected)
+            qWarning("%s", qPrintable(shown));  // from the child, when it runs in one
+        return shown == expected ? 0 : 1;
+    });
+    if (code < 0)
+        QSKIP("No unprivileged user to run as: this test needs root or a normal user.");
+    QVERIFY2(code == 0, qPrintable(shown));
+    for (const auto& [name, bytes] : smallDiskFiles())
+        QVERIFY2(get("small/" + name) == bytes, qPrintable(name));
+    QCOMPARE(freeBytes("small"), room);
+    QCOMPARE(QDir(temp).entryList(QDir::Files | QDir::Hidden), QStringList{});
+}
+
+// The room is reserved, then the disk fails: the list is written only in part, and the whole
+// result stays in the temporary folder, named in the message.
+void Form1FilesTest::aWriteFailingAfterTheReservationKeepsTheWholeResult()
+{
+    const QByteArray source = numberedLines(12000, "*");
+    put("mots.txt", source);
+    if (!nearlyFullDisk("small", smallDiskFiles(), 64 * 4096))
+        QSKIP("A small disk can be mounted only as root: this test needs root (mount refused).");
+    const QString temp = ownTempFolder();
+    QVERIFY(!temp.isEmpty());
+    window->frameHooks.write = [](int, const char*, std::size_t size, off_t offset) {
+        return offset + static_cast<off_t>(size) > 8192 ? EIO : 0;
+    };
+    const QRegularExpression told(
+        QStringLiteral("^Impossible d'écrire la destination « %1 » : erreur d'entrée-sortie du "
+                       "disque ; le fichier n'a été écrit qu'en partie, le résultat complet est "
+                       "conservé dans « (%2/extracteur-[^/]+-liste\\.txt) »\\.$")
+            .arg(QRegularExpression::escape(path("small/liste.txt")),
+                 QRegularExpression::escape(temp)));
+    const auto keptFiles = [&] { return QDir(temp).entryList(QDir::Files | QDir::Hidden); };
+    const int code = asUnprivilegedUser([&] {
+        typePaths(path("mots.txt"), path("small/liste.txt"));
+        window->button("Command1")->click();
+        const QString shown = window->Label3->text();
+        const QRegularExpressionMatch match = told.match(shown);
+        if (match.hasMatch() && keptFiles() == QStringList{QFileInfo(match.captured(1)).fileName()})
+            return 0;
+        qWarning("%s", qPrintable(shown));  // from the child, when it runs in one
+        return 1;
+    });
+    if (code < 0)
+        QSKIP("No unprivileged user to run as: this test needs root or a normal user.");
+    QCOMPARE(code, 0);
+    QCOMPARE(keptFiles().size(), 1);
+    QFile kept(QDir(temp).filePath(keptFiles().front()));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray(source).replace("*\r\n", "\r\n"));
+}
+
+void Form1FilesTest::aDestinationSwappedDuringTheOperationIsLeftAlone_data()
+{
+    QTest::addColumn<bool>("symbolic");
+    QTest::newRow("for a symbolic link to another file") << true;
+    QTest::newRow("for a hard link to another file") << false;
+}
+
+// While the operation runs, the owner of the folder puts a link to another file of the user
+// at the destination's name: that file is not written, nor is the one that was moved away.
+void Form1FilesTest::aDestinationSwappedDuringTheOperationIsLeftAlone()
+{
+    QFETCH(bool, symbolic);
+    QVERIFY(QDir(folder->path()).mkdir("theirs"));
+    put("mots.txt", "ABAQUE*\r\n");
+    put("mine.txt", "MINE\r\n");
+    QVERIFY(folder->put("theirs/dest.txt", "OLD\r\n"));
+    const QByteArray theirs = QFile::encodeName(path("theirs"));
+    const QByteArray dest = QFile::encodeName(path("theirs/dest.txt"));
+    const QByteArray mine = QFile::encodeName(path("mine.txt"));
+    QCOMPARE(::chmod(dest.constData(), 0666), 0);
+    QCOMPARE(::chmod(QFile::encodeName(path("mots.txt")).constData(), 0644), 0);
+    if (::geteuid() == 0)
+        QCOMPARE(::chown(mine.constData(), 65534, 65534), 0);
+    const mode_t closed = ::geteuid() == 0 ? 0755 : 0555;
+    QCOMPARE(::chmod(theirs.constData(), closed), 0);
+    QCOMPARE(::chmod(QFile::encodeName(folder->path()).constData(), 0755), 0);
+    const auto swap = [&] {
+        ::chmod(theirs.constData(), 0755);
+        const QByteArray moved = QFile::encodeName(path("theirs/old.txt"));
+        if (::rename(dest.constData(), moved.constData()) == 0)
+            symbolic ? ::symlink(mine.constData(), dest.constData())
+                     : ::link(mine.constData(), dest.constData());
+        ::chmod(theirs.constData(), closed);
+    };
+    window->frameHooks.beforeCommit = [this] { ownerTurn(); };
+    const QString expected =
+        QStringLiteral("Impossible d'écrire la destination « %1 » : ce n'est plus le fichier "
+                       "vérifié au début de l'opération (remplacé ou déplacé entre-temps) ; "
+                       "aucun fichier n'a été modifié.")
+            .arg(path("theirs/dest.txt"));
+    QString shown;
+    const int code = asUnprivilegedUser(
+        [&] {
+            typePaths(path("mots.txt"), path("theirs/dest.txt"));
+            window->button("Command1")->click();
+            shown = window->Label3->text();
+            if (shown != expected)
+                qWarning("%s", qPrintable(shown));  // from the child, when it runs in one
+            return shown == expected ? 0 : 1;
+        },
+        swap);
+    ::chmod(theirs.constData(), 0755);
+    if (code < 0)
+        QSKIP("No unprivileged user to run as: this test needs root or a normal user.");
+    QVERIFY2(code == 0, qPrintable(shown));
+    QCOMPARE(QFileInfo(path("theirs/dest.txt")).isSymLink(), symbolic);
+    QCOMPARE(get("mine.txt"), QByteArray("MINE\r\n"));
+    QCOMPARE(get("theirs/old.txt"), QByteArray("OLD\r\n"));
+}
+
+void Form1FilesTest::aGiganticLineIsRefusedAtOnce_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("inReference");
+    QTest::newRow("in the source") << "Command1" << false;
+    QTest::newRow("in the reference") << "Command20" << true;
+}
+
+// A list whose second line runs for 3 GB without an end (left sparse on the disk): the
+// operation stops at its first mebibyte and says which line.
+void Form1FilesTest::aGiganticLineIsRefusedAtOnce()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, inReference);
+    put("mots.txt", "ABAQUE*\r\n");
+    put("huge.txt", "AB;BA\r\n");
+    put("dest.txt", "OLD\r\n");
+    QVERIFY(QFile::resize(path("huge.txt"), 3LL << 30));
+    typePaths(inReference ? path("mots.txt") : path("huge.txt"), path("dest.txt"),
+              path("huge.txt"));
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(window->button(button), Qt::LeftButton);
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(window->Label3->text(),
+             QStringLiteral("Impossible de lire %1 « %2 », ligne 2 : ligne trop longue (plus de "
+                            "1\u00A0048\u00A0576 octets) ; aucun fichier n'a été modifié.")
+                 .arg(inReference ? "la référence" : "la source", path("huge.txt")));
+    QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
+}
+
 void Form1FilesTest::theWindowKeepsItsWidthWhateverTheStatus()
 {
     const QSize before = window->size();
@@ -577,6 +911,42 @@ void Form1FilesTest::theWindowKeepsItsWidthWhateverTheStatus()
             QVERIFY2(!button->geometry().intersects(window->Label3->geometry()),
                      qPrintable(button->text()));
     }
+}
+
+void Form1FilesTest::aPathTooLongForTheBandIsShortenedNotTheReason_data()
+{
+    QTest::addColumn<int>("folders");
+    QTest::addColumn<bool>("shortened");
+    QTest::newRow("a path of about 150 characters") << 1 << false;
+    QTest::newRow("a path of about 650 characters") << 6 << true;
+}
+
+// The band shows the reason whole; a path too long for it loses its middle there, and only
+// there: the label's text and its tooltip keep it.
+void Form1FilesTest::aPathTooLongForTheBandIsShortenedNotTheReason()
+{
+    QFETCH(int, folders);
+    QFETCH(bool, shortened);
+    QString deep;
+    for (int i = 0; i < folders; ++i)
+        deep += QString(100, QChar('a' + i)) + "/";
+    const QString source = path(deep + "liste-des-mots-nouveaux.txt");
+    typePaths(source, path("dest.txt"));
+    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
+    const QString message =
+        QStringLiteral("Impossible de lire la source « %1 » : fichier ou dossier introuvable.")
+            .arg(source);
+    QCOMPARE(window->Label3->text(), message);
+    QCOMPARE(window->Label3->toolTip(), message);
+    const auto* status = qobject_cast<workshop::StatusLabel*>(window->Label3);
+    QVERIFY(status && status->wraps());
+    const QString shown = status->shownText();
+    QCOMPARE(shown != message, shortened);
+    QVERIFY2(shown.endsWith(QStringLiteral("liste-des-mots-nouveaux.txt » : fichier ou dossier "
+                                           "introuvable.")),
+             qPrintable(shown));
+    QVERIFY(shown.startsWith(QStringLiteral("Impossible de lire la source « /")));
+    QCOMPARE(shown.contains(QChar(0x2026)), shortened);
 }
 
 void Form1FilesTest::theStatusCrossesNoButton_data()

@@ -166,7 +166,7 @@ void Form1::contextMenuEvent(QContextMenuEvent* event)
 void Form1::runOperation(const std::function<QString(OperationFrame&)>& work)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const OperationFrame::Outcome outcome = OperationFrame::run(work);
+    const OperationFrame::Outcome outcome = OperationFrame::run(work, frameHooks);
     QApplication::restoreOverrideCursor();
     showStatus(outcome.message);
 }

@@ -29,6 +29,8 @@ public:
 
     // What "Quitter" does; tests replace it so that the program goes on.
     std::function<void()> quitProgram;
+    // Handed to every operation; tests use them to play another program or a failing disk.
+    FrameHooks frameHooks;
 
     // Runs one operation and shows its message, or what went wrong, in Label3.
     void runOperation(const std::function<QString(OperationFrame&)>& work);

@@ -5,9 +5,11 @@
 #include <workshop/ops/DerivedNames.h>
 #include <workshop/window/CheckedLineSource.h>
 #include <workshop/window/DescriptorByteSink.h>
+#include <workshop/window/InPlaceFile.h>
 #include <workshop/window/OperationFailure.h>
 #include <workshop/window/SystemReason.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
@@ -39,75 +41,48 @@ int lastError(int otherwise)
     return errno ? errno : otherwise;
 }
 
-// Copies the whole of `from` into `to`; 0, or the error number of the failure.
-int copyFile(int from, int to)
+// The staged result of an in-place write, named after its destination so that a user who is
+// told to fetch it there recognises it.
+QString stagedName(const QString& target)
 {
-    if (::lseek(from, 0, SEEK_SET) < 0)
-        return lastError(EIO);
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(from, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return lastError(EIO);
-        if (got == 0)
-            return ::fsync(to) == 0 ? 0 : lastError(EIO);
-        if (const int error =
-                DescriptorByteSink::writeAll(to, buffer, static_cast<std::size_t>(got)))
-            return error;
-    }
+    return QDir(QDir::tempPath())
+        .filePath(QStringLiteral("extracteur-XXXXXX-") + QFileInfo(target).fileName().left(64));
 }
+
+off_t sizeOf(const QFileDevice& file)
+{
+    struct stat status {};
+    return ::fstat(file.handle(), &status) == 0 ? status.st_size : -1;
+}
+
+const QString tempFolderNote = QStringLiteral(" (dossier temporaire du système)");
+const QString nothingChanged = QStringLiteral(" ; aucun fichier n'a été modifié");
 
 }  // namespace
 
 struct OperationFrame::Output {
-    Output(const QString& target, const QString& name, std::unique_ptr<QFileDevice> device,
-           bool directly)
-        : path(target),
-          named(name),
+    Output(const QString& name, std::unique_ptr<QFileDevice> device,
+           std::unique_ptr<InPlaceFile> existing)
+        : named(name),
           file(std::move(device)),
-          inPlace(directly),
+          inPlace(std::move(existing)),
           sink(*file),
           writer(sink)
     {
     }
 
-    QString path;   // the file to write (a symbolic link's target, when written in place)
-    QString named;  // how messages name it
+    QString named;                      // how messages name it
     std::unique_ptr<QFileDevice> file;  // a QSaveFile, or the QTemporaryFile of an in-place write
-    bool inPlace;
+    std::unique_ptr<InPlaceFile> inPlace;  // the existing file written in place, or null
     DescriptorByteSink sink;
     textfile::LineWriter writer;  // declared last: flushes into the file before it goes
-
-    void putInPlace() const;
 };
 
-// Copies the finished output into the existing file. Up to here the file is untouched; a
-// failure while copying leaves it partly written, and the message says so.
-void OperationFrame::Output::putInPlace() const
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        failToWrite(named, lastError(EACCES));
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        failToWrite(named, textfile::notAPlainFile);
-    }
-    int error = ::ftruncate(fd, 0) == 0 ? copyFile(file->handle(), fd) : lastError(EIO);
-    if (::close(fd) != 0 && error == 0)
-        error = lastError(EIO);
-    if (error != 0)
-        failToWrite(named,
-                    systemReason(error)
-                        + QStringLiteral(" ; le fichier n'a été écrit qu'en partie"));
-}
-
-OperationFrame::Outcome OperationFrame::run(const std::function<QString(OperationFrame&)>& work)
+OperationFrame::Outcome OperationFrame::run(const std::function<QString(OperationFrame&)>& work,
+                                            const FrameHooks& hooks)
 {
     try {
-        OperationFrame frame;
+        OperationFrame frame(hooks);
         const QString message = work(frame);
         frame.commit();
         return {true, message};
@@ -124,7 +99,7 @@ OperationFrame::Outcome OperationFrame::run(const std::function<QString(Operatio
     }
 }
 
-OperationFrame::OperationFrame() = default;
+OperationFrame::OperationFrame(const FrameHooks& hooks) : hooks_(hooks) {}
 
 OperationFrame::~OperationFrame() = default;
 
@@ -168,13 +143,17 @@ textfile::LineSink& OperationFrame::openOutput(const QString& path, const QStrin
     }
 
     std::unique_ptr<QFileDevice> file;
+    std::unique_ptr<InPlaceFile> existing;
     errno = 0;
     if (inPlace) {
-        auto staged = std::make_unique<QTemporaryFile>();
+        // Opened now, while it is the file just checked, and written through this descriptor.
+        existing = std::make_unique<InPlaceFile>(path, hooks_);
+        if (existing->error() != 0)
+            failToWrite(named, existing->error());
+        auto staged = std::make_unique<QTemporaryFile>(stagedName(target));
+        errno = 0;
         if (!staged->open())
-            failToWrite(named,
-                        systemReason(lastError(EACCES))
-                            + QStringLiteral(" (dossier temporaire du système)"));
+            failToWrite(named, systemReason(lastError(EACCES)) + tempFolderNote);
         file = std::move(staged);
     } else {
         auto saved = std::make_unique<QSaveFile>(path);
@@ -185,8 +164,7 @@ textfile::LineSink& OperationFrame::openOutput(const QString& path, const QStrin
             failToWrite(named, lastError(EPERM));
         file = std::move(saved);
     }
-    outputs_.push_back(
-        std::make_unique<Output>(inPlace ? target : path, named, std::move(file), inPlace));
+    outputs_.push_back(std::make_unique<Output>(named, std::move(file), std::move(existing)));
     return outputs_.back()->writer;
 }
 
@@ -215,23 +193,93 @@ workshop::ReferenceOpener OperationFrame::reference(const QString& path)
 
 void OperationFrame::commit()
 {
+    if (hooks_.beforeCommit)
+        hooks_.beforeCommit();
     sources_.clear();  // a source may be replaced by an output below
+    flushOutputs();
+    reserveInPlace();
+    commitSaveFiles();
+    writeInPlace();
+}
+
+// Every output complete on its disk before any file is touched.
+void OperationFrame::flushOutputs()
+{
     for (const auto& output : outputs_) {
-        if (!output->writer.flush() || ::fsync(output->file->handle()) != 0)
-            failToWrite(output->named,
-                        systemReason(output->writer.errorNumber() ? output->writer.errorNumber()
-                                                                  : lastError(EIO))
-                            + QStringLiteral(" ; aucun fichier n'a été modifié"));
-    }
-    for (const auto& output : outputs_) {
-        if (output->inPlace) {
-            output->putInPlace();
+        if (output->writer.flush() && ::fsync(output->file->handle()) == 0)
             continue;
-        }
-        errno = 0;
-        if (!static_cast<QSaveFile&>(*output->file).commit())
-            failToWrite(output->named, lastError(EIO));
+        const int error = output->writer.errorNumber();
+        failToWrite(output->named,
+                    systemReason(error ? error : lastError(EIO))
+                        + (output->inPlace ? tempFolderNote : QString()) + nothingChanged);
     }
+}
+
+// Each file written in place is still the one checked and has room for its whole result;
+// else none is touched.
+void OperationFrame::reserveInPlace()
+{
+    for (const auto& output : outputs_) {
+        if (!output->inPlace)
+            continue;
+        const off_t size = sizeOf(*output->file);
+        QString reason;
+        if (!output->inPlace->stillAtItsPath())
+            reason = QStringLiteral("ce n'est plus le fichier vérifié au début de l'opération "
+                                    "(remplacé ou déplacé entre-temps)");
+        else if (size < 0)
+            reason = systemReason(lastError(EIO)) + tempFolderNote;
+        else if (const int error = output->inPlace->reserve(output->file->handle(), size))
+            reason = systemReason(error);
+        if (!reason.isEmpty()) {
+            releaseInPlace();
+            failToWrite(output->named, reason + nothingChanged);
+        }
+    }
+}
+
+void OperationFrame::releaseInPlace()
+{
+    for (const auto& output : outputs_)
+        if (output->inPlace)
+            output->inPlace->release();
+}
+
+void OperationFrame::commitSaveFiles()
+{
+    for (const auto& output : outputs_) {
+        if (output->inPlace)
+            continue;
+        errno = 0;
+        if (!static_cast<QSaveFile&>(*output->file).commit()) {
+            const int error = lastError(EIO);
+            releaseInPlace();
+            failToWrite(output->named, error);
+        }
+    }
+}
+
+// The room is there: a write can fail now only on a disk that fails, or on a file system
+// that copies on write. The complete result of each file that could not be written is kept
+// in the temporary folder, named in the message.
+void OperationFrame::writeInPlace()
+{
+    QStringList failures;
+    for (const auto& output : outputs_) {
+        if (!output->inPlace)
+            continue;
+        const int error =
+            output->inPlace->overwriteWith(output->file->handle(), sizeOf(*output->file));
+        if (error == 0)
+            continue;
+        auto& staged = static_cast<QTemporaryFile&>(*output->file);
+        staged.setAutoRemove(false);
+        failures << QStringLiteral("Impossible d'écrire %1 : %2 ; le fichier n'a été écrit qu'en "
+                                   "partie, le résultat complet est conservé dans « %3 ».")
+                        .arg(output->named, systemReason(error), staged.fileName());
+    }
+    if (!failures.isEmpty())
+        throw OperationFailure(failures.join(QLatin1Char(' ')));
 }
 
 }  // namespace workshop

@@ -3,6 +3,7 @@
 #include <textfile/LineSink.h>
 #include <textfile/LineSource.h>
 #include <workshop/ops/ReferenceOpener.h>
+#include <workshop/window/FrameHooks.h>
 
 #include <QString>
 
@@ -23,9 +24,14 @@ class CheckedLineSource;
 //
 // When the folder refuses new files but an existing output may be written, the output is
 // kept in the system's temporary folder until the operation has succeeded and is then
-// copied into the existing file, which keeps its owner, mode and other names (hard links).
-// Everywhere else the aside-and-rename way is kept, and a destination with several hard links
-// is replaced under the typed name only: its other names keep the old content.
+// copied into the existing file (an InPlaceFile), which keeps its owner, mode and other names
+// (hard links). That file is opened when it is checked and written through that descriptor
+// only; if its path names another file by the end, nothing is put in place. The room for
+// every such result is reserved before any of them is written: a disk too full leaves every
+// file as it was, and a write that fails after that keeps the complete result in the
+// temporary folder and names it. Everywhere else the aside-and-rename way is kept, and a
+// destination with several hard links is replaced under the typed name only: its other names
+// keep the old content.
 //
 // Failures throw OperationFailure with a French message that names the box, the path and the
 // system's reason.
@@ -38,9 +44,10 @@ public:
 
     // Runs one whole operation: `work` opens its files through the frame, streams them and
     // returns its status message; the outputs are committed after it returns.
-    static Outcome run(const std::function<QString(OperationFrame&)>& work);
+    static Outcome run(const std::function<QString(OperationFrame&)>& work,
+                       const FrameHooks& hooks = {});
 
-    OperationFrame();
+    explicit OperationFrame(const FrameHooks& hooks = {});
     ~OperationFrame();
     OperationFrame(const OperationFrame&) = delete;
     OperationFrame& operator=(const OperationFrame&) = delete;
@@ -63,7 +70,13 @@ private:
 
     // `named` is how messages name the output, e.g. « la destination « … » ».
     textfile::LineSink& openOutput(const QString& path, const QString& named);
+    void flushOutputs();
+    void reserveInPlace();
+    void releaseInPlace();
+    void commitSaveFiles();
+    void writeInPlace();
 
+    FrameHooks hooks_;
     std::vector<std::unique_ptr<CheckedLineSource>> sources_;
     std::vector<std::unique_ptr<Output>> outputs_;
 };

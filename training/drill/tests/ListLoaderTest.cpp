@@ -1,10 +1,13 @@
 #include <training/drill/ListLoader.h>
 
 #include <testsupport/TempFolder.h>
+#include <textfile/LineReader.h>
 #include <textfile/VectorLineSource.h>
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <new>
 #include <tuple>
 #include <unistd.h>
 
@@ -112,6 +115,102 @@ INSTANTIATE_TEST_SUITE_P(
             "Liste refusée : data/liste.txt, ligne 1 : solutions plus longues que le tirage"),
         std::make_tuple(std::vector<std::string>{"EINOR++++++;NOIRE;ROINE"}, ""),
         std::make_tuple(std::vector<std::string>{"ABCDE;AB", "\xC9T\xC9;\xC9T\xC9"}, "")));
+
+// A solution that no answer box takes could never be found. Control characters in the draw,
+// letters of the code page's upper half and the euro sign load.
+class ControlCharacters : public testing::TestWithParam<std::tuple<std::string, const char*>> {};
+
+TEST_P(ControlCharacters, ASolutionThatCannotBeTypedRefusesTheList)
+{
+    const auto& [line, message] = GetParam();
+    const auto list = readLines({"AB;BA", "", line, "CD;DC"});
+    EXPECT_EQ(list.ok, std::string(message).empty());
+    EXPECT_EQ(list.message, message);
+    EXPECT_EQ(list.entries.size(), list.ok ? 3u : 0u);
+}
+
+const char* const kControl = "Liste refusée : data/liste.txt, ligne 3 : caractère de contrôle";
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ControlCharacters,
+    testing::Values(std::make_tuple(std::string("ABCDEFGHI;ABC\0DEFGH", 19), kControl),
+                    std::make_tuple(std::string("ABC;\0", 5), kControl),
+                    std::make_tuple(std::string("ABC;A\x01"), kControl),
+                    std::make_tuple(std::string("ABC;A\tB"), kControl),
+                    std::make_tuple(std::string("ABC;A\x7F"), kControl),
+                    std::make_tuple(std::string("ABC;A\x81"), kControl),
+                    std::make_tuple(std::string("ABC;A\x9D"), kControl),
+                    std::make_tuple(std::string("ABC;\x01\x02\x03\x04"), kControl),
+                    std::make_tuple(std::string("A\0C;ABC", 7), ""),
+                    std::make_tuple(std::string("ABC;\x80\x8C\xC9"), ""),
+                    std::make_tuple(std::string("ABC;A B"), "")));
+
+// Lines that throw as memory runs out, from the third on.
+class ExhaustedLines : public textfile::LineSource {
+public:
+    bool next(std::string& line) override
+    {
+        if (++count_ == 3)
+            throw std::bad_alloc();
+        line = "AB;BA";
+        return true;
+    }
+
+private:
+    int count_ = 0;
+};
+
+TEST(ListLoaderTest, MemoryRunningOutRefusesTheListWithTheLine)
+{
+    ExhaustedLines lines;
+    const auto list = ListLoader::read(lines, "data/liste.txt");
+    EXPECT_FALSE(list.ok);
+    EXPECT_TRUE(list.entries.empty());
+    EXPECT_EQ(list.message,
+              "Liste refusée : data/liste.txt, ligne 3 : mémoire insuffisante pour la charger");
+}
+
+// A file of one entry, then a line of `length` bytes (a draw, a ";" and nothing more);
+// 3 GB is left sparse on the disk and never read whole.
+class LongLines : public testing::TestWithParam<std::tuple<unsigned long long, const char*>> {};
+
+TEST_P(LongLines, ALineOverTheLimitRefusesTheListWithItsNumber)
+{
+    const auto& [length, message] = GetParam();
+    TempFolder folder;
+    const std::string path = folder.write("data/ods6new_7L.txt", {"AB;BA"});
+    if (length > 1u << 30) {
+        std::filesystem::resize_file(path, std::filesystem::file_size(path) + length);
+    } else {
+        std::ofstream(path, std::ios::app | std::ios::binary)
+            << std::string(length - 1, 'A') << ";\r\n";
+    }
+    WorkingFolder inside(folder.path());
+    const auto list = ListLoader::loadFile("data/ods6new_7L.txt", {});
+    EXPECT_EQ(list.message, message);
+    EXPECT_EQ(list.ok, std::string(message).empty());
+    EXPECT_EQ(list.entries.size(), list.ok ? 2u : 0u);
+}
+
+const char* const kTooLong = "Liste refusée : data/ods6new_7L.txt, ligne 2 : ligne trop longue "
+                             "(plus de 1\xC2\xA0"
+                             "048\xC2\xA0"
+                             "576 octets)";
+
+INSTANTIATE_TEST_SUITE_P(Files, LongLines,
+                         testing::Values(std::make_tuple(1ULL * textfile::longestLine, ""),
+                                         std::make_tuple(textfile::longestLine + 1ULL, kTooLong),
+                                         std::make_tuple(3ULL << 30, kTooLong)));
+
+TEST(ListLoaderTest, AnEmptyFileLoadsWithoutEntries)
+{
+    TempFolder folder;
+    folder.write("data/ods6new_5L.txt", {});
+    WorkingFolder inside(folder.path());
+    const auto list = ListLoader::loadTitle("5 lettres", 0, {});
+    EXPECT_TRUE(list.ok) << list.message;
+    EXPECT_TRUE(list.entries.empty());
+}
 
 TEST(ListLoaderTest, MissingFileNamesTheFile)
 {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <functional>
+
+namespace workshop {
+
+// Points where a test steps into an operation, to play another program or a failing disk
+// without waiting on anything; an empty hook leaves the ordinary behaviour.
+struct FrameHooks {
+    // Runs once the operation's work is done, before any output is put in place.
+    std::function<void()> beforeCommit;
+    // Reserves room for `size` bytes in a destination written in place; 0 or the error number.
+    std::function<int(int fd, off_t size)> reserve;
+    // Writes bytes at `offset` of a destination written in place; 0 or the error number.
+    std::function<int(int fd, const char* data, std::size_t size, off_t offset)> write;
+};
+
+}  // namespace workshop
