@@ -1,17 +1,21 @@
 #include <tools/listgen/src/SourceFingerprint.h>
 
+#include <climits>
+#include <cstdlib>
 #include <sys/stat.h>
 
 namespace listgen {
 
 namespace {
 
+// The same file named from another folder, or through a link, gives the same line.
 std::string line(const std::string& role, const std::string& path)
 {
     struct stat info {};
-    std::string text = role + " " + path;
     if (path.empty() || ::stat(path.c_str(), &info) != 0)
-        return text + " absent\n";
+        return role + " " + path + " absent\n";
+    char real[PATH_MAX];
+    const std::string text = role + " " + (::realpath(path.c_str(), real) ? real : path);
     return text + " " + std::to_string(info.st_size) + " " + std::to_string(info.st_mtim.tv_sec)
         + "." + std::to_string(info.st_mtim.tv_nsec) + "\n";
 }

@@ -150,6 +150,9 @@ int makeDefaultLists(const Options& o)
     printNotes(run.notes());
     if (!ok)
         return failure(run.errorText(), run.cancelled());
+    if (run.lexiconMade())
+        std::printf("listgen : lexique préparé dans %s/lexique.txt, repris ensuite tel quel\n",
+                    o.paths.workDir.c_str());
     if (run.linesPerFile().empty()) {
         std::printf("listgen : les listes de %s sont toutes là, aucune n'est remplacée\n",
                     o.dataDir.c_str());
@@ -180,22 +183,42 @@ void printReading(const listgen::OwnWordsImport& import, const std::string& repo
                     reportPath.c_str());
 }
 
+// At most twenty words named on screen, then how many more the report holds.
+std::string someWords(const std::vector<std::string>& words, const std::string& reportPath)
+{
+    std::string text;
+    for (std::size_t i = 0; i < words.size() && i < shownRefusals; ++i)
+        text += (i == 0 ? "" : ", ") + words[i];
+    if (words.size() > shownRefusals)
+        text += " … et " + std::to_string(words.size() - shownRefusals) + " autre(s), tous dans "
+            + reportPath;
+    return text;
+}
+
+void printSentences(const std::vector<std::string>& words, const char* sentence,
+                    const std::string& reportPath)
+{
+    for (std::size_t i = 0; i < words.size() && i < shownRefusals; ++i)
+        std::printf("listgen : %s %s\n", words[i].c_str(), sentence);
+    if (words.size() > shownRefusals)
+        std::printf("listgen : … et %zu autre(s) mot(s) dans ce cas, tous dans %s\n",
+                    words.size() - shownRefusals, reportPath.c_str());
+}
+
 void printOutcome(const listgen::OwnWordsSummary& s)
 {
     std::printf("listgen : %zu mot(s) connu(s) du dictionnaire, avec leurs formes ; "
-                "%zu absent(s), entraîné(s) tels quels",
-                s.wordsFound, s.missing.size());
-    for (std::size_t i = 0; i < s.missing.size(); ++i)
-        std::printf("%s%s", i == 0 ? " : " : ", ", s.missing[i].c_str());
-    std::printf("\n");
-    for (const auto& word : s.missingOutOfRange)
-        std::printf("listgen : %s est absent du dictionnaire et n'a pas de 2 à 9 lettres : il "
-                    "n'entre dans aucune liste.\n",
-                    word.c_str());
-    for (const auto& word : s.withoutShortForm)
-        std::printf("listgen : %s n'a aucune forme de 2 à 9 lettres : il n'entre dans aucune "
-                    "liste de longueur ni d'anagrammes.\n",
-                    word.c_str());
+                "%zu absent(s), entraîné(s) tels quels%s%s\n",
+                s.wordsFound, s.missing.size(), s.missing.empty() ? "" : " : ",
+                someWords(s.missing, s.reportPath).c_str());
+    printSentences(s.missingOutOfRange,
+                   "est absent du dictionnaire et n'a pas de 2 à 9 lettres : il n'entre dans "
+                   "aucune liste.",
+                   s.reportPath);
+    printSentences(s.withoutShortForm,
+                   "n'a aucune forme de 2 à 9 lettres : il n'entre dans aucune liste de longueur "
+                   "ni d'anagrammes.",
+                   s.reportPath);
 }
 
 int importOwnWords(const Options& o)
