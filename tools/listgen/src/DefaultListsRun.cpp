@@ -60,7 +60,7 @@ bool DefaultListsRun::run(const RunControl& control)
         cancelled_ = control.cancelled();
         return false;
     }
-    lexiconMade_ = store.made();
+    lexiconMade_ = store.made() && store.saved();
     notes_.insert(notes_.end(), store.warnings().begin(), store.warnings().end());
     if (missing_.empty())
         return true;

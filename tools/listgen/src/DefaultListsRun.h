@@ -27,6 +27,7 @@ public:
     {
         return written_;
     }
+    // The prepared lexicon was made by this run and kept in the work folder.
     bool lexiconMade() const { return lexiconMade_; }
     // Older lists missing, the reformed dictionary missing, leftovers undone, in French.
     const std::vector<std::string>& notes() const { return notes_; }

@@ -8,6 +8,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace listgen {
 
@@ -30,6 +32,7 @@ bool LexiconStore::obtain(PreparedLexicon& lexicon, const RunControl& control)
     error_.clear();
     warnings_.clear();
     made_ = false;
+    saved_ = false;
     const std::string fingerprint = SourceFingerprint::of(paths_);
     control.report(0.0, "lecture du lexique préparé");
     if (read(lexicon, fingerprint))
@@ -45,10 +48,15 @@ bool LexiconStore::obtain(PreparedLexicon& lexicon, const RunControl& control)
         error_ = maker.errorText();
         return false;
     }
+    // an unwritable work folder is the cause, not the network, when the older lists lack
+    const std::string problem = workFolderProblem();
+    if (!problem.empty())
+        warnings_.push_back(problem);
     for (const auto& source : maker.missingSources())
-        warnings_.push_back("liste ancienne manquante, " + source
-                            + " : des mots anciens peuvent passer pour nouveaux "
-                              "(relancer scripts/setup.sh avec le réseau)");
+        warnings_.push_back(
+            "liste ancienne manquante, " + source
+            + " : des mots anciens peuvent passer pour nouveaux"
+            + (problem.empty() ? " (relancer scripts/setup.sh avec le réseau)" : ""));
     lexicon.fingerprint = fingerprint;
     made_ = true;
     save(lexicon);
@@ -70,6 +78,21 @@ bool LexiconStore::read(PreparedLexicon& lexicon, const std::string& fingerprint
     return true;
 }
 
+std::string LexiconStore::workFolderProblem() const
+{
+    const std::string& work = paths_.workDir;
+    if (::mkdir(work.c_str(), 0777) != 0 && errno != EEXIST)
+        return "le dossier de travail " + work + " ne peut pas être créé ("
+            + ExclusiveFile::reason(errno)
+            + ") : les dictionnaires anciens n'ont pas pu y être décompressés";
+    if (::access(work.c_str(), W_OK | X_OK) != 0)
+        return "le dossier de travail " + work + " ne peut pas être écrit ("
+            + ExclusiveFile::reason(errno)
+            + ") : les dictionnaires anciens n'ont pas pu y être décompressés ni le lexique "
+              "préparé y être gardé";
+    return {};
+}
+
 void LexiconStore::save(const PreparedLexicon& lexicon)
 {
     const std::string part = path() + ".part";
@@ -77,8 +100,10 @@ void LexiconStore::save(const PreparedLexicon& lexicon)
     const std::string text = LexiconFile::text(lexicon);
     ExclusiveFile file(part, 0644);
     const bool written = file.write(text.data(), text.size()) && file.close();
-    if (written && std::rename(part.c_str(), path().c_str()) == 0)
+    if (written && std::rename(part.c_str(), path().c_str()) == 0) {
+        saved_ = true;
         return;
+    }
     const std::string why =
         written ? path() + " : " + ExclusiveFile::reason(errno) : file.errorText();
     std::remove(part.c_str());

@@ -25,17 +25,21 @@ public:
     // neither read nor made, or when the run was cancelled (errorText() empty).
     bool obtain(PreparedLexicon& lexicon, const RunControl& control = {});
     std::string errorText() const { return error_; }
-    // After obtain(): whether it was made by this run, and what could not be used or saved.
+    // After obtain(): whether it was made by this run and kept for the next ones, and what
+    // could not be used or saved.
     bool made() const { return made_; }
+    bool saved() const { return saved_; }
     const std::vector<std::string>& warnings() const { return warnings_; }
 
 private:
     bool read(PreparedLexicon& lexicon, const std::string& fingerprint);
+    std::string workFolderProblem() const;
     void save(const PreparedLexicon& lexicon);
 
     SourcePaths paths_;
     std::string error_;
     bool made_ = false;
+    bool saved_ = false;
     std::vector<std::string> warnings_;
 };
 

@@ -10,15 +10,9 @@ ParallelChecker::ParallelChecker(const std::string& affPath, const std::string& 
 {
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());
-    checkers_.resize(threads);
-    // loading takes a moment: each thread loads its own
-    std::vector<std::thread> loaders;
-    for (auto& checker : checkers_)
-        loaders.emplace_back([&checker, &affPath, &dicPath] {
-            checker = std::make_unique<HunspellChecker>(affPath, dicPath);
-        });
-    for (auto& loader : loaders)
-        loader.join();
+    // one after the other: Hunspell counts its instances in a global table without a lock
+    for (unsigned t = 0; t < threads; ++t)
+        checkers_.push_back(std::make_unique<HunspellChecker>(affPath, dicPath));
 }
 
 bool ParallelChecker::isLoaded() const

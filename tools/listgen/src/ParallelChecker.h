@@ -10,7 +10,8 @@
 namespace listgen {
 
 // Hunspell over many words at once: one instance per thread, each loaded with the same .aff
-// and .dic, since one instance may not be shared between threads.
+// and .dic, since one instance may not be shared between threads. The instances are made and
+// destroyed on the calling thread only.
 class ParallelChecker {
 public:
     // `threads` 0 takes the machine's cores.

@@ -264,7 +264,11 @@ bool StagedFiles::keepOldFiles()
 
 bool StagedFiles::writeJournal()
 {
-    std::string text = "dossier " + dataDir_ + "\n";
+    // the real path: the run that undoes this one may start from another folder
+    std::string real;
+    std::string parent;
+    realPlace(dataDir_, real, parent);
+    std::string text = "dossier " + real + "\n";
     for (const auto& staged : staged_)
         text += std::string(staged.replaces ? "remplace " : "ajoute ") + staged.name + " "
             + std::to_string(staged.inode) + "\n";
