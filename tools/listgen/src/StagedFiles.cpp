@@ -89,17 +89,22 @@ bool StagedFiles::chooseFolder()
         error_ = dataDir_ + " : " + ExclusiveFile::reason(errno);
         return false;
     }
+    std::string real;
+    std::string parent;
+    realPlace(dataDir_, real, parent);
     dev_t work = 0;
     if (!workDir_.empty()) {
         ::mkdir(workDir_.c_str(), 0777);
-        if (deviceOf(workDir_, work) && work == data && writableFolder(workDir_)) {
+        std::string realWork;
+        std::string unused;
+        realPlace(workDir_, realWork, unused);
+        // never inside the data folder, even when the work folder is given there
+        const bool inData = (realWork + "/").compare(0, real.size() + 1, real + "/") == 0;
+        if (!inData && deviceOf(workDir_, work) && work == data && writableFolder(workDir_)) {
             folder_ = workDir_ + "/" + workFolderName;
             return true;
         }
     }
-    std::string real;
-    std::string parent;
-    realPlace(dataDir_, real, parent);
     dev_t beside = 0;
     if (deviceOf(parent, beside) && beside == data && writableFolder(parent)) {
         folder_ = (parent == "/" ? "" : parent) + "/." + real.substr(real.find_last_of('/') + 1)

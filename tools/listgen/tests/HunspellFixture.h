@@ -32,7 +32,7 @@ public:
               "SFX V. Y 3\nSFX V. er e er\nSFX V. er ons er\nSFX V. er ées er\n\n"
               "SFX Pv Y 2\nSFX Pv oir oir oir\nSFX Pv oir e [éè]valoir\n");
         std::vector<std::string> entries = {
-            "gouape/S. po:nom is:fem",    // new; unmunch gives its plural all the same
+            "gouape/S. po:nom is:fem",    // new; its rules give its plural all the same
             "gouapes/{}",                 // the dictionary forbids that plural
             "bar/U.||-- po:nom is:mas",   // unit, with its metric prefix: kilobar
             "nèpe/S.() po:nom is:fem",    // stem that needs an affix

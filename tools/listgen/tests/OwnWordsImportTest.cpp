@@ -422,3 +422,28 @@ TEST_F(ImportFixture, ARunCutWhileSwitchingIsUndoneAtTheNextStart)
 }
 
 }  // namespace
+
+namespace {
+
+// Wherever the work folder is given, the files wait outside the data folder.
+class WaitingFolder : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(WaitingFolder, IsNeverInTheDataFolder)
+{
+    testsupport::TempFolder place;
+    const std::string data = place.file("data");
+    fs::create_directories(data);
+    listgen::StagedFiles staged(data, place.file(GetParam()));
+    ASSERT_TRUE(staged.open()) << staged.errorText();
+    EXPECT_NE(staged.folder().rfind(data + "/", 0), 0u) << staged.folder();
+    ASSERT_TRUE(staged.write("ods6new_5L.txt", {"ENZ;ZEN"}));
+    ASSERT_TRUE(staged.commit()) << staged.errorText();
+    const auto files = snapshot(data);
+    EXPECT_EQ(files.at("ods6new_5L.txt"), "ENZ;ZEN\r\n");
+    EXPECT_EQ(files.size(), GetParam() == "data/work" ? 2u : 1u);  // the list, and that folder
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkFolders, WaitingFolder,
+                         ::testing::Values("work", "data", "data/work"));
+
+}  // namespace
