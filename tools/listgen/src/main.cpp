@@ -88,6 +88,12 @@ bool parseArguments(int argc, char** argv, Options& o, bool& help)
         }
         *option->second = argv[++i];
     }
+    if (o.overwrite && o.newWords.empty()) {
+        std::fprintf(stderr,
+                     "listgen : --overwrite ne vaut qu'avec --new-words (les listes des "
+                     "dictionnaires ne remplacent jamais un fichier)\n");
+        return false;
+    }
     if (o.dataDir.empty() || o.paths.workDir.empty()) {
         std::fprintf(stderr, "listgen : --data DOSSIER et --work DOSSIER sont obligatoires\n");
         return false;
@@ -120,6 +126,7 @@ listgen::RunControl screenControl()
 
 void printNotes(const std::vector<std::string>& notes)
 {
+    std::fflush(stdout);  // in the order they are said, when both go to one pipe
     for (const auto& note : notes)
         std::fprintf(stderr, "listgen : %s\n", note.c_str());
 }
@@ -132,6 +139,7 @@ void printLines(const std::vector<std::pair<std::string, std::size_t>>& files)
 
 int failure(const std::string& error, bool cancelled)
 {
+    std::fflush(stdout);
     if (cancelled) {
         std::fprintf(stderr, "listgen : interrompu, aucun fichier n'a été changé\n");
         return 130;
@@ -159,7 +167,7 @@ int makeDefaultLists(const Options& o)
         return 0;
     }
     printLines(run.linesPerFile());
-    std::printf("listgen : %zu listes écrites dans %s en %.1f s\n", run.linesPerFile().size(),
+    std::printf("listgen : %zu liste(s) écrite(s) dans %s en %.1f s\n", run.linesPerFile().size(),
                 o.dataDir.c_str(), secondsSince(start));
     return 0;
 }
