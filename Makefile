@@ -4,7 +4,8 @@
 # make format-check  fails on any C++ file that `make format` would change
 # make lists NEW_WORDS=mes-mots.txt DATA=~/scrabble/data [OVERWRITE=1]
 #            the catalogue lists of a player's own list of new words, in the DATA folder
-#            (data/ by default); a file already there is kept unless OVERWRITE=1
+#            (data/ by default), all at once; when any of them is already there nothing is
+#            written unless OVERWRITE=1, which replaces them all together
 BUILD ?= build
 JOBS ?= $(shell nproc)
 DATA ?= data
@@ -32,13 +33,14 @@ configure: setup
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
+# listgen itself makes the DATA folder when needed and says in French what is wrong with it.
 lists: build
 ifeq ($(strip $(NEW_WORDS)),)
-	cmake --build $(BUILD) --target lists
+	@cmake --build $(BUILD) --target lists
 else
-	cmake --build $(BUILD) --target listgen-sources
-	mkdir -p "$(DATA_DIR)"
-	./$(BUILD)/bin/listgen --data "$(DATA_DIR)" --work $(BUILD)/listgen-work \
+	@cmake --build $(BUILD) --target listgen-sources
+	@echo "Listes de $(NEW_WORDS) dans $(DATA_DIR) :"
+	@./$(BUILD)/bin/listgen --data "$(DATA_DIR)" --work "$(BUILD)/listgen-work" \
 	  --new-words "$(NEW_WORDS_FILE)" $(if $(OVERWRITE),--overwrite)
 endif
 

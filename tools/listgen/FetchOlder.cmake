@@ -2,8 +2,15 @@
 # without installing them: myspell-fr (it would take the place of the installed Hunspell
 # dictionary) and aspell-fr (its word lists, ungzipped one after the other). A package that
 # cannot be downloaded, offline for instance, is named and left out; listgen names it again.
+# Every message is French, like those of listgen.
 set(older_dir ${WORK_DIR}/older)
-file(MAKE_DIRECTORY ${older_dir})
+execute_process(COMMAND ${CMAKE_COMMAND} -E make_directory ${older_dir} RESULT_VARIABLE made
+                OUTPUT_QUIET ERROR_QUIET)
+if(NOT made EQUAL 0)
+  message(NOTICE "Le dossier ${older_dir} ne peut pas être créé : les dictionnaires anciens "
+                  "ne sont pas décompressés.")
+  return()
+endif()
 
 execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
 
@@ -26,8 +33,8 @@ function(fetch_deb package)
     set(deb ${found} PARENT_SCOPE)
   else()
     set(deb "" PARENT_SCOPE)
-    message(WARNING "${package} could not be downloaded (offline? run scripts/setup.sh): "
-                    "old words that only it holds may pass for new ones.")
+    message(NOTICE "${package} n'a pas pu être téléchargé (relancer scripts/setup.sh avec le "
+                    "réseau) : des mots anciens que lui seul connaît peuvent passer pour nouveaux.")
   endif()
 endfunction()
 
@@ -37,9 +44,10 @@ function(unpack package marker)
   endif()
   fetch_deb(${package})
   if(deb)
-    execute_process(COMMAND dpkg-deb -x ${deb} ${older_dir}/${package} RESULT_VARIABLE result)
+    execute_process(COMMAND dpkg-deb -x ${deb} ${older_dir}/${package} RESULT_VARIABLE result
+                    OUTPUT_QUIET ERROR_QUIET)
     if(NOT result EQUAL 0)
-      message(WARNING "${deb} could not be unpacked; ${package} is left out.")
+      message(NOTICE "${deb} n'a pas pu être décompressé : ${package} est laissé de côté.")
     endif()
   endif()
 endfunction()
@@ -53,12 +61,13 @@ if(NOT EXISTS ${aspell_list})
   list(SORT lists)
   if(lists)
     execute_process(COMMAND gzip -dc ${lists} OUTPUT_FILE ${aspell_list}.part
-                    RESULT_VARIABLE result)
+                    RESULT_VARIABLE result ERROR_QUIET)
     if(result EQUAL 0)
       file(RENAME ${aspell_list}.part ${aspell_list})
     else()
       file(REMOVE ${aspell_list}.part)
-      message(WARNING "aspell-fr's word lists could not be ungzipped; they are left out.")
+      message(NOTICE "Les listes de mots d'aspell-fr n'ont pas pu être décompressées : elles "
+                      "sont laissées de côté.")
     endif()
   endif()
 endif()

@@ -1,9 +1,16 @@
 # Unpacks the dictionary of the 1990 reformed spelling (hunspell-fr-revised) into WORK_DIR
-# without installing it: apt refuses it beside hunspell-fr-classical.
-# Nothing to do when its list is already in DATA_DIR or the package is already unpacked.
+# without installing it: apt refuses it beside hunspell-fr-classical. The prepared lexicon
+# takes its spellings, so it is fetched once even when data/ already holds their list.
+# Every message is French, like those of listgen.
 set(reformed_dic ${WORK_DIR}/reformed/usr/share/hunspell/fr.dic)
-file(MAKE_DIRECTORY ${WORK_DIR})
-if(EXISTS ${DATA_DIR}/ods6new_nouv_graphies.txt OR EXISTS ${reformed_dic})
+if(EXISTS ${reformed_dic})
+  return()
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E make_directory ${WORK_DIR} RESULT_VARIABLE made
+                OUTPUT_QUIET ERROR_QUIET)
+if(NOT made EQUAL 0)
+  message(NOTICE "Le dossier de travail ${WORK_DIR} ne peut pas être créé : "
+                  "le dictionnaire rectifié n'est pas décompressé.")
   return()
 endif()
 
@@ -22,7 +29,7 @@ endfunction()
 function(download)
   execute_process(COMMAND apt-get download hunspell-fr-revised
                   WORKING_DIRECTORY ${WORK_DIR} RESULT_VARIABLE result
-                  OUTPUT_QUIET ERROR_VARIABLE errors)
+                  OUTPUT_QUIET ERROR_QUIET)
   set(download_result ${result} PARENT_SCOPE)
 endfunction()
 
@@ -38,12 +45,15 @@ if(NOT deb)
   find_deb(deb)
 endif()
 if(NOT deb)
-  message(WARNING "hunspell-fr-revised could not be downloaded (run scripts/setup.sh); "
-                  "the list of new spellings is left out until the next `make lists`.")
+  message(NOTICE "hunspell-fr-revised n'a pas pu être téléchargé (relancer scripts/setup.sh "
+                  "avec le réseau) : la liste des nouvelles graphies attend le prochain "
+                  "« make lists ».")
   return()
 endif()
 
-execute_process(COMMAND dpkg-deb -x ${deb} ${WORK_DIR}/reformed RESULT_VARIABLE result)
+execute_process(COMMAND dpkg-deb -x ${deb} ${WORK_DIR}/reformed RESULT_VARIABLE result
+                OUTPUT_QUIET ERROR_QUIET)
 if(NOT result EQUAL 0)
-  message(WARNING "${deb} could not be unpacked; the list of new spellings is left out.")
+  message(NOTICE "${deb} n'a pas pu être décompressé : la liste des nouvelles graphies "
+                  "n'est pas faite.")
 endif()

@@ -54,6 +54,8 @@ std::optional<DicEntry> DicEntry::parse(std::string_view line)
     for (std::size_t i = 1; i < parts.size(); ++i) {
         if (parts[i].substr(0, 3) == "po:")
             entry.kinds.emplace_back(parts[i].substr(3));
+        else if (parts[i].substr(0, 3) == "is:")
+            entry.traits.emplace_back(parts[i].substr(3));
     }
     return entry;
 }

@@ -9,10 +9,11 @@ namespace listgen {
 
 // One entry of a Hunspell .dic file: "word/FLAGS po:nom is:mas ...".
 struct DicEntry {
-    std::string line;                // the entry as written, for affix expansion
-    std::string word;                // the stem, UTF-8, flags left out
-    std::string flags;               // the affix flags after the "/", as written
-    std::vector<std::string> kinds;  // the values of its "po:" fields (nom, adv, v1_it____a...)
+    std::string line;                 // the entry as written, for affix expansion
+    std::string word;                 // the stem, UTF-8, flags left out
+    std::string flags;                // the affix flags after the "/", as written
+    std::vector<std::string> kinds;   // the values of its "po:" fields (nom, adv, v1_it____a...)
+    std::vector<std::string> traits;  // the values of its "is:" fields (mas, fem, epi, sg, pl, inv)
 
     // Nothing for a blank line.
     static std::optional<DicEntry> parse(std::string_view line);

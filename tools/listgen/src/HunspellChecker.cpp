@@ -19,11 +19,4 @@ bool HunspellChecker::accepts(std::string_view form)
     return hunspell_ && hunspell_->spell(std::string(form));
 }
 
-std::vector<std::string> HunspellChecker::stems(std::string_view form)
-{
-    if (!hunspell_)
-        return {};
-    return hunspell_->stem(std::string(form));
-}
-
 }  // namespace listgen

@@ -1,28 +1,26 @@
 #pragma once
 
-#include <tools/listgen/src/FormChecker.h>
-
 #include <memory>
 #include <string>
+#include <string_view>
 
 class Hunspell;
 
 namespace listgen {
 
-// Hunspell itself, loaded with a dictionary's .aff and .dic: the judge of every form that
-// unmunch gives, since unmunch ignores the affix file's "needs an affix" marker and the
-// rules for entries that only take some endings.
-class HunspellChecker : public FormChecker {
+// Hunspell itself, loaded with a dictionary's .aff and .dic: the judge of every form that the
+// affix rules give (AffixExpander).
+class HunspellChecker {
 public:
     HunspellChecker(const std::string& affPath, const std::string& dicPath);
-    ~HunspellChecker() override;
+    ~HunspellChecker();
     HunspellChecker(const HunspellChecker&) = delete;
     HunspellChecker& operator=(const HunspellChecker&) = delete;
 
     // False when either file cannot be read (Hunspell itself does not say).
     bool isLoaded() const { return hunspell_ != nullptr; }
-    bool accepts(std::string_view form) override;
-    std::vector<std::string> stems(std::string_view form) override;
+    // `form` in the dictionary's own spelling (UTF-8, accents kept).
+    bool accepts(std::string_view form);
 
 private:
     std::unique_ptr<Hunspell> hunspell_;

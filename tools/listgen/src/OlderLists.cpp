@@ -1,20 +1,22 @@
 #include <tools/listgen/src/OlderLists.h>
 
-#include <tools/listgen/src/HunspellChecker.h>
+#include <tools/listgen/src/AffixExpander.h>
+#include <tools/listgen/src/AffixRules.h>
+#include <tools/listgen/src/DicReader.h>
+#include <tools/listgen/src/FileBytes.h>
+#include <tools/listgen/src/ParallelChecker.h>
 #include <tools/listgen/src/SourceFiles.h>
-#include <tools/listgen/src/UnmunchExpander.h>
 #include <tools/listgen/src/Utf8.h>
 
 #include <textfile/LineReader.h>
-#include <tools/listgen/src/DicReader.h>
 
-#include <fstream>
-#include <sstream>
 #include <unordered_set>
 
 namespace listgen {
 
 namespace {
+
+constexpr std::size_t largestSource = std::size_t(256) << 20;
 
 std::string latin1ToUtf8(std::string_view text)
 {
@@ -27,29 +29,75 @@ std::string latin1ToUtf8(std::string_view text)
 
 }  // namespace
 
-bool OlderLists::hunspellForms(const std::string& dicPath, const std::string& affPath,
-                               const std::string& unmunch, const std::string& workDir,
-                               std::vector<std::string>& words, std::string& error)
+bool OlderLists::readAll(const SourcePaths& paths, std::vector<std::string>& words,
+                         std::vector<std::string>& missing, std::string& error,
+                         const RunControl& control)
 {
-    HunspellChecker checker(affPath, dicPath);
-    if (!checker.isLoaded()) {
-        error = dicPath + " : lecture impossible";
+    textfile::LineReader reader(paths.olderList);
+    if (!reader.isOpen()) {
+        error = paths.olderList + " : " + reader.errorText();
+        return false;
+    }
+    words = DicReader::words(reader);
+    if (reader.failed()) {
+        error = paths.olderList + " : " + reader.errorText();
+        return false;
+    }
+    std::string why;
+    if (!SourceFiles::exists(paths.myspellDic))
+        missing.push_back("myspell-fr (" + paths.myspellDic + " absent)");
+    else if (!hunspellForms(paths.myspellDic, SourcePaths::affOf(paths.myspellDic), words, why,
+                            control))
+        missing.push_back("myspell-fr (" + why + ")");
+    if (control.cancelled())
+        return false;
+    if (!SourceFiles::exists(paths.aspellList))
+        missing.push_back("aspell-fr (" + paths.aspellList + " absent)");
+    else if (!readAspellList(paths.aspellList, words, why))
+        missing.push_back("aspell-fr (" + why + ")");
+    return true;
+}
+
+bool OlderLists::hunspellForms(const std::string& dicPath, const std::string& affPath,
+                               std::vector<std::string>& words, std::string& error,
+                               const RunControl& control)
+{
+    std::string affText;
+    AffixRules rules;
+    if (!FileBytes::read(affPath, largestSource, affText, error))
+        return false;
+    if (!rules.parse(affText, error)) {
+        error = affPath + ", " + error;
         return false;
     }
     textfile::LineReader reader(dicPath);
-    std::vector<std::string> lines;
-    for (const auto& entry : DicReader::entries(reader))
-        lines.push_back(entry.line);
-    UnmunchExpander expander(unmunch, affPath, workDir);
+    if (!reader.isOpen()) {
+        error = dicPath + " : " + reader.errorText();
+        return false;
+    }
+    const auto entries = DicReader::entries(reader);
+    const AffixExpander expander(rules);
     std::unordered_set<std::string> seen;
-    const bool ok = expander.expand(lines, [&](std::string_view form) {
-        std::string word(form);
-        if (seen.insert(word).second && checker.accepts(word))
-            words.push_back(std::move(word));
-    });
-    if (!ok)
-        error = expander.errorText();
-    return ok;
+    std::vector<std::string> forms;
+    for (const auto& entry : entries) {
+        for (auto& form : expander.forms(entry)) {
+            if (seen.insert(form.spelling).second)
+                forms.push_back(std::move(form.spelling));
+        }
+    }
+    ParallelChecker checker(affPath, dicPath);
+    if (!checker.isLoaded()) {
+        error = dicPath + " : lecture impossible par Hunspell";
+        return false;
+    }
+    std::vector<char> accepted;
+    if (!checker.check(forms, accepted, control.cancel))
+        return false;
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+        if (accepted[i])
+            words.push_back(std::move(forms[i]));
+    }
+    return true;
 }
 
 std::vector<std::string> OlderLists::aspellWords(std::string_view bytes)
@@ -64,7 +112,8 @@ std::vector<std::string> OlderLists::aspellWords(std::string_view bytes)
             ++end;
         const std::size_t kept =
             shared == 0 ? 0 : std::min<std::size_t>(shared - 1u, previous.size());
-        previous = previous.substr(0, kept) + std::string(bytes.substr(pos, end - pos));
+        previous.resize(kept);
+        previous.append(bytes.substr(pos, end - pos));
         if (!previous.empty())
             words.push_back(latin1ToUtf8(previous));
         pos = end;
@@ -75,14 +124,10 @@ std::vector<std::string> OlderLists::aspellWords(std::string_view bytes)
 bool OlderLists::readAspellList(const std::string& path, std::vector<std::string>& words,
                                 std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path + " : lecture impossible";
+    std::string bytes;
+    if (!FileBytes::read(path, largestSource, bytes, error))
         return false;
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    auto found = aspellWords(bytes.str());
+    auto found = aspellWords(bytes);
     words.insert(words.end(), std::make_move_iterator(found.begin()),
                  std::make_move_iterator(found.end()));
     return true;

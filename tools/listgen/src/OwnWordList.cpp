@@ -4,8 +4,7 @@
 #include <tools/listgen/src/Utf8.h>
 
 #include <textfile/Cp1252.h>
-#include <textfile/LineReader.h>
-#include <textfile/StringByteSource.h>
+#include <textfile/FileByteSource.h>
 
 #include <algorithm>
 
@@ -13,69 +12,330 @@ namespace listgen {
 
 namespace {
 
-std::string utf8Of(std::u16string_view text)
+constexpr std::size_t sampleSize = 4096;  // bytes looked at to tell UTF-16 without BOM
+constexpr std::size_t shownCharacters = 60;
+
+std::string utf8OfCp1252(std::string_view bytes)
 {
     std::string utf8;
-    for (const char16_t c : text)
+    for (const char16_t c : textfile::Cp1252::decode(bytes))
         Utf8::append(utf8, c);
     return utf8;
 }
 
-std::string trimmed(std::string_view line)
+// UTF-8 with every byte that decodes as nothing shown as U+FFFD.
+std::string displayable(std::string_view bytes)
 {
-    const auto begin = line.find_first_not_of(" \t\r");
-    if (begin == std::string_view::npos)
-        return {};
-    return std::string(line.substr(begin, line.find_last_not_of(" \t\r") - begin + 1));
+    std::u32string text = Utf8::decode(bytes);
+    for (auto& c : text) {
+        if (c >= 0xDC80 && c <= 0xDCFF)
+            c = 0xFFFD;
+    }
+    return Utf8::encode(text);
+}
+
+bool isBlank(char32_t c)
+{
+    return c == U' ' || c == U'\t' || c == U'\u00A0' || c == U'\uFEFF' || c == U'\f' || c == U'\v';
+}
+
+std::string trimmed(const std::string& utf8)
+{
+    const std::u32string text = Utf8::decode(utf8);
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return Utf8::encode(text.substr(begin, end - begin));
+}
+
+std::string shortened(const std::string& utf8)
+{
+    const std::u32string text = Utf8::decode(utf8);
+    if (text.size() <= shownCharacters)
+        return utf8;
+    return Utf8::encode(text.substr(0, shownCharacters)) + "…";
+}
+
+// Why a line is no word of the game, by its first character that is no letter.
+std::string reasonOf(const std::string& line)
+{
+    for (const char32_t c : Utf8::decode(line)) {
+        if (c >= U'0' && c <= U'9')
+            return "un chiffre n'est pas une lettre";
+        if (isBlank(c))
+            return "plusieurs mots sur une ligne";
+        if (c == U'-')
+            return "un trait d'union";
+        if (c == U'\'' || c == U'\u2019')
+            return "une apostrophe";
+        const std::string one = Utf8::encode(std::u32string(1, c));
+        if (!GameWord::fold(one)) {
+            const bool printable = c >= 0x20 && (c < 0x7F || c > 0x9F);
+            return printable ? "le caractère « " + one + " » n'est pas une lettre du jeu"
+                             : "un caractère de contrôle n'est pas une lettre";
+        }
+    }
+    return "pas un mot du jeu";
+}
+
+bool hasHighByte(std::string_view bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 }  // namespace
 
 bool OwnWordList::read(const std::string& path, std::string& error)
 {
-    textfile::LineReader reader(path);
-    if (!reader.isOpen()) {
-        error = path + " : " + reader.errorText();
+    textfile::FileByteSource source(path);
+    if (!source.isOpen()) {
+        error = path + " : " + source.errorText();
         return false;
     }
-    std::vector<std::string> lines;
-    for (std::string line; reader.next(line);)
-        lines.push_back(line);
-    if (reader.failed()) {
-        error = path + " : " + reader.errorText();
+    char buffer[1 << 16];
+    while (!tooManyLines_) {
+        const std::size_t got = source.read(buffer, sizeof buffer);
+        if (got == 0)
+            break;
+        feed(std::string_view(buffer, got));
+    }
+    if (source.failed()) {
+        error = path + " : " + source.errorText();
         return false;
     }
-    parseLines(lines);
+    if (tooManyLines_) {
+        error = path + " : plus de " + std::to_string(mostLines)
+            + " lignes, ce n'est pas une liste de mots";
+        return false;
+    }
+    finish();
     return true;
 }
 
 void OwnWordList::parse(std::string_view bytes)
 {
-    textfile::StringByteSource source{std::string(bytes)};
-    textfile::LineReader reader(source);
-    std::vector<std::string> lines;
-    for (std::string line; reader.next(line);)
-        lines.push_back(line);
-    parseLines(lines);
+    feed(bytes);
+    finish();
 }
 
-// The whole list is one encoding: UTF-8 when every line decodes as such, Windows-1252 otherwise.
-void OwnWordList::parseLines(std::vector<std::string> lines)
+void OwnWordList::feed(std::string_view chunk)
 {
-    const bool utf8 = std::all_of(lines.begin(), lines.end(),
-                                  [](const std::string& line) { return Utf8::isValid(line); });
-    if (utf8 && !lines.empty() && lines.front().compare(0, 3, "\xEF\xBB\xBF") == 0)
-        lines.front().erase(0, 3);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string line =
-            trimmed(utf8 ? lines[i] : utf8Of(textfile::Cp1252::decode(lines[i])));
-        if (line.empty())
-            continue;
-        if (auto word = GameWord::fold(line))
-            words_.insert(std::move(*word));
-        else
-            unreadable_.push_back(std::to_string(i + 1) + ": " + line);
+    if (mode_ == Mode::undecided) {
+        head_.append(chunk);
+        if (head_.size() < sampleSize)
+            return;
+        decideMode();
+        chunk = head_;
     }
+    if (mode_ == Mode::eightBit)
+        feedEightBit(chunk);
+    else
+        feedUtf16(chunk);
+    head_.clear();
+}
+
+void OwnWordList::finish()
+{
+    if (mode_ == Mode::undecided) {
+        decideMode();
+        const std::string head = std::move(head_);
+        if (mode_ == Mode::eightBit)
+            feedEightBit(head);
+        else
+            feedUtf16(head);
+    }
+    if (pendingByte_ >= 0)
+        appendToLine("\xEF\xBF\xBD");  // an odd last byte: U+FFFD
+    if (!current_.empty() || currentTooLong_)
+        endLine();
+    takeLines();
+}
+
+// A byte order mark, or in its absence the zero bytes of UTF-16 (every other byte of Latin
+// text), tells the encoding; an 8-bit file is told UTF-8 or Windows-1252 once it is read.
+void OwnWordList::decideMode()
+{
+    const auto starts = [&](std::string_view mark) {
+        return head_.compare(0, mark.size(), mark) == 0;
+    };
+    if (starts("\xEF\xBB\xBF")) {
+        mode_ = Mode::eightBit;
+        bom_ = true;
+        head_.erase(0, 3);
+    } else if (starts("\xFF\xFE") || starts("\xFE\xFF")) {
+        mode_ = head_[0] == '\xFF' ? Mode::utf16le : Mode::utf16be;
+        bom_ = true;
+        head_.erase(0, 2);
+    } else {
+        std::size_t evenZeros = 0;
+        std::size_t oddZeros = 0;
+        for (std::size_t i = 0; i < head_.size(); ++i) {
+            if (head_[i] == '\0')
+                ++(i % 2 ? oddZeros : evenZeros);
+        }
+        const std::size_t quarter = head_.size() / 4;
+        if (oddZeros > quarter && evenZeros * 10 < oddZeros)
+            mode_ = Mode::utf16le;
+        else if (evenZeros > quarter && oddZeros * 10 < evenZeros)
+            mode_ = Mode::utf16be;
+        else
+            mode_ = Mode::eightBit;
+    }
+}
+
+void OwnWordList::feedEightBit(std::string_view chunk)
+{
+    std::size_t pos = 0;
+    while (pos < chunk.size()) {
+        if (lastWasCr_ && chunk[pos] == '\n') {
+            lastWasCr_ = false;
+            ++pos;
+            continue;
+        }
+        lastWasCr_ = false;
+        const auto end = chunk.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            appendToLine(chunk.substr(pos));
+            return;
+        }
+        appendToLine(chunk.substr(pos, end - pos));
+        endLine();
+        lastWasCr_ = chunk[end] == '\r';
+        pos = end + 1;
+    }
+}
+
+void OwnWordList::feedUtf16(std::string_view chunk)
+{
+    for (const char byte : chunk) {
+        if (pendingByte_ < 0) {
+            pendingByte_ = static_cast<unsigned char>(byte);
+            continue;
+        }
+        const auto second = static_cast<unsigned char>(byte);
+        const auto first = static_cast<unsigned>(pendingByte_);
+        pendingByte_ = -1;
+        const char16_t unit = static_cast<char16_t>(mode_ == Mode::utf16le ? first | second << 8
+                                                                           : first << 8 | second);
+        char32_t c = unit;
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            highSurrogate_ = unit;
+            continue;
+        }
+        if (unit >= 0xDC00 && unit <= 0xDFFF) {
+            c = highSurrogate_ ? 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00)
+                               : 0xFFFD;
+        } else if (highSurrogate_) {
+            appendToLine("\xEF\xBF\xBD");  // a first half without its second
+        }
+        highSurrogate_ = 0;
+        if (lastWasCr_ && c == U'\n') {
+            lastWasCr_ = false;
+            continue;
+        }
+        lastWasCr_ = c == U'\r';
+        if (c == U'\r' || c == U'\n') {
+            endLine();
+            continue;
+        }
+        std::string utf8;
+        Utf8::append(utf8, c);
+        appendToLine(utf8);
+    }
+}
+
+void OwnWordList::appendToLine(std::string_view bytes)
+{
+    currentSize_ += bytes.size();
+    if (currentTooLong_)
+        return;
+    current_.append(bytes);
+    if (currentSize_ > longestLine) {
+        currentTooLong_ = true;
+        current_.resize(shownCharacters);  // kept to name the line
+    }
+}
+
+void OwnWordList::endLine()
+{
+    ++lineNumber_;
+    if (lines_.size() >= mostLines) {
+        tooManyLines_ = true;
+    } else if (currentTooLong_ || !current_.empty()) {
+        lines_.push_back({lineNumber_, std::move(current_), currentTooLong_});
+    }
+    current_.clear();
+    currentTooLong_ = false;
+    currentSize_ = 0;
+}
+
+// The whole list is one encoding: in an 8-bit file, UTF-8 when it has a BOM or when more of
+// its lines with accents decode as UTF-8 than not, Windows-1252 otherwise (the encoding of
+// every list file, and the reading of any byte).
+void OwnWordList::takeLines()
+{
+    std::size_t utf8Lines = 0;
+    std::size_t otherLines = 0;
+    if (mode_ == Mode::eightBit) {
+        for (const auto& line : lines_) {
+            if (!line.tooLong && hasHighByte(line.bytes))
+                ++(Utf8::isValid(line.bytes) ? utf8Lines : otherLines);
+        }
+    }
+    const bool utf8 = bom_ || utf8Lines > otherLines;
+    if (mode_ == Mode::eightBit)
+        encoding_ = bom_ ? "UTF-8 avec BOM"
+            : utf8       ? "UTF-8"
+            : otherLines ? "Windows-1252"
+                         : "ASCII";
+    else
+        encoding_ = std::string(mode_ == Mode::utf16le ? "UTF-16 LE" : "UTF-16 BE")
+            + (bom_ ? "" : " sans BOM");
+    for (const auto& line : lines_) {
+        const bool valid = Utf8::isValid(line.bytes);
+        if (line.tooLong) {
+            const std::string start = mode_ != Mode::eightBit || utf8 ? displayable(line.bytes)
+                                                                      : utf8OfCp1252(line.bytes);
+            refuse(line.number, start + "…",
+                   "ligne trop longue (plus de " + std::to_string(longestLine) + " octets)");
+        } else if (mode_ != Mode::eightBit || (utf8 && valid)) {
+            takeLine(line.number, line.bytes);
+        } else if (utf8) {
+            refuse(line.number, utf8OfCp1252(line.bytes),
+                   "pas en UTF-8 comme le reste du fichier (lue ici en Windows-1252)");
+        } else if (hasHighByte(line.bytes) && valid) {
+            refuse(line.number, line.bytes,
+                   "écrite en UTF-8 alors que le reste du fichier est en Windows-1252");
+        } else {
+            takeLine(line.number, utf8OfCp1252(line.bytes));
+        }
+    }
+    lines_.clear();
+}
+
+void OwnWordList::takeLine(std::size_t number, const std::string& utf8)
+{
+    const std::string line = trimmed(utf8);
+    if (line.empty())
+        return;
+    auto word = GameWord::fold(line);
+    if (!word) {
+        refuse(number, line, reasonOf(line));
+        return;
+    }
+    if (!words_.insert(std::move(*word)).second)
+        ++repeats_;
+}
+
+void OwnWordList::refuse(std::size_t number, const std::string& utf8, const std::string& reason)
+{
+    const std::string text = shortened(utf8);
+    refused_.push_back({number, text, reason});
+    unreadable_.push_back(std::to_string(number) + ": " + text);
 }
 
 }  // namespace listgen

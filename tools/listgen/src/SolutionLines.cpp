@@ -37,4 +37,15 @@ std::string SolutionLines::padded(std::string draw, std::size_t length, Side sid
     return side == Side::back ? draw + plus : plus + draw;
 }
 
+std::vector<std::string> SolutionLines::thinned(std::vector<std::string> lines, std::size_t limit)
+{
+    if (lines.size() <= limit)
+        return lines;
+    std::vector<std::string> kept;
+    kept.reserve(limit);
+    for (std::size_t k = 0; k < limit; ++k)
+        kept.push_back(std::move(lines[k * lines.size() / limit]));
+    return kept;
+}
+
 }  // namespace listgen

@@ -20,6 +20,10 @@ public:
     // `draw` lengthened with "+" to `length` characters, at its back or in front.
     enum class Side { back, front };
     static std::string padded(std::string draw, std::size_t length, Side side = Side::back);
+
+    // At most `limit` lines, spread evenly over the whole list, in their order (for a caller
+    // that wants a sample; the catalogue files carry every line).
+    static std::vector<std::string> thinned(std::vector<std::string> lines, std::size_t limit);
 };
 
 }  // namespace listgen

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <tools/listgen/src/LexiconBuilder.h>
-
 #include <string>
-#include <vector>
 
 namespace listgen {
 
@@ -16,7 +13,7 @@ struct SourcePaths {
     // Older dictionaries unpacked at set-up (myspell-fr, aspell-fr); missing ones are skipped.
     std::string myspellDic;
     std::string aspellList;  // aspell-fr's word lists, ungzipped one after the other
-    std::string unmunch = "unmunch";
+    std::string stopList;    // the words the game refuses that the dictionary's marks let through
     std::string workDir;
 
     // The affix file beside a .dic.
@@ -25,13 +22,9 @@ struct SourcePaths {
     void fillFromWorkDir();
 };
 
-// Reads the word sources into memory.
 class SourceFiles {
 public:
-    // False, with `error`, when a source that every list needs cannot be read. An older
-    // dictionary that is missing is only named in `missing`, with the reason.
-    static bool load(const SourcePaths& paths, DictionarySources& sources, std::string& error,
-                     std::vector<std::string>& missing);
+    // True when something (a file, a folder, a link to one) has that path.
     static bool exists(const std::string& path);
 };
 

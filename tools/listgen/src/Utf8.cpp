@@ -29,6 +29,10 @@ long Utf8::next(std::string_view text, std::size_t& pos)
             return -1;
         value = (value << 6) | (continuation & 0x3F);
     }
+    // overlong forms, UTF-16 surrogates and values past U+10FFFF are no characters
+    const long smallest = extra == 1 ? 0x80 : extra == 2 ? 0x800 : 0x10000;
+    if (value < smallest || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF)
+        return -1;
     return value;
 }
 
@@ -59,6 +63,37 @@ void Utf8::append(std::string& utf8, char32_t c)
         utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         utf8 += static_cast<char>(0x80 | (c & 0x3F));
     }
+}
+
+std::u32string Utf8::decode(std::string_view text)
+{
+    std::u32string characters;
+    characters.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t start = pos;
+        const long c = next(text, pos);
+        if (c >= 0) {
+            characters += static_cast<char32_t>(c);
+        } else {
+            pos = start + 1;
+            characters += static_cast<char32_t>(0xDC00 + static_cast<unsigned char>(text[start]));
+        }
+    }
+    return characters;
+}
+
+std::string Utf8::encode(std::u32string_view characters)
+{
+    std::string text;
+    text.reserve(characters.size() + characters.size() / 4);
+    for (const char32_t c : characters) {
+        if (c >= 0xDC80 && c <= 0xDCFF)
+            text += static_cast<char>(c - 0xDC00);
+        else
+            append(text, c);
+    }
+    return text;
 }
 
 }  // namespace listgen

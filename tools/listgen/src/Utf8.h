@@ -15,6 +15,11 @@ public:
     static bool isValid(std::string_view text);
     // Appends one character.
     static void append(std::string& utf8, char32_t character);
+
+    // The characters of a text; a byte that starts no valid sequence becomes U+DC00 plus the
+    // byte, which encode() writes back as that byte, so that any text round-trips.
+    static std::u32string decode(std::string_view text);
+    static std::string encode(std::u32string_view characters);
 };
 
 }  // namespace listgen

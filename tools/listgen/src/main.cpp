@@ -1,165 +1,256 @@
-// listgen: makes the catalogue lists of vorlane that are missing from a data folder, out of
-// the free French dictionaries of the system, or out of a player's own list of new words.
-//
-//   listgen --data DIR [--work DIR] [--new-words FILE] [--overwrite] [--stop-list FILE]
-//           [--modern-dic F] [--modern-aff F] [--reformed-dic F] [--older F]
-//           [--myspell-dic F] [--aspell F] [--unmunch PROGRAM]
+// listgen: makes the catalogue lists of vorlane, out of the free French dictionaries of the
+// system (the files missing from a data folder), or out of a player's own list of new words
+// (all of them, with a report). Every message is French; see usage below.
 
-#include <tools/listgen/src/HunspellChecker.h>
-#include <tools/listgen/src/LexiconBuilder.h>
-#include <tools/listgen/src/ListGenerator.h>
-#include <tools/listgen/src/OwnWordList.h>
-#include <tools/listgen/src/SourceFiles.h>
-#include <tools/listgen/src/UnmunchExpander.h>
-#include <tools/listgen/src/WordFilter.h>
+#include <tools/listgen/src/DefaultListsRun.h>
+#include <tools/listgen/src/OwnWordsImport.h>
 
-#include <textfile/LineWriter.h>
-
+#include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <map>
 #include <string>
 
 namespace {
 
+const char* const usage =
+    "Usage : listgen --data DOSSIER --work DOSSIER [--new-words FICHIER [--overwrite]]\n"
+    "                [--stop-list F] [--modern-dic F] [--modern-aff F] [--reformed-dic F]\n"
+    "                [--older F] [--myspell-dic F] [--aspell F]\n"
+    "\n"
+    "Fabrique les 34 listes d'entraînement de vorlane dans le dossier DATA.\n"
+    "\n"
+    "Sans --new-words : les listes qui manquent dans DOSSIER sont faites depuis les\n"
+    "dictionnaires libres (un fichier déjà là n'est jamais remplacé).\n"
+    "Avec --new-words FICHIER : les 34 listes sont faites depuis la liste de nouveaux mots du\n"
+    "joueur (un mot par ligne ; UTF-8, UTF-16 ou Windows-1252 ; casse et accents libres), avec\n"
+    "le rapport mots_absents_du_dictionnaire.txt. Si l'un de ces fichiers est déjà dans\n"
+    "DOSSIER, rien n'est écrit, sauf avec --overwrite qui les remplace tous ensemble.\n"
+    "\n"
+    "  --data DOSSIER      dossier des listes (créé au besoin)\n"
+    "  --work DOSSIER      dossier de travail : lexique préparé, dictionnaires décompressés\n"
+    "  --new-words FICHIER liste de nouveaux mots du joueur\n"
+    "  --overwrite         remplace les fichiers déjà présents (avec --new-words)\n"
+    "  --stop-list F       mots que le jeu refuse (tools/listgen/mots-refuses.txt)\n"
+    "  --modern-dic F, --modern-aff F   dictionnaire moderne (hunspell-fr-classical)\n"
+    "  --reformed-dic F    dictionnaire rectifié (hunspell-fr-revised)\n"
+    "  --older F           liste ancienne (wfrench)\n"
+    "  --myspell-dic F, --aspell F      dictionnaires anciens décompressés\n"
+    "  --help              cette aide\n";
+
+const std::size_t shownRefusals = 20;
+
+std::atomic<bool> interrupted{false};
+
+extern "C" void onSignal(int)
+{
+    interrupted.store(true);
+}
+
 struct Options {
     std::string dataDir;
-    std::string stopList = LISTGEN_STOP_LIST;
     std::string newWords;
     bool overwrite = false;
     listgen::SourcePaths paths;
 };
 
-const char* const missingReport = "mots_absents_du_dictionnaire.txt";
-
-bool parseArguments(int argc, char** argv, Options& o)
+bool parseArguments(int argc, char** argv, Options& o, bool& help)
 {
+    o.paths.stopList = LISTGEN_STOP_LIST;
     const std::map<std::string, std::string*> options = {
         {"--data", &o.dataDir},
         {"--work", &o.paths.workDir},
         {"--new-words", &o.newWords},
-        {"--stop-list", &o.stopList},
+        {"--stop-list", &o.paths.stopList},
         {"--modern-dic", &o.paths.modernDic},
         {"--modern-aff", &o.paths.modernAff},
         {"--reformed-dic", &o.paths.reformedDic},
         {"--older", &o.paths.olderList},
         {"--myspell-dic", &o.paths.myspellDic},
         {"--aspell", &o.paths.aspellList},
-        {"--unmunch", &o.paths.unmunch},
     };
     for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) == "--overwrite") {
+        const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            help = true;
+            return true;
+        }
+        if (argument == "--overwrite") {
             o.overwrite = true;
             continue;
         }
-        const auto option = options.find(argv[i]);
+        const auto option = options.find(argument);
         if (option == options.end() || i + 1 >= argc) {
-            std::fprintf(stderr, "listgen : option inconnue ou incomplète %s\n", argv[i]);
+            std::fprintf(stderr, "listgen : option %s %s\n", argument.c_str(),
+                         option == options.end() ? "inconnue" : "sans valeur");
             return false;
         }
         *option->second = argv[++i];
     }
-    if (o.dataDir.empty()) {
-        std::fprintf(stderr, "listgen : --data DOSSIER est obligatoire\n");
+    if (o.overwrite && o.newWords.empty()) {
+        std::fprintf(stderr,
+                     "listgen : --overwrite ne vaut qu'avec --new-words (les listes des "
+                     "dictionnaires ne remplacent jamais un fichier)\n");
         return false;
     }
-    if (o.paths.workDir.empty())
-        o.paths.workDir = o.dataDir;
+    if (o.dataDir.empty() || o.paths.workDir.empty()) {
+        std::fprintf(stderr, "listgen : --data DOSSIER et --work DOSSIER sont obligatoires\n");
+        return false;
+    }
     o.paths.fillFromWorkDir();
     return true;
 }
 
-// Lists the player's words that the dictionary lacks, on screen and in a file of the folder.
-void reportMissing(const Options& o, const listgen::LexiconBuilder& builder,
-                   const listgen::OwnWordList& own)
+double secondsSince(std::chrono::steady_clock::time_point start)
 {
-    for (const auto& line : own.unreadable())
-        std::printf("%s, ligne %s : pas un mot du jeu, ignorée\n", o.newWords.c_str(),
-                    line.c_str());
-    for (const auto& word : builder.ownWordsOutOfRange())
-        std::printf("%s : %s n'a pas de 2 à 10 lettres, il n'entre dans aucune liste\n",
-                    o.newWords.c_str(), word.c_str());
-    const auto& missing = builder.ownWordsMissing();
-    std::printf("listgen : %zu mot(s) de %s, dont %zu absent(s) du dictionnaire "
-                "(entraînés seuls, sans formes ni rallonges du dictionnaire)\n",
-                own.words().size(), o.newWords.c_str(), missing.size());
-    if (missing.empty())
-        return;
-    const std::string path = o.dataDir + "/" + missingReport;
-    if (!o.overwrite && listgen::SourceFiles::exists(path)) {
-        std::printf("listgen : %s existe déjà, laissé tel quel\n", path.c_str());
-    } else {
-        textfile::LineWriter writer(path);
-        for (const auto& word : missing)
-            writer.write(word);
-        if (!writer.close())
-            std::fprintf(stderr, "listgen : %s : %s\n", path.c_str(), writer.errorText().c_str());
-    }
-    for (const auto& word : missing)
-        std::printf("  absent : %s\n", word.c_str());
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-int generate(const Options& o)
+// Says each new step of a long run once, but not the list by list steps.
+listgen::RunControl screenControl()
+{
+    listgen::RunControl control;
+    control.cancel = &interrupted;
+    control.progress = [last = std::string()](double, const std::string& step) mutable {
+        const auto colon = step.find(" : ");
+        const std::string phase = step.substr(0, colon);
+        if (phase == last || step.rfind("liste ", 0) == 0 || step == "terminé")
+            return;
+        last = phase;
+        std::printf("listgen : %s…\n", phase.c_str());
+        std::fflush(stdout);
+    };
+    return control;
+}
+
+void printNotes(const std::vector<std::string>& notes)
+{
+    std::fflush(stdout);  // in the order they are said, when both go to one pipe
+    for (const auto& note : notes)
+        std::fprintf(stderr, "listgen : %s\n", note.c_str());
+}
+
+void printLines(const std::vector<std::pair<std::string, std::size_t>>& files)
+{
+    for (const auto& [name, lines] : files)
+        std::printf("%-34s %6zu lignes\n", name.c_str(), lines);
+}
+
+int failure(const std::string& error, bool cancelled)
+{
+    std::fflush(stdout);
+    if (cancelled) {
+        std::fprintf(stderr, "listgen : interrompu, aucun fichier n'a été changé\n");
+        return 130;
+    }
+    std::fprintf(stderr, "listgen : %s\n", error.c_str());
+    return 1;
+}
+
+int makeDefaultLists(const Options& o)
 {
     const auto start = std::chrono::steady_clock::now();
-    listgen::ListGenerator generator(o.dataDir);
-    generator.setOverwrite(o.overwrite);
-    if (generator.missingFiles().empty()) {
-        std::printf("listgen : les listes de %s sont toutes là\n", o.dataDir.c_str());
+    listgen::DefaultListsRun run(o.dataDir, o.paths);
+    if (!run.plan())
+        return failure(run.errorText(), false);
+    const bool ok = run.run(screenControl());
+    printNotes(run.notes());
+    if (!ok)
+        return failure(run.errorText(), run.cancelled());
+    if (run.lexiconMade())
+        std::printf("listgen : lexique préparé dans %s/lexique.txt, repris ensuite tel quel\n",
+                    o.paths.workDir.c_str());
+    if (run.linesPerFile().empty()) {
+        std::printf("listgen : les listes de %s sont toutes là, aucune n'est remplacée\n",
+                    o.dataDir.c_str());
         return 0;
     }
-    listgen::OwnWordList own;
-    std::string error;
-    if (!o.newWords.empty() && !own.read(o.newWords, error)) {
-        std::fprintf(stderr, "listgen : %s\n", error.c_str());
-        return 1;
+    printLines(run.linesPerFile());
+    std::printf("listgen : %zu liste(s) écrite(s) dans %s en %.1f s\n", run.linesPerFile().size(),
+                o.dataDir.c_str(), secondsSince(start));
+    return 0;
+}
+
+void printReading(const listgen::OwnWordsImport& import, const std::string& reportPath)
+{
+    const auto& s = import.summary();
+    std::printf("listgen : %s lu en %s : %zu mot(s) retenu(s)", s.playerFile.c_str(),
+                s.encoding.c_str(), s.wordsTaken);
+    if (s.repeats > 0)
+        std::printf(" (%zu en double)", s.repeats);
+    std::printf(", %zu ligne(s) refusée(s)\n", s.refused.size());
+    for (std::size_t i = 0; i < s.refused.size() && i < shownRefusals; ++i) {
+        const auto& line = s.refused[i];
+        std::printf("  ligne %zu : « %s » : %s\n", line.number, line.text.c_str(),
+                    line.reason.c_str());
     }
-    listgen::WordFilter filter;
-    if (!filter.readAffixMarks(o.paths.modernAff) || !filter.readStopList(o.stopList, error)) {
-        std::fprintf(stderr, "listgen : %s\n",
-                     error.empty() ? o.paths.modernAff.c_str() : error.c_str());
-        return 1;
+    if (s.refused.size() > shownRefusals)
+        std::printf("  … et %zu autre(s) ligne(s) refusée(s)%s%s\n",
+                    s.refused.size() - shownRefusals, reportPath.empty() ? "" : ", toutes dans ",
+                    reportPath.c_str());
+}
+
+// At most twenty words named on screen, then how many more the report holds.
+std::string someWords(const std::vector<std::string>& words, const std::string& reportPath)
+{
+    std::string text;
+    for (std::size_t i = 0; i < words.size() && i < shownRefusals; ++i)
+        text += (i == 0 ? "" : ", ") + words[i];
+    if (words.size() > shownRefusals)
+        text += " … et " + std::to_string(words.size() - shownRefusals) + " autre(s), tous dans "
+            + reportPath;
+    return text;
+}
+
+void printSentences(const std::vector<std::string>& words, const char* sentence,
+                    const std::string& reportPath)
+{
+    for (std::size_t i = 0; i < words.size() && i < shownRefusals; ++i)
+        std::printf("listgen : %s %s\n", words[i].c_str(), sentence);
+    if (words.size() > shownRefusals)
+        std::printf("listgen : … et %zu autre(s) mot(s) dans ce cas, tous dans %s\n",
+                    words.size() - shownRefusals, reportPath.c_str());
+}
+
+void printOutcome(const listgen::OwnWordsSummary& s)
+{
+    std::printf("listgen : %zu mot(s) connu(s) du dictionnaire, avec leurs formes ; "
+                "%zu absent(s), entraîné(s) tels quels%s%s\n",
+                s.wordsFound, s.missing.size(), s.missing.empty() ? "" : " : ",
+                someWords(s.missing, s.reportPath).c_str());
+    printSentences(s.missingOutOfRange,
+                   "est absent du dictionnaire et n'a pas de 2 à 9 lettres : il n'entre dans "
+                   "aucune liste.",
+                   s.reportPath);
+    printSentences(s.withoutShortForm,
+                   "n'a aucune forme de 2 à 9 lettres : il n'entre dans aucune liste de longueur "
+                   "ni d'anagrammes.",
+                   s.reportPath);
+}
+
+int importOwnWords(const Options& o)
+{
+    const auto start = std::chrono::steady_clock::now();
+    listgen::OwnWordsImport import({o.dataDir, o.paths, o.overwrite});
+    if (!import.read(o.newWords)) {
+        if (!import.summary().playerFile.empty())
+            printReading(import, "");
+        return failure(import.errorText(), false);
     }
-    listgen::DictionarySources sources;
-    std::vector<std::string> missing;
-    if (!listgen::SourceFiles::load(o.paths, sources, error, missing)) {
-        std::fprintf(stderr, "listgen : %s\n", error.c_str());
-        return 1;
-    }
-    for (const auto& source : missing)
-        std::fprintf(stderr,
-                     "listgen : liste ancienne manquante, %s : des mots anciens "
-                     "peuvent passer pour nouveaux (relancer scripts/setup.sh en ligne)\n",
-                     source.c_str());
-    listgen::HunspellChecker checker(o.paths.modernAff, o.paths.modernDic);
-    listgen::HunspellChecker reformedChecker(listgen::SourcePaths::affOf(o.paths.reformedDic),
-                                             o.paths.reformedDic);
-    listgen::UnmunchExpander expander(o.paths.unmunch, o.paths.modernAff, o.paths.workDir);
-    listgen::LexiconBuilder builder(expander, checker, filter,
-                                    reformedChecker.isLoaded() ? &reformedChecker : nullptr);
-    if (!o.newWords.empty())
-        builder.setOwnWords(own.words());
-    listgen::Lexicon lexicon;
-    if (!builder.build(sources, lexicon)) {
-        std::fprintf(stderr, "listgen : %s\n", builder.errorText().c_str());
-        return 1;
-    }
-    std::vector<listgen::ListReport> reports;
-    const bool written = generator.writeMissing(lexicon, reports);
-    for (const auto& report : reports)
-        std::printf("%-28s %6zu lignes\n", report.name.c_str(), report.lines);
-    if (!written) {
-        std::fprintf(stderr, "listgen : %s\n", generator.errorText().c_str());
-        return 1;
-    }
-    if (!o.newWords.empty())
-        reportMissing(o, builder, own);
-    if (!lexicon.hasReformed)
-        std::fprintf(stderr,
-                     "listgen : pas de dictionnaire rectifié, "
-                     "ods6new_nouv_graphies.txt n'est pas fait\n");
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    std::printf("listgen : %zu listes écrites en %.1f s\n", reports.size(), took.count());
+    if (!import.plan())
+        return failure(import.errorText(), false);
+    const bool ok = import.run(screenControl());
+    const auto& s = import.summary();
+    printReading(import, ok ? s.reportPath : "");
+    printNotes(s.notes);
+    if (!ok)
+        return failure(import.errorText(), import.cancelled());
+    printLines(s.linesPerFile);
+    printOutcome(s);
+    std::printf("listgen : %zu listes et le rapport %s écrits dans %s en %.1f s\n",
+                s.linesPerFile.size(), listgen::OwnWordsImport::reportName, o.dataDir.c_str(),
+                secondsSince(start));
     return 0;
 }
 
@@ -168,7 +259,16 @@ int generate(const Options& o)
 int main(int argc, char** argv)
 {
     Options options;
-    if (!parseArguments(argc, argv, options))
+    bool help = false;
+    if (!parseArguments(argc, argv, options, help)) {
+        std::fprintf(stderr, "listgen --help donne l'usage\n");
         return 2;
-    return generate(options);
+    }
+    if (help) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    return options.newWords.empty() ? makeDefaultLists(options) : importOwnWords(options);
 }

@@ -3,12 +3,9 @@
 #include <catalogue/Catalogue.h>
 #include <textfile/LineReader.h>
 #include <tools/listgen/src/CatalogueLists.h>
-#include <tools/listgen/src/HunspellChecker.h>
-#include <tools/listgen/src/LexiconBuilder.h>
-#include <tools/listgen/src/ListGenerator.h>
+#include <tools/listgen/src/DefaultListsRun.h>
+#include <tools/listgen/src/LexiconStore.h>
 #include <tools/listgen/src/SourceFiles.h>
-#include <tools/listgen/src/UnmunchExpander.h>
-#include <tools/listgen/src/WordFilter.h>
 #include <training/drill/ListCatalogue.h>
 
 #include <testsupport/TempFolder.h>
@@ -16,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -39,7 +37,7 @@ TEST(CatalogueFiles, EveryTitleHasItsGeneratedFile)
 TEST(CatalogueFiles, EveryRuleAsksForLengthsTheLexiconHolds)
 {
     using K = catalogue::RuleKind;
-    using listgen::LexiconBuilder;
+    using listgen::Lexicon;
     for (const auto& row : catalogue::Catalogue::rows()) {
         const auto& rule = row.rule;
         switch (rule.kind) {
@@ -53,13 +51,13 @@ TEST(CatalogueFiles, EveryRuleAsksForLengthsTheLexiconHolds)
         case K::EntryAnagrams:
         case K::FormAnagrams:
         case K::UniqueSolutions:
-            EXPECT_GE(rule.shortest, LexiconBuilder::shortestAnagram) << row.fileName;
-            EXPECT_LE(rule.longest, LexiconBuilder::longestWord) << row.fileName;
+            EXPECT_GE(rule.shortest, Lexicon::shortestAnagram) << row.fileName;
+            EXPECT_LE(rule.longest, Lexicon::longestWord) << row.fileName;
             EXPECT_LE(rule.shortest, rule.longest) << row.fileName;
             break;
         default:
-            EXPECT_GE(rule.shortest, LexiconBuilder::shortest) << row.fileName;
-            EXPECT_LE(rule.longest, LexiconBuilder::longestEntry) << row.fileName;
+            EXPECT_GE(rule.shortest, Lexicon::shortest) << row.fileName;
+            EXPECT_LE(rule.longest, Lexicon::longestEntry) << row.fileName;
             EXPECT_LE(rule.shortest, rule.longest) << row.fileName;
         }
     }
@@ -77,7 +75,8 @@ TEST(CatalogueFiles, EveryTitleOpensADrill)
 }
 
 // Lists made from the real dictionaries into a folder of their own, once, when data/ lacks
-// some of them (before the first `make lists`).
+// some of them (before the first `make lists`). The prepared lexicon of the build is used
+// when it is there; the files wait in a work folder of their own.
 class RealLists {
 public:
     static const RealLists& instance()
@@ -86,35 +85,29 @@ public:
         return lists;
     }
     bool made() const { return made_; }
-    std::string file(const std::string& name) const { return folder_.file(name); }
+    std::string file(const std::string& name) const { return folder_.file("data/" + name); }
 
 private:
     RealLists()
     {
         listgen::SourcePaths paths;
         paths.reformedDic = LISTGEN_REFORMED_DIC;
-        paths.workDir = folder_.path();
+        paths.stopList = LISTGEN_STOP_LIST;
         paths.myspellDic =
             std::string(LISTGEN_WORK_DIR) + "/older/myspell-fr/usr/share/hunspell/fr.dic";
         paths.aspellList = std::string(LISTGEN_WORK_DIR) + "/older/aspell-fr.cwl";
+        paths.workDir = folder_.file("work");
         if (!listgen::SourceFiles::exists(paths.modernDic)
-            || !listgen::SourceFiles::exists(paths.olderList)
-            || !listgen::SourceFiles::exists("/usr/bin/unmunch"))
+            || !listgen::SourceFiles::exists(paths.olderList))
             return;
-        listgen::DictionarySources sources;
-        std::string error;
-        std::vector<std::string> missing;
-        listgen::UnmunchExpander expander(paths.unmunch, paths.modernAff, paths.workDir);
-        listgen::HunspellChecker checker(paths.modernAff, paths.modernDic);
-        listgen::WordFilter filter;
-        made_ =
-            filter.readAffixMarks(paths.modernAff) && filter.readStopList(LISTGEN_STOP_LIST, error);
-        listgen::LexiconBuilder builder(expander, checker, filter);
-        listgen::Lexicon lexicon;
-        std::vector<listgen::ListReport> reports;
-        made_ = made_ && listgen::SourceFiles::load(paths, sources, error, missing)
-            && builder.build(sources, lexicon)
-            && listgen::ListGenerator(folder_.path()).writeMissing(lexicon, reports);
+        std::filesystem::create_directories(paths.workDir);
+        const std::string built =
+            std::string(LISTGEN_WORK_DIR) + "/" + listgen::LexiconStore::fileName;
+        if (listgen::SourceFiles::exists(built))
+            std::filesystem::create_symlink(built,
+                                            paths.workDir + "/" + listgen::LexiconStore::fileName);
+        listgen::DefaultListsRun run(folder_.file("data"), paths);
+        made_ = run.run();
     }
 
     testsupport::TempFolder folder_;

@@ -1,32 +1,24 @@
 #pragma once
 
-#include <tools/listgen/src/FormExpander.h>
+#include <testsupport/TempFolder.h>
 #include <tools/listgen/src/Lexicon.h>
-#include <tools/listgen/src/LexiconBuilder.h>
+#include <tools/listgen/src/PreparedLexicon.h>
+#include <tools/listgen/src/SourceFiles.h>
 
-#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
-// A small stand-in for the real dictionaries: a few entries of each kind, and the forms that
-// an expansion gives for them, keyed by their stem.
-class FixtureExpander : public listgen::FormExpander {
-public:
-    explicit FixtureExpander(std::map<std::string, std::vector<std::string>> forms)
-        : forms_(std::move(forms))
-    {
-    }
-    bool expand(const std::vector<std::string>& dicLines, const FormHandler& onForm) override;
-
-private:
-    std::map<std::string, std::vector<std::string>> forms_;
-};
-
+// A small stand-in for the real dictionaries, as files in a folder of their own: a modern
+// dictionary with a few entries of each kind, its affix file, a reformed dictionary and an
+// older word list (FixtureLexicon.cpp says what each entry is for).
 struct Fixture {
-    listgen::DictionarySources sources;
-    std::map<std::string, std::vector<std::string>> forms;
+    std::shared_ptr<testsupport::TempFolder> folder;
+    listgen::SourcePaths paths;
 
-    // The fixture dictionaries described in FixtureLexicon.cpp.
-    static Fixture standard();
+    // The fixture dictionaries; `withReformed` false leaves the reformed one out.
+    static Fixture standard(bool withReformed = true);
+    listgen::PreparedLexicon prepared() const;
+    // The default lists' word sets.
     listgen::Lexicon lexicon() const;
 };

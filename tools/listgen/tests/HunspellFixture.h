@@ -3,29 +3,36 @@
 #include <testsupport/TempFolder.h>
 
 #include <textfile/FileByteSink.h>
-#include <tools/listgen/src/HunspellChecker.h>
-#include <tools/listgen/src/LexiconBuilder.h>
+#include <tools/listgen/src/DefaultWords.h>
+#include <tools/listgen/src/LexiconMaker.h>
+#include <tools/listgen/src/OwnWords.h>
 #include <tools/listgen/src/SourceFiles.h>
-#include <tools/listgen/src/UnmunchExpander.h>
-#include <tools/listgen/src/WordFilter.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
-// A small real dictionary in a folder of its own, read by unmunch and Hunspell like the
-// system's: one entry for each rule of the generator.
+// A small real dictionary in a folder of its own, read like the system's: one entry for each
+// rule of the generator.
 class HunspellFixture {
 public:
-    HunspellFixture()
+    // `families` adds entries whose forms make families: two feminines, a unit, a verb of 10
+    // letters, an affix condition with an accented letter.
+    explicit HunspellFixture(bool families = false)
     {
         write("fixture.aff",
               "SET UTF-8\nFLAG long\nNEEDAFFIX ()\nFORBIDDENWORD {}\nKEEPCASE ||\nNOSUGGEST --\n\n"
               "PFX U. Y 1\nPFX U. 0 kilo .\n\n"
+              "PFX Um Y 2\nPFX Um 0 0/S. .\nPFX Um 0 kilo/S.() .\n\n"
               "SFX S. Y 1\nSFX S. 0 s .\n\n"
-              "SFX F. Y 3\nSFX F. 0 s .\nSFX F. 0 e .\nSFX F. 0 es .\n\n"
-              "SFX V. Y 3\nSFX V. er e er\nSFX V. er ons er\nSFX V. er ées er\n");
-        const std::vector<std::string> entries = {
-            "gouape/S. po:nom is:fem",    // new; unmunch gives its plural all the same
+              "SFX F. Y 4\nSFX F. 0 0 . is:mas is:sg\nSFX F. 0 s . is:mas is:pl\n"
+              "SFX F. 0 e . is:fem is:sg\nSFX F. 0 es . is:fem is:pl\n\n"
+              "SFX Gc Y 2\nSFX Gc eur rice [td]eur is:fem is:sg\n"
+              "SFX Gc eur rices [td]eur is:fem is:pl\n\n"
+              "SFX V. Y 3\nSFX V. er e er\nSFX V. er ons er\nSFX V. er ées er\n\n"
+              "SFX Pv Y 2\nSFX Pv oir oir oir\nSFX Pv oir e [éè]valoir\n");
+        std::vector<std::string> entries = {
+            "gouape/S. po:nom is:fem",    // new; its rules give its plural all the same
             "gouapes/{}",                 // the dictionary forbids that plural
             "bar/U.||-- po:nom is:mas",   // unit, with its metric prefix: kilobar
             "nèpe/S.() po:nom is:fem",    // stem that needs an affix
@@ -54,6 +61,14 @@ public:
             "haïku/S. po:nom is:mas",     // new
             "Paris po:npr",               // proper noun
         };
+        const std::vector<std::string> familyEntries = {
+            "auteur/F.Gc() po:nom",          // two feminines: auteure (F.), autrice (Gc)
+            "katal/Um() po:nom is:mas",      // unit whose plural the prefix brings: katals
+            "déconfiner/V. po:v1_it____a",   // 10 letters; déconfine has 9
+            "prévaloir/Pv() po:v3_i_____a",  // accented condition: prévale
+        };
+        if (families)
+            entries.insert(entries.end(), familyEntries.begin(), familyEntries.end());
         std::string dic = std::to_string(entries.size()) + "\n";
         for (const auto& entry : entries)
             dic += entry + "\n";
@@ -73,31 +88,33 @@ public:
         p.olderList = file("older.txt");
         p.myspellDic = file("no-myspell.dic");
         p.aspellList = file("no-aspell.cwl");
-        p.workDir = dir_.path().string();
+        p.reformedDic = file("no-reformed.dic");
+        p.stopList = file("stop.txt");
+        p.workDir = file("work");
         return p;
     }
 
-    // Builds the lexicon as listgen does, with the player's own words when given.
+    listgen::PreparedLexicon prepared() const
+    {
+        listgen::LexiconMaker maker(paths());
+        listgen::PreparedLexicon lexicon;
+        maker.make(lexicon);
+        return lexicon;
+    }
+
+    // The word sets as listgen cuts them: from the player's own words when given, else the
+    // default ones.
     listgen::Lexicon lexicon(const std::set<std::string>* ownWords = nullptr,
                              std::set<std::string>* missing = nullptr) const
     {
-        const auto p = paths();
-        listgen::DictionarySources sources;
-        std::string error;
-        std::vector<std::string> absent;
-        listgen::SourceFiles::load(p, sources, error, absent);
-        listgen::WordFilter filter;
-        filter.readAffixMarks(p.modernAff);
-        filter.readStopList(file("stop.txt"), error);
-        listgen::HunspellChecker checker(p.modernAff, p.modernDic);
-        listgen::UnmunchExpander expander("unmunch", p.modernAff, p.workDir);
-        listgen::LexiconBuilder builder(expander, checker, filter);
-        if (ownWords)
-            builder.setOwnWords(*ownWords);
-        listgen::Lexicon result;
-        builder.build(sources, result);
+        const auto prepared = this->prepared();
+        if (!ownWords)
+            return listgen::DefaultWords::lexicon(prepared);
+        listgen::OwnWordsOutcome outcome;
+        const std::vector<std::string> words(ownWords->begin(), ownWords->end());
+        auto result = listgen::OwnWords::lexicon(prepared, words, outcome);
         if (missing)
-            *missing = builder.ownWordsMissing();
+            *missing = std::set<std::string>(outcome.missing.begin(), outcome.missing.end());
         return result;
     }
 
@@ -107,8 +124,6 @@ public:
         sink.write(text.data(), text.size());
         sink.close();
     }
-
-    static bool toolsInstalled() { return listgen::SourceFiles::exists("/usr/bin/unmunch"); }
 
 private:
     testsupport::TempFolder dir_;

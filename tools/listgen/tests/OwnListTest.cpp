@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
 
 namespace {
 
@@ -36,16 +39,27 @@ std::vector<std::string> linesOf(const std::string& path)
     return lines;
 }
 
-int runListgen(const HunspellFixture& fixture, const std::string& data, bool overwrite)
+// Runs listgen on the fixture dictionary; its screen goes to `output` when given. The exit
+// status as the shell gives it.
+int runListgen(const HunspellFixture& fixture, const std::string& data, bool overwrite,
+               const std::string& words = "mes-mots.txt", std::string* output = nullptr)
 {
     const auto p = fixture.paths();
+    const std::string screen = fixture.file("screen.txt");
     const std::string command = std::string("'") + LISTGEN_PROGRAM + "' --data '" + data
-        + "' --work '" + p.workDir + "' --new-words '" + fixture.file("mes-mots.txt")
-        + "' --modern-dic '" + p.modernDic + "' --modern-aff '" + p.modernAff + "' --older '"
-        + p.olderList + "' --myspell-dic '" + p.myspellDic + "' --aspell '" + p.aspellList
-        + "' --reformed-dic '" + fixture.file("no-reformed.dic") + "' --stop-list '"
-        + fixture.file("stop.txt") + "'" + (overwrite ? " --overwrite" : "") + " > /dev/null 2>&1";
-    return std::system(command.c_str());
+        + "' --work '" + p.workDir + "' --new-words '" + fixture.file(words) + "' --modern-dic '"
+        + p.modernDic + "' --modern-aff '" + p.modernAff + "' --older '" + p.olderList
+        + "' --myspell-dic '" + p.myspellDic + "' --aspell '" + p.aspellList + "' --reformed-dic '"
+        + fixture.file("no-reformed.dic") + "' --stop-list '" + fixture.file("stop.txt") + "'"
+        + (overwrite ? " --overwrite" : "") + " > '" + screen + "' 2>&1";
+    const int status = std::system(command.c_str());
+    if (output) {
+        std::ifstream in(screen);
+        std::ostringstream text;
+        text << in.rdbuf();
+        *output = text.str();
+    }
+    return WEXITSTATUS(status);
 }
 
 TEST(OwnWordList, ReadsEitherEncodingAndFolds)
@@ -98,8 +112,6 @@ int OwnListCommand::status_ = -1;
 
 TEST_P(OwnListCommand, GivesTheExpectedFile)
 {
-    if (!HunspellFixture::toolsInstalled())
-        GTEST_SKIP() << "unmunch (hunspell-tools) is not installed";
     ASSERT_EQ(status_, 0);
     EXPECT_EQ(linesOf(data_->file(GetParam().file)), GetParam().lines);
 }
@@ -122,13 +134,23 @@ INSTANTIATE_TEST_SUITE_P(
         Expected{"ods6new_inv.txt", {"ACIIIMNT;CATIMINI", "CIILLO;ILLICO"}},
         Expected{"ods6new_2-6L_LC.txt",
                  {"AHIKU;HAIKU", "BERUZZ;BUZZER", "ENZ;ZEN", "IIKW;KIWI", "IQ;QI", "KOW;WOK",
-                  "OOUZ;OUZO"}},
-        Expected{"mots_absents_du_dictionnaire.txt", {"DRAGEE", "KRYPTON", "PINPON", "ZORGLUB"}}));
+                  "OOUZ;OUZO"}}));
+
+TEST_F(OwnListCommand, ReportNamesTheMissingWords)
+{
+    ASSERT_EQ(status_, 0);
+    const auto lines = linesOf(data_->file("mots_absents_du_dictionnaire.txt"));
+    ASSERT_GE(lines.size(), 7u);
+    EXPECT_EQ(
+        std::vector<std::string>(lines.begin() + 2, lines.begin() + 7),
+        (std::vector<std::string>{
+            textfile::Cp1252::encode(
+                u"Mots absents du dictionnaire, entraînés tels quels (sans autres formes) : 4"),
+            "DRAGEE", "KRYPTON", "PINPON", "ZORGLUB"}));
+}
 
 TEST(OwnWords, TooLongOrTooShortAreSetApartNotMissing)
 {
-    if (!HunspellFixture::toolsInstalled())
-        GTEST_SKIP() << "unmunch (hunspell-tools) is not installed";
     HunspellFixture fixture;
     const std::set<std::string> own = {"A", "ANTICONSTITUTION", "ZORGLUB", "ZEN"};
     std::set<std::string> missing;
@@ -139,18 +161,60 @@ TEST(OwnWords, TooLongOrTooShortAreSetApartNotMissing)
 
 TEST_F(OwnListCommand, KeepsAFileAlreadyThereUnlessAsked)
 {
-    if (!HunspellFixture::toolsInstalled())
-        GTEST_SKIP() << "unmunch (hunspell-tools) is not installed";
     testsupport::TempFolder data;
     {
         textfile::LineWriter own(data.file("ods6new_5L.txt"));
         own.write("A;A");
     }
-    ASSERT_EQ(runListgen(*fixture_, data.path().string(), false), 0);
+    // without leave to replace it, nothing at all is written
+    ASSERT_NE(runListgen(*fixture_, data.path().string(), false), 0);
     EXPECT_EQ(linesOf(data.file("ods6new_5L.txt")), (std::vector<std::string>{"A;A"}));
-    EXPECT_EQ(linesOf(data.file("ods6new_2-4L.txt")).size(), 5u);
+    EXPECT_FALSE(listgen::SourceFiles::exists(data.file("ods6new_2-4L.txt")));
     ASSERT_EQ(runListgen(*fixture_, data.path().string(), true), 0);
+    EXPECT_EQ(linesOf(data.file("ods6new_2-4L.txt")).size(), 5u);
     EXPECT_EQ(linesOf(data.file("ods6new_5L.txt")).size(), 2u);
+}
+
+// What the command says, and that it says it before any dictionary work.
+struct Screen {
+    const char* name;
+    std::string words;  // the player's file, written for the run
+    bool dataUnderAFile;
+    int status;
+    std::string said;
+};
+
+class CommandScreen : public ::testing::TestWithParam<Screen> {};
+
+TEST_P(CommandScreen, SaysWhatIsWrongInFrench)
+{
+    HunspellFixture fixture;
+    testsupport::TempFolder place;
+    fixture.write("liste.txt", GetParam().words);
+    const std::string data = GetParam().dataUnderAFile ? place.write("fichier.txt", {"x"}) + "/data"
+                                                       : place.file("data");
+    std::string output;
+    EXPECT_EQ(runListgen(fixture, data, false, "liste.txt", &output), GetParam().status);
+    EXPECT_NE(output.find(GetParam().said), std::string::npos) << output;
+    EXPECT_FALSE(listgen::SourceFiles::exists(fixture.paths().workDir + "/lexique.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, CommandScreen,
+    ::testing::Values(
+        Screen{"emptyFile", "", false, 1, "ne contient aucun mot du jeu (fichier vide)"},
+        Screen{"allRefused", "covid19\r\nex-voto\r\n", false, 1,
+               "ligne 2 : « ex-voto » : un trait d'union"},
+        Screen{"dataUnderAFile", "zen\r\n", true, 1,
+               "fichier.txt/data ne peut pas être créé : un élément du chemin n'est pas un "
+               "dossier"}),
+    [](const ::testing::TestParamInfo<Screen>& info) { return std::string(info.param.name); });
+
+TEST(Command, HelpAndUnknownOptions)
+{
+    const std::string program = std::string("'") + LISTGEN_PROGRAM + "'";
+    EXPECT_EQ(WEXITSTATUS(std::system((program + " --help > /dev/null").c_str())), 0);
+    EXPECT_EQ(WEXITSTATUS(std::system((program + " --nouveau x > /dev/null 2>&1").c_str())), 2);
 }
 
 }  // namespace

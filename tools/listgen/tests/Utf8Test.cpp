@@ -29,7 +29,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, Utf8Validity,
                                            Validity{"overlongLead", "\xC0\x80", false},
                                            Validity{"cutSequence", "\xC3", false},
                                            Validity{"strayContinuation", "\x80", false},
-                                           Validity{"pastUnicode", "\xF5\x80\x80\x80", false}),
+                                           Validity{"pastUnicode", "\xF5\x80\x80\x80", false},
+                                           Validity{"pastUnicodeFromF4", "\xF4\x90\x80\x80", false},
+                                           Validity{"overlongThreeBytes", "\xE0\x80\xAF", false},
+                                           Validity{"surrogate", "\xED\xA0\x80", false}),
                          [](const ::testing::TestParamInfo<Validity>& info) {
                              return std::string(info.param.name);
                          });
@@ -44,6 +47,16 @@ TEST(Utf8, AppendedCharactersDecodeBack)
         EXPECT_EQ(listgen::Utf8::next(text, pos), static_cast<long>(c));
         EXPECT_EQ(pos, text.size());
     }
+}
+
+// Bytes that decode as nothing come back as they were: a line of any file can be shown.
+TEST(Utf8, AnyBytesRoundTrip)
+{
+    const std::string bytes = "M\xDCNSTER \xC3\xA9t\xC3\xA9 \xED\xA0\x80 \xF0\x9F\x98\x80";
+    const auto characters = listgen::Utf8::decode(bytes);
+    EXPECT_EQ(characters[1], U'\xDCDC');
+    EXPECT_EQ(characters[8], U'\u00E9');
+    EXPECT_EQ(listgen::Utf8::encode(characters), bytes);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ using listgen::CatalogueLists;
 
 namespace {
 
+// The default lists' word sets of the fixture dictionaries, made with Hunspell as the judge.
 const listgen::Lexicon& fixtureLexicon()
 {
     static const listgen::Lexicon lexicon = Fixture::standard().lexicon();
@@ -50,6 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{"ods6new_vbi.txt", "ACEHRTTT;TCHATTER", true},
         Placement{"ods6new_vbt.txt", "CEIMORSSTU;CUSTOMISER", true},
         Placement{"ods6new_2-9L.txt", "CEIMORSSTU;CUSTOMISER", false},
+        // whatever its length, a new word gives its forms of 2 to 9 letters
+        Placement{"ods6new_2-9L_all.txt", "CEIMOSSTU;CUSTOMISE", true},
+        Placement{"ods6new_9L_all.txt", "ACIMOSSTU;CUSTOMISA", true},
         // invariable words
         Placement{"ods6new_inv.txt", "CIILLO;ILLICO", true},
         Placement{"ods6new_inv.txt", "BEGLORU;BLOGUER", false},

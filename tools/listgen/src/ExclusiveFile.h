@@ -1,0 +1,43 @@
+#pragma once
+
+#include <textfile/ByteSink.h>
+
+#include <string>
+
+namespace listgen {
+
+// A new file, made by this run: creation fails when anything (a file, a link, a leftover)
+// already has the name, so that nothing is ever written through an existing name or link.
+// Its bytes reach the disk (fsync) before close() says they are written.
+class ExclusiveFile : public textfile::ByteSink {
+public:
+    // `mode` as for open(2), less the umask.
+    explicit ExclusiveFile(const std::string& path, unsigned mode = 0666);
+    ~ExclusiveFile() override;
+    ExclusiveFile(const ExclusiveFile&) = delete;
+    ExclusiveFile& operator=(const ExclusiveFile&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    bool write(const char* data, std::size_t size) override;
+    // Gives the file these permission bits (those of the file it will replace).
+    bool setMode(unsigned mode);
+    // Syncs and closes; false when anything written could not be stored.
+    bool close();
+    // The path and the system's reason of the first failure, in French.
+    std::string errorText() const override { return error_; }
+    int errorNumber() const override { return errorNumber_; }
+
+    // The system's reason for an error number, in French, for the numbers the generator meets
+    // beyond those of the line files (an existing name, another file system).
+    static std::string reason(int errorNumber);
+
+private:
+    void fail(int number);
+
+    std::string path_;
+    int fd_ = -1;
+    std::string error_;
+    int errorNumber_ = 0;
+};
+
+}  // namespace listgen

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace listgen {
+
+// Reads a whole plain file into memory, refusing one larger than a limit instead of running
+// out of memory.
+class FileBytes {
+public:
+    // False, with `error` in French (the path and the reason), when the file cannot be read or
+    // is larger than `limit` bytes.
+    static bool read(const std::string& path, std::size_t limit, std::string& bytes,
+                     std::string& error);
+    // The first `count` bytes of a file at most (all of a shorter one); empty when it cannot
+    // be read.
+    static std::string start(const std::string& path, std::size_t count);
+};
+
+}  // namespace listgen

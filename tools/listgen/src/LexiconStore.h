@@ -1,0 +1,46 @@
+#pragma once
+
+#include <tools/listgen/src/PreparedLexicon.h>
+#include <tools/listgen/src/RunControl.h>
+#include <tools/listgen/src/SourceFiles.h>
+
+#include <string>
+#include <vector>
+
+namespace listgen {
+
+// The prepared lexicon of the work folder: read when it was made from the sources as they are
+// now, made again (LexiconMaker) and saved otherwise. It is written under a new temporary name
+// and renamed, so that a cut run never leaves a half lexicon behind.
+class LexiconStore {
+public:
+    static constexpr const char* fileName = "lexique.txt";
+
+    explicit LexiconStore(SourcePaths paths) : paths_(std::move(paths)) {}
+
+    std::string path() const { return paths_.workDir + "/" + fileName; }
+    // True when the saved lexicon matches the sources (nothing to make).
+    bool isFresh() const;
+    // Reads the saved lexicon or makes it. False, with errorText() in French, when it can be
+    // neither read nor made, or when the run was cancelled (errorText() empty).
+    bool obtain(PreparedLexicon& lexicon, const RunControl& control = {});
+    std::string errorText() const { return error_; }
+    // After obtain(): whether it was made by this run and kept for the next ones, and what
+    // could not be used or saved.
+    bool made() const { return made_; }
+    bool saved() const { return saved_; }
+    const std::vector<std::string>& warnings() const { return warnings_; }
+
+private:
+    bool read(PreparedLexicon& lexicon, const std::string& fingerprint);
+    std::string workFolderProblem() const;
+    void save(const PreparedLexicon& lexicon);
+
+    SourcePaths paths_;
+    std::string error_;
+    bool made_ = false;
+    bool saved_ = false;
+    std::vector<std::string> warnings_;
+};
+
+}  // namespace listgen

@@ -1,0 +1,175 @@
+#include <tools/listgen/src/OwnWordsImport.h>
+
+#include <tools/listgen/src/CatalogueLists.h>
+#include <tools/listgen/src/ImportReport.h>
+#include <tools/listgen/src/LexiconStore.h>
+#include <tools/listgen/src/OwnWords.h>
+#include <tools/listgen/src/StagedFiles.h>
+
+namespace listgen {
+
+namespace {
+
+std::string joined(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (const auto& item : items)
+        text += (text.empty() ? "" : ", ") + item;
+    return text;
+}
+
+}  // namespace
+
+OwnWordsImport::OwnWordsImport(OwnWordsSettings settings) : settings_(std::move(settings)) {}
+
+std::vector<std::string> OwnWordsImport::fileNames()
+{
+    auto names = CatalogueLists::fileNames();
+    names.push_back(reportName);
+    return names;
+}
+
+bool OwnWordsImport::read(const std::string& playerFile)
+{
+    error_.clear();
+    list_ = OwnWordList{};
+    summary_ = OwnWordsSummary{};
+    read_ = false;
+    std::string error;
+    if (!list_.read(playerFile, error)) {
+        error_ = error;
+        return false;
+    }
+    summary_.playerFile = playerFile;
+    summary_.encoding = list_.encoding();
+    summary_.wordsTaken = list_.words().size();
+    summary_.repeats = list_.repeats();
+    summary_.refused = list_.refused();
+    if (list_.words().empty()) {
+        error_ = playerFile + " ne contient aucun mot du jeu ("
+            + (summary_.refused.empty()
+                   ? std::string("fichier vide")
+                   : std::to_string(summary_.refused.size()) + " ligne(s) refusée(s)")
+            + ") : aucune liste n'est faite, aucun fichier n'est touché";
+        return false;
+    }
+    read_ = true;
+    return true;
+}
+
+bool OwnWordsImport::plan()
+{
+    error_.clear();
+    bool created = false;
+    if (!ListFolder::prepare(settings_.dataDir, created, error_))
+        return false;
+    {
+        // a run cut short while switching is undone before the folder is looked at
+        StagedFiles leftovers(settings_.dataDir, settings_.sources.workDir);
+        if (leftovers.open())
+            summary_.notes.insert(summary_.notes.end(), leftovers.notes().begin(),
+                                  leftovers.notes().end());
+    }
+    plan_ = ListFolder::inspect(settings_.dataDir, fileNames());
+    plan_.created = created;
+    return true;
+}
+
+// Files that must stay, or files that would be replaced without leave: nothing is written.
+bool OwnWordsImport::refusePlan()
+{
+    if (!plan_.protectedFiles.empty()) {
+        error_ = "ces fichiers de " + settings_.dataDir + " ne seront pas remplacés : "
+            + joined(plan_.protectedFiles) + ". Rien n'a été écrit.";
+        return true;
+    }
+    if (!plan_.present.empty() && !settings_.overwrite) {
+        error_ = settings_.dataDir + " contient déjà " + std::to_string(plan_.present.size())
+            + " des fichiers à écrire (" + joined(plan_.present)
+            + "). Rien n'a été écrit. Pour les remplacer tous : ajouter OVERWRITE=1 à la "
+              "commande make (--overwrite pour listgen).";
+        return true;
+    }
+    return false;
+}
+
+bool OwnWordsImport::stop(const RunControl& control)
+{
+    if (!control.cancelled())
+        return false;
+    cancelled_ = true;
+    error_.clear();
+    return true;
+}
+
+bool OwnWordsImport::run(const RunControl& control)
+{
+    cancelled_ = false;
+    if (!read_) {
+        error_ = "aucune liste de mots lue";
+        return false;
+    }
+    if (!plan() || refusePlan())
+        return false;
+    StagedFiles staged(settings_.dataDir, settings_.sources.workDir);
+    staged.allowStep = allowStep;
+    if (!staged.open()) {
+        error_ = staged.errorText();
+        return false;
+    }
+    LexiconStore store(settings_.sources);
+    const double lexiconPart = store.isFresh() ? 0.15 : 0.6;
+    RunControl lexiconControl = control;
+    lexiconControl.progress = [&control, lexiconPart](double fraction, const std::string& step) {
+        control.report(fraction * lexiconPart, step);
+    };
+    PreparedLexicon prepared;
+    if (!store.obtain(prepared, lexiconControl)) {
+        error_ = store.errorText();
+        stop(control);
+        return false;
+    }
+    summary_.lexiconMade = store.made();
+    summary_.notes.insert(summary_.notes.end(), store.warnings().begin(), store.warnings().end());
+    control.report(lexiconPart, "familles des mots");
+    const std::vector<std::string> words(list_.words().begin(), list_.words().end());
+    OwnWordsOutcome outcome;
+    const Lexicon lexicon = OwnWords::lexicon(prepared, words, outcome);
+    summary_.wordsFound = outcome.found;
+    summary_.missing = outcome.missing;
+    summary_.withoutShortForm = outcome.withoutShortForm;
+    summary_.missingOutOfRange = outcome.missingOutOfRange;
+    const auto names = CatalogueLists::fileNames();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (stop(control))
+            return false;
+        const auto& name = names[i];
+        if (CatalogueLists::needsReformed(name) && !lexicon.hasReformed)
+            continue;
+        control.report(lexiconPart + 0.1 + (0.85 - lexiconPart) * i / names.size(),
+                       "liste " + name);
+        const auto lines = CatalogueLists::lines(name, lexicon);
+        if (!staged.write(name, lines)) {
+            error_ = staged.errorText();
+            return false;
+        }
+        summary_.linesPerFile.emplace_back(name, lines.size());
+    }
+    summary_.reportPath = settings_.dataDir + "/" + reportName;
+    if (!staged.write(reportName, ImportReport::lines(summary_))) {
+        error_ = staged.errorText();
+        return false;
+    }
+    if (stop(control))
+        return false;
+    control.report(0.95, "mise en place des fichiers");
+    if (!staged.commit()) {
+        error_ = staged.errorText() + ". Les fichiers de " + settings_.dataDir
+            + " sont restés tels qu'ils étaient.";
+        return false;
+    }
+    control.report(1.0, "terminé");
+    return true;
+}
+
+}  // namespace listgen

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <tools/listgen/src/ListFolder.h>
+#include <tools/listgen/src/OwnWordList.h>
+#include <tools/listgen/src/RunControl.h>
+#include <tools/listgen/src/SourceFiles.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace listgen {
+
+struct OwnWordsSettings {
+    std::string dataDir;
+    SourcePaths sources;     // the dictionaries, the work folder (prepared lexicon), the stop list
+    bool overwrite = false;  // replace the files already in the data folder
+};
+
+// What an import did, for the screen and the report.
+struct OwnWordsSummary {
+    std::string playerFile;
+    std::string encoding;              // as OwnWordList names it
+    std::size_t wordsTaken = 0;        // distinct words of the game
+    std::size_t repeats = 0;           // lines naming a word already given
+    std::vector<RefusedLine> refused;  // every refused line
+    std::size_t wordsFound = 0;        // known to the dictionary
+    std::vector<std::string> missing;  // unknown to it: drilled as typed
+    std::vector<std::string> withoutShortForm;
+    std::vector<std::string> missingOutOfRange;
+    std::vector<std::pair<std::string, std::size_t>> linesPerFile;  // every file written
+    std::string reportPath;
+    bool lexiconMade = false;        // the prepared lexicon was made by this run
+    std::vector<std::string> notes;  // older lists missing, leftovers undone...
+};
+
+// The 34 lists of a player's own list of new words, and the report of what became of its
+// lines, for the command line and for a window alike. Three steps:
+//   read()  the player's file, decoded and named (OwnWordList); a file without any word of the
+//           game is refused here;
+//   plan()  the data folder (made when missing) and which of the files are already there;
+//   run()   the lists cut from the prepared lexicon, written aside and switched in together
+//           (StagedFiles), with progress and a cancel flag polled often. A run that would
+//           replace files without `overwrite`, or that meets a file it must not replace,
+//           writes nothing. On failure or cancel the data folder stays as it was and no
+//           temporary file is left.
+class OwnWordsImport {
+public:
+    static constexpr const char* reportName = "mots_absents_du_dictionnaire.txt";
+
+    explicit OwnWordsImport(OwnWordsSettings settings);
+
+    bool read(const std::string& playerFile);
+    const OwnWordList& list() const { return list_; }
+    bool plan();
+    const FolderPlan& folderPlan() const { return plan_; }
+    bool run(const RunControl& control = {});
+    const OwnWordsSummary& summary() const { return summary_; }
+
+    // Why the last step failed, in French; empty after a cancelled run.
+    std::string errorText() const { return error_; }
+    bool cancelled() const { return cancelled_; }
+    // The names of the files of a run: the catalogue files, then the report.
+    static std::vector<std::string> fileNames();
+
+    // For tests: handed to StagedFiles::allowStep.
+    std::function<bool(const std::string& step)> allowStep;
+
+private:
+    bool refusePlan();
+    bool stop(const RunControl& control);
+
+    OwnWordsSettings settings_;
+    OwnWordList list_;
+    bool read_ = false;
+    FolderPlan plan_;
+    OwnWordsSummary summary_;
+    std::string error_;
+    bool cancelled_ = false;
+};
+
+}  // namespace listgen

@@ -1,0 +1,449 @@
+#include <tools/listgen/tests/HunspellFixture.h>
+
+#include <textfile/Cp1252.h>
+#include <tools/listgen/src/OwnWordList.h>
+#include <tools/listgen/src/OwnWordsImport.h>
+#include <tools/listgen/src/StagedFiles.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using listgen::OwnWordList;
+using listgen::OwnWordsImport;
+
+namespace {
+
+std::string utf16(std::u16string_view text, bool littleEndian, bool bom)
+{
+    std::string bytes;
+    if (bom)
+        bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char16_t c : text) {
+        const char low = static_cast<char>(c & 0xFF);
+        const char high = static_cast<char>(c >> 8);
+        bytes += littleEndian ? std::string{low, high} : std::string{high, low};
+    }
+    return bytes;
+}
+
+struct Encoding {
+    const char* name;
+    std::string bytes;
+    std::string encoding;
+    std::set<std::string> words;
+    std::vector<std::size_t> refused;  // line numbers
+};
+
+class PlayerFileEncoding : public ::testing::TestWithParam<Encoding> {};
+
+TEST_P(PlayerFileEncoding, IsToldAndRead)
+{
+    OwnWordList list;
+    list.parse(GetParam().bytes);
+    EXPECT_EQ(list.encoding(), GetParam().encoding);
+    EXPECT_EQ(list.words(), GetParam().words);
+    std::vector<std::size_t> refused;
+    for (const auto& line : list.refused())
+        refused.push_back(line.number);
+    EXPECT_EQ(refused, GetParam().refused);
+}
+
+const std::set<std::string> eclairZen = {"ECLAIR", "ZEN"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, PlayerFileEncoding,
+    ::testing::Values(
+        Encoding{"windows1252CrLf",
+                 "\xC9"
+                 "clair\r\nzen\r\n",
+                 "Windows-1252",
+                 eclairZen,
+                 {}},
+        Encoding{"utf8Lf",
+                 "\xC3\xA9"
+                 "clair\nzen\n",
+                 "UTF-8",
+                 eclairZen,
+                 {}},
+        Encoding{"utf8BomCr",
+                 "\xEF\xBB\xBF\xC3\xA9"
+                 "clair\rzen",
+                 "UTF-8 avec BOM",
+                 eclairZen,
+                 {}},
+        Encoding{"utf16LeCrLf",
+                 utf16(u"\u00C9clair\r\nzen\r\n", true, true),
+                 "UTF-16 LE",
+                 eclairZen,
+                 {}},
+        Encoding{"utf16BeLf", utf16(u"\u00E9clair\nzen", false, true), "UTF-16 BE", eclairZen, {}},
+        Encoding{"utf16LeWithoutBom",
+                 utf16(u"\u00E9clair\r\nzen\r\n", true, false),
+                 "UTF-16 LE sans BOM",
+                 eclairZen,
+                 {}},
+        Encoding{"utf16Surrogates",
+                 utf16(u"zen\n\U0001F600\n\u00E9clair\n", true, true),
+                 "UTF-16 LE",
+                 eclairZen,
+                 {2}},
+        Encoding{"ascii", "ECLAIR\nzen\n", "ASCII", eclairZen, {}},
+        // a stray line of the other encoding is named, never turned into another word
+        Encoding{"utf8WithAWindowsLine",
+                 "\xC3\xA9"
+                 "clair\nz\xC3\xA9n\nM\xDCNSTER\nzen\n",
+                 "UTF-8",
+                 eclairZen,
+                 {3}},
+        Encoding{"windowsWithAUtf8Line",
+                 "\xE9"
+                 "clair\r\nM\xC3\x9CNSTER\r\nz\xE9n\r\nzen\r\n",
+                 "Windows-1252",
+                 eclairZen,
+                 {2}},
+        Encoding{"lineTooLong",
+                 "zen\n" + std::string(5000, 'a')
+                     + "\n\xC3\xA9"
+                       "clair\n",
+                 "UTF-8",
+                 eclairZen,
+                 {2}},
+        Encoding{"badLines",
+                 "zen\ncovid19\nex-voto\npasse sanitaire\n\n\xC3\xA9"
+                 "clair\n",
+                 "UTF-8",
+                 eclairZen,
+                 {2, 3, 4}}),
+    [](const ::testing::TestParamInfo<Encoding>& info) { return std::string(info.param.name); });
+
+TEST(PlayerFile, RefusedLinesSayWhyInTheReadingOfTheFile)
+{
+    OwnWordList list;
+    list.parse("\xE9t\xE9\r\nM\xC3\x9CNSTER\r\ncovid19\r\n");
+    ASSERT_EQ(list.refused().size(), 2u);
+    EXPECT_EQ(list.refused()[0].text, "M\xC3\x9CNSTER");  // MÜNSTER, as UTF-8 reads it
+    EXPECT_NE(list.refused()[0].reason.find("UTF-8"), std::string::npos);
+    EXPECT_EQ(list.refused()[1].reason, "un chiffre n'est pas une lettre");
+}
+
+// Every file of a folder with its bytes, and its link target for a link.
+std::map<std::string, std::string> snapshot(const std::string& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const auto name = entry.path().filename().string();
+        if (entry.is_symlink()) {
+            files[name] = "-> " + fs::read_symlink(entry.path()).string();
+        } else if (entry.is_regular_file()) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            std::ostringstream bytes;
+            bytes << in.rdbuf();
+            files[name] = bytes.str();
+        } else {
+            files[name] = "(other)";
+        }
+    }
+    return files;
+}
+
+// A player's folder that already holds lists, and the fixture dictionary.
+class ImportFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dictionary_.write("mes-mots.txt", "autrice\r\nbloguons\r\nkatal\r\nzorglub\r\n");
+        data_ = folder_.file("data");
+        fs::create_directories(data_);
+        for (const auto& name : OwnWordsImport::fileNames())
+            folder_.write("data/" + name, {"OLD;" + name});
+        before_ = snapshot(data_);
+    }
+
+    OwnWordsImport import(bool overwrite = true) const
+    {
+        return OwnWordsImport({data_, dictionary_.paths(), overwrite});
+    }
+
+    bool leftovers() const
+    {
+        return fs::exists(dictionary_.paths().workDir + "/" + listgen::StagedFiles::workFolderName);
+    }
+
+    HunspellFixture dictionary_{true};
+    testsupport::TempFolder folder_;
+    std::string data_;
+    std::map<std::string, std::string> before_;
+};
+
+TEST_F(ImportFixture, ReplacesEveryFileWhenAskedWithProgress)
+{
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt"))) << run.errorText();
+    ASSERT_TRUE(run.plan());
+    EXPECT_EQ(run.folderPlan().present.size(), OwnWordsImport::fileNames().size());
+    std::vector<double> fractions;
+    listgen::RunControl control;
+    control.progress = [&](double fraction, const std::string&) { fractions.push_back(fraction); };
+    ASSERT_TRUE(run.run(control)) << run.errorText();
+    // every file is new but the reformed spellings', which this dictionary cannot make
+    const auto after = snapshot(data_);
+    EXPECT_EQ(after.size(), before_.size());
+    for (const auto& [name, bytes] : after)
+        EXPECT_EQ(bytes == before_.at(name), name == "ods6new_nouv_graphies.txt") << name;
+    EXPECT_EQ(run.summary().missing, std::vector<std::string>{"ZORGLUB"});
+    EXPECT_TRUE(std::is_sorted(fractions.begin(), fractions.end()));
+    EXPECT_EQ(fractions.back(), 1.0);
+    EXPECT_FALSE(leftovers());
+}
+
+// The forms that each kind of word brings, and no other word's.
+struct Family {
+    const char* name;
+    std::string word;
+    std::set<std::string> forms;
+};
+
+class WordFamilies : public ::testing::TestWithParam<Family> {};
+
+TEST_P(WordFamilies, BringTheirOwnForms)
+{
+    static const HunspellFixture fixture(true);
+    static const auto prepared = fixture.prepared();
+    listgen::OwnWordsOutcome outcome;
+    const auto lexicon = listgen::OwnWords::lexicon(prepared, {GetParam().word}, outcome);
+    EXPECT_EQ(lexicon.newForms, GetParam().forms);
+    EXPECT_TRUE(outcome.missing.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FixtureDictionary, WordFamilies,
+    ::testing::Values(Family{"feminine", "AUTRICE", {"AUTRICE", "AUTRICES"}},
+                      Family{"plural", "AUTEURS", {"AUTEUR", "AUTEURS"}},
+                      Family{"masculine",
+                             "AUTEUR",
+                             {"AUTEUR", "AUTEURS", "AUTEURE", "AUTEURES", "AUTRICE", "AUTRICES"}},
+                      Family{
+                          "conjugated", "BLOGUONS", {"BLOGUER", "BLOGUE", "BLOGUONS", "BLOGUEES"}},
+                      Family{"verbOfTenLetters", "DECONFINER", {"DECONFINE"}},
+                      Family{"unit", "KATAL", {"KATAL", "KATALS"}},
+                      Family{"derivedUnit", "KILOKATALS", {}},
+                      Family{"accentedCondition", "PREVALE", {"PREVALOIR", "PREVALE"}}),
+    [](const ::testing::TestParamInfo<Family>& info) { return std::string(info.param.name); });
+
+struct NoWord {
+    const char* name;
+    std::string bytes;
+};
+
+class FileWithoutWords : public ImportFixture, public ::testing::WithParamInterface<NoWord> {};
+
+TEST_P(FileWithoutWords, IsRefusedWithNothingWritten)
+{
+    dictionary_.write("rien.txt", GetParam().bytes);
+    auto run = import();
+    EXPECT_FALSE(run.read(dictionary_.file("rien.txt")));
+    EXPECT_NE(run.errorText().find("aucun mot du jeu"), std::string::npos) << run.errorText();
+    EXPECT_FALSE(run.run());
+    EXPECT_EQ(snapshot(data_), before_);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, FileWithoutWords,
+                         ::testing::Values(NoWord{"empty", ""}, NoWord{"blankLines", "\r\n \r\n"},
+                                           NoWord{"allRefused", "covid19\r\nex-voto\r\n"},
+                                           NoWord{"utf16BomOnly", "\xFF\xFE"}),
+                         [](const ::testing::TestParamInfo<NoWord>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(ImportFixture, WithoutLeaveNothingIsReplacedAndTheFilesAreNamed)
+{
+    auto run = import(false);
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_FALSE(run.run());
+    EXPECT_NE(run.errorText().find("ods6new_2-4L.txt"), std::string::npos);
+    EXPECT_NE(run.errorText().find("OVERWRITE=1"), std::string::npos);
+    EXPECT_EQ(snapshot(data_), before_);
+}
+
+// A file named like a list that must not be replaced: the run writes nothing.
+struct Protected {
+    const char* name;
+    std::function<void(const std::string& path, const std::string& victim)> make;
+};
+
+class ProtectedFile : public ImportFixture, public ::testing::WithParamInterface<Protected> {};
+
+TEST_P(ProtectedFile, StopsTheWholeRun)
+{
+    const std::string path = data_ + "/ods6new_7L.txt";
+    const std::string victim = folder_.write("victim.txt", {"VICTIM"});
+    fs::remove(path);
+    GetParam().make(path, victim);
+    const auto before = snapshot(data_);
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_FALSE(run.run());
+    EXPECT_NE(run.errorText().find("ods6new_7L.txt"), std::string::npos) << run.errorText();
+    EXPECT_EQ(snapshot(data_), before);
+    EXPECT_EQ(snapshot(folder_.path().string())["victim.txt"], "VICTIM\r\n");
+    EXPECT_FALSE(leftovers());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ProtectedFile,
+    ::testing::Values(
+        Protected{"link",
+                  [](const std::string& p, const std::string& v) { fs::create_symlink(v, p); }},
+        Protected{"folder",
+                  [](const std::string& p, const std::string&) { fs::create_directory(p); }},
+        Protected{"readOnly",
+                  [](const std::string& p, const std::string&) {
+                      std::ofstream(p) << "MINE;MINE\r\n";
+                      ::chmod(p.c_str(), 0444);
+                  }}),
+    [](const ::testing::TestParamInfo<Protected>& info) { return std::string(info.param.name); });
+
+TEST_F(ImportFixture, ALeftoverPartLinkIsNeverWrittenThrough)
+{
+    const std::string waiting =
+        dictionary_.paths().workDir + "/" + listgen::StagedFiles::workFolderName;
+    fs::create_directories(waiting);
+    const std::string victim = folder_.write("victim.txt", {"VICTIM"});
+    fs::create_symlink(victim, waiting + "/ods6new_5L.txt.part");
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    ASSERT_TRUE(run.run()) << run.errorText();
+    EXPECT_EQ(snapshot(folder_.path().string())["victim.txt"], "VICTIM\r\n");
+    EXPECT_NE(snapshot(data_)["ods6new_5L.txt"], before_["ods6new_5L.txt"]);
+    EXPECT_FALSE(leftovers());
+}
+
+// A failure at any step, before or while the files are switched: the folder stays as it was.
+class FailingStep : public ImportFixture, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(FailingStep, LeavesEveryOldFileAsItWas)
+{
+    auto run = import();
+    run.allowStep = [](const std::string& step) { return step != GetParam(); };
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_FALSE(run.run());
+    EXPECT_NE(run.errorText().find("disque est plein"), std::string::npos) << run.errorText();
+    EXPECT_EQ(snapshot(data_), before_);
+    EXPECT_FALSE(leftovers());
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, FailingStep,
+                         ::testing::Values("écriture ods6new_9L.txt", "lien ods6new_vbt.txt",
+                                           "journal", "remplacement ods6new_9L_all.txt",
+                                           "remplacement mots_absents_du_dictionnaire.txt"));
+
+// A small file system that fills up: the real full disk, when this process may mount one.
+TEST_F(ImportFixture, AFullDiskLeavesEveryOldFileAsItWas)
+{
+    const std::string disk = folder_.file("disk");
+    fs::create_directories(disk);
+    if (::mount("listgen-test", disk.c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here (not root?): the failing steps stand in";
+    const std::string data = disk + "/data";
+    fs::create_directories(data);
+    for (const auto& name : OwnWordsImport::fileNames())
+        std::ofstream(data + "/" + name) << "OLD;" << name << "\r\n";
+    {
+        std::ofstream filler(disk + "/filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), block.size()) && filler.flush()) {
+        }
+    }
+    const auto before = snapshot(data);
+    OwnWordsImport run({data, dictionary_.paths(), true});
+    const bool ran = run.read(dictionary_.file("mes-mots.txt")) && run.run();
+    const auto after = snapshot(data);
+    const bool leftover = fs::exists(disk + "/.data.listgen-attente");
+    ::umount(disk.c_str());
+    EXPECT_FALSE(ran);
+    EXPECT_NE(run.errorText().find("disque est plein"), std::string::npos) << run.errorText();
+    EXPECT_EQ(after, before);
+    EXPECT_FALSE(leftover);
+}
+
+TEST_F(ImportFixture, CancellingChangesNothing)
+{
+    std::atomic<bool> cancel{false};
+    listgen::RunControl control;
+    control.cancel = &cancel;
+    control.progress = [&](double, const std::string& step) {
+        if (step == "liste ods6new_9L.txt")
+            cancel = true;
+    };
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_FALSE(run.run(control));
+    EXPECT_TRUE(run.cancelled());
+    EXPECT_EQ(run.errorText(), "");
+    EXPECT_EQ(snapshot(data_), before_);
+    EXPECT_FALSE(leftovers());
+}
+
+// A run killed while it switches the files is undone when the next one looks at the folder.
+TEST_F(ImportFixture, ARunCutWhileSwitchingIsUndoneAtTheNextStart)
+{
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        auto run = import();
+        run.allowStep = [](const std::string& step) {
+            if (step == "remplacement ods6new_9L_all.txt")
+                std::_Exit(3);
+            return true;
+        };
+        run.read(dictionary_.file("mes-mots.txt"));
+        run.run();
+        std::_Exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 3);
+    EXPECT_NE(snapshot(data_)["ods6new_2-4L.txt"], before_["ods6new_2-4L.txt"]);  // half done
+    auto next = import();
+    ASSERT_TRUE(next.plan());
+    EXPECT_EQ(snapshot(data_), before_);
+    EXPECT_EQ(next.summary().notes.size(), 1u);
+    EXPECT_FALSE(leftovers());
+}
+
+}  // namespace
+
+namespace {
+
+// Wherever the work folder is given, the files wait outside the data folder.
+class WaitingFolder : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(WaitingFolder, IsNeverInTheDataFolder)
+{
+    testsupport::TempFolder place;
+    const std::string data = place.file("data");
+    fs::create_directories(data);
+    listgen::StagedFiles staged(data, place.file(GetParam()));
+    ASSERT_TRUE(staged.open()) << staged.errorText();
+    EXPECT_NE(staged.folder().rfind(data + "/", 0), 0u) << staged.folder();
+    ASSERT_TRUE(staged.write("ods6new_5L.txt", {"ENZ;ZEN"}));
+    ASSERT_TRUE(staged.commit()) << staged.errorText();
+    const auto files = snapshot(data);
+    EXPECT_EQ(files.at("ods6new_5L.txt"), "ENZ;ZEN\r\n");
+    EXPECT_EQ(files.size(), GetParam() == "data/work" ? 2u : 1u);  // the list, and that folder
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkFolders, WaitingFolder,
+                         ::testing::Values("work", "data", "data/work"));
+
+}  // namespace
