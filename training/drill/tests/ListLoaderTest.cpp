@@ -1,5 +1,6 @@
 #include <training/drill/ListLoader.h>
 
+#include <testsupport/CurrentFolder.h>
 #include <testsupport/TempFolder.h>
 #include <textfile/VectorLineSource.h>
 
@@ -10,6 +11,7 @@
 
 using drill::ListEntry;
 using drill::ListLoader;
+using testsupport::CurrentFolder;
 using testsupport::TempFolder;
 
 namespace {
@@ -19,20 +21,6 @@ drill::LoadedList readLines(std::vector<std::string> lines)
     textfile::VectorLineSource source(std::move(lines));
     return ListLoader::read(source, "data/liste.txt");
 }
-
-// Runs the test body from inside a folder and comes back afterwards.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::filesystem::path& folder)
-        : previous_(std::filesystem::current_path())
-    {
-        std::filesystem::current_path(folder);
-    }
-    ~WorkingFolder() { std::filesystem::current_path(previous_); }
-
-private:
-    std::filesystem::path previous_;
-};
 
 }  // namespace
 
@@ -116,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ListLoaderTest, MissingFileNamesTheFile)
 {
     TempFolder folder;
-    WorkingFolder inside(folder.path());
+    CurrentFolder inside(folder.path());
     const auto list = ListLoader::loadFile("data/ods6new_7L.txt", {});
     EXPECT_FALSE(list.ok);
     EXPECT_EQ(list.message, "Liste introuvable : data/ods6new_7L.txt");
@@ -133,7 +121,7 @@ TEST(ListLoaderTest, FolderInPlaceOfAFileIsRefused)
 {
     TempFolder folder;
     std::filesystem::create_directories(folder.path() / "data" / "ods6new_5L.txt");
-    WorkingFolder inside(folder.path());
+    CurrentFolder inside(folder.path());
     const auto list = ListLoader::loadTitle("5 lettres", 0, {});
     EXPECT_FALSE(list.ok);
     EXPECT_NE(list.message.find("data/ods6new_5L.txt"), std::string::npos) << list.message;
@@ -144,7 +132,7 @@ TEST(ListLoaderTest, TitleLoadsItsOwnBoxFileFromTheWorkingFolder)
     TempFolder folder;
     folder.write("data/entrees_5L_anags.txt", {"AEILR++++++;ALIER;RALEI"});
     folder.write("data/tout_5L_anags.txt", {"AEILR++++++;ALIER;RALEI", "AEIRT++++++;ARETE;TERAI"});
-    WorkingFolder inside(folder.path());
+    CurrentFolder inside(folder.path());
     const auto first = ListLoader::loadTitle("5 lettres (anag multiples)", 0, {});
     const auto second = ListLoader::loadTitle("5 lettres (anag multiples)", 1, {});
     ASSERT_TRUE(first.ok) << first.message;
@@ -164,7 +152,7 @@ TEST(ListLoaderTest, DataFoldersAreTriedAfterTheWorkingFolderInOrder)
     const std::string fromB = installedB.write("data/ods6new_8L.txt", {"B;B", "C;C"});
     const std::vector<std::string> folders = {(installedA.path() / "none").string(),
                                               (installedB.path() / "data").string()};
-    WorkingFolder inside(work.path());
+    CurrentFolder inside(work.path());
     auto list = ListLoader::loadTitle("8 lettres", 0, folders);
     ASSERT_TRUE(list.ok) << list.message;
     EXPECT_EQ(list.entries.size(), 2u);
@@ -184,7 +172,7 @@ TEST(ListLoaderTest, HundredThousandLinesLoadWithoutCap)
     for (int k = 0; k < 100000; ++k)
         lines.push_back("D" + std::to_string(k) + ";S" + std::to_string(k));
     folder.write("data/ods6new_2-9L_all.txt", lines);
-    WorkingFolder inside(folder.path());
+    CurrentFolder inside(folder.path());
     const auto list = ListLoader::loadTitle("2 à 9 lettres (tout)", 1, {});
     ASSERT_TRUE(list.ok) << list.message;
     ASSERT_EQ(list.entries.size(), 100000u);
