@@ -792,16 +792,18 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     const int slot = slotOfAnswer(watched);
     if (slot >= 0)
         return filterAnswerEvent(slot, event);
-    if (watched == button("restart") && event->type() == QEvent::KeyPress)
+    const QString name = watched->objectName();
+    if (name == QLatin1String("restart") && event->type() == QEvent::KeyPress)
         return restart_KeyDown(static_cast<QKeyEvent*>(event)->key());
-    if (watched == box("recherche") && event->type() == QEvent::MouseButtonPress)
+    const bool search = name == QLatin1String("recherche");
+    if (search && event->type() == QEvent::MouseButtonPress)
         recherche_Click();
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (pressEnter(key))
             return true;
-        if (watched == box("recherche"))
-            return filterKeyPress(box("recherche"), key);
+        if (search)
+            return filterKeyPress(static_cast<QWidget*>(watched), key);
     }
     return QWidget::eventFilter(watched, event);
 }
