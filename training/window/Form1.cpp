@@ -846,7 +846,7 @@ bool Form1::pressEnter(QKeyEvent* event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return false;
-    if (defaultButton && defaultButton->isEnabled())
+    if (defaultButton)  // a disabled button takes no click
         defaultButton->click();
     return true;
 }
