@@ -62,4 +62,21 @@ std::size_t Catalogue::countInBox(int box)
         all.begin(), all.end(), [box](const ListRow& row) { return row.box == box; }));
 }
 
+std::vector<std::string> Catalogue::titles(int box)
+{
+    std::vector<std::string> result;
+    for (const ListRow& row : rows())
+        if (row.box == box)
+            result.push_back(row.title);
+    return result;
+}
+
+const ListRow* Catalogue::find(const std::string& title, int box)
+{
+    for (const ListRow& row : rows())
+        if (row.box == box && row.title == title)
+            return &row;
+    return nullptr;
+}
+
 }  // namespace catalogue

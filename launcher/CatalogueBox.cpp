@@ -10,6 +10,7 @@ CatalogueBox::CatalogueBox(QWidget* parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);  // a typed title is passed as typed, even when it names no list
     connect(this, qOverload<int>(&QComboBox::activated), this, [this](int index) {
         if (picking)
             Q_EMIT itemPicked(index);

@@ -4,10 +4,11 @@
 
 namespace launcher {
 
-// A drop-down box of list titles with an editable text field. It tells apart an item that
-// the player picks, with the mouse or the arrow keys, from text typed into the field: Qt's
-// activated() also follows typing (a completion, or a typed text that matches a title when
-// the field loses the focus), itemPicked() only a pick.
+// A drop-down box of list titles with an editable text field. What the player types stays as
+// typed: no completion turns "7 lettres" into a longer title. It tells apart an item that the
+// player picks, with the mouse or the arrow keys, from text typed into the field: Qt's
+// activated() also follows typing (a typed text that matches a title when Enter is pressed),
+// itemPicked() only a pick.
 class CatalogueBox : public QComboBox {
     Q_OBJECT
 

@@ -2,17 +2,15 @@
 
 #include <launcher/CatalogueBox.h>
 
+#include <catalogue/Catalogue.h>
 #include <look/Colour.h>
+#include <look/Controls.h>
 #include <look/Look.h>
 #include <training/window/Form1.h>
 
-#include <training/drill/ListCatalogue.h>
-
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -22,27 +20,42 @@ namespace {
 const QString kPrompt = QStringLiteral("Sélectionnez votre liste");
 const QString kBreak = QStringLiteral("\n");
 
-QLabel* newLabel(QWidget* parent, const QString& caption, int left, int top)
-{
-    auto* label = new QLabel(parent);
-    look::placeAt(label, left, top);
-    look::setCaption(label, caption);
-    look::setBackground(label, look::Colour::window);
-    return label;
-}
-
 }  // namespace
 
 namespace launcher {
 
-Form2::Form2(QWidget* parent) : QWidget(parent), endProgram([] { QCoreApplication::exit(0); })
+// The controls, in the order they are made. A new control takes one row here, and its
+// handler, declared with the others, when it has one.
+const std::vector<Form2::ControlRow>& Form2::controlTable()
 {
-    setWindowTitle(QStringLiteral("Bienvenue :o)"));
-    setFixedSize(look::px(6045), look::px(4125));
-    setFont(look::face("MS Sans Serif", 8.25));
-    look::setBackground(this, look::Colour::window);
-    setAutoFillBackground(true);
+    using K = Kind;
+    // clang-format off
+    static const std::vector<ControlRow> table = {
+        {"Label1", K::label, "MOTS NOUVEAUX ODS 6", {840, 120, 0, 0}, -1, nullptr},
+        {"Label3(0)", K::label, "Listes basées sur les entrées :", {240, 720, 0, 0}, -1, nullptr},
+        {"Label3(1)", K::label, "Listes avec flexions et conjugaisons :", {3120, 720, 0, 0}, -1, nullptr},
+        {"fichier(0)", K::catalogueBox, kPrompt, {120, 960, 2295, 315}, 0, &Form2::fichier_Click},  // first list
+        {"fichier(1)", K::catalogueBox, kPrompt, {3120, 960, 2655, 315}, 1, &Form2::fichier_Click},  // second list
+        {"Command1", K::button, "LANCER", {2160, 1320, 1215, 375}, 2, &Form2::Command1_Click},  // starts a drill
+        {"Text1", K::farewellText, "", {600, 1680, 3735, 1575}, 3, nullptr},  // the farewell text
+        {"Label2", K::label, "", {4800, 2880, 375, 255}, -1, nullptr},  // the farewell countdown
+        {"quitter", K::button, "Quitter", {4560, 3480, 1215, 495}, 4, &Form2::quitter_Click},  // starts the farewell
+        {"Timer1", K::timer, "", {}, -1, &Form2::Timer1_Timer},  // ticks the farewell countdown
+        // Not one of the designed controls: why a list could not be started, in the free band
+        // under "LANCER", without a dialog that would stop the player.
+        {"message", K::label, "", {240, 1800, 5565, 1000}, -1, nullptr},
+    };
+    // clang-format on
+    return table;
+}
+
+Form2::Form2(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplication::exit(0); })
+{
+    look::setUpWindow(this, QStringLiteral("Bienvenue :o)"), look::face("MS Sans Serif", 8.25),
+                      QSize(6045, 4125), look::Colour::window);
+    look::steadyTextCursor();
     createControls();
+    designLooks();
     fillBoxes();
 }
 
@@ -50,54 +63,71 @@ Form2::~Form2() = default;
 
 void Form2::createControls()
 {
-    Label1 = newLabel(this, QStringLiteral("MOTS NOUVEAUX ODS 6"), 840, 120);
-    Label1->setFont(look::face("MS Sans Serif", 13.5, true));
-    Label1->adjustSize();
-    Label3[0] = newLabel(this, QStringLiteral("Listes basées sur les entrées :"), 240, 720);
-    Label3[1] = newLabel(this, QStringLiteral("Listes avec flexions et conjugaisons :"), 3120, 720);
-
-    const int lefts[2] = {120, 3120};
-    const int widths[2] = {2295, 2655};
-    for (int i = 0; i < 2; ++i) {
-        auto* box = new CatalogueBox(this);
-        look::place(box, lefts[i], 960, widths[i], 315);
-        connect(box, &CatalogueBox::itemPicked, this, [this, i](int) { fichier_Click(i); });
-        fichier[i] = box;
+    std::vector<std::pair<int, QWidget*>> tabStops;
+    for (const ControlRow& row : controlTable()) {
+        QObject* made = createControl(row);
+        made->setObjectName(row.name);
+        controls.insert(row.name, made);
+        if (row.tabIndex >= 0)
+            tabStops.emplace_back(row.tabIndex, static_cast<QWidget*>(made));
+        if (auto* box = qobject_cast<CatalogueBox*>(made); box && row.handler)
+            connect(box, &CatalogueBox::itemPicked, this, row.handler);
+        if (auto* clickable = qobject_cast<QAbstractButton*>(made); clickable && row.handler)
+            connect(clickable, &QAbstractButton::clicked, this, row.handler);
+        if (auto* ticking = qobject_cast<QTimer*>(made); ticking && row.handler)
+            connect(ticking, &QTimer::timeout, this, row.handler);
     }
+    look::arrangeTabOrder(std::move(tabStops));
+}
 
-    Command1 = new QPushButton(QStringLiteral("LANCER"), this);
-    look::place(Command1, 2160, 1320, 1215, 375);
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+QObject* Form2::createControl(const ControlRow& row)
+{
+    const QRect& at = row.twips;
+    switch (row.kind) {
+    case Kind::label:
+        return look::addLabel(this, row.name, row.caption, at);
+    case Kind::catalogueBox: {
+        auto* box = new CatalogueBox(this);
+        look::place(box, at.left(), at.top(), at.width(), at.height());
+        return box;
+    }
+    case Kind::button:
+        return look::addButton(this, row.name, row.caption, at);
+    case Kind::farewellText: {
+        auto* text = new QPlainTextEdit(row.caption, this);
+        look::place(text, at.left(), at.top(), at.width(), at.height());
+        return text;
+    }
+    case Kind::timer: {
+        auto* ticking = new QTimer(this);
+        ticking->setInterval(1000);
+        return ticking;
+    }
+    }
+    return nullptr;
+}
 
-    Text1 = new QPlainTextEdit(this);
-    look::place(Text1, 600, 1680, 3735, 1575);
-    Text1->setReadOnly(true);
-    Text1->setEnabled(false);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // a box the player cannot scroll
-    Text1->hide();
+// Design values beyond caption and place.
+void Form2::designLooks()
+{
+    auto* title = control<QLabel>("Label1");
+    title->setFont(look::face("MS Sans Serif", 13.5, true));
+    title->adjustSize();
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        look::setBackground(label, look::Colour::window);
 
-    Label2 = new QLabel(this);
-    look::place(Label2, 4800, 2880, 375, 255);
-    look::setBackground(Label2, look::Colour::window);
+    auto* farewell = control<QPlainTextEdit>("Text1");
+    farewell->setReadOnly(true);
+    farewell->setEnabled(false);
+    farewell->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // a box the player cannot scroll
+    farewell->hide();
     // The farewell disables the window; its text and countdown must still be read.
-    look::keepColoursWhenDisabled(Text1);
-    look::keepColoursWhenDisabled(Label2);
+    look::keepColoursWhenDisabled(farewell);
+    look::keepColoursWhenDisabled(control<QLabel>("Label2"));
 
-    quitter = new QPushButton(QStringLiteral("Quitter"), this);
-    look::place(quitter, 4560, 3480, 1215, 495);
-    connect(quitter, &QPushButton::clicked, this, [this] { quitter_Click(); });
-
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-
-    // Not one of the designed controls: it says why a list could not be started,
-    // in the free band under "LANCER", without a dialog that would stop the player.
-    message = new QLabel(this);
-    look::place(message, 240, 1800, 5565, 1000);
+    auto* message = control<QLabel>("message");
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    look::setBackground(message, look::Colour::window);
     look::setForeground(message, look::Colour::warning);
     message->hide();
 }
@@ -105,31 +135,44 @@ void Form2::createControls()
 void Form2::fillBoxes()
 {
     for (int i = 0; i < 2; ++i) {
-        for (const std::string& title : drill::ListCatalogue::titles(i))
-            fichier[i]->addItem(QString::fromStdString(title));
-        fichier[i]->setCurrentIndex(-1);
-        fichier[i]->setEditText(kPrompt);
+        for (const std::string& title : catalogue::Catalogue::titles(i))
+            fichier(i)->addItem(QString::fromStdString(title));
+        fichier(i)->setCurrentIndex(-1);
+        fichier(i)->setEditText(kPrompt);
     }
 }
 
-void Form2::fichier_Click(int index)
+template <typename Control> Control* Form2::control(const QString& name) const
 {
-    chosenBox = index == 0 ? QStringLiteral("zero") : QStringLiteral("une");
+    auto* found = qobject_cast<Control*>(controls.value(name));
+    if (!found)
+        qFatal("The launcher has no %s named %s", Control::staticMetaObject.className(),
+               qPrintable(name));
+    return found;
+}
+
+CatalogueBox* Form2::fichier(int index) const
+{
+    return control<CatalogueBox>(QStringLiteral("fichier(%1)").arg(index));
+}
+
+void Form2::fichier_Click()
+{
+    for (int i = 0; i < 2; ++i)
+        if (sender() == fichier(i))
+            chosen = i;
 }
 
 void Form2::Command1_Click()
 {
-    const int list = chosenBox == QLatin1String("zero") ? 0
-        : chosenBox == QLatin1String("une")             ? 1
-                                                        : -1;
-    if (list < 0)
+    if (!chosen)
         return;  // nothing chosen yet: there is no list to start
     training::Form1& form = trainingForm();
     form.setCursor(Qt::WaitCursor);
     form.show();
     form.raise();
     form.activateWindow();
-    if (!form.commencer(fichier[list]->currentText(), list)) {
+    if (!form.commencer(fichier(*chosen)->currentText(), *chosen)) {
         form.hide();
         form.unsetCursor();
         showMessage(form.loadMessage());
@@ -141,6 +184,7 @@ void Form2::Command1_Click()
 
 void Form2::showMessage(const QString& text)
 {
+    auto* message = control<QLabel>("message");
     message->setText(text);
     message->setVisible(!text.isEmpty());
 }
@@ -154,19 +198,18 @@ training::Form1& Form2::trainingForm()
 
 void Form2::quitter_Click()
 {
-    Timer1->start();
+    control<QTimer>("Timer1")->start();
     farewellCount = 9;
-    for (QWidget* control : {static_cast<QWidget*>(fichier[0]), static_cast<QWidget*>(fichier[1]),
-                             static_cast<QWidget*>(Label3[0]), static_cast<QWidget*>(Label3[1]),
-                             static_cast<QWidget*>(Label1), static_cast<QWidget*>(Command1),
-                             static_cast<QWidget*>(quitter), static_cast<QWidget*>(message)})
-        control->hide();
+    for (const char* gone : {"fichier(0)", "fichier(1)", "Label3(0)", "Label3(1)", "Label1",
+                             "Command1", "quitter", "message"})
+        control<QWidget>(gone)->hide();
     setEnabled(false);
-    Text1->show();
+    auto* farewell = control<QPlainTextEdit>("Text1");
+    farewell->show();
     setWindowTitle(QStringLiteral("A bientôt !"));
-    Text1->setGeometry(Text1->x(), look::px(640), Text1->width(), look::px(2400));
+    farewell->setGeometry(farewell->x(), look::px(640), farewell->width(), look::px(2400));
 
-    QString text = Text1->toPlainText();
+    QString text = farewell->toPlainText();
     text += QStringLiteral("A propos de l'auteur :") + kBreak + kBreak;
     text += QStringLiteral("vorlane : les mots nouveaux de l'ODS 6") + kBreak;
     text += QStringLiteral("Un logiciel libre, à partager.") + kBreak;
@@ -174,23 +217,24 @@ void Form2::quitter_Click()
     text += QStringLiteral("à partir de dictionnaires libres.") + kBreak;
     text += QStringLiteral("Suggestions : tickets du projet vorlane.") + kBreak + kBreak;
     text += QString() + kBreak;
-    Text1->setPlainText(text);
+    farewell->setPlainText(text);
 }
 
+// The countdown is 16-bit like the design's; it runs from 9 to -1 only.
 void Form2::Timer1_Timer()
 {
     farewellCount = static_cast<std::int16_t>(farewellCount - 1);
-    Label2->setText(QString::number(farewellCount));
+    control<QLabel>("Label2")->setText(QString::number(farewellCount));
     if (farewellCount == -1) {
-        Timer1->stop();
-        endProgram();
+        control<QTimer>("Timer1")->stop();
+        quitProgram();
     }
 }
 
 void Form2::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    endProgram();
+    quitProgram();
 }
 
 }  // namespace launcher

@@ -1,27 +1,30 @@
 #pragma once
 
+#include <QHash>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace training {
 class Form1;
 }
 
-class QComboBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
-class QTimer;
 
 namespace launcher {
 
-// The launcher: the catalogue of lists in two boxes, the start of a drill in the
-// training window, and the farewell that counts down before the program ends.
+class CatalogueBox;
+
+// The launcher: the catalogue of lists in two boxes, the start of a drill in the training
+// window, and the farewell that counts down before the program ends. Its controls are made
+// from one table (Form2.cpp), each named with its design name ("fichier(0)", "Command1").
 class Form2 : public QWidget {
     Q_OBJECT
 
@@ -29,43 +32,55 @@ public:
     explicit Form2(QWidget* parent = nullptr);
     ~Form2() override;
 
-    // Controls, by their design names.
-    QLabel* Label1 = nullptr;
-    std::array<QLabel*, 2> Label3{};
-    std::array<QComboBox*, 2> fichier{};
-    QPushButton* Command1 = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* quitter = nullptr;
-    QTimer* Timer1 = nullptr;
-    // Why the chosen list could not be started; empty otherwise.
-    QLabel* message = nullptr;
-
-    QString chosenBox;  // "zero", "une" or empty
-    std::int16_t farewellCount = 0;
-
-    // Ends the program; tests replace it to watch the request.
-    std::function<void()> endProgram;
+    // The box (0 or 1) in which the player picked an item last; none before the first pick.
+    std::optional<int> chosenBox() const { return chosen; }
 
     // The training window, or null until the first drill starts.
     training::Form1* training() const { return trainingWindow.get(); }
     // The training window, created on first use.
     training::Form1& trainingForm();
 
-    // Event handlers, named by control and event.
-    void fichier_Click(int index);
-    void Command1_Click();
-    void quitter_Click();
-    void Timer1_Timer();
+    // Ends the program; tests replace it to watch the request.
+    std::function<void()> quitProgram;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
+private Q_SLOTS:
+    // Handlers, named by control and event, connected by the table.
+    void fichier_Click();  // the box that sent the pick
+    void Command1_Click();
+    void quitter_Click();
+    void Timer1_Timer();
+
 private:
+    // What a row of the table makes.
+    enum class Kind { label, catalogueBox, button, farewellText, timer };
+    // One control of the window: its design name, kind, caption or text, place in twips (left,
+    // top, width, height; a label of width 0 sizes itself to its caption), tab index (-1: no
+    // tab stop) and the handler of its click, pick or tick.
+    struct ControlRow {
+        QString name;
+        Kind kind;
+        QString caption;
+        QRect twips;
+        int tabIndex;
+        void (Form2::*handler)();
+    };
+    static const std::vector<ControlRow>& controlTable();
+
     void createControls();
+    QObject* createControl(const ControlRow& row);
+    void designLooks();
     void fillBoxes();
     void showMessage(const QString& text);
 
+    template <typename Control> Control* control(const QString& name) const;
+    CatalogueBox* fichier(int index) const;
+
+    QHash<QString, QObject*> controls;  // every control by its design name
+    std::optional<int> chosen;          // "chosenBox": the box picked in last
+    std::int16_t farewellCount = 0;
     std::unique_ptr<training::Form1> trainingWindow;
 };
 

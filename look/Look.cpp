@@ -10,9 +10,6 @@
 #include <QVariant>
 #include <QWidget>
 
-#include <memory>
-#include <utility>
-
 namespace {
 
 const char* const kLeftProperty = "leftTwips";
@@ -134,19 +131,6 @@ void setPoints(QWidget* widget, qreal points)
     QFont font = widget->font();
     font.setPointSizeF(points);
     widget->setFont(font);
-}
-
-// A line edit keeps its cursor in view and setText() leaves the cursor at the end, so a
-// text wider than its box would show its tail. The player's own edits come with
-// textEdited() just before textChanged(); every other change is the program's.
-void showStartWhenWritten(QLineEdit* box)
-{
-    auto typed = std::make_shared<bool>(false);
-    QObject::connect(box, &QLineEdit::textEdited, box, [typed] { *typed = true; });
-    QObject::connect(box, &QLineEdit::textChanged, box, [box, typed] {
-        if (!std::exchange(*typed, false))
-            box->setCursorPosition(0);
-    });
 }
 
 void setCaption(QLabel* label, const QString& caption)

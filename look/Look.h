@@ -5,18 +5,17 @@
 #include <QString>
 
 class QLabel;
-class QLineEdit;
 class QWidget;
 
 // Places, colours and fonts of the controls, in the units the windows are designed in:
 // twips from the top left of a window's inner area (15 twips make one pixel).
 namespace look {
 
-inline int px(int twips)
+constexpr int px(int twips)
 {
     return twips / 15;
 }
-inline int twips(int pixels)
+constexpr int twips(int pixels)
 {
     return pixels * 15;
 }
@@ -40,10 +39,6 @@ void keepColoursWhenDisabled(QWidget* widget);
 QFont face(const QString& family, qreal points, bool bold = false);
 void setFace(QWidget* widget, const QString& family);
 void setPoints(QWidget* widget, qreal points);
-
-// Whatever the program writes into `box` is shown from its first character, however
-// long; what the player types keeps the cursor where the typing leaves it.
-void showStartWhenWritten(QLineEdit* box);
 
 // A label that sizes itself to its caption.
 void setCaption(QLabel* label, const QString& caption);

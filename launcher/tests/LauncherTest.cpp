@@ -1,11 +1,14 @@
 // The launcher: its boxes, the start of a drill and the farewell.
 #include <training/window/tests/ListFolder.h>
 
+#include <catalogue/Catalogue.h>
+#include <launcher/CatalogueBox.h>
 #include <launcher/Form2.h>
 #include <look/Colour.h>
 #include <look/Look.h>
 #include <testsupport/SeededRandomSource.h>
-#include <training/drill/ListCatalogue.h>
+#include <testsupport/WindowLayout.h>
+#include <testsupport/WindowProbe.h>
 #include <training/window/Form1.h>
 
 #include <QAbstractItemView>
@@ -22,28 +25,29 @@
 #include <utility>
 
 using launcher::Form2;
+using testsupport::WindowLayout;
+using testsupport::WindowProbe;
 using training::Form1;
-
-using WidgetOf = std::function<QWidget*(Form2&)>;
-Q_DECLARE_METATYPE(WidgetOf)
 
 namespace {
 
 // Writes the file of every title of the catalogue, each with entries of its own.
 void writeCatalogue(const ListFolder& folder)
 {
-    for (const drill::CatalogueRow& row : drill::ListCatalogue::rows()) {
-        const QString file = QString::fromStdString(row.file).mid(5);
+    for (const catalogue::ListRow& row : catalogue::Catalogue::rows()) {
+        const QString file = QString::fromStdString(row.fileName);
         const QString draw =
-            QStringLiteral("%1%2").arg(row.list).arg(QString::fromStdString(row.title));
+            QStringLiteral("%1%2").arg(row.box).arg(QString::fromStdString(row.title));
         folder.write(file, {draw + QStringLiteral(";X")});
     }
 }
 
-void choose(Form2& launcher, int box, const QString& title)
+void choose(Form2& window, int box, const QString& title)
 {
-    launcher.fichier[box]->setCurrentIndex(launcher.fichier[box]->findText(title));
-    launcher.fichier_Click(box);
+    auto* combo = WindowProbe(window).get<launcher::CatalogueBox>("fichier", box);
+    const int index = combo->findText(title);
+    combo->setCurrentIndex(index);
+    Q_EMIT combo->itemPicked(index);
 }
 
 }  // namespace
@@ -53,14 +57,15 @@ class LauncherTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
-    void controlPlaces_data();
-    void controlPlaces();
+    void controlsFollowTheTable();
     void boxesFilled();
     void chosenLastWins_data();
     void chosenLastWins();
     void arrowKeyChoosesItem();
     void typedTitleChoosesNothing_data();
     void typedTitleChoosesNothing();
+    void typedTextStaysAsTyped_data();
+    void typedTextStaysAsTyped();
     void pickInTheOpenListChooses();
     void lancerBeforeChoiceIgnored();
     void trainingWindowCreatedOnce();
@@ -83,7 +88,7 @@ void LauncherTest::initTestCase()
 std::unique_ptr<Form2> LauncherTest::makeLauncher()
 {
     auto launcher = std::make_unique<Form2>();
-    launcher->endProgram = [this] { ++ended; };
+    launcher->quitProgram = [this] { ++ended; };
     Form1& form = launcher->trainingForm();
     form.dataFolders.clear();
     form.setRandomSource(std::make_unique<testsupport::SeededRandomSource>(7));
@@ -91,72 +96,52 @@ std::unique_ptr<Form2> LauncherTest::makeLauncher()
     return launcher;
 }
 
-void LauncherTest::controlPlaces_data()
+// The table's controls stand inside the window without covering one another, Tab walks them
+// in the order of their numbers, and every label holds its caption on the window's colour.
+void LauncherTest::controlsFollowTheTable()
 {
-    QTest::addColumn<WidgetOf>("widget");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<QString>("caption");
-    auto row = [](const char* name, WidgetOf widget, QRect rect, const char* caption) {
-        QTest::newRow(name) << widget << rect << QString::fromUtf8(caption);
-    };
-    // clang-format off
-    row("Label1", [](Form2& f) { return f.Label1; }, {840, 120, 0, 0}, "MOTS NOUVEAUX ODS 6");
-    row("Label3(0)", [](Form2& f) { return f.Label3[0]; }, {240, 720, 0, 0}, "Listes basées sur les entrées :");
-    row("Label3(1)", [](Form2& f) { return f.Label3[1]; }, {3120, 720, 0, 0}, "Listes avec flexions et conjugaisons :");
-    row("fichier(0)", [](Form2& f) { return f.fichier[0]; }, {120, 960, 2295, 315}, "Sélectionnez votre liste");
-    row("fichier(1)", [](Form2& f) { return f.fichier[1]; }, {3120, 960, 2655, 315}, "Sélectionnez votre liste");
-    row("Command1", [](Form2& f) { return f.Command1; }, {2160, 1320, 1215, 375}, "LANCER");
-    row("Text1", [](Form2& f) { return f.Text1; }, {600, 1680, 3735, 1575}, "");
-    row("Label2", [](Form2& f) { return f.Label2; }, {4800, 2880, 375, 255}, "");
-    row("quitter", [](Form2& f) { return f.quitter; }, {4560, 3480, 1215, 495}, "Quitter");
-    // clang-format on
-}
-
-void LauncherTest::controlPlaces()
-{
-    QFETCH(WidgetOf, widget);
-    QFETCH(QRect, twips);
-    QFETCH(QString, caption);
     Form2 launcher;
-    QWidget* control = widget(launcher);
-    QCOMPARE(control->pos(), QPoint(look::px(twips.x()), look::px(twips.y())));
-    if (twips.width() > 0)
-        QCOMPARE(control->size(), QSize(look::px(twips.width()), look::px(twips.height())));
-    QString text;
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        text = label->text();
-        QCOMPARE(look::background(label), look::Colour::window);
-        if (twips.width() == 0)  // sized to its caption
-            QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
-    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
-        text = button->text();
-    } else if (auto* box = qobject_cast<QComboBox*>(control)) {
-        text = box->currentText();
-    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(control)) {
-        text = edit->toPlainText();
-        QVERIFY(edit->isHidden() && !edit->isEnabled());
-    }
-    QCOMPARE(text, caption);
     QCOMPARE(launcher.windowTitle(), QStringLiteral("Bienvenue :o)"));
     QCOMPARE(launcher.size(), QSize(look::px(6045), look::px(4125)));
     QCOMPARE(look::background(&launcher), look::Colour::window);
     QCOMPARE(launcher.font().family(), QStringLiteral("MS Sans Serif"));
+    const QStringList outside = WindowLayout::outside(launcher);
+    QVERIFY2(outside.isEmpty(), qPrintable(outside.join(", ")));
+    const QStringList overlaps = WindowLayout::overlaps(launcher, {});
+    QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(", ")));
+    QCOMPARE(WindowLayout::withoutTabIndex(launcher), QStringList());
+    QCOMPARE(WindowLayout::tabWalk(launcher), WindowLayout::byTabIndex(launcher));
+    for (const QLabel* label : launcher.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
+                 qPrintable(label->objectName()));
+        QCOMPARE(look::background(label), look::Colour::window);
+    }
+    const WindowProbe ui(launcher);
+    for (int box = 0; box < 2; ++box)
+        QCOMPARE(ui.get<QComboBox>("fichier", box)->currentText(),
+                 QString::fromUtf8("Sélectionnez votre liste"));
+    const auto* farewell = ui.get<QPlainTextEdit>("Text1");
+    QVERIFY(farewell->isHidden() && !farewell->isEnabled() && farewell->toPlainText().isEmpty());
+    QVERIFY(ui.label("Label2")->text().isEmpty());
+    QVERIFY(ui.label("message")->isHidden());
 }
 
 void LauncherTest::boxesFilled()
 {
     Form2 launcher;
     for (int box = 0; box < 2; ++box) {
-        const std::vector<std::string> titles = drill::ListCatalogue::titles(box);
-        QCOMPARE(launcher.fichier[box]->count(), static_cast<int>(titles.size()));
-        for (int k = 0; k < launcher.fichier[box]->count(); ++k)
-            QCOMPARE(launcher.fichier[box]->itemText(k), QString::fromStdString(titles[k]));
-        QCOMPARE(launcher.fichier[box]->currentIndex(), -1);
-        QVERIFY(launcher.fichier[box]->isEditable());
+        const std::vector<std::string> titles = catalogue::Catalogue::titles(box);
+        QCOMPARE(WindowProbe(launcher).get<QComboBox>("fichier", box)->count(),
+                 static_cast<int>(titles.size()));
+        for (int k = 0; k < WindowProbe(launcher).get<QComboBox>("fichier", box)->count(); ++k)
+            QCOMPARE(WindowProbe(launcher).get<QComboBox>("fichier", box)->itemText(k),
+                     QString::fromStdString(titles[k]));
+        QCOMPARE(WindowProbe(launcher).get<QComboBox>("fichier", box)->currentIndex(), -1);
+        QVERIFY(WindowProbe(launcher).get<QComboBox>("fichier", box)->isEditable());
     }
-    QVERIFY(launcher.Label1->font().bold());
-    QCOMPARE(launcher.Label1->font().pointSizeF(), 13.5);
-    QVERIFY(launcher.chosenBox.isEmpty());
+    QVERIFY(WindowProbe(launcher).label("Label1")->font().bold());
+    QCOMPARE(WindowProbe(launcher).label("Label1")->font().pointSizeF(), 13.5);
+    QVERIFY(!launcher.chosenBox());
 }
 
 void LauncherTest::chosenLastWins_data()
@@ -187,10 +172,10 @@ void LauncherTest::chosenLastWins()
     auto launcher = makeLauncher();
     for (const QString& choice : choices)
         choose(*launcher, choice.left(1).toInt(), choice.mid(2));
-    launcher->Command1_Click();
+    WindowProbe(*launcher).button("Command1")->click();
     Form1* form = launcher->training();
-    QCOMPARE(form->tirage[0]->text(), drawn);
-    QCOMPARE(form->Label7->text(), drawn.mid(1));
+    QCOMPARE(WindowProbe(*form).box("tirage", 0)->text(), drawn);
+    QCOMPARE(WindowProbe(*form).label("Label7")->text(), drawn.mid(1));
     QVERIFY(form->isVisible());
     QVERIFY(launcher->isHidden());
 }
@@ -199,13 +184,15 @@ void LauncherTest::chosenLastWins()
 void LauncherTest::arrowKeyChoosesItem()
 {
     Form2 launcher;
-    QTest::keyClicks(launcher.fichier[1]->lineEdit(), QStringLiteral("abc"));
-    QVERIFY(launcher.chosenBox.isEmpty());
-    QTest::keyClick(launcher.fichier[1], Qt::Key_Down);
-    QCOMPARE(launcher.chosenBox, QStringLiteral("une"));
-    QTest::keyClick(launcher.fichier[0], Qt::Key_Down);
-    QCOMPARE(launcher.chosenBox, QStringLiteral("zero"));
-    QCOMPARE(launcher.fichier[1]->currentText(), QString::fromUtf8("4 lettres (solution unique)"));
+    QTest::keyClicks(WindowProbe(launcher).get<QComboBox>("fichier", 1)->lineEdit(),
+                     QStringLiteral("abc"));
+    QVERIFY(!launcher.chosenBox());
+    QTest::keyClick(WindowProbe(launcher).get<QComboBox>("fichier", 1), Qt::Key_Down);
+    QCOMPARE(launcher.chosenBox(), 1);
+    QTest::keyClick(WindowProbe(launcher).get<QComboBox>("fichier", 0), Qt::Key_Down);
+    QCOMPARE(launcher.chosenBox(), 0);
+    QCOMPARE(WindowProbe(launcher).get<QComboBox>("fichier", 1)->currentText(),
+             QString::fromUtf8("4 lettres (solution unique)"));
 }
 
 void LauncherTest::typedTitleChoosesNothing_data()
@@ -230,24 +217,75 @@ void LauncherTest::typedTitleChoosesNothing()
     writeCatalogue(folder);
     auto launcher = makeLauncher();
     QVERIFY(QTest::qWaitForWindowActive(launcher.get()));
-    launcher->fichier[0]->setFocus();
+    WindowProbe(*launcher).get<QComboBox>("fichier", 0)->setFocus();
     for (int k = 0; k < 4; ++k)
-        QTest::keyClick(launcher->fichier[0], Qt::Key_Down);
-    QCOMPARE(launcher->chosenBox, QStringLiteral("zero"));
-    QCOMPARE(launcher->fichier[0]->currentText(), QStringLiteral("7 lettres"));
+        QTest::keyClick(WindowProbe(*launcher).get<QComboBox>("fichier", 0), Qt::Key_Down);
+    QCOMPARE(launcher->chosenBox(), 0);
+    QCOMPARE(WindowProbe(*launcher).get<QComboBox>("fichier", 0)->currentText(),
+             QStringLiteral("7 lettres"));
 
-    launcher->fichier[1]->setFocus();
-    launcher->fichier[1]->lineEdit()->selectAll();
-    QTest::keyClicks(launcher->fichier[1], typed);
+    WindowProbe(*launcher).get<QComboBox>("fichier", 1)->setFocus();
+    WindowProbe(*launcher).get<QComboBox>("fichier", 1)->lineEdit()->selectAll();
+    QTest::keyClicks(WindowProbe(*launcher).get<QComboBox>("fichier", 1), typed);
     if (enter)
-        QTest::keyClick(launcher->fichier[1], Qt::Key_Return);
+        QTest::keyClick(WindowProbe(*launcher).get<QComboBox>("fichier", 1), Qt::Key_Return);
     else
-        launcher->Command1->setFocus();
-    QVERIFY(!launcher->fichier[1]->hasFocus() || enter);
-    QCOMPARE(launcher->chosenBox, QStringLiteral("zero"));
+        WindowProbe(*launcher).button("Command1")->setFocus();
+    QVERIFY(!WindowProbe(*launcher).get<QComboBox>("fichier", 1)->hasFocus() || enter);
+    QCOMPARE(launcher->chosenBox(), 0);
 
-    launcher->Command1_Click();
-    QCOMPARE(launcher->training()->tirage[0]->text(), QStringLiteral("07 lettres"));
+    WindowProbe(*launcher).button("Command1")->click();
+    QCOMPARE(WindowProbe(*launcher->training()).box("tirage", 0)->text(),
+             QStringLiteral("07 lettres"));
+}
+
+void LauncherTest::typedTextStaysAsTyped_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("enter");     // Enter ends the typing; otherwise the focus leaves
+    QTest::addColumn<QString>("shown");  // the message of LANCER; empty when the drill starts
+    QTest::newRow("start of a title, second box")
+        << 1 << QStringLiteral("7 lettres") << true << QStringLiteral("Liste inconnue : 7 lettres");
+    QTest::newRow("start of a title, first box")
+        << 0 << QStringLiteral("Rallonge av. 1L") << false
+        << QStringLiteral("Liste inconnue : Rallonge av. 1L");
+    QTest::newRow("title and start of a longer one")
+        << 0 << QStringLiteral("8 lettres") << true << QString();
+    QTest::newRow("part of a title, focus leaves")
+        << 1 << QStringLiteral("5 lettres (sol") << false
+        << QStringLiteral("Liste inconnue : 5 lettres (sol");
+}
+
+// Text typed into a box's field after an item was picked is kept exactly as typed, and it is
+// what LANCER starts.
+void LauncherTest::typedTextStaysAsTyped()
+{
+    QFETCH(int, box);
+    QFETCH(QString, typed);
+    QFETCH(bool, enter);
+    QFETCH(QString, shown);
+    ListFolder folder;
+    writeCatalogue(folder);
+    auto launcher = makeLauncher();
+    QVERIFY(QTest::qWaitForWindowActive(launcher.get()));
+    const WindowProbe ui(*launcher);
+    QComboBox* field = ui.get<QComboBox>("fichier", box);
+    choose(*launcher, box, field->itemText(3));
+    field->setFocus();
+    field->lineEdit()->selectAll();
+    QTest::keyClicks(field, typed);
+    QCOMPARE(field->currentText(), typed);
+    if (enter)
+        QTest::keyClick(field, Qt::Key_Return);
+    else
+        ui.button("Command1")->setFocus();
+    QCOMPARE(field->currentText(), typed);
+    QCOMPARE(launcher->chosenBox(), box);
+    QTest::mouseClick(ui.button("Command1"), Qt::LeftButton);
+    QCOMPARE(ui.label("message")->text(), shown);
+    if (shown.isEmpty())
+        QCOMPARE(WindowProbe(*launcher->training()).label("Label7")->text(), typed);
 }
 
 // Picking in the open list, here with the arrow keys and Enter, chooses the box.
@@ -256,13 +294,13 @@ void LauncherTest::pickInTheOpenListChooses()
     auto launcher = makeLauncher();
     QVERIFY(QTest::qWaitForWindowActive(launcher.get()));
     choose(*launcher, 0, QStringLiteral("7 lettres"));
-    QComboBox* box = launcher->fichier[1];
+    QComboBox* box = WindowProbe(*launcher).get<QComboBox>("fichier", 1);
     box->showPopup();
     QAbstractItemView* list = box->view();
     QTRY_VERIFY(list->isVisible());
     list->setCurrentIndex(box->model()->index(2, 0));
     QTest::keyClick(list, Qt::Key_Return);
-    QCOMPARE(launcher->chosenBox, QStringLiteral("une"));
+    QCOMPARE(launcher->chosenBox(), 1);
     QCOMPARE(box->currentText(), QString::fromUtf8("6 lettres (solution unique)"));
     QTRY_VERIFY(!list->isVisible());
 
@@ -272,14 +310,14 @@ void LauncherTest::pickInTheOpenListChooses()
     QTRY_VERIFY(list->isVisible());
     QTest::keyClick(list, Qt::Key_Escape);
     QTRY_VERIFY(!list->isVisible());
-    QCOMPARE(launcher->chosenBox, QStringLiteral("zero"));
+    QCOMPARE(launcher->chosenBox(), 0);
 }
 
 void LauncherTest::lancerBeforeChoiceIgnored()
 {
     Form2 launcher;
     launcher.show();
-    launcher.Command1_Click();
+    WindowProbe(launcher).button("Command1")->click();
     QVERIFY(launcher.training() == nullptr);
     QVERIFY(launcher.isVisible());
 }
@@ -289,23 +327,25 @@ void LauncherTest::trainingWindowCreatedOnce()
     ListFolder folder;
     writeCatalogue(folder);
     Form2 launcher;
-    launcher.endProgram = [this] { ++ended; };
+    launcher.quitProgram = [this] { ++ended; };
     launcher.show();
     choose(launcher, 0, QStringLiteral("7 lettres"));
     QVERIFY(launcher.training() == nullptr);  // not before the first drill
-    launcher.Command1_Click();
+    WindowProbe(launcher).button("Command1")->click();
     Form1* first = launcher.training();
     QVERIFY(first != nullptr);
-    QCOMPARE(first->Command1[0]->font().pointSizeF(), 22.0);
-    first->Command3_Click();  // a choice of the first drill, kept by the window
-    first->quitter_Click();
+    QCOMPARE(WindowProbe(*first).button("Command1", 0)->font().pointSizeF(), 22.0);
+    WindowProbe(*first)
+        .button("Command3")
+        ->click();  // a choice of the first drill, kept by the window
+    WindowProbe(*first).button("quitter")->click();
     QVERIFY(launcher.isVisible());
     QVERIFY(first->isHidden());
     choose(launcher, 1, QStringLiteral("9 lettres (solution unique)"));
-    launcher.Command1_Click();
+    WindowProbe(launcher).button("Command1")->click();
     QCOMPARE(launcher.training(), first);
-    QCOMPARE(first->fontNumber, std::int16_t(2));
-    QCOMPARE(first->tirage[0]->font().pointSizeF(), 10.0);
+    QCOMPARE(first->fontNumber(), 2);
+    QCOMPARE(WindowProbe(*first).box("tirage", 0)->font().pointSizeF(), 10.0);
     QVERIFY(launcher.isHidden());
     QCOMPARE(ended, 0);
 }
@@ -315,18 +355,20 @@ void LauncherTest::missingListShowsMessage()
     ListFolder folder;
     auto launcher = makeLauncher();
     choose(*launcher, 0, QStringLiteral("7 lettres"));
-    launcher->Command1_Click();
+    WindowProbe(*launcher).button("Command1")->click();
     QVERIFY(launcher->isVisible());
     QVERIFY(launcher->training()->isHidden());
-    QVERIFY(!launcher->training()->corriger->isEnabled());  // no drill started
-    QVERIFY(launcher->message->isVisible());
-    QVERIFY(launcher->message->text().contains(QStringLiteral("data/ods6new_7L.txt")));
+    QVERIFY(
+        !WindowProbe(*launcher->training()).button("corriger")->isEnabled());  // no drill started
+    QVERIFY(WindowProbe(*launcher).label("message")->isVisible());
+    QVERIFY(WindowProbe(*launcher).label("message")->text().contains(
+        QStringLiteral("data/ods6new_7L.txt")));
 
     folder.write(QStringLiteral("ods6new_7L.txt"), ListFolder::entries(3));
-    launcher->Command1_Click();
+    WindowProbe(*launcher).button("Command1")->click();
     QVERIFY(launcher->isHidden());
-    QVERIFY(launcher->message->isHidden());
-    QVERIFY(launcher->training()->corriger->isEnabled());
+    QVERIFY(WindowProbe(*launcher).label("message")->isHidden());
+    QVERIFY(WindowProbe(*launcher->training()).button("corriger")->isEnabled());
 }
 
 // A line whose solutions are longer than its draw could never be answered: the list is
@@ -339,13 +381,13 @@ void LauncherTest::longerSolutionsRefuseTheList()
         {QStringLiteral("AEINRST;SATINER"), QString(), QStringLiteral("AEINRST;SATINER;TARINES")});
     auto launcher = makeLauncher();
     choose(*launcher, 0, QStringLiteral("7 lettres"));
-    launcher->Command1_Click();
+    WindowProbe(*launcher).button("Command1")->click();
     QVERIFY(launcher->isVisible());
     QVERIFY(launcher->training()->isHidden());
-    QVERIFY(!launcher->training()->corriger->isEnabled());
-    QVERIFY(launcher->message->isVisible());
+    QVERIFY(!WindowProbe(*launcher->training()).button("corriger")->isEnabled());
+    QVERIFY(WindowProbe(*launcher).label("message")->isVisible());
     QCOMPARE(
-        launcher->message->text(),
+        WindowProbe(*launcher).label("message")->text(),
         QString::fromUtf8(
             "Liste refusée : data/ods6new_7L.txt, ligne 3 : solutions plus longues que le tirage"));
 }
@@ -354,18 +396,23 @@ void LauncherTest::farewell()
 {
     ended = 0;
     auto launcher = makeLauncher();
-    QTest::mouseClick(launcher->quitter, Qt::LeftButton);
+    QTest::mouseClick(WindowProbe(*launcher).button("quitter"), Qt::LeftButton);
     for (QWidget* gone : std::initializer_list<QWidget*>{
-             launcher->fichier[0], launcher->fichier[1], launcher->Label3[0], launcher->Label3[1],
-             launcher->Label1, launcher->Command1, launcher->quitter})
+             WindowProbe(*launcher).get<QComboBox>("fichier", 0),
+             WindowProbe(*launcher).get<QComboBox>("fichier", 1),
+             WindowProbe(*launcher).get<QLabel>("Label3", 0),
+             WindowProbe(*launcher).get<QLabel>("Label3", 1),
+             WindowProbe(*launcher).label("Label1"), WindowProbe(*launcher).button("Command1"),
+             WindowProbe(*launcher).button("quitter")})
         QVERIFY(gone->isHidden());
     QVERIFY(!launcher->isEnabled());
-    QVERIFY(launcher->Text1->isVisible());
-    QVERIFY(!launcher->Text1->isEnabled());
+    QVERIFY(WindowProbe(*launcher).get<QPlainTextEdit>("Text1")->isVisible());
+    QVERIFY(!WindowProbe(*launcher).get<QPlainTextEdit>("Text1")->isEnabled());
     QCOMPARE(launcher->windowTitle(), QString::fromUtf8("A bientôt !"));
-    QCOMPARE(launcher->Text1->geometry(),
+    QCOMPARE(WindowProbe(*launcher).get<QPlainTextEdit>("Text1")->geometry(),
              QRect(look::px(600), look::px(640), look::px(3735), look::px(2400)));
-    const QStringList lines = launcher->Text1->toPlainText().split(QLatin1Char('\n'));
+    const QStringList lines =
+        WindowProbe(*launcher).get<QPlainTextEdit>("Text1")->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(lines.size(),
              10);  // heading, blank, five contact lines, blank, the empty closing, end
     QCOMPARE(lines[0], QStringLiteral("A propos de l'auteur :"));
@@ -375,20 +422,22 @@ void LauncherTest::farewell()
                 .contains(QStringLiteral("logiciel libre"), Qt::CaseInsensitive));
     QVERIFY(lines[6].contains(QStringLiteral("Suggestions")));
     for (const QString& line : lines)  // each line fits the box
-        QVERIFY(launcher->Text1->fontMetrics().horizontalAdvance(line)
-                < launcher->Text1->viewport()->width());
+        QVERIFY(
+            WindowProbe(*launcher).get<QPlainTextEdit>("Text1")->fontMetrics().horizontalAdvance(
+                line)
+            < WindowProbe(*launcher).get<QPlainTextEdit>("Text1")->viewport()->width());
     QVERIFY(lines[7].isEmpty());
 
-    QVERIFY(launcher->Timer1->isActive());
-    QVERIFY(launcher->Label2->text().isEmpty());
+    QVERIFY(WindowProbe(*launcher).timer("Timer1")->isActive());
+    QVERIFY(WindowProbe(*launcher).label("Label2")->text().isEmpty());
     for (int shown = 8; shown >= 0; --shown) {
-        launcher->Timer1_Timer();
-        QCOMPARE(launcher->Label2->text(), QString::number(shown));
+        WindowProbe(*launcher).tick("Timer1");
+        QCOMPARE(WindowProbe(*launcher).label("Label2")->text(), QString::number(shown));
         QCOMPARE(ended, 0);
     }
-    launcher->Timer1_Timer();
+    WindowProbe(*launcher).tick("Timer1");
     QCOMPARE(ended, 1);
-    QVERIFY(!launcher->Timer1->isActive());
+    QVERIFY(!WindowProbe(*launcher).timer("Timer1")->isActive());
 }
 
 namespace {
@@ -414,24 +463,26 @@ std::pair<int, int> greyRange(const QImage& image, const QRect& area)
 void LauncherTest::farewellLegible()
 {
     auto launcher = makeLauncher();
-    launcher->quitter_Click();
-    launcher->Timer1_Timer();
-    QCOMPARE(launcher->Label2->text(), QStringLiteral("8"));
+    WindowProbe(*launcher).button("quitter")->click();
+    WindowProbe(*launcher).tick("Timer1");
+    QCOMPARE(WindowProbe(*launcher).label("Label2")->text(), QStringLiteral("8"));
     QVERIFY(!launcher->isEnabled());
     const QImage shot = launcher->grab().toImage();
 
-    const QRect countdown = launcher->Label2->geometry();
+    const QRect countdown = WindowProbe(*launcher).label("Label2")->geometry();
     QCOMPARE(shot.pixelColor(countdown.right() - 1, countdown.top() + 1), look::Colour::window);
     const auto [digitDark, digitLight] = greyRange(shot, countdown);
     QVERIFY2(digitDark < 64, qPrintable(QString::number(digitDark)));
     QCOMPARE(digitLight, qGray(look::Colour::window.rgb()));
 
-    const QRect text = launcher->Text1->geometry().adjusted(4, 4, -4, -4);
+    const QRect text =
+        WindowProbe(*launcher).get<QPlainTextEdit>("Text1")->geometry().adjusted(4, 4, -4, -4);
     const auto [textDark, textLight] = greyRange(shot, text);
     QVERIFY2(textDark < 64, qPrintable(QString::number(textDark)));
     QCOMPARE(textLight, 255);
     QCOMPARE(shot.pixelColor(text.right(), text.bottom()),
-             launcher->Text1->palette().color(QPalette::Active, QPalette::Base));
+             WindowProbe(*launcher).get<QPlainTextEdit>("Text1")->palette().color(QPalette::Active,
+                                                                                  QPalette::Base));
 }
 
 void LauncherTest::closingEndsProgram()

@@ -1,5 +1,7 @@
 #include <training/drill/ClockText.h>
 
+#include <training/drill/Series.h>
+
 namespace drill {
 
 namespace {
@@ -14,19 +16,6 @@ long floorDiv(long a, long b)
 {
     const long q = a / b;
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
-// Value of the leading decimal digits of a text; 0 when it starts with none.
-long leadingNumber(const std::string& text)
-{
-    long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            break;
-        if (value < 100000)
-            value = value * 10 + (c - '0');
-    }
-    return value;
 }
 
 }  // namespace
@@ -47,17 +36,9 @@ std::string ClockText::drill(std::int32_t totalSeconds)
     return std::to_string(hours) + ":" + twoDigits(minutes) + ":" + twoDigits(seconds);
 }
 
-std::string ClockText::timeUsed(const std::string& timeLeftText)
+std::string ClockText::timeUsed(std::int32_t secondsShown)
 {
-    const long minutes = leadingNumber(timeLeftText.substr(0, 1));
-    const std::string tail =
-        timeLeftText.size() >= 2 ? timeLeftText.substr(timeLeftText.size() - 2) : timeLeftText;
-    const long seconds = leadingNumber(tail);
-    if (minutes == 0 && seconds == 0)
-        return "4:00";
-    if (seconds != 0)
-        return std::to_string(3 - minutes) + ":" + twoDigits(60 - seconds);
-    return std::to_string(4 - minutes) + ":00";
+    return series(kSeriesSeconds - secondsShown);
 }
 
 }  // namespace drill

@@ -12,10 +12,9 @@ public:
     static std::string series(std::int32_t secondsLeft);
     // Drill clock h:mm:ss, hours unbounded: 605 -> "0:10:05", 36000 -> "10:00:00".
     static std::string drill(std::int32_t totalSeconds);
-    // Time a series took, from the text of the series clock read back at correction:
-    // "2:35" -> "1:25", "3:00" -> "1:00", "4:00" -> "0:00", "0:00" -> "4:00".
-    // Any text gives some result; none makes it fail.
-    static std::string timeUsed(const std::string& timeLeftText);
+    // Time a series took, m:ss, from the seconds its clock shows at correction:
+    // 155 (2:35) -> "1:25", 180 -> "1:00", 240 -> "0:00", 0 -> "4:00".
+    static std::string timeUsed(std::int32_t secondsShown);
 };
 
 }  // namespace drill

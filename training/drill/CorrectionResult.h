@@ -1,5 +1,6 @@
 #pragma once
 
+#include <training/drill/Series.h>
 #include <training/drill/SlotCorrection.h>
 #include <training/drill/Verdict.h>
 
@@ -12,7 +13,7 @@ namespace drill {
 struct CorrectionResult {
     Verdict lastSlotVerdict =
         Verdict::Unchanged;  // grading of the last slot (by speed), for "voyant"
-    std::array<SlotCorrection, 30> slots;
+    std::array<SlotCorrection, kSlots> slots;
     int foundCount = 0;
     int seriesSize = 0;
     std::string scoreText;       // "7/30"

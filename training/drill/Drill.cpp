@@ -1,7 +1,6 @@
 #include <training/drill/Drill.h>
 
 #include <training/drill/ClockText.h>
-#include <training/drill/ListCatalogue.h>
 #include <training/drill/SeriesPicker.h>
 
 #include <algorithm>
@@ -12,30 +11,25 @@ namespace drill {
 
 namespace {
 
-// Reads a success count held as decimal text; anything unreadable counts as 0.
-long readCount(const std::string& text)
+// Adds one to a counter that stops at its largest value rather than wrapping around.
+template <typename Counter> void countOne(Counter& counter)
 {
-    long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            break;
-        if (value < std::numeric_limits<long>::max() / 10 - 10)
-            value = value * 10 + (c - '0');
-    }
-    return value;
+    if (counter < std::numeric_limits<Counter>::max())
+        ++counter;
 }
 
 }  // namespace
 
-void Drill::start(const std::string& title, std::vector<ListEntry> entries)
+void Drill::start(const catalogue::ListRow& list, std::vector<ListEntry> entries)
 {
-    state_.listTitle = title;
+    state_.listTitle = list.title;
+    state_.extensionList = list.isExtensionList();
     state_.errorCount = 0;
     const std::size_t count =
         std::min<std::size_t>(entries.size(), std::numeric_limits<std::int32_t>::max());
     state_.draws.assign(count, std::string());
     state_.solutions.assign(count, std::string());
-    state_.successCount.assign(count, "0");
+    state_.successCount.assign(count, 0);
     for (std::size_t k = 0; k < count; ++k) {
         state_.draws[k] = std::move(entries[k].draw);
         state_.solutions[k] = std::move(entries[k].solutions);
@@ -47,7 +41,7 @@ void Drill::start(const std::string& title, std::vector<ListEntry> entries)
 
 int Drill::seriesSize() const
 {
-    return std::clamp<std::int32_t>(state_.entryCount, 0, DrillState::kSlots);
+    return std::clamp<std::int32_t>(state_.entryCount, 0, kSlots);
 }
 
 SeriesDraw Drill::drawSeries(RandomSource& random)
@@ -62,13 +56,27 @@ SeriesDraw Drill::drawSeries(RandomSource& random)
     for (std::size_t s = 0; s < picked.size(); ++s)
         result.drawTexts[s] = state_.draws[static_cast<std::size_t>(picked[s])];
     result.seriesSize = static_cast<int>(picked.size());
-    state_.secondsLeft = 240;
+    state_.secondsLeft = kSeriesSeconds;
+    state_.phase = SeriesPhase::Open;
     return result;
+}
+
+void Drill::switchCriterion()
+{
+    const bool toSpeed = state_.criterion == Criterion::BySuccesses;
+    state_.criterion = toSpeed ? Criterion::BySpeed : Criterion::BySuccesses;
+    state_.threshold = toSpeed ? 5 : 1;
+}
+
+void Drill::setCurrentSlot(int slot)
+{
+    if (slot >= 0 && slot < kSlots)
+        state_.currentSlot = static_cast<std::int16_t>(slot);
 }
 
 std::int32_t Drill::entryOf(int slot) const
 {
-    if (slot < 0 || slot >= DrillState::kSlots)
+    if (slot < 0 || slot >= kSlots)
         return -1;
     const std::int32_t entry = state_.seriesEntry[static_cast<std::size_t>(slot)];
     return entry >= 0 && entry < state_.entryCount ? entry : -1;
@@ -80,12 +88,12 @@ bool Drill::isAnswerRight(int slot, const std::string& answer) const
     return entry >= 0 && answer == state_.solutions[static_cast<std::size_t>(entry)];
 }
 
-Verdict Drill::gradeByTime(int slot, const std::string& answer, double threshold)
+Verdict Drill::gradeByTime(int slot, const std::string& answer)
 {
     if (entryOf(slot) < 0)
         return Verdict::Unchanged;  // an empty slot has nothing to compare with
     std::int16_t& graded = state_.slotState[static_cast<std::size_t>(slot)];
-    const bool met = threshold > state_.answerSeconds && isAnswerRight(slot, answer);
+    const bool met = state_.threshold > state_.answerSeconds && isAnswerRight(slot, answer);
     if (!met) {
         graded = 0;
         return Verdict::No;
@@ -102,80 +110,78 @@ void Drill::eliminate(std::int32_t entry)
     state_.solutions[static_cast<std::size_t>(entry)].clear();
 }
 
-void Drill::markFound(int slot, const CorrectionInput& input, CorrectionResult& result)
+void Drill::markFound(int slot, const std::string& answer, CorrectionResult& result)
 {
+    const std::int32_t entry = entryOf(slot);
     SlotCorrection& mark = result.slots[static_cast<std::size_t>(slot)];
     mark.found = true;
-    mark.answerText = input.answers[static_cast<std::size_t>(slot)];
-    mark.drawText = input.drawTexts[static_cast<std::size_t>(slot)];
+    mark.answerText = answer;
+    mark.drawText = state_.draws[static_cast<std::size_t>(entry)];
     ++result.foundCount;
-    if (input.criterion != Criterion::BySuccesses)
+    if (state_.criterion != Criterion::BySuccesses)
         return;
-    const std::int32_t entry = entryOf(slot);
-    std::string& count = state_.successCount[static_cast<std::size_t>(entry)];
-    const long successes = readCount(count) + 1;
-    count = std::to_string(successes);
-    if (!(input.threshold > static_cast<double>(successes)))
+    std::int32_t& successes = state_.successCount[static_cast<std::size_t>(entry)];
+    countOne(successes);
+    if (!(state_.threshold > static_cast<double>(successes)))
         eliminate(entry);
 }
 
-void Drill::markMissed(int slot, const CorrectionInput& input, CorrectionResult& result)
+void Drill::markMissed(int slot, const std::string& answer, CorrectionResult& result)
 {
+    const std::int32_t entry = entryOf(slot);
     SlotCorrection& mark = result.slots[static_cast<std::size_t>(slot)];
-    const std::string& typed = input.answers[static_cast<std::size_t>(slot)];
-    const std::string& draw = input.drawTexts[static_cast<std::size_t>(slot)];
-    if (typed.empty()) {
+    const std::string& draw = state_.draws[static_cast<std::size_t>(entry)];
+    if (answer.empty()) {
         mark.answerText = draw;
-    } else if (ListCatalogue::isExtensionList(state_.listTitle)) {
-        mark.tooltip = "Vous aviez saisi: " + typed;
+    } else if (state_.extensionList) {
+        mark.tooltip = "Vous aviez saisi: " + answer;
         mark.answerText = draw;
     } else {
         mark.tooltip = "Tirage: " + draw;
-        mark.answerText = typed;
+        mark.answerText = answer;
         mark.struckThrough = true;
     }
-    mark.drawText = state_.solutions[static_cast<std::size_t>(entryOf(slot))];
+    mark.drawText = state_.solutions[static_cast<std::size_t>(entry)];
     mark.drawRevealed = true;
-    if (state_.errorCount < std::numeric_limits<std::int32_t>::max())
-        ++state_.errorCount;
+    countOne(state_.errorCount);
 }
 
 void Drill::eliminateGradedSlots()
 {
-    for (int slot = 0; slot < DrillState::kSlots; ++slot) {
+    for (int slot = 0; slot < kSlots; ++slot) {
         const std::int32_t entry = entryOf(slot);
         if (entry >= 0 && state_.slotState[static_cast<std::size_t>(slot)] == 1)
             eliminate(entry);
     }
 }
 
-CorrectionResult Drill::correctSeries(const CorrectionInput& input)
+CorrectionResult Drill::correctSeries(const std::array<std::string, kSlots>& answers)
 {
     CorrectionResult result;
     const int size = seriesSize();
-    if (input.criterion == Criterion::BySpeed && size > 0)
-        result.lastSlotVerdict = gradeByTime(
-            size - 1, input.answers[static_cast<std::size_t>(size - 1)], input.threshold);
+    if (state_.criterion == Criterion::BySpeed && size > 0)
+        result.lastSlotVerdict = gradeByTime(size - 1, answers[static_cast<std::size_t>(size - 1)]);
     for (int slot = 0; slot < size; ++slot) {
         if (entryOf(slot) < 0)
             continue;  // only when no series was drawn for this pool
         result.slots[static_cast<std::size_t>(slot)].inSeries = true;
-        if (isAnswerRight(slot, input.answers[static_cast<std::size_t>(slot)]))
-            markFound(slot, input, result);
+        const std::string& answer = answers[static_cast<std::size_t>(slot)];
+        if (isAnswerRight(slot, answer))
+            markFound(slot, answer, result);
         else
-            markMissed(slot, input, result);
+            markMissed(slot, answer, result);
     }
-    if (input.criterion == Criterion::BySpeed)
+    if (state_.criterion == Criterion::BySpeed)
         eliminateGradedSlots();
     compactEntries();
     result.seriesSize = size;
     result.scoreText = std::to_string(result.foundCount) + "/" + std::to_string(size);
-    if (state_.seriesDone < std::numeric_limits<std::int16_t>::max())
-        ++state_.seriesDone;
+    countOne(state_.seriesDone);
     result.seriesDoneText = std::to_string(state_.seriesDone) + " série(s) déjà réalisée(s).";
     result.errorCountText = std::to_string(state_.errorCount);
-    result.timeUsedText = ClockText::timeUsed(input.timeLeftText);
-    result.finished = isFinished();
+    result.timeUsedText = ClockText::timeUsed(state_.secondsShown);
+    result.finished = state_.entryCount == 0;
+    state_.phase = result.finished ? SeriesPhase::Finished : SeriesPhase::Corrected;
     return result;
 }
 
@@ -189,7 +195,7 @@ void Drill::compactEntries()
         if (kept != p) {
             state_.draws[kept] = std::move(state_.draws[p]);
             state_.solutions[kept] = std::move(state_.solutions[p]);
-            state_.successCount[kept] = std::move(state_.successCount[p]);
+            state_.successCount[kept] = state_.successCount[p];
         }
         ++kept;
     }
@@ -202,25 +208,24 @@ void Drill::compactEntries()
 SeriesTick Drill::tickSeries()
 {
     --state_.secondsLeft;
+    state_.secondsShown = state_.secondsLeft;
     return {ClockText::series(state_.secondsLeft), state_.secondsLeft < 1};
 }
 
 std::string Drill::tickDrill()
 {
-    if (state_.totalSeconds < std::numeric_limits<std::int32_t>::max())
-        ++state_.totalSeconds;
+    countOne(state_.totalSeconds);
     return ClockText::drill(state_.totalSeconds);
 }
 
 void Drill::tickAnswer()
 {
-    if (state_.answerSeconds < std::numeric_limits<std::int16_t>::max())
-        ++state_.answerSeconds;
+    countOne(state_.answerSeconds);
 }
 
 void Drill::leave()
 {
-    state_.secondsLeft = 240;
+    state_.secondsLeft = kSeriesSeconds;
     state_.totalSeconds = 0;
     state_.seriesDone = 0;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <training/drill/CorrectionInput.h>
 #include <training/drill/CorrectionResult.h>
 #include <training/drill/DrillState.h>
 #include <training/drill/ListEntry.h>
@@ -9,61 +8,76 @@
 #include <training/drill/SeriesTick.h>
 #include <training/drill/Verdict.h>
 
+#include <catalogue/ListRow.h>
+
+#include <array>
 #include <string>
 #include <vector>
 
 namespace drill {
 
-// The drill logic of the training window: it owns the drill state and decides,
-// the window paints. Answers, draws and solutions are Windows-1252 bytes.
+// The drill of the training window: it owns the whole drill state (entries, series, criterion,
+// threshold, pause, clocks, counters) and decides; the window asks it and paints what it says.
+// Answers, draws and solutions are Windows-1252 bytes.
 class Drill {
 public:
-    DrillState& state() { return state_; }
     const DrillState& state() const { return state_; }
 
-    // Start of a drill on a loaded list: title, tables, entryCount, success counts "0",
-    // errorCount 0. The clocks and seriesDone are left as they are.
-    void start(const std::string& title, std::vector<ListEntry> entries);
+    // Start of a drill on a loaded list of the catalogue: title, tables, entryCount, success
+    // counts 0, errorCount 0. Clocks, seriesDone, criterion, threshold and pause carry over.
+    void start(const catalogue::ListRow& list, std::vector<ListEntry> entries);
 
-    // Opens a series: up to 30 entries picked from those in play, every slot
-    // ungraded, secondsLeft 240.
+    // Opens a series: up to kSlots entries picked from those in play, every slot ungraded,
+    // secondsLeft back to kSeriesSeconds.
     SeriesDraw drawSeries(RandomSource& random);
 
-    // Number of slots the current pool fills (30, or entryCount when below).
+    // Number of slots the current pool fills (kSlots, or entryCount when below).
     int seriesSize() const;
     // True when the slot holds an entry and `answer` equals its solutions exactly.
     bool isAnswerRight(int slot, const std::string& answer) const;
 
-    // Grades one slot by speed with the current answerSeconds: met when threshold >
-    // answerSeconds and the answer is right. Met: slotState 1 unless it is 0 (then
+    // A series is being answered: from its draw to its correction.
+    bool seriesOpen() const { return state_.phase == SeriesPhase::Open; }
+    // Corrected with entries left: "Nouvelle série" may draw the next one.
+    bool canDrawSeries() const { return state_.phase == SeriesPhase::Corrected; }
+    // Corrected with no entry left.
+    bool isFinished() const { return state_.phase == SeriesPhase::Finished; }
+
+    // The other criterion, with its own threshold: 5 seconds by speed, 1 success by successes.
+    void switchCriterion();
+    // The threshold as the player types it (Threshold::parse of the threshold box).
+    void setThreshold(double threshold) { state_.threshold = threshold; }
+    // Pauses a running drill, or resumes a paused one.
+    void togglePause() { state_.paused = !state_.paused; }
+    // The answer box of `slot` got the focus.
+    void setCurrentSlot(int slot);
+
+    // Grades one slot by speed with the current answerSeconds and threshold: met when
+    // threshold > answerSeconds and the answer is right. Met: slotState 1 unless it is 0 (then
     // Unchanged). Not met: slotState 0, "NO". A slot without entry is left at -1.
-    Verdict gradeByTime(int slot, const std::string& answer, double threshold);
+    Verdict gradeByTime(int slot, const std::string& answer);
 
-    // Corrects the open series: grades the last slot (by speed), marks each slot,
-    // raises success counts, eliminates mastered entries, compacts the tables,
-    // counts series and errors. The caller stops its series clock and answer stopwatch.
-    CorrectionResult correctSeries(const CorrectionInput& input);
-
-    // Removes every entry whose draw is empty; the others keep their order.
-    void compactEntries();
-
-    // True when no entry is left in play.
-    bool isFinished() const { return state_.entryCount == 0; }
+    // Corrects the open series with the texts of the answer boxes: grades the last slot (by
+    // speed), marks each slot, raises success counts, eliminates mastered entries, compacts the
+    // tables, counts series and errors. The caller stops its series clock and answer stopwatch.
+    CorrectionResult correctSeries(const std::array<std::string, kSlots>& answers);
 
     // Clock ticks.
     SeriesTick tickSeries();  // secondsLeft - 1 and its text; expired below 1
     std::string tickDrill();  // totalSeconds + 1 and its text h:mm:ss
-    void tickAnswer();        // answerSeconds + 1, stopping at 32767
+    void tickAnswer();        // answerSeconds + 1
     void resetAnswerClock() { state_.answerSeconds = 0; }
 
-    // Leaving a drill: secondsLeft 240, totalSeconds 0, seriesDone 0.
+    // Leaving a drill: secondsLeft kSeriesSeconds, totalSeconds 0, seriesDone 0.
     void leave();
 
 private:
-    void markFound(int slot, const CorrectionInput& input, CorrectionResult& result);
-    void markMissed(int slot, const CorrectionInput& input, CorrectionResult& result);
+    void markFound(int slot, const std::string& answer, CorrectionResult& result);
+    void markMissed(int slot, const std::string& answer, CorrectionResult& result);
     void eliminate(std::int32_t entry);
     void eliminateGradedSlots();
+    // Removes every entry whose draw is empty; the others keep their order.
+    void compactEntries();
     std::int32_t entryOf(int slot) const;
 
     DrillState state_;

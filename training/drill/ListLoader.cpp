@@ -1,6 +1,6 @@
 #include <training/drill/ListLoader.h>
 
-#include <training/drill/ListCatalogue.h>
+#include <catalogue/Catalogue.h>
 
 #include <textfile/Cp1252.h>
 #include <textfile/LineReader.h>
@@ -124,13 +124,13 @@ LoadedList ListLoader::loadFile(const std::string& relativePath,
     return result;
 }
 
-LoadedList ListLoader::loadTitle(const std::string& title, int list,
+LoadedList ListLoader::loadTitle(const std::string& title, int box,
                                  const std::vector<std::string>& dataFolders)
 {
-    const std::string file = ListCatalogue::fileFor(title, list);
-    if (file.empty())
+    const catalogue::ListRow* row = catalogue::Catalogue::find(title, box);
+    if (!row)
         return refused("Liste inconnue : " + title);
-    return loadFile(file, dataFolders);
+    return loadFile(row->path(), dataFolders);
 }
 
 }  // namespace drill

@@ -35,9 +35,9 @@ public:
     static LoadedList loadFile(const std::string& relativePath,
                                const std::vector<std::string>& dataFolders);
 
-    // Looks `title` up in box `list` of the catalogue, then loads its file.
+    // Looks `title` up in box `box` of the catalogue, then loads its file.
     // A title without a row gives "Liste inconnue : <title>".
-    static LoadedList loadTitle(const std::string& title, int list,
+    static LoadedList loadTitle(const std::string& title, int box,
                                 const std::vector<std::string>& dataFolders);
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <training/drill/Series.h>
+
 #include <array>
 #include <string>
 
@@ -8,8 +10,8 @@ namespace drill {
 // What the window shows after a series draw.
 struct SeriesDraw {
     int seriesSize = 0;  // slots 0 .. seriesSize-1 hold an entry
-    std::array<std::string, 30>
-        drawTexts;                // text of each draw box (Windows-1252; empty beyond the series)
+    // Text of each draw box: Windows-1252, empty beyond the series.
+    std::array<std::string, kSlots> drawTexts;
     std::string entriesLeftText;  // for "motsleft": entryCount in decimal
 };
 

@@ -12,7 +12,7 @@ std::vector<std::int32_t> SeriesPicker::pick(std::int32_t entryCount, RandomSour
         return picked;
     std::vector<std::int32_t> pool(static_cast<std::size_t>(entryCount));
     std::iota(pool.begin(), pool.end(), 0);
-    const std::int32_t size = std::min<std::int32_t>(entryCount, kMaxSeries);
+    const std::int32_t size = std::min<std::int32_t>(entryCount, kSlots);
     std::int32_t last = entryCount - 1;
     random.reseed();
     for (std::int32_t slot = 0; slot < size; ++slot) {

@@ -1,43 +1,57 @@
 #include <training/window/Form1.h>
 
-#include <look/CaptionButton.h>
-#include <look/Colour.h>
-#include <look/Look.h>
+#include <training/window/ListFolders.h>
 
+#include <catalogue/Catalogue.h>
+#include <look/Colour.h>
+#include <look/Controls.h>
+#include <look/Look.h>
+#include <look/TextBox.h>
 #include <textfile/Cp1252.h>
 #include <training/drill/ClockRandomSource.h>
-#include <training/drill/ListCatalogue.h>
 #include <training/drill/ListLoader.h>
 #include <training/drill/Threshold.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
-const int kColumnDrawLeft[3] = {360, 4320, 8160};
-const int kColumnAnswerLeft[3] = {2100, 6060, 9900};
-const int kFrameLeft[3] = {240, 4200, 8040};
+using drill::kSlots;
+
+// The grid of slots: three columns of ten; slot i stands in column i / 10, row i % 10.
+constexpr int kDrawLeft[3] = {360, 4320, 8160};
+constexpr int kAnswerLeft[3] = {2100, 6060, 9900};
+constexpr int kFrameLeft[3] = {240, 4200, 8040};
+constexpr int kGridTop = 600;
+constexpr int kRowStep = 600;
+constexpr int kTileLeft = 3000;
+constexpr int kTileSide = 600;
+
+// Where the criterion sentence moves. Under the criterion by speed its first half is longer,
+// so the threshold box and the unit move 900 twips to the right of where they stand. Back
+// under successes they stand at 1800 and 2160, left of their designed 2000 and 2355: the
+// designed first half ends with a blank that the switched one no longer has.
+constexpr int kSpeedShift = 900;
+constexpr int kSuccessBoxLeft = 1800;
+constexpr int kSuccessUnitLeft = 2160;
 
 struct FontChoice {
     const char* face;
     bool answersToo;
     bool italicOff;
 };
-const FontChoice kFonts[8] = {
+// The faces of "Changer de police", by number 1 to 7.
+constexpr FontChoice kFonts[8] = {
     {"", false, false},
     {"Georgia", false, false},
     {"Verdana", false, false},
@@ -58,36 +72,95 @@ std::string toBytes(const QString& text)
     return textfile::Cp1252::encode(text.toStdU16String());
 }
 
-int slotTop(int slot)
+QString indexed(const char* name, int index)
 {
-    return 600 + 600 * (slot % 10);
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QRect slotPlace(const int (&columnLefts)[3], int slot)
+{
+    return {columnLefts[slot / 10], kGridTop + kRowStep * (slot % 10), 1600, 375};
 }
 
 }  // namespace
 
 namespace training {
 
+// The controls, in the order they are made (later ones stand above earlier ones). A new
+// control takes one row here, and its handler, declared with the others, when it has one.
+const std::vector<Form1::ControlRow>& Form1::controlTable()
+{
+    // clang-format off
+    static const std::vector<ControlRow> table = [] {
+        using K = Kind;
+        std::vector<ControlRow> rows;
+        for (int c = 0; c < 3; ++c)  // a frame behind each column of slots
+            rows.push_back({indexed("Frame1", c), K::frame, {}, {kFrameLeft[c], 360, 3600, 6255}, -1, nullptr});
+        for (int i = 0; i < kSlots; ++i) {  // the draw and the answer of slot i (its events: eventFilter)
+            rows.push_back({indexed("tirage", i), K::lockedBox, {}, slotPlace(kDrawLeft, i), kSlots + i, nullptr});
+            rows.push_back({indexed("solution", i), K::textBox, {}, slotPlace(kAnswerLeft, i), i, nullptr});
+        }
+        for (int k = 0; k < kTiles; ++k)  // the letters of the focused draw
+            rows.push_back({indexed("Command1", k), K::button, {}, {kTileLeft + kTileSide * k, 6960, kTileSide, kTileSide}, 2 * kSlots + k, &Form1::Command1_Click});
+        // Tab indices from 69 on: after the answers, the draws and the tiles.
+        const std::vector<ControlRow> others = {
+            {"Label7", K::label, "Base", {360, 45, 0, 0}, -1, nullptr},  // the list title
+            {"police", K::label, "1", {10080, 0, 0, 0}, -1, nullptr},  // number of the next font
+            {"Command3", K::button, "Changer de police", {10200, 0, 1455, 255}, 69, &Form1::Command3_Click},  // the next font
+            {"Command2", K::button, "Command2", {11400, 6120, 135, 375}, 70, &Form1::Command2_Click},  // a sliver: the default button, Enter's next box
+            {"corriger", K::button, "Corriger(F12)", {8880, 7080, 1095, 375}, 71, &Form1::corriger_Click},  // corrects the series
+            {"restart", K::button, "Nouvelle série(F8)", {360, 7080, 1455, 375}, 72, &Form1::restart_Click},  // draws the next one
+            {"Label4", K::label, "Tirages restants :", {360, 7800, 0, 0}, -1, nullptr},
+            {"motsleft", K::textBox, "", {1600, 7785, 495, 285}, 73, nullptr},  // entries left
+            {"recherche", K::textBox, "", {4560, 7770, 1215, 300}, 74, nullptr},  // the search box
+            {"valider", K::button, "Valider", {5880, 7770, 975, 300}, 75, &Form1::valider_Click},  // search box into the answer box
+            {"score", K::label, "", {9120, 7800, 0, 0}, -1, nullptr},  // found / series size
+            {"tps", K::label, "", {9120, 8160, 0, 0}, -1, nullptr},  // time the series took
+            {"nbseries", K::label, "0 série déjà réalisée", {360, 8280, 0, 0}, -1, nullptr},  // series done
+            {"Label8", K::label, "Nombre de fautes :", {8880, 8640, 0, 0}, -1, nullptr},
+            {"nbftot", K::label, "", {10320, 8640, 0, 0}, -1, nullptr},  // wrong answers of the drill
+            {"quitter", K::button, "Retour au sommaire", {10200, 9120, 1215, 495}, 76, &Form1::quitter_Click},  // back to the launcher
+            {"voyant", K::label, "", {3360, 9360, 0, 0}, -1, nullptr},  // "OK" / "NO" of the last grading by speed
+            {"Check1", K::checkBox, "", {10200, 7080, 255, 255}, 77, &Form1::Check1_Click},  // shows the clocks
+            {"Label3", K::label, "TEMPS", {10560, 7080, 0, 0}, -1, nullptr},
+            {"Label1", K::label, "Série", {10080, 7440, 0, 0}, -1, nullptr},
+            {"temps", K::lockedBox, "4:00", {10560, 7440, 495, 285}, 78, nullptr},  // series clock, written by its ticks only
+            {"Label2", K::label, "Total", {10080, 7800, 0, 0}, -1, nullptr},
+            {"tempstot", K::lockedBox, "0:00:00", {10560, 7800, 735, 285}, 79, nullptr},  // drill clock, written by its ticks only
+            {"Command5", K::button, "Pause", {10200, 8160, 975, 255}, 80, &Form1::Command5_Click},  // pause and resume
+            {"Label5", K::label, "Eliminer un mot après ", {360, 9120, 0, 0}, -1, nullptr},  // the criterion sentence...
+            {"seuiltxt", K::textBox, "1", {2000, 9120, 255, 285}, 81, nullptr},  // ...its threshold...
+            {"Label6", K::label, "réussites.", {2355, 9120, 0, 0}, -1, nullptr},  // ...and its unit
+            {"Command4", K::button, "Changer critère", {360, 9360, 2775, 255}, 82, &Form1::Command4_Click},  // the other criterion
+            // The rectangle around the correction and clock area.
+            {"Line1(0)", K::line, "", {8760, 6960, 2640, 0}, -1, nullptr},
+            {"Line1(1)", K::line, "", {8760, 9000, 2640, 0}, -1, nullptr},
+            {"Line2(0)", K::line, "", {8760, 6960, 0, 2040}, -1, nullptr},
+            {"Line2(1)", K::line, "", {11400, 6960, 0, 2040}, -1, nullptr},
+            {"Timer1", K::timer, "", {}, -1, &Form1::Timer1_Timer},  // series clock
+            {"Timer2", K::timer, "", {}, -1, &Form1::Timer2_Timer},  // drill clock
+            {"Timer3", K::timer, "", {}, -1, &Form1::Timer3_Timer},  // answer stopwatch
+        };
+        rows.insert(rows.end(), others.begin(), others.end());
+        return rows;
+    }();
+    // clang-format on
+    return table;
+}
+
 Form1::Form1(QWidget* launcher)
     : QWidget(nullptr),
       beep([] { QApplication::beep(); }),
-      dataFolders{
-          (QCoreApplication::applicationDirPath() + "/../share/vorlane/data").toStdString()},
+      dataFolders(ListFolders::afterWorkingFolder()),
       launcherWindow(launcher),
       random(std::make_unique<drill::ClockRandomSource>())
 {
-    setWindowTitle(QStringLiteral("ENTRAINEMENT SCRABBLE - Nouveautés ODS 6"));
-    setFixedSize(look::px(11805), look::px(9780));
-    setFont(look::face("MS Sans Serif", 8.25));
-    look::setBackground(this, look::Colour::window);
-    setAutoFillBackground(true);
-
-    createGrid();
-    createTiles();
-    createBottomControls();
-    createClockControls();
-    createCriterionControls();
-    createTimers();
-    connectControls();
+    look::setUpWindow(this, QStringLiteral("ENTRAINEMENT SCRABBLE - Nouveautés ODS 6"),
+                      look::face("MS Sans Serif", 8.25), QSize(11805, 9780), look::Colour::window);
+    look::steadyTextCursor();
+    createControls();
+    designLooks();
+    connectEvents();
     windowCreation();
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { closingAllowed = true; });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { closingAllowed = true; });
@@ -97,180 +170,162 @@ Form1::~Form1() = default;
 
 // ---------------------------------------------------------------- controls
 
-QLabel* Form1::newLabel(const QString& caption, int left, int top)
+void Form1::createControls()
 {
-    auto* label = new QLabel(this);
-    look::placeAt(label, left, top);
-    look::setCaption(label, caption);
-    return label;
-}
-
-QLineEdit* Form1::newTextBox(const QString& text, int left, int top, int width, int height)
-{
-    auto* box = new QLineEdit(text, this);
-    look::place(box, left, top, width, height);
-    // A list may hold draws and solutions of any length: no box cuts them.
-    box->setMaxLength(std::numeric_limits<int>::max());
-    look::showStartWhenWritten(box);
-    box->setCursorPosition(0);
-    return box;
-}
-
-QPushButton* Form1::newButton(const QString& caption, int left, int top, int width, int height)
-{
-    auto* button = new look::CaptionButton(caption, this);
-    look::place(button, left, top, width, height);
-    return button;
-}
-
-void Form1::createGrid()
-{
-    for (int c = 0; c < 3; ++c) {
-        Frame1[c] = new QFrame(this);
-        Frame1[c]->setFrameShape(QFrame::Box);
-        Frame1[c]->setFrameShadow(QFrame::Sunken);
-        look::place(Frame1[c], kFrameLeft[c], 360, 3600, 6255);
+    std::vector<std::pair<int, QWidget*>> tabStops;
+    for (const ControlRow& row : controlTable()) {
+        QObject* made = createControl(row);
+        made->setObjectName(row.name);
+        controls.insert(row.name, made);
+        if (row.tabIndex >= 0)
+            tabStops.emplace_back(row.tabIndex, static_cast<QWidget*>(made));
+        if (auto* clickable = qobject_cast<QAbstractButton*>(made); clickable && row.handler)
+            connect(clickable, &QAbstractButton::clicked, this, row.handler);
+        if (auto* ticking = qobject_cast<QTimer*>(made); ticking && row.handler)
+            connect(ticking, &QTimer::timeout, this, row.handler);
     }
     for (int i = 0; i < kSlots; ++i) {
-        tirage[i] = newTextBox(QString(), kColumnDrawLeft[i / 10], slotTop(i), 1600, 375);
-        tirage[i]->setReadOnly(true);
+        tirage[i] = box(indexed("tirage", i));
+        solution[i] = box(indexed("solution", i));
+    }
+    for (int k = 0; k < kTiles; ++k)
+        Command1[k] = button(indexed("Command1", k));
+    look::arrangeTabOrder(std::move(tabStops));
+}
+
+QObject* Form1::createControl(const ControlRow& row)
+{
+    const QRect& at = row.twips;
+    switch (row.kind) {
+    case Kind::label:
+        return look::addLabel(this, row.name, row.caption, at);
+    case Kind::textBox:
+        return look::addTextBox(this, row.name, row.caption, at);
+    case Kind::lockedBox: {
+        look::TextBox* locked = look::addTextBox(this, row.name, row.caption, at);
+        locked->setReadOnly(true);
+        return locked;
+    }
+    case Kind::button:
+        return look::addButton(this, row.name, row.caption, at);
+    case Kind::checkBox: {
+        auto* check = new QCheckBox(this);
+        look::place(check, at.left(), at.top(), at.width(), at.height());
+        return check;
+    }
+    case Kind::frame: {
+        auto* frame = new QFrame(this);
+        frame->setFrameShape(QFrame::Box);
+        frame->setFrameShadow(QFrame::Sunken);
+        look::place(frame, at.left(), at.top(), at.width(), at.height());
+        return frame;
+    }
+    case Kind::line: {
+        auto* line = new QFrame(this);
+        line->setFrameShape(at.height() == 0 ? QFrame::HLine : QFrame::VLine);
+        line->setFrameShadow(QFrame::Plain);
+        look::setForeground(line, Qt::black);
+        line->setGeometry(look::px(at.left()), look::px(at.top()), look::px(at.width()) + 1,
+                          look::px(at.height()) + 1);
+        return line;
+    }
+    case Kind::timer: {
+        auto* ticking = new QTimer(this);
+        ticking->setInterval(1000);
+        return ticking;
+    }
+    }
+    return nullptr;
+}
+
+// Design values beyond caption and place.
+void Form1::designLooks()
+{
+    for (int i = 0; i < kSlots; ++i) {
         tirage[i]->setAlignment(Qt::AlignCenter);
         look::setBackground(tirage[i], look::Colour::draw);
-        solution[i] = newTextBox(QString(), kColumnAnswerLeft[i / 10], slotTop(i), 1600, 375);
         solution[i]->setAlignment(Qt::AlignCenter);
         look::setBackground(solution[i], look::Colour::answer);
     }
-    for (int i = 0; i + 1 < kSlots; ++i)
-        setTabOrder(solution[i], solution[i + 1]);
-}
-
-void Form1::createTiles()
-{
-    for (int k = 0; k < kTiles; ++k) {
-        Command1[k] = newButton(QString(), 3000 + 600 * k, 6960, 600, 600);
-        Command1[k]->setFont(look::face("Arial", 8.25));
-        look::setBackground(Command1[k], look::Colour::tile);
+    for (QPushButton* tile : Command1) {
+        tile->setFont(look::face("Arial", 8.25));
+        look::setBackground(tile, look::Colour::tile);
     }
-}
-
-void Form1::createBottomControls()
-{
-    Label7 = newLabel(QStringLiteral("Base"), 360, 45);
-    Label7->setFont(look::face("MS Sans Serif", 9.75));
-    Label7->adjustSize();
-    look::setBackground(Label7, look::Colour::window);
-    police = newLabel(QStringLiteral("1"), 10080, 0);
-    Command3 = newButton(QStringLiteral("Changer de police"), 10200, 0, 1455, 255);
-    Command2 = newButton(QStringLiteral("Command2"), 11400, 6120, 135, 375);
-    restart = newButton(QStringLiteral("Nouvelle série(F8)"), 360, 7080, 1455, 375);
-    restart->setEnabled(false);
-    corriger = newButton(QStringLiteral("Corriger(F12)"), 8880, 7080, 1095, 375);
-    corriger->setEnabled(false);
-    setTabOrder(corriger, restart);  // the focus leaves a disabled "Corriger" for "Nouvelle série"
-    Label4 = newLabel(QStringLiteral("Tirages restants :"), 360, 7800);
-    motsleft = newTextBox(QString(), 1600, 7785, 495, 285);
-    motsleft->setEnabled(false);
-    recherche = newTextBox(QString(), 4560, 7770, 1215, 300);
-    look::setBackground(recherche, look::Colour::answer);
-    valider = newButton(QStringLiteral("Valider"), 5880, 7770, 975, 300);
-    score = newLabel(QString(), 9120, 7800);
-    tps = newLabel(QString(), 9120, 8160);
-    for (QLabel* label : {score, tps}) {
-        label->setFont(look::face("MS Sans Serif", 8.25, true));
-        look::setForeground(label, look::activeTitleBar());
+    label("Label7")->setFont(look::face("MS Sans Serif", 9.75));
+    look::setCaption(label("Label7"), label("Label7")->text());
+    for (const char* result : {"score", "tps"}) {
+        label(result)->setFont(look::face("MS Sans Serif", 8.25, true));
+        look::setForeground(label(result), look::activeTitleBar());
     }
-    nbseries = newLabel(QStringLiteral("0 série déjà réalisée"), 360, 8280);
-    Label8 = newLabel(QStringLiteral("Nombre de fautes :"), 8880, 8640);
-    nbftot = newLabel(QString(), 10320, 8640);
-    quitter = newButton(QStringLiteral("Retour au sommaire"), 10200, 9120, 1215, 495);
-    voyant = newLabel(QString(), 3360, 9360);
-    Line1 = {QLine(8760, 6960, 11400, 6960), QLine(8760, 9000, 11400, 9000)};
-    Line2 = {QLine(8760, 6960, 8760, 9000), QLine(11400, 6960, 11400, 9000)};
+    button("restart")->setEnabled(false);
+    button("corriger")->setEnabled(false);
+    box("motsleft")->setEnabled(false);
+    look::setBackground(box("recherche"), look::Colour::answer);
+    look::setBackground(box("seuiltxt"), look::Colour::threshold);
+    control<QCheckBox>("Check1")->setChecked(true);
 }
 
-void Form1::createClockControls()
-{
-    Check1 = new QCheckBox(this);
-    look::place(Check1, 10200, 7080, 255, 255);
-    Check1->setChecked(true);
-    Label3 = newLabel(QStringLiteral("TEMPS"), 10560, 7080);
-    Label1 = newLabel(QStringLiteral("Série"), 10080, 7440);
-    temps = newTextBox(QStringLiteral("4:00"), 10560, 7440, 495, 285);
-    Label2 = newLabel(QStringLiteral("Total"), 10080, 7800);
-    tempstot = newTextBox(QStringLiteral("0:00:00"), 10560, 7800, 735, 285);
-    // Only the clocks write these: correction reads the time used back from `temps`.
-    temps->setReadOnly(true);
-    tempstot->setReadOnly(true);
-    Command5 = newButton(QStringLiteral("Pause"), 10200, 8160, 975, 255);
-}
-
-void Form1::createCriterionControls()
-{
-    Label5 = newLabel(QStringLiteral("Eliminer un mot après "), 360, 9120);
-    seuiltxt = newTextBox(QStringLiteral("1"), 2000, 9120, 255, 285);
-    look::setBackground(seuiltxt, look::Colour::threshold);
-    Label6 = newLabel(QStringLiteral("réussites."), 2355, 9120);
-    Command4 = newButton(QStringLiteral("Changer critère"), 360, 9360, 2775, 255);
-}
-
-void Form1::createTimers()
-{
-    for (QTimer** timer : {&Timer1, &Timer2, &Timer3}) {
-        *timer = new QTimer(this);
-        (*timer)->setInterval(1000);
-    }
-}
-
-void Form1::connectControls()
+void Form1::connectEvents()
 {
     for (int i = 0; i < kSlots; ++i) {
         solution[i]->installEventFilter(this);
         connect(solution[i], &QLineEdit::textChanged, this, [this, i] { solution_Change(i); });
+        tirage[i]->installEventFilter(this);  // Enter there too performs the default button
     }
-    for (int k = 0; k < kTiles; ++k)
-        connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
-    for (QLineEdit* box : {recherche, seuiltxt, temps, tempstot})
-        box->installEventFilter(this);
-    for (QLineEdit* box : tirage)
-        box->installEventFilter(this);  // Enter there too performs the default button
-    Check1->installEventFilter(this);
-    restart->installEventFilter(this);
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
-    connect(corriger, &QPushButton::clicked, this, [this] { corriger_Click(); });
-    connect(restart, &QPushButton::clicked, this, [this] { restart_Click(); });
-    connect(valider, &QPushButton::clicked, this, [this] { valider_Click(); });
-    connect(quitter, &QPushButton::clicked, this, [this] { quitter_Click(); });
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-    connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
-    connect(Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
+    for (const char* name : {"recherche", "seuiltxt", "temps", "tempstot"})
+        box(name)->installEventFilter(this);
+    control<QCheckBox>("Check1")->installEventFilter(this);
+    button("restart")->installEventFilter(this);
+    connect(box("seuiltxt"), &QLineEdit::textChanged, this, &Form1::seuiltxt_Change);
 }
 
 // Runs once, when the window is first used.
 void Form1::windowCreation()
 {
-    tileLeft = static_cast<std::int16_t>(look::left(Command1[0]));
-    tileWidth = static_cast<std::int16_t>(look::twips(Command1[0]->width()));
+    tileLeft = look::left(Command1[0]);
+    tileWidth = look::twips(Command1[0]->width());
     for (QPushButton* tile : Command1)
         look::setPoints(tile, 22);
     for (int i = 0; i < kSlots; ++i) {
         tirage[i]->setFont(look::face("Georgia", 11));
         solution[i]->setFont(look::face("Georgia", 11));
     }
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             Frame1[0], Frame1[1], Frame1[2], Check1, Label1, Label2, Label3, Label4, Label5,
-             Label6, Label8, nbseries, score, police, tps, voyant, nbftot})
-        look::setBackground(control, look::Colour::window);
-    fontNumber = 1;
-    state().secondsLeft = 240;
-    state().totalSeconds = 0;
-    lettre = -1;
-    state().seriesDone = 0;
-    defaultButton = Command2;
-    Command2->setDefault(true);
+    for (const ControlRow& row : controlTable())
+        if (row.kind == Kind::label || row.kind == Kind::frame || row.kind == Kind::checkBox)
+            look::setBackground(control<QWidget>(row.name), look::Colour::window);
+    nextFont = 1;
+    pendingTile = -1;
+    defaultButton = button("Command2");
+    defaultButton->setDefault(true);
+}
+
+template <typename Control> Control* Form1::control(const QString& name) const
+{
+    auto* found = qobject_cast<Control*>(controls.value(name));
+    if (!found)
+        qFatal("The training window has no %s named %s", Control::staticMetaObject.className(),
+               qPrintable(name));
+    return found;
+}
+
+QLabel* Form1::label(const QString& name) const
+{
+    return control<QLabel>(name);
+}
+
+look::TextBox* Form1::box(const QString& name) const
+{
+    return control<look::TextBox>(name);
+}
+
+QPushButton* Form1::button(const QString& name) const
+{
+    return control<QPushButton>(name);
+}
+
+QTimer* Form1::timer(const QString& name) const
+{
+    return control<QTimer>(name);
 }
 
 void Form1::setRandomSource(std::unique_ptr<drill::RandomSource> source)
@@ -282,18 +337,18 @@ void Form1::setRandomSource(std::unique_ptr<drill::RandomSource> source)
 
 bool Form1::commencer(const QString& fichier, int liste)
 {
-    drill::LoadedList loaded =
-        drill::ListLoader::loadTitle(fichier.toStdString(), liste, dataFolders);
-    if (!loaded.ok) {
+    const std::string title = fichier.toStdString();
+    drill::LoadedList loaded = drill::ListLoader::loadTitle(title, liste, dataFolders);
+    const catalogue::ListRow* list = catalogue::Catalogue::find(title, liste);
+    if (!loaded.ok || !list) {
         lastLoadMessage = QString::fromStdString(loaded.message);
         return false;
     }
     lastLoadMessage.clear();
-    const std::string title = fichier.toStdString();
-    logic.start(title, std::move(loaded.entries));
-    look::setCaption(Label7, fichier);
-    applyGridPoints(drill::ListCatalogue::gridFontSize(title));
-    look::setBackground(tempstot, look::systemWindow());
+    drill_.start(*list, std::move(loaded.entries));
+    look::setCaption(label("Label7"), fichier);
+    applyGridPoints(list->gridPoints());
+    look::setBackground(box("tempstot"), look::systemWindow());
     seriesDraw();
     return true;
 }
@@ -310,11 +365,11 @@ void Form1::applyGridPoints(qreal points)
 
 void Form1::seriesDraw()
 {
-    const drill::SeriesDraw drawn = logic.drawSeries(*random);
-    motsleft->setText(QString::fromStdString(drawn.entriesLeftText));
-    score->hide();
-    tps->hide();
-    lettre = -1;
+    const drill::SeriesDraw drawn = drill_.drawSeries(*random);
+    box("motsleft")->write(QString::fromStdString(drawn.entriesLeftText));
+    label("score")->hide();
+    label("tps")->hide();
+    pendingTile = -1;
     for (int i = 0; i < kSlots; ++i) {
         tirage[i]->clear();
         solution[i]->clear();
@@ -324,25 +379,24 @@ void Form1::seriesDraw()
         solution[i]->setToolTip(QString());
     }
     for (int s = 0; s < drawn.seriesSize; ++s)
-        tirage[s]->setText(fromBytes(drawn.drawTexts[s]));
+        tirage[s]->write(fromBytes(drawn.drawTexts[s]));
     unsetCursor();
-    look::setBackground(seuiltxt, look::systemWindow());
-    corriger->setEnabled(true);
-    restart->setEnabled(false);
+    look::setBackground(box("seuiltxt"), look::systemWindow());
+    paintSeriesPhase();
 
     // The box left behind belonged to the series just corrected: it is not graded
     // against the new one. The arrival in the first box runs even when it already
     // holds the focus, so the new series always starts highlighted.
     if (focusSlot >= 0 && focusSlot != 0)
-        Timer3->stop();
+        timer("Timer3")->stop();
     focusSlot = 0;
     solution[0]->setFocus(Qt::OtherFocusReason);
     solution_GotFocus(0);
 
-    look::setBackground(temps, look::systemWindow());
-    Timer1->start();
-    if (!Timer2->isActive())
-        Timer2->start();
+    look::setBackground(box("temps"), look::systemWindow());
+    timer("Timer1")->start();
+    if (!timer("Timer2")->isActive())
+        timer("Timer2")->start();
 }
 
 void Form1::newSeries()
@@ -351,40 +405,36 @@ void Form1::newSeries()
     seriesDraw();
 }
 
+// "Nouvelle série" first: a focused "Corriger" that gets disabled hands the focus on to it.
+void Form1::paintSeriesPhase()
+{
+    button("restart")->setEnabled(drill_.canDrawSeries());
+    button("corriger")->setEnabled(drill_.seriesOpen());
+}
+
 // ---------------------------------------------------------------- correction
 
 void Form1::correctSeries()
 {
-    Timer1->stop();
-    Timer3->stop();
-    look::setBackground(temps, look::Colour::stopped);
-    restart->setEnabled(true);
-
-    drill::CorrectionInput input;
-    for (int i = 0; i < kSlots; ++i) {
-        input.answers[i] = toBytes(solution[i]->text());
-        input.drawTexts[i] = toBytes(tirage[i]->text());
-    }
-    input.criterion = criterion();
-    input.threshold = threshold();
-    input.timeLeftText = temps->text().toStdString();
-    const drill::CorrectionResult result = logic.correctSeries(input);
-    if (result.lastSlotVerdict != drill::Verdict::Unchanged)
-        look::setCaption(voyant,
-                         QString::fromStdString(drill::verdictCaption(result.lastSlotVerdict)));
-    corriger->setEnabled(false);
+    timer("Timer1")->stop();
+    timer("Timer3")->stop();
+    look::setBackground(box("temps"), look::Colour::stopped);
+    std::array<std::string, kSlots> answers;
+    for (int i = 0; i < kSlots; ++i)
+        answers[i] = toBytes(solution[i]->text());
+    const drill::CorrectionResult result = drill_.correctSeries(answers);
+    paintVerdict(result.lastSlotVerdict);
+    paintSeriesPhase();
     paintCorrection(result);
     if (result.finished)
         paintFinished();
 
-    score->setText(QString::fromStdString(result.scoreText));
-    score->adjustSize();
-    score->show();
-    look::setCaption(nbseries, QString::fromStdString(result.seriesDoneText));
-    look::setCaption(nbftot, QString::fromStdString(result.errorCountText));
-    tps->setText(QString::fromStdString(result.timeUsedText));
-    tps->adjustSize();
-    tps->show();
+    look::setCaption(label("score"), QString::fromStdString(result.scoreText));
+    label("score")->show();
+    look::setCaption(label("nbseries"), QString::fromStdString(result.seriesDoneText));
+    look::setCaption(label("nbftot"), QString::fromStdString(result.errorCountText));
+    look::setCaption(label("tps"), QString::fromStdString(result.timeUsedText));
+    label("tps")->show();
 }
 
 void Form1::paintCorrection(const drill::CorrectionResult& result)
@@ -394,12 +444,12 @@ void Form1::paintCorrection(const drill::CorrectionResult& result)
         if (!slot.inSeries)
             continue;
         look::setBackground(solution[i], slot.found ? look::Colour::found : look::Colour::missed);
-        solution[i]->setText(fromBytes(slot.answerText));
+        solution[i]->write(fromBytes(slot.answerText));
         solution[i]->setToolTip(fromBytes(slot.tooltip));
         QFont font = solution[i]->font();
         font.setStrikeOut(slot.struckThrough);
         solution[i]->setFont(font);
-        tirage[i]->setText(fromBytes(slot.drawText));
+        tirage[i]->write(fromBytes(slot.drawText));
         if (slot.drawRevealed)
             look::setBackground(tirage[i], look::Colour::found);
     }
@@ -407,33 +457,23 @@ void Form1::paintCorrection(const drill::CorrectionResult& result)
 
 void Form1::paintFinished()
 {
-    Timer2->stop();
-    look::setBackground(tempstot, look::Colour::stopped);
+    timer("Timer2")->stop();
+    look::setBackground(box("tempstot"), look::Colour::stopped);
     for (QPushButton* tile : Command1)
         look::setBackground(tile, look::Colour::missed);
-    motsleft->setText(QStringLiteral("0"));
+    box("motsleft")->write(QStringLiteral("0"));
     showTiles(QStringLiteral(" BRAVO! "));
-    restart->setEnabled(false);
+}
+
+void Form1::paintVerdict(drill::Verdict verdict)
+{
+    if (verdict != drill::Verdict::Unchanged)
+        look::setCaption(label("voyant"), QString::fromStdString(drill::verdictCaption(verdict)));
 }
 
 // ---------------------------------------------------------------- answer entry
 
-bool Form1::seriesOpen() const
-{
-    return corriger->isEnabled();
-}
-
-drill::Criterion Form1::criterion() const
-{
-    return drill::criterionFromCaption(Label6->text().toStdString());
-}
-
-double Form1::threshold() const
-{
-    return drill::Threshold::parse(seuiltxt->text().toStdString());
-}
-
-void Form1::solution_KeyPress(int, QChar& character)
+void Form1::solution_KeyPress(QChar& character)
 {
     if (character >= QLatin1Char('a') && character <= QLatin1Char('z'))
         character = QChar(character.unicode() - 32);
@@ -460,14 +500,14 @@ void Form1::solution_Change(int index)
 
 void Form1::solution_GotFocus(int index)
 {
-    state().currentSlot = static_cast<std::int16_t>(index);
-    if (seriesOpen()) {
-        defaultButton = Command2;
-        Command2->setDefault(true);
-        valider->setDefault(false);
-        if (criterion() == drill::Criterion::BySpeed) {
-            logic.resetAnswerClock();
-            Timer3->start();
+    drill_.setCurrentSlot(index);
+    if (drill_.seriesOpen()) {
+        defaultButton = button("Command2");
+        defaultButton->setDefault(true);
+        button("valider")->setDefault(false);
+        if (drill_.state().criterion == drill::Criterion::BySpeed) {
+            drill_.resetAnswerClock();
+            timer("Timer3")->start();
         }
         highlightSlot(index);
     }
@@ -485,10 +525,10 @@ void Form1::highlightSlot(int slot)
 
 void Form1::solution_LostFocus(int index)
 {
-    Timer3->stop();
-    if (!seriesOpen())
+    timer("Timer3")->stop();
+    if (!drill_.seriesOpen())
         return;
-    if (criterion() == drill::Criterion::BySpeed)
+    if (drill_.state().criterion == drill::Criterion::BySpeed)
         gradeByTime(index);
     look::setBackground(tirage[index], look::Colour::draw);
     look::setBackground(solution[index], look::Colour::answer);
@@ -496,12 +536,10 @@ void Form1::solution_LostFocus(int index)
 
 void Form1::gradeByTime(int slot)
 {
-    const drill::Verdict verdict =
-        logic.gradeByTime(slot, toBytes(solution[slot]->text()), threshold());
-    if (verdict != drill::Verdict::Unchanged)
-        look::setCaption(voyant, QString::fromStdString(drill::verdictCaption(verdict)));
+    paintVerdict(drill_.gradeByTime(slot, toBytes(solution[slot]->text())));
 }
 
+// Moves the keyboard focus to an answer box, leaving the previous one first.
 void Form1::focusAnswer(int slot)
 {
     const int previous = focusSlot;
@@ -515,9 +553,9 @@ void Form1::focusAnswer(int slot)
         solution_GotFocus(slot);
 }
 
-bool Form1::solution_KeyDown(int, int key)
+bool Form1::solution_KeyDown(int key)
 {
-    const int current = state().currentSlot;
+    const int current = drill_.state().currentSlot;
     switch (key) {
     case Qt::Key_Down:
         Command2_Click();
@@ -526,11 +564,11 @@ bool Form1::solution_KeyDown(int, int key)
         focusAnswer(current != 0 ? current - 1 : kSlots - 1);
         return true;
     case Qt::Key_F12:
-        if (corriger->isEnabled())
+        if (drill_.seriesOpen())
             correctSeries();
         return true;
     case Qt::Key_F8:
-        if (restart->isEnabled())
+        if (drill_.canDrawSeries())
             newSeries();
         return true;
     default:
@@ -542,22 +580,22 @@ bool Form1::restart_KeyDown(int key)
 {
     if (key != Qt::Key_F8)
         return false;
-    if (restart->isEnabled())
+    if (drill_.canDrawSeries())
         newSeries();
     return true;
 }
 
 void Form1::Command2_Click()
 {
-    const int current = state().currentSlot;
+    const int current = drill_.state().currentSlot;
     focusAnswer(current == kSlots - 1 ? 0 : current + 1);
 }
 
 void Form1::valider_Click()
 {
-    const int slot = state().currentSlot;
-    solution[slot]->setText(recherche->text());
-    recherche->clear();
+    const int slot = drill_.state().currentSlot;
+    solution[slot]->setText(box("recherche")->text());
+    box("recherche")->clear();
     focusAnswer(slot);
     Command2_Click();
 }
@@ -581,42 +619,46 @@ void Form1::showTiles(const QString& text)
 
 void Form1::corriger_Click()
 {
-    if (corriger->isEnabled())
+    if (drill_.seriesOpen())
         correctSeries();
 }
 
 void Form1::restart_Click()
 {
-    if (restart->isEnabled())
+    if (drill_.canDrawSeries())
         newSeries();
 }
 
-void Form1::Command1_Click(int index)
+void Form1::Command1_Click()
 {
-    look::setBackground(solution[state().currentSlot], look::Colour::currentAnswer);
-    if (lettre == -1) {
-        lettre = static_cast<std::int16_t>(index);
+    const auto clicked = std::find(Command1.begin(), Command1.end(), sender());
+    if (clicked == Command1.end())
+        return;
+    const int index = static_cast<int>(clicked - Command1.begin());
+    look::setBackground(solution[drill_.state().currentSlot], look::Colour::currentAnswer);
+    if (pendingTile == -1) {
+        pendingTile = index;
         return;
     }
-    if (!Command1[lettre]->text().isEmpty() && !Command1[index]->text().isEmpty()) {
-        const int remembered = look::left(Command1[lettre]);
-        look::setLeft(Command1[lettre], look::left(Command1[index]));
+    if (!Command1[pendingTile]->text().isEmpty() && !Command1[index]->text().isEmpty()) {
+        const int remembered = look::left(Command1[pendingTile]);
+        look::setLeft(Command1[pendingTile], look::left(Command1[index]));
         look::setLeft(Command1[index], remembered);
     }
-    lettre = -1;
+    pendingTile = -1;
 }
 
 void Form1::recherche_Click()
 {
-    defaultButton = valider;
-    valider->setDefault(true);
-    Command2->setDefault(false);
-    look::setBackground(solution[state().currentSlot], look::Colour::currentAnswer);
+    defaultButton = button("valider");
+    defaultButton->setDefault(true);
+    button("Command2")->setDefault(false);
+    look::setBackground(solution[drill_.state().currentSlot], look::Colour::currentAnswer);
 }
 
 void Form1::Command3_Click()
 {
-    const FontChoice& choice = kFonts[fontNumber];
+    const FontChoice& choice = kFonts[nextFont];
     for (int i = 0; i < kSlots; ++i) {
         look::setFace(tirage[i], QString::fromLatin1(choice.face));
         if (choice.italicOff) {
@@ -627,56 +669,72 @@ void Form1::Command3_Click()
         if (choice.answersToo)
             look::setFace(solution[i], QString::fromLatin1(choice.face));
     }
-    fontNumber = static_cast<std::int16_t>(fontNumber == 7 ? 1 : fontNumber + 1);
-    look::setCaption(police, QString::number(fontNumber));
+    nextFont = nextFont == 7 ? 1 : nextFont + 1;
+    look::setCaption(label("police"), QString::number(nextFont));
 }
 
 void Form1::Command4_Click()
 {
-    if (criterion() == drill::Criterion::BySuccesses) {
-        look::setCaption(Label5, QStringLiteral("Eliminer un mot trouvé en moins de"));
-        look::setLeft(seuiltxt, look::left(seuiltxt) + 900);
-        seuiltxt->setText(QStringLiteral("5"));
-        look::setLeft(Label6, look::left(Label6) + 900);
-        look::setCaption(Label6, QStringLiteral("secondes."));
+    drill_.switchCriterion();
+    paintCriterion();
+}
+
+void Form1::paintCriterion()
+{
+    QLabel* first = label("Label5");
+    look::TextBox* threshold = box("seuiltxt");
+    QLabel* unit = label("Label6");
+    // The box shows the new criterion's own threshold; reading it back gives that same value.
+    const QString thresholdText = QString::number(drill_.state().threshold);
+    if (drill_.state().criterion == drill::Criterion::BySpeed) {
+        look::setCaption(first, QStringLiteral("Eliminer un mot trouvé en moins de"));
+        look::setLeft(threshold, look::left(threshold) + kSpeedShift);
+        threshold->write(thresholdText);
+        look::setLeft(unit, look::left(unit) + kSpeedShift);
+        look::setCaption(unit, QStringLiteral("secondes."));
     } else {
-        look::setLeft(seuiltxt, 1800);
-        seuiltxt->setText(QStringLiteral("1"));
-        look::setLeft(Label6, 2160);
-        look::setCaption(Label5, QStringLiteral("Eliminer un mot après"));
-        look::setCaption(Label6, QStringLiteral("réussites."));
+        look::setLeft(threshold, kSuccessBoxLeft);
+        threshold->write(thresholdText);
+        look::setLeft(unit, kSuccessUnitLeft);
+        look::setCaption(first, QStringLiteral("Eliminer un mot après"));
+        look::setCaption(unit, QStringLiteral("réussites."));
     }
+}
+
+// The threshold is read afresh at every change the player makes.
+void Form1::seuiltxt_Change()
+{
+    drill_.setThreshold(drill::Threshold::parse(box("seuiltxt")->text().toStdString()));
 }
 
 void Form1::Command5_Click()
 {
-    if (Command5->text() == QLatin1String("Pause")) {
-        Timer1->stop();
-        Timer2->stop();
-        recherche->setEnabled(false);
-        Command5->setText(QStringLiteral("Reprendre"));
-        setAnswerLocks(true);
-    } else {
-        if (corriger->isEnabled())
-            Timer1->start();
-        Timer2->start();
-        recherche->setEnabled(true);
-        Command5->setText(QStringLiteral("Pause"));
-        setAnswerLocks(false);
-    }
+    drill_.togglePause();
+    paintPause();
 }
 
-void Form1::setAnswerLocks(bool locked)
+void Form1::paintPause()
 {
-    for (QLineEdit* box : solution)
-        box->setReadOnly(locked);
+    const bool paused = drill_.state().paused;
+    if (paused) {
+        timer("Timer1")->stop();
+        timer("Timer2")->stop();
+    } else {
+        if (drill_.seriesOpen())
+            timer("Timer1")->start();
+        timer("Timer2")->start();
+    }
+    box("recherche")->setEnabled(!paused);
+    button("Command5")->setText(paused ? QStringLiteral("Reprendre") : QStringLiteral("Pause"));
+    for (look::TextBox* answer : solution)
+        answer->setReadOnly(paused);
 }
 
 void Form1::Check1_Click()
 {
-    const bool shown = Check1->isChecked();
-    for (QWidget* control : std::initializer_list<QWidget*>{temps, tempstot, Label1, Label2})
-        control->setVisible(shown);
+    const bool shown = control<QCheckBox>("Check1")->isChecked();
+    for (const char* clock : {"temps", "tempstot", "Label1", "Label2"})
+        control<QWidget>(clock)->setVisible(shown);
 }
 
 // Leaving a drill. The clocks stop with it, so that a hidden series is never
@@ -685,13 +743,12 @@ void Form1::quitter_Click()
 {
     for (QPushButton* tile : Command1)
         look::setBackground(tile, look::Colour::tile);
-    Timer1->stop();
-    Timer2->stop();
-    Timer3->stop();
-    logic.leave();
-    lettre = -1;
-    look::setCaption(nbseries, QStringLiteral("0 série déjà réalisée."));
-    look::setCaption(nbftot, QStringLiteral("0"));
+    for (const char* clock : {"Timer1", "Timer2", "Timer3"})
+        timer(clock)->stop();
+    drill_.leave();
+    pendingTile = -1;
+    look::setCaption(label("nbseries"), QStringLiteral("0 série déjà réalisée."));
+    look::setCaption(label("nbftot"), QStringLiteral("0"));
     QCoreApplication::processEvents();
     hide();
     if (launcherWindow) {
@@ -704,20 +761,20 @@ void Form1::quitter_Click()
 
 void Form1::Timer1_Timer()
 {
-    const drill::SeriesTick tick = logic.tickSeries();
-    temps->setText(QString::fromStdString(tick.text));
+    const drill::SeriesTick tick = drill_.tickSeries();
+    box("temps")->write(QString::fromStdString(tick.text));
     if (tick.expired)
         correctSeries();
 }
 
 void Form1::Timer2_Timer()
 {
-    tempstot->setText(QString::fromStdString(logic.tickDrill()));
+    box("tempstot")->write(QString::fromStdString(drill_.tickDrill()));
 }
 
 void Form1::Timer3_Timer()
 {
-    logic.tickAnswer();
+    drill_.tickAnswer();
 }
 
 // ---------------------------------------------------------------- window events
@@ -735,16 +792,18 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     const int slot = slotOfAnswer(watched);
     if (slot >= 0)
         return filterAnswerEvent(slot, event);
-    if (watched == restart && event->type() == QEvent::KeyPress)
+    const QString name = watched->objectName();
+    if (name == QLatin1String("restart") && event->type() == QEvent::KeyPress)
         return restart_KeyDown(static_cast<QKeyEvent*>(event)->key());
-    if (watched == recherche && event->type() == QEvent::MouseButtonPress)
+    const bool search = name == QLatin1String("recherche");
+    if (search && event->type() == QEvent::MouseButtonPress)
         recherche_Click();
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (pressEnter(key))
             return true;
-        if (watched == recherche)
-            return filterKeyPress(recherche, key);
+        if (search)
+            return filterKeyPress(static_cast<QWidget*>(watched), key);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -773,7 +832,7 @@ bool Form1::filterAnswerEvent(int slot, QEvent* event)
     }
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (solution_KeyDown(slot, key->key()) || pressEnter(key))
+        if (solution_KeyDown(key->key()) || pressEnter(key))
             return true;
         return filterKeyPress(solution[slot], key);
     }
@@ -787,18 +846,18 @@ bool Form1::pressEnter(QKeyEvent* event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return false;
-    if (defaultButton && defaultButton->isEnabled())
+    if (defaultButton)  // a disabled button takes no click
         defaultButton->click();
     return true;
 }
 
 // The upper-case filter: a typed a..z reaches the box as A..Z.
-bool Form1::filterKeyPress(QLineEdit* box, QKeyEvent* event)
+bool Form1::filterKeyPress(QWidget* box, QKeyEvent* event)
 {
     if (event->text().size() != 1)
         return false;
     QChar character = event->text().at(0);
-    solution_KeyPress(slotOfAnswer(box), character);
+    solution_KeyPress(character);
     if (character == event->text().at(0))
         return false;
     QKeyEvent replaced(event->type(), event->key(), event->modifiers(), QString(character),
@@ -815,17 +874,6 @@ void Form1::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
-}
-
-void Form1::paintEvent(QPaintEvent* event)
-{
-    QWidget::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(Qt::black);
-    for (const std::array<QLine, 2>* lines : {&Line1, &Line2})
-        for (const QLine& line : *lines)
-            painter.drawLine(look::px(line.x1()), look::px(line.y1()), look::px(line.x2()),
-                             look::px(line.y2()));
 }
 
 }  // namespace training

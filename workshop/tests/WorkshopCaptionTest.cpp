@@ -1,25 +1,16 @@
 // Every caption of the workshop window is whole with the face that draws it.
 #include <look/Look.h>
+#include <testsupport/WindowProbe.h>
 #include <workshop/window/Form1.h>
 
-#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
 #include <cmath>
 
+using testsupport::WindowProbe;
 using workshop::Form1;
-
-namespace {
-
-QString faceOf(const QWidget* widget)
-{
-    const QFontInfo used(widget->font());
-    return QStringLiteral("%1 %2 px").arg(used.family()).arg(used.pixelSize());
-}
-
-}  // namespace
 
 class WorkshopCaptionTest : public QObject {
     Q_OBJECT
@@ -51,7 +42,7 @@ void WorkshopCaptionTest::labelsFitTheirDesignedWidth()
              qPrintable(QStringLiteral("« %1 » needs %2 px in %3, has %4")
                             .arg(label->text())
                             .arg(width)
-                            .arg(faceOf(label))
+                            .arg(WindowProbe::faceOf(label))
                             .arg(look::px(widthTwips))));
 }
 
@@ -72,7 +63,7 @@ void WorkshopCaptionTest::buttonCaptionsFitTheirFace()
                                 .arg(button->objectName(), button->text())
                                 .arg(needed.width())
                                 .arg(needed.height())
-                                .arg(faceOf(button))
+                                .arg(WindowProbe::faceOf(button))
                                 .arg(area.width())
                                 .arg(area.height())));
     }

@@ -1,7 +1,9 @@
 #include <workshop/window/Form1.h>
 
 #include <look/CaptionButton.h>
+#include <look/Controls.h>
 #include <look/Look.h>
+#include <look/TextBox.h>
 #include <workshop/ops/AnagramRemoval.h>
 #include <workshop/ops/Cleaning.h>
 #include <workshop/ops/DrawKeys.h>
@@ -26,7 +28,7 @@ namespace {
 // for one line there is laid out instead.
 const QPoint statusPlace(look::px(2400), look::px(2040));
 constexpr int statusMargin = 8;
-constexpr int statusBandTop = 4215 / 15 + 4;
+constexpr int statusBandTop = look::px(4215) + 4;
 constexpr int statusBandLines = 5;
 
 // The path typed in a box; blanks before or after it are not part of it.
@@ -70,15 +72,13 @@ const Form1::ButtonRow Form1::buttonTable[] = {
 
 Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplication::quit(); })
 {
-    setWindowTitle(QStringLiteral("Gestion de fichiers de mots"));
     // The classic dialog face, through the shared stand-ins (a condensed face, so that every
     // caption is whole on its narrow button), at its 11-pixel size.
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
-    look::setFace(this, QStringLiteral("MS Sans Serif"));
+    QFont face = look::face(QStringLiteral("MS Sans Serif"), 8.25);
+    face.setPixelSize(11);
+    look::setUpWindow(this, QStringLiteral("Gestion de fichiers de mots"), face);
     createControls();
-    arrangeTabOrder();
+    look::arrangeTabOrder(tabStops);
     createSortMenu();
     // The design area is 4500 x 2820 twips; eleven buttons lie below it, down to 4215, and
     // the band for long status texts lies below them.
@@ -87,34 +87,22 @@ Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplicati
     Text1->setFocus();
 }
 
-QLabel* Form1::addLabel(const char* name, const QString& caption, int left, int top, int width,
-                        int height)
+QLineEdit* Form1::addTextBox(const char* name, const QRect& twips, int tabIndex)
 {
-    auto* label = new QLabel(caption, this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(look::px(left), look::px(top), look::px(width), look::px(height));
-    // Never narrower than its caption.
-    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
-    return label;
-}
-
-QLineEdit* Form1::addTextBox(const char* name, int left, int top, int width, int height,
-                             int tabIndex)
-{
-    auto* box = new QLineEdit(this);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(look::px(left), look::px(top), look::px(width), look::px(height));
+    QLineEdit* box = look::addTextBox(this, QString::fromLatin1(name), QString(), twips);
     tabStops.emplace_back(tabIndex, box);
     return box;
 }
 
 void Form1::createControls()
 {
-    Label1 = addLabel("Label1", QStringLiteral("Source"), 840, 120, 510, 195);
-    Label2 = addLabel("Label2", QStringLiteral("Destination"), 3360, 120, 795, 195);
-    Text1 = addTextBox("Text1", 480, 480, 1215, 375, 0);
-    Text2 = addTextBox("Text2", 3120, 480, 1215, 375, 1);
-    Text3 = addTextBox("Text3", 480, 840, 1215, 285, 17);
+    Label1 = look::addLabel(this, QStringLiteral("Label1"), QStringLiteral("Source"),
+                            {840, 120, 510, 195});
+    Label2 = look::addLabel(this, QStringLiteral("Label2"), QStringLiteral("Destination"),
+                            {3360, 120, 795, 195});
+    Text1 = addTextBox("Text1", {480, 480, 1215, 375}, 0);
+    Text2 = addTextBox("Text2", {3120, 480, 1215, 375}, 1);
+    Text3 = addTextBox("Text3", {480, 840, 1215, 285}, 17);
     createButtons();
     Label3 = status = new StatusLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -124,11 +112,9 @@ void Form1::createControls()
 void Form1::createButtons()
 {
     for (const ButtonRow& row : buttonTable) {
-        auto* button = new look::CaptionButton(QString::fromUtf8(row.caption), this,
-                                               look::CaptionButton::Room::thinBorder);
-        button->setObjectName(QString::fromLatin1(row.name));
-        button->setGeometry(look::px(row.twips.x()), look::px(row.twips.y()),
-                            look::px(row.twips.width()), look::px(row.twips.height()));
+        auto* button =
+            look::addButton(this, QString::fromLatin1(row.name), QString::fromUtf8(row.caption),
+                            row.twips, look::CaptionButton::Room::thinBorder);
         if (!row.shown)
             button->hide();
         connect(button, &QPushButton::clicked, this, row.click);
@@ -139,14 +125,6 @@ void Form1::createButtons()
 QPushButton* Form1::button(const QString& name) const
 {
     return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
-}
-
-void Form1::arrangeTabOrder()
-{
-    std::stable_sort(tabStops.begin(), tabStops.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabStops.size(); ++i)
-        QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
 }
 
 void Form1::createSortMenu()

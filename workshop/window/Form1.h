@@ -95,11 +95,8 @@ private:
 
     void createControls();
     void createButtons();
-    void arrangeTabOrder();
     void createSortMenu();
-    QLabel* addLabel(const char* name, const QString& caption, int left, int top, int width,
-                     int height);
-    QLineEdit* addTextBox(const char* name, int left, int top, int width, int height, int tabIndex);
+    QLineEdit* addTextBox(const char* name, const QRect& twips, int tabIndex);
     void showStatus(const QString& text);
     void placeStatus();
     void split(int parts, const QString& message);

@@ -6,7 +6,7 @@
 #include <tools/listgen/src/DefaultListsRun.h>
 #include <tools/listgen/src/LexiconStore.h>
 #include <tools/listgen/src/SourceFiles.h>
-#include <training/drill/ListCatalogue.h>
+#include <training/drill/ListLoader.h>
 
 #include <testsupport/TempFolder.h>
 
@@ -23,10 +23,10 @@ const std::string dataDir = LISTGEN_DATA_DIR;
 TEST(CatalogueFiles, EveryTitleHasItsGeneratedFile)
 {
     auto names = listgen::CatalogueLists::fileNames();
-    ASSERT_EQ(names.size(), drill::ListCatalogue::rows().size());
-    for (const auto& row : drill::ListCatalogue::rows()) {
-        const auto name = row.file.substr(std::string("data/").size());
-        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << row.file;
+    ASSERT_EQ(names.size(), catalogue::Catalogue::rows().size());
+    for (const auto& row : catalogue::Catalogue::rows()) {
+        const auto& name = row.fileName;
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << row.path();
     }
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::unique(names.begin(), names.end()), names.end());
@@ -65,10 +65,10 @@ TEST(CatalogueFiles, EveryRuleAsksForLengthsTheLexiconHolds)
 
 TEST(CatalogueFiles, EveryTitleOpensADrill)
 {
-    for (const auto& row : drill::ListCatalogue::rows()) {
-        if (!listgen::SourceFiles::exists(dataDir + "/" + row.file.substr(5)))
-            GTEST_SKIP() << "no " << row.file << " yet: `make lists` makes it";
-        const auto loaded = drill::ListLoader::loadTitle(row.title, row.list, {dataDir});
+    for (const auto& row : catalogue::Catalogue::rows()) {
+        if (!listgen::SourceFiles::exists(dataDir + "/" + row.fileName))
+            GTEST_SKIP() << "no " << row.path() << " yet: `make lists` makes it";
+        const auto loaded = drill::ListLoader::loadTitle(row.title, row.box, {dataDir});
         EXPECT_TRUE(loaded.ok) << row.title << ": " << loaded.message;
         EXPECT_FALSE(loaded.entries.empty()) << row.title;
     }

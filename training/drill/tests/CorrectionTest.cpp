@@ -1,6 +1,6 @@
 #include <training/drill/Drill.h>
 #include <training/drill/Threshold.h>
-#include <training/drill/tests/DrillFixture.h>
+#include <training/drill/tests/DrillHelpers.h>
 
 #include <testsupport/SeededRandomSource.h>
 
@@ -17,14 +17,14 @@ namespace {
 drill::CorrectionResult correctAllFound(Drill& drill, drill::RandomSource& random,
                                         Criterion criterion, double threshold)
 {
-    const auto draw = drill.drawSeries(random);
-    return drill.correctSeries(correctionInput(draw, rightAnswers(drill), criterion, threshold));
+    drill.drawSeries(random);
+    return correct(drill, rightAnswers(drill), criterion, threshold);
 }
 
 drill::CorrectionResult correctAllMissed(Drill& drill, drill::RandomSource& random)
 {
-    const auto draw = drill.drawSeries(random);
-    return drill.correctSeries(correctionInput(draw, {}, Criterion::BySuccesses, 1));
+    drill.drawSeries(random);
+    return correct(drill, {}, Criterion::BySuccesses, 1);
 }
 
 }  // namespace
@@ -41,13 +41,13 @@ TEST_P(SuccessThreshold, EntryLeavesAtItsNthSuccess)
     const SuccessRow row = GetParam();
     const double threshold = drill::Threshold::parse(row.thresholdText);
     Drill drill;
-    drill.start("5 lettres", numberedEntries(1));
+    drill.start(listOf("5 lettres"), numberedEntries(1));
     SeededRandomSource random(1);
     for (int series = 1; series < row.seriesToEliminate; ++series) {
         const auto result = correctAllFound(drill, random, Criterion::BySuccesses, threshold);
         EXPECT_FALSE(result.finished);
         ASSERT_EQ(drill.state().entryCount, 1);
-        EXPECT_EQ(drill.state().successCount[0], std::to_string(series));
+        EXPECT_EQ(drill.state().successCount[0], series);
     }
     const auto result = correctAllFound(drill, random, Criterion::BySuccesses, threshold);
     EXPECT_TRUE(result.finished);
@@ -64,11 +64,11 @@ INSTANTIATE_TEST_SUITE_P(Thresholds, SuccessThreshold,
 TEST(CorrectionTest, MissDoesNotResetSuccesses)
 {
     Drill drill;
-    drill.start("5 lettres", numberedEntries(1));
+    drill.start(listOf("5 lettres"), numberedEntries(1));
     SeededRandomSource random(1);
     correctAllFound(drill, random, Criterion::BySuccesses, 2);
     correctAllMissed(drill, random);
-    EXPECT_EQ(drill.state().successCount[0], "1");
+    EXPECT_EQ(drill.state().successCount[0], 1);
     EXPECT_EQ(drill.state().entryCount, 1);
     const auto result = correctAllFound(drill, random, Criterion::BySuccesses, 2);
     EXPECT_TRUE(result.finished);
@@ -78,12 +78,11 @@ TEST(CorrectionTest, MissDoesNotResetSuccesses)
 TEST(CorrectionTest, HundredEntriesLeaveSeventyAfterAFullScore)
 {
     Drill drill;
-    drill.start("6 lettres", numberedEntries(100));
+    drill.start(listOf("6 lettres"), numberedEntries(100));
     SeededRandomSource random(8);
     const auto draw = drill.drawSeries(random);
     const auto answers = rightAnswers(drill);
-    const auto result =
-        drill.correctSeries(correctionInput(draw, answers, Criterion::BySuccesses, 1));
+    const auto result = correct(drill, answers, Criterion::BySuccesses, 1);
     EXPECT_EQ(result.scoreText, "30/30");
     EXPECT_EQ(result.foundCount, 30);
     EXPECT_FALSE(result.finished);
@@ -110,12 +109,12 @@ TEST(CorrectionTest, HundredEntriesLeaveSeventyAfterAFullScore)
 TEST(CorrectionTest, LastEntriesFinishTheDrill)
 {
     Drill drill;
-    drill.start("5 lettres", numberedEntries(5));
+    drill.start(listOf("5 lettres"), numberedEntries(5));
     SeededRandomSource random(4);
-    auto draw = drill.drawSeries(random);
+    drill.drawSeries(random);
     auto answers = rightAnswers(drill);
     answers[3] = "FAUX";
-    auto result = drill.correctSeries(correctionInput(draw, answers, Criterion::BySuccesses, 1));
+    auto result = correct(drill, answers, Criterion::BySuccesses, 1);
     EXPECT_EQ(result.scoreText, "4/5");
     EXPECT_EQ(result.seriesSize, 5);
     EXPECT_FALSE(result.finished);
@@ -144,13 +143,12 @@ TEST_P(MissedSlot, ShowsWhatTheListAsks)
 {
     const MissRow row = GetParam();
     Drill drill;
-    drill.start(row.title, {{"AELRT", "RALET;ALTER"}});
+    drill.start(listOf(row.title), {{"AELRT", "RALET;ALTER"}});
     SeededRandomSource random(1);
-    const auto draw = drill.drawSeries(random);
-    std::array<std::string, 30> answers;
+    drill.drawSeries(random);
+    std::array<std::string, drill::kSlots> answers;
     answers[0] = row.typed;
-    const auto result =
-        drill.correctSeries(correctionInput(draw, answers, Criterion::BySuccesses, 1));
+    const auto result = correct(drill, answers, Criterion::BySuccesses, 1);
     const auto& slot = result.slots[0];
     EXPECT_TRUE(slot.inSeries);
     EXPECT_FALSE(slot.found);
@@ -176,38 +174,40 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CorrectionTest, SpeedFoundButNeverGradedStaysInThePool)
 {
     Drill drill;
-    drill.start("7 lettres", numberedEntries(40));
+    drill.start(listOf("7 lettres"), numberedEntries(40));
     SeededRandomSource random(9);
-    const auto draw = drill.drawSeries(random);
+    drill.drawSeries(random);
     const auto answers = rightAnswers(drill);
-    drill.state().answerSeconds = 1;
-    const auto result = drill.correctSeries(correctionInput(draw, answers, Criterion::BySpeed, 5));
+    useCriterion(drill, Criterion::BySpeed, 5);
+    spendSeconds(drill, 1);
+    const auto result = drill.correctSeries(answers);
     // every slot is found, only the last one was graded (by correction itself)
     EXPECT_EQ(result.scoreText, "30/30");
     EXPECT_EQ(result.lastSlotVerdict, Verdict::Ok);
     EXPECT_EQ(drill.state().entryCount, 39);
     for (const auto& count : drill.state().successCount)
-        EXPECT_EQ(count, "0");  // speed never counts successes
+        EXPECT_EQ(count, 0);  // speed never counts successes
     EXPECT_EQ(drill.state().errorCount, 0);
 }
 
 TEST(CorrectionTest, SpeedGradedInTimeLeavesEvenIfChangedAfterwards)
 {
     Drill drill;
-    drill.start("7 lettres", numberedEntries(10));
+    drill.start(listOf("7 lettres"), numberedEntries(10));
     SeededRandomSource random(9);
     const auto draw = drill.drawSeries(random);
     auto answers = rightAnswers(drill);
-    drill.state().answerSeconds = 2;
-    ASSERT_EQ(drill.gradeByTime(0, answers[0], 5), Verdict::Ok);
-    ASSERT_EQ(drill.gradeByTime(1, answers[1], 5), Verdict::Ok);
-    drill.state().answerSeconds = 6;  // right but slow: found, not eliminated
-    ASSERT_EQ(drill.gradeByTime(2, answers[2], 5), Verdict::No);
+    useCriterion(drill, Criterion::BySpeed, 5);
+    spendSeconds(drill, 2);
+    ASSERT_EQ(drill.gradeByTime(0, answers[0]), Verdict::Ok);
+    ASSERT_EQ(drill.gradeByTime(1, answers[1]), Verdict::Ok);
+    spendSeconds(drill, 6);  // right but slow: found, not eliminated
+    ASSERT_EQ(drill.gradeByTime(2, answers[2]), Verdict::No);
     answers[1] = "AUTRE";
     const std::string entry0 = draw.drawTexts[0];
     const std::string entry1 = draw.drawTexts[1];
-    drill.state().answerSeconds = 0;
-    const auto result = drill.correctSeries(correctionInput(draw, answers, Criterion::BySpeed, 5));
+    spendSeconds(drill, 0);
+    const auto result = drill.correctSeries(answers);
     EXPECT_EQ(result.foundCount, 9);
     EXPECT_TRUE(result.slots[2].found);
     EXPECT_FALSE(result.slots[1].found);
@@ -223,16 +223,15 @@ TEST(CorrectionTest, CorrectionFromSlotFourGradesTheLastSlotWithItsSeconds)
 {
     for (const int seconds : {7, 2}) {
         Drill drill;
-        drill.start("7 lettres", numberedEntries(30));
+        drill.start(listOf("7 lettres"), numberedEntries(30));
         SeededRandomSource random(12);
-        const auto draw = drill.drawSeries(random);
+        drill.drawSeries(random);
         const auto answers = rightAnswers(drill);
-        drill.state().answerSeconds = 1;
-        ASSERT_EQ(drill.gradeByTime(4, answers[4], 5), Verdict::Ok);
-        drill.state().answerSeconds =
-            static_cast<std::int16_t>(seconds);  // time spent back in box 4
-        const auto result =
-            drill.correctSeries(correctionInput(draw, answers, Criterion::BySpeed, 5));
+        useCriterion(drill, Criterion::BySpeed, 5);
+        spendSeconds(drill, 1);
+        ASSERT_EQ(drill.gradeByTime(4, answers[4]), Verdict::Ok);
+        spendSeconds(drill, seconds);  // time spent back in box 4
+        const auto result = drill.correctSeries(answers);
         EXPECT_EQ(drill.state().slotState[4], 1);
         EXPECT_EQ(drill.state().slotState[29], seconds < 5 ? 1 : 0);
         EXPECT_EQ(result.lastSlotVerdict, seconds < 5 ? Verdict::Ok : Verdict::No);
@@ -244,11 +243,11 @@ TEST(CorrectionTest, SeriesWithoutDrawsFinishesTheDrill)
 {
     for (const Criterion criterion : {Criterion::BySpeed, Criterion::BySuccesses}) {
         Drill drill;
-        drill.start("7 lettres", {});
+        drill.start(listOf("7 lettres"), {});
         SeededRandomSource random(1);
         const auto draw = drill.drawSeries(random);
         EXPECT_EQ(draw.seriesSize, 0);
-        const auto result = drill.correctSeries(correctionInput(draw, {}, criterion, 5));
+        const auto result = correct(drill, {}, criterion, 5);
         EXPECT_EQ(result.lastSlotVerdict, Verdict::Unchanged);
         EXPECT_EQ(result.scoreText, "0/0");
         EXPECT_TRUE(result.finished);
@@ -258,23 +257,44 @@ TEST(CorrectionTest, SeriesWithoutDrawsFinishesTheDrill)
     }
 }
 
+// Success counts move with their entries: B is found twice, C once, while the empty draws
+// and then A leave.
 TEST(CorrectionTest, CompactionKeepsOrderAndRemovesEveryEmptyDraw)
 {
     Drill drill;
-    drill.start("7 lettres",
-                {{"", "x"}, {"A", "a"}, {"", ""}, {"", "y"}, {"B", "b"}, {"C", "c"}, {"", ""}});
-    drill.state().successCount = {"9", "1", "9", "9", "2", "3", "9"};
-    drill.compactEntries();
+    drill.start(
+        listOf("7 lettres"),
+        {{"", "x"}, {"A", "a"}, {"", ""}, {"", "y"}, {"B", "b"}, {"C", "c"}, {"", ""}, {"D", "d"}});
+    SeededRandomSource random(3);
+    // The right answers of the slots whose draw is one of `draws`.
+    const auto answersFor = [&drill](const std::string& draws) {
+        std::array<std::string, drill::kSlots> answers;
+        for (int slot = 0; slot < drill.seriesSize(); ++slot) {
+            const auto entry =
+                static_cast<std::size_t>(drill.state().seriesEntry[static_cast<std::size_t>(slot)]);
+            const std::string& draw = drill.state().draws[entry];
+            if (!draw.empty() && draws.find(draw) != std::string::npos)
+                answers[static_cast<std::size_t>(slot)] = drill.state().solutions[entry];
+        }
+        return answers;
+    };
+    drill.drawSeries(random);
+    correct(drill, answersFor("B"), Criterion::BySuccesses, 3);
+    EXPECT_EQ(drill.state().entryCount, 4);  // the empty draws are gone
+    drill.drawSeries(random);
+    correct(drill, answersFor("BC"), Criterion::BySuccesses, 3);
+    drill.drawSeries(random);
+    correct(drill, answersFor("A"), Criterion::BySuccesses, 1);  // A leaves
     EXPECT_EQ(drill.state().entryCount, 3);
     EXPECT_EQ(
         std::vector<std::string>(drill.state().draws.begin(), drill.state().draws.begin() + 3),
-        (std::vector<std::string>{"A", "B", "C"}));
+        (std::vector<std::string>{"B", "C", "D"}));
     EXPECT_EQ(std::vector<std::string>(drill.state().solutions.begin(),
                                        drill.state().solutions.begin() + 3),
-              (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(std::vector<std::string>(drill.state().successCount.begin(),
-                                       drill.state().successCount.begin() + 3),
-              (std::vector<std::string>{"1", "2", "3"}));
+              (std::vector<std::string>{"b", "c", "d"}));
+    EXPECT_EQ(std::vector<std::int32_t>(drill.state().successCount.begin(),
+                                        drill.state().successCount.begin() + 3),
+              (std::vector<std::int32_t>{2, 1, 0}));
 }
 
 TEST(CorrectionTest, EmptyDrawLeavesAtTheFirstCorrectionEvenOutsideTheSeries)
@@ -282,7 +302,7 @@ TEST(CorrectionTest, EmptyDrawLeavesAtTheFirstCorrectionEvenOutsideTheSeries)
     std::vector<drill::ListEntry> entries = numberedEntries(40);
     entries[35].draw.clear();
     Drill drill;
-    drill.start("7 lettres", entries);
+    drill.start(listOf("7 lettres"), entries);
     SeededRandomSource random(2);
     correctAllMissed(drill, random);
     EXPECT_EQ(drill.state().entryCount, 39);
@@ -292,21 +312,21 @@ TEST(CorrectionTest, EmptyDrawLeavesAtTheFirstCorrectionEvenOutsideTheSeries)
 TEST(CorrectionTest, CountersAndTimeUsedAfterEachSeries)
 {
     Drill drill;
-    drill.start("7 lettres", numberedEntries(50));
+    drill.start(listOf("7 lettres"), numberedEntries(50));
     SeededRandomSource random(6);
-    auto draw = drill.drawSeries(random);
-    auto input = correctionInput(draw, {}, Criterion::BySuccesses, 1);
-    input.timeLeftText = "2:35";
-    auto result = drill.correctSeries(input);
+    drill.drawSeries(random);
+    for (int tick = 0; tick < 85; ++tick)
+        drill.tickSeries();  // the clock shows 2:35
+    auto result = correct(drill, {}, Criterion::BySuccesses, 1);
     EXPECT_EQ(result.timeUsedText, "1:25");
     EXPECT_EQ(result.seriesDoneText, "1 série(s) déjà réalisée(s).");
     EXPECT_EQ(result.errorCountText, "30");
-    draw = drill.drawSeries(random);
+    drill.drawSeries(random);
     auto answers = rightAnswers(drill);
     answers[0] = "";
-    input = correctionInput(draw, answers, Criterion::BySuccesses, 1);
-    input.timeLeftText = "0:00";
-    result = drill.correctSeries(input);
+    while (!drill.tickSeries().expired) {
+    }
+    result = correct(drill, answers, Criterion::BySuccesses, 1);
     EXPECT_EQ(result.timeUsedText, "4:00");
     EXPECT_EQ(result.seriesDoneText, "2 série(s) déjà réalisée(s).");
     EXPECT_EQ(result.errorCountText, "31");

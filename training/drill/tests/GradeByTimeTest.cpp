@@ -1,5 +1,5 @@
 #include <training/drill/Drill.h>
-#include <training/drill/tests/DrillFixture.h>
+#include <training/drill/tests/DrillHelpers.h>
 
 #include <testsupport/SeededRandomSource.h>
 
@@ -14,7 +14,7 @@ namespace {
 struct OpenSeries {
     OpenSeries()
     {
-        drill.start("7 lettres", numberedEntries(7));
+        drill.start(listOf("7 lettres"), numberedEntries(7));
         testsupport::SeededRandomSource random(3);
         drill.drawSeries(random);
     }
@@ -41,9 +41,10 @@ TEST_P(GradeBySpeed, NeedsTheRightAnswerInLessThanTheThreshold)
 {
     const GradeRow row = GetParam();
     OpenSeries series;
-    series.drill.state().answerSeconds = static_cast<std::int16_t>(row.seconds);
+    spendSeconds(series.drill, row.seconds);
+    series.drill.setThreshold(row.threshold);
     const std::string answer = row.rightAnswer ? series.right(2) : series.right(2) + "X";
-    EXPECT_EQ(series.drill.gradeByTime(2, answer, row.threshold), row.verdict);
+    EXPECT_EQ(series.drill.gradeByTime(2, answer), row.verdict);
     EXPECT_EQ(series.drill.state().slotState[2], row.slotState);
     EXPECT_EQ(series.drill.state().slotState[1], -1);
 }
@@ -58,29 +59,32 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GradeByTimeTest, OnceNoAlwaysNo)
 {
     OpenSeries series;
-    series.drill.state().answerSeconds = 9;
-    EXPECT_EQ(series.drill.gradeByTime(0, series.right(0), 5), Verdict::No);
-    series.drill.state().answerSeconds = 1;
-    EXPECT_EQ(series.drill.gradeByTime(0, series.right(0), 5), Verdict::Unchanged);
+    series.drill.setThreshold(5);
+    spendSeconds(series.drill, 9);
+    EXPECT_EQ(series.drill.gradeByTime(0, series.right(0)), Verdict::No);
+    spendSeconds(series.drill, 1);
+    EXPECT_EQ(series.drill.gradeByTime(0, series.right(0)), Verdict::Unchanged);
     EXPECT_EQ(series.drill.state().slotState[0], 0);
 }
 
 TEST(GradeByTimeTest, OkCanTurnToNo)
 {
     OpenSeries series;
-    series.drill.state().answerSeconds = 1;
-    EXPECT_EQ(series.drill.gradeByTime(0, series.right(0), 5), Verdict::Ok);
-    EXPECT_EQ(series.drill.gradeByTime(0, "", 5), Verdict::No);
+    series.drill.setThreshold(5);
+    spendSeconds(series.drill, 1);
+    EXPECT_EQ(series.drill.gradeByTime(0, series.right(0)), Verdict::Ok);
+    EXPECT_EQ(series.drill.gradeByTime(0, ""), Verdict::No);
     EXPECT_EQ(series.drill.state().slotState[0], 0);
 }
 
 TEST(GradeByTimeTest, EmptyOrOutOfRangeSlotGradesNothing)
 {
     OpenSeries series;  // slots 7 to 29 hold no entry
-    EXPECT_EQ(series.drill.gradeByTime(7, "", 5), Verdict::Unchanged);
-    EXPECT_EQ(series.drill.gradeByTime(29, "S1", 5), Verdict::Unchanged);
-    EXPECT_EQ(series.drill.gradeByTime(30, "", 5), Verdict::Unchanged);
-    EXPECT_EQ(series.drill.gradeByTime(-1, "", 5), Verdict::Unchanged);
+    series.drill.setThreshold(5);
+    EXPECT_EQ(series.drill.gradeByTime(7, ""), Verdict::Unchanged);
+    EXPECT_EQ(series.drill.gradeByTime(29, "S1"), Verdict::Unchanged);
+    EXPECT_EQ(series.drill.gradeByTime(30, ""), Verdict::Unchanged);
+    EXPECT_EQ(series.drill.gradeByTime(-1, ""), Verdict::Unchanged);
     EXPECT_EQ(series.drill.state().slotState[7], -1);
     EXPECT_EQ(series.drill.state().slotState[29], -1);
 }
@@ -88,7 +92,7 @@ TEST(GradeByTimeTest, EmptyOrOutOfRangeSlotGradesNothing)
 TEST(GradeByTimeTest, ComparisonIsExactAndCaseSensitive)
 {
     Drill drill;
-    drill.start("2 à 9 lettres", {{"AEIMNRS", "MARINES SEMINAR"}});
+    drill.start(listOf("2 à 9 lettres"), {{"AEIMNRS", "MARINES SEMINAR"}});
     testsupport::SeededRandomSource random(1);
     drill.drawSeries(random);
     EXPECT_FALSE(drill.isAnswerRight(0, "SEMINAR MARINES"));
@@ -101,7 +105,7 @@ TEST(GradeByTimeTest, ComparisonIsExactAndCaseSensitive)
 TEST(GradeByTimeTest, AnswerStopwatchStopsAtItsMaximum)
 {
     Drill drill;
-    drill.state().answerSeconds = 32766;
+    spendSeconds(drill, 32766);
     drill.tickAnswer();
     drill.tickAnswer();
     drill.tickAnswer();

@@ -1,5 +1,6 @@
 #include <training/drill/ListLoader.h>
 
+#include <testsupport/CurrentFolder.h>
 #include <testsupport/TempFolder.h>
 #include <textfile/LineReader.h>
 #include <textfile/VectorLineSource.h>
@@ -13,6 +14,7 @@
 
 using drill::ListEntry;
 using drill::ListLoader;
+using testsupport::CurrentFolder;
 using testsupport::TempFolder;
 
 namespace {
@@ -22,20 +24,6 @@ drill::LoadedList readLines(std::vector<std::string> lines)
     textfile::VectorLineSource source(std::move(lines));
     return ListLoader::read(source, "data/liste.txt");
 }
-
-// Runs the test body from inside a folder and comes back afterwards.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::filesystem::path& folder)
-        : previous_(std::filesystem::current_path())
-    {
-        std::filesystem::current_path(folder);
-    }
-    ~WorkingFolder() { std::filesystem::current_path(previous_); }
-
-private:
-    std::filesystem::path previous_;
-};
 
 }  // namespace
 
@@ -185,7 +173,7 @@ TEST_P(LongLines, ALineOverTheLimitRefusesTheListWithItsNumber)
         std::ofstream(path, std::ios::app | std::ios::binary)
             << std::string(length - 1, 'A') << ";\r\n";
     }
-    WorkingFolder inside(folder.path());
+    CurrentFolder inside(folder.path());
     const auto list = ListLoader::loadFile("data/ods6new_7L.txt", {});
     EXPECT_EQ(list.message, message);
     EXPECT_EQ(list.ok, std::string(message).empty());
@@ -206,7 +194,7 @@ TEST(ListLoaderTest, AnEmptyFileLoadsWithoutEntries)
 {
     TempFolder folder;
     folder.write("data/ods6new_5L.txt", {});
-    WorkingFolder inside(folder.path());
+    CurrentFolder inside(folder.path());
     const auto list = ListLoader::loadTitle("5 lettres", 0, {});
     EXPECT_TRUE(list.ok) << list.message;
     EXPECT_TRUE(list.entries.empty());
@@ -215,7 +203,7 @@ TEST(ListLoaderTest, AnEmptyFileLoadsWithoutEntries)
 TEST(ListLoaderTest, MissingFileNamesTheFile)
 {
     TempFolder folder;
-    WorkingFolder inside(folder.path());
+    CurrentFolder inside(folder.path());
     const auto list = ListLoader::loadFile("data/ods6new_7L.txt", {});
     EXPECT_FALSE(list.ok);
     EXPECT_EQ(list.message, "Liste introuvable : data/ods6new_7L.txt");
@@ -232,7 +220,7 @@ TEST(ListLoaderTest, FolderInPlaceOfAFileIsRefused)
 {
     TempFolder folder;
     std::filesystem::create_directories(folder.path() / "data" / "ods6new_5L.txt");
-    WorkingFolder inside(folder.path());
+    CurrentFolder inside(folder.path());
     const auto list = ListLoader::loadTitle("5 lettres", 0, {});
     EXPECT_FALSE(list.ok);
     EXPECT_NE(list.message.find("data/ods6new_5L.txt"), std::string::npos) << list.message;
@@ -243,7 +231,7 @@ TEST(ListLoaderTest, TitleLoadsItsOwnBoxFileFromTheWorkingFolder)
     TempFolder folder;
     folder.write("data/entrees_5L_anags.txt", {"AEILR++++++;ALIER;RALEI"});
     folder.write("data/tout_5L_anags.txt", {"AEILR++++++;ALIER;RALEI", "AEIRT++++++;ARETE;TERAI"});
-    WorkingFolder inside(folder.path());
+    CurrentFolder inside(folder.path());
     const auto first = ListLoader::loadTitle("5 lettres (anag multiples)", 0, {});
     const auto second = ListLoader::loadTitle("5 lettres (anag multiples)", 1, {});
     ASSERT_TRUE(first.ok) << first.message;
@@ -263,7 +251,7 @@ TEST(ListLoaderTest, DataFoldersAreTriedAfterTheWorkingFolderInOrder)
     const std::string fromB = installedB.write("data/ods6new_8L.txt", {"B;B", "C;C"});
     const std::vector<std::string> folders = {(installedA.path() / "none").string(),
                                               (installedB.path() / "data").string()};
-    WorkingFolder inside(work.path());
+    CurrentFolder inside(work.path());
     auto list = ListLoader::loadTitle("8 lettres", 0, folders);
     ASSERT_TRUE(list.ok) << list.message;
     EXPECT_EQ(list.entries.size(), 2u);
@@ -283,7 +271,7 @@ TEST(ListLoaderTest, HundredThousandLinesLoadWithoutCap)
     for (int k = 0; k < 100000; ++k)
         lines.push_back("D" + std::to_string(k) + ";S" + std::to_string(k));
     folder.write("data/ods6new_2-9L_all.txt", lines);
-    WorkingFolder inside(folder.path());
+    CurrentFolder inside(folder.path());
     const auto list = ListLoader::loadTitle("2 à 9 lettres (tout)", 1, {});
     ASSERT_TRUE(list.ok) << list.message;
     ASSERT_EQ(list.entries.size(), 100000u);

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QtTest>
 
+using testsupport::WindowProbe;
 using training::Form1;
 
 class AnswerEntryTest : public QObject {
@@ -34,7 +35,7 @@ private Q_SLOTS:
 
 private:
     static void typeText(QWidget* box, const QString& text);
-    static void switchToSpeed(Form1& form) { form.Command4_Click(); }
+    static void switchToSpeed(const DrillFixture& drill) { drill.ui().button("Command4")->click(); }
 };
 
 void AnswerEntryTest::typeText(QWidget* box, const QString& text)
@@ -62,10 +63,10 @@ void AnswerEntryTest::upperCaseFilter()
     QFETCH(QString, shown);
     DrillFixture drill;
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, {QStringLiteral("ABCDEFGHIJ;X")}));
-    typeText(drill.form->solution[0], typed);
-    QCOMPARE(drill.form->solution[0]->text(), shown);
-    typeText(drill.form->recherche, typed);
-    QCOMPARE(drill.form->recherche->text(), shown);
+    typeText(drill.solution(0), typed);
+    QCOMPARE(drill.solution(0)->text(), shown);
+    typeText(drill.ui().box("recherche"), typed);
+    QCOMPARE(drill.ui().box("recherche")->text(), shown);
     QCOMPARE(drill.beeps, 0);
 }
 
@@ -93,11 +94,11 @@ void AnswerEntryTest::lengthLimit()
     QFETCH(int, beeps);
     DrillFixture drill;
     QVERIFY(drill.start(QStringLiteral("5 lettres"), 0, {QStringLiteral("EDCBA;ABCDE")}));
-    drill.form->solution[0]->setText(already);
-    drill.form->solution[0]->end(false);  // where the player's typing of `already` left the cursor
+    drill.solution(0)->setText(already);
+    drill.solution(0)->end(false);  // where the player's typing of `already` left the cursor
     QCOMPARE(drill.beeps, 0);
-    drill.form->solution[0]->insert(pasted);
-    QCOMPARE(drill.form->solution[0]->text(), kept);
+    drill.solution(0)->insert(pasted);
+    QCOMPARE(drill.solution(0)->text(), kept);
     QCOMPARE(drill.beeps, beeps);
 }
 
@@ -121,16 +122,17 @@ void AnswerEntryTest::navigation()
     QFETCH(int, to);
     DrillFixture drill;
     Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    form.focusAnswer(from);
-    QTest::keyClick(form.solution[from], Qt::Key(key));
+    drill.focus(from);
+    QTest::keyClick(ui.box("solution", from), Qt::Key(key));
     QCOMPARE(form.focusedSlot(), to);
-    QCOMPARE(int(form.state().currentSlot), to);
-    QCOMPARE(look::background(form.solution[to]), look::Colour::currentAnswer);
-    QCOMPARE(look::background(form.tirage[to]), look::Colour::currentDraw);
-    QCOMPARE(look::background(form.solution[from]), look::Colour::answer);
-    QCOMPARE(look::background(form.tirage[from]), look::Colour::draw);
-    QCOMPARE(form.Command1[0]->text(), form.tirage[to]->text().left(1));
+    QCOMPARE(int(form.logic().state().currentSlot), to);
+    QCOMPARE(look::background(ui.box("solution", to)), look::Colour::currentAnswer);
+    QCOMPARE(look::background(ui.box("tirage", to)), look::Colour::currentDraw);
+    QCOMPARE(look::background(ui.box("solution", from)), look::Colour::answer);
+    QCOMPARE(look::background(ui.box("tirage", from)), look::Colour::draw);
+    QCOMPARE(ui.button("Command1", 0)->text(), ui.box("tirage", to)->text().left(1));
 }
 
 // A series of 12: Enter in box 11 leads to box 12, whose empty draw takes nothing.
@@ -138,46 +140,49 @@ void AnswerEntryTest::emptySlotRefusesTyping()
 {
     DrillFixture drill;
     Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(12)));
-    QVERIFY(!form.tirage[11]->text().isEmpty());
-    QVERIFY(form.tirage[12]->text().isEmpty());
-    form.focusAnswer(11);
-    QTest::keyClick(form.solution[11], Qt::Key_Return);
+    QVERIFY(!ui.box("tirage", 11)->text().isEmpty());
+    QVERIFY(ui.box("tirage", 12)->text().isEmpty());
+    drill.focus(11);
+    QTest::keyClick(ui.box("solution", 11), Qt::Key_Return);
     QCOMPARE(form.focusedSlot(), 12);
-    QTest::keyClicks(form.solution[12], QStringLiteral("abc"));
-    QVERIFY(form.solution[12]->text().isEmpty());
+    QTest::keyClicks(ui.box("solution", 12), QStringLiteral("abc"));
+    QVERIFY(ui.box("solution", 12)->text().isEmpty());
     QCOMPARE(drill.beeps, 3);
-    switchToSpeed(form);
-    form.focusAnswer(12);
-    const QString before = form.voyant->text();
-    QTest::keyClick(form.solution[12], Qt::Key_Down);  // leaving an empty slot grades nothing
-    QCOMPARE(form.state().slotState[12], std::int16_t(-1));
-    QCOMPARE(form.voyant->text(), before);
+    switchToSpeed(drill);
+    drill.focus(12);
+    const QString before = ui.label("voyant")->text();
+    QTest::keyClick(ui.box("solution", 12), Qt::Key_Down);  // leaving an empty slot grades nothing
+    QCOMPARE(form.logic().state().slotState[12], std::int16_t(-1));
+    QCOMPARE(ui.label("voyant")->text(), before);
 }
 
 void AnswerEntryTest::correctionAndNewSeriesKeys()
 {
     DrillFixture drill;
     Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    form.focusAnswer(4);
-    QTest::keyClick(form.solution[4], Qt::Key_F8);  // no new series while this one is open
-    QVERIFY(form.corriger->isEnabled());
-    QTest::keyClick(form.solution[4], Qt::Key_F12);
-    QVERIFY(!form.corriger->isEnabled());
-    QVERIFY(form.restart->isEnabled());
+    drill.focus(4);
+    QTest::keyClick(ui.box("solution", 4), Qt::Key_F8);  // no new series while this one is open
+    QVERIFY(ui.button("corriger")->isEnabled());
+    QTest::keyClick(ui.box("solution", 4), Qt::Key_F12);
+    QVERIFY(!ui.button("corriger")->isEnabled());
+    QVERIFY(ui.button("restart")->isEnabled());
     QCOMPARE(form.focusedSlot(), 4);  // F12 leaves the focus where it was
-    QCOMPARE(form.score->text(), QStringLiteral("0/30"));
-    QTest::keyClick(form.solution[4], Qt::Key_F12);  // a corrected series is not corrected again
-    QCOMPARE(form.nbseries->text(), QString::fromUtf8("1 série(s) déjà réalisée(s)."));
-    QTest::keyClick(form.restart, Qt::Key_F8);  // F8 on the button itself
-    QVERIFY(form.corriger->isEnabled());
-    QVERIFY(!form.restart->isEnabled());
+    QCOMPARE(ui.label("score")->text(), QStringLiteral("0/30"));
+    QTest::keyClick(ui.box("solution", 4),
+                    Qt::Key_F12);  // a corrected series is not corrected again
+    QCOMPARE(ui.label("nbseries")->text(), QString::fromUtf8("1 série(s) déjà réalisée(s)."));
+    QTest::keyClick(ui.button("restart"), Qt::Key_F8);  // F8 on the button itself
+    QVERIFY(ui.button("corriger")->isEnabled());
+    QVERIFY(!ui.button("restart")->isEnabled());
     QCOMPARE(form.focusedSlot(), 0);
-    QVERIFY(form.score->isHidden());
-    QTest::keyClick(form.solution[0], Qt::Key_F12);
-    QTest::keyClick(form.solution[0], Qt::Key_F8);
-    QVERIFY(form.corriger->isEnabled());
+    QVERIFY(ui.label("score")->isHidden());
+    QTest::keyClick(ui.box("solution", 0), Qt::Key_F12);
+    QTest::keyClick(ui.box("solution", 0), Qt::Key_F8);
+    QVERIFY(ui.button("corriger")->isEnabled());
 }
 
 void AnswerEntryTest::gradingBySpeed_data()
@@ -206,21 +211,22 @@ void AnswerEntryTest::gradingBySpeed()
     QFETCH(int, state);
     DrillFixture drill;
     Form1& form = *drill.form;
-    switchToSpeed(form);
+    const WindowProbe& ui = drill.ui();
+    switchToSpeed(drill);
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    form.seuiltxt->setText(threshold);
-    form.focusAnswer(7);
-    QVERIFY(form.Timer3->isActive());
-    QCOMPARE(form.state().answerSeconds, std::int16_t(0));
+    ui.box("seuiltxt")->setText(threshold);
+    drill.focus(7);
+    QVERIFY(ui.timer("Timer3")->isActive());
+    QCOMPARE(form.logic().state().answerSeconds, std::int16_t(0));
     for (int tick = 0; tick < seconds; ++tick)
-        form.Timer3_Timer();
-    const QString draw = form.tirage[7]->text();
-    form.solution[7]->setText(right ? QLatin1Char('S') + draw.mid(1) : QStringLiteral("S999"));
-    QTest::keyClick(form.solution[7], Qt::Key_Down);
-    QVERIFY(form.Timer3->isActive());  // restarted by the arrival in box 8
-    QCOMPARE(form.state().answerSeconds, std::int16_t(0));
-    QCOMPARE(form.voyant->text(), verdict);
-    QCOMPARE(int(form.state().slotState[7]), state);
+        ui.tick("Timer3");
+    const QString draw = ui.box("tirage", 7)->text();
+    ui.box("solution", 7)->setText(right ? QLatin1Char('S') + draw.mid(1) : QStringLiteral("S999"));
+    QTest::keyClick(ui.box("solution", 7), Qt::Key_Down);
+    QVERIFY(ui.timer("Timer3")->isActive());  // restarted by the arrival in box 8
+    QCOMPARE(form.logic().state().answerSeconds, std::int16_t(0));
+    QCOMPARE(ui.label("voyant")->text(), verdict);
+    QCOMPARE(int(form.logic().state().slotState[7]), state);
 }
 
 // Under the criterion by speed a slot graded "NO" stays missed.
@@ -228,29 +234,31 @@ void AnswerEntryTest::onceMissedStaysMissed()
 {
     DrillFixture drill;
     Form1& form = *drill.form;
-    switchToSpeed(form);
+    const WindowProbe& ui = drill.ui();
+    switchToSpeed(drill);
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    QTest::keyClick(form.solution[0], Qt::Key_Down);  // empty: "NO"
-    QCOMPARE(form.state().slotState[0], std::int16_t(0));
-    form.solution[1]->setText(QLatin1Char('S') + form.tirage[1]->text().mid(1));
-    QTest::keyClick(form.solution[1], Qt::Key_Up);
-    QCOMPARE(form.voyant->text(), QStringLiteral("OK"));
-    form.solution[0]->setText(QLatin1Char('S') + form.tirage[0]->text().mid(1));
-    QTest::keyClick(form.solution[0], Qt::Key_Down);  // right and quick, but too late
-    QCOMPARE(form.state().slotState[0], std::int16_t(0));
-    QCOMPARE(form.voyant->text(), QStringLiteral("OK"));
+    QTest::keyClick(ui.box("solution", 0), Qt::Key_Down);  // empty: "NO"
+    QCOMPARE(form.logic().state().slotState[0], std::int16_t(0));
+    ui.box("solution", 1)->setText(QLatin1Char('S') + ui.box("tirage", 1)->text().mid(1));
+    QTest::keyClick(ui.box("solution", 1), Qt::Key_Up);
+    QCOMPARE(ui.label("voyant")->text(), QStringLiteral("OK"));
+    ui.box("solution", 0)->setText(QLatin1Char('S') + ui.box("tirage", 0)->text().mid(1));
+    QTest::keyClick(ui.box("solution", 0), Qt::Key_Down);  // right and quick, but too late
+    QCOMPARE(form.logic().state().slotState[0], std::int16_t(0));
+    QCOMPARE(ui.label("voyant")->text(), QStringLiteral("OK"));
 }
 
 void AnswerEntryTest::bySuccessesGradesNothing()
 {
     DrillFixture drill;
     Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    QVERIFY(!form.Timer3->isActive());
-    QTest::keyClick(form.solution[0], Qt::Key_Down);
-    QVERIFY(!form.Timer3->isActive());
-    QCOMPARE(form.state().slotState[0], std::int16_t(-1));
-    QVERIFY(form.voyant->text().isEmpty());
+    QVERIFY(!ui.timer("Timer3")->isActive());
+    QTest::keyClick(ui.box("solution", 0), Qt::Key_Down);
+    QVERIFY(!ui.timer("Timer3")->isActive());
+    QCOMPARE(form.logic().state().slotState[0], std::int16_t(-1));
+    QVERIFY(ui.label("voyant")->text().isEmpty());
 }
 
 // F8 in box 5 under the criterion by speed: the box left for the first one belongs to
@@ -259,47 +267,49 @@ void AnswerEntryTest::newSeriesGradesNoBoxLeftBehind()
 {
     DrillFixture drill;
     Form1& form = *drill.form;
-    switchToSpeed(form);
+    const WindowProbe& ui = drill.ui();
+    switchToSpeed(drill);
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    form.solution[5]->setText(QLatin1Char('S') + form.tirage[5]->text().mid(1));
-    form.focusAnswer(5);
-    QTest::keyClick(form.solution[5], Qt::Key_F12);
-    QCOMPARE(form.voyant->text(), QStringLiteral("NO"));  // the empty last slot
-    QTest::keyClick(form.solution[5], Qt::Key_F8);
+    ui.box("solution", 5)->setText(QLatin1Char('S') + ui.box("tirage", 5)->text().mid(1));
+    drill.focus(5);
+    QTest::keyClick(ui.box("solution", 5), Qt::Key_F12);
+    QCOMPARE(ui.label("voyant")->text(), QStringLiteral("NO"));  // the empty last slot
+    QTest::keyClick(ui.box("solution", 5), Qt::Key_F8);
     QCOMPARE(form.focusedSlot(), 0);
-    QCOMPARE(form.state().slotState[5], std::int16_t(-1));
-    QVERIFY(form.Timer3->isActive());
-    QCOMPARE(form.state().answerSeconds, std::int16_t(0));
-    form.solution[0]->setText(QLatin1Char('S') + form.tirage[0]->text().mid(1));
-    QTest::keyClick(form.solution[0], Qt::Key_Down);
-    QCOMPARE(form.voyant->text(), QStringLiteral("OK"));
-    QCOMPARE(form.state().slotState[0], std::int16_t(1));
+    QCOMPARE(form.logic().state().slotState[5], std::int16_t(-1));
+    QVERIFY(ui.timer("Timer3")->isActive());
+    QCOMPARE(form.logic().state().answerSeconds, std::int16_t(0));
+    ui.box("solution", 0)->setText(QLatin1Char('S') + ui.box("tirage", 0)->text().mid(1));
+    QTest::keyClick(ui.box("solution", 0), Qt::Key_Down);
+    QCOMPARE(ui.label("voyant")->text(), QStringLiteral("OK"));
+    QCOMPARE(form.logic().state().slotState[0], std::int16_t(1));
 }
 
 void AnswerEntryTest::validerCopiesSearchBox()
 {
     DrillFixture drill;
     Form1& form = *drill.form;
-    switchToSpeed(form);
+    const WindowProbe& ui = drill.ui();
+    switchToSpeed(drill);
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    form.focusAnswer(3);
+    drill.focus(3);
     for (int tick = 0; tick < 9; ++tick)
-        form.Timer3_Timer();  // time spent in box 3 before going to the search box
-    const QString draw = form.tirage[3]->text();
-    form.recherche->setFocus();
-    QTest::mouseClick(form.recherche, Qt::LeftButton);
-    QCOMPARE(form.defaultButton, form.valider);
-    QCOMPARE(look::background(form.solution[3]), look::Colour::currentAnswer);
-    QCOMPARE(look::background(form.tirage[0]), look::Colour::draw);
-    QTest::keyClicks(form.recherche, QLatin1Char('s') + draw.mid(1).toLower());
-    QTest::keyClick(form.recherche, Qt::Key_Return);
-    QCOMPARE(form.solution[3]->text(), QLatin1Char('S') + draw.mid(1));
-    QVERIFY(form.recherche->text().isEmpty());
+        ui.tick("Timer3");  // time spent in box 3 before going to the search box
+    const QString draw = ui.box("tirage", 3)->text();
+    ui.box("recherche")->setFocus();
+    QTest::mouseClick(ui.box("recherche"), Qt::LeftButton);
+    QVERIFY(ui.button("valider")->isDefault() && !ui.button("Command2")->isDefault());
+    QCOMPARE(look::background(ui.box("solution", 3)), look::Colour::currentAnswer);
+    QCOMPARE(look::background(ui.box("tirage", 0)), look::Colour::draw);
+    QTest::keyClicks(ui.box("recherche"), QLatin1Char('s') + draw.mid(1).toLower());
+    QTest::keyClick(ui.box("recherche"), Qt::Key_Return);
+    QCOMPARE(ui.box("solution", 3)->text(), QLatin1Char('S') + draw.mid(1));
+    QVERIFY(ui.box("recherche")->text().isEmpty());
     QCOMPARE(form.focusedSlot(), 4);
-    QCOMPARE(form.defaultButton, form.Command2);
+    QVERIFY(ui.button("Command2")->isDefault() && !ui.button("valider")->isDefault());
     // Leaving box 3 empty for the search box graded it "NO"; a missed slot stays missed.
-    QCOMPARE(form.voyant->text(), QStringLiteral("NO"));
-    QCOMPARE(form.state().slotState[3], std::int16_t(0));
+    QCOMPARE(ui.label("voyant")->text(), QStringLiteral("NO"));
+    QCOMPARE(form.logic().state().slotState[3], std::int16_t(0));
 }
 
 void AnswerEntryTest::showTiles_data()
@@ -317,20 +327,34 @@ void AnswerEntryTest::showTiles_data()
                            << QStringList{" ", "B", "R", "A", "V", "O", "!", " ", ""};
 }
 
+// The tiles first spell "QWERTY", with tiles 0 and 3 swapped; then the focus arrives in the
+// slot whose draw box shows `text`, or the drill ends (" BRAVO! ").
 void AnswerEntryTest::showTiles()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, tiles);
-    Form1 form;
-    form.showTiles(QStringLiteral("QWERTY"));
-    form.Command1_Click(0);
-    form.Command1_Click(3);  // tiles 0 and 3 swapped
-    form.showTiles(text);
+    DrillFixture drill;
+    const WindowProbe& ui = drill.ui();
+    const QStringList lines = {QStringLiteral("QWERTY;QWERTY"),
+                               QStringLiteral("AB+CDEFGHI;ABCDEFGHI"), QStringLiteral("+ABC;ABC"),
+                               QStringLiteral("ABCDEFGHIJ;ABCDEFGHIJ")};
+    QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, lines));
+    drill.focus(drill.slotOf(QStringLiteral("QWERTY")));
+    ui.button("Command1", 0)->click();
+    ui.button("Command1", 3)->click();  // tiles 0 and 3 swapped
+    if (text == QLatin1String(" BRAVO! ")) {
+        for (const QString& line : lines)
+            drill.solution(drill.slotOf(line.section(QLatin1Char(';'), 0, 0)))
+                ->setText(line.section(QLatin1Char(';'), 1));
+        ui.button("corriger")->click();
+    } else {
+        drill.focus(drill.slotOf(text));
+    }
     for (int k = 0; k < Form1::kTiles; ++k)
-        QCOMPARE(form.Command1[k]->text(), tiles[k]);
+        QCOMPARE(ui.button("Command1", k)->text(), tiles[k]);
     if (text.size() != 10 || text.contains(QLatin1Char('+')))
         if (!text.isEmpty())
-            QCOMPARE(look::left(form.Command1[0]), 3000);  // laid out again from home
+            QCOMPARE(look::left(ui.button("Command1", 0)), 3000);  // laid out again from home
 }
 
 QTEST_MAIN(AnswerEntryTest)

@@ -1,13 +1,13 @@
 // Every caption of the launcher and of the training window is whole at its designed place,
 // measured in the face that actually draws it against the room the design gives it.
+#include <catalogue/Catalogue.h>
 #include <launcher/Form2.h>
 #include <look/CaptionButton.h>
 #include <look/Look.h>
-#include <training/drill/ListCatalogue.h>
+#include <testsupport/WindowProbe.h>
 #include <training/window/Form1.h>
 
 #include <QApplication>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +19,7 @@
 #include <utility>
 
 using launcher::Form2;
+using testsupport::WindowProbe;
 using training::Form1;
 
 using Setter = std::function<void(Form1&, Form2&)>;
@@ -31,12 +32,6 @@ Q_DECLARE_METATYPE(ButtonOf)
 Q_DECLARE_METATYPE(LimitOf)
 
 namespace {
-
-QString faceOf(const QWidget* widget)
-{
-    const QFontInfo used(widget->font());
-    return QStringLiteral("%1 %2 px").arg(used.family()).arg(used.pixelSize());
-}
 
 // Where a button draws its caption, and how it lays it out there.
 std::pair<QRect, int> captionLayout(QPushButton* button)
@@ -55,23 +50,34 @@ LimitOf twips(int twipsFromLeft)
     return [twipsFromLeft](Form1&, Form2&) { return look::px(twipsFromLeft); };
 }
 
-LimitOf leftOf(std::function<QWidget*(Form1&, Form2&)> neighbour)
+// The left edge of the training window's control `name`.
+LimitOf leftOf(const char* name)
 {
-    return [neighbour](Form1& f, Form2& l) { return neighbour(f, l)->x(); };
+    return [name](Form1& f, Form2&) { return WindowProbe(f).get<QWidget>(name)->x(); };
+}
+
+// A label of the training window, or of the launcher.
+LabelOf trainingLabel(const char* name)
+{
+    return [name](Form1& f, Form2&) { return WindowProbe(f).label(name); };
+}
+LabelOf launcherLabel(const char* name)
+{
+    return [name](Form1&, Form2& l) { return WindowProbe(l).label(name); };
+}
+
+// Clicks the training window's button `name` `times` times.
+Setter clicked(const char* name, int times = 1)
+{
+    return [name, times](Form1& f, Form2&) {
+        for (int k = 0; k < times; ++k)
+            WindowProbe(f).button(name)->click();
+    };
 }
 
 void nothing(Form1&, Form2&) {}
 
-// Switches the criterion `times` times from the window's start.
-Setter criterionSwitched(int times)
-{
-    return [times](Form1& f, Form2&) {
-        for (int k = 0; k < times; ++k)
-            f.Command4_Click();
-    };
-}
-
-Setter caption(std::function<QLabel*(Form1&, Form2&)> label, const QString& text)
+Setter caption(LabelOf label, const QString& text)
 {
     return [label, text](Form1& f, Form2& l) { look::setCaption(label(f, l), text); };
 }
@@ -80,7 +86,7 @@ Setter caption(std::function<QLabel*(Form1&, Form2&)> label, const QString& text
 QString longestTitle()
 {
     QString longest;
-    for (const drill::CatalogueRow& row : drill::ListCatalogue::rows()) {
+    for (const catalogue::ListRow& row : catalogue::Catalogue::rows()) {
         const QString title = QString::fromStdString(row.title);
         if (title.size() > longest.size())
             longest = title;
@@ -111,67 +117,45 @@ void CaptionRoomTest::labels_data()
     QTest::addColumn<Setter>("setUp");
     QTest::addColumn<LabelOf>("label");
     QTest::addColumn<LimitOf>("limit");
-    auto f = [](QLabel* Form1::*member) {
-        return LabelOf([member](Form1& form, Form2&) { return form.*member; });
-    };
-    auto l = [](auto member) {
-        return LabelOf([member](Form1&, Form2& launcher) { return member(launcher); });
-    };
-    auto box = [](QLineEdit* Form1::*member) {
-        return std::function<QWidget*(Form1&, Form2&)>(
-            [member](Form1& form, Form2&) { return form.*member; });
-    };
+    const auto f = trainingLabel;
 
     // The launcher
-    QTest::newRow("Label1") << Setter(nothing) << l([](Form2& w) { return w.Label1; })
-                            << twips(6045);
-    QTest::newRow("Label3(0)") << Setter(nothing) << l([](Form2& w) { return w.Label3[0]; })
-                               << leftOf([](Form1&, Form2& w) { return w.Label3[1]; });
-    QTest::newRow("Label3(1)") << Setter(nothing) << l([](Form2& w) { return w.Label3[1]; })
-                               << twips(6045);
-    QTest::newRow("Label2 countdown")
-        << Setter([](Form1&, Form2& w) { w.Label2->setText(QStringLiteral("8")); })
-        << l([](Form2& w) { return w.Label2; }) << twips(4800 + 375);
+    QTest::newRow("Label1") << Setter(nothing) << launcherLabel("Label1") << twips(6045);
+    QTest::newRow("Label3(0)") << Setter(nothing) << launcherLabel("Label3(0)")
+                               << LimitOf([](Form1&, Form2& l) {
+                                      return WindowProbe(l).label("Label3(1)")->x();
+                                  });
+    QTest::newRow("Label3(1)") << Setter(nothing) << launcherLabel("Label3(1)") << twips(6045);
+    QTest::newRow("Label2 countdown") << caption(launcherLabel("Label2"), QStringLiteral("8"))
+                                      << launcherLabel("Label2") << twips(4800 + 375);
 
     // The training window
     QTest::newRow("Label7 longest title")
-        << caption([](Form1& w, Form2&) { return w.Label7; }, longestTitle()) << f(&Form1::Label7)
-        << leftOf([](Form1& w, Form2&) { return w.police; });
-    QTest::newRow("police") << caption([](Form1& w, Form2&) { return w.police; },
-                                       QStringLiteral("7"))
-                            << f(&Form1::police)
-                            << leftOf([](Form1& w, Form2&) { return w.Command3; });
-    QTest::newRow("Label4") << Setter(nothing) << f(&Form1::Label4)
-                            << leftOf(box(&Form1::motsleft));
-    QTest::newRow("Label3 TEMPS") << Setter(nothing) << f(&Form1::Label3) << twips(11400);
-    QTest::newRow("Label1 Série") << Setter(nothing) << f(&Form1::Label1)
-                                  << leftOf(box(&Form1::temps));
-    QTest::newRow("Label2 Total") << Setter(nothing) << f(&Form1::Label2)
-                                  << leftOf(box(&Form1::tempstot));
-    QTest::newRow("Label8") << Setter(nothing) << f(&Form1::Label8)
-                            << leftOf([](Form1& w, Form2&) { return w.nbftot; });
-    QTest::newRow("nbftot") << caption([](Form1& w, Form2&) { return w.nbftot; },
-                                       QStringLiteral("2147483647"))
-                            << f(&Form1::nbftot) << twips(11400);
-    QTest::newRow("nbseries") << caption([](Form1& w, Form2&) { return w.nbseries; },
+        << caption(f("Label7"), longestTitle()) << f("Label7") << leftOf("police");
+    QTest::newRow("police") << caption(f("police"), QStringLiteral("7")) << f("police")
+                            << leftOf("Command3");
+    QTest::newRow("Label4") << Setter(nothing) << f("Label4") << leftOf("motsleft");
+    QTest::newRow("Label3 TEMPS") << Setter(nothing) << f("Label3") << twips(11400);
+    QTest::newRow("Label1 Série") << Setter(nothing) << f("Label1") << leftOf("temps");
+    QTest::newRow("Label2 Total") << Setter(nothing) << f("Label2") << leftOf("tempstot");
+    QTest::newRow("Label8") << Setter(nothing) << f("Label8") << leftOf("nbftot");
+    QTest::newRow("nbftot") << caption(f("nbftot"), QStringLiteral("2147483647")) << f("nbftot")
+                            << twips(11400);
+    QTest::newRow("nbseries") << caption(f("nbseries"),
                                          QString::fromUtf8("32767 série(s) déjà réalisée(s)."))
-                              << f(&Form1::nbseries) << twips(8760);
-    QTest::newRow("score") << caption([](Form1& w, Form2&) { return w.score; },
-                                      QStringLiteral("30/30"))
-                           << f(&Form1::score) << leftOf([](Form1& w, Form2&) { return w.Label2; });
-    QTest::newRow("tps") << caption([](Form1& w, Form2&) { return w.tps; }, QStringLiteral("4:00"))
-                         << f(&Form1::tps) << leftOf([](Form1& w, Form2&) { return w.Command5; });
-    QTest::newRow("voyant") << caption([](Form1& w, Form2&) { return w.voyant; },
-                                       QStringLiteral("NO"))
-                            << f(&Form1::voyant)
-                            << leftOf([](Form1& w, Form2&) { return w.quitter; });
+                              << f("nbseries") << twips(8760);
+    QTest::newRow("score") << caption(f("score"), QStringLiteral("30/30")) << f("score")
+                           << leftOf("Label2");
+    QTest::newRow("tps") << caption(f("tps"), QStringLiteral("4:00")) << f("tps")
+                         << leftOf("Command5");
+    QTest::newRow("voyant") << caption(f("voyant"), QStringLiteral("NO")) << f("voyant")
+                            << leftOf("quitter");
     for (int switches = 0; switches < 4; ++switches) {
         const QByteArray after = QByteArray::number(switches);
         QTest::newRow("Label5 after " + after + " switches")
-            << criterionSwitched(switches) << f(&Form1::Label5) << leftOf(box(&Form1::seuiltxt));
+            << clicked("Command4", switches) << f("Label5") << leftOf("seuiltxt");
         QTest::newRow("Label6 after " + after + " switches")
-            << criterionSwitched(switches) << f(&Form1::Label6)
-            << leftOf([](Form1& w, Form2&) { return w.quitter; });
+            << clicked("Command4", switches) << f("Label6") << leftOf("quitter");
     }
 }
 
@@ -193,7 +177,7 @@ void CaptionRoomTest::labels()
              qPrintable(QStringLiteral("« %1 » needs %2 px in %3, has %4")
                             .arg(text)
                             .arg(width)
-                            .arg(faceOf(shown))
+                            .arg(WindowProbe::faceOf(shown))
                             .arg(room)));
     QVERIFY(shown->width() >= width);  // the label itself holds its caption
 }
@@ -202,27 +186,27 @@ void CaptionRoomTest::buttons_data()
 {
     QTest::addColumn<Setter>("setUp");
     QTest::addColumn<ButtonOf>("button");
-    auto f = [](QPushButton* Form1::*member) {
-        return ButtonOf([member](Form1& form, Form2&) { return form.*member; });
+    auto f = [](const char* name) {
+        return ButtonOf([name](Form1& form, Form2&) { return WindowProbe(form).button(name); });
     };
-    QTest::newRow("LANCER") << Setter(nothing)
-                            << ButtonOf([](Form1&, Form2& w) { return w.Command1; });
-    QTest::newRow("Quitter") << Setter(nothing)
-                             << ButtonOf([](Form1&, Form2& w) { return w.quitter; });
-    QTest::newRow("Changer de police") << Setter(nothing) << f(&Form1::Command3);
-    QTest::newRow("Nouvelle série(F8)") << Setter(nothing) << f(&Form1::restart);
-    QTest::newRow("Corriger(F12)") << Setter(nothing) << f(&Form1::corriger);
-    QTest::newRow("Valider") << Setter(nothing) << f(&Form1::valider);
-    QTest::newRow("Pause") << Setter(nothing) << f(&Form1::Command5);
-    QTest::newRow("Reprendre") << Setter([](Form1& w, Form2&) { w.Command5_Click(); })
-                               << f(&Form1::Command5);
-    QTest::newRow("Retour au sommaire") << Setter(nothing) << f(&Form1::quitter);
-    QTest::newRow("Changer critère") << Setter(nothing) << f(&Form1::Command4);
+    auto l = [](const char* name) {
+        return ButtonOf([name](Form1&, Form2& form) { return WindowProbe(form).button(name); });
+    };
+    QTest::newRow("LANCER") << Setter(nothing) << l("Command1");
+    QTest::newRow("Quitter") << Setter(nothing) << l("quitter");
+    QTest::newRow("Changer de police") << Setter(nothing) << f("Command3");
+    QTest::newRow("Nouvelle série(F8)") << Setter(nothing) << f("restart");
+    QTest::newRow("Corriger(F12)") << Setter(nothing) << f("corriger");
+    QTest::newRow("Valider") << Setter(nothing) << f("valider");
+    QTest::newRow("Pause") << Setter(nothing) << f("Command5");
+    QTest::newRow("Reprendre") << clicked("Command5") << f("Command5");
+    QTest::newRow("Retour au sommaire") << Setter(nothing) << f("quitter");
+    QTest::newRow("Changer critère") << Setter(nothing) << f("Command4");
     // The widest capitals on the letter tiles; Command2 is a sliver the design never shows.
     for (const char* letter : {"W", "M", "+"})
         QTest::newRow(QByteArray("tile ") + letter) << Setter([letter](Form1& w, Form2&) {
-            w.Command1[8]->setText(QString::fromLatin1(letter));
-        }) << ButtonOf([](Form1& w, Form2&) { return w.Command1[8]; });
+            WindowProbe(w).button("Command1", 8)->setText(QString::fromLatin1(letter));
+        }) << f("Command1(8)");
 }
 
 void CaptionRoomTest::buttons()
@@ -240,7 +224,7 @@ void CaptionRoomTest::buttons()
                             .arg(shown->text())
                             .arg(needed.width())
                             .arg(needed.height())
-                            .arg(faceOf(shown))
+                            .arg(WindowProbe::faceOf(shown))
                             .arg(area.width())
                             .arg(area.height())));
 }

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QtTest>
 
+using testsupport::WindowProbe;
 using training::Form1;
 
 class CorrectionTest : public QObject {
@@ -70,101 +71,102 @@ void CorrectionTest::slotMarks()
     QFETCH(bool, struck);
     QFETCH(QString, drawShown);
     DrillFixture drill;
-    Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(
         drill.start(title, 0, {QStringLiteral("NOSTILUO;SOLUTION"), QStringLiteral("ABC;CAB")}));
     const int slot = drill.slotOf(QStringLiteral("NOSTILUO"));
-    form.solution[slot]->setText(typed);
-    form.corriger_Click();
-    QCOMPARE(look::background(form.solution[slot]),
+    ui.box("solution", slot)->setText(typed);
+    ui.button("corriger")->click();
+    QCOMPARE(look::background(ui.box("solution", slot)),
              found ? look::Colour::found : look::Colour::missed);
-    QCOMPARE(form.solution[slot]->text(), answerShown);
-    QCOMPARE(form.solution[slot]->toolTip(), tooltip);
-    QCOMPARE(form.solution[slot]->font().strikeOut(), struck);
-    QCOMPARE(form.tirage[slot]->text(), drawShown);
-    QCOMPARE(look::background(form.tirage[slot]), found ? look::Colour::draw : look::Colour::found);
-    QCOMPARE(form.score->text(), found ? QStringLiteral("1/2") : QStringLiteral("0/2"));
-    QCOMPARE(form.nbftot->text(), found ? QStringLiteral("1") : QStringLiteral("2"));
-    QVERIFY(form.score->isVisible() && form.tps->isVisible());
-    QCOMPARE(look::background(form.temps), look::Colour::stopped);
+    QCOMPARE(ui.box("solution", slot)->text(), answerShown);
+    QCOMPARE(ui.box("solution", slot)->toolTip(), tooltip);
+    QCOMPARE(ui.box("solution", slot)->font().strikeOut(), struck);
+    QCOMPARE(ui.box("tirage", slot)->text(), drawShown);
+    QCOMPARE(look::background(ui.box("tirage", slot)),
+             found ? look::Colour::draw : look::Colour::found);
+    QCOMPARE(ui.label("score")->text(), found ? QStringLiteral("1/2") : QStringLiteral("0/2"));
+    QCOMPARE(ui.label("nbftot")->text(), found ? QStringLiteral("1") : QStringLiteral("2"));
+    QVERIFY(ui.label("score")->isVisible() && ui.label("tps")->isVisible());
+    QCOMPARE(look::background(ui.box("temps")), look::Colour::stopped);
 
-    form.restart_Click();  // the next series wipes every mark
-    for (int i = 0; i < Form1::kSlots; ++i) {
-        QVERIFY(!form.solution[i]->font().strikeOut());
-        QVERIFY(form.solution[i]->toolTip().isEmpty());
+    ui.button("restart")->click();  // the next series wipes every mark
+    for (int i = 0; i < drill::kSlots; ++i) {
+        QVERIFY(!ui.box("solution", i)->font().strikeOut());
+        QVERIFY(ui.box("solution", i)->toolTip().isEmpty());
     }
-    QVERIFY(form.score->isHidden() && form.tps->isHidden());
-    QCOMPARE(look::background(form.temps), look::systemWindow());
+    QVERIFY(ui.label("score")->isHidden() && ui.label("tps")->isHidden());
+    QCOMPARE(look::background(ui.box("temps")), look::systemWindow());
 }
 
 // 100 entries, a series of 30 all found at threshold 1: 70 are left.
 void CorrectionTest::fullSeriesFound()
 {
     DrillFixture drill;
-    Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(100)));
     drill.answerAll();
-    form.corriger_Click();
-    QCOMPARE(form.score->text(), QStringLiteral("30/30"));
-    QCOMPARE(form.motsleft->text(), QStringLiteral("100"));  // until the next draw
-    QCOMPARE(form.nbftot->text(), QStringLiteral("0"));
-    form.restart_Click();
-    QCOMPARE(form.motsleft->text(), QStringLiteral("70"));
+    ui.button("corriger")->click();
+    QCOMPARE(ui.label("score")->text(), QStringLiteral("30/30"));
+    QCOMPARE(ui.box("motsleft")->text(), QStringLiteral("100"));  // until the next draw
+    QCOMPARE(ui.label("nbftot")->text(), QStringLiteral("0"));
+    ui.button("restart")->click();
+    QCOMPARE(ui.box("motsleft")->text(), QStringLiteral("70"));
 }
 
 void CorrectionTest::seriesClockRunsOut()
 {
     DrillFixture drill;
-    Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    form.Timer1_Timer();
-    QCOMPARE(form.temps->text(), QStringLiteral("3:59"));
+    ui.tick("Timer1");
+    QCOMPARE(ui.box("temps")->text(), QStringLiteral("3:59"));
     for (int tick = 2; tick < 240; ++tick)
-        form.Timer1_Timer();
-    QCOMPARE(form.temps->text(), QStringLiteral("0:01"));
-    QVERIFY(form.corriger->isEnabled());
-    form.Timer1_Timer();
-    QCOMPARE(form.temps->text(), QStringLiteral("0:00"));
-    QVERIFY(!form.corriger->isEnabled());
-    QVERIFY(!form.Timer1->isActive());
-    QCOMPARE(form.tps->text(), QStringLiteral("4:00"));
-    QCOMPARE(form.score->text(), QStringLiteral("0/30"));
+        ui.tick("Timer1");
+    QCOMPARE(ui.box("temps")->text(), QStringLiteral("0:01"));
+    QVERIFY(ui.button("corriger")->isEnabled());
+    ui.tick("Timer1");
+    QCOMPARE(ui.box("temps")->text(), QStringLiteral("0:00"));
+    QVERIFY(!ui.button("corriger")->isEnabled());
+    QVERIFY(!ui.timer("Timer1")->isActive());
+    QCOMPARE(ui.label("tps")->text(), QStringLiteral("4:00"));
+    QCOMPARE(ui.label("score")->text(), QStringLiteral("0/30"));
 }
 
 // Correction reads back what "temps" shows; a new series does not rewrite it.
 void CorrectionTest::timeUsedBeforeFirstTick()
 {
     DrillFixture drill;
-    Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    form.corriger_Click();
-    QCOMPARE(form.tps->text(), QStringLiteral("0:00"));
-    form.restart_Click();
+    ui.button("corriger")->click();
+    QCOMPARE(ui.label("tps")->text(), QStringLiteral("0:00"));
+    ui.button("restart")->click();
     for (int tick = 0; tick < 85; ++tick)
-        form.Timer1_Timer();
-    QCOMPARE(form.temps->text(), QStringLiteral("2:35"));
-    form.corriger_Click();
-    QCOMPARE(form.tps->text(), QStringLiteral("1:25"));
-    form.restart_Click();
-    QCOMPARE(form.temps->text(), QStringLiteral("2:35"));
-    form.corriger_Click();
-    QCOMPARE(form.tps->text(), QStringLiteral("1:25"));
+        ui.tick("Timer1");
+    QCOMPARE(ui.box("temps")->text(), QStringLiteral("2:35"));
+    ui.button("corriger")->click();
+    QCOMPARE(ui.label("tps")->text(), QStringLiteral("1:25"));
+    ui.button("restart")->click();
+    QCOMPARE(ui.box("temps")->text(), QStringLiteral("2:35"));
+    ui.button("corriger")->click();
+    QCOMPARE(ui.label("tps")->text(), QStringLiteral("1:25"));
 }
 
 // The clock boxes are written by the clocks only: a typed text cannot skew the time used.
 void CorrectionTest::clockBoxesRefuseTyping()
 {
     DrillFixture drill;
-    Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
     for (int tick = 0; tick < 85; ++tick)
-        form.Timer1_Timer();
-    QTest::keyClicks(form.temps, QStringLiteral("9:99"));
-    QTest::keyClicks(form.tempstot, QStringLiteral("7"));
-    QCOMPARE(form.temps->text(), QStringLiteral("2:35"));
-    QCOMPARE(form.tempstot->text(), QStringLiteral("0:00:00"));
-    form.corriger_Click();
-    QCOMPARE(form.tps->text(), QStringLiteral("1:25"));
+        ui.tick("Timer1");
+    QTest::keyClicks(ui.box("temps"), QStringLiteral("9:99"));
+    QTest::keyClicks(ui.box("tempstot"), QStringLiteral("7"));
+    QCOMPARE(ui.box("temps")->text(), QStringLiteral("2:35"));
+    QCOMPARE(ui.box("tempstot")->text(), QStringLiteral("0:00:00"));
+    ui.button("corriger")->click();
+    QCOMPARE(ui.label("tps")->text(), QStringLiteral("1:25"));
 }
 
 void CorrectionTest::drillClockText_data()
@@ -183,56 +185,57 @@ void CorrectionTest::drillClockText()
     DrillFixture drill;
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
     for (int tick = 0; tick < ticks; ++tick)
-        drill.form->Timer2_Timer();
-    QCOMPARE(drill.form->tempstot->text(), text);
+        drill.ui().tick("Timer2");
+    QCOMPARE(drill.ui().box("tempstot")->text(), text);
 }
 
 void CorrectionTest::pauseAndResume()
 {
     DrillFixture drill;
     Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
     for (int tick = 0; tick < 10; ++tick)
-        form.Timer1_Timer();
-    form.Command5_Click();
-    QCOMPARE(form.Command5->text(), QStringLiteral("Reprendre"));
-    QVERIFY(!form.Timer1->isActive() && !form.Timer2->isActive());
-    QVERIFY(!form.recherche->isEnabled());
-    QTest::keyClicks(form.solution[0], QStringLiteral("abc"));
-    QVERIFY(form.solution[0]->text().isEmpty());      // locked
-    QTest::keyClick(form.solution[0], Qt::Key_Down);  // moving still works
+        ui.tick("Timer1");
+    ui.button("Command5")->click();
+    QCOMPARE(ui.button("Command5")->text(), QStringLiteral("Reprendre"));
+    QVERIFY(!ui.timer("Timer1")->isActive() && !ui.timer("Timer2")->isActive());
+    QVERIFY(!ui.box("recherche")->isEnabled());
+    QTest::keyClicks(ui.box("solution", 0), QStringLiteral("abc"));
+    QVERIFY(ui.box("solution", 0)->text().isEmpty());      // locked
+    QTest::keyClick(ui.box("solution", 0), Qt::Key_Down);  // moving still works
     QCOMPARE(form.focusedSlot(), 1);
-    form.Command5_Click();
-    QCOMPARE(form.Command5->text(), QStringLiteral("Pause"));
-    QVERIFY(form.Timer1->isActive() && form.Timer2->isActive());
-    QVERIFY(form.recherche->isEnabled());
-    QCOMPARE(form.state().secondsLeft, 230);
-    form.Timer1_Timer();
-    QCOMPARE(form.temps->text(), QStringLiteral("3:49"));
-    QTest::keyClicks(form.solution[1], QStringLiteral("d"));
-    QCOMPARE(form.solution[1]->text(), QStringLiteral("D"));
+    ui.button("Command5")->click();
+    QCOMPARE(ui.button("Command5")->text(), QStringLiteral("Pause"));
+    QVERIFY(ui.timer("Timer1")->isActive() && ui.timer("Timer2")->isActive());
+    QVERIFY(ui.box("recherche")->isEnabled());
+    QCOMPARE(form.logic().state().secondsLeft, 230);
+    ui.tick("Timer1");
+    QCOMPARE(ui.box("temps")->text(), QStringLiteral("3:49"));
+    QTest::keyClicks(ui.box("solution", 1), QStringLiteral("d"));
+    QCOMPARE(ui.box("solution", 1)->text(), QStringLiteral("D"));
 }
 
 void CorrectionTest::resumeAfterCorrection()
 {
     DrillFixture drill;
-    Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    form.Command5_Click();
-    QTest::keyClick(form.solution[0], Qt::Key_F12);  // corrects during the pause
-    QVERIFY(!form.corriger->isEnabled());
-    QCOMPARE(form.Command5->text(), QStringLiteral("Reprendre"));
-    QVERIFY(form.solution[5]->isReadOnly());
-    form.Command5_Click();
-    QVERIFY(!form.Timer1->isActive());
-    QVERIFY(form.Timer2->isActive());
-    QVERIFY(!form.solution[5]->isReadOnly());
+    ui.button("Command5")->click();
+    QTest::keyClick(ui.box("solution", 0), Qt::Key_F12);  // corrects during the pause
+    QVERIFY(!ui.button("corriger")->isEnabled());
+    QCOMPARE(ui.button("Command5")->text(), QStringLiteral("Reprendre"));
+    QVERIFY(ui.box("solution", 5)->isReadOnly());
+    ui.button("Command5")->click();
+    QVERIFY(!ui.timer("Timer1")->isActive());
+    QVERIFY(ui.timer("Timer2")->isActive());
+    QVERIFY(!ui.box("solution", 5)->isReadOnly());
 }
 
 void CorrectionTest::criterionPositions()
 {
     DrillFixture drill;
-    Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
     struct Step {
         int box, unit;
@@ -244,40 +247,40 @@ void CorrectionTest::criterionPositions()
         {2700, 3060, "Eliminer un mot trouvé en moins de", "secondes.", "5"},
         {1800, 2160, "Eliminer un mot après", "réussites.", "1"},
     };
-    QCOMPARE(look::left(form.seuiltxt), 2000);
-    QCOMPARE(look::left(form.Label6), 2355);
+    QCOMPARE(look::left(ui.box("seuiltxt")), 2000);
+    QCOMPARE(look::left(ui.label("Label6")), 2355);
     for (const Step& step : steps) {
-        form.seuiltxt->setText(QStringLiteral("3"));
-        form.Command4_Click();
-        QCOMPARE(look::left(form.seuiltxt), step.box);
-        QCOMPARE(look::left(form.Label6), step.unit);
-        QCOMPARE(form.seuiltxt->x(), look::px(step.box));
-        QCOMPARE(form.Label5->text(), QString::fromUtf8(step.first));
-        QCOMPARE(form.Label6->text(), QString::fromUtf8(step.unitCaption));
-        QCOMPARE(form.seuiltxt->text(), QString::fromUtf8(step.threshold));
-        QVERIFY(form.Label5->width()
-                >= form.Label5->fontMetrics().horizontalAdvance(form.Label5->text()));
+        ui.box("seuiltxt")->setText(QStringLiteral("3"));
+        ui.button("Command4")->click();
+        QCOMPARE(look::left(ui.box("seuiltxt")), step.box);
+        QCOMPARE(look::left(ui.label("Label6")), step.unit);
+        QCOMPARE(ui.box("seuiltxt")->x(), look::px(step.box));
+        QCOMPARE(ui.label("Label5")->text(), QString::fromUtf8(step.first));
+        QCOMPARE(ui.label("Label6")->text(), QString::fromUtf8(step.unitCaption));
+        QCOMPARE(ui.box("seuiltxt")->text(), QString::fromUtf8(step.threshold));
+        QVERIFY(ui.label("Label5")->width()
+                >= ui.label("Label5")->fontMetrics().horizontalAdvance(ui.label("Label5")->text()));
     }
-    QVERIFY(form.Timer1->isActive());  // a switch touches no clock
+    QVERIFY(ui.timer("Timer1")->isActive());  // a switch touches no clock
 }
 
 void CorrectionTest::checkBoxHidesClocks()
 {
     DrillFixture drill;
-    Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    QTest::mouseClick(form.Check1, Qt::LeftButton);
-    QVERIFY(!form.Check1->isChecked());
-    for (QWidget* clock :
-         std::initializer_list<QWidget*>{form.temps, form.tempstot, form.Label1, form.Label2})
+    QTest::mouseClick(ui.get<QCheckBox>("Check1"), Qt::LeftButton);
+    QVERIFY(!ui.get<QCheckBox>("Check1")->isChecked());
+    for (QWidget* clock : std::initializer_list<QWidget*>{ui.box("temps"), ui.box("tempstot"),
+                                                          ui.label("Label1"), ui.label("Label2")})
         QVERIFY(clock->isHidden());
-    QVERIFY(form.Label3->isVisible());
+    QVERIFY(ui.label("Label3")->isVisible());
     for (int tick = 0; tick < 240; ++tick)
-        form.Timer1_Timer();
-    QVERIFY(!form.corriger->isEnabled());  // hidden, the clock still ends the series
-    QCOMPARE(form.tps->text(), QStringLiteral("4:00"));
-    QTest::mouseClick(form.Check1, Qt::LeftButton);
-    QVERIFY(form.temps->isVisible() && form.tempstot->isVisible());
+        ui.tick("Timer1");
+    QVERIFY(!ui.button("corriger")->isEnabled());  // hidden, the clock still ends the series
+    QCOMPARE(ui.label("tps")->text(), QStringLiteral("4:00"));
+    QTest::mouseClick(ui.get<QCheckBox>("Check1"), Qt::LeftButton);
+    QVERIFY(ui.box("temps")->isVisible() && ui.box("tempstot")->isVisible());
 }
 
 // Five entries drilled to the end with the keyboard alone.
@@ -285,34 +288,37 @@ void CorrectionTest::keyboardDrillToBravo()
 {
     DrillFixture drill;
     Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(5)));
-    QTest::keyClicks(form.solution[0], QStringLiteral("s9"));
-    QTest::keyClick(form.solution[0], Qt::Key_F12);  // all five missed
-    QCOMPARE(form.score->text(), QStringLiteral("0/5"));
-    QCOMPARE(form.nbftot->text(), QStringLiteral("5"));
-    QTest::keyClick(form.solution[0], Qt::Key_F8);
+    QTest::keyClicks(ui.box("solution", 0), QStringLiteral("s9"));
+    QTest::keyClick(ui.box("solution", 0), Qt::Key_F12);  // all five missed
+    QCOMPARE(ui.label("score")->text(), QStringLiteral("0/5"));
+    QCOMPARE(ui.label("nbftot")->text(), QStringLiteral("5"));
+    QTest::keyClick(ui.box("solution", 0), Qt::Key_F8);
     for (int slot = 0; slot < 5; ++slot) {
         QCOMPARE(form.focusedSlot(), slot);
-        QTest::keyClicks(form.solution[slot], QLatin1Char('s') + form.tirage[slot]->text().mid(1));
-        QTest::keyClick(form.solution[slot], Qt::Key_Return);
+        QTest::keyClicks(ui.box("solution", slot),
+                         QLatin1Char('s') + ui.box("tirage", slot)->text().mid(1));
+        QTest::keyClick(ui.box("solution", slot), Qt::Key_Return);
     }
-    QTest::keyClick(form.solution[5], Qt::Key_F12);
-    QCOMPARE(form.score->text(), QStringLiteral("5/5"));
-    QCOMPARE(form.nbseries->text(), QString::fromUtf8("2 série(s) déjà réalisée(s)."));
-    QCOMPARE(form.nbftot->text(), QStringLiteral("5"));
+    QTest::keyClick(ui.box("solution", 5), Qt::Key_F12);
+    QCOMPARE(ui.label("score")->text(), QStringLiteral("5/5"));
+    QCOMPARE(ui.label("nbseries")->text(), QString::fromUtf8("2 série(s) déjà réalisée(s)."));
+    QCOMPARE(ui.label("nbftot")->text(), QStringLiteral("5"));
     QStringList tiles;
-    for (QPushButton* tile : form.Command1) {
+    for (int k = 0; k < Form1::kTiles; ++k) {
+        const QPushButton* tile = ui.button("Command1", k);
         tiles << tile->text();
         QCOMPARE(look::background(tile), look::Colour::missed);
     }
     QCOMPARE(tiles.join(QString()), QStringLiteral(" BRAVO! "));
-    QCOMPARE(look::background(form.tempstot), look::Colour::stopped);
-    QVERIFY(!form.Timer2->isActive());
-    QVERIFY(!form.restart->isEnabled());
-    QVERIFY(!form.corriger->isEnabled());
-    QCOMPARE(form.motsleft->text(), QStringLiteral("0"));
-    QTest::keyClick(form.solution[5], Qt::Key_F8);  // finished: no new series
-    QVERIFY(!form.corriger->isEnabled());
+    QCOMPARE(look::background(ui.box("tempstot")), look::Colour::stopped);
+    QVERIFY(!ui.timer("Timer2")->isActive());
+    QVERIFY(!ui.button("restart")->isEnabled());
+    QVERIFY(!ui.button("corriger")->isEnabled());
+    QCOMPARE(ui.box("motsleft")->text(), QStringLiteral("0"));
+    QTest::keyClick(ui.box("solution", 5), Qt::Key_F8);  // finished: no new series
+    QVERIFY(!ui.button("corriger")->isEnabled());
 }
 
 void CorrectionTest::lastSlotGradedBySpeed_data()
@@ -333,23 +339,24 @@ void CorrectionTest::lastSlotGradedBySpeed()
     QFETCH(int, entriesLeft);
     DrillFixture drill;
     Form1& form = *drill.form;
-    form.Command4_Click();
+    const WindowProbe& ui = drill.ui();
+    ui.button("Command4")->click();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    form.focusAnswer(4);
-    form.Timer3_Timer();
-    form.Timer3_Timer();
-    form.solution[4]->setText(QLatin1Char('S') + form.tirage[4]->text().mid(1));
-    form.solution[29]->setText(QLatin1Char('S') + form.tirage[29]->text().mid(1));
+    drill.focus(4);
+    ui.tick("Timer3");
+    ui.tick("Timer3");
+    ui.box("solution", 4)->setText(QLatin1Char('S') + ui.box("tirage", 4)->text().mid(1));
+    ui.box("solution", 29)->setText(QLatin1Char('S') + ui.box("tirage", 29)->text().mid(1));
     if (byMouse)
-        QTest::mouseClick(form.corriger, Qt::LeftButton);
+        QTest::mouseClick(ui.button("corriger"), Qt::LeftButton);
     else
-        QTest::keyClick(form.solution[4], Qt::Key_F12);
-    QVERIFY(!form.corriger->isEnabled());
-    QCOMPARE(int(form.state().slotState[4]), slot4State);
-    QCOMPARE(form.state().slotState[29], std::int16_t(1));  // right, in 2 seconds < 5
-    QCOMPARE(form.voyant->text(), QStringLiteral("OK"));
-    QCOMPARE(form.score->text(), QStringLiteral("2/30"));
-    QCOMPARE(form.state().entryCount, entriesLeft - 1);
+        QTest::keyClick(ui.box("solution", 4), Qt::Key_F12);
+    QVERIFY(!ui.button("corriger")->isEnabled());
+    QCOMPARE(int(form.logic().state().slotState[4]), slot4State);
+    QCOMPARE(form.logic().state().slotState[29], std::int16_t(1));  // right, in 2 seconds < 5
+    QCOMPARE(ui.label("voyant")->text(), QStringLiteral("OK"));
+    QCOMPARE(ui.label("score")->text(), QStringLiteral("2/30"));
+    QCOMPARE(form.logic().state().entryCount, entriesLeft - 1);
 }
 
 QTEST_MAIN(CorrectionTest)

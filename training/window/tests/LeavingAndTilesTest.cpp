@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QtTest>
 
+using testsupport::WindowProbe;
 using training::Form1;
 
 class LeavingAndTilesTest : public QObject {
@@ -27,80 +28,81 @@ private Q_SLOTS:
 
 void LeavingAndTilesTest::leavingAfterBravo()
 {
-    DrillFixture drill;
     QWidget launcher;
-    drill.form = std::make_unique<Form1>(&launcher);
-    drill.form->dataFolders.clear();
+    DrillFixture drill(&launcher);
     Form1& form = *drill.form;
-    drill.show();
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(3)));
     drill.answerAll();
-    form.corriger_Click();
-    QCOMPARE(form.Command1[1]->text(), QStringLiteral("B"));
-    form.quitter_Click();
+    ui.button("corriger")->click();
+    QCOMPARE(ui.button("Command1", 1)->text(), QStringLiteral("B"));
+    ui.button("quitter")->click();
     QVERIFY(form.isHidden());
     QVERIFY(launcher.isVisible());
     QString tiles;
-    for (QPushButton* tile : form.Command1) {
+    for (int k = 0; k < Form1::kTiles; ++k) {
+        const QPushButton* tile = ui.button("Command1", k);
         tiles += tile->text();
         QCOMPARE(look::background(tile), look::Colour::tile);
     }
     QCOMPARE(tiles, QStringLiteral(" BRAVO! "));  // until an answer box gets the focus
     drill.show();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, {QStringLiteral("XYZ;ZYX")}));
-    QCOMPARE(form.Command1[0]->text(), QStringLiteral("X"));
-    QCOMPARE(look::background(form.tempstot), look::systemWindow());
-    QVERIFY(form.Timer2->isActive());
+    QCOMPARE(ui.button("Command1", 0)->text(), QStringLiteral("X"));
+    QCOMPARE(look::background(ui.box("tempstot")), look::systemWindow());
+    QVERIFY(ui.timer("Timer2")->isActive());
 }
 
 void LeavingAndTilesTest::leavingDuringPause()
 {
     DrillFixture drill;
-    Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    form.Command5_Click();
-    form.quitter_Click();
+    ui.button("Command5")->click();
+    ui.button("quitter")->click();
     drill.show();
     QVERIFY(drill.start(QStringLiteral("5 lettres"), 0, ListFolder::entries(40)));
-    QCOMPARE(form.Command5->text(), QStringLiteral("Reprendre"));
-    QVERIFY(form.solution[0]->isReadOnly());
-    QVERIFY(!form.recherche->isEnabled());
-    form.Command5_Click();
-    QVERIFY(!form.solution[0]->isReadOnly());
-    QVERIFY(form.Timer1->isActive());
+    QCOMPARE(ui.button("Command5")->text(), QStringLiteral("Reprendre"));
+    QVERIFY(ui.box("solution", 0)->isReadOnly());
+    QVERIFY(!ui.box("recherche")->isEnabled());
+    ui.button("Command5")->click();
+    QVERIFY(!ui.box("solution", 0)->isReadOnly());
+    QVERIFY(ui.timer("Timer1")->isActive());
 }
 
 void LeavingAndTilesTest::nextDrillStartsClean()
 {
     DrillFixture drill;
     Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
     for (int tick = 0; tick < 30; ++tick) {
-        form.Timer1_Timer();
-        form.Timer2_Timer();
+        ui.tick("Timer1");
+        ui.tick("Timer2");
     }
-    form.Command1_Click(2);  // a tile waiting for its partner
-    form.corriger_Click();
-    QCOMPARE(form.nbftot->text(), QStringLiteral("30"));
-    form.restart_Click();
-    form.quitter_Click();
-    QVERIFY(!form.Timer1->isActive() && !form.Timer2->isActive());  // a hidden drill does not go on
-    QCOMPARE(form.nbseries->text(), QString::fromUtf8("0 série déjà réalisée."));
-    QCOMPARE(form.nbftot->text(), QStringLiteral("0"));
-    QCOMPARE(form.state().secondsLeft, 240);
-    QCOMPARE(form.state().totalSeconds, 0);
-    QCOMPARE(form.state().seriesDone, std::int16_t(0));
-    QCOMPARE(form.lettre, std::int16_t(-1));
+    ui.button("Command1", 2)->click();  // a tile waiting for its partner
+    ui.button("corriger")->click();
+    QCOMPARE(ui.label("nbftot")->text(), QStringLiteral("30"));
+    ui.button("restart")->click();
+    ui.button("quitter")->click();
+    QVERIFY(!ui.timer("Timer1")->isActive()
+            && !ui.timer("Timer2")->isActive());  // a hidden drill does not go on
+    QCOMPARE(ui.label("nbseries")->text(), QString::fromUtf8("0 série déjà réalisée."));
+    QCOMPARE(ui.label("nbftot")->text(), QStringLiteral("0"));
+    QCOMPARE(form.logic().state().secondsLeft, 240);
+    QCOMPARE(form.logic().state().totalSeconds, 0);
+    QCOMPARE(form.logic().state().seriesDone, std::int16_t(0));
+    QCOMPARE(form.lettre(), std::int16_t(-1));
 
     drill.show();
     QVERIFY(drill.start(QStringLiteral("6 lettres"), 0, ListFolder::entries(40)));
-    QCOMPARE(form.nbseries->text(), QString::fromUtf8("0 série déjà réalisée."));
-    QCOMPARE(form.nbftot->text(), QStringLiteral("0"));
-    form.Timer2_Timer();
-    QCOMPARE(form.tempstot->text(), QStringLiteral("0:00:01"));
-    form.corriger_Click();
-    QCOMPARE(form.nbseries->text(), QString::fromUtf8("1 série(s) déjà réalisée(s)."));
-    QCOMPARE(form.nbftot->text(), QStringLiteral("30"));
+    QCOMPARE(ui.label("nbseries")->text(), QString::fromUtf8("0 série déjà réalisée."));
+    QCOMPARE(ui.label("nbftot")->text(), QStringLiteral("0"));
+    ui.tick("Timer2");
+    QCOMPARE(ui.box("tempstot")->text(), QStringLiteral("0:00:01"));
+    ui.button("corriger")->click();
+    QCOMPARE(ui.label("nbseries")->text(), QString::fromUtf8("1 série(s) déjà réalisée(s)."));
+    QCOMPARE(ui.label("nbftot")->text(), QStringLiteral("30"));
 }
 
 void LeavingAndTilesTest::tileClicks_data()
@@ -127,69 +129,73 @@ void LeavingAndTilesTest::tileClicks()
     QFETCH(int, waiting);
     DrillFixture drill;
     Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, {QStringLiteral("ABCD;DCBA")}));
-    QCOMPARE(form.Command1[4]->text(), QString());
+    QCOMPARE(ui.button("Command1", 4)->text(), QString());
     for (int tile : clicks)
-        QTest::mouseClick(form.Command1[tile], Qt::LeftButton);
+        QTest::mouseClick(ui.button("Command1", tile), Qt::LeftButton);
     for (int k = 0; k < 5; ++k)
-        QCOMPARE(look::left(form.Command1[k]), lefts[k]);
-    QCOMPARE(int(form.lettre), waiting);
-    QCOMPARE(form.Command1[0]->text(), QStringLiteral("A"));  // captions stay with their tiles
-    QCOMPARE(look::background(form.solution[0]), look::Colour::currentAnswer);
-    form.focusAnswer(0);
-    QCOMPARE(look::left(form.Command1[3]), 4800);  // the next arrival lays the tiles out again
+        QCOMPARE(look::left(ui.button("Command1", k)), lefts[k]);
+    QCOMPARE(int(form.lettre()), waiting);
+    QCOMPARE(ui.button("Command1", 0)->text(),
+             QStringLiteral("A"));  // captions stay with their tiles
+    QCOMPARE(look::background(ui.box("solution", 0)), look::Colour::currentAnswer);
+    drill.focus(0);
+    QCOMPARE(look::left(ui.button("Command1", 3)),
+             4800);  // the next arrival lays the tiles out again
 }
 
 // Neither a tile click nor a click in the search box repaints a draw box.
 void LeavingAndTilesTest::clicksTouchNoDrawColour()
 {
     DrillFixture drill;
-    Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    form.corriger_Click();
-    QCOMPARE(look::background(form.tirage[0]), look::Colour::found);
-    QCOMPARE(look::background(form.tirage[3]), look::Colour::found);
-    form.Command1_Click(3);
-    form.recherche_Click();
-    QCOMPARE(look::background(form.tirage[0]), look::Colour::found);
-    QCOMPARE(look::background(form.tirage[3]), look::Colour::found);
+    ui.button("corriger")->click();
+    QCOMPARE(look::background(ui.box("tirage", 0)), look::Colour::found);
+    QCOMPARE(look::background(ui.box("tirage", 3)), look::Colour::found);
+    ui.button("Command1", 3)->click();
+    QTest::mouseClick(ui.box("recherche"), Qt::LeftButton);
+    QCOMPARE(look::background(ui.box("tirage", 0)), look::Colour::found);
+    QCOMPARE(look::background(ui.box("tirage", 3)), look::Colour::found);
 }
 
 void LeavingAndTilesTest::fontCycle()
 {
     Form1 form;
-    for (QLineEdit* box : form.tirage) {
-        QFont font = box->font();
+    const WindowProbe ui(form);
+    for (int i = 0; i < drill::kSlots; ++i) {
+        QFont font = ui.box("tirage", i)->font();
         font.setItalic(true);
-        box->setFont(font);
+        ui.box("tirage", i)->setFont(font);
     }
     const QStringList faces{"Georgia",      "Verdana", "Times New Roman",
                             "Lucida Sans",  "Arial",   "Abadi MT Condensed Light",
                             "MS Sans Serif"};
     for (int click = 0; click < 7; ++click) {
-        QTest::mouseClick(form.Command3, Qt::LeftButton);
-        QCOMPARE(form.tirage[29]->font().family(), faces[click]);
-        QCOMPARE(form.tirage[0]->font().italic(), click < 3);
-        QCOMPARE(form.solution[0]->font().family(),
+        QTest::mouseClick(ui.button("Command3"), Qt::LeftButton);
+        QCOMPARE(ui.box("tirage", 29)->font().family(), faces[click]);
+        QCOMPARE(ui.box("tirage", 0)->font().italic(), click < 3);
+        QCOMPARE(ui.box("solution", 0)->font().family(),
                  click < 5 ? QStringLiteral("Georgia") : faces[click]);
-        QCOMPARE(form.police->text(), QString::number(click == 6 ? 1 : click + 2));
-        QCOMPARE(form.tirage[0]->font().pointSizeF(), 11.0);
+        QCOMPARE(ui.label("police")->text(), QString::number(click == 6 ? 1 : click + 2));
+        QCOMPARE(ui.box("tirage", 0)->font().pointSizeF(), 11.0);
     }
-    QCOMPARE(form.fontNumber, std::int16_t(1));
+    QCOMPARE(form.fontNumber(), 1);
 }
 
 void LeavingAndTilesTest::answersKeepSeventhFace()
 {
     DrillFixture drill;
-    Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     for (int click = 0; click < 8; ++click)
-        form.Command3_Click();  // fonts 1 to 7, then 1 again
-    QCOMPARE(form.tirage[5]->font().family(), QStringLiteral("Georgia"));
-    QCOMPARE(form.solution[5]->font().family(), QStringLiteral("MS Sans Serif"));
+        ui.button("Command3")->click();  // fonts 1 to 7, then 1 again
+    QCOMPARE(ui.box("tirage", 5)->font().family(), QStringLiteral("Georgia"));
+    QCOMPARE(ui.box("solution", 5)->font().family(), QStringLiteral("MS Sans Serif"));
     QVERIFY(drill.start(QString::fromUtf8("9 lettres"), 0, ListFolder::entries(4)));
-    QCOMPARE(form.solution[5]->font().family(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(form.solution[5]->font().pointSizeF(), 10.0);
-    QCOMPARE(form.police->text(), QStringLiteral("2"));
+    QCOMPARE(ui.box("solution", 5)->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(ui.box("solution", 5)->font().pointSizeF(), 10.0);
+    QCOMPARE(ui.label("police")->text(), QStringLiteral("2"));
 }
 
 QTEST_MAIN(LeavingAndTilesTest)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <testsupport/CurrentFolder.h>
 #include <testsupport/TempFolder.h>
 #include <textfile/Cp1252.h>
 #include <textfile/LineWriter.h>
@@ -10,25 +11,16 @@
 #include <QStringList>
 
 #include <string>
-#include <vector>
 
 // A temporary working folder with its own "data/" lists, made current while it lives.
 class ListFolder {
 public:
-    ListFolder() : previous(QDir::currentPath())
-    {
-        QDir(path()).mkpath(QStringLiteral("data"));
-        QDir::setCurrent(path());
-    }
-    ~ListFolder() { QDir::setCurrent(previous); }
-    ListFolder(const ListFolder&) = delete;
-    ListFolder& operator=(const ListFolder&) = delete;
+    ListFolder() : inside((QDir(path()).mkpath(QStringLiteral("data")), folder.path())) {}
 
     // Writes data/<name> with one line per text, in Windows-1252 with CR LF.
     void write(const QString& name, const QStringList& lines) const
     {
-        const std::string path = folder.file("data/" + name.toStdString());
-        textfile::LineWriter writer(path);
+        textfile::LineWriter writer(folder.file("data/" + name.toStdString()));
         for (const QString& line : lines)
             writer.write(textfile::Cp1252::encode(line.toStdU16String()));
         writer.close();
@@ -47,5 +39,5 @@ public:
 
 private:
     testsupport::TempFolder folder;
-    QString previous;
+    testsupport::CurrentFolder inside;
 };

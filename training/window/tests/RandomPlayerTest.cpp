@@ -90,7 +90,7 @@ private:
     void play();
     void checkInvariants();
     QWidget* keyTarget();
-    int anySlot() { return static_cast<int>(pick(Form1::kSlots)); }
+    int anySlot() { return static_cast<int>(pick(drill::kSlots)); }
     std::size_t pick(std::size_t count) { return static_cast<std::size_t>(random() % count); }
     bool chance(int percent) { return static_cast<int>(random() % 100) < percent; }
     void click(QWidget* widget, const QString& name);
@@ -152,24 +152,25 @@ void RandomPlayerTest::longPasteIsCutToTheDraw()
     LauncherFixture fixture(1);
     fixture.writeList(QStringLiteral("5 lettres"), 0, {QStringLiteral("AEILR;ALIER")});
     QVERIFY(fixture.launch(QStringLiteral("5 lettres"), 0));
-    Form1& form = fixture.form();
-    QCOMPARE(QApplication::focusWidget(), form.solution[0]);
+    const testsupport::WindowProbe& ui = fixture.ui();
+    QCOMPARE(QApplication::focusWidget(), ui.box("solution", 0));
     QGuiApplication::clipboard()->setText(QString(32767, QLatin1Char('Z')));
-    QTest::keyClick(form.solution[0], Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(form.solution[0]->text(), QStringLiteral("ZZZZZ"));
+    QTest::keyClick(ui.box("solution", 0), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(ui.box("solution", 0)->text(), QStringLiteral("ZZZZZ"));
     QCOMPARE(fixture.beeps, 32762);
 
-    form.solution[0]->clear();
-    form.recherche->setText(QString(32767, QLatin1Char('Y')));
-    QTest::mouseClick(form.valider, Qt::LeftButton);
-    QCOMPARE(form.solution[0]->text(), QStringLiteral("YYYYY"));
+    ui.box("solution", 0)->clear();
+    ui.box("recherche")->setText(QString(32767, QLatin1Char('Y')));
+    QTest::mouseClick(ui.button("valider"), Qt::LeftButton);
+    QCOMPARE(ui.box("solution", 0)->text(), QStringLiteral("YYYYY"));
     QCOMPARE(fixture.beeps, 2 * 32762);
-    QCOMPARE(form.focusedSlot(), 1);
+    QCOMPARE(fixture.form().focusedSlot(), 1);
 }
 
 void RandomPlayerTest::play()
 {
     Form1& form = app->form();
+    const testsupport::WindowProbe& ui = app->ui();
     const std::vector<std::pair<int, Action>> actions = {
         {30, [this] { typeCharacter(); }},
         {10, [this] { typeRightAnswer(); }},
@@ -184,55 +185,54 @@ void RandomPlayerTest::play()
         {2, [this] { pressKey(Qt::Key_Tab, chance(50) ? Qt::ShiftModifier : Qt::NoModifier); }},
         {1, [this] { paste(); }},
         {6,
-         [&form, this] {
+         [&ui, this] {
              const int slot = anySlot();
-             click(form.solution[static_cast<std::size_t>(slot)],
-                   QStringLiteral("solution(%1)").arg(slot));
+             click(ui.box("solution", slot), QStringLiteral("solution(%1)").arg(slot));
          }},
         {1,
-         [&form, this] {
+         [&ui, this] {
              const int slot = anySlot();
-             click(form.tirage[static_cast<std::size_t>(slot)],
-                   QStringLiteral("tirage(%1)").arg(slot));
+             click(ui.box("tirage", slot), QStringLiteral("tirage(%1)").arg(slot));
          }},
         {4,
-         [&form, this] {
+         [&ui, this] {
              const std::size_t tile = pick(Form1::kTiles);
-             click(form.Command1[tile], QStringLiteral("Command1(%1)").arg(tile));
+             click(ui.button("Command1", tile), QStringLiteral("Command1(%1)").arg(tile));
          }},
-        {2, [&form, this] { click(form.recherche, QStringLiteral("recherche")); }},
-        {1, [&form, this] { click(form.valider, QStringLiteral("valider")); }},
-        {2, [&form, this] { click(form.corriger, QStringLiteral("corriger")); }},
-        {2, [&form, this] { click(form.restart, QStringLiteral("restart")); }},
-        {1, [&form, this] { click(form.Command2, QStringLiteral("Command2")); }},
-        {1, [&form, this] { click(form.Command3, QStringLiteral("Command3")); }},
-        {1, [&form, this] { click(form.Command4, QStringLiteral("Command4")); }},
-        {1, [&form, this] { click(form.Command5, QStringLiteral("Command5")); }},
-        {1, [&form, this] { click(form.Check1, QStringLiteral("Check1")); }},
+        {2, [&ui, this] { click(ui.box("recherche"), QStringLiteral("recherche")); }},
+        {1, [&ui, this] { click(ui.button("valider"), QStringLiteral("valider")); }},
+        {2, [&ui, this] { click(ui.button("corriger"), QStringLiteral("corriger")); }},
+        {2, [&ui, this] { click(ui.button("restart"), QStringLiteral("restart")); }},
+        {1, [&ui, this] { click(ui.button("Command2"), QStringLiteral("Command2")); }},
+        {1, [&ui, this] { click(ui.button("Command3"), QStringLiteral("Command3")); }},
+        {1, [&ui, this] { click(ui.button("Command4"), QStringLiteral("Command4")); }},
+        {1, [&ui, this] { click(ui.button("Command5"), QStringLiteral("Command5")); }},
+        {1, [&ui, this] { click(ui.get<QCheckBox>("Check1"), QStringLiteral("Check1")); }},
         {1,
-         [&form, this] {
-             click(form.seuiltxt, QStringLiteral("seuiltxt"));
-             form.seuiltxt->setText(QString::fromLatin1(
-                 std::vector<const char*>{"1", "2", "0", "2.5", "abc", "", "9", "3"}[pick(8)]));
+         [&ui, this] {
+             click(ui.box("seuiltxt"), QStringLiteral("seuiltxt"));
+             ui.box("seuiltxt")
+                 ->setText(QString::fromLatin1(
+                     std::vector<const char*>{"1", "2", "0", "2.5", "abc", "", "9", "3"}[pick(8)]));
          }},
         {8, [this] { tickSeries(1); }},
         {1, [this] { tickSeries(static_cast<int>(pick(250))); }},
         {3,
-         [&form] {
-             if (form.Timer2->isActive())
-                 form.Timer2_Timer();
+         [&ui] {
+             if (ui.timer("Timer2")->isActive())
+                 ui.tick("Timer2");
          }},
         {6,
-         [&form] {
-             if (form.Timer3->isActive())
-                 form.Timer3_Timer();
+         [&ui] {
+             if (ui.timer("Timer3")->isActive())
+                 ui.tick("Timer3");
          }},
         {1, [] { QCoreApplication::processEvents(); }},
         {1, [&form] { form.close(); }},  // the close box: refused
         {1,
-         [&form, this] {
+         [&ui, this] {
              if (chance(15))
-                 click(form.quitter, QStringLiteral("quitter"));
+                 click(ui.button("quitter"), QStringLiteral("quitter"));
          }},
     };
     int totalWeight = 0;
@@ -261,11 +261,11 @@ void RandomPlayerTest::play()
                 qWarning("  %s", qPrintable(line));
             return;
         }
-        const bool finished =
-            form.isVisible() && !form.corriger->isEnabled() && !form.restart->isEnabled();
+        const bool finished = form.isVisible() && !ui.button("corriger")->isEnabled()
+            && !ui.button("restart")->isEnabled();
         if (finished && chance(10))
             click(
-                form.quitter,
+                ui.button("quitter"),
                 QStringLiteral("quitter"));  // a finished drill: the player leaves sooner or later
     }
 }
@@ -287,12 +287,13 @@ void RandomPlayerTest::launchSomeList()
     recent.push_back(QStringLiteral("launch %1 in box %2").arg(title).arg(box));
     if (app->launch(title, box)) {
         ++drillsStarted;
-        entriesAtLastCheck = app->form().state().entryCount;
+        entriesAtLastCheck = app->form().logic().state().entryCount;
         seriesWasOpen = false;
-        QVERIFY2(app->launcher.message->text().isEmpty(),
-                 qPrintable(app->launcher.message->text()));
+        QVERIFY2(app->launcherControls().label(QStringLiteral("message"))->text().isEmpty(),
+                 qPrintable(app->launcherControls().label(QStringLiteral("message"))->text()));
     } else {
-        QVERIFY2(!app->launcher.message->text().isEmpty(), qPrintable(title));
+        QVERIFY2(!app->launcherControls().label(QStringLiteral("message"))->text().isEmpty(),
+                 qPrintable(title));
         QVERIFY(app->launcher.isVisible());
     }
 }
@@ -300,7 +301,7 @@ void RandomPlayerTest::launchSomeList()
 QWidget* RandomPlayerTest::keyTarget()
 {
     QWidget* focused = QApplication::focusWidget();
-    return focused ? focused : app->form().solution[static_cast<std::size_t>(anySlot())];
+    return focused ? focused : app->ui().box(QStringLiteral("solution"), anySlot());
 }
 
 void RandomPlayerTest::click(QWidget* widget, const QString& name)
@@ -328,20 +329,20 @@ void RandomPlayerTest::typeCharacter()
         characters.mid(static_cast<int>(pick(static_cast<std::size_t>(characters.size()))), 1);
     recent.push_back(QStringLiteral("type %1").arg(character));
     typeText(target, character);
-    Form1& form = app->form();
+    const testsupport::WindowProbe& ui = app->ui();
     // A locked box (pause) takes no character: correction may have left it longer than
     // its draw box, which now shows the solutions, and only typing cuts it.
-    for (int slot = 0; slot < Form1::kSlots; ++slot)
-        if (form.solution[static_cast<std::size_t>(slot)] == target
-            && !form.solution[static_cast<std::size_t>(slot)]->isReadOnly())
+    for (int slot = 0; slot < drill::kSlots; ++slot)
+        if (ui.box("solution", slot) == target && !ui.box("solution", slot)->isReadOnly())
             typedInto = slot;
 }
 
 void RandomPlayerTest::typeRightAnswer()
 {
     Form1& form = app->form();
+    const testsupport::WindowProbe& ui = app->ui();
     const int slot = form.focusedSlot();
-    const drill::DrillState& state = form.logic.state();
+    const drill::DrillState& state = form.logic().state();
     if (slot < 0 || state.seriesEntry[static_cast<std::size_t>(slot)] < 0
         || state.seriesEntry[static_cast<std::size_t>(slot)] >= state.entryCount)
         return;
@@ -352,7 +353,7 @@ void RandomPlayerTest::typeRightAnswer()
     if (chance(50))
         answer = answer.toLower();  // the upper-case filter raises a to z again
     recent.push_back(QStringLiteral("answer %1 in %2").arg(answer).arg(slot));
-    QLineEdit* box = form.solution[static_cast<std::size_t>(slot)];
+    QLineEdit* box = ui.box("solution", slot);
     QTest::keyClick(box, Qt::Key_End);
     for (int k = 0; k < 12; ++k)
         QTest::keyClick(box, Qt::Key_Backspace);
@@ -367,12 +368,12 @@ void RandomPlayerTest::typeRightAnswer()
 void RandomPlayerTest::answerWholeSeries()
 {
     Form1& form = app->form();
+    const testsupport::WindowProbe& ui = app->ui();
     recent.push_back(QStringLiteral("answer the whole series"));
-    for (int slot = 0; slot < Form1::kSlots && !QTest::currentTestFailed(); ++slot) {
-        if (form.logic.state().seriesEntry[static_cast<std::size_t>(slot)] < 0)
+    for (int slot = 0; slot < drill::kSlots && !QTest::currentTestFailed(); ++slot) {
+        if (form.logic().state().seriesEntry[static_cast<std::size_t>(slot)] < 0)
             break;
-        QTest::mouseClick(form.solution[static_cast<std::size_t>(slot)], Qt::LeftButton,
-                          Qt::NoModifier, QPoint(2, 2));
+        QTest::mouseClick(ui.box("solution", slot), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
         typeRightAnswer();
         checkInvariants();
     }
@@ -392,10 +393,10 @@ void RandomPlayerTest::paste()
 
 void RandomPlayerTest::tickSeries(int ticks)
 {
-    Form1& form = app->form();
+    const testsupport::WindowProbe& ui = app->ui();
     recent.push_back(QStringLiteral("series clock, %1 ticks").arg(ticks));
-    for (int k = 0; k < ticks && form.Timer1->isActive(); ++k) {
-        form.Timer1_Timer();
+    for (int k = 0; k < ticks && ui.timer("Timer1")->isActive(); ++k) {
+        ui.tick("Timer1");
         seriesClockTicked = true;
     }
 }
@@ -405,37 +406,40 @@ void RandomPlayerTest::checkInvariants()
     while (recent.size() > 25)
         recent.pop_front();
     Form1& form = app->form();
+    const testsupport::WindowProbe& ui = app->ui();
     if (!form.isVisible())
         return;
-    const drill::DrillState& state = form.logic.state();
-    QVERIFY2(!(form.corriger->isEnabled() && form.restart->isEnabled()),
+    const drill::DrillState& state = form.logic().state();
+    QVERIFY2(!(ui.button("corriger")->isEnabled() && ui.button("restart")->isEnabled()),
              "corriger and restart both enabled");
     QVERIFY2(state.entryCount <= entriesAtLastCheck, "the pool grew within a drill");
     if (state.entryCount < entriesAtLastCheck && state.entryCount == 0)
         ++finishedDrills;
     entriesAtLastCheck = state.entryCount;
-    if (seriesWasOpen && !form.corriger->isEnabled())
+    if (seriesWasOpen && !ui.button("corriger")->isEnabled())
         ++corrections;
-    seriesWasOpen = form.corriger->isEnabled();
+    seriesWasOpen = ui.button("corriger")->isEnabled();
     // Only an open series has running series and answer clocks; correction reads the
     // series clock back, so each tick writes it in the form m:ss (the player may type
     // into the box between ticks).
-    QVERIFY2(!form.Timer1->isActive() || form.corriger->isEnabled(),
+    QVERIFY2(!ui.timer("Timer1")->isActive() || ui.button("corriger")->isEnabled(),
              "series clock running on a closed series");
-    QVERIFY2(!form.Timer3->isActive() || form.corriger->isEnabled(),
+    QVERIFY2(!ui.timer("Timer3")->isActive() || ui.button("corriger")->isEnabled(),
              "answer stopwatch running on a closed series");
     static const QRegularExpression seriesClock(QStringLiteral("^[0-4]:[0-5][0-9]$"));
     if (seriesClockTicked)
-        QVERIFY2(seriesClock.match(form.temps->text()).hasMatch(), qPrintable(form.temps->text()));
+        QVERIFY2(seriesClock.match(ui.box("temps")->text()).hasMatch(),
+                 qPrintable(ui.box("temps")->text()));
     // The pause is one state: caption, locked answer boxes and the search box agree.
-    const bool paused = form.Command5->text() != QLatin1String("Pause");
-    QVERIFY2(form.recherche->isEnabled() != paused, "search box and pause disagree");
-    for (const QLineEdit* box : form.solution)
-        QVERIFY2(box->isReadOnly() == paused, "answer box lock and pause disagree");
-    if (form.corriger->isEnabled()) {
-        QCOMPARE(form.motsleft->text(), QString::number(state.entryCount));
-        for (int slot = 0; slot < Form1::kSlots; ++slot) {
-            const QString shown = form.tirage[static_cast<std::size_t>(slot)]->text();
+    const bool paused = ui.button("Command5")->text() != QLatin1String("Pause");
+    QVERIFY2(ui.box("recherche")->isEnabled() != paused, "search box and pause disagree");
+    for (int slot = 0; slot < drill::kSlots; ++slot)
+        QVERIFY2(ui.box("solution", slot)->isReadOnly() == paused,
+                 "answer box lock and pause disagree");
+    if (ui.button("corriger")->isEnabled()) {
+        QCOMPARE(ui.box("motsleft")->text(), QString::number(state.entryCount));
+        for (int slot = 0; slot < drill::kSlots; ++slot) {
+            const QString shown = ui.box("tirage", slot)->text();
             const std::int32_t entry = state.seriesEntry[static_cast<std::size_t>(slot)];
             if (shown.isEmpty() && entry < 0)
                 continue;
@@ -451,9 +455,10 @@ void RandomPlayerTest::checkInvariants()
     }
     if (typedInto >= 0) {
         const auto slot = static_cast<std::size_t>(typedInto);
-        QVERIFY2(form.solution[slot]->text().size() <= form.tirage[slot]->text().size(),
-                 qPrintable(QStringLiteral("answer %1 longer than draw %2")
-                                .arg(form.solution[slot]->text(), form.tirage[slot]->text())));
+        QVERIFY2(
+            ui.box("solution", slot)->text().size() <= ui.box("tirage", slot)->text().size(),
+            qPrintable(QStringLiteral("answer %1 longer than draw %2")
+                           .arg(ui.box("solution", slot)->text(), ui.box("tirage", slot)->text())));
     }
 }
 

@@ -4,13 +4,18 @@
 
 #include <look/Look.h>
 
+#include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QSet>
+#include <QTimer>
 #include <QtTest>
 
+using testsupport::WindowProbe;
 using training::Form1;
 
 namespace {
@@ -42,6 +47,29 @@ QStringList longEntries(int count)
     return lines;
 }
 
+// Entry n: nine letters of its own padded with "+" to 20 to 49 characters, answered by its
+// letters twice: the draws of a series are of all lengths, and all longer than their box.
+QStringList paddedEntries(int count)
+{
+    QStringList lines;
+    for (int n = 0; n < count; ++n) {
+        const QString letters = QStringLiteral("NAEIRST%1%2")
+                                    .arg(QChar(QLatin1Char('A' + n % 26)))
+                                    .arg(QChar(QLatin1Char('A' + n / 26)));
+        const QString draw = letters + QString(11 + (n * 7) % 30, QLatin1Char('+'));
+        lines << draw + QLatin1Char(';') + letters + QLatin1Char(' ') + letters;
+    }
+    return lines;
+}
+
+// True when `box` shows the first characters of its text.
+bool showsItsStart(QLineEdit* box)
+{
+    const QString shown = visibleText(box);
+    return !shown.isEmpty() ? shown.startsWith(box->text().left(qMin(4, shown.size())))
+                            : box->text().isEmpty();
+}
+
 // Width in pixels of the stem of a capital I drawn 60 pixels high: how heavy a face is.
 int stemWidth(QFont font)
 {
@@ -68,16 +96,18 @@ class TextBoxDisplayTest : public QObject {
 private Q_SLOTS:
     void longDrawsShowTheirStart_data();
     void longDrawsShowTheirStart();
+    void answeredLongDrawsShowTheirStart();
     void countsAndClocksShowWhole();
     void thresholdWrittenShowsItsStart();
     void textsLongerThan32767Characters();
+    void hugeEntryKeepsNoTimer();
     void sevenDistinctFaces();
 };
 
 void TextBoxDisplayTest::longDrawsShowTheirStart_data()
 {
     QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("list");
+    QTest::addColumn<int>("box");
     QTest::newRow("11 points") << QStringLiteral("7 lettres (anag multiples)") << 1;
     QTest::newRow("10 points") << QStringLiteral("9 lettres (anag multiples)") << 0;
 }
@@ -85,29 +115,66 @@ void TextBoxDisplayTest::longDrawsShowTheirStart_data()
 void TextBoxDisplayTest::longDrawsShowTheirStart()
 {
     QFETCH(QString, title);
-    QFETCH(int, list);
+    QFETCH(int, box);
     DrillFixture drill;
-    QVERIFY(drill.start(title, list, longEntries(40)));
-    Form1& form = *drill.form;
+    QVERIFY(drill.start(title, box, longEntries(40)));
+    const WindowProbe& ui = drill.ui();
     for (int round = 0; round < 2; ++round) {
-        for (int i = 0; i < Form1::kSlots; ++i) {
-            const QString draw = form.tirage[i]->text();
+        for (int i = 0; i < drill::kSlots; ++i) {
+            const QString draw = ui.box("tirage", i)->text();
             QCOMPARE(draw.size(), 40);
-            const QString shown = visibleText(form.tirage[i]);
+            const QString shown = visibleText(ui.box("tirage", i));
             QVERIFY2(shown.size() < draw.size(),
                      qPrintable(shown));  // the box is narrower than its draw
             QVERIFY2(shown.startsWith(draw.left(4)),
                      qPrintable(QStringLiteral("slot %1 shows %2").arg(i).arg(shown)));
         }
         // Correction: empty answers get the draw, draw boxes the solutions.
-        const QString draw0 = form.tirage[0]->text();
-        QTest::keyClick(form.solution[0], Qt::Key_F12);
-        for (int i = 0; i < Form1::kSlots; ++i) {
-            QVERIFY(visibleText(form.tirage[i]).startsWith(form.tirage[i]->text().left(4)));
-            QVERIFY(visibleText(form.solution[i]).startsWith(form.solution[i]->text().left(4)));
+        const QString draw0 = ui.box("tirage", 0)->text();
+        QTest::keyClick(ui.box("solution", 0), Qt::Key_F12);
+        for (int i = 0; i < drill::kSlots; ++i) {
+            QVERIFY(
+                visibleText(ui.box("tirage", i)).startsWith(ui.box("tirage", i)->text().left(4)));
+            QVERIFY(visibleText(ui.box("solution", i))
+                        .startsWith(ui.box("solution", i)->text().left(4)));
         }
-        QCOMPARE(form.solution[0]->text(), draw0);
-        QTest::keyClick(form.solution[0], Qt::Key_F8);  // the next series, in boxes scrolled before
+        QCOMPARE(ui.box("solution", 0)->text(), draw0);
+        QTest::keyClick(ui.box("solution", 0),
+                        Qt::Key_F8);  // the next series, in boxes scrolled before
+    }
+}
+
+// The player types the right answers of long draws and corrects: every draw box, which keeps
+// its draw, and every answer box shows its start; so does every draw box of the next series,
+// whatever the length of the draw that it held before. The longest draw is left unanswered and
+// scrolled to its end by the player: its solutions, shorter, show their start too.
+void TextBoxDisplayTest::answeredLongDrawsShowTheirStart()
+{
+    DrillFixture drill;
+    const QStringList lines = paddedEntries(70);
+    QVERIFY(drill.start(QStringLiteral("7 lettres (anag multiples)"), 1, lines));
+    for (int round = 0; round < 2; ++round) {
+        int longest = 0;
+        for (int i = 0; i < drill::kSlots; ++i) {
+            if (drill.tirage(i)->text().size() > drill.tirage(longest)->text().size())
+                longest = i;
+            for (const QString& line : lines)
+                if (line.startsWith(drill.tirage(i)->text() + QLatin1Char(';')))
+                    QTest::keyClicks(drill.solution(i), line.section(QLatin1Char(';'), 1));
+        }
+        drill.solution(longest)->clear();
+        QTest::mouseClick(drill.tirage(longest), Qt::LeftButton);
+        QTest::keyClick(drill.tirage(longest), Qt::Key_End);
+        QVERIFY(!showsItsStart(drill.tirage(longest)));  // the player reads the end of the draw
+        QTest::keyClick(drill.solution(0), Qt::Key_F12);
+        QCOMPARE(drill.ui().label("score")->text(), QStringLiteral("29/30"));
+        for (int i = 0; i < drill::kSlots; ++i) {
+            QVERIFY2(showsItsStart(drill.tirage(i)), qPrintable(QString::number(i)));
+            QVERIFY2(showsItsStart(drill.solution(i)), qPrintable(QString::number(i)));
+        }
+        QTest::keyClick(drill.solution(0), Qt::Key_F8);
+        for (int i = 0; i < drill::kSlots; ++i)
+            QVERIFY2(showsItsStart(drill.tirage(i)), qPrintable(QString::number(i)));
     }
 }
 
@@ -115,13 +182,12 @@ void TextBoxDisplayTest::countsAndClocksShowWhole()
 {
     DrillFixture drill;
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(10001)));
-    Form1& form = *drill.form;
-    QCOMPARE(visibleText(form.motsleft), QStringLiteral("10001"));
-    form.state().totalSeconds = 35998;
-    form.Timer2_Timer();
-    QCOMPARE(visibleText(form.tempstot), QStringLiteral("9:59:59"));
-    form.Timer1_Timer();
-    QCOMPARE(visibleText(form.temps), QStringLiteral("3:59"));
+    const WindowProbe& ui = drill.ui();
+    QCOMPARE(visibleText(ui.box("motsleft")), QStringLiteral("10001"));
+    ui.tick("Timer2", 35999);
+    QCOMPARE(visibleText(ui.box("tempstot")), QStringLiteral("9:59:59"));
+    ui.tick("Timer1");
+    QCOMPARE(visibleText(ui.box("temps")), QStringLiteral("3:59"));
 }
 
 // The box is 17 pixels wide: what it shows of a longer threshold is its beginning.
@@ -129,11 +195,11 @@ void TextBoxDisplayTest::thresholdWrittenShowsItsStart()
 {
     DrillFixture drill;
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(3)));
-    Form1& form = *drill.form;
-    form.seuiltxt->setText(QStringLiteral("10.5"));
-    QVERIFY(visibleText(form.seuiltxt).startsWith(QStringLiteral("1")));
-    form.Command4_Click();
-    QCOMPARE(visibleText(form.seuiltxt), QStringLiteral("5"));
+    const WindowProbe& ui = drill.ui();
+    ui.box("seuiltxt")->setText(QStringLiteral("10.5"));
+    QVERIFY(visibleText(ui.box("seuiltxt")).startsWith(QStringLiteral("1")));
+    ui.button("Command4")->click();
+    QCOMPARE(visibleText(ui.box("seuiltxt")), QStringLiteral("5"));
 }
 
 // A list may hold draws and solutions of any length; no box cuts them, and such an entry
@@ -145,21 +211,42 @@ void TextBoxDisplayTest::textsLongerThan32767Characters()
     const QString solutions = QStringLiteral("Z") + QString(40000, QLatin1Char('A'));
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, {draw + QLatin1Char(';') + solutions}));
     Form1& form = *drill.form;
-    QCOMPARE(form.tirage[0]->text(), draw);
-    form.recherche->setText(solutions);
-    form.valider_Click();
-    QCOMPARE(form.solution[0]->text(), solutions);
+    const WindowProbe& ui = drill.ui();
+    QCOMPARE(ui.box("tirage", 0)->text(), draw);
+    ui.box("recherche")->setText(solutions);
+    ui.button("valider")->click();
+    QCOMPARE(ui.box("solution", 0)->text(), solutions);
     QCOMPARE(drill.beeps, 0);
-    form.corriger_Click();
-    QCOMPARE(form.score->text(), QStringLiteral("1/1"));
-    QCOMPARE(form.state().entryCount, 0);  // found at the first success: the drill is over
+    ui.button("corriger")->click();
+    QCOMPARE(ui.label("score")->text(), QStringLiteral("1/1"));
+    QCOMPARE(form.logic().state().entryCount, 0);  // found at the first success: the drill is over
 
     // After correction an unanswered entry shows its solutions whole in its draw box.
     DrillFixture missed;
     QVERIFY(missed.start(QStringLiteral("7 lettres"), 0, {draw + QLatin1Char(';') + solutions}));
-    missed.form->corriger_Click();
-    QCOMPARE(missed.form->tirage[0]->text(), solutions);
-    QCOMPARE(missed.form->solution[0]->text(), draw);
+    missed.ui().button("corriger")->click();
+    QCOMPARE(missed.ui().box("tirage", 0)->text(), solutions);
+    QCOMPARE(missed.ui().box("solution", 0)->text(), draw);
+}
+
+// An entry of 800 KB in the focused answer box, as correction leaves a missed one: no control
+// of the window keeps a timer of its own. A blinking cursor would repaint the whole entry twice
+// a second, a quarter of a core for as long as it is shown.
+void TextBoxDisplayTest::hugeEntryKeepsNoTimer()
+{
+    DrillFixture drill;
+    const QString draw(800000, QLatin1Char('A'));
+    QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, {draw + QStringLiteral(";AAAAAAAAAA")}));
+    QTest::keyClick(drill.solution(0), Qt::Key_F12);
+    QCOMPARE(drill.solution(0)->text(), draw);
+    QCOMPARE(QApplication::focusWidget(), drill.solution(0));
+    QVERIFY(!drill.solution(0)->isReadOnly());
+    for (QObject* object : drill.form->findChildren<QObject*>())
+        if (!qobject_cast<QTimer*>(object))
+            QVERIFY2(
+                QAbstractEventDispatcher::instance()->registeredTimers(object).isEmpty(),
+                qPrintable(QStringLiteral("%1 %2").arg(
+                    QString::fromLatin1(object->metaObject()->className()), object->objectName())));
 }
 
 // "Changer de police" gives seven faces that look different from one another: each
@@ -168,23 +255,23 @@ void TextBoxDisplayTest::sevenDistinctFaces()
 {
     DrillFixture drill;
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, {QStringLiteral("AEGMRSW;MAGREWS")}));
-    Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QSet<QString> families;
     QList<QImage> pictures;
     for (int face = 1; face <= 7; ++face) {
-        form.Command3_Click();
-        const QFontInfo used(form.tirage[0]->font());
+        ui.button("Command3")->click();
+        const QFontInfo used(ui.box("tirage", 0)->font());
         families.insert(used.family());
-        QImage picture = form.tirage[0]->grab().toImage();
+        QImage picture = ui.box("tirage", 0)->grab().toImage();
         for (const QImage& earlier : std::as_const(pictures))
             QVERIFY2(picture != earlier,
                      qPrintable(QStringLiteral("face %1 looks like an earlier one").arg(face)));
         pictures << picture;
         if (face == 6) {
-            const QFontMetricsF condensed(form.tirage[0]->font());
+            const QFontMetricsF condensed(ui.box("tirage", 0)->font());
             const QFont arial =
-                look::face(QStringLiteral("Arial"), form.tirage[0]->font().pointSizeF());
-            QVERIFY2(stemWidth(form.tirage[0]->font()) < stemWidth(arial) * 0.8,
+                look::face(QStringLiteral("Arial"), ui.box("tirage", 0)->font().pointSizeF());
+            QVERIFY2(stemWidth(ui.box("tirage", 0)->font()) < stemWidth(arial) * 0.8,
                      qPrintable(used.family()));
             QVERIFY(condensed.horizontalAdvance(QStringLiteral("AEGMRSW"))
                     < QFontMetricsF(arial).horizontalAdvance(QStringLiteral("AEGMRSW")) * 0.9);

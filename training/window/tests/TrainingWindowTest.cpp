@@ -3,6 +3,7 @@
 
 #include <look/Colour.h>
 #include <look/Look.h>
+#include <testsupport/WindowLayout.h>
 
 #include <QCheckBox>
 #include <QFrame>
@@ -12,21 +13,17 @@
 #include <QWindow>
 #include <QtTest>
 
-#include <functional>
-
+using testsupport::WindowLayout;
+using testsupport::WindowProbe;
 using training::Form1;
-
-using WidgetOf = std::function<QWidget*(Form1&)>;
-Q_DECLARE_METATYPE(WidgetOf)
 
 class TrainingWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void controlPlaces_data();
-    void controlPlaces();
-    void labelPlaces_data();
-    void labelPlaces();
+    void controlsFitTheWindow();
+    void labelsHoldTheirCaptions();
+    void tabOrderFollowsTheTable();
     void creationLooks();
     void gridPoints_data();
     void gridPoints();
@@ -40,131 +37,98 @@ private Q_SLOTS:
     void closeBoxRefused();
 };
 
-void TrainingWindowTest::controlPlaces_data()
+// Every control of the table stands inside the window, and none covers another but where
+// the design lays one on the other: the sliver of Command2 on the last answer box, the foot
+// of the threshold box on "Changer critère", and the corners of the rectangle around the
+// clocks.
+void TrainingWindowTest::controlsFitTheWindow()
 {
-    QTest::addColumn<WidgetOf>("widget");
-    QTest::addColumn<QRect>("twips");
-    auto row = [](const char* name, WidgetOf widget, QRect rect) {
-        QTest::newRow(name) << widget << rect;
-    };
-    // clang-format off
-    row("tirage(0)", [](Form1& f) { return f.tirage[0]; }, {360, 600, 1600, 375});
-    row("tirage(29)", [](Form1& f) { return f.tirage[29]; }, {8160, 6000, 1600, 375});
-    row("solution(15)", [](Form1& f) { return f.solution[15]; }, {6060, 3600, 1600, 375});
-    row("Frame1(1)", [](Form1& f) { return f.Frame1[1]; }, {4200, 360, 3600, 6255});
-    row("Command1(8)", [](Form1& f) { return f.Command1[8]; }, {7800, 6960, 600, 600});
-    row("Command3", [](Form1& f) { return f.Command3; }, {10200, 0, 1455, 255});
-    row("Command2", [](Form1& f) { return f.Command2; }, {11400, 6120, 135, 375});
-    row("restart", [](Form1& f) { return f.restart; }, {360, 7080, 1455, 375});
-    row("corriger", [](Form1& f) { return f.corriger; }, {8880, 7080, 1095, 375});
-    row("Check1", [](Form1& f) { return f.Check1; }, {10200, 7080, 255, 255});
-    row("temps", [](Form1& f) { return f.temps; }, {10560, 7440, 495, 285});
-    row("tempstot", [](Form1& f) { return f.tempstot; }, {10560, 7800, 735, 285});
-    row("motsleft", [](Form1& f) { return f.motsleft; }, {1600, 7785, 495, 285});
-    row("recherche", [](Form1& f) { return f.recherche; }, {4560, 7770, 1215, 300});
-    row("valider", [](Form1& f) { return f.valider; }, {5880, 7770, 975, 300});
-    row("Command5", [](Form1& f) { return f.Command5; }, {10200, 8160, 975, 255});
-    row("seuiltxt", [](Form1& f) { return f.seuiltxt; }, {2000, 9120, 255, 285});
-    row("quitter", [](Form1& f) { return f.quitter; }, {10200, 9120, 1215, 495});
-    row("Command4", [](Form1& f) { return f.Command4; }, {360, 9360, 2775, 255});
-    // clang-format on
-}
-
-void TrainingWindowTest::controlPlaces()
-{
-    QFETCH(WidgetOf, widget);
-    QFETCH(QRect, twips);
     Form1 form;
-    const QRect expected(look::px(twips.x()), look::px(twips.y()), look::px(twips.width()),
-                         look::px(twips.height()));
-    QCOMPARE(widget(form)->geometry(), expected);
-    QCOMPARE(look::left(widget(form)), twips.x());
     QCOMPARE(form.size(), QSize(look::px(11805), look::px(9780)));
+    const QStringList outside = WindowLayout::outside(form);
+    QVERIFY2(outside.isEmpty(), qPrintable(outside.join(", ")));
+    const QStringList designed = {"Command2 / solution(29)", "seuiltxt / Command4",
+                                  "Line1(0) / Line2(0)",     "Line1(0) / Line2(1)",
+                                  "Line1(1) / Line2(0)",     "Line1(1) / Line2(1)"};
+    const QStringList overlaps = WindowLayout::overlaps(form, designed);
+    QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(", ")));
+    QCOMPARE(form.findChildren<QFrame*>(QRegularExpression("^Frame1")).size(), 3);
+    QCOMPARE(form.findChildren<QTimer*>(QRegularExpression("^Timer")).size(), 3);
 }
 
-void TrainingWindowTest::labelPlaces_data()
+// Labels size themselves to their caption and take the window's colour.
+void TrainingWindowTest::labelsHoldTheirCaptions()
 {
-    QTest::addColumn<WidgetOf>("widget");
-    QTest::addColumn<QPoint>("twips");
-    QTest::addColumn<QString>("caption");
-    auto row = [](const char* name, WidgetOf widget, QPoint at, const char* caption) {
-        QTest::newRow(name) << widget << at << QString::fromUtf8(caption);
-    };
-    // clang-format off
-    row("Label7", [](Form1& f) { return f.Label7; }, {360, 45}, "Base");
-    row("police", [](Form1& f) { return f.police; }, {10080, 0}, "1");
-    row("Label3", [](Form1& f) { return f.Label3; }, {10560, 7080}, "TEMPS");
-    row("Label1", [](Form1& f) { return f.Label1; }, {10080, 7440}, "Série");
-    row("Label2", [](Form1& f) { return f.Label2; }, {10080, 7800}, "Total");
-    row("Label4", [](Form1& f) { return f.Label4; }, {360, 7800}, "Tirages restants :");
-    row("score", [](Form1& f) { return f.score; }, {9120, 7800}, "");
-    row("tps", [](Form1& f) { return f.tps; }, {9120, 8160}, "");
-    row("nbseries", [](Form1& f) { return f.nbseries; }, {360, 8280}, "0 série déjà réalisée");
-    row("Label8", [](Form1& f) { return f.Label8; }, {8880, 8640}, "Nombre de fautes :");
-    row("nbftot", [](Form1& f) { return f.nbftot; }, {10320, 8640}, "");
-    row("Label5", [](Form1& f) { return f.Label5; }, {360, 9120}, "Eliminer un mot après ");
-    row("Label6", [](Form1& f) { return f.Label6; }, {2355, 9120}, "réussites.");
-    row("voyant", [](Form1& f) { return f.voyant; }, {3360, 9360}, "");
-    // clang-format on
-}
-
-void TrainingWindowTest::labelPlaces()
-{
-    QFETCH(WidgetOf, widget);
-    QFETCH(QPoint, twips);
-    QFETCH(QString, caption);
     Form1 form;
-    auto* label = qobject_cast<QLabel*>(widget(form));
-    QVERIFY(label);
-    QCOMPARE(label->pos(), QPoint(look::px(twips.x()), look::px(twips.y())));
-    QCOMPARE(label->text(), caption);
-    if (!caption.isEmpty())  // sized to its caption
-        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(caption));
-    QCOMPARE(look::background(label), look::Colour::window);
+    const QList<QLabel*> labels = form.findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(labels.size(), 14);
+    for (const QLabel* label : labels) {
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
+                 qPrintable(label->objectName()));
+        QCOMPARE(look::background(label), look::Colour::window);
+    }
+    const WindowProbe ui(form);
+    QCOMPARE(ui.label("nbseries")->text(), QString::fromUtf8("0 série déjà réalisée"));
+    QCOMPARE(ui.label("Label5")->text(), QString::fromUtf8("Eliminer un mot après "));
+}
+
+// Tab walks the answer boxes first, then the draws, the tiles and the other controls, as the
+// table numbers them; every control that Tab reaches has its number.
+void TrainingWindowTest::tabOrderFollowsTheTable()
+{
+    Form1 form;
+    QCOMPARE(WindowLayout::withoutTabIndex(form), QStringList());
+    const QStringList ordered = WindowLayout::byTabIndex(form);
+    QCOMPARE(WindowLayout::tabWalk(form), ordered);
+    QCOMPARE(ordered.mid(0, 2), (QStringList{"solution(0)", "solution(1)"}));
+    QCOMPARE(ordered.indexOf("solution(29)") + 1, ordered.indexOf("tirage(0)"));
+    QCOMPARE(ordered.indexOf("corriger") + 1, ordered.indexOf("restart"));
 }
 
 void TrainingWindowTest::creationLooks()
 {
     Form1 form;
+    const WindowProbe ui(form);
     QCOMPARE(form.windowTitle(), QString::fromUtf8("ENTRAINEMENT SCRABBLE - Nouveautés ODS 6"));
     QCOMPARE(look::background(&form), look::Colour::window);
-    for (int i = 0; i < Form1::kSlots; ++i) {
-        QVERIFY(form.tirage[i]->isReadOnly());
-        QCOMPARE(form.tirage[i]->font().family(), QStringLiteral("Georgia"));
-        QCOMPARE(form.solution[i]->font().pointSizeF(), 11.0);
-        QCOMPARE(look::background(form.tirage[i]), look::Colour::draw);
-        QCOMPARE(look::background(form.solution[i]), look::Colour::answer);
+    for (int i = 0; i < drill::kSlots; ++i) {
+        QVERIFY(ui.box("tirage", i)->isReadOnly());
+        QCOMPARE(ui.box("tirage", i)->font().family(), QStringLiteral("Georgia"));
+        QCOMPARE(ui.box("solution", i)->font().pointSizeF(), 11.0);
+        QCOMPARE(look::background(ui.box("tirage", i)), look::Colour::draw);
+        QCOMPARE(look::background(ui.box("solution", i)), look::Colour::answer);
     }
-    for (QPushButton* tile : form.Command1) {
+    for (int k = 0; k < Form1::kTiles; ++k) {
+        const QPushButton* tile = ui.button("Command1", k);
         QCOMPARE(tile->font().family(), QStringLiteral("Arial"));
         QCOMPARE(tile->font().pointSizeF(), 22.0);
         QCOMPARE(look::background(tile), look::Colour::tile);
+        QCOMPARE(look::left(tile), 3000 + 600 * k);  // the tiles' home row
+        QCOMPARE(look::twips(tile->width()), 600);
     }
-    QCOMPARE(form.tileLeft, std::int16_t(3000));
-    QCOMPARE(form.tileWidth, std::int16_t(600));
-    QCOMPARE(look::background(form.seuiltxt), look::Colour::threshold);
-    QCOMPARE(look::background(form.recherche), look::Colour::answer);
-    QVERIFY(form.score->font().bold());
-    QCOMPARE(form.Label7->font().pointSizeF(), 9.75);
-    QVERIFY(!form.corriger->isEnabled() && !form.restart->isEnabled()
-            && !form.motsleft->isEnabled());
-    QVERIFY(form.Check1->isChecked());
-    QCOMPARE(form.temps->text(), QStringLiteral("4:00"));
-    QCOMPARE(form.tempstot->text(), QStringLiteral("0:00:00"));
-    for (QTimer* timer : {form.Timer1, form.Timer2, form.Timer3}) {
+    QCOMPARE(look::background(ui.box("seuiltxt")), look::Colour::threshold);
+    QCOMPARE(look::background(ui.box("recherche")), look::Colour::answer);
+    QVERIFY(ui.label("score")->font().bold());
+    QCOMPARE(ui.label("Label7")->font().pointSizeF(), 9.75);
+    QVERIFY(!ui.button("corriger")->isEnabled() && !ui.button("restart")->isEnabled()
+            && !ui.box("motsleft")->isEnabled());
+    QVERIFY(ui.get<QCheckBox>("Check1")->isChecked());
+    QCOMPARE(ui.box("temps")->text(), QStringLiteral("4:00"));
+    QCOMPARE(ui.box("tempstot")->text(), QStringLiteral("0:00:00"));
+    for (QTimer* timer : {ui.timer("Timer1"), ui.timer("Timer2"), ui.timer("Timer3")}) {
         QVERIFY(!timer->isActive());
         QCOMPARE(timer->interval(), 1000);
     }
-    QCOMPARE(form.lettre, std::int16_t(-1));
-    QCOMPARE(form.fontNumber, std::int16_t(1));
-    QCOMPARE(form.state().secondsLeft, 240);
-    QCOMPARE(form.defaultButton, form.Command2);
+    QCOMPARE(form.lettre(), -1);
+    QCOMPARE(form.fontNumber(), 1);
+    QCOMPARE(form.logic().state().secondsLeft, 240);
+    QVERIFY(ui.button("Command2")->isDefault());
 }
 
 void TrainingWindowTest::gridPoints_data()
 {
     QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("list");
+    QTest::addColumn<int>("box");
     QTest::addColumn<double>("points");
     QTest::newRow("9 lettres (solution unique)")
         << QString::fromUtf8("9 lettres (solution unique)") << 1 << 10.0;
@@ -181,20 +145,20 @@ void TrainingWindowTest::gridPoints_data()
 void TrainingWindowTest::gridPoints()
 {
     QFETCH(QString, title);
-    QFETCH(int, list);
+    QFETCH(int, box);
     QFETCH(double, points);
     DrillFixture drill;
     QVERIFY(drill.start(QString::fromUtf8("9 lettres"), 0, ListFolder::entries(3)));
-    QCOMPARE(drill.form->tirage[0]->font().pointSizeF(), 10.0);
-    drill.form->Command3_Click();
-    drill.form->Command3_Click();  // Verdana is the face of the draws now
-    QVERIFY(drill.start(title, list, ListFolder::entries(3)));
-    for (int i = 0; i < Form1::kSlots; ++i) {
-        QCOMPARE(drill.form->tirage[i]->font().pointSizeF(), points);
-        QCOMPARE(drill.form->solution[i]->font().pointSizeF(), points);
-        QCOMPARE(drill.form->tirage[i]->font().family(), QStringLiteral("Verdana"));
+    QCOMPARE(drill.tirage(0)->font().pointSizeF(), 10.0);
+    drill.ui().button("Command3")->click();
+    drill.ui().button("Command3")->click();  // Verdana is the face of the draws now
+    QVERIFY(drill.start(title, box, ListFolder::entries(3)));
+    for (int i = 0; i < drill::kSlots; ++i) {
+        QCOMPARE(drill.tirage(i)->font().pointSizeF(), points);
+        QCOMPARE(drill.solution(i)->font().pointSizeF(), points);
+        QCOMPARE(drill.tirage(i)->font().family(), QStringLiteral("Verdana"));
     }
-    QCOMPARE(drill.form->Label7->text(), title);
+    QCOMPARE(drill.ui().label("Label7")->text(), title);
 }
 
 void TrainingWindowTest::firstSeries_data()
@@ -214,49 +178,50 @@ void TrainingWindowTest::firstSeries()
     QFETCH(int, filled);
     DrillFixture drill;
     Form1& form = *drill.form;
-    look::setBackground(form.tempstot, Qt::red);
+    const WindowProbe& ui = drill.ui();
+    look::setBackground(ui.box("tempstot"), Qt::red);
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(entries)));
-    QCOMPARE(form.Label7->text(), QStringLiteral("7 lettres"));
-    QCOMPARE(form.motsleft->text(), QString::number(entries));
+    QCOMPARE(ui.label("Label7")->text(), QStringLiteral("7 lettres"));
+    QCOMPARE(ui.box("motsleft")->text(), QString::number(entries));
     QSet<QString> shown;
-    for (int i = 0; i < Form1::kSlots; ++i) {
+    for (int i = 0; i < drill::kSlots; ++i) {
         if (i < filled) {
-            QVERIFY(form.tirage[i]->text().startsWith(QLatin1Char('D')));
-            shown.insert(form.tirage[i]->text());
+            QVERIFY(ui.box("tirage", i)->text().startsWith(QLatin1Char('D')));
+            shown.insert(ui.box("tirage", i)->text());
         } else {
-            QVERIFY(form.tirage[i]->text().isEmpty());
-            QCOMPARE(form.state().seriesEntry[i], -1);
+            QVERIFY(ui.box("tirage", i)->text().isEmpty());
+            QCOMPARE(form.logic().state().seriesEntry[i], -1);
         }
-        QVERIFY(form.solution[i]->text().isEmpty());
-        QCOMPARE(form.state().slotState[i], std::int16_t(-1));
+        QVERIFY(ui.box("solution", i)->text().isEmpty());
+        QCOMPARE(form.logic().state().slotState[i], std::int16_t(-1));
     }
     QCOMPARE(shown.size(), filled);  // no entry twice
-    QVERIFY(form.corriger->isEnabled());
-    QVERIFY(!form.restart->isEnabled());
-    QVERIFY(form.Timer1->isActive() && form.Timer2->isActive());
+    QVERIFY(ui.button("corriger")->isEnabled());
+    QVERIFY(!ui.button("restart")->isEnabled());
+    QVERIFY(ui.timer("Timer1")->isActive() && ui.timer("Timer2")->isActive());
     QCOMPARE(form.focusedSlot(), 0);
-    QCOMPARE(look::background(form.tirage[0]), look::Colour::currentDraw);
-    QCOMPARE(look::background(form.solution[0]), look::Colour::currentAnswer);
-    QCOMPARE(look::background(form.tempstot), look::systemWindow());
-    QCOMPARE(look::background(form.seuiltxt), look::systemWindow());
+    QCOMPARE(look::background(ui.box("tirage", 0)), look::Colour::currentDraw);
+    QCOMPARE(look::background(ui.box("solution", 0)), look::Colour::currentAnswer);
+    QCOMPARE(look::background(ui.box("tempstot")), look::systemWindow());
+    QCOMPARE(look::background(ui.box("seuiltxt")), look::systemWindow());
     QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
     if (filled > 0)
-        QCOMPARE(form.Command1[0]->text(), form.tirage[0]->text().left(1));
+        QCOMPARE(ui.button("Command1", 0)->text(), ui.box("tirage", 0)->text().left(1));
 }
 
 void TrainingWindowTest::lineSplitAtFirstSemicolon()
 {
     DrillFixture drill;
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, {QStringLiteral("ABCDEFG;DEF;GHI")}));
-    QCOMPARE(drill.form->tirage[0]->text(), QStringLiteral("ABCDEFG"));
-    drill.form->solution_KeyDown(0, Qt::Key_F12);
-    QCOMPARE(drill.form->tirage[0]->text(), QStringLiteral("DEF;GHI"));  // the solutions, revealed
+    QCOMPARE(drill.tirage(0)->text(), QStringLiteral("ABCDEFG"));
+    QTest::keyClick(drill.solution(0), Qt::Key_F12);
+    QCOMPARE(drill.tirage(0)->text(), QStringLiteral("DEF;GHI"));  // the solutions, revealed
 }
 
 void TrainingWindowTest::missingListChangesNothing_data()
 {
     QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("list");
+    QTest::addColumn<int>("box");
     QTest::addColumn<QString>("named");
     QTest::newRow("file missing") << QStringLiteral("8 lettres") << 0
                                   << QStringLiteral("data/ods6new_8L.txt");
@@ -269,16 +234,16 @@ void TrainingWindowTest::missingListChangesNothing_data()
 void TrainingWindowTest::missingListChangesNothing()
 {
     QFETCH(QString, title);
-    QFETCH(int, list);
+    QFETCH(int, box);
     QFETCH(QString, named);
     DrillFixture drill;
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(12)));
-    const QString shown = drill.form->tirage[3]->text();
-    QVERIFY(!drill.form->commencer(title, list));
+    const QString shown = drill.tirage(3)->text();
+    QVERIFY(!drill.form->commencer(title, box));
     QVERIFY(drill.form->loadMessage().contains(named));
-    QCOMPARE(drill.form->Label7->text(), QStringLiteral("7 lettres"));
-    QCOMPARE(drill.form->state().entryCount, 12);
-    QCOMPARE(drill.form->tirage[3]->text(), shown);
+    QCOMPARE(drill.ui().label("Label7")->text(), QStringLiteral("7 lettres"));
+    QCOMPARE(drill.form->logic().state().entryCount, 12);
+    QCOMPARE(drill.tirage(3)->text(), shown);
 }
 
 // A short list after a longer one: only the new entries come, errors count from 0.
@@ -286,35 +251,38 @@ void TrainingWindowTest::drillAfterLongerDrill()
 {
     DrillFixture drill;
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(500)));
-    drill.form->corriger_Click();
-    QCOMPARE(drill.form->nbftot->text(), QStringLiteral("30"));
+    drill.ui().button("corriger")->click();
+    QCOMPARE(drill.ui().label("nbftot")->text(), QStringLiteral("30"));
     QVERIFY(drill.start(QStringLiteral("5 lettres"), 0,
                         {QStringLiteral("ABC;CAB"), QStringLiteral("EFG;FEG")}));
-    QCOMPARE(drill.form->state().errorCount, 0);
-    QCOMPARE(drill.form->state().entryCount, 2);
-    QSet<QString> draws{drill.form->tirage[0]->text(), drill.form->tirage[1]->text()};
+    QCOMPARE(drill.form->logic().state().errorCount, 0);
+    QCOMPARE(drill.form->logic().state().entryCount, 2);
+    QSet<QString> draws{drill.tirage(0)->text(), drill.tirage(1)->text()};
     QCOMPARE(draws, (QSet<QString>{QStringLiteral("ABC"), QStringLiteral("EFG")}));
-    QVERIFY(drill.form->tirage[2]->text().isEmpty());
+    QVERIFY(drill.tirage(2)->text().isEmpty());
 }
 
 // F8 pressed in the first box: the new series is highlighted all the same.
 void TrainingWindowTest::arrivalRunsWhenFirstBoxHasFocus()
 {
     DrillFixture drill;
-    Form1& form = *drill.form;
+    const WindowProbe& ui = drill.ui();
     QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(40)));
-    form.focusAnswer(0);
-    QTest::keyClick(form.solution[0], Qt::Key_F12);
-    QCOMPARE(look::background(form.solution[0]), look::Colour::missed);
-    form.recherche_Click();
-    QTest::keyClick(form.solution[0], Qt::Key_F8);
-    QVERIFY(form.corriger->isEnabled());
-    QCOMPARE(look::background(form.solution[0]), look::Colour::currentAnswer);
-    QCOMPARE(look::background(form.tirage[0]), look::Colour::currentDraw);
-    QCOMPARE(look::background(form.solution[1]), look::Colour::answer);
-    QCOMPARE(look::background(form.tirage[1]), look::Colour::draw);
-    QCOMPARE(form.defaultButton, form.Command2);
-    QCOMPARE(form.Command1[0]->text(), form.tirage[0]->text().left(1));
+    drill.focus(0);
+    QTest::keyClick(ui.box("solution", 0), Qt::Key_F12);
+    QCOMPARE(look::background(ui.box("solution", 0)), look::Colour::missed);
+    QTest::mouseClick(ui.box("recherche"), Qt::LeftButton);
+    QVERIFY(ui.button("valider")->isDefault());
+    drill.focus(0);  // back in the first box, where F8 is pressed
+    QCOMPARE(drill.form->focusedSlot(), 0);
+    QTest::keyClick(ui.box("solution", 0), Qt::Key_F8);
+    QVERIFY(ui.button("corriger")->isEnabled());
+    QCOMPARE(look::background(ui.box("solution", 0)), look::Colour::currentAnswer);
+    QCOMPARE(look::background(ui.box("tirage", 0)), look::Colour::currentDraw);
+    QCOMPARE(look::background(ui.box("solution", 1)), look::Colour::answer);
+    QCOMPARE(look::background(ui.box("tirage", 1)), look::Colour::draw);
+    QVERIFY(ui.button("Command2")->isDefault() && !ui.button("valider")->isDefault());
+    QCOMPARE(ui.button("Command1", 0)->text(), ui.box("tirage", 0)->text().left(1));
 }
 
 void TrainingWindowTest::closeBoxRefused()
@@ -325,8 +293,8 @@ void TrainingWindowTest::closeBoxRefused()
     QVERIFY(!drill.form->close());
     QVERIFY(!drill.form->windowHandle()->close());
     QVERIFY(drill.form->isVisible());
-    QVERIFY(drill.form->Timer1->isActive() && drill.form->Timer2->isActive());
-    QVERIFY(drill.form->corriger->isEnabled());
+    QVERIFY(drill.ui().timer("Timer1")->isActive() && drill.ui().timer("Timer2")->isActive());
+    QVERIFY(drill.ui().button("corriger")->isEnabled());
 }
 
 QTEST_MAIN(TrainingWindowTest)

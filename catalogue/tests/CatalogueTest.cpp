@@ -1,12 +1,24 @@
-#include <training/drill/ListCatalogue.h>
+#include <catalogue/Catalogue.h>
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <tuple>
 #include <vector>
 
-using drill::ListCatalogue;
+using catalogue::Catalogue;
+
+namespace {
+
+// The file that `title` names in box `box`; empty when no row has it.
+std::string pathOf(const std::string& title, int box)
+{
+    const catalogue::ListRow* row = Catalogue::find(title, box);
+    return row ? row->path() : std::string();
+}
+
+}  // namespace
 
 // The titles that the design puts in each box, in their order.
 const std::vector<std::string> designedFirstBox = {
@@ -42,8 +54,8 @@ const std::vector<std::string> designedSecondBox = {
 
 TEST(CatalogueTest, BoxesHoldTheirTitlesInLauncherOrder)
 {
-    const auto first = ListCatalogue::titles(0);
-    const auto second = ListCatalogue::titles(1);
+    const auto first = Catalogue::titles(0);
+    const auto second = Catalogue::titles(1);
     ASSERT_EQ(first.size(), designedFirstBox.size());
     ASSERT_EQ(second.size(), designedSecondBox.size());
     EXPECT_EQ(first, designedFirstBox);
@@ -52,26 +64,26 @@ TEST(CatalogueTest, BoxesHoldTheirTitlesInLauncherOrder)
     EXPECT_EQ(first.back(), "2 à 9 lettres");
     EXPECT_EQ(second.front(), "4 lettres (solution unique)");
     EXPECT_EQ(second.back(), "2 à 9 lettres (tout)");
-    EXPECT_TRUE(ListCatalogue::titles(2).empty());
+    EXPECT_TRUE(Catalogue::titles(2).empty());
 }
 
 TEST(CatalogueTest, EveryFileLiesUnderDataAndIsNamedOnce)
 {
     std::set<std::string> files;
-    for (const auto& row : ListCatalogue::rows()) {
-        EXPECT_EQ(row.file.rfind("data/", 0), 0u) << row.file;
-        EXPECT_EQ(row.file.substr(row.file.size() - 4), ".txt") << row.file;
-        files.insert(row.file);
+    for (const auto& row : Catalogue::rows()) {
+        EXPECT_EQ(row.path().rfind("data/", 0), 0u) << row.path();
+        EXPECT_EQ(row.path().substr(row.path().size() - 4), ".txt") << row.path();
+        files.insert(row.path());
     }
-    EXPECT_EQ(files.size(), ListCatalogue::rows().size());
+    EXPECT_EQ(files.size(), Catalogue::rows().size());
 }
 
 class CatalogueLookup : public testing::TestWithParam<std::tuple<const char*, int, const char*>> {};
 
 TEST_P(CatalogueLookup, TitleIsLookedUpInItsOwnBox)
 {
-    const auto& [title, list, file] = GetParam();
-    EXPECT_EQ(ListCatalogue::fileFor(title, list), file);
+    const auto& [title, box, file] = GetParam();
+    EXPECT_EQ(pathOf(title, box), file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -91,32 +103,48 @@ INSTANTIATE_TEST_SUITE_P(
                     std::make_tuple("Sélectionnez votre liste", 0, ""),
                     std::make_tuple("", 0, "")));
 
-class GridFontSize : public testing::TestWithParam<std::tuple<const char*, int>> {};
+class GridFontSize : public testing::TestWithParam<std::tuple<const char*, int, int>> {};
 
-TEST_P(GridFontSize, FollowsTheTitlePrefix)
+TEST_P(GridFontSize, FollowsTheList)
 {
-    const auto& [title, size] = GetParam();
-    EXPECT_EQ(ListCatalogue::gridFontSize(title), size);
+    const auto& [title, box, size] = GetParam();
+    const catalogue::ListRow* row = Catalogue::find(title, box);
+    ASSERT_NE(row, nullptr) << title;
+    EXPECT_EQ(row->gridPoints(), size);
 }
 
 INSTANTIATE_TEST_SUITE_P(Titles, GridFontSize,
-                         testing::Values(std::make_tuple("9 lettres", 10),
-                                         std::make_tuple("9 lettres (solution unique)", 10),
-                                         std::make_tuple("9 lettres (anag multiples)", 10),
-                                         std::make_tuple("Verbes transitifs <11L", 10),
-                                         std::make_tuple("Verbes intransitifs <11L", 10),
-                                         std::make_tuple("Mots invariables <11L", 10),
-                                         std::make_tuple("2 à 9 lettres", 11),
-                                         std::make_tuple("2 à 9 lettres (tout)", 11),
-                                         std::make_tuple("8 lettres", 11),
-                                         std::make_tuple("Rallonge av. 1L <10L", 11),
-                                         std::make_tuple("", 11)));
+                         testing::Values(std::make_tuple("9 lettres", 0, 10),
+                                         std::make_tuple("9 lettres (solution unique)", 1, 10),
+                                         std::make_tuple("9 lettres (anag multiples)", 0, 10),
+                                         std::make_tuple("9 lettres (anag multiples)", 1, 10),
+                                         std::make_tuple("Verbes transitifs <11L", 0, 10),
+                                         std::make_tuple("Verbes intransitifs <11L", 0, 10),
+                                         std::make_tuple("Mots invariables <11L", 0, 10),
+                                         std::make_tuple("2 à 9 lettres", 0, 11),
+                                         std::make_tuple("2 à 9 lettres (tout)", 1, 11),
+                                         std::make_tuple("8 lettres", 0, 11),
+                                         std::make_tuple("Rallonge av. 1L <10L", 0, 11)));
+
+// Exactly the titles of the designed 10-point lists get 10 points.
+TEST(CatalogueTest, TenPointsForTheDesignedTitlesOnly)
+{
+    const std::set<std::string> tenPoints = {"9 lettres",
+                                             "Verbes transitifs <11L",
+                                             "Verbes intransitifs <11L",
+                                             "Mots invariables <11L",
+                                             "9 lettres (anag multiples)",
+                                             "9 lettres (solution unique)"};
+    for (const auto& row : Catalogue::rows())
+        EXPECT_EQ(row.gridPoints(), tenPoints.count(row.title) ? 10 : 11) << row.title;
+}
 
 TEST(CatalogueTest, OnlyRallongeTitlesAreExtensionLists)
 {
-    EXPECT_TRUE(ListCatalogue::isExtensionList("Rallonge av. 1L <10L"));
-    EXPECT_TRUE(ListCatalogue::isExtensionList("Rallonge arr. 1L <10L"));
-    EXPECT_FALSE(ListCatalogue::isExtensionList("rallonge av. 1L <10L"));
-    EXPECT_FALSE(ListCatalogue::isExtensionList("7 lettres"));
-    EXPECT_FALSE(ListCatalogue::isExtensionList("Rallong"));
+    for (const auto& row : Catalogue::rows())
+        EXPECT_EQ(row.isExtensionList(), row.title.rfind("Rallonge", 0) == 0) << row.title;
+    EXPECT_TRUE(Catalogue::find("Rallonge av. 1L <10L", 0)->isExtensionList());
+    EXPECT_TRUE(Catalogue::find("Rallonge arr. 1L <10L", 0)->isExtensionList());
+    EXPECT_EQ(Catalogue::find("rallonge av. 1L <10L", 0), nullptr);
+    EXPECT_EQ(Catalogue::find("Rallong", 0), nullptr);
 }

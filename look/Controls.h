@@ -1,0 +1,44 @@
+#pragma once
+
+#include <look/CaptionButton.h>
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+class QLabel;
+class QWidget;
+
+// Building a window from its design: its set-up and its controls, each placed in twips
+// (left, top, width, height from the top left of the window's inner area) and named with its
+// design name, by which tests find it.
+namespace look {
+
+class TextBox;
+
+// The window's caption and the face of its controls; a fixed inner area when `twips` is
+// valid, and the window's own background colour when `background` is valid.
+void setUpWindow(QWidget* window, const QString& caption, const QFont& face, QSize twips = QSize(),
+                 const QColor& background = QColor());
+
+// A steady text cursor in every box of the program. A blinking cursor repaints its box twice
+// a second, and a box holding a long list entry (800 KB) then keeps a quarter of a core busy
+// for as long as it has the focus.
+void steadyTextCursor();
+
+// A label; one of width 0 sizes itself to its caption, any other is never narrower than it.
+QLabel* addLabel(QWidget* window, const QString& name, const QString& caption, const QRect& twips);
+TextBox* addTextBox(QWidget* window, const QString& name, const QString& text, const QRect& twips);
+CaptionButton* addButton(QWidget* window, const QString& name, const QString& caption,
+                         const QRect& twips,
+                         CaptionButton::Room room = CaptionButton::Room::styleMargins);
+
+// The Tab key's walk through `stops` in the order of their tab indices; each keeps its index as
+// its "tabIndex" property.
+void arrangeTabOrder(std::vector<std::pair<int, QWidget*>> stops);
+
+}  // namespace look

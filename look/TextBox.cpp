@@ -1,0 +1,44 @@
+#include <look/TextBox.h>
+
+#include <QPixmap>
+
+#include <limits>
+#include <utility>
+
+namespace look {
+
+// The player's own edits come with textEdited() just before textChanged(); every other
+// change is the program's.
+TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(text, parent)
+{
+    setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QLineEdit::textEdited, this, [this] { typed = true; });
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!std::exchange(typed, false))
+            showStart();
+    });
+    setCursorPosition(0);
+}
+
+void TextBox::write(const QString& text)
+{
+    if (text == this->text())
+        showStart();
+    else
+        setText(text);
+}
+
+// A line edit decides how far its text is scrolled when it paints, from the scroll of its last
+// paint: after a long text shown from its end, a shorter one is shown from its end too, cursor
+// at its start or not. One paint with the cursor at the start, out of sight, settles the scroll
+// before the box is painted on screen.
+void TextBox::showStart()
+{
+    setCursorPosition(0);
+    if (cursorRect().left() >= contentsRect().left())
+        return;
+    QPixmap scratch(1, 1);
+    render(&scratch, QPoint(), QRegion(0, 0, 1, 1));
+}
+
+}  // namespace look
