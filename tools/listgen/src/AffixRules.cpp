@@ -1,5 +1,6 @@
 #include <tools/listgen/src/AffixRules.h>
 
+#include <tools/listgen/src/BlankFields.h>
 #include <tools/listgen/src/Utf8.h>
 
 #include <algorithm>
@@ -8,28 +9,6 @@
 namespace listgen {
 
 namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r';
-}
-
-std::vector<std::string_view> fieldsOf(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-        while (pos < line.size() && isBlank(line[pos]))
-            ++pos;
-        std::size_t end = pos;
-        while (end < line.size() && !isBlank(line[end]))
-            ++end;
-        if (end > pos)
-            fields.push_back(line.substr(pos, end - pos));
-        pos = end;
-    }
-    return fields;
-}
 
 bool isNumber(std::string_view text)
 {
@@ -64,7 +43,7 @@ bool AffixRules::parse(std::string_view text, std::string& error)
         if (end == std::string_view::npos)
             end = text.size();
         ++number;
-        const auto fields = fieldsOf(text.substr(pos, end - pos));
+        const auto fields = BlankFields::split(text.substr(pos, end - pos));
         if (!fields.empty() && fields[0][0] != '#' && !parseLine(fields, number, error))
             return false;
         pos = end + 1;

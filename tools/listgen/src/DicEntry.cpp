@@ -1,5 +1,6 @@
 #include <tools/listgen/src/DicEntry.h>
 
+#include <tools/listgen/src/BlankFields.h>
 #include <tools/listgen/src/GameWord.h>
 
 #include <algorithm>
@@ -7,29 +8,6 @@
 namespace listgen {
 
 namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r';
-}
-
-// Splits at blanks, dropping empty pieces.
-std::vector<std::string_view> fields(std::string_view line)
-{
-    std::vector<std::string_view> parts;
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-        while (pos < line.size() && isBlank(line[pos]))
-            ++pos;
-        std::size_t end = pos;
-        while (end < line.size() && !isBlank(line[end]))
-            ++end;
-        if (end > pos)
-            parts.push_back(line.substr(pos, end - pos));
-        pos = end;
-    }
-    return parts;
-}
 
 bool isOneOf(const std::vector<std::string>& kinds, std::initializer_list<std::string_view> wanted)
 {
@@ -42,7 +20,7 @@ bool isOneOf(const std::vector<std::string>& kinds, std::initializer_list<std::s
 
 std::optional<DicEntry> DicEntry::parse(std::string_view line)
 {
-    const auto parts = fields(line);
+    const auto parts = BlankFields::split(line);
     if (parts.empty())
         return std::nullopt;
     DicEntry entry;
