@@ -1,8 +1,10 @@
 #include <tools/listgen/tests/HunspellFixture.h>
 
 #include <textfile/Cp1252.h>
+#include <tools/listgen/src/DefaultListsRun.h>
 #include <tools/listgen/src/OwnWordList.h>
 #include <tools/listgen/src/OwnWordsImport.h>
+#include <tools/listgen/src/RunLock.h>
 #include <tools/listgen/src/StagedFiles.h>
 
 #include <gtest/gtest.h>
@@ -273,6 +275,12 @@ TEST_F(ImportFixture, WithoutLeaveNothingIsReplacedAndTheFilesAreNamed)
     EXPECT_NE(run.errorText().find("ods6new_2-4L.txt"), std::string::npos);
     EXPECT_NE(run.errorText().find("OVERWRITE=1"), std::string::npos);
     EXPECT_EQ(snapshot(data_), before_);
+    OwnWordsImport other({data_, dictionary_.paths(), false, "relancer avec --remplacer"});
+    ASSERT_TRUE(other.read(dictionary_.file("mes-mots.txt")));
+    ASSERT_TRUE(other.plan());
+    EXPECT_NE(other.refusal().find("Pour les remplacer tous : relancer avec --remplacer."),
+              std::string::npos)
+        << other.refusal();
 }
 
 // A file named like a list that must not be replaced: the run writes nothing.
@@ -393,6 +401,72 @@ TEST_F(ImportFixture, CancellingChangesNothing)
     EXPECT_EQ(snapshot(data_), before_);
     EXPECT_FALSE(leftovers());
 }
+
+// While another run holds the lock, whatever the front end, an import neither plans nor runs.
+TEST_F(ImportFixture, ASecondRunIsRefusedWhileOneRuns)
+{
+    listgen::RunLock first;
+    std::string error;
+    ASSERT_TRUE(first.take(dictionary_.paths().workDir, data_, error)) << error;
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_FALSE(run.plan());
+    EXPECT_NE(run.errorText().find("une autre fabrication de listes est en cours"),
+              std::string::npos)
+        << run.errorText();
+    EXPECT_FALSE(run.run());
+    listgen::DefaultListsRun defaults(data_, dictionary_.paths());
+    EXPECT_FALSE(defaults.run());
+    EXPECT_EQ(defaults.errorText(), run.errorText());
+    EXPECT_EQ(snapshot(data_), before_);
+    first.release();
+    EXPECT_TRUE(run.run()) << run.errorText();
+}
+
+// A data folder that the import made for itself is gone again unless the import succeeded.
+struct Ending {
+    const char* name;
+    std::function<void(OwnWordsImport&)> end;
+    bool folderStays;
+};
+
+class MadeFolder : public ImportFixture, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(MadeFolder, StaysOnlyAfterASuccess)
+{
+    const std::string fresh = folder_.file("nouveau/data");
+    {
+        OwnWordsImport run({fresh, dictionary_.paths(), false});
+        ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+        ASSERT_TRUE(run.plan());
+        EXPECT_TRUE(run.folderPlan().created);
+        GetParam().end(run);
+    }
+    EXPECT_EQ(fs::exists(fresh), GetParam().folderStays);
+    EXPECT_TRUE(fs::exists(folder_.file("nouveau")));  // the folders above it are not its own
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, MadeFolder,
+    ::testing::Values(Ending{"dropped", [](OwnWordsImport&) {}, false},
+                      Ending{"cancelled",
+                             [](OwnWordsImport& run) {
+                                 std::atomic<bool> cancel{true};
+                                 listgen::RunControl control;
+                                 control.cancel = &cancel;
+                                 EXPECT_FALSE(run.run(control));
+                             },
+                             false},
+                      Ending{"failed",
+                             [](OwnWordsImport& run) {
+                                 run.allowStep = [](const std::string& step) {
+                                     return step != "journal";
+                                 };
+                                 EXPECT_FALSE(run.run());
+                             },
+                             false},
+                      Ending{"done", [](OwnWordsImport& run) { EXPECT_TRUE(run.run()); }, true}),
+    [](const ::testing::TestParamInfo<Ending>& info) { return std::string(info.param.name); });
 
 // A run killed while it switches the files is undone when the next one looks at the folder.
 TEST_F(ImportFixture, ARunCutWhileSwitchingIsUndoneAtTheNextStart)
