@@ -139,10 +139,21 @@ ImportMessages::Lines ImportMessages::ofRun(const OwnWordsImport& import, bool o
     return lines;
 }
 
-void ImportMessages::print(const Lines& lines)
+std::function<void(double, const std::string&)> ImportMessages::stepPrinter(std::FILE* out) const
+{
+    return [this, out, last = std::string()](double, const std::string& step) mutable {
+        const std::string phase = step.substr(0, step.find(" : "));
+        if (phase == last || step.rfind("liste ", 0) == 0 || step == "terminé")
+            return;
+        last = phase;
+        print({said(phase + "…")}, out);
+    };
+}
+
+void ImportMessages::print(const Lines& lines, std::FILE* out, std::FILE* errors)
 {
     for (const auto& line : lines) {
-        std::FILE* stream = line.problem ? stderr : stdout;
+        std::FILE* stream = line.problem ? errors : out;
         std::fputs(line.text.c_str(), stream);
         std::fputc('\n', stream);
         std::fflush(stream);  // in the order they are said, when both go to one pipe

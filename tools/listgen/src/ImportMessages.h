@@ -2,6 +2,8 @@
 
 #include <tools/listgen/src/OwnWordsImport.h>
 
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -42,8 +44,13 @@ public:
     Lines ofRun(const OwnWordsImport& import, bool ok, const std::string& dataDir,
                 double seconds) const;
 
-    // Problems to stderr, the rest to stdout, in their order.
-    static void print(const Lines& lines);
+    // For a terminal: says each new step of a long run once ("<program> : step…"), without
+    // the list by list steps.
+    std::function<void(double fraction, const std::string& step)>
+    stepPrinter(std::FILE* out = stdout) const;
+
+    // Problems to `errors`, the rest to `out`, in their order.
+    static void print(const Lines& lines, std::FILE* out = stdout, std::FILE* errors = stderr);
     // One text, a line each (for a window).
     static std::string text(const Lines& lines);
 

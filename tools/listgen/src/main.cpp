@@ -106,24 +106,15 @@ double secondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Says each new step of a long run once, but not the list by list steps.
+const listgen::ImportMessages screen("listgen");
+
 listgen::RunControl screenControl()
 {
     listgen::RunControl control;
     control.cancel = &interrupted;
-    control.progress = [last = std::string()](double, const std::string& step) mutable {
-        const auto colon = step.find(" : ");
-        const std::string phase = step.substr(0, colon);
-        if (phase == last || step.rfind("liste ", 0) == 0 || step == "terminé")
-            return;
-        last = phase;
-        std::printf("listgen : %s…\n", phase.c_str());
-        std::fflush(stdout);
-    };
+    control.progress = screen.stepPrinter();
     return control;
 }
-
-const listgen::ImportMessages screen("listgen");
 
 int failure(const std::string& error, bool cancelled)
 {
