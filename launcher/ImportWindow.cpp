@@ -8,7 +8,9 @@
 #include <look/Look.h>
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -58,17 +60,16 @@ const std::vector<ImportWindow::ControlRow>& ImportWindow::controlTable()
     // clang-format off
     static const std::vector<ControlRow> table = {
         {"titre", K::title, "Fabriquer mes listes à partir de mes mots", {240, 120, 0, 0}, -1, nullptr, kEveryStep},
-        {"explication", K::text, "", {240, 480, 6720, 600}, -1, nullptr, kEveryStep},  // what this step is
-        {"message", K::warning, "", {240, 1080, 6720, 600}, -1, nullptr, at(S::choose, S::failed, S::wentBack)},  // what went wrong
-        {"details", K::details, "", {240, 1740, 6720, 1800}, 0, nullptr, at(S::confirm, S::summary, S::failed, S::goingBack, S::wentBack)},
-        {"progression", K::progressBar, "", {240, 1800, 6720, 315}, -1, nullptr, at(S::running)},
-        {"etape", K::text, "", {240, 2220, 6720, 480}, -1, nullptr, at(S::running)},  // the step under way
-        {"choisir", K::button, "Choisir le fichier…", {240, 3720, 2160, 375}, 1, &ImportWindow::choisir_Click, at(S::choose)},
-        {"fabriquer", K::button, "Fabriquer les listes", {240, 3720, 2160, 375}, 2, &ImportWindow::fabriquer_Click, at(S::confirm)},
-        {"revenir", K::button, "Revenir aux listes d'origine", {240, 3720, 2880, 375}, 3, &ImportWindow::revenir_Click, at(S::goingBack)},
-        {"autre", K::button, "Choisir un autre fichier", {3240, 3720, 2160, 375}, 4, &ImportWindow::choisir_Click, at(S::confirm, S::failed)},
-        {"annuler", K::button, "Annuler", {5520, 3720, 1440, 375}, 5, &ImportWindow::annuler_Click, at(S::confirm, S::running, S::goingBack)},
-        {"fermer", K::button, "Fermer", {5520, 3720, 1440, 375}, 6, &ImportWindow::fermer_Click, at(S::choose, S::summary, S::failed, S::wentBack)},
+        {"explication", K::text, "", {240, 480, 6720, 720}, -1, nullptr, kEveryStep},  // what this step is, or what went wrong
+        {"details", K::details, "", {240, 1260, 6720, 3720}, 0, nullptr, at(S::confirm, S::summary, S::failed, S::goingBack, S::wentBack)},
+        {"progression", K::progressBar, "", {240, 1260, 6720, 315}, -1, nullptr, at(S::running)},
+        {"etape", K::text, "", {240, 1680, 6720, 480}, -1, nullptr, at(S::running)},  // the step under way
+        {"choisir", K::button, "Choisir le fichier…", {240, 5160, 2160, 375}, 1, &ImportWindow::choisir_Click, at(S::choose)},
+        {"fabriquer", K::button, "Fabriquer les listes", {240, 5160, 2160, 375}, 2, &ImportWindow::fabriquer_Click, at(S::confirm)},
+        {"revenir", K::button, "Revenir aux listes d'origine", {240, 5160, 2880, 375}, 3, &ImportWindow::revenir_Click, at(S::goingBack)},
+        {"autre", K::button, "Choisir un autre fichier", {3240, 5160, 2160, 375}, 4, &ImportWindow::choisir_Click, at(S::confirm, S::failed)},
+        {"annuler", K::button, "Annuler", {5520, 5160, 1440, 375}, 5, &ImportWindow::annuler_Click, at(S::confirm, S::running, S::goingBack)},
+        {"fermer", K::button, "Fermer", {5520, 5160, 1440, 375}, 6, &ImportWindow::fermer_Click, at(S::choose, S::summary, S::failed, S::wentBack)},
     };
     // clang-format on
     return table;
@@ -78,15 +79,17 @@ ImportWindow::ImportWindow(QWidget* launcher)
     : QWidget(launcher, Qt::Window),
       setup(&ownlists::ImportSetup::forThisProgram),
       chooseFile([this] {
+          QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+          if (!QFileInfo(start).isDir())
+              start = QDir::homePath();
           return QFileDialog::getOpenFileName(
-              this, QStringLiteral("Le fichier de vos mots"),
-              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+              this, QStringLiteral("Le fichier de vos mots"), start,
               QStringLiteral("Listes de mots (*.txt);;Tous les fichiers (*)"));
       }),
       now([] { return std::time(nullptr); })
 {
     look::setUpWindow(this, QStringLiteral("Mes listes"), look::face("MS Sans Serif", 8.25),
-                      QSize(7200, 4320), look::Colour::window);
+                      QSize(7200, 5760), look::Colour::window);
     createControls();
 }
 
@@ -118,20 +121,16 @@ QWidget* ImportWindow::createControl(const ControlRow& row)
         look::setBackground(title, look::Colour::window);
         return title;
     }
-    case Kind::text:
-    case Kind::warning: {
+    case Kind::text: {
         QLabel* text = look::addLabel(this, row.name, row.caption, at);
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         look::setBackground(text, look::Colour::window);
-        if (row.kind == Kind::warning)
-            look::setForeground(text, look::Colour::warning);
         return text;
     }
     case Kind::details: {
         auto* details = new QPlainTextEdit(this);
         details->setReadOnly(true);
-        details->setLineWrapMode(QPlainTextEdit::NoWrap);
         details->setFont(look::face("Courier New", 8.25));
         look::place(details, at.left(), at.top(), at.width(), at.height());
         return details;
@@ -163,26 +162,32 @@ QLabel* ImportWindow::label(const QString& name) const
     return control<QLabel>(name);
 }
 
-// Every control of the step, and only those; the texts of this step.
-void ImportWindow::showStep(Step step, const QString& explanation, const QString& details)
+// Every control of the step, and only those; the texts of this step, the explanation in the
+// warning colour when it says what went wrong.
+void ImportWindow::showStep(Step step, const QString& explanation, const QString& details,
+                            bool warning)
 {
     current = step;
-    label("explication")->setText(explanation);
+    QLabel* explaining = label("explication");
+    explaining->setText(explanation);
+    explaining->setToolTip(explanation);
+    look::setForeground(explaining, warning ? look::Colour::warning : QColor(Qt::black));
     control<QPlainTextEdit>("details")->setPlainText(details);
     for (const ControlRow& row : controlTable()) {
         QWidget* shown = controls.value(row.name);
         const auto* text = qobject_cast<QLabel*>(shown);
         shown->setVisible((row.steps & at(step)) != 0 && !(text && text->text().isEmpty()));
     }
+    if (isHidden() && parentWidget())  // over the launcher, its title in sight
+        move(parentWidget()->frameGeometry().topLeft() + QPoint(look::px(600), look::px(600)));
     QWidget::show();
     raise();
     activateWindow();
 }
 
-void ImportWindow::fail(const QString& explanation, const QString& why, const QString& details)
+void ImportWindow::fail(const QString& why, const QString& details)
 {
-    label("message")->setText(why);
-    showStep(Step::failed, explanation, details);
+    showStep(Step::failed, why, details, true);
 }
 
 void ImportWindow::startImport()
@@ -192,7 +197,6 @@ void ImportWindow::startImport()
         setWindowTitle(QStringLiteral("Mes listes"));
         label("titre")->setText(QStringLiteral("Fabriquer mes listes à partir de mes mots"));
         label("titre")->adjustSize();
-        label("message")->clear();
         showChoice();
         return;
     }
@@ -200,13 +204,17 @@ void ImportWindow::startImport()
     raise();
 }
 
-void ImportWindow::showChoice()
+void ImportWindow::showChoice(const QString& warning)
 {
     showStep(Step::choose,
-             QStringLiteral("Choisissez le fichier de vos mots : un mot par ligne, sous n'importe "
-                            "quelle forme (féminin, pluriel, verbe conjugué), casse et accents "
-                            "libres ; UTF-8, UTF-16 ou Windows-1252. Chaque mot apporte ses formes "
-                            "de 2 à 9 lettres, et les 34 listes sont faites à partir d'eux."));
+             warning.isEmpty()
+                 ? QStringLiteral("Choisissez le fichier de vos mots : un mot par ligne, sous "
+                                  "n'importe quelle forme (féminin, pluriel, verbe conjugué), "
+                                  "casse et accents libres ; UTF-8, UTF-16 ou Windows-1252. "
+                                  "Chaque mot apporte ses formes de 2 à 9 lettres, et les 34 "
+                                  "listes sont faites à partir d'eux.")
+                 : warning,
+             QString(), !warning.isEmpty());
 }
 
 void ImportWindow::choisir_Click()
@@ -214,12 +222,11 @@ void ImportWindow::choisir_Click()
     session.reset();  // a folder made for the last file and left empty goes with it
     const QString file = chooseFile();
     if (file.isEmpty()) {
-        label("message")->setText(
-            QStringLiteral("Aucun fichier choisi : rien n'a été fait, aucune liste n'a changé."));
-        showChoice();
+        showChoice(QStringLiteral(
+            "Aucun fichier choisi : rien n'a été fait, aucune liste n'a changé. « Choisir le "
+            "fichier… » pour en choisir un."));
         return;
     }
-    label("message")->clear();
     readAndPlan(file);
 }
 
@@ -232,8 +239,7 @@ void ImportWindow::readAndPlan(const QString& file)
     const bool ready = session->read(file.toStdString()) && session->plan();
     unsetCursor();
     if (!ready) {
-        fail(QStringLiteral("Rien n'a été fait, aucune liste n'a changé."),
-             QString::fromStdString(session->errorText()), text(session->messagesOfStop({})));
+        fail(QString::fromStdString(session->errorText()), text(session->messagesOfStop({})));
         return;
     }
     showStep(Step::confirm,
@@ -293,11 +299,9 @@ void ImportWindow::runFinished(bool ok)
                                 "LANCER : vous vous entraînez sur vos mots."),
                  said);
     } else if (session->engine().cancelled()) {
-        fail(QStringLiteral("Fabrication annulée."),
-             QStringLiteral("Annulée : aucun fichier n'a été changé."), said);
+        fail(QStringLiteral("Fabrication annulée : aucun fichier n'a été changé."), said);
     } else {
-        fail(QStringLiteral("Aucun fichier n'a été changé."),
-             QString::fromStdString(session->errorText()), said);
+        fail(QString::fromStdString(session->errorText()), said);
     }
     session.reset();
     if (closeWhenDone)
@@ -336,13 +340,12 @@ void ImportWindow::offerGoingBack()
     label("titre")->adjustSize();
     const std::string what = ownlists::OriginalLists(setup()).whatGoingBackDoes();
     if (what.empty()) {
-        label("message")->setText(QStringLiteral(
-            "Il n'y a pas de listes d'origine vers lesquelles revenir : vos listes n'ont pas été "
-            "remplacées. Rien n'a été changé."));
-        showStep(Step::wentBack, QString());
+        showStep(Step::wentBack,
+                 QStringLiteral("Il n'y a pas de listes d'origine vers lesquelles revenir : vos "
+                                "listes n'ont pas été remplacées. Rien n'a été changé."),
+                 QString(), true);
         return;
     }
-    label("message")->clear();
     showStep(Step::goingBack, QStringLiteral("Vérifiez, puis « Revenir aux listes d'origine »."),
              QString::fromStdString(what));
 }
@@ -353,13 +356,13 @@ void ImportWindow::revenir_Click()
     std::string error;
     const bool done = ownlists::OriginalLists(setup()).goBack(now(), aside, error);
     if (!done) {
-        label("message")->setText(QString::fromStdString(error));
         showStep(Step::wentBack,
-                 QStringLiteral("Revenir aux listes d'origine n'a pas pu se faire."));
+                 QStringLiteral("Revenir aux listes d'origine n'a pas pu se faire : %1.")
+                     .arg(QString::fromStdString(error)),
+                 QString(), true);
         return;
     }
     Q_EMIT listsChanged();
-    label("message")->clear();
     showStep(Step::wentBack,
              QStringLiteral("C'est fait : LANCER entraîne de nouveau les listes d'origine."),
              QStringLiteral("Vos listes sont mises de côté, rien n'est effacé :\n%1")

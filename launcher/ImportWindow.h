@@ -74,7 +74,7 @@ private Q_SLOTS:
     void runFinished(bool ok);
 
 private:
-    enum class Kind { title, text, warning, details, progressBar, button };
+    enum class Kind { title, text, details, progressBar, button };
     // One control: its name, kind, caption, place in twips (a title of width 0 sizes itself
     // to its caption), tab index (-1: no tab stop), the handler of its click, and the steps
     // at which it is shown.
@@ -91,9 +91,10 @@ private:
 
     void createControls();
     QWidget* createControl(const ControlRow& row);
-    void showStep(Step step, const QString& explanation, const QString& details = QString());
-    void fail(const QString& explanation, const QString& why, const QString& details);
-    void showChoice();
+    void showStep(Step step, const QString& explanation, const QString& details = QString(),
+                  bool warning = false);
+    void fail(const QString& why, const QString& details);
+    void showChoice(const QString& warning = QString());
     void readAndPlan(const QString& file);
     QString confirmation() const;
 

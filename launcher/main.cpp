@@ -4,6 +4,8 @@
 #include <ownlists/CommandLine.h>
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <atomic>
 #include <csignal>
@@ -31,6 +33,11 @@ int window(int argc, char* argv[], const ownlists::CommandLine& line)
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));  // buttons show their background colour
+    // The program speaks French, and so do the file dialog and the menus that Qt makes.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_fr"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     // Hiding the launcher for a drill is no reason to end; the farewell ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     launcher::Form2 launcher;

@@ -1,5 +1,7 @@
 #include <tools/listgen/tests/HunspellFixture.h>
 
+#include <testsupport/FolderSnapshot.h>
+
 #include <textfile/Cp1252.h>
 #include <tools/listgen/src/DefaultListsRun.h>
 #include <tools/listgen/src/OwnWordList.h>
@@ -138,24 +140,9 @@ TEST(PlayerFile, RefusedLinesSayWhyInTheReadingOfTheFile)
     EXPECT_EQ(list.refused()[1].reason, "un chiffre n'est pas une lettre");
 }
 
-// Every file of a folder with its bytes, and its link target for a link.
 std::map<std::string, std::string> snapshot(const std::string& folder)
 {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        const auto name = entry.path().filename().string();
-        if (entry.is_symlink()) {
-            files[name] = "-> " + fs::read_symlink(entry.path()).string();
-        } else if (entry.is_regular_file()) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            std::ostringstream bytes;
-            bytes << in.rdbuf();
-            files[name] = bytes.str();
-        } else {
-            files[name] = "(other)";
-        }
-    }
-    return files;
+    return testsupport::FolderSnapshot::of(folder);
 }
 
 // A player's folder that already holds lists, and the fixture dictionary.
