@@ -4,8 +4,8 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace listgen {
@@ -19,8 +19,9 @@ bool RunLock::take(const std::string& workDir, const std::string& dataDir, std::
 {
     release();
     std::string place = workDir + "/" + fileName;
+    std::error_code ignored;
     if (!workDir.empty())
-        ::mkdir(workDir.c_str(), 0777);
+        std::filesystem::create_directories(workDir, ignored);  // a first run: ~/.cache missing
     fd_ = workDir.empty() ? -1
                           : ::open(place.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd_ < 0) {

@@ -410,6 +410,17 @@ TEST_F(ImportFixture, ASecondRunIsRefusedWhileOneRuns)
     EXPECT_TRUE(run.run()) << run.errorText();
 }
 
+// A player's first run: not even the folders above the work folder (~/.cache) are there.
+TEST_F(ImportFixture, AWorkFolderWithoutItsParentsIsMade)
+{
+    auto paths = dictionary_.paths();
+    paths.workDir = folder_.file("cache/vorlane");
+    OwnWordsImport run({folder_.file("share/vorlane/data"), paths, false});
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_TRUE(run.run()) << run.errorText();
+    EXPECT_TRUE(fs::exists(paths.workDir + "/" + listgen::RunLock::fileName));
+}
+
 // A data folder that the import made for itself is gone again unless the import succeeded.
 struct Ending {
     const char* name;
