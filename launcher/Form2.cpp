@@ -271,6 +271,7 @@ void Form2::contextMenuEvent(QContextMenuEvent* event)
                                            "vers quoi revenir."));
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setFont(font());
     menu->setToolTipsVisible(true);
     menu->addAction(control<QAction>("fabriquerListes"));
     menu->addAction(going);

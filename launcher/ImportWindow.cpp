@@ -327,7 +327,7 @@ void ImportWindow::fermer_Click()
 
 bool ImportWindow::canGoBack() const
 {
-    return !ownlists::OriginalLists(setup()).whatGoingBackDoes().empty();
+    return !ownlists::OriginalLists(setup()).whatGoingBackDoes(now()).empty();
 }
 
 void ImportWindow::offerGoingBack()
@@ -338,7 +338,7 @@ void ImportWindow::offerGoingBack()
     setWindowTitle(QStringLiteral("Mes listes"));
     label("titre")->setText(QStringLiteral("Revenir aux listes d'origine"));
     label("titre")->adjustSize();
-    const std::string what = ownlists::OriginalLists(setup()).whatGoingBackDoes();
+    const std::string what = ownlists::OriginalLists(setup()).whatGoingBackDoes(now());
     if (what.empty()) {
         showStep(Step::wentBack,
                  QStringLiteral("Il n'y a pas de listes d'origine vers lesquelles revenir : vos "

@@ -83,21 +83,19 @@ void OriginalLists::forgetKept()
     madeKept_ = false;
 }
 
-std::string OriginalLists::whatGoingBackDoes() const
+std::string OriginalLists::whatGoingBackDoes(std::time_t now) const
 {
     if (setup_.workingFolder) {
         if (!isFolderWithFiles(keptFolder()))
             return {};
-        return "Vos listes de " + setup_.dataDir + " seront mises de côté dans " + parentFolder()
-            + "/" + asidePrefix + "<date>, sans rien effacer, et celles gardées dans "
-            + keptFolder() + " reprendront leur place : LANCER les entraînera de nouveau.";
+        return "Vos listes de " + setup_.dataDir + " seront mises de côté dans " + asideName(now)
+            + ", sans rien effacer, et celles gardées dans " + keptFolder()
+            + " reprendront leur place : LANCER les entraînera de nouveau.";
     }
     if (!isFolderWithFiles(setup_.dataDir))
         return {};
-    return "Votre dossier de listes " + setup_.dataDir + " sera mis de côté dans " + parentFolder()
-        + "/" + asidePrefix
-        + "<date>, sans rien effacer : LANCER entraînera de nouveau les listes livrées avec "
-          "vorlane.";
+    return "Votre dossier de listes " + setup_.dataDir + " sera mis de côté dans " + asideName(now)
+        + ", sans rien effacer : LANCER entraînera de nouveau les listes livrées avec vorlane.";
 }
 
 std::string OriginalLists::asideName(std::time_t now) const
@@ -131,7 +129,7 @@ bool OriginalLists::moveFiles(const std::string& from, const std::string& to,
 
 bool OriginalLists::goBack(std::time_t now, std::string& asideFolder, std::string& error)
 {
-    if (whatGoingBackDoes().empty()) {
+    if (whatGoingBackDoes(now).empty()) {
         error = "il n'y a pas de listes d'origine vers lesquelles revenir";
         return false;
     }

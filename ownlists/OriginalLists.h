@@ -34,9 +34,9 @@ public:
     // After an import that failed: what keep() made is removed again.
     void forgetKept();
 
-    // What going back does, in French, for the player to confirm; empty when there is
-    // nothing to go back from.
-    std::string whatGoingBackDoes() const;
+    // What going back at `now` does, in French, for the player to confirm; empty when there
+    // is nothing to go back from.
+    std::string whatGoingBackDoes(std::time_t now) const;
     // Goes back to the original lists; `now` names the folder the player's lists go to.
     // False, with `error` in French naming where every file is.
     bool goBack(std::time_t now, std::string& asideFolder, std::string& error);

@@ -51,7 +51,7 @@ protected:
 TEST_F(GoingBack, PutsThePlayersFolderAsideWhole)
 {
     OriginalLists lists(setup(false));
-    EXPECT_NE(lists.whatGoingBackDoes().find(data_), std::string::npos);
+    const std::string what = lists.whatGoingBackDoes(noon_);
     std::string aside;
     std::string error;
     ASSERT_TRUE(lists.goBack(noon_, aside, error)) << error;
@@ -59,9 +59,10 @@ TEST_F(GoingBack, PutsThePlayersFolderAsideWhole)
     EXPECT_EQ(fs::path(aside).parent_path(), place_.path());
     EXPECT_EQ(fs::path(aside).filename().string().rfind(OriginalLists::asidePrefix, 0), 0u);
     EXPECT_EQ(FolderSnapshot::of(aside), originals_);
+    EXPECT_NE(what.find(data_ + " sera mis de côté dans " + aside), std::string::npos) << what;
 
     // nothing left to go back from: said, and nothing moves
-    EXPECT_EQ(lists.whatGoingBackDoes(), "");
+    EXPECT_EQ(lists.whatGoingBackDoes(noon_), "");
     EXPECT_FALSE(lists.goBack(noon_, aside, error));
     EXPECT_NE(error.find("pas de listes d'origine"), std::string::npos) << error;
 
@@ -75,7 +76,7 @@ TEST_F(GoingBack, PutsThePlayersFolderAsideWhole)
 
 TEST_F(GoingBack, BringsBackTheWorkingFoldersListsFromBeforeTheFirstImport)
 {
-    EXPECT_EQ(OriginalLists(setup(true)).whatGoingBackDoes(), "");  // no import yet
+    EXPECT_EQ(OriginalLists(setup(true)).whatGoingBackDoes(noon_), "");  // no import yet
     ASSERT_TRUE(import(true));
     ASSERT_TRUE(import(true));  // a second import keeps the very first lists
     auto keptLists = originals_;
