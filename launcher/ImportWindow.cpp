@@ -61,7 +61,7 @@ const std::vector<ImportWindow::ControlRow>& ImportWindow::controlTable()
     static const std::vector<ControlRow> table = {
         {"titre", K::title, "Fabriquer mes listes à partir de mes mots", {240, 120, 0, 0}, -1, nullptr, kEveryStep},
         {"explication", K::text, "", {240, 480, 6720, 720}, -1, nullptr, kEveryStep},  // what this step is, or what went wrong
-        {"details", K::details, "", {240, 1260, 6720, 3720}, 0, nullptr, at(S::confirm, S::summary, S::failed, S::goingBack, S::wentBack)},
+        {"details", K::details, "", {240, 1260, 6720, 3720}, 0, nullptr, at(S::choose, S::confirm, S::summary, S::failed, S::goingBack, S::wentBack)},
         {"progression", K::progressBar, "", {240, 1260, 6720, 315}, -1, nullptr, at(S::running)},
         {"etape", K::text, "", {240, 1680, 6720, 480}, -1, nullptr, at(S::running)},  // the step under way
         {"choisir", K::button, "Choisir le fichier…", {240, 5160, 2160, 375}, 1, &ImportWindow::choisir_Click, at(S::choose)},
@@ -214,7 +214,10 @@ void ImportWindow::showChoice(const QString& warning)
                                   "Chaque mot apporte ses formes de 2 à 9 lettres, et les 34 "
                                   "listes sont faites à partir d'eux.")
                  : warning,
-             QString(), !warning.isEmpty());
+             QString::fromStdString(setup().destination())
+                 + QStringLiteral("\n\nRien n'est changé avant que vous ne l'ayez confirmé, à "
+                                  "l'étape suivante."),
+             !warning.isEmpty());
 }
 
 void ImportWindow::choisir_Click()
@@ -338,7 +341,8 @@ void ImportWindow::offerGoingBack()
     setWindowTitle(QStringLiteral("Mes listes"));
     label("titre")->setText(QStringLiteral("Revenir aux listes d'origine"));
     label("titre")->adjustSize();
-    const std::string what = ownlists::OriginalLists(setup()).whatGoingBackDoes(now());
+    goingBackAt = now();  // the folder named here is the one the lists go to
+    const std::string what = ownlists::OriginalLists(setup()).whatGoingBackDoes(goingBackAt);
     if (what.empty()) {
         showStep(Step::wentBack,
                  QStringLiteral("Il n'y a pas de listes d'origine vers lesquelles revenir : vos "
@@ -354,7 +358,7 @@ void ImportWindow::revenir_Click()
 {
     std::string aside;
     std::string error;
-    const bool done = ownlists::OriginalLists(setup()).goBack(now(), aside, error);
+    const bool done = ownlists::OriginalLists(setup()).goBack(goingBackAt, aside, error);
     if (!done) {
         showStep(Step::wentBack,
                  QStringLiteral("Revenir aux listes d'origine n'a pas pu se faire : %1.")

@@ -106,7 +106,8 @@ private:
     std::unique_ptr<ownlists::ImportSession> session;
     std::unique_ptr<ownlists::ImportRunner> runner;
     bool closeWhenDone = false;
-    QElapsedTimer elapsed;  // since « Fabriquer les listes »
+    std::time_t goingBackAt = 0;  // when going back was offered
+    QElapsedTimer elapsed;        // since « Fabriquer les listes »
 };
 
 }  // namespace launcher
