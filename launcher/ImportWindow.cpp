@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -239,7 +240,7 @@ void ImportWindow::readAndPlan(const QString& file)
 {
     session = std::make_unique<ownlists::ImportSession>(setup(), true, std::string());
     setCursor(Qt::WaitCursor);
-    const bool ready = session->read(file.toStdString()) && session->plan();
+    const bool ready = session->read(QFile::encodeName(file).toStdString()) && session->plan();
     unsetCursor();
     if (!ready) {
         fail(QString::fromStdString(session->errorText()), text(session->messagesOfStop({})));

@@ -141,12 +141,12 @@ ImportMessages::Lines ImportMessages::ofRun(const OwnWordsImport& import, bool o
 
 std::function<void(double, const std::string&)> ImportMessages::stepPrinter(std::FILE* out) const
 {
-    return [this, out, last = std::string()](double, const std::string& step) mutable {
+    return [messages = *this, out, last = std::string()](double, const std::string& step) mutable {
         const std::string phase = step.substr(0, step.find(" : "));
         if (phase == last || step.rfind("liste ", 0) == 0 || step == "terminé")
             return;
         last = phase;
-        print({said(phase + "…")}, out);
+        print({messages.said(phase + "…")}, out);
     };
 }
 
