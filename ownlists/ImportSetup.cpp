@@ -12,13 +12,13 @@ namespace ownlists {
 
 namespace {
 
-// Run from the build folder it was built in: the lists and the lexicon of `make lists`.
+// Run from the build folder it was built in: the work folder of `make lists`, its lexicon and
+// its unpacked dictionaries (made there by the first run when `make lists` has not been).
 bool inBuildFolder()
 {
     const QString built = QFileInfo(QStringLiteral(VORLANE_BUILD_BIN)).canonicalFilePath();
     return !built.isEmpty()
-        && QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath() == built
-        && QFileInfo(QStringLiteral(VORLANE_LISTGEN_WORK)).isDir();
+        && QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath() == built;
 }
 
 listgen::SourcePaths buildSources()

@@ -131,6 +131,7 @@ private Q_SLOTS:
     void importFromTheMenuThenDrillTheNewList();
     void cancelChangesNothing();
     void fullDiskChangesNothing();
+    void readOnlyFolderChangesNothing();
     void badInputIsToldInFrench_data();
     void badInputIsToldInFrench();
     void goingBackPutsThePlayersListsAside();
@@ -236,6 +237,36 @@ void ImportWindowTest::fullDiskChangesNothing()
     ::umount(disk.c_str());
     QCOMPARE(step, Step::failed);
     QVERIFY2(said.contains(QStringLiteral("disque est plein")), qPrintable(said));
+    QCOMPARE(after, before);
+}
+
+// A folder of lists that cannot be written: a file system mounted read-only (root may write
+// anywhere else), or a folder without the write right.
+void ImportWindowTest::readOnlyFolderChangesNothing()
+{
+    testsupport::TempFolder place;
+    const std::string disk = place.file("disk");
+    fs::create_directories(disk);
+    const bool mounted = ::mount("vorlane-test", disk.c_str(), "tmpfs", 0, "size=1m") == 0;
+    const std::string data = disk + "/data";
+    const auto before = writeOldLists(data);
+    if (mounted)
+        ::mount("vorlane-test", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr);
+    else
+        fs::permissions(data, fs::perms::owner_read | fs::perms::owner_exec);
+    Launcher launcher(data);
+    launcher.menuEntry("fabriquerListes")->trigger();
+    launcher.button("choisir")->click();
+    const Step step = launcher.import().step();
+    const QString said = launcher.explanation();
+    const auto after = FolderSnapshot::of(data);
+    launcher.import().close();
+    if (mounted)
+        ::umount(disk.c_str());
+    if (!mounted && ::geteuid() == 0)
+        QSKIP("root writes through the rights and no read-only file system can be mounted");
+    QCOMPARE(step, Step::failed);
+    QVERIFY2(said.contains(QStringLiteral("ne peut pas être écrit")), qPrintable(said));
     QCOMPARE(after, before);
 }
 
