@@ -130,8 +130,8 @@ private Q_SLOTS:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void importFromTheMenuThenDrillTheNewList();
     void cancelChangesNothing();
-    void fullDiskChangesNothing();
-    void readOnlyFolderChangesNothing();
+    void folderThatFailsChangesNothing_data();
+    void folderThatFailsChangesNothing();
     void badInputIsToldInFrench_data();
     void badInputIsToldInFrench();
     void goingBackPutsThePlayersListsAside();
@@ -209,64 +209,53 @@ void ImportWindowTest::cancelChangesNothing()
     QVERIFY(launcher.menuEntry("fabriquerListes")->isEnabled());
 }
 
-// A small file system that fills up half-way: the real full disk, when this process may mount
-// one; the engine's tests also fail each step of the switch in turn.
-void ImportWindowTest::fullDiskChangesNothing()
+void ImportWindowTest::folderThatFailsChangesNothing_data()
 {
-    testsupport::TempFolder place;
-    const std::string disk = place.file("disk");
-    fs::create_directories(disk);
-    if (::mount("vorlane-test", disk.c_str(), "tmpfs", 0, "size=1m") != 0)
-        QSKIP("no tmpfs can be mounted here (not root?)");
-    const std::string data = disk + "/data";
-    const auto before = writeOldLists(data);
-    {
-        std::ofstream filler(disk + "/filler", std::ios::binary);
-        const std::string block(4096, 'x');
-        while (filler.write(block.data(), block.size()) && filler.flush()) {
-        }
-    }
-    Launcher launcher(data);
-    launcher.menuEntry("fabriquerListes")->trigger();
-    launcher.button("choisir")->click();
-    launcher.button("fabriquer")->click();
-    const Step step = launcher.import().step();
-    const QString said = launcher.explanation();
-    const auto after = FolderSnapshot::of(data);
-    launcher.import().close();
-    ::umount(disk.c_str());
-    QCOMPARE(step, Step::failed);
-    QVERIFY2(said.contains(QStringLiteral("disque est plein")), qPrintable(said));
-    QCOMPARE(after, before);
+    QTest::addColumn<bool>("full");  // else read-only
+    QTest::addColumn<QString>("said");
+    QTest::newRow("full disk") << true << "disque est plein";
+    QTest::newRow("read-only folder") << false << "ne peut pas être écrit";
 }
 
-// A folder of lists that cannot be written: a file system mounted read-only (root may write
-// anywhere else), or a folder without the write right.
-void ImportWindowTest::readOnlyFolderChangesNothing()
+// A small file system of its own, when this process may mount one: filled up before the lists
+// are written, or made read-only; else a folder without the write right. The engine's tests
+// also fail each step of the switch in turn.
+void ImportWindowTest::folderThatFailsChangesNothing()
 {
+    QFETCH(bool, full);
+    QFETCH(QString, said);
     testsupport::TempFolder place;
     const std::string disk = place.file("disk");
     fs::create_directories(disk);
     const bool mounted = ::mount("vorlane-test", disk.c_str(), "tmpfs", 0, "size=1m") == 0;
+    if (!mounted && (full || ::geteuid() == 0))
+        QSKIP(full ? "no tmpfs can be mounted here (not root?)"
+                   : "no read-only tmpfs can be mounted, and root writes through the rights");
     const std::string data = disk + "/data";
     const auto before = writeOldLists(data);
-    if (mounted)
+    if (full) {
+        std::ofstream filler(disk + "/filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), block.size()) && filler.flush()) {
+        }
+    } else if (mounted) {
         ::mount("vorlane-test", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr);
-    else
+    } else {
         fs::permissions(data, fs::perms::owner_read | fs::perms::owner_exec);
+    }
     Launcher launcher(data);
     launcher.menuEntry("fabriquerListes")->trigger();
     launcher.button("choisir")->click();
+    if (full)
+        launcher.button("fabriquer")->click();
     const Step step = launcher.import().step();
-    const QString said = launcher.explanation();
+    const QString explanation = launcher.explanation();
     const auto after = FolderSnapshot::of(data);
     launcher.import().close();
     if (mounted)
         ::umount(disk.c_str());
-    if (!mounted && ::geteuid() == 0)
-        QSKIP("root writes through the rights and no read-only file system can be mounted");
     QCOMPARE(step, Step::failed);
-    QVERIFY2(said.contains(QStringLiteral("ne peut pas être écrit")), qPrintable(said));
+    QVERIFY2(explanation.contains(said), qPrintable(explanation));
     QCOMPARE(after, before);
 }
 
