@@ -1,6 +1,7 @@
 #include <launcher/Form2.h>
 
 #include <launcher/CatalogueBox.h>
+#include <launcher/ImportWindow.h>
 
 #include <catalogue/Catalogue.h>
 #include <look/Colour.h>
@@ -8,9 +9,12 @@
 #include <look/Look.h>
 #include <training/window/Form1.h>
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -44,6 +48,9 @@ const std::vector<Form2::ControlRow>& Form2::controlTable()
         // Not one of the designed controls: why a list could not be started, in the free band
         // under "LANCER", without a dialog that would stop the player.
         {"message", K::label, "", {240, 1800, 5565, 1000}, -1, nullptr},
+        // Nor these: the entries of the window's right-click menu.
+        {"fabriquerListes", K::menuEntry, "Fabriquer mes listes à partir de mes mots…", {}, -1, &Form2::fabriquerListes_Click},
+        {"revenirOrigine", K::menuEntry, "Revenir aux listes d'origine", {}, -1, &Form2::revenirOrigine_Click},
     };
     // clang-format on
     return table;
@@ -76,6 +83,8 @@ void Form2::createControls()
             connect(clickable, &QAbstractButton::clicked, this, row.handler);
         if (auto* ticking = qobject_cast<QTimer*>(made); ticking && row.handler)
             connect(ticking, &QTimer::timeout, this, row.handler);
+        if (auto* entry = qobject_cast<QAction*>(made); entry && row.handler)
+            connect(entry, &QAction::triggered, this, row.handler);
     }
     look::arrangeTabOrder(std::move(tabStops));
 }
@@ -103,6 +112,8 @@ QObject* Form2::createControl(const ControlRow& row)
         ticking->setInterval(1000);
         return ticking;
     }
+    case Kind::menuEntry:
+        return new QAction(row.caption, this);
     }
     return nullptr;
 }
@@ -130,6 +141,10 @@ void Form2::designLooks()
     message->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     look::setForeground(message, look::Colour::warning);
     message->hide();
+
+    // Nothing else in the window says that the player's own words can be drilled.
+    setToolTip(QStringLiteral("Clic droit : fabriquer vos listes à partir de vos mots, ou "
+                              "revenir aux listes d'origine"));
 }
 
 void Form2::fillBoxes()
@@ -229,6 +244,48 @@ void Form2::Timer1_Timer()
         control<QTimer>("Timer1")->stop();
         quitProgram();
     }
+}
+
+ImportWindow& Form2::importForm()
+{
+    if (!importWindow) {
+        importWindow = std::make_unique<ImportWindow>(this);
+        connect(
+            importWindow.get(), &ImportWindow::importRunningChanged, this,
+            [this](bool running) { control<QAction>("fabriquerListes")->setEnabled(!running); });
+        connect(importWindow.get(), &ImportWindow::listsChanged, this,
+                [this] { showMessage(QString()); });
+    }
+    return *importWindow;
+}
+
+// An import under way leaves no entry to start another; going back is offered only when there
+// is something to go back from.
+void Form2::contextMenuEvent(QContextMenuEvent* event)
+{
+    auto* going = control<QAction>("revenirOrigine");
+    going->setEnabled(!importForm().importRunning() && importForm().canGoBack());
+    going->setToolTip(going->isEnabled()
+                          ? QString()
+                          : QStringLiteral("Vos listes n'ont pas été remplacées : il n'y a rien "
+                                           "vers quoi revenir."));
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setFont(font());
+    menu->setToolTipsVisible(true);
+    menu->addAction(control<QAction>("fabriquerListes"));
+    menu->addAction(going);
+    menu->popup(event->globalPos());
+}
+
+void Form2::fabriquerListes_Click()
+{
+    importForm().startImport();
+}
+
+void Form2::revenirOrigine_Click()
+{
+    importForm().offerGoingBack();
 }
 
 void Form2::closeEvent(QCloseEvent* event)

@@ -15,12 +15,15 @@ namespace training {
 class Form1;
 }
 
+class QAction;
+
 class QLabel;
 class QPushButton;
 
 namespace launcher {
 
 class CatalogueBox;
+class ImportWindow;
 
 // The launcher: the catalogue of lists in two boxes, the start of a drill in the training
 // window, and the farewell that counts down before the program ends. Its controls are made
@@ -40,11 +43,16 @@ public:
     // The training window, created on first use.
     training::Form1& trainingForm();
 
+    // The window that makes the player's lists from the player's words, created on first use.
+    ImportWindow& importForm();
+
     // Ends the program; tests replace it to watch the request.
     std::function<void()> quitProgram;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The right-click menu: the player's own lists, made or left.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private Q_SLOTS:
     // Handlers, named by control and event, connected by the table.
@@ -52,10 +60,12 @@ private Q_SLOTS:
     void Command1_Click();
     void quitter_Click();
     void Timer1_Timer();
+    void fabriquerListes_Click();
+    void revenirOrigine_Click();
 
 private:
     // What a row of the table makes.
-    enum class Kind { label, catalogueBox, button, farewellText, timer };
+    enum class Kind { label, catalogueBox, button, farewellText, timer, menuEntry };
     // One control of the window: its design name, kind, caption or text, place in twips (left,
     // top, width, height; a label of width 0 sizes itself to its caption), tab index (-1: no
     // tab stop) and the handler of its click, pick or tick.
@@ -82,6 +92,7 @@ private:
     std::optional<int> chosen;          // "chosenBox": the box picked in last
     std::int16_t farewellCount = 0;
     std::unique_ptr<training::Form1> trainingWindow;
+    std::unique_ptr<ImportWindow> importWindow;
 };
 
 }  // namespace launcher

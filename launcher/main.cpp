@@ -1,14 +1,69 @@
 #include <launcher/Form2.h>
+#include <launcher/ImportWindow.h>
+
+#include <ownlists/CommandLine.h>
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
-int main(int argc, char* argv[])
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+std::atomic<bool> interrupted{false};
+
+extern "C" void onSignal(int)
+{
+    interrupted.store(true);
+}
+
+// `vorlane --mes-mots FICHIER`: no window, so no display is needed.
+int importWords(int argc, char* argv[], const ownlists::CommandLine& line)
+{
+    QCoreApplication app(argc, argv);
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    return line.importWords(ownlists::ImportSetup::forThisProgram(), &interrupted);
+}
+
+int window(int argc, char* argv[], const ownlists::CommandLine& line)
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));  // buttons show their background colour
+    // The program speaks French, and so do the file dialog and the menus that Qt makes.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_fr"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     // Hiding the launcher for a drill is no reason to end; the farewell ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    launcher::Form2 window;
-    window.show();
+    launcher::Form2 launcher;
+    launcher.show();
+    if (line.action == ownlists::CommandLine::Action::importWindow)
+        launcher.importForm().startImport();
     return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const auto line = ownlists::CommandLine::parse(argc, argv);
+    switch (line.action) {
+    case ownlists::CommandLine::Action::help:
+        std::fputs(ownlists::CommandLine::usage, stdout);
+        return 0;
+    case ownlists::CommandLine::Action::wrong:
+        std::fprintf(stderr, "vorlane : %s\nvorlane --aide donne l'usage\n", line.error.c_str());
+        return 2;
+    case ownlists::CommandLine::Action::importWords:
+        return importWords(argc, argv, line);
+    case ownlists::CommandLine::Action::window:
+    case ownlists::CommandLine::Action::importWindow:
+        break;
+    }
+    return window(argc, argv, line);
 }

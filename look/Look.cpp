@@ -39,6 +39,8 @@ QStringList standIns(const QString& family)
         return {"Open Sans", "DejaVu Sans"};
     if (family == "Arial")
         return {"Liberation Sans"};
+    if (family == "Courier New")
+        return {"Liberation Mono", "DejaVu Sans Mono"};
     if (family == "Abadi MT Condensed Light")
         return {"Open Sans Condensed Light", "Liberation Sans Narrow", "Liberation Sans"};
     // MS Sans Serif, the face of every caption, and the rest: a condensed sans as narrow as

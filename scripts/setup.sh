@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config clang-format
-  qt6-base-dev qt6-qpa-plugins libgtest-dev
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgtest-dev
   xvfb xauth xdotool imagemagick
   fonts-dejavu-core fonts-liberation2 fonts-roboto-unhinted fonts-open-sans fonts-crosextra-caladea
-  hunspell-fr-classical hunspell-tools libhunspell-dev wfrench gzip
+  hunspell-fr-classical libhunspell-dev wfrench gzip
   desktop-file-utils appstream dpkg-dev file
 )
 

@@ -17,9 +17,11 @@ check_tree() {
     local entry=$root/share/applications/$desktop.desktop
     [ -f "$entry" ] || fail "missing $entry"
     local exec icon
-    exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+    # the entry's own Exec and those of its actions
+    for exec in $(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry"); do
+      [ -x "$root/bin/$exec" ] || fail "$desktop: Exec=$exec is not in $root/bin"
+    done
     icon=$(sed -n 's/^Icon=//p' "$entry")
-    [ -x "$root/bin/$exec" ] || fail "$desktop: Exec=$exec is not in $root/bin"
     [ -f "$root/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "$desktop: no icon $icon.svg"
     grep -q "<launchable type=\"desktop-id\">$desktop.desktop</launchable>" \
       "$root/share/metainfo/org.vorlane.$desktop.metainfo.xml" || fail "$desktop: no metainfo"
@@ -32,6 +34,9 @@ check_tree() {
   while read -r name; do
     [ -f "$root/share/vorlane/data/$name" ] || fail "list $name not installed"
   done < <("$catalogue_files")
+  [ -s "$root/share/vorlane/lexique.txt" ] || fail "no prepared lexicon installed"
+  cmp -s "$source_dir/tools/listgen/mots-refuses.txt" "$root/share/vorlane/mots-refuses.txt" \
+    || fail "stop list not installed"
   for list in "$source_dir"/data/*.txt; do
     cmp -s "$list" "$root/share/vorlane/data/$(basename "$list")" || fail "list $(basename "$list") differs"
   done

@@ -5,12 +5,24 @@
 
 namespace training {
 
-// Where the trainer reads its lists: "data/<file>" in the working folder first (the lists being
-// made or tried out), then in each of these folders in order, each standing for a "data" folder.
+// Where the trainer reads its lists, in this order: "data/<file>" in the working folder (the
+// lists being made or tried out, a source checkout's), then the player's own folder (the lists
+// made from the player's words), then the lists installed with the program. Each folder after
+// the working folder's stands for a "data" folder.
 class ListFolders {
 public:
+    // The working folder's data folder, as the catalogue names its files.
+    static constexpr const char* workingData = "data";
+
+    // <data home>/vorlane/data: XDG_DATA_HOME, else ~/.local/share.
+    static std::string playerFolder();
     // The lists installed with the program: share/vorlane/data beside its bin folder.
+    static std::string shippedFolder();
+    // The folders searched after the working folder's data/, in order.
     static std::vector<std::string> afterWorkingFolder();
+    // Whether the working folder's data/ is in use: it holds at least one file of the
+    // catalogue, which it then gives before any other folder.
+    static bool workingFolderInUse();
 };
 
 }  // namespace training

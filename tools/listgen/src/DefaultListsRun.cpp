@@ -4,6 +4,7 @@
 #include <tools/listgen/src/DefaultWords.h>
 #include <tools/listgen/src/LexiconStore.h>
 #include <tools/listgen/src/ListFolder.h>
+#include <tools/listgen/src/RunLock.h>
 #include <tools/listgen/src/StagedFiles.h>
 
 #include <algorithm>
@@ -40,7 +41,8 @@ bool DefaultListsRun::run(const RunControl& control)
 {
     cancelled_ = false;
     written_.clear();
-    if (!plan())
+    RunLock lock;
+    if (!plan() || !lock.take(sources_.workDir, dataDir_, error_))
         return false;
     LexiconStore store(sources_);
     if (missing_.empty() && store.isFresh())

@@ -20,11 +20,24 @@ constexpr std::size_t fingerprintBytes = 1 << 16;
 
 }  // namespace
 
-bool LexiconStore::isFresh() const
+// The fingerprints lie in the first lines: no need to read the whole files.
+bool LexiconStore::savedIsFresh() const
 {
-    // the fingerprint lies in the first lines: no need to read the whole file
     const auto head = FileBytes::start(path(), fingerprintBytes);
     return !head.empty() && LexiconFile::fingerprintOf(head) == SourceFingerprint::of(paths_);
+}
+
+bool LexiconStore::shippedFits() const
+{
+    if (paths_.shippedLexicon.empty())
+        return false;
+    const auto head = FileBytes::start(paths_.shippedLexicon, fingerprintBytes);
+    return SourceFingerprint::madeFromSameDictionary(LexiconFile::fingerprintOf(head), paths_);
+}
+
+bool LexiconStore::isFresh() const
+{
+    return savedIsFresh() || shippedFits();
 }
 
 bool LexiconStore::obtain(PreparedLexicon& lexicon, const RunControl& control)
@@ -35,13 +48,15 @@ bool LexiconStore::obtain(PreparedLexicon& lexicon, const RunControl& control)
     saved_ = false;
     const std::string fingerprint = SourceFingerprint::of(paths_);
     control.report(0.0, "lecture du lexique préparé");
-    if (read(lexicon, fingerprint))
+    if (savedIsFresh() && read(path(), lexicon))
+        return true;
+    if (shippedFits() && read(paths_.shippedLexicon, lexicon))
         return true;
     if (control.cancelled())
         return false;
     RunControl making = control;
     making.progress = [&control](double fraction, const std::string& step) {
-        control.report(fraction, "préparation du lexique : " + step);
+        control.report(fraction, std::string(makingStep) + " : " + step);
     };
     LexiconMaker maker(paths_);
     if (!maker.make(lexicon, making)) {
@@ -63,16 +78,13 @@ bool LexiconStore::obtain(PreparedLexicon& lexicon, const RunControl& control)
     return true;
 }
 
-bool LexiconStore::read(PreparedLexicon& lexicon, const std::string& fingerprint)
+bool LexiconStore::read(const std::string& file, PreparedLexicon& lexicon)
 {
     std::string text;
     std::string error;
-    if (!SourceFiles::exists(path()) || !FileBytes::read(path(), largestLexicon, text, error))
-        return false;
-    if (LexiconFile::fingerprintOf(text) != fingerprint)
-        return false;
-    if (!LexiconFile::parse(text, lexicon, error)) {
-        warnings_.push_back(path() + " : " + error + " ; il est refait");
+    if (!FileBytes::read(file, largestLexicon, text, error)
+        || !LexiconFile::parse(text, lexicon, error)) {
+        warnings_.push_back(file + " : " + error + " ; il n'est pas repris");
         return false;
     }
     return true;

@@ -10,16 +10,20 @@
 namespace listgen {
 
 // The prepared lexicon of the work folder: read when it was made from the sources as they are
-// now, made again (LexiconMaker) and saved otherwise. It is written under a new temporary name
-// and renamed, so that a cut run never leaves a half lexicon behind.
+// now; else the lexicon installed with the program, when it was made from the same modern
+// dictionary (SourceFingerprint::madeFromSameDictionary); else made again (LexiconMaker) and
+// saved in the work folder. It is written under a new temporary name and renamed, so that a
+// cut run never leaves a half lexicon behind.
 class LexiconStore {
 public:
     static constexpr const char* fileName = "lexique.txt";
+    // The step that makes the lexicon, which only the first run of a machine goes through.
+    static constexpr const char* makingStep = "préparation du dictionnaire (une seule fois)";
 
     explicit LexiconStore(SourcePaths paths) : paths_(std::move(paths)) {}
 
     std::string path() const { return paths_.workDir + "/" + fileName; }
-    // True when the saved lexicon matches the sources (nothing to make).
+    // True when the saved or the installed lexicon may be used (nothing to make).
     bool isFresh() const;
     // Reads the saved lexicon or makes it. False, with errorText() in French, when it can be
     // neither read nor made, or when the run was cancelled (errorText() empty).
@@ -32,7 +36,9 @@ public:
     const std::vector<std::string>& warnings() const { return warnings_; }
 
 private:
-    bool read(PreparedLexicon& lexicon, const std::string& fingerprint);
+    bool savedIsFresh() const;
+    bool shippedFits() const;
+    bool read(const std::string& path, PreparedLexicon& lexicon);
     std::string workFolderProblem() const;
     void save(const PreparedLexicon& lexicon);
 

@@ -43,18 +43,23 @@ bool OlderLists::readAll(const SourcePaths& paths, std::vector<std::string>& wor
         error = paths.olderList + " : " + reader.errorText();
         return false;
     }
+    // a dictionary not given at all (an installed program has none) goes without a word
     std::string why;
-    if (!SourceFiles::exists(paths.myspellDic))
-        missing.push_back("myspell-fr (" + paths.myspellDic + " absent)");
-    else if (!hunspellForms(paths.myspellDic, SourcePaths::affOf(paths.myspellDic), words, why,
-                            control))
-        missing.push_back("myspell-fr (" + why + ")");
+    if (!paths.myspellDic.empty()) {
+        if (!SourceFiles::exists(paths.myspellDic))
+            missing.push_back("myspell-fr (" + paths.myspellDic + " absent)");
+        else if (!hunspellForms(paths.myspellDic, SourcePaths::affOf(paths.myspellDic), words, why,
+                                control))
+            missing.push_back("myspell-fr (" + why + ")");
+    }
     if (control.cancelled())
         return false;
-    if (!SourceFiles::exists(paths.aspellList))
-        missing.push_back("aspell-fr (" + paths.aspellList + " absent)");
-    else if (!readAspellList(paths.aspellList, words, why))
-        missing.push_back("aspell-fr (" + why + ")");
+    if (!paths.aspellList.empty()) {
+        if (!SourceFiles::exists(paths.aspellList))
+            missing.push_back("aspell-fr (" + paths.aspellList + " absent)");
+        else if (!readAspellList(paths.aspellList, words, why))
+            missing.push_back("aspell-fr (" + why + ")");
+    }
     return true;
 }
 

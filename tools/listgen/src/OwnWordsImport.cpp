@@ -4,7 +4,10 @@
 #include <tools/listgen/src/ImportReport.h>
 #include <tools/listgen/src/LexiconStore.h>
 #include <tools/listgen/src/OwnWords.h>
+#include <tools/listgen/src/RunLock.h>
 #include <tools/listgen/src/StagedFiles.h>
+
+#include <unistd.h>
 
 namespace listgen {
 
@@ -21,6 +24,19 @@ std::string joined(const std::vector<std::string>& items)
 }  // namespace
 
 OwnWordsImport::OwnWordsImport(OwnWordsSettings settings) : settings_(std::move(settings)) {}
+
+OwnWordsImport::~OwnWordsImport()
+{
+    if (!succeeded_)
+        removeMadeFolder();
+}
+
+// Only while it is empty: whatever is in it was put there by someone else.
+void OwnWordsImport::removeMadeFolder()
+{
+    if (madeFolder_ && ::rmdir(settings_.dataDir.c_str()) == 0)
+        madeFolder_ = false;
+}
 
 std::vector<std::string> OwnWordsImport::fileNames()
 {
@@ -60,9 +76,15 @@ bool OwnWordsImport::read(const std::string& playerFile)
 bool OwnWordsImport::plan()
 {
     error_.clear();
+    {
+        RunLock lock;
+        if (!lock.take(settings_.sources.workDir, settings_.dataDir, error_))
+            return false;
+    }
     bool created = false;
     if (!ListFolder::prepare(settings_.dataDir, created, error_))
         return false;
+    madeFolder_ = madeFolder_ || created;
     {
         // a run cut short while switching is undone before the folder is looked at
         StagedFiles leftovers(settings_.dataDir, settings_.sources.workDir);
@@ -71,26 +93,20 @@ bool OwnWordsImport::plan()
                                   leftovers.notes().end());
     }
     plan_ = ListFolder::inspect(settings_.dataDir, fileNames());
-    plan_.created = created;
+    plan_.created = madeFolder_;
     return true;
 }
 
-// Files that must stay, or files that would be replaced without leave: nothing is written.
-bool OwnWordsImport::refusePlan()
+std::string OwnWordsImport::refusal() const
 {
-    if (!plan_.protectedFiles.empty()) {
-        error_ = "ces fichiers de " + settings_.dataDir + " ne seront pas remplacés : "
+    if (!plan_.protectedFiles.empty())
+        return "ces fichiers de " + settings_.dataDir + " ne seront pas remplacés : "
             + joined(plan_.protectedFiles) + ". Rien n'a été écrit.";
-        return true;
-    }
-    if (!plan_.present.empty() && !settings_.overwrite) {
-        error_ = settings_.dataDir + " contient déjà " + std::to_string(plan_.present.size())
+    if (!plan_.present.empty() && !settings_.overwrite)
+        return settings_.dataDir + " contient déjà " + std::to_string(plan_.present.size())
             + " des fichiers à écrire (" + joined(plan_.present)
-            + "). Rien n'a été écrit. Pour les remplacer tous : ajouter OVERWRITE=1 à la "
-              "commande make (--overwrite pour listgen).";
-        return true;
-    }
-    return false;
+            + "). Rien n'a été écrit. Pour les remplacer tous : " + settings_.howToReplace + ".";
+    return {};
 }
 
 bool OwnWordsImport::stop(const RunControl& control)
@@ -109,7 +125,18 @@ bool OwnWordsImport::run(const RunControl& control)
         error_ = "aucune liste de mots lue";
         return false;
     }
-    if (!plan() || refusePlan())
+    RunLock lock;
+    succeeded_ =
+        plan() && lock.take(settings_.sources.workDir, settings_.dataDir, error_) && write(control);
+    if (!succeeded_)
+        removeMadeFolder();
+    return succeeded_;
+}
+
+bool OwnWordsImport::write(const RunControl& control)
+{
+    error_ = refusal();
+    if (!error_.empty())
         return false;
     StagedFiles staged(settings_.dataDir, settings_.sources.workDir);
     staged.allowStep = allowStep;

@@ -16,6 +16,8 @@ struct OwnWordsSettings {
     std::string dataDir;
     SourcePaths sources;     // the dictionaries, the work folder (prepared lexicon), the stop list
     bool overwrite = false;  // replace the files already in the data folder
+    // How the player asks for that, for the message of a run that would replace files.
+    std::string howToReplace = "ajouter OVERWRITE=1 à la commande make (--overwrite pour listgen)";
 };
 
 // What an import did, for the screen and the report.
@@ -40,21 +42,29 @@ struct OwnWordsSummary {
 //   read()  the player's file, decoded and named (OwnWordList); a file without any word of the
 //           game is refused here;
 //   plan()  the data folder (made when missing) and which of the files are already there;
-//   run()   the lists cut from the prepared lexicon, written aside and switched in together
-//           (StagedFiles), with progress and a cancel flag polled often. A run that would
-//           replace files without `overwrite`, or that meets a file it must not replace,
-//           writes nothing. On failure or cancel the data folder stays as it was and no
-//           temporary file is left.
+//           refused while another run holds the lock (RunLock);
+//   run()   under the lock, the lists cut from the prepared lexicon, written aside and switched
+//           in together (StagedFiles), with progress and a cancel flag polled often. A run
+//           that would replace files without `overwrite`, or that meets a file it must not
+//           replace, writes nothing. On failure or cancel the data folder stays as it was and
+//           no temporary file is left; a data folder that plan() made is removed again while
+//           it is empty, by a failed run or when the import is dropped before it ran.
 class OwnWordsImport {
 public:
     static constexpr const char* reportName = "mots_absents_du_dictionnaire.txt";
 
     explicit OwnWordsImport(OwnWordsSettings settings);
+    ~OwnWordsImport();
+    OwnWordsImport(const OwnWordsImport&) = delete;
+    OwnWordsImport& operator=(const OwnWordsImport&) = delete;
 
     bool read(const std::string& playerFile);
     const OwnWordList& list() const { return list_; }
     bool plan();
     const FolderPlan& folderPlan() const { return plan_; }
+    // After plan(): why run() would write nothing (files that must stay, or files already
+    // there without leave to replace them), in French; empty when it may go on.
+    std::string refusal() const;
     bool run(const RunControl& control = {});
     const OwnWordsSummary& summary() const { return summary_; }
 
@@ -68,12 +78,15 @@ public:
     std::function<bool(const std::string& step)> allowStep;
 
 private:
-    bool refusePlan();
     bool stop(const RunControl& control);
+    bool write(const RunControl& control);
+    void removeMadeFolder();
 
     OwnWordsSettings settings_;
     OwnWordList list_;
     bool read_ = false;
+    bool madeFolder_ = false;  // plan() made the data folder
+    bool succeeded_ = false;
     FolderPlan plan_;
     OwnWordsSummary summary_;
     std::string error_;

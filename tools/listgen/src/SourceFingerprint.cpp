@@ -20,7 +20,30 @@ std::string line(const std::string& role, const std::string& path)
         + "." + std::to_string(info.st_mtim.tv_nsec) + "\n";
 }
 
+// The lines of a fingerprint that name the format, the modern dictionary and its affix file.
+std::string dictionaryLines(const std::string& fingerprint)
+{
+    std::string lines;
+    std::size_t start = 0;
+    while (start < fingerprint.size()) {
+        auto end = fingerprint.find('\n', start);
+        end = end == std::string::npos ? fingerprint.size() : end + 1;
+        const std::string line = fingerprint.substr(start, end - start);
+        for (const char* role : {"format ", "moderne ", "affixes "})
+            if (line.rfind(role, 0) == 0)
+                lines += line;
+        start = end;
+    }
+    return lines;
+}
+
 }  // namespace
+
+bool SourceFingerprint::madeFromSameDictionary(const std::string& made, const SourcePaths& paths)
+{
+    const std::string ours = dictionaryLines(of(paths));
+    return !made.empty() && dictionaryLines(made) == ours;
+}
 
 std::string SourceFingerprint::of(const SourcePaths& paths)
 {

@@ -3,6 +3,7 @@
 // (all of them, with a report). Every message is French; see usage below.
 
 #include <tools/listgen/src/DefaultListsRun.h>
+#include <tools/listgen/src/ImportMessages.h>
 #include <tools/listgen/src/OwnWordsImport.h>
 
 #include <atomic>
@@ -38,8 +39,6 @@ const char* const usage =
     "  --older F           liste ancienne (wfrench)\n"
     "  --myspell-dic F, --aspell F      dictionnaires anciens décompressés\n"
     "  --help              cette aide\n";
-
-const std::size_t shownRefusals = 20;
 
 std::atomic<bool> interrupted{false};
 
@@ -107,45 +106,20 @@ double secondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Says each new step of a long run once, but not the list by list steps.
+const listgen::ImportMessages screen("listgen");
+
 listgen::RunControl screenControl()
 {
     listgen::RunControl control;
     control.cancel = &interrupted;
-    control.progress = [last = std::string()](double, const std::string& step) mutable {
-        const auto colon = step.find(" : ");
-        const std::string phase = step.substr(0, colon);
-        if (phase == last || step.rfind("liste ", 0) == 0 || step == "terminé")
-            return;
-        last = phase;
-        std::printf("listgen : %s…\n", phase.c_str());
-        std::fflush(stdout);
-    };
+    control.progress = screen.stepPrinter();
     return control;
-}
-
-void printNotes(const std::vector<std::string>& notes)
-{
-    std::fflush(stdout);  // in the order they are said, when both go to one pipe
-    for (const auto& note : notes)
-        std::fprintf(stderr, "listgen : %s\n", note.c_str());
-}
-
-void printLines(const std::vector<std::pair<std::string, std::size_t>>& files)
-{
-    for (const auto& [name, lines] : files)
-        std::printf("%-34s %6zu lignes\n", name.c_str(), lines);
 }
 
 int failure(const std::string& error, bool cancelled)
 {
-    std::fflush(stdout);
-    if (cancelled) {
-        std::fprintf(stderr, "listgen : interrompu, aucun fichier n'a été changé\n");
-        return 130;
-    }
-    std::fprintf(stderr, "listgen : %s\n", error.c_str());
-    return 1;
+    listgen::ImportMessages::print(screen.failure(error, cancelled));
+    return cancelled ? 130 : 1;
 }
 
 int makeDefaultLists(const Options& o)
@@ -155,7 +129,7 @@ int makeDefaultLists(const Options& o)
     if (!run.plan())
         return failure(run.errorText(), false);
     const bool ok = run.run(screenControl());
-    printNotes(run.notes());
+    listgen::ImportMessages::print(screen.notes(run.notes()));
     if (!ok)
         return failure(run.errorText(), run.cancelled());
     if (run.lexiconMade())
@@ -166,67 +140,10 @@ int makeDefaultLists(const Options& o)
                     o.dataDir.c_str());
         return 0;
     }
-    printLines(run.linesPerFile());
+    listgen::ImportMessages::print(screen.files(run.linesPerFile()));
     std::printf("listgen : %zu liste(s) écrite(s) dans %s en %.1f s\n", run.linesPerFile().size(),
                 o.dataDir.c_str(), secondsSince(start));
     return 0;
-}
-
-void printReading(const listgen::OwnWordsImport& import, const std::string& reportPath)
-{
-    const auto& s = import.summary();
-    std::printf("listgen : %s lu en %s : %zu mot(s) retenu(s)", s.playerFile.c_str(),
-                s.encoding.c_str(), s.wordsTaken);
-    if (s.repeats > 0)
-        std::printf(" (%zu en double)", s.repeats);
-    std::printf(", %zu ligne(s) refusée(s)\n", s.refused.size());
-    for (std::size_t i = 0; i < s.refused.size() && i < shownRefusals; ++i) {
-        const auto& line = s.refused[i];
-        std::printf("  ligne %zu : « %s » : %s\n", line.number, line.text.c_str(),
-                    line.reason.c_str());
-    }
-    if (s.refused.size() > shownRefusals)
-        std::printf("  … et %zu autre(s) ligne(s) refusée(s)%s%s\n",
-                    s.refused.size() - shownRefusals, reportPath.empty() ? "" : ", toutes dans ",
-                    reportPath.c_str());
-}
-
-// At most twenty words named on screen, then how many more the report holds.
-std::string someWords(const std::vector<std::string>& words, const std::string& reportPath)
-{
-    std::string text;
-    for (std::size_t i = 0; i < words.size() && i < shownRefusals; ++i)
-        text += (i == 0 ? "" : ", ") + words[i];
-    if (words.size() > shownRefusals)
-        text += " … et " + std::to_string(words.size() - shownRefusals) + " autre(s), tous dans "
-            + reportPath;
-    return text;
-}
-
-void printSentences(const std::vector<std::string>& words, const char* sentence,
-                    const std::string& reportPath)
-{
-    for (std::size_t i = 0; i < words.size() && i < shownRefusals; ++i)
-        std::printf("listgen : %s %s\n", words[i].c_str(), sentence);
-    if (words.size() > shownRefusals)
-        std::printf("listgen : … et %zu autre(s) mot(s) dans ce cas, tous dans %s\n",
-                    words.size() - shownRefusals, reportPath.c_str());
-}
-
-void printOutcome(const listgen::OwnWordsSummary& s)
-{
-    std::printf("listgen : %zu mot(s) connu(s) du dictionnaire, avec leurs formes ; "
-                "%zu absent(s), entraîné(s) tels quels%s%s\n",
-                s.wordsFound, s.missing.size(), s.missing.empty() ? "" : " : ",
-                someWords(s.missing, s.reportPath).c_str());
-    printSentences(s.missingOutOfRange,
-                   "est absent du dictionnaire et n'a pas de 2 à 9 lettres : il n'entre dans "
-                   "aucune liste.",
-                   s.reportPath);
-    printSentences(s.withoutShortForm,
-                   "n'a aucune forme de 2 à 9 lettres : il n'entre dans aucune liste de longueur "
-                   "ni d'anagrammes.",
-                   s.reportPath);
 }
 
 int importOwnWords(const Options& o)
@@ -234,23 +151,15 @@ int importOwnWords(const Options& o)
     const auto start = std::chrono::steady_clock::now();
     listgen::OwnWordsImport import({o.dataDir, o.paths, o.overwrite});
     if (!import.read(o.newWords)) {
-        if (!import.summary().playerFile.empty())
-            printReading(import, "");
-        return failure(import.errorText(), false);
+        listgen::ImportMessages::print(screen.ofRead(import));
+        return 1;
     }
     if (!import.plan())
         return failure(import.errorText(), false);
     const bool ok = import.run(screenControl());
-    const auto& s = import.summary();
-    printReading(import, ok ? s.reportPath : "");
-    printNotes(s.notes);
+    listgen::ImportMessages::print(screen.ofRun(import, ok, o.dataDir, secondsSince(start)));
     if (!ok)
-        return failure(import.errorText(), import.cancelled());
-    printLines(s.linesPerFile);
-    printOutcome(s);
-    std::printf("listgen : %zu listes et le rapport %s écrits dans %s en %.1f s\n",
-                s.linesPerFile.size(), listgen::OwnWordsImport::reportName, o.dataDir.c_str(),
-                secondsSince(start));
+        return import.cancelled() ? 130 : 1;
     return 0;
 }
 

@@ -1,8 +1,12 @@
 #include <tools/listgen/tests/HunspellFixture.h>
 
+#include <testsupport/FolderSnapshot.h>
+
 #include <textfile/Cp1252.h>
+#include <tools/listgen/src/DefaultListsRun.h>
 #include <tools/listgen/src/OwnWordList.h>
 #include <tools/listgen/src/OwnWordsImport.h>
+#include <tools/listgen/src/RunLock.h>
 #include <tools/listgen/src/StagedFiles.h>
 
 #include <gtest/gtest.h>
@@ -136,24 +140,9 @@ TEST(PlayerFile, RefusedLinesSayWhyInTheReadingOfTheFile)
     EXPECT_EQ(list.refused()[1].reason, "un chiffre n'est pas une lettre");
 }
 
-// Every file of a folder with its bytes, and its link target for a link.
 std::map<std::string, std::string> snapshot(const std::string& folder)
 {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        const auto name = entry.path().filename().string();
-        if (entry.is_symlink()) {
-            files[name] = "-> " + fs::read_symlink(entry.path()).string();
-        } else if (entry.is_regular_file()) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            std::ostringstream bytes;
-            bytes << in.rdbuf();
-            files[name] = bytes.str();
-        } else {
-            files[name] = "(other)";
-        }
-    }
-    return files;
+    return testsupport::FolderSnapshot::of(folder);
 }
 
 // A player's folder that already holds lists, and the fixture dictionary.
@@ -273,6 +262,12 @@ TEST_F(ImportFixture, WithoutLeaveNothingIsReplacedAndTheFilesAreNamed)
     EXPECT_NE(run.errorText().find("ods6new_2-4L.txt"), std::string::npos);
     EXPECT_NE(run.errorText().find("OVERWRITE=1"), std::string::npos);
     EXPECT_EQ(snapshot(data_), before_);
+    OwnWordsImport other({data_, dictionary_.paths(), false, "relancer avec --remplacer"});
+    ASSERT_TRUE(other.read(dictionary_.file("mes-mots.txt")));
+    ASSERT_TRUE(other.plan());
+    EXPECT_NE(other.refusal().find("Pour les remplacer tous : relancer avec --remplacer."),
+              std::string::npos)
+        << other.refusal();
 }
 
 // A file named like a list that must not be replaced: the run writes nothing.
@@ -393,6 +388,83 @@ TEST_F(ImportFixture, CancellingChangesNothing)
     EXPECT_EQ(snapshot(data_), before_);
     EXPECT_FALSE(leftovers());
 }
+
+// While another run holds the lock, whatever the front end, an import neither plans nor runs.
+TEST_F(ImportFixture, ASecondRunIsRefusedWhileOneRuns)
+{
+    listgen::RunLock first;
+    std::string error;
+    ASSERT_TRUE(first.take(dictionary_.paths().workDir, data_, error)) << error;
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_FALSE(run.plan());
+    EXPECT_NE(run.errorText().find("une autre fabrication de listes est en cours"),
+              std::string::npos)
+        << run.errorText();
+    EXPECT_FALSE(run.run());
+    listgen::DefaultListsRun defaults(data_, dictionary_.paths());
+    EXPECT_FALSE(defaults.run());
+    EXPECT_EQ(defaults.errorText(), run.errorText());
+    EXPECT_EQ(snapshot(data_), before_);
+    first.release();
+    EXPECT_TRUE(run.run()) << run.errorText();
+}
+
+// A player's first run: not even the folders above the work folder (~/.cache) are there.
+TEST_F(ImportFixture, AWorkFolderWithoutItsParentsIsMade)
+{
+    auto paths = dictionary_.paths();
+    paths.workDir = folder_.file("cache/vorlane");
+    OwnWordsImport run({folder_.file("share/vorlane/data"), paths, false});
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_TRUE(run.run()) << run.errorText();
+    EXPECT_TRUE(fs::exists(paths.workDir + "/" + listgen::RunLock::fileName));
+}
+
+// A data folder that the import made for itself is gone again unless the import succeeded.
+struct Ending {
+    const char* name;
+    std::function<void(OwnWordsImport&)> end;
+    bool folderStays;
+};
+
+class MadeFolder : public ImportFixture, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(MadeFolder, StaysOnlyAfterASuccess)
+{
+    const std::string fresh = folder_.file("nouveau/data");
+    {
+        OwnWordsImport run({fresh, dictionary_.paths(), false});
+        ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+        ASSERT_TRUE(run.plan());
+        EXPECT_TRUE(run.folderPlan().created);
+        GetParam().end(run);
+    }
+    EXPECT_EQ(fs::exists(fresh), GetParam().folderStays);
+    EXPECT_TRUE(fs::exists(folder_.file("nouveau")));  // the folders above it are not its own
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, MadeFolder,
+    ::testing::Values(Ending{"dropped", [](OwnWordsImport&) {}, false},
+                      Ending{"cancelled",
+                             [](OwnWordsImport& run) {
+                                 std::atomic<bool> cancel{true};
+                                 listgen::RunControl control;
+                                 control.cancel = &cancel;
+                                 EXPECT_FALSE(run.run(control));
+                             },
+                             false},
+                      Ending{"failed",
+                             [](OwnWordsImport& run) {
+                                 run.allowStep = [](const std::string& step) {
+                                     return step != "journal";
+                                 };
+                                 EXPECT_FALSE(run.run());
+                             },
+                             false},
+                      Ending{"done", [](OwnWordsImport& run) { EXPECT_TRUE(run.run()); }, true}),
+    [](const ::testing::TestParamInfo<Ending>& info) { return std::string(info.param.name); });
 
 // A run killed while it switches the files is undone when the next one looks at the folder.
 TEST_F(ImportFixture, ARunCutWhileSwitchingIsUndoneAtTheNextStart)

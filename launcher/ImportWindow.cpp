@@ -1,0 +1,391 @@
+#include <launcher/ImportWindow.h>
+
+#include <ownlists/ImportSession.h>
+#include <ownlists/OriginalLists.h>
+
+#include <look/Colour.h>
+#include <look/Controls.h>
+#include <look/Look.h>
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace launcher {
+
+namespace {
+
+using Step = ImportWindow::Step;
+
+constexpr unsigned at(Step step)
+{
+    return 1u << static_cast<unsigned>(step);
+}
+template <typename... Steps> constexpr unsigned at(Step step, Steps... others)
+{
+    return at(step) | at(others...);
+}
+
+const unsigned kEveryStep = ~0u;
+const int kProgressSteps = 1000;
+
+QString text(const listgen::ImportMessages::Lines& lines)
+{
+    return QString::fromStdString(listgen::ImportMessages::text(lines)).trimmed();
+}
+
+// "préparation du dictionnaire (une seule fois) : lecture" reads « Préparation du
+// dictionnaire (une seule fois) » under the progress bar: the phase, not its inner steps.
+QString phaseOf(const QString& step)
+{
+    QString phase = step.section(QStringLiteral(" : "), 0, 0);
+    if (!phase.isEmpty())
+        phase[0] = phase[0].toUpper();
+    return phase;
+}
+
+}  // namespace
+
+// The controls, in the order they are made; a control is shown at the steps of its row.
+const std::vector<ImportWindow::ControlRow>& ImportWindow::controlTable()
+{
+    using K = Kind;
+    using S = Step;
+    // clang-format off
+    static const std::vector<ControlRow> table = {
+        {"titre", K::title, "Fabriquer mes listes à partir de mes mots", {240, 120, 0, 0}, -1, nullptr, kEveryStep},
+        {"explication", K::text, "", {240, 480, 6720, 720}, -1, nullptr, kEveryStep},  // what this step is, or what went wrong
+        {"details", K::details, "", {240, 1260, 6720, 3720}, 0, nullptr, at(S::choose, S::confirm, S::summary, S::failed, S::goingBack, S::wentBack)},
+        {"progression", K::progressBar, "", {240, 1260, 6720, 315}, -1, nullptr, at(S::running)},
+        {"etape", K::text, "", {240, 1680, 6720, 480}, -1, nullptr, at(S::running)},  // the step under way
+        {"choisir", K::button, "Choisir le fichier…", {240, 5160, 2160, 375}, 1, &ImportWindow::choisir_Click, at(S::choose)},
+        {"fabriquer", K::button, "Fabriquer les listes", {240, 5160, 2160, 375}, 2, &ImportWindow::fabriquer_Click, at(S::confirm)},
+        {"revenir", K::button, "Revenir aux listes d'origine", {240, 5160, 2880, 375}, 3, &ImportWindow::revenir_Click, at(S::goingBack)},
+        {"autre", K::button, "Choisir un autre fichier", {3240, 5160, 2160, 375}, 4, &ImportWindow::choisir_Click, at(S::confirm, S::failed)},
+        {"annuler", K::button, "Annuler", {5520, 5160, 1440, 375}, 5, &ImportWindow::annuler_Click, at(S::confirm, S::running, S::goingBack)},
+        {"fermer", K::button, "Fermer", {5520, 5160, 1440, 375}, 6, &ImportWindow::fermer_Click, at(S::choose, S::summary, S::failed, S::wentBack)},
+    };
+    // clang-format on
+    return table;
+}
+
+ImportWindow::ImportWindow(QWidget* launcher)
+    : QWidget(launcher, Qt::Window),
+      setup(&ownlists::ImportSetup::forThisProgram),
+      chooseFile([this] {
+          QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+          if (!QFileInfo(start).isDir())
+              start = QDir::homePath();
+          return QFileDialog::getOpenFileName(
+              this, QStringLiteral("Le fichier de vos mots"), start,
+              QStringLiteral("Listes de mots (*.txt);;Tous les fichiers (*)"));
+      }),
+      now([] { return std::time(nullptr); })
+{
+    look::setUpWindow(this, QStringLiteral("Mes listes"), look::face("MS Sans Serif", 8.25),
+                      QSize(7200, 5760), look::Colour::window);
+    createControls();
+}
+
+ImportWindow::~ImportWindow() = default;
+
+void ImportWindow::createControls()
+{
+    std::vector<std::pair<int, QWidget*>> tabStops;
+    for (const ControlRow& row : controlTable()) {
+        QWidget* made = createControl(row);
+        made->setObjectName(row.name);
+        controls.insert(row.name, made);
+        if (row.tabIndex >= 0)
+            tabStops.emplace_back(row.tabIndex, made);
+        if (auto* button = qobject_cast<QAbstractButton*>(made); button && row.handler)
+            connect(button, &QAbstractButton::clicked, this, row.handler);
+    }
+    look::arrangeTabOrder(std::move(tabStops));
+}
+
+QWidget* ImportWindow::createControl(const ControlRow& row)
+{
+    const QRect& at = row.twips;
+    switch (row.kind) {
+    case Kind::title: {
+        QLabel* title = look::addLabel(this, row.name, row.caption, at);
+        title->setFont(look::face("MS Sans Serif", 9.75, true));
+        title->adjustSize();
+        look::setBackground(title, look::Colour::window);
+        return title;
+    }
+    case Kind::text: {
+        QLabel* text = look::addLabel(this, row.name, row.caption, at);
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        look::setBackground(text, look::Colour::window);
+        return text;
+    }
+    case Kind::details: {
+        auto* details = new QPlainTextEdit(this);
+        details->setReadOnly(true);
+        details->setFont(look::face("Courier New", 8.25));
+        look::place(details, at.left(), at.top(), at.width(), at.height());
+        return details;
+    }
+    case Kind::progressBar: {
+        auto* bar = new QProgressBar(this);
+        bar->setRange(0, kProgressSteps);
+        bar->setTextVisible(false);
+        look::place(bar, at.left(), at.top(), at.width(), at.height());
+        return bar;
+    }
+    case Kind::button:
+        return look::addButton(this, row.name, row.caption, at);
+    }
+    return nullptr;
+}
+
+template <typename Control> Control* ImportWindow::control(const QString& name) const
+{
+    auto* found = qobject_cast<Control*>(controls.value(name));
+    if (!found)
+        qFatal("The import window has no %s named %s", Control::staticMetaObject.className(),
+               qPrintable(name));
+    return found;
+}
+
+QLabel* ImportWindow::label(const QString& name) const
+{
+    return control<QLabel>(name);
+}
+
+// Every control of the step, and only those; the texts of this step, the explanation in the
+// warning colour when it says what went wrong.
+void ImportWindow::showStep(Step step, const QString& explanation, const QString& details,
+                            bool warning)
+{
+    current = step;
+    QLabel* explaining = label("explication");
+    explaining->setText(explanation);
+    explaining->setToolTip(explanation);
+    look::setForeground(explaining, warning ? look::Colour::warning : QColor(Qt::black));
+    control<QPlainTextEdit>("details")->setPlainText(details);
+    for (const ControlRow& row : controlTable()) {
+        QWidget* shown = controls.value(row.name);
+        const auto* text = qobject_cast<QLabel*>(shown);
+        shown->setVisible((row.steps & at(step)) != 0 && !(text && text->text().isEmpty()));
+    }
+    if (isHidden() && parentWidget())  // over the launcher, its title in sight
+        move(parentWidget()->frameGeometry().topLeft() + QPoint(look::px(600), look::px(600)));
+    QWidget::show();
+    raise();
+    activateWindow();
+}
+
+void ImportWindow::fail(const QString& why, const QString& details)
+{
+    showStep(Step::failed, why, details, true);
+}
+
+void ImportWindow::startImport()
+{
+    if (!importRunning()) {
+        session.reset();
+        setWindowTitle(QStringLiteral("Mes listes"));
+        label("titre")->setText(QStringLiteral("Fabriquer mes listes à partir de mes mots"));
+        label("titre")->adjustSize();
+        showChoice();
+        return;
+    }
+    QWidget::show();
+    raise();
+}
+
+void ImportWindow::showChoice(const QString& warning)
+{
+    showStep(Step::choose,
+             warning.isEmpty()
+                 ? QStringLiteral("Choisissez le fichier de vos mots : un mot par ligne, sous "
+                                  "n'importe quelle forme (féminin, pluriel, verbe conjugué), "
+                                  "casse et accents libres ; UTF-8, UTF-16 ou Windows-1252. "
+                                  "Chaque mot apporte ses formes de 2 à 9 lettres, et les 34 "
+                                  "listes sont faites à partir d'eux.")
+                 : warning,
+             QString::fromStdString(setup().destination())
+                 + QStringLiteral("\n\nRien n'est changé avant que vous ne l'ayez confirmé, à "
+                                  "l'étape suivante."),
+             !warning.isEmpty());
+}
+
+void ImportWindow::choisir_Click()
+{
+    session.reset();  // a folder made for the last file and left empty goes with it
+    const QString file = chooseFile();
+    if (file.isEmpty()) {
+        showChoice(QStringLiteral(
+            "Aucun fichier choisi : rien n'a été fait, aucune liste n'a changé. « Choisir le "
+            "fichier… » pour en choisir un."));
+        return;
+    }
+    readAndPlan(file);
+}
+
+// The file is read and the folder looked at at once (a list of words reads in a blink); what
+// will happen is then shown, and nothing is changed before « Fabriquer les listes ».
+void ImportWindow::readAndPlan(const QString& file)
+{
+    session = std::make_unique<ownlists::ImportSession>(setup(), true, std::string());
+    setCursor(Qt::WaitCursor);
+    const bool ready = session->read(QFile::encodeName(file).toStdString()) && session->plan();
+    unsetCursor();
+    if (!ready) {
+        fail(QString::fromStdString(session->errorText()), text(session->messagesOfStop({})));
+        return;
+    }
+    showStep(Step::confirm,
+             QStringLiteral("Vérifiez, puis « Fabriquer les listes ». Rien n'est changé avant."),
+             confirmation());
+}
+
+QString ImportWindow::confirmation() const
+{
+    const listgen::ImportMessages messages;
+    QString details = text(messages.reading(session->engine().summary(), "")) + "\n\n"
+        + QString::fromStdString(session->setup().destination()) + "\n\n";
+    const auto& replaced = session->replaced();
+    if (replaced.empty())
+        return details + QStringLiteral("Aucun fichier n'y est remplacé.");
+    details += QStringLiteral("Ces %1 fichiers y seront remplacés, tous ensemble :\n")
+                   .arg(replaced.size());
+    for (const auto& name : replaced)
+        details += "  " + QString::fromStdString(name) + "\n";
+    return details.trimmed();
+}
+
+void ImportWindow::fabriquer_Click()
+{
+    runner = std::make_unique<ownlists::ImportRunner>(runOn);
+    connect(runner.get(), &ownlists::ImportRunner::progress, this, &ImportWindow::runProgress);
+    connect(runner.get(), &ownlists::ImportRunner::finished, this, &ImportWindow::runFinished);
+    control<QProgressBar>("progression")->setValue(0);
+    label("etape")->clear();
+    control<QPushButton>("annuler")->setEnabled(true);
+    showStep(Step::running,
+             QStringLiteral("Fabrication des listes à partir de %1…")
+                 .arg(QString::fromStdString(session->engine().summary().playerFile)));
+    elapsed.start();
+    Q_EMIT importRunningChanged(true);
+    ownlists::ImportSession* work = session.get();
+    runner->start([work](const listgen::RunControl& control) { return work->run(control); });
+}
+
+void ImportWindow::runProgress(double fraction, const QString& step)
+{
+    control<QProgressBar>("progression")->setValue(static_cast<int>(fraction * kProgressSteps));
+    if (control<QPushButton>("annuler")->isEnabled()) {
+        label("etape")->setText(phaseOf(step));
+        label("etape")->show();
+    }
+}
+
+void ImportWindow::runFinished(bool ok)
+{
+    const QString said = text(session->messagesOfRun({}, ok, elapsed.elapsed() / 1000.0));
+    Q_EMIT importRunningChanged(false);
+    if (ok) {
+        Q_EMIT listsChanged();
+        showStep(Step::summary,
+                 QStringLiteral("Vos listes sont faites. « Fermer », puis choisissez une liste et "
+                                "LANCER : vous vous entraînez sur vos mots."),
+                 said);
+    } else if (session->engine().cancelled()) {
+        fail(QStringLiteral("Fabrication annulée : aucun fichier n'a été changé."), said);
+    } else {
+        fail(QString::fromStdString(session->errorText()), said);
+    }
+    session.reset();
+    if (closeWhenDone)
+        close();
+}
+
+void ImportWindow::annuler_Click()
+{
+    if (!importRunning()) {
+        close();
+        return;
+    }
+    control<QPushButton>("annuler")->setEnabled(false);
+    label("etape")->setText(QStringLiteral("Annulation…"));
+    label("etape")->show();
+    runner->cancel();
+}
+
+void ImportWindow::fermer_Click()
+{
+    close();
+}
+
+bool ImportWindow::canGoBack() const
+{
+    return !ownlists::OriginalLists(setup()).whatGoingBackDoes(now()).empty();
+}
+
+void ImportWindow::offerGoingBack()
+{
+    if (importRunning())
+        return startImport();
+    session.reset();
+    setWindowTitle(QStringLiteral("Mes listes"));
+    label("titre")->setText(QStringLiteral("Revenir aux listes d'origine"));
+    label("titre")->adjustSize();
+    goingBackAt = now();  // the folder named here is the one the lists go to
+    const std::string what = ownlists::OriginalLists(setup()).whatGoingBackDoes(goingBackAt);
+    if (what.empty()) {
+        showStep(Step::wentBack,
+                 QStringLiteral("Il n'y a pas de listes d'origine vers lesquelles revenir : vos "
+                                "listes n'ont pas été remplacées. Rien n'a été changé."),
+                 QString(), true);
+        return;
+    }
+    showStep(Step::goingBack, QStringLiteral("Vérifiez, puis « Revenir aux listes d'origine »."),
+             QString::fromStdString(what));
+}
+
+void ImportWindow::revenir_Click()
+{
+    std::string aside;
+    std::string error;
+    const bool done = ownlists::OriginalLists(setup()).goBack(goingBackAt, aside, error);
+    if (!done) {
+        showStep(Step::wentBack,
+                 QStringLiteral("Revenir aux listes d'origine n'a pas pu se faire : %1.")
+                     .arg(QString::fromStdString(error)),
+                 QString(), true);
+        return;
+    }
+    Q_EMIT listsChanged();
+    showStep(Step::wentBack,
+             QStringLiteral("C'est fait : LANCER entraîne de nouveau les listes d'origine."),
+             QStringLiteral("Vos listes sont mises de côté, rien n'est effacé :\n%1")
+                 .arg(QString::fromStdString(aside)));
+}
+
+// Closing while the lists are made cancels the run; the window goes once it has stopped.
+void ImportWindow::closeEvent(QCloseEvent* event)
+{
+    if (importRunning()) {
+        closeWhenDone = true;
+        annuler_Click();
+        event->ignore();
+        return;
+    }
+    closeWhenDone = false;
+    session.reset();
+    event->accept();
+}
+
+}  // namespace launcher

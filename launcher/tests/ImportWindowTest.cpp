@@ -1,0 +1,394 @@
+// The player's own lists from the launcher's right-click menu: choose the file, confirm, read
+// the summary, drill the new list; cancelled, on a full disk, with bad input, and back to the
+// original lists.
+#include <tools/listgen/tests/HunspellFixture.h>
+
+#include <launcher/CatalogueBox.h>
+#include <launcher/Form2.h>
+#include <launcher/ImportWindow.h>
+#include <ownlists/OriginalLists.h>
+#include <testsupport/CurrentFolder.h>
+#include <testsupport/FolderSnapshot.h>
+#include <testsupport/SeededRandomSource.h>
+#include <testsupport/WindowLayout.h>
+#include <testsupport/WindowProbe.h>
+#include <tools/listgen/src/OwnWordsImport.h>
+#include <tools/listgen/src/RunLock.h>
+#include <training/window/Form1.h>
+#include <training/window/ListFolders.h>
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using launcher::Form2;
+using launcher::ImportWindow;
+using Step = launcher::ImportWindow::Step;
+using testsupport::FolderSnapshot;
+using testsupport::WindowLayout;
+using testsupport::WindowProbe;
+
+namespace {
+
+// The launcher in an empty working folder, its imports made from the fixture dictionary into
+// `data`, on the test's thread, from the file that `chosen` names.
+struct Launcher {
+    explicit Launcher(const std::string& data, bool workingFolder = false)
+    {
+        dictionary.write("mes-mots.txt", "autrice\r\nbloguons\r\nzorglub\r\ncovid19\r\n");
+        chosen = QString::fromStdString(dictionary.file("mes-mots.txt"));
+        ImportWindow& import = window.importForm();
+        import.setup = [ this, data, workingFolder ] {
+            return ownlists::ImportSetup{data, workingFolder, dictionary.paths()};
+    };
+    import.chooseFile = [this] { return chosen;
+};
+import.runOn = ownlists::ImportRunner::Thread::caller;
+training::Form1& drill = window.trainingForm();
+drill.dataFolders = {data};
+drill.setRandomSource(std::make_unique<testsupport::SeededRandomSource>(7));
+window.quitProgram = [] {};
+window.show();
+}  // namespace
+
+// The entry of the right-click menu, as the menu that opens shows it.
+QAction* menuEntry(const QString& name)
+{
+    const QPoint at(20, 20);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, window.mapToGlobal(at));
+    QApplication::sendEvent(&window, &click);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QAction* found = nullptr;
+    for (QAction* entry : menu ? menu->actions() : QList<QAction*>())
+        if (entry->objectName() == name)
+            found = entry;
+    if (menu)
+        menu->close();
+    return found;
+}
+
+ImportWindow& import()
+{
+    return window.importForm();
+}
+QPushButton* button(const QString& name)
+{
+    return WindowProbe(import()).button(name);
+}
+QString explanation()
+{
+    return WindowProbe(import()).label("explication")->text();
+}
+QString details()
+{
+    return WindowProbe(import()).get<QPlainTextEdit>("details")->toPlainText();
+}
+
+HunspellFixture dictionary{true};
+testsupport::TempFolder working;
+testsupport::CurrentFolder inside{working.path()};
+QString chosen;
+Form2 window;
+}
+;
+
+bool fitsItsTable(const ImportWindow& window)
+{
+    return WindowLayout::outside(window).isEmpty() && WindowLayout::overlaps(window, {}).isEmpty()
+        && WindowLayout::withoutTabIndex(window).isEmpty()
+        && WindowLayout::tabWalk(window) == WindowLayout::byTabIndex(window);
+}
+
+// Old lists in every file of an import, to see that they stay as they were.
+std::map<std::string, std::string> writeOldLists(const std::string& data)
+{
+    fs::create_directories(data);
+    for (const auto& name : listgen::OwnWordsImport::fileNames())
+        std::ofstream(data + "/" + name) << "OLD;" << name << "\r\n";
+    return FolderSnapshot::of(data);
+}
+
+}  // namespace
+
+class ImportWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void importFromTheMenuThenDrillTheNewList();
+    void cancelChangesNothing();
+    void folderThatFailsChangesNothing_data();
+    void folderThatFailsChangesNothing();
+    void badInputIsToldInFrench_data();
+    void badInputIsToldInFrench();
+    void goingBackPutsThePlayersListsAside();
+    void onAWorkerThreadTheMenuWaits();
+    void listsAreReadFromThePlayersFolderAfterTheWorkingOne();
+};
+
+void ImportWindowTest::importFromTheMenuThenDrillTheNewList()
+{
+    testsupport::TempFolder home;
+    const std::string data = home.file("vorlane/data");
+    Launcher launcher(data);
+    QVERIFY(!launcher.window.toolTip().isEmpty());
+    QAction* entry = launcher.menuEntry("fabriquerListes");
+    QVERIFY(entry && entry->isEnabled());
+    QVERIFY(!launcher.menuEntry("revenirOrigine")->isEnabled());  // nothing to go back from
+    entry->trigger();
+    QCOMPARE(launcher.import().step(), Step::choose);
+    QVERIFY(launcher.import().isVisible() && fitsItsTable(launcher.import()));
+
+    launcher.button("choisir")->click();
+    QCOMPARE(launcher.import().step(), Step::confirm);
+    QVERIFY(fitsItsTable(launcher.import()));
+    for (const QString& piece : {QStringLiteral("mes-mots.txt lu en ASCII : 3 mot(s) retenu(s)"),
+                                 QStringLiteral("ligne 4 : « covid19 »"),
+                                 QStringLiteral("Les listes vont dans %1").arg(data.c_str()),
+                                 QStringLiteral("Aucun fichier n'y est remplacé.")})
+        QVERIFY2(launcher.details().contains(piece), qPrintable(launcher.details()));
+    QVERIFY(!fs::exists(data + "/ods6new_7L.txt"));  // nothing before the confirmation
+
+    launcher.button("fabriquer")->click();
+    QCOMPARE(launcher.import().step(), Step::summary);
+    QVERIFY(fitsItsTable(launcher.import()));
+    for (const QString& piece : {QStringLiteral("ods6new_7L.txt"),
+                                 QStringLiteral("1 absent(s), entraîné(s) tels quels : ZORGLUB"),
+                                 QStringLiteral("écrits dans %1").arg(data.c_str())})
+        QVERIFY2(launcher.details().contains(piece), qPrintable(launcher.details()));
+    launcher.button("fermer")->click();
+    QVERIFY(launcher.import().isHidden());
+
+    // LANCER drills the player's own words
+    auto* box = WindowProbe(launcher.window).get<launcher::CatalogueBox>("fichier", 0);
+    box->setCurrentIndex(box->findText(QStringLiteral("7 lettres")));
+    Q_EMIT box->itemPicked(box->currentIndex());
+    WindowProbe(launcher.window).button("Command1")->click();
+    const WindowProbe drill(*launcher.window.training());
+    const std::set<QString> draws{drill.box("tirage", 0)->text(), drill.box("tirage", 1)->text()};
+    QCOMPARE(draws, (std::set<QString>{"ACEIRTU", "BGLORUZ"}));  // AUTRICE, ZORGLUB
+    QVERIFY(drill.box("tirage", 2)->text().isEmpty());
+}
+
+// « Annuler » while the lists are written: the working folder's lists stay as they were, and
+// none is kept aside.
+void ImportWindowTest::cancelChangesNothing()
+{
+    testsupport::TempFolder place;
+    const std::string data = place.file("data");
+    const auto before = writeOldLists(data);
+    Launcher launcher(data, true);
+    auto* bar = WindowProbe(launcher.import()).get<QProgressBar>("progression");
+    QObject::connect(bar, &QProgressBar::valueChanged, &launcher.window, [&launcher](int value) {
+        if (value >= 700 && launcher.button("annuler")->isEnabled())
+            launcher.button("annuler")->click();
+    });
+    launcher.menuEntry("fabriquerListes")->trigger();
+    launcher.button("choisir")->click();
+    QVERIFY2(launcher.details().contains(QStringLiteral("Ces 35 fichiers y seront remplacés")),
+             qPrintable(launcher.details()));
+    launcher.button("fabriquer")->click();
+    QCOMPARE(launcher.import().step(), Step::failed);
+    QVERIFY2(launcher.explanation().startsWith(QStringLiteral("Fabrication annulée")),
+             qPrintable(launcher.explanation()));
+    QCOMPARE(FolderSnapshot::of(data), before);
+    QVERIFY(!fs::exists(place.file(ownlists::OriginalLists::keptFolderName)));
+    QVERIFY(launcher.menuEntry("fabriquerListes")->isEnabled());
+}
+
+void ImportWindowTest::folderThatFailsChangesNothing_data()
+{
+    QTest::addColumn<bool>("full");  // else read-only
+    QTest::addColumn<QString>("said");
+    QTest::newRow("full disk") << true << "disque est plein";
+    QTest::newRow("read-only folder") << false << "ne peut pas être écrit";
+}
+
+// A small file system of its own, when this process may mount one: filled up before the lists
+// are written, or made read-only; else a folder without the write right. The engine's tests
+// also fail each step of the switch in turn.
+void ImportWindowTest::folderThatFailsChangesNothing()
+{
+    QFETCH(bool, full);
+    QFETCH(QString, said);
+    testsupport::TempFolder place;
+    const std::string disk = place.file("disk");
+    fs::create_directories(disk);
+    const bool mounted = ::mount("vorlane-test", disk.c_str(), "tmpfs", 0, "size=1m") == 0;
+    if (!mounted && (full || ::geteuid() == 0))
+        QSKIP(full ? "no tmpfs can be mounted here (not root?)"
+                   : "no read-only tmpfs can be mounted, and root writes through the rights");
+    const std::string data = disk + "/data";
+    const auto before = writeOldLists(data);
+    if (full) {
+        std::ofstream filler(disk + "/filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), block.size()) && filler.flush()) {
+        }
+    } else if (mounted) {
+        ::mount("vorlane-test", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr);
+    } else {
+        fs::permissions(data, fs::perms::owner_read | fs::perms::owner_exec);
+    }
+    Launcher launcher(data);
+    launcher.menuEntry("fabriquerListes")->trigger();
+    launcher.button("choisir")->click();
+    if (full)
+        launcher.button("fabriquer")->click();
+    const Step step = launcher.import().step();
+    const QString explanation = launcher.explanation();
+    const auto after = FolderSnapshot::of(data);
+    launcher.import().close();
+    if (mounted)
+        ::umount(disk.c_str());
+    QCOMPARE(step, Step::failed);
+    QVERIFY2(explanation.contains(said), qPrintable(explanation));
+    QCOMPARE(after, before);
+}
+
+void ImportWindowTest::badInputIsToldInFrench_data()
+{
+    QTest::addColumn<QString>("words");   // the file's text; "-" for no file at all
+    QTest::addColumn<QString>("chosen");  // "" for none, "fichier" for the file above
+    QTest::addColumn<QString>("folder");  // where the lists go, under a temporary folder
+    QTest::addColumn<bool>("otherRun");   // another import holds the lock
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("said");
+    const int choose = static_cast<int>(Step::choose);
+    const int failed = static_cast<int>(Step::failed);
+    QTest::newRow("no file chosen")
+        << "zen"
+        << ""
+        << "data" << false << choose << "Aucun fichier choisi : rien n'a été fait";
+    QTest::newRow("unreadable file") << "-"
+                                     << "fichier"
+                                     << "data" << false << failed << "liste.txt";
+    QTest::newRow("no word") << "covid19\r\nex-voto\r\n"
+                             << "fichier"
+                             << "data" << false << failed
+                             << "ne contient aucun mot du jeu (2 ligne(s) refusée(s))";
+    QTest::newRow("folder that cannot be made")
+        << "zen"
+        << "fichier"
+        << "liste.txt/data" << false << failed << "ne peut pas être créé";
+    QTest::newRow("another import running")
+        << "zen"
+        << "fichier"
+        << "data" << true << failed << "une autre fabrication de listes est en cours";
+}
+
+// Nothing is made, and the window says why, in French.
+void ImportWindowTest::badInputIsToldInFrench()
+{
+    QFETCH(QString, words);
+    QFETCH(QString, chosen);
+    QFETCH(QString, folder);
+    QFETCH(bool, otherRun);
+    QFETCH(int, step);
+    QFETCH(QString, said);
+    testsupport::TempFolder place;
+    const std::string data = place.file(folder.toStdString());
+    const std::string file = place.file("liste.txt");
+    if (words != "-")
+        std::ofstream(file) << words.toStdString();
+    Launcher launcher(data);
+    launcher.chosen = chosen.isEmpty() ? QString() : QString::fromStdString(file);
+    listgen::RunLock other;
+    std::string error;
+    QVERIFY(!otherRun || other.take(launcher.dictionary.paths().workDir, data, error));
+    launcher.menuEntry("fabriquerListes")->trigger();
+    launcher.button("choisir")->click();
+    QCOMPARE(static_cast<int>(launcher.import().step()), step);
+    QVERIFY2(launcher.explanation().contains(said), qPrintable(launcher.explanation()));
+    launcher.import().close();
+    QVERIFY(!fs::exists(data));
+}
+
+void ImportWindowTest::goingBackPutsThePlayersListsAside()
+{
+    testsupport::TempFolder home;
+    const std::string data = home.file("vorlane/data");
+    Launcher launcher(data);
+    launcher.menuEntry("fabriquerListes")->trigger();
+    launcher.button("choisir")->click();
+    launcher.button("fabriquer")->click();
+    launcher.button("fermer")->click();
+    const auto players = FolderSnapshot::of(data);
+
+    QAction* back = launcher.menuEntry("revenirOrigine");
+    QVERIFY(back && back->isEnabled());
+    back->trigger();
+    QCOMPARE(launcher.import().step(), Step::goingBack);
+    QVERIFY(fitsItsTable(launcher.import()));
+    const QString offered = launcher.details();
+    QVERIFY2(offered.contains(QString::fromStdString(data)), qPrintable(offered));
+    launcher.button("revenir")->click();
+    QCOMPARE(launcher.import().step(), Step::wentBack);
+    QVERIFY(!fs::exists(data));
+    std::vector<fs::path> aside;
+    for (const auto& entry : fs::directory_iterator(home.file("vorlane")))
+        aside.push_back(entry.path());
+    QCOMPARE(aside.size(), std::size_t(1));
+    QVERIFY(aside[0].filename().string().rfind(ownlists::OriginalLists::asidePrefix, 0) == 0);
+    QCOMPARE(FolderSnapshot::of(aside[0].string()), players);  // nothing deleted
+    for (const QString& said : {offered, launcher.details()})  // the folder announced, and told
+        QVERIFY2(said.contains(QString::fromStdString(aside[0].string())), qPrintable(said));
+    QVERIFY(!launcher.menuEntry("revenirOrigine")->isEnabled());
+}
+
+// The import on its own thread: the menu offers no second one until it is done.
+void ImportWindowTest::onAWorkerThreadTheMenuWaits()
+{
+    testsupport::TempFolder home;
+    Launcher launcher(home.file("vorlane/data"));
+    launcher.import().runOn = ownlists::ImportRunner::Thread::worker;
+    launcher.menuEntry("fabriquerListes")->trigger();
+    launcher.button("choisir")->click();
+    launcher.button("fabriquer")->click();
+    QVERIFY(!launcher.menuEntry("fabriquerListes")->isEnabled());
+    QCOMPARE(launcher.import().step(), Step::running);
+    QTRY_COMPARE_WITH_TIMEOUT(launcher.import().step(), Step::summary, 60000);
+    QVERIFY(launcher.menuEntry("fabriquerListes")->isEnabled());
+    QCOMPARE(WindowProbe(launcher.import()).get<QProgressBar>("progression")->value(), 1000);
+}
+
+// The working folder's data/ first, then the player's folder (following XDG_DATA_HOME), then
+// the lists installed with the program.
+void ImportWindowTest::listsAreReadFromThePlayersFolderAfterTheWorkingOne()
+{
+    testsupport::TempFolder home;
+    testsupport::TempFolder working;
+    const testsupport::CurrentFolder inside(working.path());
+    qputenv("XDG_DATA_HOME", home.path().c_str());
+    const std::vector<std::string> folders = training::ListFolders::afterWorkingFolder();
+    qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(folders.front(), home.file("vorlane/data"));
+    QCOMPARE(folders.back(), training::ListFolders::shippedFolder());
+    QVERIFY(!training::ListFolders::workingFolderInUse());
+
+    training::Form1 drill;
+    drill.dataFolders = folders;
+    home.write("vorlane/data/ods6new_7L.txt", {"ACEIRTU;AUTRICE"});
+    QVERIFY(drill.commencer(QStringLiteral("7 lettres"), 0));
+    QCOMPARE(WindowProbe(drill).box("tirage", 0)->text(), QStringLiteral("ACEIRTU"));
+    working.write("data/ods6new_7L.txt", {"BGLORUZ;ZORGLUB"});
+    QVERIFY(training::ListFolders::workingFolderInUse());
+    QVERIFY(drill.commencer(QStringLiteral("7 lettres"), 0));
+    QCOMPARE(WindowProbe(drill).box("tirage", 0)->text(), QStringLiteral("BGLORUZ"));
+}
+
+QTEST_MAIN(ImportWindowTest)
+#include "ImportWindowTest.moc"

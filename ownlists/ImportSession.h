@@ -1,0 +1,51 @@
+#pragma once
+
+#include <ownlists/ImportSetup.h>
+#include <ownlists/OriginalLists.h>
+
+#include <tools/listgen/src/ImportMessages.h>
+#include <tools/listgen/src/OwnWordsImport.h>
+
+#include <string>
+#include <vector>
+
+namespace ownlists {
+
+// One import of the player's words by vorlane, from its window or its command line: the
+// engine's import (listgen::OwnWordsImport) into the place that ImportSetup gives, with the
+// original lists of a working folder kept before the first one is replaced. Steps: read(),
+// plan() (refused while another run holds the lock), then run(), from any thread.
+class ImportSession {
+public:
+    // `replace`: leave to replace the files already there; `howToReplace` says how to give it.
+    ImportSession(ImportSetup setup, bool replace, const std::string& howToReplace);
+
+    bool read(const std::string& playerFile);
+    // The data folder made when missing and looked at; false, with errorText(), also when the
+    // run would write nothing (files that must stay, or no leave to replace those there).
+    bool plan();
+    // The files of the data folder that the run replaces.
+    const std::vector<std::string>& replaced() const { return import_.folderPlan().present; }
+    bool run(const listgen::RunControl& control);
+
+    const ImportSetup& setup() const { return setup_; }
+    const listgen::OwnWordsImport& engine() const { return import_; }
+    std::string errorText() const;
+    // What the front ends say, the same lines from each: why read() or plan() stopped the
+    // import, and what a run did.
+    listgen::ImportMessages::Lines messagesOfStop(const std::string& program) const;
+    listgen::ImportMessages::Lines messagesOfRun(const std::string& program, bool ok,
+                                                 double seconds) const;
+
+    // For tests: handed to the engine (listgen::StagedFiles::allowStep).
+    void allowStep(std::function<bool(const std::string& step)> allow);
+
+private:
+    ImportSetup setup_;
+    listgen::OwnWordsImport import_;
+    OriginalLists originals_;
+    bool read_ = false;
+    std::string error_;  // why plan() refused, or the originals could not be kept
+};
+
+}  // namespace ownlists

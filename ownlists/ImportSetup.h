@@ -1,0 +1,28 @@
+#pragma once
+
+#include <tools/listgen/src/SourceFiles.h>
+
+#include <string>
+
+namespace ownlists {
+
+// Where an import of the player's words writes the lists, and what it reads to make them.
+struct ImportSetup {
+    std::string dataDir;
+    // dataDir is the working folder's data/, in use (a source checkout): the lists it holds
+    // before the first import are kept beside it (OriginalLists).
+    bool workingFolder = false;
+    // The dictionaries, the work folder (prepared lexicon, waiting files, the lock), the
+    // lexicon installed with the program and the stop list.
+    listgen::SourcePaths sources;
+
+    // For this program: the lists go where the launcher reads first, the working folder's
+    // data/ when it is in use, else the player's own folder. Run from its build folder, the
+    // program reads the work folder of `make lists`; installed, it reads the lexicon and stop
+    // list installed beside its lists and works in the player's cache folder.
+    static ImportSetup forThisProgram();
+    // Where the lists go and why there, in French.
+    std::string destination() const;
+};
+
+}  // namespace ownlists

@@ -1,0 +1,55 @@
+#include <tools/listgen/src/RunLock.h>
+
+#include <tools/listgen/src/ExclusiveFile.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace listgen {
+
+RunLock::~RunLock()
+{
+    release();
+}
+
+bool RunLock::take(const std::string& workDir, const std::string& dataDir, std::string& error)
+{
+    release();
+    std::string place = workDir + "/" + fileName;
+    std::error_code ignored;
+    if (!workDir.empty())
+        std::filesystem::create_directories(workDir, ignored);  // a first run: ~/.cache missing
+    fd_ = workDir.empty() ? -1
+                          : ::open(place.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd_ < 0) {
+        place = dataDir;
+        fd_ = ::open(dataDir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    }
+    if (fd_ < 0) {
+        error = "aucun verrou ne peut être pris, ni dans " + workDir + " ni sur " + dataDir + " ("
+            + ExclusiveFile::reason(errno) + ")";
+        return false;
+    }
+    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        const int why = errno;
+        release();
+        error = why == EWOULDBLOCK
+            ? "une autre fabrication de listes est en cours (" + place
+                + " est pris) : attendre qu'elle soit finie, puis recommencer"
+            : place + " ne peut pas être verrouillé (" + ExclusiveFile::reason(why) + ")";
+        return false;
+    }
+    return true;
+}
+
+void RunLock::release()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+}
+
+}  // namespace listgen
