@@ -129,8 +129,9 @@ ImportMessages::Lines ImportMessages::ofRun(const OwnWordsImport& import, bool o
         append(failure(import.errorText(), import.cancelled()));
         return lines;
     }
-    append(files(s.linesPerFile));
+    // what became of the words first: a window shows the top of the text, a terminal its end
     append(outcome(s));
+    append(files(s.linesPerFile));
     char duration[32];
     std::snprintf(duration, sizeof duration, "%.1f", seconds);
     lines.push_back(said(std::to_string(s.linesPerFile.size()) + " listes et le rapport "

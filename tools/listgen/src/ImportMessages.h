@@ -12,8 +12,8 @@ namespace listgen {
 
 // The French text of a run as the player reads it, the same from every front end: listgen,
 // `vorlane --mes-mots` and the import window of vorlane. What was read (encoding, words taken,
-// refused lines: the first twenty and how many more the report holds), the notes, the lines
-// per list, what became of the words, where the files went, and why a run failed.
+// refused lines: the first twenty and how many more the report holds), the notes, what became
+// of the words, the lines per list, where the files went, and why a run failed.
 //
 // A line that the program says starts with "<program> : " when a program name is given (a
 // terminal); a window gives none. A problem goes to the error stream of a terminal.

@@ -133,6 +133,11 @@ bool OwnWordsImport::run(const RunControl& control)
     return succeeded_;
 }
 
+std::string OwnWordsImport::unchanged() const
+{
+    return ". Les fichiers de " + settings_.dataDir + " sont restés tels qu'ils étaient.";
+}
+
 bool OwnWordsImport::write(const RunControl& control)
 {
     error_ = refusal();
@@ -177,22 +182,21 @@ bool OwnWordsImport::write(const RunControl& control)
                        "liste " + name);
         const auto lines = CatalogueLists::lines(name, lexicon);
         if (!staged.write(name, lines)) {
-            error_ = staged.errorText();
+            error_ = staged.errorText() + unchanged();
             return false;
         }
         summary_.linesPerFile.emplace_back(name, lines.size());
     }
     summary_.reportPath = settings_.dataDir + "/" + reportName;
     if (!staged.write(reportName, ImportReport::lines(summary_))) {
-        error_ = staged.errorText();
+        error_ = staged.errorText() + unchanged();
         return false;
     }
     if (stop(control))
         return false;
     control.report(0.95, "mise en place des fichiers");
     if (!staged.commit()) {
-        error_ = staged.errorText() + ". Les fichiers de " + settings_.dataDir
-            + " sont restés tels qu'ils étaient.";
+        error_ = staged.errorText() + unchanged();
         return false;
     }
     control.report(1.0, "terminé");

@@ -79,6 +79,8 @@ public:
 
 private:
     bool stop(const RunControl& control);
+    // What a failed write adds to its reason: the player's files are as they were.
+    std::string unchanged() const;
     bool write(const RunControl& control);
     void removeMadeFolder();
 
