@@ -76,15 +76,16 @@ bool OwnWordsImport::read(const std::string& playerFile)
 bool OwnWordsImport::plan()
 {
     error_.clear();
+    // made before the lock: where the work folder is not ours, the lock is taken on this folder
+    bool created = false;
+    if (!ListFolder::prepare(settings_.dataDir, created, error_))
+        return false;
+    madeFolder_ = madeFolder_ || created;
     {
         RunLock lock;
         if (!lock.take(settings_.sources.workDir, settings_.dataDir, error_))
             return false;
     }
-    bool created = false;
-    if (!ListFolder::prepare(settings_.dataDir, created, error_))
-        return false;
-    madeFolder_ = madeFolder_ || created;
     {
         // a run cut short while switching is undone before the folder is looked at
         StagedFiles leftovers(settings_.dataDir, settings_.sources.workDir);

@@ -421,6 +421,21 @@ TEST_F(ImportFixture, AWorkFolderWithoutItsParentsIsMade)
     EXPECT_TRUE(fs::exists(paths.workDir + "/" + listgen::RunLock::fileName));
 }
 
+// Another user's build: its work folder cannot be written and the player has no lists yet.
+TEST_F(ImportFixture, AWorkFolderNotOursLocksTheNewDataFolder)
+{
+    auto paths = dictionary_.paths();
+    folder_.write("plain", {"not a folder"});
+    paths.workDir = folder_.file("plain/vorlane");
+    const std::string fresh = folder_.file("share/vorlane/data");
+    OwnWordsImport run({fresh, paths, false});
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_TRUE(run.run()) << run.errorText();
+    const auto made = snapshot(fresh);
+    EXPECT_EQ(made.size(), before_.size() - 1);  // all but the reformed spellings, not in here
+    EXPECT_EQ(made.count("ods6new_nouv_graphies.txt"), 0u);
+}
+
 // A data folder that the import made for itself is gone again unless the import succeeded.
 struct Ending {
     const char* name;
