@@ -70,23 +70,8 @@ Form2::~Form2() = default;
 
 void Form2::createControls()
 {
-    std::vector<std::pair<int, QWidget*>> tabStops;
-    for (const ControlRow& row : controlTable()) {
-        QObject* made = createControl(row);
-        made->setObjectName(row.name);
-        controls.insert(row.name, made);
-        if (row.tabIndex >= 0)
-            tabStops.emplace_back(row.tabIndex, static_cast<QWidget*>(made));
-        if (auto* box = qobject_cast<CatalogueBox*>(made); box && row.handler)
-            connect(box, &CatalogueBox::itemPicked, this, row.handler);
-        if (auto* clickable = qobject_cast<QAbstractButton*>(made); clickable && row.handler)
-            connect(clickable, &QAbstractButton::clicked, this, row.handler);
-        if (auto* ticking = qobject_cast<QTimer*>(made); ticking && row.handler)
-            connect(ticking, &QTimer::timeout, this, row.handler);
-        if (auto* entry = qobject_cast<QAction*>(made); entry && row.handler)
-            connect(entry, &QAction::triggered, this, row.handler);
-    }
-    look::arrangeTabOrder(std::move(tabStops));
+    look::buildControls(this, controlTable(), controls,
+                        [this](const ControlRow& row) { return createControl(row); });
 }
 
 QObject* Form2::createControl(const ControlRow& row)
@@ -98,6 +83,8 @@ QObject* Form2::createControl(const ControlRow& row)
     case Kind::catalogueBox: {
         auto* box = new CatalogueBox(this);
         look::place(box, at.left(), at.top(), at.width(), at.height());
+        if (row.handler)
+            connect(box, &CatalogueBox::itemPicked, this, row.handler);
         return box;
     }
     case Kind::button:
@@ -159,11 +146,7 @@ void Form2::fillBoxes()
 
 template <typename Control> Control* Form2::control(const QString& name) const
 {
-    auto* found = qobject_cast<Control*>(controls.value(name));
-    if (!found)
-        qFatal("The launcher has no %s named %s", Control::staticMetaObject.className(),
-               qPrintable(name));
-    return found;
+    return look::namedControl<Control>(controls, name, "The launcher");
 }
 
 CatalogueBox* Form2::fichier(int index) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <look/ControlTable.h>
+
 #include <QHash>
 #include <QRect>
 #include <QString>
@@ -66,17 +68,8 @@ private Q_SLOTS:
 private:
     // What a row of the table makes.
     enum class Kind { label, catalogueBox, button, farewellText, timer, menuEntry };
-    // One control of the window: its design name, kind, caption or text, place in twips (left,
-    // top, width, height; a label of width 0 sizes itself to its caption), tab index (-1: no
-    // tab stop) and the handler of its click, pick or tick.
-    struct ControlRow {
-        QString name;
-        Kind kind;
-        QString caption;
-        QRect twips;
-        int tabIndex;
-        void (Form2::*handler)();
-    };
+    // A label of width 0 sizes itself to its caption; a catalogue box's handler is its pick.
+    using ControlRow = look::ControlRow<Form2, Kind>;
     static const std::vector<ControlRow>& controlTable();
 
     void createControls();

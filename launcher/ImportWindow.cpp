@@ -4,6 +4,7 @@
 #include <ownlists/OriginalLists.h>
 
 #include <look/Colour.h>
+#include <look/ControlTable.h>
 #include <look/Controls.h>
 #include <look/Look.h>
 
@@ -98,17 +99,8 @@ ImportWindow::~ImportWindow() = default;
 
 void ImportWindow::createControls()
 {
-    std::vector<std::pair<int, QWidget*>> tabStops;
-    for (const ControlRow& row : controlTable()) {
-        QWidget* made = createControl(row);
-        made->setObjectName(row.name);
-        controls.insert(row.name, made);
-        if (row.tabIndex >= 0)
-            tabStops.emplace_back(row.tabIndex, made);
-        if (auto* button = qobject_cast<QAbstractButton*>(made); button && row.handler)
-            connect(button, &QAbstractButton::clicked, this, row.handler);
-    }
-    look::arrangeTabOrder(std::move(tabStops));
+    look::buildControls(this, controlTable(), controls,
+                        [this](const ControlRow& row) { return createControl(row); });
 }
 
 QWidget* ImportWindow::createControl(const ControlRow& row)
@@ -151,11 +143,7 @@ QWidget* ImportWindow::createControl(const ControlRow& row)
 
 template <typename Control> Control* ImportWindow::control(const QString& name) const
 {
-    auto* found = qobject_cast<Control*>(controls.value(name));
-    if (!found)
-        qFatal("The import window has no %s named %s", Control::staticMetaObject.className(),
-               qPrintable(name));
-    return found;
+    return look::namedControl<Control>(controls, name, "The import window");
 }
 
 QLabel* ImportWindow::label(const QString& name) const

@@ -172,25 +172,14 @@ Form1::~Form1() = default;
 
 void Form1::createControls()
 {
-    std::vector<std::pair<int, QWidget*>> tabStops;
-    for (const ControlRow& row : controlTable()) {
-        QObject* made = createControl(row);
-        made->setObjectName(row.name);
-        controls.insert(row.name, made);
-        if (row.tabIndex >= 0)
-            tabStops.emplace_back(row.tabIndex, static_cast<QWidget*>(made));
-        if (auto* clickable = qobject_cast<QAbstractButton*>(made); clickable && row.handler)
-            connect(clickable, &QAbstractButton::clicked, this, row.handler);
-        if (auto* ticking = qobject_cast<QTimer*>(made); ticking && row.handler)
-            connect(ticking, &QTimer::timeout, this, row.handler);
-    }
+    look::buildControls(this, controlTable(), controls,
+                        [this](const ControlRow& row) { return createControl(row); });
     for (int i = 0; i < kSlots; ++i) {
         tirage[i] = box(indexed("tirage", i));
         solution[i] = box(indexed("solution", i));
     }
     for (int k = 0; k < kTiles; ++k)
         Command1[k] = button(indexed("Command1", k));
-    look::arrangeTabOrder(std::move(tabStops));
 }
 
 QObject* Form1::createControl(const ControlRow& row)
@@ -301,11 +290,7 @@ void Form1::windowCreation()
 
 template <typename Control> Control* Form1::control(const QString& name) const
 {
-    auto* found = qobject_cast<Control*>(controls.value(name));
-    if (!found)
-        qFatal("The training window has no %s named %s", Control::staticMetaObject.className(),
-               qPrintable(name));
-    return found;
+    return look::namedControl<Control>(controls, name, "The training window");
 }
 
 QLabel* Form1::label(const QString& name) const

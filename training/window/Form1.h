@@ -3,6 +3,8 @@
 #include <training/drill/Drill.h>
 #include <training/drill/RandomSource.h>
 
+#include <look/ControlTable.h>
+
 #include <QHash>
 #include <QRect>
 #include <QString>
@@ -85,18 +87,9 @@ private Q_SLOTS:
 private:
     // What a row of the table makes.
     enum class Kind { label, textBox, lockedBox, button, checkBox, frame, line, timer };
-    // One control of the window: its design name, kind, caption or text, place in twips (left,
-    // top, width, height; a label of width 0 sizes itself to its caption; a line runs across
-    // its width or down its height), tab index (-1: no tab stop) and the handler of its click
-    // or tick.
-    struct ControlRow {
-        QString name;
-        Kind kind;
-        QString caption;
-        QRect twips;
-        int tabIndex;
-        void (Form1::*handler)();
-    };
+    // A label of width 0 sizes itself to its caption; a line runs across its width or down
+    // its height.
+    using ControlRow = look::ControlRow<Form1, Kind>;
     static const std::vector<ControlRow>& controlTable();
 
     // Building the window.
