@@ -4,7 +4,9 @@
 #include <training/drill/SeriesPicker.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <map>
 #include <utility>
 
 namespace drill {
@@ -35,8 +37,77 @@ void Drill::start(const catalogue::ListRow& list, std::vector<ListEntry> entries
         state_.solutions[k] = std::move(entries[k].solutions);
     }
     state_.entryCount = static_cast<std::int32_t>(count);
+    state_.listSize = state_.entryCount;
     state_.seriesEntry.fill(-1);
     state_.slotState.fill(-1);
+}
+
+SavedDrill Drill::saved() const
+{
+    SavedDrill saved;
+    const auto count = static_cast<std::size_t>(std::max<std::int32_t>(state_.entryCount, 0));
+    for (std::size_t k = 0; k < count; ++k) {
+        saved.entries.push_back({state_.draws[k], state_.solutions[k]});
+        saved.successCount.push_back(state_.successCount[k]);
+    }
+    saved.listSize = state_.listSize;
+    saved.seriesDone = state_.seriesDone;
+    saved.errorCount = state_.errorCount;
+    saved.totalSeconds = state_.totalSeconds;
+    saved.criterion = state_.criterion;
+    saved.threshold = state_.threshold;
+    return saved;
+}
+
+bool Drill::resume(const catalogue::ListRow& list, std::vector<ListEntry> entries,
+                   const SavedDrill& saved)
+{
+    if (!belongsTo(saved, entries))
+        return false;
+    start(list, std::move(entries));
+    state_.draws.clear();
+    state_.solutions.clear();
+    for (const ListEntry& entry : saved.entries) {
+        state_.draws.push_back(entry.draw);
+        state_.solutions.push_back(entry.solutions);
+    }
+    state_.successCount = saved.successCount;
+    state_.entryCount = static_cast<std::int32_t>(saved.entries.size());
+    state_.seriesDone = saved.seriesDone;
+    state_.errorCount = saved.errorCount;
+    state_.totalSeconds = saved.totalSeconds;
+    state_.criterion = saved.criterion;
+    state_.threshold = saved.threshold;
+    return true;
+}
+
+// Every saved entry is a line of the list, each line used at most as often as it stands there.
+bool Drill::belongsTo(const SavedDrill& saved, const std::vector<ListEntry>& entries)
+{
+    if (saved.successCount.size() != saved.entries.size() || saved.entries.empty()
+        || saved.entries.size() > entries.size() || saved.seriesDone < 0 || saved.errorCount < 0
+        || saved.totalSeconds < 0 || !std::isfinite(saved.threshold))
+        return false;
+    if (std::any_of(saved.successCount.begin(), saved.successCount.end(),
+                    [](std::int32_t count) { return count < 0; }))
+        return false;
+    std::map<std::pair<std::string, std::string>, std::size_t> unused;
+    for (const ListEntry& entry : entries)
+        ++unused[{entry.draw, entry.solutions}];
+    for (const ListEntry& entry : saved.entries) {
+        auto found = unused.find({entry.draw, entry.solutions});
+        if (entry.draw.empty() || found == unused.end() || found->second == 0)
+            return false;
+        --found->second;
+    }
+    return true;
+}
+
+std::string Drill::seriesDoneText(std::int16_t seriesDone)
+{
+    if (seriesDone == 0)
+        return "0 série déjà réalisée.";  // the caption a drill is left with
+    return std::to_string(seriesDone) + " série(s) déjà réalisée(s).";
 }
 
 int Drill::seriesSize() const
@@ -177,7 +248,7 @@ CorrectionResult Drill::correctSeries(const std::array<std::string, kSlots>& ans
     result.seriesSize = size;
     result.scoreText = std::to_string(result.foundCount) + "/" + std::to_string(size);
     countOne(state_.seriesDone);
-    result.seriesDoneText = std::to_string(state_.seriesDone) + " série(s) déjà réalisée(s).";
+    result.seriesDoneText = seriesDoneText(state_.seriesDone);
     result.errorCountText = std::to_string(state_.errorCount);
     result.timeUsedText = ClockText::timeUsed(state_.secondsShown);
     result.finished = state_.entryCount == 0;

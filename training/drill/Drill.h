@@ -4,6 +4,7 @@
 #include <training/drill/DrillState.h>
 #include <training/drill/ListEntry.h>
 #include <training/drill/RandomSource.h>
+#include <training/drill/SavedDrill.h>
 #include <training/drill/SeriesDraw.h>
 #include <training/drill/SeriesTick.h>
 #include <training/drill/Verdict.h>
@@ -26,6 +27,18 @@ public:
     // Start of a drill on a loaded list of the catalogue: title, tables, entryCount, success
     // counts 0, errorCount 0. Clocks, seriesDone, criterion, threshold and pause carry over.
     void start(const catalogue::ListRow& list, std::vector<ListEntry> entries);
+
+    // What the drill keeps between two runs of the program.
+    SavedDrill saved() const;
+    // Starts a drill on `entries`, the whole list, where `saved` left it: only its entries in
+    // play, its counters, clock, criterion and threshold. Refused (false, nothing changed) when
+    // `saved` names an entry the list does not have, more often than the list has it, or
+    // counters out of range: it was not made on this list.
+    bool resume(const catalogue::ListRow& list, std::vector<ListEntry> entries,
+                const SavedDrill& saved);
+    // "3 série(s) déjà réalisée(s).", UTF-8: the caption of the series done; "0 série déjà
+    // réalisée." before the first.
+    static std::string seriesDoneText(std::int16_t seriesDone);
 
     // Opens a series: up to kSlots entries picked from those in play, every slot ungraded,
     // secondsLeft back to kSeriesSeconds.
@@ -72,6 +85,7 @@ public:
     void leave();
 
 private:
+    static bool belongsTo(const SavedDrill& saved, const std::vector<ListEntry>& entries);
     void markFound(int slot, const std::string& answer, CorrectionResult& result);
     void markMissed(int slot, const std::string& answer, CorrectionResult& result);
     void eliminate(std::int32_t entry);

@@ -20,6 +20,7 @@ struct DrillState {
     std::array<std::int32_t, kSlots> seriesEntry;  // entry shown in each slot; -1 = empty slot
     std::array<std::int16_t, kSlots> slotState;    // -1 not graded, 1 found in time, 0 missed/slow
     std::int32_t entryCount = 0;                   // entries still in play: 0 .. entryCount-1
+    std::int32_t listSize = 0;                     // entries of the whole list at its start
     SeriesPhase phase = SeriesPhase::NotStarted;
     std::int32_t secondsLeft = kSeriesSeconds;  // series clock
     // What the series clock shows: the value of its last tick. A series draw does not rewrite

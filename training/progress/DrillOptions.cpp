@@ -1,0 +1,46 @@
+#include <training/progress/DrillOptions.h>
+
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace training {
+
+namespace {
+
+const QString kCriterion = QStringLiteral("entrainement/critere");
+const QString kThreshold = QStringLiteral("entrainement/seuil");
+const QString kFonts = QStringLiteral("entrainement/police");
+const QString kClocks = QStringLiteral("entrainement/horloges");
+
+}  // namespace
+
+QString DrillOptions::playerFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/vorlane/vorlane.conf");
+}
+
+DrillOptions DrillOptions::read(const QString& file)
+{
+    const QSettings settings(file, QSettings::IniFormat);
+    DrillOptions options;
+    if (settings.value(kCriterion).toString() == QLatin1String("secondes"))
+        options.criterion = drill::Criterion::BySpeed;
+    options.threshold = settings.value(kThreshold).toString();
+    options.fontClicks = qBound(0, settings.value(kFonts, 0).toInt(), 14);
+    options.clocksShown = settings.value(kClocks, true).toBool();
+    return options;
+}
+
+void DrillOptions::write(const QString& file) const
+{
+    QSettings settings(file, QSettings::IniFormat);
+    settings.setValue(kCriterion,
+                      criterion == drill::Criterion::BySpeed ? QStringLiteral("secondes")
+                                                             : QStringLiteral("reussites"));
+    settings.setValue(kThreshold, threshold);
+    settings.setValue(kFonts, fontClicks);
+    settings.setValue(kClocks, clocksShown);
+}
+
+}  // namespace training
