@@ -10,6 +10,12 @@ CaptionButton::CaptionButton(const QString& caption, QWidget* parent, Room room)
 {
 }
 
+void CaptionButton::setFlatFace(bool flat)
+{
+    flatFace_ = flat;
+    update();
+}
+
 QRect CaptionButton::captionArea() const
 {
     if (room_ == Room::thinBorder)
@@ -29,6 +35,11 @@ void CaptionButton::paintEvent(QPaintEvent*)
     const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
+    if (flatFace_) {
+        // Inside the style's frame and focus ring; pressed, the face darkens as the style's does.
+        const QColor face = palette().color(QPalette::Button);
+        painter.fillRect(rect().adjusted(2, 2, -2, -2), isDown() ? face.darker(115) : face);
+    }
     painter.drawItemText(captionArea(), kCaptionFlags, option.palette, isEnabled(), caption,
                          QPalette::ButtonText);
 }

@@ -18,6 +18,10 @@ public:
     explicit CaptionButton(const QString& caption, QWidget* parent = nullptr,
                            Room room = Room::styleMargins);
 
+    // A face of one flat colour, the button's background colour, as graphical buttons show it
+    // whatever the style; the frame, focus and pressed looks stay the style's.
+    void setFlatFace(bool flat);
+
     // Where the caption is drawn, and how it is laid out there.
     QRect captionArea() const;
     static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
@@ -27,6 +31,7 @@ protected:
 
 private:
     Room room_;
+    bool flatFace_ = false;
 };
 
 }  // namespace look
