@@ -7,22 +7,45 @@
 #include <look/Colour.h>
 #include <look/Controls.h>
 #include <look/Look.h>
+#include <training/drill/ListLoader.h>
+#include <training/progress/DrillOptions.h>
 #include <training/window/Form1.h>
+#include <training/window/ListFolders.h>
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+
+#include <cstdio>
+#include <utility>
 
 namespace {
 
 const QString kPrompt = QStringLiteral("Sélectionnez votre liste");
 const QString kBreak = QStringLiteral("\n");
+
+// "1 tirage", "5 586 tirages": a count in French, with its noun.
+QString counted(std::int32_t count, const QString& singular, const QString& plural)
+{
+    return QLocale(QLocale::French).toString(count) + QLatin1Char(' ')
+        + (count > 1 ? plural : singular);
+}
+
+// "312 tirages restants sur 5 586": where a drill on a list stands.
+QString entriesLeft(const drill::SavedDrill& saved)
+{
+    return counted(static_cast<std::int32_t>(saved.entries.size()),
+                   QStringLiteral("tirage restant"), QStringLiteral("tirages restants"))
+        + QStringLiteral(" sur ") + QLocale(QLocale::French).toString(saved.listSize);
+}
 
 }  // namespace
 
@@ -51,12 +74,20 @@ const std::vector<Form2::ControlRow>& Form2::controlTable()
         // Nor these: the entries of the window's right-click menu.
         {"fabriquerListes", K::menuEntry, "Fabriquer mes listes à partir de mes mots…", {}, -1, &Form2::fabriquerListes_Click},
         {"revenirOrigine", K::menuEntry, "Revenir aux listes d'origine", {}, -1, &Form2::revenirOrigine_Click},
+        // Nor these: where the chosen list stands, and the question LANCER asks about a list
+        // under way (its answers: reprise_Click).
+        {"progression", K::label, "", {240, 3480, 4200, 495}, -1, nullptr},
+        {"reprise", K::question, "Reprendre la liste ?", {}, -1, nullptr},
     };
     // clang-format on
     return table;
 }
 
-Form2::Form2(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplication::exit(0); })
+Form2::Form2(QWidget* parent)
+    : QWidget(parent),
+      quitProgram([] { QCoreApplication::exit(0); }),
+      progressStore(training::ProgressStore::playerFolder()),
+      optionsFile(training::DrillOptions::playerFile())
 {
     look::setUpWindow(this, QStringLiteral("Bienvenue :o)"), look::face("MS Sans Serif", 8.25),
                       QSize(6045, 4125), look::Colour::window);
@@ -64,6 +95,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplicati
     createControls();
     designLooks();
     fillBoxes();
+    showProgress();
 }
 
 Form2::~Form2() = default;
@@ -101,8 +133,30 @@ QObject* Form2::createControl(const ControlRow& row)
     }
     case Kind::menuEntry:
         return new QAction(row.caption, this);
+    case Kind::question: {
+        QMessageBox* question = makeQuestion();
+        question->setWindowTitle(row.caption);
+        return question;
+    }
     }
     return nullptr;
+}
+
+// Return resumes, Esc stays in the launcher.
+QMessageBox* Form2::makeQuestion()
+{
+    auto* question = new QMessageBox(this);
+    question->setIcon(QMessageBox::Question);
+    QPushButton* resume = question->addButton(QString(), QMessageBox::AcceptRole);
+    resume->setObjectName(QStringLiteral("reprendre"));
+    question->addButton(QStringLiteral("Recommencer la liste"), QMessageBox::DestructiveRole)
+        ->setObjectName(QStringLiteral("recommencer"));
+    QPushButton* cancel = question->addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("annulerReprise"));
+    question->setDefaultButton(resume);
+    question->setEscapeButton(cancel);
+    connect(question, &QMessageBox::buttonClicked, this, &Form2::reprise_Click);
+    return question;
 }
 
 // Design values beyond caption and place.
@@ -128,6 +182,11 @@ void Form2::designLooks()
     message->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     look::setForeground(message, look::Colour::warning);
     message->hide();
+
+    auto* progression = control<QLabel>("progression");
+    progression->setWordWrap(true);
+    progression->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    progression->hide();
 
     // Nothing else in the window says that the player's own words can be drilled.
     setToolTip(QStringLiteral("Clic droit : fabriquer vos listes à partir de vos mots, ou "
@@ -159,18 +218,28 @@ void Form2::fichier_Click()
     for (int i = 0; i < 2; ++i)
         if (sender() == fichier(i))
             chosen = i;
+    showProgress();
 }
 
 void Form2::Command1_Click()
 {
     if (!chosen)
         return;  // nothing chosen yet: there is no list to start
+    const QString title = fichier(*chosen)->currentText();
+    const catalogue::ListRow* list = catalogue::Catalogue::find(title.toStdString(), *chosen);
+    if (list && askToResume(*list, title))
+        return;  // the answer starts the drill, or not
+    startDrill(title, *chosen, false);
+}
+
+void Form2::startDrill(const QString& title, int box, bool resume)
+{
     training::Form1& form = trainingForm();
     form.setCursor(Qt::WaitCursor);
     form.show();
     form.raise();
     form.activateWindow();
-    if (!form.commencer(fichier(*chosen)->currentText(), *chosen)) {
+    if (!(resume ? form.reprendre(title, box) : form.commencer(title, box))) {
         form.hide();
         form.unsetCursor();
         showMessage(form.loadMessage());
@@ -178,6 +247,89 @@ void Form2::Command1_Click()
     }
     showMessage(QString());
     hide();
+}
+
+bool Form2::askToResume(const catalogue::ListRow& list, const QString& title)
+{
+    const training::ProgressStore::Found found = progressOf(list);
+    using Status = training::ProgressStore::Found::Status;
+    if (found.status == Status::stale)
+        progressStore.forget(list);
+    if (found.status == Status::unusable)
+        std::fprintf(stderr, "%s\n", qPrintable(progressStore.ignoredLine(list, found.reason)));
+    if (found.status != Status::usable)
+        return false;
+    auto* question = control<QMessageBox>("reprise");
+    question->setText(QStringLiteral("Vous aviez commencé la liste « %1 ».").arg(title));
+    question->findChild<QPushButton*>(QStringLiteral("reprendre"))
+        ->setText(QStringLiteral("Reprendre là où vous en étiez (%1, %2)")
+                      .arg(entriesLeft(found.saved),
+                           counted(found.saved.seriesDone, QStringLiteral("série"),
+                                   QStringLiteral("séries"))));
+    askedBox = list.box;
+    question->open();
+    return true;
+}
+
+void Form2::reprise_Click(QAbstractButton* answer)
+{
+    const std::optional<int> box = std::exchange(askedBox, std::nullopt);
+    if (!box || answer->objectName() == QLatin1String("annulerReprise"))
+        return;
+    const QString title = fichier(*box)->currentText();
+    const bool resume = answer->objectName() == QLatin1String("reprendre");
+    if (!resume)
+        if (const catalogue::ListRow* list = catalogue::Catalogue::find(title.toStdString(), *box))
+            progressStore.forget(*list);
+    startDrill(title, *box, resume);
+}
+
+std::vector<std::string> Form2::listFolders() const
+{
+    return trainingWindow ? trainingWindow->dataFolders
+                          : training::ListFolders::afterWorkingFolder();
+}
+
+training::ProgressStore::Found Form2::progressOf(const catalogue::ListRow& list) const
+{
+    const std::string path = drill::ListLoader::locate(list.path(), listFolders());
+    if (path.empty())
+        return {};  // nowhere to be found now: the record waits for its list
+    return progressStore.find(list, QString::fromStdString(path));
+}
+
+void Form2::showProgress()
+{
+    using Status = training::ProgressStore::Found::Status;
+    QString chosenProgress;
+    for (int box = 0; box < 2; ++box) {
+        CatalogueBox* titles = fichier(box);
+        QFont underWay = titles->font();
+        underWay.setBold(true);
+        for (int item = 0; item < titles->count(); ++item) {
+            const catalogue::ListRow* list =
+                catalogue::Catalogue::find(titles->itemText(item).toStdString(), box);
+            const training::ProgressStore::Found found =
+                list ? progressOf(*list) : training::ProgressStore::Found{};
+            const bool usable = found.status == Status::usable;
+            const QString text = usable
+                ? titles->itemText(item) + QStringLiteral(" : ") + entriesLeft(found.saved)
+                : QString();
+            titles->setItemData(item, usable ? QVariant(underWay) : QVariant(), Qt::FontRole);
+            titles->setItemData(item, usable ? QVariant(text) : QVariant(), Qt::ToolTipRole);
+            if (chosen == box && titles->itemText(item) == titles->currentText())
+                chosenProgress = text;
+        }
+    }
+    auto* progression = control<QLabel>("progression");
+    progression->setText(chosenProgress);
+    progression->setVisible(!chosenProgress.isEmpty());
+}
+
+void Form2::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    showProgress();
 }
 
 void Form2::showMessage(const QString& text)
@@ -189,8 +341,10 @@ void Form2::showMessage(const QString& text)
 
 training::Form1& Form2::trainingForm()
 {
-    if (!trainingWindow)
+    if (!trainingWindow) {
         trainingWindow = std::make_unique<training::Form1>(this);
+        trainingWindow->remember(progressStore.folder(), optionsFile);
+    }
     return *trainingWindow;
 }
 
@@ -199,7 +353,7 @@ void Form2::quitter_Click()
     control<QTimer>("Timer1")->start();
     farewellCount = 9;
     for (const char* gone : {"fichier(0)", "fichier(1)", "Label3(0)", "Label3(1)", "Label1",
-                             "Command1", "quitter", "message"})
+                             "Command1", "quitter", "message", "progression"})
         control<QWidget>(gone)->hide();
     setEnabled(false);
     auto* farewell = control<QPlainTextEdit>("Text1");
@@ -236,8 +390,10 @@ ImportWindow& Form2::importForm()
         connect(
             importWindow.get(), &ImportWindow::importRunningChanged, this,
             [this](bool running) { control<QAction>("fabriquerListes")->setEnabled(!running); });
-        connect(importWindow.get(), &ImportWindow::listsChanged, this,
-                [this] { showMessage(QString()); });
+        connect(importWindow.get(), &ImportWindow::listsChanged, this, [this] {
+            showMessage(QString());
+            showProgress();
+        });
     }
     return *importWindow;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <look/ControlTable.h>
+#include <training/progress/ProgressStore.h>
 
 #include <QHash>
 #include <QRect>
@@ -17,9 +18,11 @@ namespace training {
 class Form1;
 }
 
+class QAbstractButton;
 class QAction;
 
 class QLabel;
+class QMessageBox;
 class QPushButton;
 
 namespace launcher {
@@ -51,7 +54,13 @@ public:
     // Ends the program; tests replace it to watch the request.
     std::function<void()> quitProgram;
 
+    // Where the player's progress and the training window's options are kept: the player's
+    // folders, read from the environment when the launcher is made.
+    const training::ProgressStore& progress() const { return progressStore; }
+
 protected:
+    // Back from a drill: the progress of the lists as it now stands.
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // The right-click menu: the player's own lists, made or left.
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -64,10 +73,11 @@ private Q_SLOTS:
     void Timer1_Timer();
     void fabriquerListes_Click();
     void revenirOrigine_Click();
+    void reprise_Click(QAbstractButton* answer);  // the answer to "Reprendre là où…"
 
 private:
     // What a row of the table makes.
-    enum class Kind { label, catalogueBox, button, farewellText, timer, menuEntry };
+    enum class Kind { label, catalogueBox, button, farewellText, timer, menuEntry, question };
     // A label of width 0 sizes itself to its caption; a catalogue box's handler is its pick.
     using ControlRow = look::ControlRow<Form2, Kind>;
     static const std::vector<ControlRow>& controlTable();
@@ -77,6 +87,17 @@ private:
     void designLooks();
     void fillBoxes();
     void showMessage(const QString& text);
+    QMessageBox* makeQuestion();
+
+    // A drill on the list chosen in `box`, fresh or where its saved progress left it.
+    void startDrill(const QString& title, int box, bool resume);
+    // Asks whether to resume `list` when it has saved progress; false when nothing is asked.
+    bool askToResume(const catalogue::ListRow& list, const QString& title);
+    // The saved progress of `list`, judged against the file LANCER would read.
+    training::ProgressStore::Found progressOf(const catalogue::ListRow& list) const;
+    std::vector<std::string> listFolders() const;
+    // The lists under way in bold in the boxes, the chosen one's progress under the buttons.
+    void showProgress();
 
     template <typename Control> Control* control(const QString& name) const;
     CatalogueBox* fichier(int index) const;
@@ -86,6 +107,9 @@ private:
     std::int16_t farewellCount = 0;
     std::unique_ptr<training::Form1> trainingWindow;
     std::unique_ptr<ImportWindow> importWindow;
+    training::ProgressStore progressStore;
+    QString optionsFile;
+    std::optional<int> askedBox;  // the box of the list the question is about
 };
 
 }  // namespace launcher

@@ -372,9 +372,10 @@ void ImportWindowTest::listsAreReadFromThePlayersFolderAfterTheWorkingOne()
     testsupport::TempFolder home;
     testsupport::TempFolder working;
     const testsupport::CurrentFolder inside(working.path());
+    const QByteArray playerHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", home.path().c_str());
     const std::vector<std::string> folders = training::ListFolders::afterWorkingFolder();
-    qunsetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", playerHome);
     QCOMPARE(folders.front(), home.file("vorlane/data"));
     QCOMPARE(folders.back(), training::ListFolders::shippedFolder());
     QVERIFY(!training::ListFolders::workingFolderInUse());

@@ -9,8 +9,10 @@
 #include <look/TextBox.h>
 #include <textfile/Cp1252.h>
 #include <training/drill/ClockRandomSource.h>
+#include <training/drill/ClockText.h>
 #include <training/drill/ListLoader.h>
 #include <training/drill/Threshold.h>
+#include <training/progress/DrillOptions.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,6 +25,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -163,7 +166,10 @@ Form1::Form1(QWidget* launcher)
     connectEvents();
     windowCreation();
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { closingAllowed = true; });
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { closingAllowed = true; });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        closingAllowed = true;
+        keepProgress();
+    });
 }
 
 Form1::~Form1() = default;
@@ -239,6 +245,7 @@ void Form1::designLooks()
     for (QPushButton* tile : Command1) {
         tile->setFont(look::face("Arial", 8.25));
         look::setBackground(tile, look::Colour::tile);
+        static_cast<look::CaptionButton*>(tile)->setFlatFace(true);  // a graphical button
     }
     label("Label7")->setFont(look::face("MS Sans Serif", 9.75));
     look::setCaption(label("Label7"), label("Label7")->text());
@@ -322,6 +329,16 @@ void Form1::setRandomSource(std::unique_ptr<drill::RandomSource> source)
 
 bool Form1::commencer(const QString& fichier, int liste)
 {
+    return begin(fichier, liste, false);
+}
+
+bool Form1::reprendre(const QString& fichier, int liste)
+{
+    return begin(fichier, liste, true);
+}
+
+bool Form1::begin(const QString& fichier, int liste, bool resume)
+{
     const std::string title = fichier.toStdString();
     drill::LoadedList loaded = drill::ListLoader::loadTitle(title, liste, dataFolders);
     const catalogue::ListRow* list = catalogue::Catalogue::find(title, liste);
@@ -330,12 +347,55 @@ bool Form1::commencer(const QString& fichier, int liste)
         return false;
     }
     lastLoadMessage.clear();
-    drill_.start(*list, std::move(loaded.entries));
+    const QString listPath = QString::fromStdString(loaded.path);
+    drilledList = list;
+    drilledFile = ListFingerprint::of(listPath);
+    const drill::Criterion painted = drill_.state().criterion;
+    const bool resumed = resume && resumeDrill(*list, loaded.entries, listPath);
+    if (!resumed)
+        drill_.start(*list, std::move(loaded.entries));
+    if (drill_.state().criterion != painted)
+        paintCriterion();
+    if (resumed)
+        paintResumedCounters();
     look::setCaption(label("Label7"), fichier);
     applyGridPoints(list->gridPoints());
     look::setBackground(box("tempstot"), look::systemWindow());
     seriesDraw();
     return true;
+}
+
+// The drill where the record of `list` left it; false, with the reason on standard error,
+// when there is no record this list file can take.
+bool Form1::resumeDrill(const catalogue::ListRow& list, std::vector<drill::ListEntry>& entries,
+                        const QString& listPath)
+{
+    if (!progress)
+        return false;
+    ProgressStore::Found found = progress->find(list, listPath);
+    QString reason = found.reason;
+    if (found.status == ProgressStore::Found::Status::usable) {
+        if (drill_.resume(list, entries, found.saved))
+            return true;
+        reason = QStringLiteral("elle nomme des tirages que la liste n'a pas");
+    } else if (found.status == ProgressStore::Found::Status::stale) {
+        progress->forget(list);
+        return false;
+    }
+    if (!reason.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(progress->ignoredLine(list, reason)));
+    return false;
+}
+
+// The counters and the drill clock as the resumed drill left them.
+void Form1::paintResumedCounters()
+{
+    const drill::DrillState& state = drill_.state();
+    look::setCaption(label("nbseries"),
+                     QString::fromStdString(drill::Drill::seriesDoneText(state.seriesDone)));
+    look::setCaption(label("nbftot"), QString::number(state.errorCount));
+    box("tempstot")->write(QString::fromStdString(drill::ClockText::drill(state.totalSeconds)));
+    box("seuiltxt")->write(QString::number(state.threshold));
 }
 
 void Form1::applyGridPoints(qreal points)
@@ -408,6 +468,7 @@ void Form1::correctSeries()
     for (int i = 0; i < kSlots; ++i)
         answers[i] = toBytes(solution[i]->text());
     const drill::CorrectionResult result = drill_.correctSeries(answers);
+    keepProgress();
     paintVerdict(result.lastSlotVerdict);
     paintSeriesPhase();
     paintCorrection(result);
@@ -656,12 +717,15 @@ void Form1::Command3_Click()
     }
     nextFont = nextFont == 7 ? 1 : nextFont + 1;
     look::setCaption(label("police"), QString::number(nextFont));
+    fontClicks = DrillOptions::afterClick(fontClicks);
+    keepOptions();
 }
 
 void Form1::Command4_Click()
 {
     drill_.switchCriterion();
     paintCriterion();
+    keepOptions();
 }
 
 void Form1::paintCriterion()
@@ -690,6 +754,7 @@ void Form1::paintCriterion()
 void Form1::seuiltxt_Change()
 {
     drill_.setThreshold(drill::Threshold::parse(box("seuiltxt")->text().toStdString()));
+    keepOptions();
 }
 
 void Form1::Command5_Click()
@@ -720,6 +785,65 @@ void Form1::Check1_Click()
     const bool shown = control<QCheckBox>("Check1")->isChecked();
     for (const char* clock : {"temps", "tempstot", "Label1", "Label2"})
         control<QWidget>(clock)->setVisible(shown);
+    keepOptions();
+}
+
+// ---------------------------------------------------------------- what outlives the program
+
+void Form1::remember(const QString& progressFolder, const QString& file)
+{
+    progress = std::make_unique<ProgressStore>(progressFolder);
+    optionsFile = file;
+    applyOptions();
+}
+
+// The kept options, given through the window's own handlers as the player gave them.
+void Form1::applyOptions()
+{
+    const DrillOptions options = DrillOptions::read(optionsFile);
+    applyingOptions = true;
+    if (options.criterion != drill_.state().criterion)
+        Command4_Click();
+    if (!options.threshold.isEmpty())
+        box("seuiltxt")->write(options.threshold);
+    while (fontClicks < options.fontClicks)
+        Command3_Click();
+    auto* clocks = control<QCheckBox>("Check1");
+    if (clocks->isChecked() != options.clocksShown) {
+        clocks->setChecked(options.clocksShown);
+        Check1_Click();
+    }
+    applyingOptions = false;
+}
+
+void Form1::keepOptions()
+{
+    if (optionsFile.isEmpty() || applyingOptions)
+        return;
+    DrillOptions options;
+    options.criterion = drill_.state().criterion;
+    options.threshold = box("seuiltxt")->text();
+    options.fontClicks = fontClicks;
+    options.clocksShown = control<QCheckBox>("Check1")->isChecked();
+    options.write(optionsFile);
+}
+
+// The record of the list being drilled: written after each correction, when the drill is left
+// and when the program ends, once a series has been corrected; gone when the list is done.
+void Form1::keepProgress()
+{
+    if (!progress || !drilledList)
+        return;
+    if (drill_.isFinished()) {
+        progress->forget(*drilledList);
+        return;
+    }
+    if (drill_.state().seriesDone == 0 || !drilledFile)
+        return;
+    QString why;
+    if (!progress->save(*drilledList, *drilledFile, drill_.saved(), &why))
+        std::fprintf(stderr, "vorlane : progression de « %s » non enregistrée : %s.\n",
+                     drilledList->title.c_str(), qPrintable(why));
 }
 
 // Leaving a drill. The clocks stop with it, so that a hidden series is never
@@ -730,9 +854,11 @@ void Form1::quitter_Click()
         look::setBackground(tile, look::Colour::tile);
     for (const char* clock : {"Timer1", "Timer2", "Timer3"})
         timer(clock)->stop();
+    keepProgress();
+    drilledList = nullptr;
     drill_.leave();
     pendingTile = -1;
-    look::setCaption(label("nbseries"), QStringLiteral("0 série déjà réalisée."));
+    look::setCaption(label("nbseries"), QString::fromStdString(drill::Drill::seriesDoneText(0)));
     look::setCaption(label("nbftot"), QStringLiteral("0"));
     QCoreApplication::processEvents();
     hide();

@@ -2,6 +2,8 @@
 
 #include <training/drill/Drill.h>
 #include <training/drill/RandomSource.h>
+#include <training/progress/ListFingerprint.h>
+#include <training/progress/ProgressStore.h>
 
 #include <look/ControlTable.h>
 
@@ -13,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,6 +48,16 @@ public:
     // series. A list that cannot be loaded changes nothing and returns false; loadMessage()
     // then tells why.
     bool commencer(const QString& fichier, int liste);
+    // The same, where the saved progress of that list left it: only the entries left, the
+    // counters, drill clock, criterion and threshold as they were, and a new series. Without
+    // usable progress it starts as commencer does, and says why on standard error.
+    bool reprendre(const QString& fichier, int liste);
+
+    // Where the window keeps the player's progress on each list (saved after every correction,
+    // on leaving a drill and when the program ends) and the options of the window (applied
+    // now, as if the player had set them, and kept at each change). Without this call the
+    // window keeps nothing.
+    void remember(const QString& progressFolder, const QString& optionsFile);
     QString loadMessage() const { return lastLoadMessage; }
 
     // What the window paints, to be read: the drill, the slot whose answer box holds the focus
@@ -107,6 +120,10 @@ private:
     QTimer* timer(const QString& name) const;
 
     // The steps of a drill.
+    bool begin(const QString& fichier, int liste, bool resume);
+    bool resumeDrill(const catalogue::ListRow& list, std::vector<drill::ListEntry>& entries,
+                     const QString& listPath);
+    void paintResumedCounters();
     void seriesDraw();
     void newSeries();
     void correctSeries();
@@ -123,6 +140,11 @@ private:
     void paintVerdict(drill::Verdict verdict);
     void highlightSlot(int slot);
     void applyGridPoints(qreal points);
+
+    // What outlives the program.
+    void applyOptions();
+    void keepOptions();
+    void keepProgress();
 
     // Events of the answer boxes and keys.
     void solution_KeyPress(QChar& character);
@@ -152,6 +174,13 @@ private:
     std::unique_ptr<drill::RandomSource> random;
     QString lastLoadMessage;
     bool closingAllowed = false;
+    // What outlives the program: the record of the list being drilled and the options.
+    std::unique_ptr<ProgressStore> progress;
+    QString optionsFile;
+    const catalogue::ListRow* drilledList = nullptr;  // until the drill is left
+    std::optional<ListFingerprint> drilledFile;       // the list file as it was loaded
+    int fontClicks = 0;                               // as DrillOptions counts them
+    bool applyingOptions = false;
 };
 
 }  // namespace training

@@ -19,6 +19,8 @@ private Q_SLOTS:
     void leavingAfterBravo();
     void leavingDuringPause();
     void nextDrillStartsClean();
+    void tilesAreFlat_data();
+    void tilesAreFlat();
     void tileClicks_data();
     void tileClicks();
     void clicksTouchNoDrawColour();
@@ -51,6 +53,35 @@ void LeavingAndTilesTest::leavingAfterBravo()
     QCOMPARE(ui.button("Command1", 0)->text(), QStringLiteral("X"));
     QCOMPARE(look::background(ui.box("tempstot")), look::systemWindow());
     QVERIFY(ui.timer("Timer2")->isActive());
+}
+
+void LeavingAndTilesTest::tilesAreFlat_data()
+{
+    QTest::addColumn<bool>("finished");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("during a drill") << false << QColor(look::Colour::tile);
+    QTest::newRow("at its end") << true << QColor(look::Colour::missed);
+}
+
+// The tiles show their colour flat, from the top of their face to its bottom.
+void LeavingAndTilesTest::tilesAreFlat()
+{
+    QFETCH(bool, finished);
+    QFETCH(QColor, colour);
+    DrillFixture drill;
+    const WindowProbe& ui = drill.ui();
+    QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(3)));
+    if (finished) {
+        drill.answerAll();
+        ui.button("corriger")->click();
+    }
+    for (int k = 0; k < Form1::kTiles; ++k) {
+        QPushButton* tile = ui.button("Command1", k);
+        const QImage face = tile->grab().toImage();
+        for (const QPoint at : {QPoint(face.width() / 2, 3), QPoint(4, face.height() / 2),
+                                QPoint(face.width() / 2, face.height() - 4)})
+            QCOMPARE(face.pixelColor(at), colour);
+    }
 }
 
 void LeavingAndTilesTest::leavingDuringPause()

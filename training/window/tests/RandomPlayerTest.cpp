@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -285,7 +286,20 @@ void RandomPlayerTest::launchSomeList()
     };
     const auto& [title, box] = choices[pick(choices.size())];
     recent.push_back(QStringLiteral("launch %1 in box %2").arg(title).arg(box));
-    if (app->launch(title, box)) {
+    bool started = app->launch(title, box);
+    auto* question = app->launcherControls().get<QMessageBox>(QStringLiteral("reprise"));
+    if (question->isVisible()) {  // a list left under way: resume it, start it again, or not
+        static const char* const answers[] = {"reprendre", "recommencer", "annulerReprise"};
+        const char* answer = answers[pick(3)];
+        recent.push_back(QStringLiteral("answer %1").arg(QLatin1String(answer)));
+        app->launcherControls().button(QLatin1String(answer))->click();
+        QVERIFY(!question->isVisible());
+        started = app->form().isVisible();
+        QCOMPARE(started, qstrcmp(answer, "annulerReprise") != 0);
+        if (!started)
+            return;
+    }
+    if (started) {
         ++drillsStarted;
         entriesAtLastCheck = app->form().logic().state().entryCount;
         seriesWasOpen = false;
