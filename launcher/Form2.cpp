@@ -146,6 +146,7 @@ QObject* Form2::createControl(const ControlRow& row)
 QMessageBox* Form2::makeQuestion()
 {
     auto* question = new QMessageBox(this);
+    question->setFont(font());  // a window of its own does not take the launcher's face
     question->setIcon(QMessageBox::Question);
     QPushButton* resume = question->addButton(QString(), QMessageBox::AcceptRole);
     resume->setObjectName(QStringLiteral("reprendre"));
