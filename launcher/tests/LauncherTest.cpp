@@ -6,6 +6,7 @@
 #include <launcher/Form2.h>
 #include <look/Colour.h>
 #include <look/Look.h>
+#include <testsupport/PlayerHome.h>
 #include <testsupport/SeededRandomSource.h>
 #include <testsupport/WindowLayout.h>
 #include <testsupport/WindowProbe.h>
@@ -57,6 +58,8 @@ class LauncherTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
+    // Each case starts as a new player: the options a case sets are not the next one's.
+    void init() { testsupport::forgetPlayersFiles(); }
     void controlsFollowTheTable();
     void boxesFilled();
     void chosenLastWins_data();

@@ -3,7 +3,7 @@
 #include <launcher/tests/DrillPlay.h>
 #include <training/window/tests/LauncherFixture.h>
 
-#include <training/progress/DrillOptions.h>
+#include <testsupport/PlayerHome.h>
 #include <training/progress/ProgressStore.h>
 
 #include <QCheckBox>
@@ -60,8 +60,7 @@ private Q_SLOTS:
 // Every test starts with a player who has kept nothing.
 void ResumeTest::init()
 {
-    QDir(training::ProgressStore::playerFolder()).removeRecursively();
-    QFile::remove(training::DrillOptions::playerFile());
+    testsupport::forgetPlayersFiles();
 }
 
 void ResumeTest::aListWithoutProgressAsksNothing()
@@ -174,7 +173,7 @@ void ResumeTest::optionsComeBackAtTheNextRun()
             ui.button("Command3")->click();
         QTest::mouseClick(ui.get<QCheckBox>("Check1"), Qt::LeftButton);
     }
-    LauncherFixture next(3);
+    LauncherFixture next(3, true);
     const auto& ui = next.ui();
     QCOMPARE(ui.label("Label6")->text(), QStringLiteral("secondes."));
     QCOMPARE(ui.box("seuiltxt")->text(), QStringLiteral("9"));
@@ -199,7 +198,7 @@ void ResumeTest::progressSurvivesAKilledProgram()
     child.kill();
     QVERIFY(child.waitForFinished());
 
-    LauncherFixture program(3);
+    LauncherFixture program(3, true);
     QVERIFY(QDir::setCurrent(folder.path()));  // the child's working folder, its very list
     QVERIFY(!program.launch(kSeven, 0));
     QTest::keyClick(program.launcherControls().get<QMessageBox>("reprise"), Qt::Key_Return);

@@ -4,6 +4,7 @@
 #include <launcher/Form2.h>
 #include <look/CaptionButton.h>
 #include <look/Look.h>
+#include <testsupport/PlayerHome.h>
 #include <testsupport/WindowProbe.h>
 #include <training/window/Form1.h>
 
@@ -101,6 +102,8 @@ class CaptionRoomTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
+    // Each case starts as a new player: the options a case sets are not the next one's.
+    void init() { testsupport::forgetPlayersFiles(); }
     void labels_data();
     void labels();
     void buttons_data();

@@ -5,6 +5,7 @@
 #include <catalogue/Catalogue.h>
 #include <launcher/CatalogueBox.h>
 #include <launcher/Form2.h>
+#include <testsupport/PlayerHome.h>
 #include <testsupport/SeededRandomSource.h>
 #include <testsupport/WindowProbe.h>
 #include <training/window/Form1.h>
@@ -22,7 +23,8 @@
 // whose training window draws from a seeded source and counts its beeps.
 class LauncherFixture {
 public:
-    explicit LauncherFixture(std::uint32_t seed)
+    // A new player unless `keptFiles`: then what the last run kept is there.
+    explicit LauncherFixture(std::uint32_t seed, bool keptFiles = false) : player(keptFiles)
     {
         launcher.quitProgram = [this] { ++endRequests; };
         launcher.show();
@@ -83,6 +85,17 @@ public:
         return launcher.training() && launcher.training()->isVisible() && !launcher.isVisible();
     }
 
+private:
+    // Made before the launcher, which reads what the player kept.
+    struct Player {
+        explicit Player(bool keptFiles)
+        {
+            if (!keptFiles)
+                testsupport::forgetPlayersFiles();
+        }
+    } player;
+
+public:
     ListFolder folder;
     launcher::Form2 launcher;
     testsupport::WindowProbe launcherUi{launcher};
