@@ -1,5 +1,7 @@
 #include <launcher/ImportWindow.h>
 
+#include <launcher/WordFileDialog.h>
+
 #include <ownlists/ImportSession.h>
 #include <ownlists/OriginalLists.h>
 
@@ -11,8 +13,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -61,17 +63,17 @@ const std::vector<ImportWindow::ControlRow>& ImportWindow::controlTable()
     using S = Step;
     // clang-format off
     static const std::vector<ControlRow> table = {
-        {"titre", K::title, "Fabriquer mes listes à partir de mes mots", {240, 120, 0, 0}, -1, nullptr, kEveryStep},
-        {"explication", K::text, "", {240, 480, 6720, 720}, -1, nullptr, kEveryStep},  // what this step is, or what went wrong
-        {"details", K::details, "", {240, 1260, 6720, 3720}, 0, nullptr, at(S::choose, S::confirm, S::summary, S::failed, S::goingBack, S::wentBack)},
-        {"progression", K::progressBar, "", {240, 1260, 6720, 315}, -1, nullptr, at(S::running)},
-        {"etape", K::text, "", {240, 1680, 6720, 480}, -1, nullptr, at(S::running)},  // the step under way
-        {"choisir", K::button, "Choisir le fichier…", {240, 5160, 2160, 375}, 1, &ImportWindow::choisir_Click, at(S::choose)},
-        {"fabriquer", K::button, "Fabriquer les listes", {240, 5160, 2160, 375}, 2, &ImportWindow::fabriquer_Click, at(S::confirm)},
-        {"revenir", K::button, "Revenir aux listes d'origine", {240, 5160, 2880, 375}, 3, &ImportWindow::revenir_Click, at(S::goingBack)},
-        {"autre", K::button, "Choisir un autre fichier", {3240, 5160, 2160, 375}, 4, &ImportWindow::choisir_Click, at(S::confirm, S::failed)},
-        {"annuler", K::button, "Annuler", {5520, 5160, 1440, 375}, 5, &ImportWindow::annuler_Click, at(S::confirm, S::running, S::goingBack)},
-        {"fermer", K::button, "Fermer", {5520, 5160, 1440, 375}, 6, &ImportWindow::fermer_Click, at(S::choose, S::summary, S::failed, S::wentBack)},
+        {"titre", K::title, "Fabriquer mes listes à partir de mes mots", {240, 120, 0, 0}, -1, nullptr, kEveryStep, 0},
+        {"explication", K::text, "", {240, 480, 6720, 720}, -1, nullptr, kEveryStep, 0},  // what this step is, or what went wrong
+        {"details", K::details, "", {240, 1260, 6720, 3720}, 0, nullptr, at(S::choose, S::confirm, S::summary, S::failed, S::goingBack, S::wentBack), 0},
+        {"progression", K::progressBar, "", {240, 1260, 6720, 315}, -1, nullptr, at(S::running), 0},
+        {"etape", K::text, "", {240, 1680, 6720, 480}, -1, nullptr, at(S::running), 0},  // the step under way
+        {"choisir", K::button, "Choisir le fichier…", {240, 5160, 2160, 375}, 1, &ImportWindow::choisir_Click, at(S::choose), at(S::choose)},
+        {"fabriquer", K::button, "Fabriquer les listes", {240, 5160, 2160, 375}, 2, &ImportWindow::fabriquer_Click, at(S::confirm), at(S::confirm)},
+        {"revenir", K::button, "Revenir aux listes d'origine", {240, 5160, 2880, 375}, 3, &ImportWindow::revenir_Click, at(S::goingBack), at(S::goingBack)},
+        {"autre", K::button, "Choisir un autre fichier", {3240, 5160, 2160, 375}, 4, &ImportWindow::choisir_Click, at(S::confirm, S::failed), 0},
+        {"annuler", K::button, "Annuler", {5520, 5160, 1440, 375}, 5, &ImportWindow::annuler_Click, at(S::confirm, S::running, S::goingBack), 0},
+        {"fermer", K::button, "Fermer", {5520, 5160, 1440, 375}, 6, &ImportWindow::fermer_Click, at(S::choose, S::summary, S::failed, S::wentBack), at(S::summary, S::failed, S::wentBack)},
     };
     // clang-format on
     return table;
@@ -84,9 +86,7 @@ ImportWindow::ImportWindow(QWidget* launcher)
           QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
           if (!QFileInfo(start).isDir())
               start = QDir::homePath();
-          return QFileDialog::getOpenFileName(
-              this, QStringLiteral("Le fichier de vos mots"), start,
-              QStringLiteral("Listes de mots (*.txt);;Tous les fichiers (*)"));
+          return WordFileDialog::choose(this, start);
       }),
       now([] { return std::time(nullptr); })
 {
@@ -166,12 +166,56 @@ void ImportWindow::showStep(Step step, const QString& explanation, const QString
         QWidget* shown = controls.value(row.name);
         const auto* text = qobject_cast<QLabel*>(shown);
         shown->setVisible((row.steps & at(step)) != 0 && !(text && text->text().isEmpty()));
+        if (auto* button = qobject_cast<QPushButton*>(shown))
+            button->setDefault((row.defaultAt & at(step)) != 0);
     }
+    if (step != Step::running)  // a cancel under way greys it until the run has stopped
+        control<QPushButton>("annuler")->setEnabled(true);
     if (isHidden() && parentWidget())  // over the launcher, its title in sight
         move(parentWidget()->frameGeometry().topLeft() + QPoint(look::px(600), look::px(600)));
     QWidget::show();
     raise();
     activateWindow();
+    focusDefaultButton();
+}
+
+QPushButton* ImportWindow::usableButton(const QString& name) const
+{
+    auto* button = control<QPushButton>(name);
+    return button->isVisibleTo(this) && button->isEnabled() ? button : nullptr;
+}
+
+QPushButton* ImportWindow::defaultButton() const
+{
+    for (const ControlRow& row : controlTable())
+        if (row.defaultAt & at(current))
+            return usableButton(row.name);
+    return nullptr;
+}
+
+void ImportWindow::focusDefaultButton()
+{
+    // While the lists are made no button holds the focus: a second Enter must not cancel.
+    if (QPushButton* button = defaultButton())
+        button->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
+void ImportWindow::keyPressEvent(QKeyEvent* event)
+{
+    QPushButton* pressed = nullptr;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        pressed = focused && focused->isEnabled() ? focused : defaultButton();
+    } else if (event->key() == Qt::Key_Escape) {
+        pressed = usableButton("annuler");
+        if (!pressed)
+            pressed = usableButton("fermer");
+    }
+    if (!pressed)
+        return QWidget::keyPressEvent(event);
+    pressed->click();
 }
 
 void ImportWindow::fail(const QString& why, const QString& details)

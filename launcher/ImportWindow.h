@@ -16,6 +16,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace ownlists {
 class ImportSession;
@@ -62,6 +63,8 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter presses the focused button, else the step's default one; Esc cancels or closes.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private Q_SLOTS:
     // Handlers, named by control and event, connected by the table.
@@ -76,8 +79,8 @@ private Q_SLOTS:
 private:
     enum class Kind { title, text, details, progressBar, button };
     // One control: its name, kind, caption, place in twips (a title of width 0 sizes itself
-    // to its caption), tab index (-1: no tab stop), the handler of its click, and the steps
-    // at which it is shown.
+    // to its caption), tab index (-1: no tab stop), the handler of its click, the steps at
+    // which it is shown, and those at which it is the default button (Enter, the focus).
     struct ControlRow {
         QString name;
         Kind kind;
@@ -86,6 +89,7 @@ private:
         int tabIndex;
         void (ImportWindow::*handler)();
         unsigned steps;
+        unsigned defaultAt;
     };
     static const std::vector<ControlRow>& controlTable();
 
@@ -100,6 +104,9 @@ private:
 
     template <typename Control> Control* control(const QString& name) const;
     QLabel* label(const QString& name) const;
+    QPushButton* usableButton(const QString& name) const;
+    QPushButton* defaultButton() const;
+    void focusDefaultButton();
 
     QHash<QString, QWidget*> controls;
     Step current = Step::choose;

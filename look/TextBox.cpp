@@ -1,7 +1,10 @@
 #include <look/TextBox.h>
 
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -26,6 +29,23 @@ void TextBox::write(const QString& text)
         showStart();
     else
         setText(text);
+}
+
+void TextBox::writeWhole(const QString& text)
+{
+    if (madeWidth < 0)
+        madeWidth = width();
+    const QMargins margins = textMargins() + contentsMargins();
+    const int lineEditMargin = 2;  // QLineEdit's own, each side, plus one for the cursor
+    QStyleOptionFrame frame;
+    initStyleOption(&frame);
+    const QSize content(fontMetrics().horizontalAdvance(text) + 2 * lineEditMargin + 1
+                            + margins.left() + margins.right(),
+                        height());
+    const int needed =
+        style()->sizeFromContents(QStyle::CT_LineEdit, &frame, content, this).width();
+    resize(std::max(madeWidth, needed), height());
+    write(text);
 }
 
 // A line edit decides how far its text is scrolled when it paints, from the scroll of its last

@@ -6,6 +6,7 @@
 #include <launcher/CatalogueBox.h>
 #include <launcher/Form2.h>
 #include <launcher/ImportWindow.h>
+#include <launcher/WordFileDialog.h>
 #include <ownlists/OriginalLists.h>
 #include <testsupport/CurrentFolder.h>
 #include <testsupport/FolderSnapshot.h>
@@ -19,12 +20,17 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTranslator>
+#include <QTreeView>
 #include <QtTest>
 
 #include <filesystem>
@@ -96,6 +102,16 @@ QString details()
 {
     return WindowProbe(import()).get<QPlainTextEdit>("details")->toPlainText();
 }
+// A key as the player presses it: to whatever holds the focus in the window.
+void press(Qt::Key key)
+{
+    QWidget* focused = import().focusWidget();
+    QTest::keyClick(focused ? focused : &import(), key);
+}
+QString focusedName()
+{
+    return import().focusWidget() ? import().focusWidget()->objectName() : QString();
+}
 
 HunspellFixture dictionary{true};
 testsupport::TempFolder working;
@@ -130,6 +146,8 @@ private Q_SLOTS:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void importFromTheMenuThenDrillTheNewList();
     void cancelChangesNothing();
+    void theKeyboardAloneImports();
+    void theFileDialogSpeaksFrenchWhole();
     void folderThatFailsChangesNothing_data();
     void folderThatFailsChangesNothing();
     void badInputIsToldInFrench_data();
@@ -165,7 +183,7 @@ void ImportWindowTest::importFromTheMenuThenDrillTheNewList()
     launcher.button("fabriquer")->click();
     QCOMPARE(launcher.import().step(), Step::summary);
     QVERIFY(fitsItsTable(launcher.import()));
-    for (const QString& piece : {QStringLiteral("ods6new_7L.txt"),
+    for (const QString& piece : {QStringLiteral("7 lettres : 2 tirages"),
                                  QStringLiteral("1 absent(s), entraîné(s) tels quels : ZORGLUB"),
                                  QStringLiteral("écrits dans %1").arg(data.c_str())})
         QVERIFY2(launcher.details().contains(piece), qPrintable(launcher.details()));
@@ -207,6 +225,89 @@ void ImportWindowTest::cancelChangesNothing()
     QCOMPARE(FolderSnapshot::of(data), before);
     QVERIFY(!fs::exists(place.file(ownlists::OriginalLists::keptFolderName)));
     QVERIFY(launcher.menuEntry("fabriquerListes")->isEnabled());
+
+    launcher.button("autre")->click();  // a cancel once does not grey « Annuler » for good
+    QCOMPARE(launcher.import().step(), Step::confirm);
+    QVERIFY(launcher.button("annuler")->isEnabled());
+    launcher.import().close();
+    launcher.menuEntry("fabriquerListes")->trigger();
+    launcher.button("choisir")->click();
+    QVERIFY(launcher.button("annuler")->isEnabled());
+}
+
+// On a machine set to C, as the program runs it (with Qt's French texts): the sizes in octets,
+// the dates French, every column title whole.
+void ImportWindowTest::theFileDialogSpeaksFrenchWhole()
+{
+    QTranslator qtTexts;
+    QVERIFY(qtTexts.load(QStringLiteral("qtbase_fr"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    QApplication::installTranslator(&qtTexts);
+    testsupport::TempFolder folder;
+    std::ofstream(folder.file("mes mots.txt")) << std::string(42, 'a');
+    launcher::WordFileDialog dialog(nullptr, QString::fromStdString(folder.path()));
+    auto* files = dialog.findChild<QFileSystemModel*>();
+    QSignalSpy loaded(files, &QFileSystemModel::directoryLoaded);
+    dialog.show();
+    QVERIFY(loaded.count() > 0 || loaded.wait());
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    const QModelIndex name = view->model()->index(0, 0, view->rootIndex());
+    QCOMPARE(name.data().toString(), QStringLiteral("mes mots.txt"));
+    QCOMPARE(name.siblingAtColumn(1).data().toString(), QStringLiteral("42 octets"));
+    QCOMPARE(name.siblingAtColumn(2).data().toString(), QStringLiteral("Fichier TXT"));
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/20\\d\\d \\d\\d:\\d\\d$"))
+                 .match(name.siblingAtColumn(3).data().toString())
+                 .hasMatch(),
+             qPrintable(name.siblingAtColumn(3).data().toString()));
+    dialog.fitColumns();
+    const QHeaderView* header = view->header();
+    int right = 0;
+    for (int column = 0; column < 4; ++column) {
+        const QString title = view->model()->headerData(column, Qt::Horizontal).toString();
+        QVERIFY2(header->sectionSize(column) > header->fontMetrics().horizontalAdvance(title) + 8,
+                 qPrintable(title));
+        right =
+            std::max(right, header->sectionViewportPosition(column) + header->sectionSize(column));
+    }
+    QVERIFY(right <= view->viewport()->width());  // the last title in sight, not scrolled to
+    QCOMPARE(view->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Taille"));
+    QApplication::removeTranslator(&qtTexts);
+}
+
+// Enter presses the focused button or the step's default one, which holds the focus at each
+// step; Esc is « Annuler » or « Fermer ».
+void ImportWindowTest::theKeyboardAloneImports()
+{
+    testsupport::TempFolder home;
+    const std::string data = home.file("vorlane/data");
+    Launcher launcher(data);
+    launcher.menuEntry("fabriquerListes")->trigger();
+    QCOMPARE(launcher.focusedName(), QStringLiteral("choisir"));
+    launcher.press(Qt::Key_Return);
+    QCOMPARE(launcher.import().step(), Step::confirm);
+    QCOMPARE(launcher.focusedName(), QStringLiteral("fabriquer"));
+    launcher.press(Qt::Key_Escape);  // « Annuler »: nothing made
+    QVERIFY(launcher.import().isHidden());
+    QVERIFY(!fs::exists(data + "/ods6new_7L.txt"));
+
+    launcher.menuEntry("fabriquerListes")->trigger();
+    launcher.press(Qt::Key_Enter);
+    launcher.press(Qt::Key_Tab);  // to « Choisir un autre fichier »
+    QCOMPARE(launcher.focusedName(), QStringLiteral("autre"));
+    launcher.press(Qt::Key_Return);
+    QCOMPARE(launcher.import().step(), Step::confirm);
+    QCOMPARE(launcher.focusedName(), QStringLiteral("fabriquer"));
+    launcher.press(Qt::Key_Return);
+    QCOMPARE(launcher.import().step(), Step::summary);
+    QVERIFY(fs::exists(data + "/ods6new_7L.txt"));
+    QCOMPARE(launcher.focusedName(), QStringLiteral("fermer"));
+    launcher.press(Qt::Key_Escape);
+    QVERIFY(launcher.import().isHidden());
+
+    launcher.menuEntry("revenirOrigine")->trigger();
+    QCOMPARE(launcher.import().step(), Step::goingBack);
+    launcher.press(Qt::Key_Escape);  // stays as it is
+    QVERIFY(launcher.import().isHidden() && fs::exists(data + "/ods6new_7L.txt"));
 }
 
 void ImportWindowTest::folderThatFailsChangesNothing_data()

@@ -411,7 +411,7 @@ void Form1::applyGridPoints(qreal points)
 void Form1::seriesDraw()
 {
     const drill::SeriesDraw drawn = drill_.drawSeries(*random);
-    box("motsleft")->write(QString::fromStdString(drawn.entriesLeftText));
+    box("motsleft")->writeWhole(QString::fromStdString(drawn.entriesLeftText));
     label("score")->hide();
     label("tps")->hide();
     pendingTile = -1;
@@ -507,7 +507,7 @@ void Form1::paintFinished()
     look::setBackground(box("tempstot"), look::Colour::stopped);
     for (QPushButton* tile : Command1)
         look::setBackground(tile, look::Colour::missed);
-    box("motsleft")->write(QStringLiteral("0"));
+    box("motsleft")->writeWhole(QStringLiteral("0"));
     showTiles(QStringLiteral(" BRAVO! "));
 }
 

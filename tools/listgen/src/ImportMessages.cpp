@@ -1,5 +1,7 @@
 #include <tools/listgen/src/ImportMessages.h>
 
+#include <catalogue/Catalogue.h>
+
 #include <cstdio>
 
 namespace listgen {
@@ -23,6 +25,31 @@ std::string someWords(const std::vector<std::string>& words, const std::string& 
         text += " … et " + std::to_string(words.size() - ImportMessages::shownRefusals)
             + " autre(s), tous dans " + reportPath;
     return text;
+}
+
+// Characters, not bytes: the titles hold accents and the columns must line up on screen.
+std::size_t width(const std::string& utf8)
+{
+    std::size_t characters = 0;
+    for (unsigned char byte : utf8)
+        characters += (byte & 0xC0) != 0x80;
+    return characters;
+}
+
+// « 5 lettres : 8 tirages », as the launcher names the list, then its file; a file that is no
+// list (the report) by its name and its lines.
+std::string fileLine(const std::string& name, std::size_t count)
+{
+    for (const auto& row : catalogue::Catalogue::rows()) {
+        if (row.fileName != name)
+            continue;
+        std::string title =
+            row.title + " : " + std::to_string(count) + (count > 1 ? " tirages" : " tirage");
+        const std::size_t shown = width(title);
+        title.append(shown < 44 ? 44 - shown : 1, ' ');
+        return title + name;
+    }
+    return format("%-34s %6zu lignes", name, count);
 }
 
 }  // namespace
@@ -68,7 +95,7 @@ ImportMessages::files(const std::vector<std::pair<std::string, std::size_t>>& li
 {
     Lines lines;
     for (const auto& [name, count] : linesPerFile)
-        lines.push_back({false, format("%-34s %6zu lignes", name, count)});
+        lines.push_back({false, fileLine(name, count)});
     return lines;
 }
 

@@ -97,6 +97,7 @@ private Q_SLOTS:
     void longDrawsShowTheirStart_data();
     void longDrawsShowTheirStart();
     void answeredLongDrawsShowTheirStart();
+    void countsAndClocksShowWhole_data();
     void countsAndClocksShowWhole();
     void thresholdWrittenShowsItsStart();
     void textsLongerThan32767Characters();
@@ -178,12 +179,25 @@ void TextBoxDisplayTest::answeredLongDrawsShowTheirStart()
     }
 }
 
+void TextBoxDisplayTest::countsAndClocksShowWhole_data()
+{
+    QTest::addColumn<int>("entries");
+    QTest::newRow("a few") << 5;
+    QTest::newRow("five digits") << 10001;
+    QTest::newRow("six digits, a player's own list") << 109708;
+}
+
+// The count box keeps its drawn width while the count fits, and widens short of the search box
+// when it does not.
 void TextBoxDisplayTest::countsAndClocksShowWhole()
 {
+    QFETCH(int, entries);
     DrillFixture drill;
-    QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(10001)));
+    QVERIFY(drill.start(QStringLiteral("7 lettres"), 0, ListFolder::entries(entries)));
     const WindowProbe& ui = drill.ui();
-    QCOMPARE(visibleText(ui.box("motsleft")), QStringLiteral("10001"));
+    QCOMPARE(visibleText(ui.box("motsleft")), QString::number(entries));
+    QVERIFY(ui.box("motsleft")->width() >= look::px(495));
+    QVERIFY(ui.box("motsleft")->geometry().right() < ui.box("recherche")->x());
     ui.tick("Timer2", 35999);
     QCOMPARE(visibleText(ui.box("tempstot")), QStringLiteral("9:59:59"));
     ui.tick("Timer1");
