@@ -196,6 +196,8 @@ bool OwnWordsImport::write(const RunControl& control)
     if (stop(control))
         return false;
     control.report(0.95, "mise en place des fichiers");
+    if (beforeSwitch && !beforeSwitch(error_))
+        return false;
     if (!staged.commit()) {
         error_ = staged.errorText() + unchanged();
         return false;
