@@ -16,14 +16,25 @@ namespace listgen {
 
 namespace {
 
-// The folder's own place when it exists (it may be a link), else its path made absolute.
-fs::path realPlace(const std::string& dataDir)
+std::string realPath(const std::string& path)
 {
     char buffer[PATH_MAX];
-    if (::realpath(dataDir.c_str(), buffer))
-        return fs::path(buffer);
+    return ::realpath(path.c_str(), buffer) ? std::string(buffer) : std::string();
+}
+
+// The folder's own place (it may be a link, or lie under one), the same before it is made
+// and after: else its path made absolute.
+fs::path realPlace(const std::string& dataDir)
+{
     std::error_code ignored;
-    return fs::absolute(dataDir, ignored).lexically_normal();
+    fs::path lexical = fs::absolute(dataDir, ignored).lexically_normal();
+    if (lexical.filename().empty())
+        lexical = lexical.parent_path();
+    if (const std::string real = realPath(dataDir); !real.empty())
+        return fs::path(real);
+    if (const std::string parent = realPath(lexical.parent_path().string()); !parent.empty())
+        return fs::path(parent) / lexical.filename();
+    return lexical;
 }
 
 std::string holderOf(int fd)
@@ -45,18 +56,17 @@ FolderLock::~FolderLock()
 
 std::string FolderLock::placeOf(const std::string& dataDir)
 {
-    fs::path real = realPlace(dataDir);
-    if (real.filename().empty())
-        real = real.parent_path();
+    const fs::path real = realPlace(dataDir);
     return (real.parent_path() / ("." + real.filename().string() + ".verrou")).string();
 }
 
 bool FolderLock::take(const std::string& dataDir, const std::string& activity, std::string& error)
 {
     release();
-    std::string place = placeOf(dataDir);
     std::error_code ignored;
-    fs::create_directories(fs::path(place).parent_path(), ignored);  // a first run: no ~/.local
+    // a first run: no ~/.local/share/vorlane yet
+    fs::create_directories(fs::path(placeOf(dataDir)).parent_path(), ignored);
+    std::string place = placeOf(dataDir);
     fd_ = ::open(place.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd_ < 0) {
         place = dataDir;

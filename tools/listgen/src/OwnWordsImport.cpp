@@ -85,9 +85,8 @@ bool OwnWordsImport::plan()
         RunLock lock;
         if (!lock.take(settings_.sources.workDir, settings_.dataDir, error_))
             return false;
-    }
-    {
-        // a run cut short while switching is undone before the folder is looked at
+        // a run cut short while switching is undone, under the lock, before the folder is
+        // looked at
         StagedFiles leftovers(settings_.dataDir, settings_.sources.workDir);
         if (leftovers.open())
             summary_.notes.insert(summary_.notes.end(), leftovers.notes().begin(),

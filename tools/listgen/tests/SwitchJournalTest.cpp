@@ -205,7 +205,14 @@ INSTANTIATE_TEST_SUITE_P(
                [](const testsupport::TempFolder& p) { return p.file("share/data/"); }},
         Naming{"throughALink", [](const testsupport::TempFolder& p) { return p.file("lien"); }},
         Naming{"dotted",
-               [](const testsupport::TempFolder& p) { return p.file("share/./../share/data"); }}),
+               [](const testsupport::TempFolder& p) { return p.file("share/./../share/data"); }},
+        Naming{"underALinkBeforeItIsMade",
+               [](const testsupport::TempFolder& p) {
+                   std::error_code made;  // asked twice: made once
+                   fs::create_symlink(p.file("share"), p.file("partage"), made);
+                   fs::remove(p.file("share/data"), made);
+                   return p.file("partage/data");
+               }}),
     [](const ::testing::TestParamInfo<Naming>& info) { return std::string(info.param.name); });
 
 }  // namespace
