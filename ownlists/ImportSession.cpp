@@ -65,6 +65,7 @@ listgen::ImportMessages::Lines ImportSession::messagesOfRun(const std::string& p
 
 void ImportSession::allowStep(std::function<bool(const std::string& step)> allow)
 {
+    originals_.allowStep = allow;
     import_.allowStep = std::move(allow);
 }
 

@@ -40,7 +40,8 @@ public:
     listgen::ImportMessages::Lines messagesOfRun(const std::string& program, bool ok,
                                                  double seconds) const;
 
-    // For tests: handed to the engine (listgen::StagedFiles::allowStep).
+    // For tests: handed to the engine (listgen::StagedFiles::allowStep) and to the keeping of
+    // the original lists (OriginalLists::allowStep).
     void allowStep(std::function<bool(const std::string& step)> allow);
 
 private:

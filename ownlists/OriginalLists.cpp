@@ -6,6 +6,7 @@
 #include <tools/listgen/src/SwitchJournal.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include <filesystem>
 #include <system_error>
@@ -104,6 +105,11 @@ bool OriginalLists::gather(const std::vector<std::string>& names, std::string& e
         const fs::path to = fs::path(stagingFolder()) / name;
         if (!fs::is_regular_file(fs::symlink_status(from, failed)))
             continue;
+        if (allowStep && !allowStep("garde " + name)) {
+            error = from.string() + " ne peut pas être gardé dans " + keptFolder() + " : "
+                + listgen::ExclusiveFile::reason(ENOSPC);
+            return false;
+        }
         fs::create_hard_link(from, to, failed);
         if (failed && !fs::copy_file(from, to, failed)) {
             error = from.string() + " ne peut pas être gardé dans " + keptFolder() + " : "
@@ -131,7 +137,10 @@ bool OriginalLists::keep(const std::vector<std::string>& names, std::string& err
         fs::remove_all(stagingFolder(), failed);
         return false;
     }
-    fs::rename(stagingFolder(), keptFolder(), failed);
+    if (allowStep && !allowStep("garde complète"))
+        failed = std::make_error_code(std::errc::no_space_on_device);
+    else
+        fs::rename(stagingFolder(), keptFolder(), failed);
     if (failed) {
         error = "le dossier " + keptFolder() + " ne peut pas être fait : " + reason(failed);
         fs::remove_all(stagingFolder(), failed);

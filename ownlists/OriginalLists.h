@@ -3,6 +3,7 @@
 #include <ownlists/ImportSetup.h>
 
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,10 @@ public:
     // Goes back to the original lists; `now` names the folder the player's lists go to.
     // False, with `error` in French naming where every file is.
     bool goBack(std::time_t now, std::string& asideFolder, std::string& error);
+
+    // For tests: asked before each file is kept ("garde NAME") and before the kept folder
+    // takes its name ("garde complète"); false makes that step fail as a full disk would.
+    std::function<bool(const std::string& step)> allowStep;
 
 private:
     std::string parentFolder() const;

@@ -10,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using ownlists::OriginalLists;
@@ -182,6 +185,56 @@ INSTANTIATE_TEST_SUITE_P(Leftovers, KeepCutShort,
                          [](const ::testing::TestParamInfo<LeftKeep>& info) {
                              return std::string(info.param.name);
                          });
+
+// An import killed while it keeps the original lists, at any of its steps: nothing is offered
+// as kept, and the next import keeps every original list.
+class KilledWhileKeeping : public GoingBack, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(KilledWhileKeeping, LeavesTheOriginalsWhole)
+{
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ownlists::ImportSession session(setup(true), true, "");
+        session.allowStep([](const std::string& step) {
+            if (step == GetParam())
+                std::_Exit(3);  // as a kill there would leave it
+            return true;
+        });
+        session.read(dictionary_.file("mes-mots.txt"));
+        session.run({});
+        std::_Exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 3);
+    EXPECT_EQ(FolderSnapshot::of(data_), originals_);
+    EXPECT_EQ(OriginalLists(setup(true)).whatGoingBackDoes(noon_), "");
+    ASSERT_TRUE(import(true));
+    auto lists = originals_;
+    lists.erase("README.md");
+    EXPECT_EQ(keptLists(), lists);
+    std::string aside;
+    std::string error;
+    ASSERT_TRUE(OriginalLists(setup(true)).goBack(noon_, aside, error)) << error;
+    EXPECT_EQ(FolderSnapshot::of(data_), originals_);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, KilledWhileKeeping,
+                         ::testing::Values("garde ods6new_2-4L.txt", "garde ods6new_7L.txt",
+                                           "garde complète"),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             return std::to_string(info.index);
+                         });
+
+// A full disk while keeping: nothing kept, nothing replaced.
+TEST_F(GoingBack, AFullDiskWhileKeepingChangesNothing)
+{
+    EXPECT_FALSE(import(true, "garde ods6new_7L.txt"));
+    EXPECT_EQ(FolderSnapshot::of(data_), originals_);
+    EXPECT_FALSE(fs::exists(kept()));
+    EXPECT_FALSE(fs::exists(place_.file(".data-d-origine.en-cours")));
+}
 
 // In the player's folder, going back with no list installed with the program would leave
 // nothing to drill: it is refused before anything moves.
