@@ -30,11 +30,14 @@ QString buildWorkFolder()
     return inBuilt ? QStringLiteral(VORLANE_LISTGEN_WORK) : QString();
 }
 
-// The stop list installed beside the lists, or copied into the build folder, or the source's.
+// The source's stop list, the one `make lists` reads, so that both take the same prepared
+// lexicon (its fingerprint names the stop list); else the one installed beside the lists or
+// copied into the build folder.
 std::string stopList()
 {
+    const QString source = QStringLiteral(VORLANE_STOP_LIST);
     const QString beside = besideProgram(QStringLiteral("share/vorlane/mots-refuses.txt"));
-    return (QFileInfo(beside).isFile() ? beside : QStringLiteral(VORLANE_STOP_LIST)).toStdString();
+    return (QFileInfo(source).isFile() ? source : beside).toStdString();
 }
 
 listgen::SourcePaths buildSources(const QString& workDir)
