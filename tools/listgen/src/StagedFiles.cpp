@@ -76,6 +76,11 @@ bool StagedFiles::open()
     if (!chooseFolder() || !lock())
         return false;
     recover();
+    if (SwitchJournal(dataDir_).exists()) {
+        // a switch that could not be undone: a new one would lose what its journal keeps
+        error_ = notes_.empty() ? dataDir_ + " est à moitié remplacé" : notes_.back();
+        return false;
+    }
     clearFolder();
     return true;
 }

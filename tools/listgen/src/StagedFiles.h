@@ -32,7 +32,8 @@ public:
     StagedFiles& operator=(const StagedFiles&) = delete;
 
     // Chooses the waiting folder, locks it, undoes a run cut short while switching
-    // (SwitchJournal::repair) and removes its leftovers. False, with errorText() in French.
+    // (SwitchJournal::repair) and removes its leftovers. False, with errorText() in French,
+    // also when a switch cut short could not be undone.
     bool open();
     const std::string& folder() const { return folder_; }
     // What open() found and put right, in French (empty when nothing).
