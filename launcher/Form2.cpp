@@ -12,16 +12,20 @@
 #include <training/window/Form1.h>
 #include <training/window/ListFolders.h>
 
+#include <tools/listgen/src/FolderRepair.h>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimer>
 
 #include <cstdio>
@@ -95,7 +99,27 @@ Form2::Form2(QWidget* parent)
     createControls();
     designLooks();
     fillBoxes();
+    repairFolders();
     showProgress();
+}
+
+// Before any list is read: a switch cut short in a folder the launcher reads is undone (or,
+// where it cannot be, the player is told which lists are new), under the message band.
+void Form2::repairFolders()
+{
+    QStringList said;
+    for (const std::string& folder :
+         {QDir::current().absoluteFilePath(training::ListFolders::workingData).toStdString(),
+          training::ListFolders::playerFolder()}) {
+        if (folder.empty())
+            continue;
+        for (const std::string& note : listgen::FolderRepair::atStart(folder)) {
+            std::fprintf(stderr, "vorlane : %s\n", note.c_str());
+            said << QString::fromStdString(note);
+        }
+    }
+    if (!said.isEmpty())
+        showMessage(QStringLiteral("Au lancement, %1.").arg(said.join(QStringLiteral(" ; "))));
 }
 
 Form2::~Form2() = default;

@@ -86,6 +86,7 @@ private:
     QObject* createControl(const ControlRow& row);
     void designLooks();
     void fillBoxes();
+    void repairFolders();
     void showMessage(const QString& text);
     QMessageBox* makeQuestion();
 

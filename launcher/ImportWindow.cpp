@@ -375,11 +375,13 @@ void ImportWindow::offerGoingBack()
     label("titre")->setText(QStringLiteral("Revenir aux listes d'origine"));
     label("titre")->adjustSize();
     goingBackAt = now();  // the folder named here is the one the lists go to
-    const std::string what = ownlists::OriginalLists(setup()).whatGoingBackDoes(goingBackAt);
+    const ownlists::OriginalLists originals(setup());
+    const std::string what = originals.whatGoingBackDoes(goingBackAt);
     if (what.empty()) {
         showStep(Step::wentBack,
-                 QStringLiteral("Il n'y a pas de listes d'origine vers lesquelles revenir : vos "
-                                "listes n'ont pas été remplacées. Rien n'a été changé."),
+                 QStringLiteral("Il n'y a pas de listes d'origine vers lesquelles revenir : %1. "
+                                "Rien n'a été changé.")
+                     .arg(QString::fromStdString(originals.whyNoGoingBack())),
                  QString(), true);
         return;
     }

@@ -2,6 +2,8 @@
 
 #include <ownlists/ImportSession.h>
 
+#include <tools/listgen/src/FolderRepair.h>
+
 #include <chrono>
 
 namespace ownlists {
@@ -64,6 +66,10 @@ int CommandLine::importWords(const ImportSetup& setup, const std::atomic<bool>* 
 {
     const auto start = std::chrono::steady_clock::now();
     const listgen::ImportMessages messages("vorlane");
+    // a switch cut short is undone, and said, before anything else
+    if (setup.problem.empty())
+        listgen::ImportMessages::print(
+            messages.notes(listgen::FolderRepair::atStart(setup.dataDir)), out, errors);
     listgen::ImportMessages::print({{false, "vorlane : " + setup.destination()}}, out, errors);
     ImportSession session(setup, replace,
                           "relancer avec --remplacer (vorlane --mes-mots " + playerFile

@@ -7,6 +7,10 @@ ImportSession::ImportSession(ImportSetup setup, bool replace, const std::string&
       import_({setup_.dataDir, setup_.sources, replace, howToReplace}),
       originals_(setup_)
 {
+    // under the run's lock, once the lists are ready: an import that stops before keeps nothing
+    import_.beforeSwitch = [this](std::string& error) {
+        return originals_.keep(replaced(), error);
+    };
 }
 
 bool ImportSession::read(const std::string& playerFile)
@@ -17,7 +21,9 @@ bool ImportSession::read(const std::string& playerFile)
 
 bool ImportSession::plan()
 {
-    error_.clear();
+    error_ = setup_.problem;
+    if (!error_.empty())
+        return false;
     if (!import_.plan())
         return false;
     error_ = import_.refusal();
@@ -26,7 +32,7 @@ bool ImportSession::plan()
 
 bool ImportSession::run(const listgen::RunControl& control)
 {
-    if (!plan() || !originals_.keep(replaced(), error_))
+    if (!plan())
         return false;
     if (import_.run(control))
         return true;
@@ -59,6 +65,7 @@ listgen::ImportMessages::Lines ImportSession::messagesOfRun(const std::string& p
 
 void ImportSession::allowStep(std::function<bool(const std::string& step)> allow)
 {
+    originals_.allowStep = allow;
     import_.allowStep = std::move(allow);
 }
 

@@ -13,12 +13,15 @@ namespace ownlists {
 
 // One import of the player's words by vorlane, from its window or its command line: the
 // engine's import (listgen::OwnWordsImport) into the place that ImportSetup gives, with the
-// original lists of a working folder kept before the first one is replaced. Steps: read(),
-// plan() (refused while another run holds the lock), then run(), from any thread.
+// original lists of a working folder kept before the first one is replaced, under the same
+// lock. Steps: read(), plan() (refused while another run holds the lock), then run(), from any
+// thread.
 class ImportSession {
 public:
     // `replace`: leave to replace the files already there; `howToReplace` says how to give it.
     ImportSession(ImportSetup setup, bool replace, const std::string& howToReplace);
+    ImportSession(const ImportSession&) = delete;
+    ImportSession& operator=(const ImportSession&) = delete;
 
     bool read(const std::string& playerFile);
     // The data folder made when missing and looked at; false, with errorText(), also when the
@@ -37,7 +40,8 @@ public:
     listgen::ImportMessages::Lines messagesOfRun(const std::string& program, bool ok,
                                                  double seconds) const;
 
-    // For tests: handed to the engine (listgen::StagedFiles::allowStep).
+    // For tests: handed to the engine (listgen::StagedFiles::allowStep) and to the keeping of
+    // the original lists (OriginalLists::allowStep).
     void allowStep(std::function<bool(const std::string& step)> allow);
 
 private:

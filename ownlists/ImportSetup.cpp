@@ -6,26 +6,45 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace ownlists {
 
 namespace {
 
-// Run from the build folder it was built in: the work folder of `make lists`, its lexicon and
-// its unpacked dictionaries (made there by the first run when `make lists` has not been).
-bool inBuildFolder()
+QString besideProgram(const QString& relative)
 {
-    const QString built = QFileInfo(QStringLiteral(VORLANE_BUILD_BIN)).canonicalFilePath();
-    return !built.isEmpty()
-        && QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath() == built;
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../" + relative);
 }
 
-listgen::SourcePaths buildSources()
+// A build folder, where it was built or moved or copied since: the work folder of
+// `make lists`, its lexicon and its unpacked dictionaries (made there by the first run when
+// `make lists` has not been), beside the program's bin folder.
+QString buildWorkFolder()
+{
+    const QString beside = besideProgram(QStringLiteral("listgen-work"));
+    if (QFileInfo(beside).isDir())
+        return beside;
+    const QString built = QFileInfo(QStringLiteral(VORLANE_BUILD_BIN)).canonicalFilePath();
+    const bool inBuilt = !built.isEmpty()
+        && QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath() == built;
+    return inBuilt ? QStringLiteral(VORLANE_LISTGEN_WORK) : QString();
+}
+
+// The source's stop list, the one `make lists` reads, so that both take the same prepared
+// lexicon (its fingerprint names the stop list); else the one installed beside the lists or
+// copied into the build folder.
+std::string stopList()
+{
+    const QString source = QStringLiteral(VORLANE_STOP_LIST);
+    const QString beside = besideProgram(QStringLiteral("share/vorlane/mots-refuses.txt"));
+    return (QFileInfo(source).isFile() ? source : beside).toStdString();
+}
+
+listgen::SourcePaths buildSources(const QString& workDir)
 {
     listgen::SourcePaths sources;
-    sources.workDir = VORLANE_LISTGEN_WORK;
-    sources.stopList = VORLANE_STOP_LIST;
+    sources.workDir = workDir.toStdString();
+    sources.stopList = stopList();
     sources.fillFromWorkDir();
     return sources;
 }
@@ -34,13 +53,12 @@ listgen::SourcePaths buildSources()
 // installed with the program took from them.
 listgen::SourcePaths installedSources()
 {
-    const QString shared = QCoreApplication::applicationDirPath() + "/../share/vorlane/";
     listgen::SourcePaths sources;
-    sources.workDir =
-        (QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/vorlane")
-            .toStdString();
-    sources.shippedLexicon = QDir::cleanPath(shared + "lexique.txt").toStdString();
-    sources.stopList = QDir::cleanPath(shared + "mots-refuses.txt").toStdString();
+    const std::string cache = training::ListFolders::cacheHome();
+    sources.workDir = cache.empty() ? std::string() : cache + "/vorlane";
+    sources.shippedLexicon =
+        besideProgram(QStringLiteral("share/vorlane/lexique.txt")).toStdString();
+    sources.stopList = stopList();
     return sources;
 }
 
@@ -53,12 +71,18 @@ ImportSetup ImportSetup::forThisProgram()
     setup.dataDir = setup.workingFolder
         ? QDir::current().absoluteFilePath(training::ListFolders::workingData).toStdString()
         : training::ListFolders::playerFolder();
-    setup.sources = inBuildFolder() ? buildSources() : installedSources();
+    const QString build = buildWorkFolder();
+    setup.sources = build.isEmpty() ? installedSources() : buildSources(build);
+    setup.shippedDir = training::ListFolders::shippedFolder();
+    if (setup.dataDir.empty() || setup.sources.workDir.empty())
+        setup.problem = training::ListFolders::noHome();
     return setup;
 }
 
 std::string ImportSetup::destination() const
 {
+    if (!problem.empty())
+        return "Aucune liste ne peut être faite : " + problem + ".";
     if (workingFolder)
         return "Les listes vont dans " + dataDir
             + " : le dossier data du dossier de travail, en usage, où LANCER les cherche "

@@ -3,11 +3,22 @@
 #include <tools/listgen/src/SourceFiles.h>
 
 #include <string>
+#include <utility>
 
 namespace ownlists {
 
 // Where an import of the player's words writes the lists, and what it reads to make them.
 struct ImportSetup {
+    ImportSetup() = default;
+    ImportSetup(std::string dataDir, bool workingFolder, listgen::SourcePaths sources,
+                std::string shippedDir = {})
+        : dataDir(std::move(dataDir)),
+          workingFolder(workingFolder),
+          sources(std::move(sources)),
+          shippedDir(std::move(shippedDir))
+    {
+    }
+
     std::string dataDir;
     // dataDir is the working folder's data/, in use (a source checkout): the lists it holds
     // before the first import are kept beside it (OriginalLists).
@@ -15,11 +26,18 @@ struct ImportSetup {
     // The dictionaries, the work folder (prepared lexicon, waiting files, the lock), the
     // lexicon installed with the program and the stop list.
     listgen::SourcePaths sources;
+    // The lists installed with the program, that going back in the player's own folder drills
+    // again; empty or without a list: there is nothing to go back to.
+    std::string shippedDir;
+    // Why no import can be made here, in French (no home for the player's folders); empty
+    // when it can.
+    std::string problem;
 
     // For this program: the lists go where the launcher reads first, the working folder's
     // data/ when it is in use, else the player's own folder. Run from its build folder, the
     // program reads the work folder of `make lists`; installed, it reads the lexicon and stop
-    // list installed beside its lists and works in the player's cache folder.
+    // list installed beside its lists and works in the player's cache folder. A build folder
+    // moved or copied is still one: its work folder is found beside the program.
     static ImportSetup forThisProgram();
     // Where the lists go and why there, in French.
     std::string destination() const;

@@ -1,7 +1,12 @@
 #include <ownlists/OriginalLists.h>
 
 #include <tools/listgen/src/ExclusiveFile.h>
+#include <tools/listgen/src/FolderLock.h>
 #include <tools/listgen/src/OwnWordsImport.h>
+#include <tools/listgen/src/SwitchJournal.h>
+
+#include <algorithm>
+#include <cerrno>
 
 #include <filesystem>
 #include <system_error>
@@ -33,6 +38,16 @@ std::vector<std::string> filesOf(const std::string& folder)
     return names;
 }
 
+// Whether a folder holds a list of the catalogue.
+bool holdsAList(const std::string& folder)
+{
+    std::error_code error;
+    for (const auto& name : listgen::OwnWordsImport::fileNames())
+        if (!folder.empty() && fs::is_regular_file(fs::path(folder) / name, error))
+            return true;
+    return false;
+}
+
 }  // namespace
 
 OriginalLists::OriginalLists(ImportSetup setup) : setup_(std::move(setup)) {}
@@ -47,30 +62,91 @@ std::string OriginalLists::keptFolder() const
     return parentFolder() + "/" + keptFolderName;
 }
 
-bool OriginalLists::keep(const std::vector<std::string>& names, std::string& error)
+std::string OriginalLists::stagingFolder() const
+{
+    return parentFolder() + "/." + keptFolderName + ".en-cours";
+}
+
+bool OriginalLists::keptWhole() const
 {
     std::error_code failed;
-    if (!setup_.workingFolder || fs::exists(keptFolder(), failed))
-        return true;  // kept already: the lists from before the very first import
-    if (!fs::create_directory(keptFolder(), failed)) {
-        error = "le dossier " + keptFolder() + " ne peut pas être créé : " + reason(failed);
+    return fs::is_regular_file(fs::path(keptFolder()) / completeMark, failed);
+}
+
+// An earlier keep cut short, or a folder of that name made by hand: set aside, never deleted.
+bool OriginalLists::setIncompleteAside(std::string& error) const
+{
+    const std::string base = keptFolder() + "-incomplet";
+    std::string name = base;
+    std::error_code failed;
+    for (int n = 2; fs::exists(fs::symlink_status(name, failed)); ++n)
+        name = base + "-" + std::to_string(n);
+    fs::rename(keptFolder(), name, failed);
+    if (failed)
+        error = keptFolder()
+            + " n'est pas une copie complète des listes d'origine et ne peut "
+              "pas être mis de côté : "
+            + reason(failed);
+    return !failed;
+}
+
+// Every file in the hidden folder, then the mark; a second name costs no room, and the import
+// replaces the file, never rewrites it.
+bool OriginalLists::gather(const std::vector<std::string>& names, std::string& error) const
+{
+    std::error_code failed;
+    fs::remove_all(stagingFolder(), failed);  // a keep cut short: never announced, ours
+    if (!fs::create_directory(stagingFolder(), failed)) {
+        error = "le dossier " + stagingFolder() + " ne peut pas être créé : " + reason(failed);
         return false;
     }
-    madeKept_ = true;
     for (const auto& name : names) {
         const fs::path from = fs::path(setup_.dataDir) / name;
-        const fs::path to = fs::path(keptFolder()) / name;
+        const fs::path to = fs::path(stagingFolder()) / name;
         if (!fs::is_regular_file(fs::symlink_status(from, failed)))
             continue;
-        // a second name costs no room; the import replaces the file, never rewrites it
+        if (allowStep && !allowStep("garde " + name)) {
+            error = from.string() + " ne peut pas être gardé dans " + keptFolder() + " : "
+                + listgen::ExclusiveFile::reason(ENOSPC);
+            return false;
+        }
         fs::create_hard_link(from, to, failed);
         if (failed && !fs::copy_file(from, to, failed)) {
             error = from.string() + " ne peut pas être gardé dans " + keptFolder() + " : "
                 + reason(failed);
-            forgetKept();
             return false;
         }
     }
+    listgen::ExclusiveFile mark((fs::path(stagingFolder()) / completeMark).string());
+    const std::string count = std::to_string(names.size()) + "\n";
+    if (!mark.write(count.data(), count.size()) || !mark.close()) {
+        error = mark.errorText();
+        return false;
+    }
+    return true;
+}
+
+bool OriginalLists::keep(const std::vector<std::string>& names, std::string& error)
+{
+    std::error_code failed;
+    if (!setup_.workingFolder || keptWhole())
+        return true;  // kept already: the lists from before the very first import
+    if (fs::exists(fs::symlink_status(keptFolder(), failed)) && !setIncompleteAside(error))
+        return false;
+    if (!gather(names, error)) {
+        fs::remove_all(stagingFolder(), failed);
+        return false;
+    }
+    if (allowStep && !allowStep("garde complète"))
+        failed = std::make_error_code(std::errc::no_space_on_device);
+    else
+        fs::rename(stagingFolder(), keptFolder(), failed);
+    if (failed) {
+        error = "le dossier " + keptFolder() + " ne peut pas être fait : " + reason(failed);
+        fs::remove_all(stagingFolder(), failed);
+        return false;
+    }
+    madeKept_ = true;
     return true;
 }
 
@@ -85,17 +161,34 @@ void OriginalLists::forgetKept()
 
 std::string OriginalLists::whatGoingBackDoes(std::time_t now) const
 {
-    if (setup_.workingFolder) {
-        if (!isFolderWithFiles(keptFolder()))
-            return {};
+    if (!whyNoGoingBack().empty())
+        return {};
+    if (setup_.workingFolder)
         return "Vos listes de " + setup_.dataDir + " seront mises de côté dans " + asideName(now)
             + ", sans rien effacer, et celles gardées dans " + keptFolder()
             + " reprendront leur place : LANCER les entraînera de nouveau.";
+    return "Votre dossier de listes " + setup_.dataDir + " sera mis de côté dans " + asideName(now)
+        + ", sans rien effacer : LANCER entraînera de nouveau les listes livrées avec vorlane, "
+          "dans "
+        + setup_.shippedDir + ".";
+}
+
+std::string OriginalLists::whyNoGoingBack() const
+{
+    if (setup_.workingFolder) {
+        if (!keptWhole())
+            return "aucune copie complète des listes d'origine n'a été gardée dans " + keptFolder()
+                + " : vos listes de " + setup_.dataDir
+                + " n'ont pas été remplacées par une importation de vos mots";
+        return {};
     }
     if (!isFolderWithFiles(setup_.dataDir))
-        return {};
-    return "Votre dossier de listes " + setup_.dataDir + " sera mis de côté dans " + asideName(now)
-        + ", sans rien effacer : LANCER entraînera de nouveau les listes livrées avec vorlane.";
+        return "votre dossier de listes " + setup_.dataDir + " est vide ou absent";
+    if (!holdsAList(setup_.shippedDir))
+        return "aucune liste n'est livrée avec vorlane"
+            + (setup_.shippedDir.empty() ? std::string() : " dans " + setup_.shippedDir)
+            + " : sans votre dossier de listes, LANCER n'aurait plus rien à entraîner";
+    return {};
 }
 
 std::string OriginalLists::asideName(std::time_t now) const
@@ -129,10 +222,21 @@ bool OriginalLists::moveFiles(const std::string& from, const std::string& to,
 
 bool OriginalLists::goBack(std::time_t now, std::string& asideFolder, std::string& error)
 {
-    if (whatGoingBackDoes(now).empty()) {
-        error = "il n'y a pas de listes d'origine vers lesquelles revenir";
+    listgen::FolderLock lock;
+    if (!lock.take(setup_.dataDir, "retour aux listes d'origine", error))
+        return false;
+    // a switch cut short is undone first: the files put aside are then whole lists
+    listgen::SwitchJournal(setup_.dataDir).repair();
+    const std::string why = whyNoGoingBack();
+    if (!why.empty()) {
+        error = "il n'y a pas de listes d'origine vers lesquelles revenir : " + why;
         return false;
     }
+    return moveBack(now, asideFolder, error);
+}
+
+bool OriginalLists::moveBack(std::time_t now, std::string& asideFolder, std::string& error)
+{
     asideFolder = asideName(now);
     std::error_code failed;
     if (!setup_.workingFolder) {
@@ -145,13 +249,15 @@ bool OriginalLists::goBack(std::time_t now, std::string& asideFolder, std::strin
         error = "le dossier " + asideFolder + " ne peut pas être créé : " + reason(failed);
         return false;
     }
-    const std::vector<std::string> originals = filesOf(keptFolder());
+    std::vector<std::string> originals = filesOf(keptFolder());
+    originals.erase(std::remove(originals.begin(), originals.end(), completeMark), originals.end());
     if (!moveFiles(setup_.dataDir, asideFolder, listgen::OwnWordsImport::fileNames(), error)
         || !moveFiles(keptFolder(), setup_.dataDir, originals, error)) {
         error += ". Vos listes sont dans " + asideFolder + ", celles d'origine dans " + keptFolder()
             + " ou " + setup_.dataDir;
         return false;
     }
+    fs::remove(fs::path(keptFolder()) / completeMark, failed);
     fs::remove(keptFolder(), failed);
     return true;
 }

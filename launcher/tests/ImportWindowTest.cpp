@@ -55,10 +55,13 @@ struct Launcher {
     explicit Launcher(const std::string& data, bool workingFolder = false)
     {
         dictionary.write("mes-mots.txt", "autrice\r\nbloguons\r\nzorglub\r\ncovid19\r\n");
+        // a list as installed with the program, for going back to
+        dictionary.write("ods6new_7L.txt", "ACEIRTU;AUTRICE\r\n");
         chosen = QString::fromStdString(dictionary.file("mes-mots.txt"));
         ImportWindow& import = window.importForm();
         import.setup = [ this, data, workingFolder ] {
-            return ownlists::ImportSetup{data, workingFolder, dictionary.paths()};
+            return ownlists::ImportSetup{data, workingFolder, dictionary.paths(),
+                                         dictionary.file(".")};
     };
     import.chooseFile = [this] { return chosen;
 };
@@ -388,7 +391,7 @@ void ImportWindowTest::badInputIsToldInFrench_data()
     QTest::newRow("another import running")
         << "zen"
         << "fichier"
-        << "data" << true << failed << "une autre fabrication de listes est en cours";
+        << "data" << true << failed << "une autre opération est en cours sur le dossier des listes";
 }
 
 // Nothing is made, and the window says why, in French.
@@ -441,7 +444,8 @@ void ImportWindowTest::goingBackPutsThePlayersListsAside()
     QVERIFY(!fs::exists(data));
     std::vector<fs::path> aside;
     for (const auto& entry : fs::directory_iterator(home.file("vorlane")))
-        aside.push_back(entry.path());
+        if (entry.path().filename().string()[0] != '.')  // the folder's lock stays beside it
+            aside.push_back(entry.path());
     QCOMPARE(aside.size(), std::size_t(1));
     QVERIFY(aside[0].filename().string().rfind(ownlists::OriginalLists::asidePrefix, 0) == 0);
     QCOMPARE(FolderSnapshot::of(aside[0].string()), players);  // nothing deleted

@@ -6,11 +6,15 @@
 #include <launcher/Form2.h>
 #include <look/Colour.h>
 #include <look/Look.h>
+#include <testsupport/FolderSnapshot.h>
 #include <testsupport/PlayerHome.h>
 #include <testsupport/SeededRandomSource.h>
 #include <testsupport/WindowLayout.h>
 #include <testsupport/WindowProbe.h>
 #include <training/window/Form1.h>
+
+#include <tools/listgen/src/FolderLock.h>
+#include <tools/listgen/tests/CutSwitch.h>
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -73,6 +77,8 @@ private Q_SLOTS:
     void lancerBeforeChoiceIgnored();
     void trainingWindowCreatedOnce();
     void missingListShowsMessage();
+    void aHalfSwitchedFolderIsRepairedOrToldAtStart_data();
+    void aHalfSwitchedFolderIsRepairedOrToldAtStart();
     void longerSolutionsRefuseTheList();
     void farewell();
     void farewellLegible();
@@ -372,6 +378,44 @@ void LauncherTest::missingListShowsMessage()
     QVERIFY(launcher->isHidden());
     QVERIFY(WindowProbe(*launcher).label("message")->isHidden());
     QVERIFY(WindowProbe(*launcher->training()).button("corriger")->isEnabled());
+}
+
+// An import cut while it switched the working folder's lists: the launcher undoes it before
+// any list is read, or, while another run holds the folder, says which lists are new.
+void LauncherTest::aHalfSwitchedFolderIsRepairedOrToldAtStart_data()
+{
+    QTest::addColumn<bool>("otherRun");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("repaired") << false
+                              << QStringLiteral("une fabrication interrompue a été défaite");
+    QTest::newRow("held") << true
+                          << QStringLiteral("est à moitié remplacé par une fabrication "
+                                            "interrompue (nouvelles : ods6new_5L.txt ;");
+}
+
+void LauncherTest::aHalfSwitchedFolderIsRepairedOrToldAtStart()
+{
+    QFETCH(bool, otherRun);
+    QFETCH(QString, said);
+    ListFolder folder;
+    const std::vector<std::string> names = {"ods6new_5L.txt", "ods6new_7L.txt"};
+    for (const auto& name : names)
+        folder.write(QString::fromStdString(name), ListFolder::entries(3));
+    const std::string data = (folder.path() + QStringLiteral("/data")).toStdString();
+    const auto before = testsupport::FolderSnapshot::of(data);
+    testsupport::TempFolder work;
+    CutSwitch::run(data, work.file("travail"), names, "remplacement ods6new_7L.txt");
+    const auto half = testsupport::FolderSnapshot::of(data);
+    QVERIFY(half != before);
+    listgen::FolderLock other;
+    std::string error;
+    QVERIFY(!otherRun || other.take(data, "fabrication de listes", error));
+    auto launcher = makeLauncher();
+    QCOMPARE(testsupport::FolderSnapshot::of(data), otherRun ? half : before);
+    QLabel* message = WindowProbe(*launcher).label("message");
+    QVERIFY(!message->isHidden());
+    QVERIFY2(message->text().contains(said), qPrintable(message->text()));
+    QVERIFY2(message->text().contains(QString::fromStdString(data)), qPrintable(message->text()));
 }
 
 // A line whose solutions are longer than its draw could never be answered: the list is

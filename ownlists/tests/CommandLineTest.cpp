@@ -4,6 +4,7 @@
 #include <ownlists/CommandLine.h>
 #include <testsupport/FolderSnapshot.h>
 #include <tools/listgen/src/OwnWordsImport.h>
+#include <tools/listgen/tests/CutSwitch.h>
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,21 @@ protected:
         return status;
     }
 
+    // The same, both streams in one, in the order they are written.
+    int runInOrder(const std::string& words, bool replace)
+    {
+        dictionary_.write("liste.txt", words);
+        CommandLine line;
+        line.action = Action::importWords;
+        line.playerFile = dictionary_.file("liste.txt");
+        line.replace = replace;
+        std::FILE* both = std::tmpfile();
+        const int status =
+            line.importWords({data_, false, dictionary_.paths()}, nullptr, both, both);
+        said_ = contents(both);
+        return status;
+    }
+
     static std::string contents(std::FILE* file)
     {
         std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
@@ -131,5 +147,33 @@ TEST_F(ImportWords, MakesThePlayersListsAndReplacesThemOnlyWhenAsked)
     EXPECT_EQ(run("zorglub\r\n", true), 0) << said_;
     EXPECT_NE(testsupport::FolderSnapshot::of(data_), first);
 }
+
+// After an import cut while switching, the next one says first that it undid it, whether it
+// then runs or is refused.
+class AfterACutImport : public ImportWords, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(AfterACutImport, TheRepairIsTheFirstLine)
+{
+    ASSERT_EQ(run("autrice\r\n", false), 0) << said_;
+    const auto whole = testsupport::FolderSnapshot::of(data_);
+    CutSwitch::run(data_, place_.file("autre-travail"), {"ods6new_5L.txt", "ods6new_7L.txt"},
+                   "remplacement ods6new_7L.txt");
+    ASSERT_NE(testsupport::FolderSnapshot::of(data_), whole);
+    const bool replace = GetParam();
+    EXPECT_EQ(runInOrder("katal\r\n", replace), replace ? 0 : 1) << said_;
+    EXPECT_EQ(said_.rfind("vorlane : une fabrication interrompue a été défaite : les fichiers de "
+                              + data_,
+                          0),
+              0u)
+        << said_;
+    if (!replace) {
+        EXPECT_EQ(testsupport::FolderSnapshot::of(data_), whole);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, AfterACutImport, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "done" : "refused";
+                         });
 
 }  // namespace

@@ -5,9 +5,15 @@
 #include <ownlists/OriginalLists.h>
 #include <testsupport/FolderSnapshot.h>
 
+#include <tools/listgen/src/FolderLock.h>
+#include <tools/listgen/src/RunLock.h>
+
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using ownlists::OriginalLists;
@@ -25,11 +31,20 @@ protected:
             place_.write("data/" + name, {"OLD;" + name});
         place_.write("data/README.md", {"lisez-moi"});
         originals_ = FolderSnapshot::of(data_);
+        place_.write("share/vorlane/data/ods6new_7L.txt", {"SHIPPED;SHIPPED"});
     }
 
     ownlists::ImportSetup setup(bool workingFolder) const
     {
-        return {data_, workingFolder, dictionary_.paths()};
+        return {data_, workingFolder, dictionary_.paths(), place_.file("share/vorlane/data")};
+    }
+
+    // The kept folder as the player sees it, without its mark of completeness.
+    std::map<std::string, std::string> keptLists() const
+    {
+        auto lists = FolderSnapshot::of(kept());
+        lists.erase(OriginalLists::completeMark);
+        return lists;
     }
 
     bool import(bool workingFolder, const std::string& failingStep = {}) const
@@ -72,7 +87,7 @@ TEST_F(GoingBack, BringsBackTheWorkingFoldersListsFromBeforeTheFirstImport)
     ASSERT_TRUE(import(true));  // a second import keeps the very first lists
     auto keptLists = originals_;
     keptLists.erase("README.md");
-    EXPECT_EQ(FolderSnapshot::of(kept()), keptLists);
+    EXPECT_EQ(this->keptLists(), keptLists);
     const auto players = FolderSnapshot::of(data_);
     EXPECT_NE(players, originals_);
 
@@ -91,6 +106,150 @@ TEST_F(GoingBack, AFailedImportKeepsNothing)
     EXPECT_FALSE(import(true, "journal"));
     EXPECT_EQ(FolderSnapshot::of(data_), originals_);
     EXPECT_FALSE(fs::exists(kept()));
+}
+
+// Going back takes the folder's lock: during an import it is refused and nothing moves.
+class GoingBackDuringAnImport : public GoingBack, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(GoingBackDuringAnImport, IsRefusedAndTheFolderStaysWhole)
+{
+    ASSERT_TRUE(import(GetParam()));
+    const auto before = FolderSnapshot::of(data_);
+    listgen::RunLock running;
+    std::string error;
+    ASSERT_TRUE(running.take(place_.file("autre-travail"), data_, error)) << error;
+    std::string aside;
+    EXPECT_FALSE(OriginalLists(setup(GetParam())).goBack(noon_, aside, error));
+    EXPECT_NE(error.find("(fabrication de listes par ownlists_tests"), std::string::npos) << error;
+    running.release();
+    EXPECT_EQ(FolderSnapshot::of(data_), before);
+    for (const auto& entry : fs::directory_iterator(place_.path()))
+        EXPECT_NE(entry.path().filename().string().rfind(OriginalLists::asidePrefix, 0), 0u);
+    EXPECT_TRUE(OriginalLists(setup(GetParam())).goBack(noon_, aside, error)) << error;
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, GoingBackDuringAnImport, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "workingFolder" : "playersFolder";
+                         });
+
+TEST_F(GoingBack, AnImportDuringAGoingBackIsRefused)
+{
+    listgen::FolderLock goingBack;
+    std::string error;
+    ASSERT_TRUE(goingBack.take(data_, "retour aux listes d'origine", error)) << error;
+    ownlists::ImportSession session(setup(true), true, "");
+    ASSERT_TRUE(session.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_FALSE(session.plan());
+    EXPECT_NE(session.errorText().find("(retour aux listes d'origine par ownlists_tests"),
+              std::string::npos)
+        << session.errorText();
+    EXPECT_EQ(FolderSnapshot::of(data_), originals_);
+    EXPECT_FALSE(fs::exists(kept()));
+}
+
+// What a keep cut short, or a folder of that name that is no keep, leaves beside data/: never
+// offered, and the next import keeps every original list.
+struct LeftKeep {
+    const char* name;
+    const char* folder;
+    std::size_t files;
+};
+
+class KeepCutShort : public GoingBack, public ::testing::WithParamInterface<LeftKeep> {};
+
+TEST_P(KeepCutShort, IsNotOfferedAndTheNextImportKeepsEveryOriginal)
+{
+    const std::string left = place_.file(GetParam().folder);
+    fs::create_directories(left);
+    const auto names = listgen::OwnWordsImport::fileNames();
+    for (std::size_t i = 0; i < GetParam().files; ++i)
+        fs::create_hard_link(data_ + "/" + names[i], left + "/" + names[i]);
+    EXPECT_EQ(OriginalLists(setup(true)).whatGoingBackDoes(noon_), "");
+    EXPECT_NE(OriginalLists(setup(true)).whyNoGoingBack().find("aucune copie complète"),
+              std::string::npos);
+    ASSERT_TRUE(import(true));
+    auto lists = originals_;
+    lists.erase("README.md");
+    EXPECT_EQ(keptLists(), lists);
+    std::string aside;
+    std::string error;
+    ASSERT_TRUE(OriginalLists(setup(true)).goBack(noon_, aside, error)) << error;
+    EXPECT_EQ(FolderSnapshot::of(data_), originals_);
+}
+
+INSTANTIATE_TEST_SUITE_P(Leftovers, KeepCutShort,
+                         ::testing::Values(LeftKeep{"fiveOfAnOlderKeep", "data-d-origine", 5},
+                                           LeftKeep{"emptyFolder", "data-d-origine", 0},
+                                           LeftKeep{"fiveGathered", ".data-d-origine.en-cours", 5}),
+                         [](const ::testing::TestParamInfo<LeftKeep>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// An import killed while it keeps the original lists, at any of its steps: nothing is offered
+// as kept, and the next import keeps every original list.
+class KilledWhileKeeping : public GoingBack, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(KilledWhileKeeping, LeavesTheOriginalsWhole)
+{
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ownlists::ImportSession session(setup(true), true, "");
+        session.allowStep([](const std::string& step) {
+            if (step == GetParam())
+                std::_Exit(3);  // as a kill there would leave it
+            return true;
+        });
+        session.read(dictionary_.file("mes-mots.txt"));
+        session.run({});
+        std::_Exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 3);
+    EXPECT_EQ(FolderSnapshot::of(data_), originals_);
+    EXPECT_EQ(OriginalLists(setup(true)).whatGoingBackDoes(noon_), "");
+    ASSERT_TRUE(import(true));
+    auto lists = originals_;
+    lists.erase("README.md");
+    EXPECT_EQ(keptLists(), lists);
+    std::string aside;
+    std::string error;
+    ASSERT_TRUE(OriginalLists(setup(true)).goBack(noon_, aside, error)) << error;
+    EXPECT_EQ(FolderSnapshot::of(data_), originals_);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, KilledWhileKeeping,
+                         ::testing::Values("garde ods6new_2-4L.txt", "garde ods6new_7L.txt",
+                                           "garde complète"),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             return std::to_string(info.index);
+                         });
+
+// A full disk while keeping: nothing kept, nothing replaced.
+TEST_F(GoingBack, AFullDiskWhileKeepingChangesNothing)
+{
+    EXPECT_FALSE(import(true, "garde ods6new_7L.txt"));
+    EXPECT_EQ(FolderSnapshot::of(data_), originals_);
+    EXPECT_FALSE(fs::exists(kept()));
+    EXPECT_FALSE(fs::exists(place_.file(".data-d-origine.en-cours")));
+}
+
+// In the player's folder, going back with no list installed with the program would leave
+// nothing to drill: it is refused before anything moves.
+TEST_F(GoingBack, WithNoInstalledListsIsRefusedFirst)
+{
+    auto bare = setup(false);
+    bare.shippedDir = place_.file("nulle-part");
+    EXPECT_EQ(OriginalLists(bare).whatGoingBackDoes(noon_), "");
+    std::string aside;
+    std::string error;
+    EXPECT_FALSE(OriginalLists(bare).goBack(noon_, aside, error));
+    EXPECT_NE(error.find("aucune liste n'est livrée avec vorlane dans " + bare.shippedDir),
+              std::string::npos)
+        << error;
+    EXPECT_EQ(FolderSnapshot::of(data_), originals_);
 }
 
 }  // namespace

@@ -89,21 +89,36 @@ LoadedList ListLoader::read(textfile::LineSource& lines, const std::string& file
     return result;
 }
 
+std::vector<std::string> ListLoader::places(const std::string& relativePath,
+                                            const std::vector<std::string>& dataFolders)
+{
+    std::vector<std::string> places{relativePath};
+    const bool underData = relativePath.compare(0, kDataPrefix.size(), kDataPrefix) == 0;
+    const std::string name = underData ? relativePath.substr(kDataPrefix.size()) : relativePath;
+    for (const std::string& folder : dataFolders)
+        if (!folder.empty())
+            places.push_back((std::filesystem::path(folder) / name).lexically_normal().string());
+    return places;
+}
+
 std::string ListLoader::locate(const std::string& relativePath,
                                const std::vector<std::string>& dataFolders)
 {
-    if (isFile(relativePath))
-        return relativePath;
-    const bool underData = relativePath.compare(0, kDataPrefix.size(), kDataPrefix) == 0;
-    const std::string name = underData ? relativePath.substr(kDataPrefix.size()) : relativePath;
-    for (const std::string& folder : dataFolders) {
-        if (folder.empty())
-            continue;
-        const std::string candidate = (std::filesystem::path(folder) / name).string();
-        if (isFile(candidate))
-            return candidate;
-    }
+    for (const std::string& place : places(relativePath, dataFolders))
+        if (isFile(place))
+            return place;
     return {};
+}
+
+std::string ListLoader::notFound(const std::string& relativePath,
+                                 const std::vector<std::string>& dataFolders)
+{
+    std::error_code ignored;
+    std::string searched;
+    for (const std::string& place : places(relativePath, dataFolders))
+        searched += (searched.empty() ? "" : ", ")
+            + std::filesystem::absolute(place, ignored).lexically_normal().string();
+    return "Liste introuvable : " + relativePath + " (cherchée dans " + searched + ")";
 }
 
 LoadedList ListLoader::loadFile(const std::string& relativePath,
@@ -111,7 +126,7 @@ LoadedList ListLoader::loadFile(const std::string& relativePath,
 {
     const std::string path = locate(relativePath, dataFolders);
     if (path.empty())
-        return refused("Liste introuvable : " + relativePath);
+        return refused(notFound(relativePath, dataFolders));
     textfile::LineReader reader(path);
     if (!reader.isOpen())
         return refused("Liste illisible : " + relativePath);

@@ -24,9 +24,16 @@ public:
     // "<program dir>/../share/vorlane/data"). Empty when it is found nowhere.
     static std::string locate(const std::string& relativePath,
                               const std::vector<std::string>& dataFolders);
+    // The places locate() looks at, in order.
+    static std::vector<std::string> places(const std::string& relativePath,
+                                           const std::vector<std::string>& dataFolders);
+    // "Liste introuvable : data/x.txt (cherchée dans /home/x/data/x.txt, ...)": every place
+    // looked at, made absolute.
+    static std::string notFound(const std::string& relativePath,
+                                const std::vector<std::string>& dataFolders);
 
     // Locates and reads one list file. Messages name `relativePath`:
-    // "Liste introuvable : data/x.txt", "Liste illisible : data/x.txt",
+    // "Liste introuvable : data/x.txt (cherchée dans ...)", "Liste illisible : data/x.txt",
     // "Liste refusée : data/x.txt, ligne 12 sans « ; »",
     // "Liste refusée : data/x.txt, ligne 12 : solutions plus longues que le tirage",
     // "Liste refusée : data/x.txt, ligne 12 : caractère de contrôle",

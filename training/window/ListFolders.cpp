@@ -4,15 +4,51 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QString>
+
+#include <cstdlib>
 
 namespace training {
 
+namespace {
+
+std::string absoluteVariable(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && value[0] == '/' ? std::string(value) : std::string();
+}
+
+std::string xdgFolder(const char* variable, const char* underHome)
+{
+    const std::string set = absoluteVariable(variable);
+    if (!set.empty())
+        return set;
+    const std::string home = absoluteVariable("HOME");
+    return home.empty() ? std::string() : (home == "/" ? "" : home) + underHome;
+}
+
+}  // namespace
+
+std::string ListFolders::dataHome()
+{
+    return xdgFolder("XDG_DATA_HOME", "/.local/share");
+}
+
+std::string ListFolders::cacheHome()
+{
+    return xdgFolder("XDG_CACHE_HOME", "/.cache");
+}
+
+std::string ListFolders::noHome()
+{
+    return "vous n'avez pas de dossier personnel : ni HOME ni XDG_DATA_HOME ne donne un chemin "
+           "absolu, et vos listes n'ont nulle part où aller";
+}
+
 std::string ListFolders::playerFolder()
 {
-    return (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/vorlane/data")
-        .toStdString();
+    const std::string home = dataHome();
+    return home.empty() ? std::string() : home + "/vorlane/data";
 }
 
 std::string ListFolders::shippedFolder()
@@ -22,6 +58,8 @@ std::string ListFolders::shippedFolder()
 
 std::vector<std::string> ListFolders::afterWorkingFolder()
 {
+    if (playerFolder().empty())
+        return {shippedFolder()};
     return {playerFolder(), shippedFolder()};
 }
 

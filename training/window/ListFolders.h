@@ -14,8 +14,15 @@ public:
     // The working folder's data folder, as the catalogue names its files.
     static constexpr const char* workingData = "data";
 
-    // <data home>/vorlane/data: XDG_DATA_HOME, else ~/.local/share.
+    // <data home>/vorlane/data; empty without a home (noHome() says why).
     static std::string playerFolder();
+    // The player's data and cache folders as the XDG rules give them: the variable when it
+    // holds an absolute path (a relative one is ignored), else $HOME/.local/share or
+    // $HOME/.cache; empty when there is no absolute HOME either.
+    static std::string dataHome();
+    static std::string cacheHome();
+    // Why the player has no folder of their own, in French.
+    static std::string noHome();
     // The lists installed with the program: share/vorlane/data beside its bin folder.
     static std::string shippedFolder();
     // The folders searched after the working folder's data/, in order.

@@ -24,6 +24,11 @@ bool DefaultListsRun::plan()
     if (!ListFolder::prepare(dataDir_, created, error_))
         return false;
     {
+        // a run cut short while switching is undone, under the lock, before the folder is
+        // looked at
+        RunLock lock;
+        if (!lock.take(sources_.workDir, dataDir_, error_))
+            return false;
         StagedFiles leftovers(dataDir_, sources_.workDir);
         if (leftovers.open())
             notes_.insert(notes_.end(), leftovers.notes().begin(), leftovers.notes().end());

@@ -85,9 +85,8 @@ bool OwnWordsImport::plan()
         RunLock lock;
         if (!lock.take(settings_.sources.workDir, settings_.dataDir, error_))
             return false;
-    }
-    {
-        // a run cut short while switching is undone before the folder is looked at
+        // a run cut short while switching is undone, under the lock, before the folder is
+        // looked at
         StagedFiles leftovers(settings_.dataDir, settings_.sources.workDir);
         if (leftovers.open())
             summary_.notes.insert(summary_.notes.end(), leftovers.notes().begin(),
@@ -196,6 +195,8 @@ bool OwnWordsImport::write(const RunControl& control)
     if (stop(control))
         return false;
     control.report(0.95, "mise en place des fichiers");
+    if (beforeSwitch && !beforeSwitch(error_))
+        return false;
     if (!staged.commit()) {
         error_ = staged.errorText() + unchanged();
         return false;

@@ -74,6 +74,10 @@ public:
     // The names of the files of a run: the catalogue files, then the report.
     static std::vector<std::string> fileNames();
 
+    // Asked under the lock, once the new files are written aside and before they take their
+    // places (a front end keeps the files they replace); false, with `error` in French, stops
+    // the run with nothing changed.
+    std::function<bool(std::string& error)> beforeSwitch;
     // For tests: handed to StagedFiles::allowStep.
     std::function<bool(const std::string& step)> allowStep;
 

@@ -18,24 +18,26 @@ RunLock::~RunLock()
 bool RunLock::take(const std::string& workDir, const std::string& dataDir, std::string& error)
 {
     release();
-    std::string place = workDir + "/" + fileName;
+    if (folder_.take(dataDir, "fabrication de listes", error) && takeWorkFolder(workDir, error))
+        return true;
+    release();
+    return false;
+}
+
+bool RunLock::takeWorkFolder(const std::string& workDir, std::string& error)
+{
+    const std::string place = workDir + "/" + fileName;
     std::error_code ignored;
     if (!workDir.empty())
         std::filesystem::create_directories(workDir, ignored);  // a first run: ~/.cache missing
     fd_ = workDir.empty() ? -1
                           : ::open(place.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd_ < 0) {
-        place = dataDir;
-        fd_ = ::open(dataDir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    }
-    if (fd_ < 0) {
-        error = "aucun verrou ne peut être pris, ni dans " + workDir + " ni sur " + dataDir + " ("
-            + ExclusiveFile::reason(errno) + ")";
-        return false;
-    }
+    if (fd_ < 0)
+        return true;  // a work folder not ours: nothing there to guard, the folder lock holds
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         const int why = errno;
-        release();
+        ::close(fd_);
+        fd_ = -1;
         error = why == EWOULDBLOCK
             ? "une autre fabrication de listes est en cours (" + place
                 + " est pris) : attendre qu'elle soit finie, puis recommencer"
@@ -50,6 +52,7 @@ void RunLock::release()
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;
+    folder_.release();
 }
 
 }  // namespace listgen

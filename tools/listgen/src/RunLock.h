@@ -1,15 +1,18 @@
 #pragma once
 
+#include <tools/listgen/src/FolderLock.h>
+
 #include <string>
 
 namespace listgen {
 
 // One run at a time: every run that writes lists holds this lock from its start to its end,
 // so that a second one, from any front end (listgen, vorlane's window or command line, another
-// vorlane), is refused in French instead of racing the first over the prepared lexicon, the
-// waiting files and the data folder. It is a lock file in the work folder that they share
-// (never in the data folder); where the work folder cannot hold it, the data folder itself is
-// locked. The system drops the lock when its holder ends, however it ends.
+// vorlane), is refused in French instead of racing the first. It is two locks: the data
+// folder's own (FolderLock), whatever work folder each run uses, and a lock file in the work
+// folder, which guards the prepared lexicon and the waiting files of runs that share it (none
+// where the work folder cannot hold it). The system drops both
+// when their holder ends, however it ends.
 class RunLock {
 public:
     static constexpr const char* fileName = "fabrication.verrou";
@@ -23,9 +26,12 @@ public:
     // or nothing can be locked.
     bool take(const std::string& workDir, const std::string& dataDir, std::string& error);
     void release();
-    bool held() const { return fd_ >= 0; }
+    bool held() const { return folder_.held(); }
 
 private:
+    bool takeWorkFolder(const std::string& workDir, std::string& error);
+
+    FolderLock folder_;
     int fd_ = -1;
 };
 

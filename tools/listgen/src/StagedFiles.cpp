@@ -1,18 +1,17 @@
 #include <tools/listgen/src/StagedFiles.h>
 
 #include <tools/listgen/src/ExclusiveFile.h>
-#include <tools/listgen/src/FileBytes.h>
 #include <tools/listgen/src/ListFolder.h>
 
 #include <textfile/LineWriter.h>
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sstream>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,8 +19,6 @@
 namespace listgen {
 
 namespace {
-
-const char* const journalName = "journal";
 
 bool deviceOf(const std::string& path, dev_t& device)
 {
@@ -39,15 +36,6 @@ bool writableFolder(const std::string& path)
         && ::access(path.c_str(), W_OK | X_OK) == 0;
 }
 
-void syncFolder(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 // The real place of the data folder (it may be a link), and the folder that holds it.
 void realPlace(const std::string& dataDir, std::string& real, std::string& parent)
 {
@@ -55,6 +43,18 @@ void realPlace(const std::string& dataDir, std::string& real, std::string& paren
     real = ::realpath(dataDir.c_str(), buffer) ? std::string(buffer) : dataDir;
     const auto slash = real.find_last_of('/');
     parent = slash == std::string::npos ? "." : slash == 0 ? "/" : real.substr(0, slash);
+}
+
+// One waiting folder a data folder: the second names kept by a run cut short on one data
+// folder wait there until its journal is repaired, whatever other folder the work folder serves.
+std::string waitingFolderName(const std::string& realData)
+{
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (const unsigned char c : realData)
+        hash = (hash ^ c) * 1099511628211ull;
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    return std::string(StagedFiles::workFolderName) + "-" + hex;
 }
 
 }  // namespace
@@ -76,6 +76,11 @@ bool StagedFiles::open()
     if (!chooseFolder() || !lock())
         return false;
     recover();
+    if (SwitchJournal(dataDir_).exists()) {
+        // a switch that could not be undone: a new one would lose what its journal keeps
+        error_ = notes_.empty() ? dataDir_ + " est à moitié remplacé" : notes_.back();
+        return false;
+    }
     clearFolder();
     return true;
 }
@@ -101,7 +106,7 @@ bool StagedFiles::chooseFolder()
         // never inside the data folder, even when the work folder is given there
         const bool inData = (realWork + "/").compare(0, real.size() + 1, real + "/") == 0;
         if (!inData && deviceOf(workDir_, work) && work == data && writableFolder(workDir_)) {
-            folder_ = workDir_ + "/" + workFolderName;
+            folder_ = workDir_ + "/" + waitingFolderName(real);
             return true;
         }
     }
@@ -138,37 +143,10 @@ bool StagedFiles::lock()
     return true;
 }
 
-// A run cut short while switching left its journal: the old files go back in place and the
-// new ones that had already taken a new name are removed.
 void StagedFiles::recover()
 {
-    const std::string journal = folder_ + "/" + journalName;
-    std::string text;
-    std::string error;
-    if (!FileBytes::read(journal, 1 << 20, text, error))
-        return;
-    std::istringstream lines(text);
-    std::string kind;
-    std::string dataDir = dataDir_;
-    std::string name;
-    unsigned long long inode = 0;
-    while (lines >> kind) {
-        if (kind == "dossier") {
-            std::getline(lines >> std::ws, dataDir);
-            continue;
-        }
-        if (!(lines >> name >> inode) || name.find('/') != std::string::npos)
-            break;
-        const std::string place = dataDir + "/" + name;
-        struct stat info {};
-        if (kind == "remplace" && ::lstat(kept(name).c_str(), &info) == 0)
-            std::rename(kept(name).c_str(), place.c_str());
-        else if (kind == "ajoute" && ::lstat(place.c_str(), &info) == 0 && info.st_ino == inode)
-            std::remove(place.c_str());
-    }
-    syncFolder(dataDir);
-    notes_.push_back("une fabrication interrompue a été défaite : les fichiers de " + dataDir
-                     + " sont ceux d'avant elle");
+    const auto repaired = SwitchJournal(dataDir_).repair();
+    notes_.insert(notes_.end(), repaired.begin(), repaired.end());
 }
 
 void StagedFiles::clearFolder()
@@ -186,7 +164,7 @@ void StagedFiles::clearFolder()
 
 bool StagedFiles::write(const std::string& name, const std::vector<std::string>& lines)
 {
-    Staged staged{name, false, 0};
+    Staged staged{name, false, {}, {}};
     struct stat old {};
     unsigned mode = 0666;
     if (::lstat(target(name).c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
@@ -210,7 +188,7 @@ bool StagedFiles::write(const std::string& name, const std::vector<std::string>&
     ok = file.close() && ok;
     struct stat written {};
     if (ok && ::lstat(path.c_str(), &written) == 0) {
-        staged.inode = written.st_ino;
+        staged.put = SwitchJournal::Identity::of(path);
         staged_.push_back(staged);
         return true;
     }
@@ -236,8 +214,7 @@ bool StagedFiles::commit()
         undo(switched);
         return false;
     }
-    syncFolder(dataDir_);
-    std::remove((folder_ + "/" + journalName).c_str());
+    SwitchJournal(dataDir_).remove();
     clearFolder();
     staged_.clear();
     return true;
@@ -256,6 +233,7 @@ bool StagedFiles::keepOldFiles()
             error_ = place + " : " + (why.empty() ? "il a changé pendant la fabrication" : why);
             return false;
         }
+        staged.old = SwitchJournal::Identity::of(place);
         if (staged.replaces
             && (!step("lien " + staged.name)
                 || ::link(place.c_str(), kept(staged.name).c_str()) != 0)) {
@@ -269,25 +247,18 @@ bool StagedFiles::keepOldFiles()
 
 bool StagedFiles::writeJournal()
 {
+    if (!step("journal")) {
+        error_ = dataDir_ + "/" + SwitchJournal::fileName + " : " + ExclusiveFile::reason(errno);
+        return false;
+    }
     // the real path: the run that undoes this one may start from another folder
     std::string real;
     std::string parent;
-    realPlace(dataDir_, real, parent);
-    std::string text = "dossier " + real + "\n";
+    realPlace(folder_, real, parent);
+    std::vector<SwitchJournal::Entry> entries;
     for (const auto& staged : staged_)
-        text += std::string(staged.replaces ? "remplace " : "ajoute ") + staged.name + " "
-            + std::to_string(staged.inode) + "\n";
-    const std::string part = folder_ + "/" + journalName + ".part";
-    ExclusiveFile file(part, 0600);
-    const bool written = step("journal") && file.write(text.data(), text.size()) && file.close();
-    if (!written || std::rename(part.c_str(), (folder_ + "/" + journalName).c_str()) != 0) {
-        error_ = file.errorText().empty() ? part + " : " + ExclusiveFile::reason(errno)
-                                          : file.errorText();
-        std::remove(part.c_str());
-        return false;
-    }
-    syncFolder(folder_);
-    return true;
+        entries.push_back({staged.name, staged.replaces, staged.put, staged.old});
+    return SwitchJournal(dataDir_).write(real, entries, error_);
 }
 
 bool StagedFiles::switchFiles(std::size_t& switched)
@@ -319,8 +290,7 @@ void StagedFiles::undo(std::size_t switched)
         error_ += " ; la remise en place sera achevée au prochain lancement";
         return;  // the journal stays for recover()
     }
-    syncFolder(dataDir_);
-    std::remove((folder_ + "/" + journalName).c_str());
+    SwitchJournal(dataDir_).remove();
     discard();
 }
 
@@ -335,8 +305,8 @@ void StagedFiles::close()
 {
     if (lockFd_ < 0)
         return;
-    struct stat info {};
-    if (::lstat((folder_ + "/" + journalName).c_str(), &info) != 0) {
+    // a journal left means a switch to undo: its second names wait here
+    if (!SwitchJournal(dataDir_).exists()) {
         discard();
         ::rmdir(folder_.c_str());
     }

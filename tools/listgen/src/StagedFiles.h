@@ -1,5 +1,7 @@
 #pragma once
 
+#include <tools/listgen/src/SwitchJournal.h>
+
 #include <functional>
 #include <string>
 #include <sys/types.h>
@@ -10,14 +12,16 @@ namespace listgen {
 // The new files of a run, written aside and then switched into the data folder all together:
 // either every one of them takes its place, or every file the folder had stays as it was.
 //
-// They wait in a folder of their own, never in the data folder: in the work folder when it
-// lies on the data folder's file system (a rename is then atomic), otherwise in a hidden
-// folder beside the data folder. Each is created new (ExclusiveFile), so nothing is written
-// through a name or a link that was there. To switch, each file to be replaced is first kept
-// under a second name (a hard link) in the waiting folder and a journal is written; the new
-// files are then renamed into place. A failure puts the old files back; a run cut short
-// while switching is undone from its journal at the next start. The waiting folder is locked
-// while a run uses it, and emptied of any leftover when a run takes it.
+// They wait in a folder of their own, never in the data folder: in the work folder (one
+// waiting folder for each data folder) when it lies on the data folder's file system (a rename
+// is then atomic), otherwise in a hidden folder beside the data folder. Each is created new
+// (ExclusiveFile), so nothing is written through a name or a link that was there. To switch,
+// each file to be replaced is first kept under a second name (a hard link) in the waiting
+// folder and a journal is written in the data folder (SwitchJournal); the new files are then
+// renamed into place. A failure puts the old files back; a run cut short while switching is
+// undone from its journal by the next one that opens the data folder, whatever its work
+// folder. The waiting folder is locked while a run uses it, and emptied of any leftover when a
+// run takes it. The caller holds the data folder's lock (FolderLock).
 class StagedFiles {
 public:
     static constexpr const char* workFolderName = "listes-en-attente";
@@ -27,8 +31,9 @@ public:
     StagedFiles(const StagedFiles&) = delete;
     StagedFiles& operator=(const StagedFiles&) = delete;
 
-    // Chooses the waiting folder, locks it, undoes a run cut short while switching and removes
-    // its leftovers. False, with errorText() in French.
+    // Chooses the waiting folder, locks it, undoes a run cut short while switching
+    // (SwitchJournal::repair) and removes its leftovers. False, with errorText() in French,
+    // also when a switch cut short could not be undone.
     bool open();
     const std::string& folder() const { return folder_; }
     // What open() found and put right, in French (empty when nothing).
@@ -52,7 +57,8 @@ private:
     struct Staged {
         std::string name;
         bool replaces = false;
-        ino_t inode = 0;
+        SwitchJournal::Identity put;
+        SwitchJournal::Identity old;
     };
 
     bool chooseFolder();

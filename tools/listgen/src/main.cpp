@@ -3,6 +3,7 @@
 // (all of them, with a report). Every message is French; see usage below.
 
 #include <tools/listgen/src/DefaultListsRun.h>
+#include <tools/listgen/src/FolderRepair.h>
 #include <tools/listgen/src/ImportMessages.h>
 #include <tools/listgen/src/OwnWordsImport.h>
 
@@ -179,5 +180,7 @@ int main(int argc, char** argv)
     }
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
+    // a switch cut short is undone, and said, before anything else
+    listgen::ImportMessages::print(screen.notes(listgen::FolderRepair::atStart(options.dataDir)));
     return options.newWords.empty() ? makeDefaultLists(options) : importOwnWords(options);
 }

@@ -163,9 +163,21 @@ protected:
         return OwnWordsImport({data_, dictionary_.paths(), overwrite});
     }
 
+    // A waiting folder of any data folder left in the work folder.
     bool leftovers() const
     {
-        return fs::exists(dictionary_.paths().workDir + "/" + listgen::StagedFiles::workFolderName);
+        std::error_code ignored;
+        for (const auto& entry : fs::directory_iterator(dictionary_.paths().workDir, ignored))
+            if (entry.path().filename().string().rfind(listgen::StagedFiles::workFolderName, 0)
+                == 0)
+                return true;
+        return false;
+    }
+
+    std::string waitingFolder() const
+    {
+        listgen::StagedFiles staged(data_, dictionary_.paths().workDir);
+        return staged.open() ? staged.folder() : std::string();
     }
 
     HunspellFixture dictionary_{true};
@@ -310,8 +322,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ImportFixture, ALeftoverPartLinkIsNeverWrittenThrough)
 {
-    const std::string waiting =
-        dictionary_.paths().workDir + "/" + listgen::StagedFiles::workFolderName;
+    const std::string waiting = waitingFolder();
+    ASSERT_FALSE(waiting.empty());
     fs::create_directories(waiting);
     const std::string victim = folder_.write("victim.txt", {"VICTIM"});
     fs::create_symlink(victim, waiting + "/ods6new_5L.txt.part");
@@ -389,16 +401,22 @@ TEST_F(ImportFixture, CancellingChangesNothing)
     EXPECT_FALSE(leftovers());
 }
 
-// While another run holds the lock, whatever the front end, an import neither plans nor runs.
-TEST_F(ImportFixture, ASecondRunIsRefusedWhileOneRuns)
+// While another run holds the lock, whatever the front end and its work folder (make lists and
+// the installed vorlane's ~/.cache/vorlane), an import neither plans nor runs.
+class SecondRun : public ImportFixture, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(SecondRun, IsRefusedWhileOneRuns)
 {
     listgen::RunLock first;
     std::string error;
-    ASSERT_TRUE(first.take(dictionary_.paths().workDir, data_, error)) << error;
+    const std::string firstWork =
+        GetParam().empty() ? dictionary_.paths().workDir : folder_.file(GetParam());
+    ASSERT_TRUE(first.take(firstWork, data_, error)) << error;
     auto run = import();
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
     EXPECT_FALSE(run.plan());
-    EXPECT_NE(run.errorText().find("une autre fabrication de listes est en cours"),
+    EXPECT_NE(run.errorText().find("une autre opération est en cours sur le dossier des listes "
+                                   + data_ + " (fabrication de listes par listgen_tests"),
               std::string::npos)
         << run.errorText();
     EXPECT_FALSE(run.run());
@@ -409,6 +427,11 @@ TEST_F(ImportFixture, ASecondRunIsRefusedWhileOneRuns)
     first.release();
     EXPECT_TRUE(run.run()) << run.errorText();
 }
+
+INSTANTIATE_TEST_SUITE_P(WorkFolders, SecondRun, ::testing::Values("", "cache/vorlane"),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             return info.param.empty() ? "sameWorkFolder" : "otherWorkFolder";
+                         });
 
 // A player's first run: not even the folders above the work folder (~/.cache) are there.
 TEST_F(ImportFixture, AWorkFolderWithoutItsParentsIsMade)
@@ -506,6 +529,43 @@ TEST_F(ImportFixture, ARunCutWhileSwitchingIsUndoneAtTheNextStart)
     EXPECT_EQ(snapshot(data_), before_);
     EXPECT_EQ(next.summary().notes.size(), 1u);
     EXPECT_FALSE(leftovers());
+}
+
+// A run cut while switching, then a whole import with another work folder (the installed
+// vorlane's): a later start with the first work folder keeps that import.
+TEST_F(ImportFixture, ACompleteImportAfterACutOneStaysWhateverTheWorkFolder)
+{
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        auto run = import();
+        run.allowStep = [](const std::string& step) {
+            if (step == "remplacement ods6new_9L_all.txt")
+                std::_Exit(3);
+            return true;
+        };
+        run.read(dictionary_.file("mes-mots.txt"));
+        run.run();
+        std::_Exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 3);
+    auto paths = dictionary_.paths();
+    paths.workDir = folder_.file("cache/vorlane");
+    dictionary_.write("autres-mots.txt", "ramie\r\n");
+    OwnWordsImport other({data_, paths, true});
+    ASSERT_TRUE(other.read(dictionary_.file("autres-mots.txt")));
+    ASSERT_TRUE(other.run()) << other.errorText();
+    ASSERT_FALSE(other.summary().notes.empty());  // it undid the cut one first, and said so
+    EXPECT_NE(other.summary().notes.front().find("défaite"), std::string::npos);
+    const auto complete = snapshot(data_);
+    EXPECT_NE(complete, before_);
+    auto first = import();
+    ASSERT_TRUE(first.read(dictionary_.file("mes-mots.txt")));
+    ASSERT_TRUE(first.plan()) << first.errorText();
+    EXPECT_EQ(snapshot(data_), complete);
+    EXPECT_TRUE(first.summary().notes.empty());
 }
 
 }  // namespace

@@ -200,13 +200,19 @@ TEST(ListLoaderTest, AnEmptyFileLoadsWithoutEntries)
     EXPECT_TRUE(list.entries.empty());
 }
 
-TEST(ListLoaderTest, MissingFileNamesTheFile)
+// Every place looked at is named, the working folder's first, in the order they are searched.
+TEST(ListLoaderTest, MissingFileNamesTheFileAndEveryPlaceSearched)
 {
     TempFolder folder;
     CurrentFolder inside(folder.path());
-    const auto list = ListLoader::loadFile("data/ods6new_7L.txt", {});
+    const std::string here = folder.path().string();
+    const auto list = ListLoader::loadFile("data/ods6new_7L.txt",
+                                           {here + "/joueur/data", "", here + "/bin/../share"});
     EXPECT_FALSE(list.ok);
-    EXPECT_EQ(list.message, "Liste introuvable : data/ods6new_7L.txt");
+    EXPECT_EQ(list.message,
+              "Liste introuvable : data/ods6new_7L.txt (cherchée dans " + here
+                  + "/data/ods6new_7L.txt, " + here + "/joueur/data/ods6new_7L.txt, " + here
+                  + "/share/ods6new_7L.txt)");
 }
 
 TEST(ListLoaderTest, UnknownTitleIsRefused)

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+namespace listgen {
+
+// The lock of one lists folder, whoever writes it and whatever work folder it uses: a lock
+// file beside the folder (".data.verrou" for ".../data"), so that it outlives the folder being
+// made, put aside or brought back. Whoever holds it writes in it what runs ("fabrication de
+// listes par vorlane, processus 1234"), for the refusal of the next one. Where nothing can be
+// written beside the folder, the folder itself is locked. The system drops the lock when its
+// holder ends, however it ends.
+class FolderLock {
+public:
+    FolderLock() = default;
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+    // The lock file of `dataDir`.
+    static std::string placeOf(const std::string& dataDir);
+    // Takes the lock without waiting; `activity` names the work in French ("fabrication de
+    // listes"). False, with `error` in French naming what holds it.
+    bool take(const std::string& dataDir, const std::string& activity, std::string& error);
+    void release();
+    bool held() const { return fd_ >= 0; }
+
+private:
+    void tellHolder(const std::string& activity) const;
+
+    int fd_ = -1;
+};
+
+}  // namespace listgen

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace listgen {
+
+// The journal of a switch of new files into a lists folder, kept in that folder (whatever work
+// folder the run used), so that whoever next writes or reads the folder finds it. It names the
+// folder where the replaced files wait under a second name, and what the switch puts in place:
+// for each file, the device, inode and size of the new file and of the one it replaces.
+//
+// A repair undoes a switch cut short only when every file of the folder is still either the
+// old one or exactly the new one the cut run put there; when anything changed since (a later
+// import, a file put by hand), the journal is given up and nothing is touched.
+class SwitchJournal {
+public:
+    static constexpr const char* fileName = ".remplacement-en-cours";
+
+    struct Identity {
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        bool there = false;
+
+        static Identity of(const std::string& path);
+        bool operator==(const Identity& other) const;
+    };
+
+    struct Entry {
+        std::string name;
+        bool replaces = false;
+        Identity put;  // the new file
+        Identity old;  // the file it replaces (replaces only)
+    };
+
+    explicit SwitchJournal(std::string dataDir);
+
+    bool exists() const;
+    // Written whole (under another name, then renamed) and synced. False, with `error`.
+    bool write(const std::string& keptFolder, const std::vector<Entry>& entries,
+               std::string& error) const;
+    void remove() const;
+
+    // Under the folder's lock: undoes a switch cut short. What it did, in French; empty when
+    // there was nothing to put back.
+    std::vector<std::string> repair() const;
+    // For a start that may not write the folder: which lists a cut switch left new, in French;
+    // empty when the folder is whole.
+    std::string halfReplaced() const;
+
+private:
+    enum class State { pending, switched, changed };
+
+    bool read(std::string& keptFolder, std::vector<Entry>& entries) const;
+    State stateOf(const std::string& keptFolder, const Entry& entry) const;
+    std::string path() const { return dataDir_ + "/" + fileName; }
+
+    std::string dataDir_;
+};
+
+}  // namespace listgen
