@@ -1,7 +1,8 @@
 #include <training/progress/DrillOptions.h>
 
+#include <training/window/ListFolders.h>
+
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace training {
 
@@ -16,8 +17,9 @@ const QString kClocks = QStringLiteral("entrainement/horloges");
 
 QString DrillOptions::playerFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/vorlane/vorlane.conf");
+    const std::string home = ListFolders::configHome();
+    return home.empty() ? QString()
+                        : QString::fromStdString(home) + QStringLiteral("/vorlane/vorlane.conf");
 }
 
 DrillOptions DrillOptions::read(const QString& file)

@@ -1,5 +1,7 @@
 #include <training/progress/ProgressStore.h>
 
+#include <training/window/ListFolders.h>
+
 #include <textfile/Cp1252.h>
 #include <textfile/SystemReason.h>
 
@@ -10,7 +12,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <cmath>
@@ -136,8 +137,9 @@ ProgressStore::ProgressStore(QString folder) : folder_(std::move(folder)) {}
 
 QString ProgressStore::playerFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/vorlane/progress");
+    const std::string home = ListFolders::dataHome();
+    return home.empty() ? QString()
+                        : QString::fromStdString(home) + QStringLiteral("/vorlane/progress");
 }
 
 QString ProgressStore::recordPath(const catalogue::ListRow& list) const
@@ -150,7 +152,7 @@ ProgressStore::Found ProgressStore::find(const catalogue::ListRow& list,
                                          const QString& listPath) const
 {
     QFile file(recordPath(list));
-    if (!file.exists())
+    if (folder_.isEmpty() || !file.exists())  // no home: nothing was kept
         return {};
     if (!file.open(QIODevice::ReadOnly))
         return unusable(QStringLiteral("fichier de progression illisible"));
@@ -200,7 +202,8 @@ bool ProgressStore::save(const catalogue::ListRow& list, const ListFingerprint& 
 
 void ProgressStore::forget(const catalogue::ListRow& list) const
 {
-    QFile::remove(recordPath(list));
+    if (!folder_.isEmpty())
+        QFile::remove(recordPath(list));
 }
 
 QString ProgressStore::ignoredLine(const catalogue::ListRow& list, const QString& reason) const

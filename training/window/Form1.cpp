@@ -792,7 +792,8 @@ void Form1::Check1_Click()
 
 void Form1::remember(const QString& progressFolder, const QString& file)
 {
-    progress = std::make_unique<ProgressStore>(progressFolder);
+    if (!progressFolder.isEmpty())  // without a home, the drill keeps nothing
+        progress = std::make_unique<ProgressStore>(progressFolder);
     optionsFile = file;
     applyOptions();
 }

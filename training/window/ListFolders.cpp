@@ -34,6 +34,11 @@ std::string ListFolders::dataHome()
     return xdgFolder("XDG_DATA_HOME", "/.local/share");
 }
 
+std::string ListFolders::configHome()
+{
+    return xdgFolder("XDG_CONFIG_HOME", "/.config");
+}
+
 std::string ListFolders::cacheHome()
 {
     return xdgFolder("XDG_CACHE_HOME", "/.cache");

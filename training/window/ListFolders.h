@@ -16,11 +16,12 @@ public:
 
     // <data home>/vorlane/data; empty without a home (noHome() says why).
     static std::string playerFolder();
-    // The player's data and cache folders as the XDG rules give them: the variable when it
-    // holds an absolute path (a relative one is ignored), else $HOME/.local/share or
-    // $HOME/.cache; empty when there is no absolute HOME either.
+    // The player's data, cache and settings folders as the XDG rules give them: the variable
+    // when it holds an absolute path (a relative one is ignored), else $HOME/.local/share,
+    // $HOME/.cache or $HOME/.config; empty when there is no absolute HOME either.
     static std::string dataHome();
     static std::string cacheHome();
+    static std::string configHome();
     // Why the player has no folder of their own, in French.
     static std::string noHome();
     // The lists installed with the program: share/vorlane/data beside its bin folder.

@@ -188,3 +188,58 @@ TEST(DrillOptionsTest, KeptOptionsComeBackAndMissingOnesAreTheDesigns)
     EXPECT_EQ(training::DrillOptions::afterClick(7), 8);
     EXPECT_EQ(training::DrillOptions::afterClick(14), 8);
 }
+
+// Where the player's progress and options go follows the XDG rules: a relative variable is
+// ignored, and without a home nothing is kept anywhere (never at the root).
+struct PlayerPlace {
+    const char* dataHome;
+    const char* configHome;
+    const char* home;
+    QString progress;
+    QString options;
+};
+
+class PlayerPlaceTest : public testing::TestWithParam<PlayerPlace> {
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"})
+            if (const char* value = std::getenv(name))
+                saved.emplace_back(name, value);
+    }
+    void TearDown() override
+    {
+        for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"})
+            unsetenv(name);
+        for (const auto& [name, value] : saved)
+            setenv(name.c_str(), value.c_str(), 1);
+    }
+    static void set(const char* name, const char* value)
+    {
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    std::vector<std::pair<std::string, std::string>> saved;
+};
+
+TEST_P(PlayerPlaceTest, FollowsTheXdgRules)
+{
+    set("XDG_DATA_HOME", GetParam().dataHome);
+    set("XDG_CONFIG_HOME", GetParam().configHome);
+    set("HOME", GetParam().home);
+    EXPECT_EQ(ProgressStore::playerFolder(), GetParam().progress);
+    EXPECT_EQ(training::DrillOptions::playerFile(), GetParam().options);
+    EXPECT_EQ(ProgressStore(ProgressStore::playerFolder()).find(sevenLetters(), "7L.txt").status,
+              Status::none);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, PlayerPlaceTest,
+    testing::Values(PlayerPlace{"/x/data", "/x/config", "/home/h", "/x/data/vorlane/progress",
+                                "/x/config/vorlane/vorlane.conf"},
+                    PlayerPlace{"rel/data", "", "/home/h", "/home/h/.local/share/vorlane/progress",
+                                "/home/h/.config/vorlane/vorlane.conf"},
+                    PlayerPlace{nullptr, nullptr, nullptr, QString(), QString()},
+                    PlayerPlace{nullptr, nullptr, "relative", QString(), QString()}));
