@@ -26,7 +26,8 @@ bool ImportSession::plan()
 
 bool ImportSession::run(const listgen::RunControl& control)
 {
-    if (!plan() || !originals_.keep(replaced(), error_))
+    // a file that gives no list is refused before the originals are touched
+    if (!plan() || !import_.prepare(control) || !originals_.keep(replaced(), error_))
         return false;
     if (import_.run(control))
         return true;

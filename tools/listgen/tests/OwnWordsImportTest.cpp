@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <sstream>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -253,6 +254,69 @@ INSTANTIATE_TEST_SUITE_P(Files, FileWithoutWords,
                          [](const ::testing::TestParamInfo<NoWord>& info) {
                              return std::string(info.param.name);
                          });
+
+// Files that give no list: refused on reading (bytes that no text has) or before the run
+// writes (no word gives a form of 2 to 9 letters); the folder stays as it was.
+struct NoList {
+    const char* name;
+    std::string bytes;
+    std::string why;  // a piece of the error
+};
+
+std::string randomBytes(std::size_t size)
+{
+    std::mt19937 random(26);
+    std::string bytes(size, '\0');
+    for (auto& byte : bytes)
+        byte = static_cast<char>(random() & 0xFF);
+    return bytes;
+}
+
+class FileOfNoList : public ImportFixture, public ::testing::WithParamInterface<NoList> {};
+
+TEST_P(FileOfNoList, IsRefusedWithNothingWritten)
+{
+    dictionary_.write("pas-une-liste.txt", GetParam().bytes);
+    auto run = import();
+    const bool read = run.read(dictionary_.file("pas-une-liste.txt"));
+    EXPECT_FALSE(read && run.run());
+    EXPECT_NE(run.errorText().find(GetParam().why), std::string::npos) << run.errorText();
+    EXPECT_EQ(snapshot(data_), before_);
+    EXPECT_FALSE(leftovers());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FileOfNoList,
+    ::testing::Values(NoList{"randomBytes", randomBytes(1 << 20), "n'est pas une liste de mots"},
+                      NoList{"controlCharacters", "zen\n\x01\x02\n\x1B\x1B\nkatal\x7F\n",
+                             "n'est pas une liste de mots"},
+                      NoList{"onlyLongWords", "anticonstitutionnellement\r\nzorglubissime\r\n",
+                             "aucun de ses 2 mot(s) ne donne de forme de 2 à 9 lettres"}),
+    [](const ::testing::TestParamInfo<NoList>& info) { return std::string(info.param.name); });
+
+// A file whose accents are combining marks makes the lists of its twin with accented letters.
+TEST_F(ImportFixture, DecomposedAccentsMakeTheListsOfTheirComposedTwin)
+{
+    const std::map<std::string, std::string> twins = {{"nfd",
+                                                       "De\xCC\x81"
+                                                       "confiner\ncho\xCC\x82me\nco\xCC\x82te\n"},
+                                                      {"nfc",
+                                                       "D\xC3\xA9"
+                                                       "confiner\nch\xC3\xB4me\nc\xC3\xB4te\n"}};
+    std::map<std::string, std::map<std::string, std::string>> lists;
+    for (const auto& [name, bytes] : twins) {
+        dictionary_.write(name + ".txt", bytes);
+        const std::string data = folder_.file(name);
+        OwnWordsImport run({data, dictionary_.paths(), false});
+        ASSERT_TRUE(run.read(dictionary_.file(name + ".txt"))) << run.errorText();
+        EXPECT_EQ(run.summary().refusedCount, 0u);
+        ASSERT_TRUE(run.run()) << run.errorText();
+        lists[name] = snapshot(data);
+        lists[name].erase(OwnWordsImport::reportName);  // it names its file
+    }
+    EXPECT_EQ(lists["nfd"], lists["nfc"]);
+    EXPECT_NE(lists["nfc"]["ods6new_9L_all.txt"].find("DECONFINE"), std::string::npos);
+}
 
 TEST_F(ImportFixture, WithoutLeaveNothingIsReplacedAndTheFilesAreNamed)
 {
