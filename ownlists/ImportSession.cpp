@@ -9,9 +9,9 @@ ImportSession::ImportSession(ImportSetup setup, bool replace, const std::string&
 {
 }
 
-bool ImportSession::read(const std::string& playerFile)
+bool ImportSession::read(const std::string& playerFile, const listgen::RunControl& control)
 {
-    read_ = import_.read(playerFile);
+    read_ = import_.read(playerFile, control);
     return read_;
 }
 

@@ -47,6 +47,8 @@ std::vector<std::string> ImportReport::utf8Lines(const OwnWordsSummary& summary)
         refused.push_back("… et " + std::to_string(summary.refusedCount - summary.refused.size())
                           + " autres lignes refusées, non détaillées");
     section(lines, "Lignes refusées", refused, summary.refusedCount);
+    if (!summary.notes.empty())
+        section(lines, "Remarques", summary.notes, summary.notes.size());
     return lines;
 }
 

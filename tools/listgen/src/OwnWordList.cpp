@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 namespace listgen {
 
@@ -150,8 +151,12 @@ bool hasHighByte(std::string_view bytes)
 
 }  // namespace
 
-bool OwnWordList::read(const std::string& path, std::string& error)
+bool OwnWordList::read(const std::string& path, std::string& error, const RunControl& control)
 {
+    std::error_code unknown;
+    const auto bytes = std::filesystem::file_size(path, unknown);
+    const double size = unknown ? 0.0 : static_cast<double>(bytes);  // 0: no progress told
+    double done = 0;                                                 // bytes, over both passes
     for (const Pass pass : {Pass::count, Pass::take}) {
         textfile::FileByteSource source(path);
         if (!source.isOpen()) {
@@ -161,10 +166,17 @@ bool OwnWordList::read(const std::string& path, std::string& error)
         startPass(pass);
         char buffer[1 << 16];
         while (!tooManyLines_) {
+            if (control.cancelled()) {
+                error.clear();
+                return false;
+            }
             const std::size_t got = source.read(buffer, sizeof buffer);
             if (got == 0)
                 break;
             feed(std::string_view(buffer, got));
+            done += static_cast<double>(got);
+            if (size > 0)
+                control.report(std::min(1.0, done / (2 * size)), "lecture du fichier");
         }
         if (source.failed()) {
             error = path + " : " + source.errorText();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <tools/listgen/src/RunControl.h>
+
 #include <cstddef>
 #include <set>
 #include <string>
@@ -47,8 +49,8 @@ public:
     static constexpr std::size_t keptRefusals = 100'000;  // the others are only counted
 
     // False, with `error` in French, when the file cannot be read, holds too many lines or
-    // is no text.
-    bool read(const std::string& path, std::string& error);
+    // is no text; false with no error when `control` cancels it. Progress by the bytes read.
+    bool read(const std::string& path, std::string& error, const RunControl& control = {});
     // The same from the file's bytes.
     void parse(std::string_view bytes);
     // After parse(): most lines hold control characters or undecodable bytes.

@@ -45,16 +45,18 @@ std::vector<std::string> OwnWordsImport::fileNames()
     return names;
 }
 
-bool OwnWordsImport::read(const std::string& playerFile)
+bool OwnWordsImport::read(const std::string& playerFile, const RunControl& control)
 {
     error_.clear();
+    cancelled_ = false;
     list_ = OwnWordList{};
     summary_ = OwnWordsSummary{};
     lexicon_.reset();
     read_ = false;
     std::string error;
-    if (!list_.read(playerFile, error)) {
+    if (!list_.read(playerFile, error, control)) {
         error_ = error;
+        cancelled_ = control.cancelled();
         return false;
     }
     summary_.playerFile = playerFile;
@@ -152,8 +154,8 @@ std::string OwnWordsImport::leftOut(const std::string& name) const
         + ") n'est pas faite : le lexique préparé a été fait sans le dictionnaire de "
           "l'orthographe réformée"
         + (reformed.empty() ? std::string() : " (" + reformed + ")")
-        + ", qui seul en donne les mots ; " + name + " reste tel qu'il était dans "
-        + settings_.dataDir;
+        + ", qui seul en donne les mots ; un fichier de ce nom déjà dans " + settings_.dataDir
+        + " n'est pas touché";
 }
 
 std::string OwnWordsImport::unchanged() const

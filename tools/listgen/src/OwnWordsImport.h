@@ -63,7 +63,9 @@ public:
     OwnWordsImport(const OwnWordsImport&) = delete;
     OwnWordsImport& operator=(const OwnWordsImport&) = delete;
 
-    bool read(const std::string& playerFile);
+    // False, with errorText(), when the file cannot be read or holds no word of the game;
+    // false and cancelled() when `control` cancels it.
+    bool read(const std::string& playerFile, const RunControl& control = {});
     const OwnWordList& list() const { return list_; }
     bool plan();
     const FolderPlan& folderPlan() const { return plan_; }

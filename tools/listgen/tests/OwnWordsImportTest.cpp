@@ -4,6 +4,7 @@
 
 #include <textfile/Cp1252.h>
 #include <tools/listgen/src/DefaultListsRun.h>
+#include <tools/listgen/src/ImportMessages.h>
 #include <tools/listgen/src/OwnWordList.h>
 #include <tools/listgen/src/OwnWordsImport.h>
 #include <tools/listgen/src/RunLock.h>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -293,6 +295,41 @@ INSTANTIATE_TEST_SUITE_P(
                       NoList{"onlyLongWords", "anticonstitutionnellement\r\nzorglubissime\r\n",
                              "aucun de ses 2 mot(s) ne donne de forme de 2 à 9 lettres"}),
     [](const ::testing::TestParamInfo<NoList>& info) { return std::string(info.param.name); });
+
+// The fixture has no reformed dictionary: the list of its spellings is left out, and said so.
+TEST_F(ImportFixture, AListLeftOutSaysWhyOnScreenAndInTheReport)
+{
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    ASSERT_TRUE(run.run()) << run.errorText();
+    const std::string why = "la liste « Nouvelles graphies 2-9L » (ods6new_nouv_graphies.txt) "
+                            "n'est pas faite : le lexique préparé a été fait sans le "
+                            "dictionnaire de l'orthographe réformée";
+    const auto said = listgen::ImportMessages("listgen").ofRun(run, true, data_, 1.0);
+    EXPECT_TRUE(std::any_of(said.begin(), said.end(), [&](const auto& line) {
+        return line.text.find(why) != std::string::npos;
+    }));
+    const std::string report = snapshot(data_)[OwnWordsImport::reportName];  // Windows-1252
+    EXPECT_NE(report.find("ods6new_nouv_graphies.txt) n'est pas faite"), std::string::npos);
+}
+
+TEST_F(ImportFixture, ReadingFollowsTheBytesAndStopsWhenCancelled)
+{
+    std::vector<double> fractions;
+    listgen::RunControl control;
+    control.progress = [&](double fraction, const std::string&) { fractions.push_back(fraction); };
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt"), control));
+    ASSERT_EQ(fractions.size(), 2u);  // one block, read twice
+    EXPECT_EQ(fractions.back(), 1.0);
+    const std::atomic<bool> cancelled{true};
+    control.cancel = &cancelled;
+    EXPECT_FALSE(run.read(dictionary_.file("mes-mots.txt"), control));
+    EXPECT_TRUE(run.cancelled());
+    EXPECT_EQ(run.errorText(), "");
+    EXPECT_FALSE(run.run());
+    EXPECT_EQ(snapshot(data_), before_);
+}
 
 // A file whose accents are combining marks makes the lists of its twin with accented letters.
 TEST_F(ImportFixture, DecomposedAccentsMakeTheListsOfTheirComposedTwin)
