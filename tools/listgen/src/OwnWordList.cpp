@@ -436,6 +436,12 @@ void OwnWordList::takeLine(std::size_t number, const std::string& utf8)
         refuse(number, text, reasonOf(text));
         return;
     }
+    // kept from memory too: a file of long lines of letters is no list of words
+    if (word->size() > longestWord) {
+        refuse(number, text,
+               "plus de " + std::to_string(longestWord) + " lettres, aucun mot n'est si long");
+        return;
+    }
     const bool plain = std::all_of(line.begin(), line.end(), [](char32_t c) { return c < 0x80; });
     const bool added = typed_.insert({*word, plain ? std::string() : smallLetters(line)}).second;
     words_.insert(std::move(*word));

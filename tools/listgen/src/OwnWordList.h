@@ -47,6 +47,7 @@ public:
     static constexpr std::size_t longestLine = 1000;      // bytes: far more than any word
     static constexpr std::size_t mostLines = 5'000'000;   // a list of words has far fewer
     static constexpr std::size_t keptRefusals = 100'000;  // the others are only counted
+    static constexpr std::size_t longestWord = 30;        // letters: far more than any word
 
     // False, with `error` in French, when the file cannot be read, holds too many lines or
     // is no text; false with no error when `control` cancels it. Progress by the bytes read.

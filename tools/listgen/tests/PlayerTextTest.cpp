@@ -107,7 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"greekLetter", "\xCF\x80i", "\xCF\x80i", "« \xCF\x80 » (U+03C0)"},
                       Refusal{"escapeSequence", "\x1B[2J\x1B]0;titre\x07",
                               "<U+001B>[2J<U+001B>]0;titre<U+0007>", "contrôle (U+001B)"},
-                      Refusal{"nul", "ab\0cd"s, "ab<U+0000>cd", "U+0000"}),
+                      Refusal{"nul", "ab\0cd"s, "ab<U+0000>cd", "U+0000"},
+                      Refusal{"longerThanAnyWord", std::string(31, 'a'), std::string(31, 'a'),
+                              "plus de 30 lettres"}),
     [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
 bool hasControl(const std::string& text)
