@@ -212,15 +212,16 @@ void ImportWindowTest::cancelChangesNothing()
     const std::string data = place.file("data");
     const auto before = writeOldLists(data);
     Launcher launcher(data, true);
+    launcher.menuEntry("fabriquerListes")->trigger();
+    launcher.button("choisir")->click();
+    QVERIFY2(launcher.details().contains(QStringLiteral("Ces 35 fichiers y seront remplacés")),
+             qPrintable(launcher.details()));
+    // armed once the file is read: its reading has a progress of its own
     auto* bar = WindowProbe(launcher.import()).get<QProgressBar>("progression");
     QObject::connect(bar, &QProgressBar::valueChanged, &launcher.window, [&launcher](int value) {
         if (value >= 700 && launcher.button("annuler")->isEnabled())
             launcher.button("annuler")->click();
     });
-    launcher.menuEntry("fabriquerListes")->trigger();
-    launcher.button("choisir")->click();
-    QVERIFY2(launcher.details().contains(QStringLiteral("Ces 35 fichiers y seront remplacés")),
-             qPrintable(launcher.details()));
     launcher.button("fabriquer")->click();
     QCOMPARE(launcher.import().step(), Step::failed);
     QVERIFY2(launcher.explanation().startsWith(QStringLiteral("Fabrication annulée")),
@@ -454,7 +455,8 @@ void ImportWindowTest::goingBackPutsThePlayersListsAside()
     QVERIFY(!launcher.menuEntry("revenirOrigine")->isEnabled());
 }
 
-// The import on its own thread: the menu offers no second one until it is done.
+// The reading and the import on their own thread: the menu offers no second import until it
+// is done.
 void ImportWindowTest::onAWorkerThreadTheMenuWaits()
 {
     testsupport::TempFolder home;
@@ -462,6 +464,8 @@ void ImportWindowTest::onAWorkerThreadTheMenuWaits()
     launcher.import().runOn = ownlists::ImportRunner::Thread::worker;
     launcher.menuEntry("fabriquerListes")->trigger();
     launcher.button("choisir")->click();
+    QCOMPARE(launcher.import().step(), Step::running);  // the file is read off the window's thread
+    QTRY_COMPARE_WITH_TIMEOUT(launcher.import().step(), Step::confirm, 60000);
     launcher.button("fabriquer")->click();
     QVERIFY(!launcher.menuEntry("fabriquerListes")->isEnabled());
     QCOMPARE(launcher.import().step(), Step::running);
