@@ -218,11 +218,13 @@ void ImportWindowTest::cancelChangesNothing()
              qPrintable(launcher.details()));
     // armed once the file is read: its reading has a progress of its own
     auto* bar = WindowProbe(launcher.import()).get<QProgressBar>("progression");
-    QObject::connect(bar, &QProgressBar::valueChanged, &launcher.window, [&launcher](int value) {
-        if (value >= 700 && launcher.button("annuler")->isEnabled())
-            launcher.button("annuler")->click();
-    });
+    const auto cancelling = QObject::connect(
+        bar, &QProgressBar::valueChanged, &launcher.window, [&launcher](int value) {
+            if (value >= 700 && launcher.button("annuler")->isEnabled())
+                launcher.button("annuler")->click();
+        });
     launcher.button("fabriquer")->click();
+    QObject::disconnect(cancelling);
     QCOMPARE(launcher.import().step(), Step::failed);
     QVERIFY2(launcher.explanation().startsWith(QStringLiteral("Fabrication annulée")),
              qPrintable(launcher.explanation()));
