@@ -312,8 +312,24 @@ void ImportWindowTest::theKeyboardAloneImports()
 
     launcher.menuEntry("revenirOrigine")->trigger();
     QCOMPARE(launcher.import().step(), Step::goingBack);
+    QCOMPARE(launcher.focusedName(), QStringLiteral("revenir"));
     launcher.press(Qt::Key_Escape);  // stays as it is
     QVERIFY(launcher.import().isHidden() && fs::exists(data + "/ods6new_7L.txt"));
+    launcher.menuEntry("revenirOrigine")->trigger();
+    launcher.press(Qt::Key_Return);
+    QCOMPARE(launcher.import().step(), Step::wentBack);
+    QVERIFY(!fs::exists(data + "/ods6new_7L.txt"));
+    QCOMPARE(launcher.focusedName(), QStringLiteral("fermer"));
+    launcher.press(Qt::Key_Return);
+    QVERIFY(launcher.import().isHidden());
+
+    launcher.chosen = QString::fromStdString(home.file("absent.txt"));
+    launcher.menuEntry("fabriquerListes")->trigger();
+    launcher.press(Qt::Key_Return);
+    QCOMPARE(launcher.import().step(), Step::failed);
+    QCOMPARE(launcher.focusedName(), QStringLiteral("fermer"));
+    launcher.press(Qt::Key_Escape);
+    QVERIFY(launcher.import().isHidden());
 }
 
 void ImportWindowTest::folderThatFailsChangesNothing_data()
