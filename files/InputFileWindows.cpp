@@ -37,9 +37,9 @@ int InputFile::open(const std::string& path)
         return EINVAL;
     // Others may read, write or rename the file meanwhile, as on POSIX systems. Backup
     // semantics let a folder open too, so that it is told apart from a missing file.
-    const HANDLE handle =
-        CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return errnoFromWindows(GetLastError(), EACCES);
     if (const int error = kindError(handle)) {

@@ -15,8 +15,8 @@ int openError(const std::wstring& wide)
 {
     const DWORD error = GetLastError();
     const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
-        (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES
+        && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return EISDIR;
     return errnoFromWindows(error, EACCES);
 }

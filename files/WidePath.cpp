@@ -16,7 +16,8 @@ bool widePath(const std::string& path, std::wstring& wide)
         return false;
     wide.resize(static_cast<std::size_t>(length));
     return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), size, wide.data(),
-                               length) == length;
+                               length)
+        == length;
 }
 
 }  // namespace files

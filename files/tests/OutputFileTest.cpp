@@ -79,8 +79,7 @@ TEST(OutputFile, RefusesAFolderAndAMissingFolderWithTheirReasons)
     testsupport::TempFolder folder;
     ASSERT_TRUE(folder.ok());
     std::filesystem::create_directory(folder.path() / "dossier");
-    const std::pair<const char*, int> cases[] = {{"dossier", EISDIR},
-                                                 {"absent/liste.txt", ENOENT}};
+    const std::pair<const char*, int> cases[] = {{"dossier", EISDIR}, {"absent/liste.txt", ENOENT}};
     for (const auto& [relative, reason] : cases) {
         files::OutputFile file;
         EXPECT_EQ(file.open(folder.file(relative)), reason) << relative;

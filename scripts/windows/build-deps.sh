@@ -118,11 +118,17 @@ build_qt() {
   mark_done qt "$key"
 }
 
+# One build of a part at a time: a second run waits for the first and then finds it done.
+locked() {
+  exec 9>"$cache/$1.lock"
+  flock 9
+  "build_$1"
+  exec 9>&-
+}
+
 for part in "${parts[@]}"; do
   case "$part" in
-  gtest) build_gtest ;;
-  hunspell) build_hunspell ;;
-  qt) build_qt ;;
+  gtest | hunspell | qt) locked "$part" ;;
   *)
     echo "Partie inconnue : $part (gtest, hunspell ou qt)" >&2
     exit 2
