@@ -40,6 +40,7 @@ unpack_source() {
   local dsc=$1 dir=$cache/build/$2-src
   rm -rf "$dir"
   dpkg-source --no-check -x "$dsc" "$dir" >/dev/null
+  rm -f "$cache/build/"*.orig.tar.*  # the copies dpkg-source leaves beside the folder
   echo "$dir"
 }
 
@@ -61,10 +62,17 @@ build_gtest() {
   mark_done gtest "$key"
 }
 
+# The library alone (not its command-line tools), built by the same -posix compilers as the
+# programs, so that one libstdc++ serves them all.
+hunspell_options=(
+  --host="$host" --disable-static --enable-shared --disable-nls --without-ui --without-readline
+  CC="$host-gcc-posix" CXX="$host-g++-posix"
+)
+
 build_hunspell() {
   local dsc key src
   dsc=$(fetch_source hunspell)
-  key=$(key_of hunspell "$(sha256sum <"$dsc")")
+  key=$(key_of hunspell "$(sha256sum <"$dsc")" "${hunspell_options[@]}")
   if up_to_date hunspell "$key"; then echo "Hunspell pour Windows : déjà construit."; return; fi
   echo "Hunspell pour Windows : construction (journal : $cache/logs/hunspell.log)"
   rm -rf "$cache/hunspell"
@@ -72,11 +80,12 @@ build_hunspell() {
   {
     cd "$src"
     [ -x configure ] || autoreconf -fi
-    ./configure --host="$host" --prefix="$cache/hunspell" --disable-static --enable-shared \
-      --disable-nls --without-ui --without-readline
-    nice -n 19 make -j"$jobs"
-    make install
+    ./configure --prefix="$cache/hunspell" "${hunspell_options[@]}"
+    nice -n 19 make -C src/hunspell -j"$jobs"
+    make -C src/hunspell install
+    make install-pkgconfDATA
   } >"$cache/logs/hunspell.log" 2>&1
+  cd "$top"
   rm -rf "$src"
   mark_done hunspell "$key"
 }
