@@ -3,9 +3,7 @@
 
 namespace textfile {
 
-FileByteSource::FileByteSource(const std::string& path) : error_(file_.open(path))
-{
-}
+FileByteSource::FileByteSource(const std::string& path) : error_(file_.open(path)) {}
 
 std::string FileByteSource::errorText() const
 {

@@ -7,9 +7,9 @@
 #             own Qt host tools (moc, rcc, uic) through QT_HOST_PATH
 # Usage: build-deps.sh [gtest] [hunspell] [qt]   (all three when none is named)
 # Each part is rebuilt only when its key changed: its Debian source, its options and the
-# cross compiler's version. The cache is VORLANE_WINDOWS_CACHE, ~/.cache/vorlane/windows by default;
-# each part installs into its own folder there (gtest/, hunspell/, qt/), logs go to logs/.
-set -euo pipefail
+# cross compiler's version. The cache is VORLANE_WINDOWS_CACHE, ~/.cache/vorlane/windows by
+# default; each part installs into its own folder there (gtest/, hunspell/, qt/), logs go to logs/.
+set -Eeuo pipefail
 
 top=$(cd "$(dirname "$0")/../.." && pwd)
 toolchain=$top/packaging/windows/mingw-w64-x86_64.cmake
@@ -17,6 +17,10 @@ cache=${VORLANE_WINDOWS_CACHE:-$HOME/.cache/vorlane/windows}
 jobs=${JOBS:-$(nproc)}
 host=x86_64-w64-mingw32
 mkdir -p "$cache/src" "$cache/build" "$cache/logs"
+# A build's output goes to its log only: a failure says where to read why, on the standard
+# error the script was given (fd 3), not into the log.
+exec 3>&2
+trap 'echo "Échec de la construction des dépendances Windows : voir les journaux dans $cache/logs/" >&3' ERR
 
 parts=("$@")
 [ ${#parts[@]} -gt 0 ] || parts=(gtest hunspell qt)

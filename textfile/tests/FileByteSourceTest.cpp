@@ -63,13 +63,14 @@ const char* const notPlain = "ce n'est pas un fichier ordinaire (tube, périphé
 std::vector<Refusal> refusals(const testsupport::TempFolder& folder)
 {
     std::filesystem::create_directory(folder.path() / "folder");
-    std::vector<Refusal> cases = {{folder.file("folder"), EISDIR, "c'est un dossier"},
-                                  {folder.file("absent"), ENOENT, "fichier ou dossier introuvable"}};
+    std::vector<Refusal> cases = {
+        {folder.file("folder"), EISDIR, "c'est un dossier"},
+        {folder.file("absent"), ENOENT, "fichier ou dossier introuvable"}};
 #ifdef _WIN32
     cases.push_back({"NUL", textfile::notAPlainFile, notPlain});
 #else
-    if (::mkfifo(folder.file("pipe").c_str(), 0644) != 0 ||
-        ::symlink(folder.file("pipe").c_str(), folder.file("link-to-pipe").c_str()) != 0)
+    if (::mkfifo(folder.file("pipe").c_str(), 0644) != 0
+        || ::symlink(folder.file("pipe").c_str(), folder.file("link-to-pipe").c_str()) != 0)
         ADD_FAILURE() << "no pipe or link made";
     cases.push_back({folder.file("pipe"), textfile::notAPlainFile, notPlain});
     cases.push_back({folder.file("link-to-pipe"), textfile::notAPlainFile, notPlain});
