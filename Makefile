@@ -6,14 +6,22 @@
 #            the catalogue lists of a player's own list of new words, in the DATA folder
 #            (data/ by default), all at once; when any of them is already there nothing is
 #            written unless OVERWRITE=1, which replaces them all together
+# make windows-deps  the Windows cross build's Debian packages, then GoogleTest, Hunspell and a
+#                    minimal Qt built for Windows into ~/.cache/vorlane/windows (kept there)
+# make windows-test  cross-builds the libraries without Qt and their tests into build-windows/
+#                    and runs them under wine64 (needs only GoogleTest from the cache)
+# make windows       windows-deps, then windows-test; it does not make the programs yet
 BUILD ?= build
 JOBS ?= $(shell nproc)
 DATA ?= data
+WINDOWS_BUILD ?= build-windows
+WINDOWS_TOOLCHAIN = packaging/windows/mingw-w64-x86_64.cmake
 # a leading ~ is the home folder even when the shell left it as it is
 DATA_DIR = $(patsubst ~/%,$(HOME)/%,$(patsubst ~,$(HOME),$(DATA)))
 NEW_WORDS_FILE = $(patsubst ~/%,$(HOME)/%,$(NEW_WORDS))
 
-.PHONY: run test setup configure build lists extracteur clean format format-check
+.PHONY: run test setup configure build lists extracteur clean format format-check \
+	windows windows-setup windows-deps windows-test
 
 run: build lists
 	./$(BUILD)/bin/vorlane
@@ -52,5 +60,23 @@ format: setup
 format-check: setup
 	clang-format --dry-run --Werror $(CXX_SOURCES)
 
+windows-setup:
+	./scripts/windows/setup.sh
+
+windows-deps: windows-setup
+	JOBS=$(JOBS) ./scripts/windows/build-deps.sh
+
+# Only what the libraries without Qt need: their suites run before Qt for Windows is built.
+windows-test: windows-setup
+	JOBS=$(JOBS) ./scripts/windows/build-deps.sh gtest
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_TOOLCHAIN) \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLANE_WINDOW_FREE_ONLY=ON -DVORLANE_WERROR=ON
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j$(JOBS)
+
+windows: windows-deps windows-test
+	@echo "Les bibliothèques sans fenêtre passent leurs tests sous Windows (wine64) ;" \
+	  "vorlane.exe, extracteur.exe et l'installateur ne sont pas encore construits."
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(WINDOWS_BUILD)

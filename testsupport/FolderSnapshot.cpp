@@ -1,5 +1,7 @@
 #include <testsupport/FolderSnapshot.h>
 
+#include <files/Utf8Path.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,9 +14,9 @@ std::map<std::string, std::string> FolderSnapshot::of(const std::string& folder)
     std::map<std::string, std::string> files;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
-        const auto name = entry.path().filename().string();
+        const auto name = files::toUtf8(entry.path().filename());
         if (entry.is_symlink()) {
-            files[name] = "-> " + fs::read_symlink(entry.path()).string();
+            files[name] = "-> " + files::toUtf8(fs::read_symlink(entry.path()));
         } else if (entry.is_regular_file()) {
             std::ifstream in(entry.path(), std::ios::binary);
             std::ostringstream bytes;

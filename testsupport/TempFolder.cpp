@@ -1,8 +1,9 @@
 #include <testsupport/TempFolder.h>
 
+#include <files/Utf8Path.h>
 #include <textfile/LineWriter.h>
 
-#include <cstdlib>
+#include <random>
 #include <system_error>
 
 namespace testsupport {
@@ -25,14 +26,24 @@ void unlockFolders(const std::filesystem::path& root)
 
 }  // namespace
 
+// A folder that did not exist, made by this call: creating it is what claims the name.
 TempFolder::TempFolder()
 {
     std::error_code error;
-    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
-    std::string pattern =
-        ((error ? std::filesystem::path("/tmp") : base) / "vorlane-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr)
-        path_ = pattern;
+    std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    if (error)
+        base = "/tmp";
+    std::random_device seed;
+    std::mt19937_64 names(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path candidate = base / ("vorlane-test-" + std::to_string(names()));
+        if (std::filesystem::create_directory(candidate, error)) {
+            path_ = candidate;
+            return;
+        }
+        if (error)
+            return;
+    }
 }
 
 TempFolder::~TempFolder()
@@ -49,19 +60,19 @@ TempFolder::~TempFolder()
 
 std::string TempFolder::file(const std::string& relative) const
 {
-    return (path_ / relative).string();
+    return files::toUtf8(path_ / files::fromUtf8(relative));
 }
 
 std::string TempFolder::write(const std::string& relative,
                               const std::vector<std::string>& lines) const
 {
-    const std::filesystem::path file = path_ / relative;
+    const std::filesystem::path file = path_ / files::fromUtf8(relative);
     std::filesystem::create_directories(file.parent_path());
-    textfile::LineWriter writer(file.string());
+    textfile::LineWriter writer(files::toUtf8(file));
     for (const std::string& line : lines)
         writer.write(line);
     writer.close();
-    return file.string();
+    return files::toUtf8(file);
 }
 
 }  // namespace testsupport

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <files/FileKind.h>
+
 #include <cstddef>
 #include <string>
 
@@ -19,6 +21,6 @@ public:
 
 // An error number of our own, beside errno's: the path names a pipe, a device or a socket,
 // which are never opened, since opening or reading them may block or never end.
-constexpr int notAPlainFile = -1;
+constexpr int notAPlainFile = files::notAPlainFile;
 
 }  // namespace textfile

@@ -1,17 +1,12 @@
 #include <textfile/FileByteSink.h>
 #include <textfile/SystemReason.h>
 
-#include <cerrno>
-#include <cstring>
-
 namespace textfile {
 
 FileByteSink::FileByteSink(const std::string& path)
 {
-    errno = 0;
-    file_ = std::fopen(path.c_str(), "wb");
-    if (!file_)
-        fail(errno ? errno : EACCES);
+    if (const int error = file_.open(path))
+        fail(error);
 }
 
 void FileByteSink::fail(int number)
@@ -29,10 +24,10 @@ FileByteSink::~FileByteSink()
 
 bool FileByteSink::write(const char* data, std::size_t size)
 {
-    if (!file_)
+    if (!file_.isOpen())
         return false;
-    if (std::fwrite(data, 1, size, file_) != size) {
-        fail(errno ? errno : EIO);
+    if (const int error = file_.write(data, size)) {
+        fail(error);
         return false;
     }
     return true;
@@ -40,11 +35,8 @@ bool FileByteSink::write(const char* data, std::size_t size)
 
 bool FileByteSink::close()
 {
-    if (!file_)
-        return error_.empty();
-    if (std::fclose(file_) != 0)
-        fail(errno ? errno : EIO);
-    file_ = nullptr;
+    if (const int error = file_.close())
+        fail(error);
     return error_.empty();
 }
 

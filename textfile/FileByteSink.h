@@ -1,13 +1,13 @@
 #pragma once
 
+#include <files/OutputFile.h>
 #include <textfile/ByteSink.h>
 
-#include <cstdio>
 #include <string>
 
 namespace textfile {
 
-// Writes bytes to a file on disk, creating or emptying it.
+// Writes bytes to a file on disk, by its UTF-8 path, creating or emptying it.
 class FileByteSink : public ByteSink {
 public:
     explicit FileByteSink(const std::string& path);
@@ -15,9 +15,9 @@ public:
     FileByteSink(const FileByteSink&) = delete;
     FileByteSink& operator=(const FileByteSink&) = delete;
 
-    bool isOpen() const { return file_ != nullptr; }
+    bool isOpen() const { return file_.isOpen(); }
     bool write(const char* data, std::size_t size) override;
-    // Flushes and closes; false when anything written could not be stored.
+    // Closes; false when anything written could not be stored.
     bool close();
     std::string errorText() const override { return error_; }
     int errorNumber() const override { return errorNumber_; }
@@ -25,7 +25,7 @@ public:
 private:
     void fail(int number);
 
-    std::FILE* file_ = nullptr;
+    files::OutputFile file_;
     std::string error_;
     int errorNumber_ = 0;
 };

@@ -1,23 +1,22 @@
 #pragma once
 
+#include <files/InputFile.h>
 #include <textfile/ByteSource.h>
 
-#include <cstdio>
 #include <string>
 
 namespace textfile {
 
-// Reads the bytes of a plain file on disk (or of the plain file a symbolic link names).
-// Anything else (folder, pipe, device, socket) is refused before it is opened, so that a
-// read never waits for a writer nor runs without end.
+// Reads the bytes of a plain file on disk (or of the plain file a symbolic link names), by
+// its UTF-8 path. Anything else (folder, pipe, device, socket) is refused before it is read,
+// so that a read never waits for a writer nor runs without end.
 class FileByteSource : public ByteSource {
 public:
     explicit FileByteSource(const std::string& path);
-    ~FileByteSource() override;
     FileByteSource(const FileByteSource&) = delete;
     FileByteSource& operator=(const FileByteSource&) = delete;
 
-    bool isOpen() const { return file_ != nullptr; }
+    bool isOpen() const { return file_.isOpen(); }
     std::size_t read(char* buffer, std::size_t capacity) override;
     bool failed() const override { return error_ != 0; }
     // The system's reason for the last failure (open or read), empty when none.
@@ -25,9 +24,7 @@ public:
     int errorNumber() const override { return error_; }
 
 private:
-    void open(const std::string& path);
-
-    std::FILE* file_ = nullptr;
+    files::InputFile file_;
     int error_ = 0;
 };
 

@@ -43,8 +43,10 @@ std::string systemReason(int errorNumber)
         return "permission refusée";
     case ENOSPC:
         return "le disque est plein";
+#ifdef EDQUOT  // Windows has no disk quota number
     case EDQUOT:
         return "le quota de disque est dépassé";
+#endif
     case EROFS:
         return "système de fichiers en lecture seule";
     case EISDIR:

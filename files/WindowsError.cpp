@@ -1,0 +1,56 @@
+#include <files/WindowsError.h>
+
+#include <cerrno>
+
+#include <windows.h>
+
+namespace files {
+
+int errnoFromWindows(unsigned long windowsError, int fallback)
+{
+    switch (windowsError) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+        return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_PRIVILEGE_NOT_HELD:
+        return EACCES;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return EBUSY;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    case ERROR_WRITE_PROTECT:
+        return EROFS;
+    case ERROR_DIRECTORY:
+        return ENOTDIR;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return ENAMETOOLONG;
+    case ERROR_INVALID_NAME:
+        return EINVAL;
+    case ERROR_TOO_MANY_OPEN_FILES:
+        return EMFILE;
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+        return ENOMEM;
+    case ERROR_CANT_RESOLVE_FILENAME:
+        return ELOOP;
+    case ERROR_FILE_TOO_LARGE:
+        return EFBIG;
+    case ERROR_NOT_READY:
+    case ERROR_DEV_NOT_EXIST:
+        return ENODEV;
+    case ERROR_CRC:
+    case ERROR_READ_FAULT:
+    case ERROR_WRITE_FAULT:
+        return EIO;
+    default:
+        return fallback;
+    }
+}
+
+}  // namespace files
