@@ -5,7 +5,7 @@
 #include <training/progress/ListFingerprint.h>
 #include <training/progress/ProgressStore.h>
 
-#include <look/ControlTable.h>
+#include <look/ControlSet.h>
 
 #include <QHash>
 #include <QRect>
@@ -98,22 +98,15 @@ private Q_SLOTS:
     void Timer3_Timer();
 
 private:
-    // What a row of the table makes.
-    enum class Kind { label, textBox, lockedBox, button, checkBox, frame, line, timer };
-    // A label of width 0 sizes itself to its caption; a line runs across its width or down
-    // its height.
-    using ControlRow = look::ControlRow<Form1, Kind>;
-    static const std::vector<ControlRow>& controlTable();
+    using Controls = look::ControlSet<Form1>;
+    static const Controls::Table& controlTable();
 
     // Building the window.
     void createControls();
-    QObject* createControl(const ControlRow& row);
-    void designLooks();
     void connectEvents();
     void windowCreation();
 
     // Controls by design name; a name without a control of that kind ends the program.
-    template <typename Control> Control* control(const QString& name) const;
     QLabel* label(const QString& name) const;
     look::TextBox* box(const QString& name) const;
     QPushButton* button(const QString& name) const;
@@ -160,7 +153,7 @@ private:
     int slotOfAnswer(const QObject* object) const;
 
     drill::Drill drill_;
-    QHash<QString, QObject*> controls;  // every control by its design name
+    Controls controls{this, "The training window"};
     std::array<look::TextBox*, drill::kSlots> tirage{};
     std::array<look::TextBox*, drill::kSlots> solution{};
     std::array<QPushButton*, kTiles> Command1{};
