@@ -17,6 +17,12 @@ Style& Style::font(const QString& family, qreal points, bool bold)
     return *this;
 }
 
+Style& Style::font(const QFont& font)
+{
+    font_ = font;
+    return *this;
+}
+
 Style& Style::background(const QColor& colour)
 {
     background_ = colour;

@@ -16,6 +16,7 @@ namespace look {
 class Style {
 public:
     Style& font(const QString& family, qreal points, bool bold = false);
+    Style& font(const QFont& font);
     Style& background(const QColor& colour);
     Style& foreground(const QColor& colour);
     // The control keeps its colours when it or its window is disabled.

@@ -1,8 +1,10 @@
 #include <training/window/Form1.h>
 
+#include <training/window/GridFont.h>
 #include <training/window/ListFolders.h>
 
 #include <catalogue/Catalogue.h>
+#include <catalogue/DrawPadding.h>
 #include <look/Colour.h>
 #include <look/Controls.h>
 #include <look/Look.h>
@@ -48,23 +50,6 @@ constexpr int kSpeedShift = 900;
 constexpr int kSuccessBoxLeft = 1800;
 constexpr int kSuccessUnitLeft = 2160;
 
-struct FontChoice {
-    const char* face;
-    bool answersToo;
-    bool italicOff;
-};
-// The faces of "Changer de police", by number 1 to 7.
-constexpr FontChoice kFonts[8] = {
-    {"", false, false},
-    {"Georgia", false, false},
-    {"Verdana", false, false},
-    {"Times New Roman", false, false},
-    {"Lucida Sans", false, true},
-    {"Arial", false, true},
-    {"Abadi MT Condensed Light", true, true},
-    {"MS Sans Serif", true, true},
-};
-
 QString fromBytes(const std::string& bytes)
 {
     return QString::fromStdU16String(textfile::Cp1252::decode(bytes));
@@ -101,7 +86,7 @@ const Form1::Controls::Table& Form1::controlTable()
         Controls::Table rows;
         for (int c = 0; c < 3; ++c)  // a frame behind each column of slots
             rows.push_back({indexed("Frame1", c), K::frame, {}, {kFrameLeft[c], 360, 3600, 6255}, -1, nullptr});
-        const Style grid = Style().font("Georgia", 11).align(Qt::AlignCenter);
+        const Style grid = Style().font(GridFont::designed()).align(Qt::AlignCenter);
         for (int i = 0; i < kSlots; ++i) {  // the draw and the answer of slot i (its events: eventFilter)
             rows.push_back({indexed("tirage", i), K::lockedBox, {}, slotPlace(kDrawLeft, i), kSlots + i, nullptr, Style(grid).background(Colour::draw)});
             rows.push_back({indexed("solution", i), K::textBox, {}, slotPlace(kAnswerLeft, i), i, nullptr, Style(grid).background(Colour::answer)});
@@ -212,7 +197,6 @@ void Form1::windowCreation()
 {
     tileLeft = look::left(Command1[0]);
     tileWidth = look::twips(Command1[0]->width());
-    nextFont = 1;
     pendingTile = -1;
     defaultButton = button("Command2");
     defaultButton->setDefault(true);
@@ -277,7 +261,7 @@ bool Form1::begin(const QString& fichier, int liste, bool resume)
     if (resumed)
         paintResumedCounters();
     look::setCaption(label("Label7"), fichier);
-    applyGridPoints(list->gridPoints());
+    gridFont.setPoints(tirage, solution, list->gridPoints());
     look::setBackground(box("tempstot"), look::systemWindow());
     seriesDraw();
     return true;
@@ -308,20 +292,16 @@ bool Form1::resumeDrill(const catalogue::ListRow& list, std::vector<drill::ListE
 // The counters and the drill clock as the resumed drill left them.
 void Form1::paintResumedCounters()
 {
-    const drill::DrillState& state = drill_.state();
-    look::setCaption(label("nbseries"),
-                     QString::fromStdString(drill::Drill::seriesDoneText(state.seriesDone)));
-    look::setCaption(label("nbftot"), QString::number(state.errorCount));
-    box("tempstot")->write(QString::fromStdString(drill::ClockText::drill(state.totalSeconds)));
-    box("seuiltxt")->write(QString::number(state.threshold));
+    paintCounters();
+    box("tempstot")->write(QString::fromStdString(drill_.drillClockText()));
+    box("seuiltxt")->write(QString::number(drill_.state().threshold));
 }
 
-void Form1::applyGridPoints(qreal points)
+// The series done and the wrong answers, as the drill says them.
+void Form1::paintCounters()
 {
-    for (int i = 0; i < kSlots; ++i) {
-        look::setPoints(tirage[i], points);
-        look::setPoints(solution[i], points);
-    }
+    look::setCaption(label("nbseries"), QString::fromStdString(drill_.seriesDoneText()));
+    look::setCaption(label("nbftot"), QString::fromStdString(drill_.errorCountText()));
 }
 
 // ---------------------------------------------------------------- series draw
@@ -395,8 +375,7 @@ void Form1::correctSeries()
 
     look::setCaption(label("score"), QString::fromStdString(result.scoreText));
     label("score")->show();
-    look::setCaption(label("nbseries"), QString::fromStdString(result.seriesDoneText));
-    look::setCaption(label("nbftot"), QString::fromStdString(result.errorCountText));
+    paintCounters();
     look::setCaption(label("tps"), QString::fromStdString(result.timeUsedText));
     label("tps")->show();
 }
@@ -566,9 +545,7 @@ void Form1::valider_Click()
 
 void Form1::showTiles(const QString& text)
 {
-    QString tiles = text;
-    if (text.size() >= 10)
-        tiles.remove(QLatin1Char('+'));
+    const QString tiles = fromBytes(catalogue::DrawPadding::tileLetters(toBytes(text)));
     if (tiles.isEmpty() || tiles.size() > kTiles)
         return;
     for (QPushButton* tile : Command1)
@@ -622,19 +599,8 @@ void Form1::recherche_Click()
 
 void Form1::Command3_Click()
 {
-    const FontChoice& choice = kFonts[nextFont];
-    for (int i = 0; i < kSlots; ++i) {
-        look::setFace(tirage[i], QString::fromLatin1(choice.face));
-        if (choice.italicOff) {
-            QFont font = tirage[i]->font();
-            font.setItalic(false);
-            tirage[i]->setFont(font);
-        }
-        if (choice.answersToo)
-            look::setFace(solution[i], QString::fromLatin1(choice.face));
-    }
-    nextFont = nextFont == 7 ? 1 : nextFont + 1;
-    look::setCaption(label("police"), QString::number(nextFont));
+    gridFont.change(tirage, solution);
+    look::setCaption(label("police"), QString::number(gridFont.next()));
     fontClicks = DrillOptions::afterClick(fontClicks);
     keepOptions();
 }
@@ -777,8 +743,7 @@ void Form1::quitter_Click()
     drilledList = nullptr;
     drill_.leave();
     pendingTile = -1;
-    look::setCaption(label("nbseries"), QString::fromStdString(drill::Drill::seriesDoneText(0)));
-    look::setCaption(label("nbftot"), QStringLiteral("0"));
+    paintCounters();
     QCoreApplication::processEvents();
     hide();
     if (launcherWindow) {

@@ -4,6 +4,7 @@
 #include <training/drill/RandomSource.h>
 #include <training/progress/ListFingerprint.h>
 #include <training/progress/ProgressStore.h>
+#include <training/window/GridFont.h>
 
 #include <look/ControlSet.h>
 
@@ -66,7 +67,7 @@ public:
     const drill::Drill& logic() const { return drill_; }
     int focusedSlot() const { return focusSlot; }
     int lettre() const { return pendingTile; }
-    int fontNumber() const { return nextFont; }
+    int fontNumber() const { return gridFont.next(); }
 
     // Hooks that tests replace: the beep of the length limit, the folders searched for a list
     // after the working folder's "data/", and the random source of the series draws (reseeded
@@ -130,9 +131,9 @@ private:
     void paintFinished();
     void paintPause();
     void paintCriterion();
+    void paintCounters();
     void paintVerdict(drill::Verdict verdict);
     void highlightSlot(int slot);
-    void applyGridPoints(qreal points);
 
     // What outlives the program.
     void applyOptions();
@@ -154,12 +155,12 @@ private:
 
     drill::Drill drill_;
     Controls controls{this, "The training window"};
+    GridFont gridFont;  // the grid's face and size
     std::array<look::TextBox*, drill::kSlots> tirage{};
     std::array<look::TextBox*, drill::kSlots> solution{};
     std::array<QPushButton*, kTiles> Command1{};
     QPushButton* defaultButton = nullptr;  // the button whose click Enter performs
     int pendingTile = -1;                  // "lettre": tile waiting for its swap partner
-    int nextFont = 1;                      // font the next "Changer de police" applies
     int tileLeft = 0;                      // home of the first tile, twips
     int tileWidth = 0;                     // width of a tile, twips
     int focusSlot = -1;
