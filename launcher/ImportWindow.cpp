@@ -266,21 +266,40 @@ void ImportWindow::choisir_Click()
     readAndPlan(file);
 }
 
-// The file is read and the folder looked at at once (a list of words reads in a blink); what
-// will happen is then shown, and nothing is changed before « Fabriquer les listes ».
+// The file is read and the folder looked at off the window's thread (a huge file takes long,
+// and « Annuler » stops it); what will happen is then shown, and nothing is changed before
+// « Fabriquer les listes ».
 void ImportWindow::readAndPlan(const QString& file)
 {
     session = std::make_unique<ownlists::ImportSession>(setup(), true, std::string());
-    setCursor(Qt::WaitCursor);
-    const bool ready = session->read(QFile::encodeName(file).toStdString()) && session->plan();
-    unsetCursor();
-    if (!ready) {
+    runner = std::make_unique<ownlists::ImportRunner>(runOn);
+    connect(runner.get(), &ownlists::ImportRunner::progress, this, &ImportWindow::runProgress);
+    connect(runner.get(), &ownlists::ImportRunner::finished, this, &ImportWindow::readFinished);
+    control<QProgressBar>("progression")->setValue(0);
+    label("etape")->clear();
+    control<QPushButton>("annuler")->setEnabled(true);
+    showStep(Step::running, QStringLiteral("Lecture de %1…").arg(file));
+    ownlists::ImportSession* work = session.get();
+    runner->start(
+        [work, path = QFile::encodeName(file).toStdString()](const listgen::RunControl& control) {
+            return work->read(path, control) && work->plan();
+        });
+}
+
+void ImportWindow::readFinished(bool ready)
+{
+    if (session->engine().cancelled())
+        showChoice(QStringLiteral("Lecture annulée : rien n'a été fait, aucune liste n'a changé. "
+                                  "« Choisir le fichier… » pour en choisir un."));
+    else if (!ready)
         fail(QString::fromStdString(session->errorText()), text(session->messagesOfStop({})));
-        return;
-    }
-    showStep(Step::confirm,
-             QStringLiteral("Vérifiez, puis « Fabriquer les listes ». Rien n'est changé avant."),
-             confirmation());
+    else
+        showStep(Step::confirm,
+                 QStringLiteral("Vérifiez, puis « Fabriquer les listes ». Rien n'est changé "
+                                "avant."),
+                 confirmation());
+    if (closeWhenDone)
+        close();
 }
 
 QString ImportWindow::confirmation() const

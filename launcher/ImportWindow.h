@@ -75,6 +75,7 @@ private Q_SLOTS:
     void revenir_Click();
     void runProgress(double fraction, const QString& step);
     void runFinished(bool ok);
+    void readFinished(bool ready);
 
 private:
     enum class Kind { title, text, details, progressBar, button };

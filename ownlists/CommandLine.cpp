@@ -45,6 +45,7 @@ CommandLine CommandLine::parse(int argc, const char* const* argv)
         line.error = why;
         return line;
     };
+    bool hasFile = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--aide" || argument == "--help" || argument == "-h")
@@ -53,12 +54,16 @@ CommandLine CommandLine::parse(int argc, const char* const* argv)
             line.action = Action::importWindow;
         else if (argument == "--remplacer")
             line.replace = true;
-        else if (argument == "--mes-mots" && i + 1 < argc && line.playerFile.empty())
+        else if (argument == "--mes-mots" && i + 1 >= argc)
+            return wrong("--mes-mots sans FICHIER");
+        else if (argument == "--mes-mots" && hasFile)
+            return wrong("--mes-mots est donné deux fois");
+        else if (argument == "--mes-mots" && argv[i + 1][0] == '\0')
+            return wrong("--mes-mots \"\" : le nom du FICHIER est vide, il n'y a rien à lire");
+        else if (argument == "--mes-mots") {
             line.playerFile = argv[++i];
-        else if (argument == "--mes-mots")
-            return wrong(i + 1 < argc ? "--mes-mots est donné deux fois"
-                                      : "--mes-mots sans FICHIER");
-        else
+            hasFile = true;
+        } else
             return wrong("option inconnue : " + argument);
     }
     if (line.action == Action::help)

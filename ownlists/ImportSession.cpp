@@ -13,9 +13,9 @@ ImportSession::ImportSession(ImportSetup setup, bool replace, const std::string&
     };
 }
 
-bool ImportSession::read(const std::string& playerFile)
+bool ImportSession::read(const std::string& playerFile, const listgen::RunControl& control)
 {
-    read_ = import_.read(playerFile);
+    read_ = import_.read(playerFile, control);
     return read_;
 }
 
@@ -32,7 +32,9 @@ bool ImportSession::plan()
 
 bool ImportSession::run(const listgen::RunControl& control)
 {
-    if (!plan())
+    // a file that gives no list is refused before anything is written; the originals are kept
+    // later, under the run's lock, once the lists are ready
+    if (!plan() || !import_.prepare(control))
         return false;
     if (import_.run(control))
         return true;

@@ -23,7 +23,8 @@ public:
     ImportSession(const ImportSession&) = delete;
     ImportSession& operator=(const ImportSession&) = delete;
 
-    bool read(const std::string& playerFile);
+    // `control` may cancel the reading of a huge file and follows its progress.
+    bool read(const std::string& playerFile, const listgen::RunControl& control = {});
     // The data folder made when missing and looked at; false, with errorText(), also when the
     // run would write nothing (files that must stay, or no leave to replace those there).
     bool plan();

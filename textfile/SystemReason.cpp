@@ -72,8 +72,67 @@ std::string systemReason(int errorNumber)
         return "périphérique absent";
     case EINVAL:
         return "nom de fichier non valable";
+    case EMLINK:
+        return "trop de liens vers ce fichier ou d'éléments dans ce dossier";
+    case EPIPE:
+        return "le programme qui lisait la sortie s'est arrêté";
+    case EEXIST:
+        return "un fichier de ce nom existe déjà";
+    case ENOTEMPTY:
+        return "le dossier n'est pas vide";
+    case EXDEV:
+        return "les deux chemins sont sur des disques différents";
+    case EAGAIN:
+        return "ressource momentanément indisponible, réessayez";
+    case EINTR:
+        return "opération interrompue";
+    case EBADF:
+        return "fichier déjà fermé ou mal ouvert";
+    case ESPIPE:
+        return "ce fichier ne se relit pas (tube ou socket)";
+    case EOVERFLOW:
+        return "fichier trop grand pour être lu ici";
+    case ENOLCK:
+        return "le verrou du fichier n'a pas pu être posé";
+    case EOPNOTSUPP:
+        return "opération non prise en charge par ce système de fichiers";
+    case ESTALE:
+        return "le fichier a disparu du partage réseau";
+    case ETIMEDOUT:
+        return "le disque ou le partage réseau ne répond plus";
+    case ECONNRESET:
+    case ENOTCONN:
+    case ENETDOWN:
+    case ENETUNREACH:
+    case EHOSTUNREACH:
+        return "le partage réseau n'est plus joignable";
+    case ECANCELED:
+        return "opération annulée";
+    case EILSEQ:
+        return "nom de fichier mal encodé";
+    case ENOSYS:
+        return "opération inconnue de ce système";
+    case EFAULT:
+        return "adresse mémoire invalide (erreur du programme)";
+    case E2BIG:
+        return "liste d'arguments trop longue";
+    case ENOEXEC:
+        return "ce fichier n'est pas un programme";
+    case ECHILD:
+        return "aucun processus enfant à attendre";
+    case ESRCH:
+        return "processus introuvable";
+    case EDEADLK:
+        return "le verrou aurait bloqué ce programme pour toujours";
+    case EUCLEAN:
+        return "système de fichiers endommagé, à réparer";
+    case ENOMEDIUM:
+        return "aucun support dans le lecteur";
+    case EMEDIUMTYPE:
+        return "support d'un type inattendu";
     default:
-        return "erreur système n° " + std::to_string(errorNumber);
+        // the number, for whoever helps, after a sentence the player can read
+        return "le système a refusé l'opération (erreur n° " + std::to_string(errorNumber) + ")";
     }
 }
 

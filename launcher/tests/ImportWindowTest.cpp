@@ -212,16 +212,19 @@ void ImportWindowTest::cancelChangesNothing()
     const std::string data = place.file("data");
     const auto before = writeOldLists(data);
     Launcher launcher(data, true);
-    auto* bar = WindowProbe(launcher.import()).get<QProgressBar>("progression");
-    QObject::connect(bar, &QProgressBar::valueChanged, &launcher.window, [&launcher](int value) {
-        if (value >= 700 && launcher.button("annuler")->isEnabled())
-            launcher.button("annuler")->click();
-    });
     launcher.menuEntry("fabriquerListes")->trigger();
     launcher.button("choisir")->click();
     QVERIFY2(launcher.details().contains(QStringLiteral("Ces 35 fichiers y seront remplacés")),
              qPrintable(launcher.details()));
+    // armed once the file is read: its reading has a progress of its own
+    auto* bar = WindowProbe(launcher.import()).get<QProgressBar>("progression");
+    const auto cancelling = QObject::connect(
+        bar, &QProgressBar::valueChanged, &launcher.window, [&launcher](int value) {
+            if (value >= 700 && launcher.button("annuler")->isEnabled())
+                launcher.button("annuler")->click();
+        });
     launcher.button("fabriquer")->click();
+    QObject::disconnect(cancelling);
     QCOMPARE(launcher.import().step(), Step::failed);
     QVERIFY2(launcher.explanation().startsWith(QStringLiteral("Fabrication annulée")),
              qPrintable(launcher.explanation()));
@@ -309,8 +312,24 @@ void ImportWindowTest::theKeyboardAloneImports()
 
     launcher.menuEntry("revenirOrigine")->trigger();
     QCOMPARE(launcher.import().step(), Step::goingBack);
+    QCOMPARE(launcher.focusedName(), QStringLiteral("revenir"));
     launcher.press(Qt::Key_Escape);  // stays as it is
     QVERIFY(launcher.import().isHidden() && fs::exists(data + "/ods6new_7L.txt"));
+    launcher.menuEntry("revenirOrigine")->trigger();
+    launcher.press(Qt::Key_Return);
+    QCOMPARE(launcher.import().step(), Step::wentBack);
+    QVERIFY(!fs::exists(data + "/ods6new_7L.txt"));
+    QCOMPARE(launcher.focusedName(), QStringLiteral("fermer"));
+    launcher.press(Qt::Key_Return);
+    QVERIFY(launcher.import().isHidden());
+
+    launcher.chosen = QString::fromStdString(home.file("absent.txt"));
+    launcher.menuEntry("fabriquerListes")->trigger();
+    launcher.press(Qt::Key_Return);
+    QCOMPARE(launcher.import().step(), Step::failed);
+    QCOMPARE(launcher.focusedName(), QStringLiteral("fermer"));
+    launcher.press(Qt::Key_Escape);
+    QVERIFY(launcher.import().isHidden());
 }
 
 void ImportWindowTest::folderThatFailsChangesNothing_data()
@@ -454,7 +473,8 @@ void ImportWindowTest::goingBackPutsThePlayersListsAside()
     QVERIFY(!launcher.menuEntry("revenirOrigine")->isEnabled());
 }
 
-// The import on its own thread: the menu offers no second one until it is done.
+// The reading and the import on their own thread: the menu offers no second import until it
+// is done.
 void ImportWindowTest::onAWorkerThreadTheMenuWaits()
 {
     testsupport::TempFolder home;
@@ -462,6 +482,8 @@ void ImportWindowTest::onAWorkerThreadTheMenuWaits()
     launcher.import().runOn = ownlists::ImportRunner::Thread::worker;
     launcher.menuEntry("fabriquerListes")->trigger();
     launcher.button("choisir")->click();
+    QCOMPARE(launcher.import().step(), Step::running);  // the file is read off the window's thread
+    QTRY_COMPARE_WITH_TIMEOUT(launcher.import().step(), Step::confirm, 60000);
     launcher.button("fabriquer")->click();
     QVERIFY(!launcher.menuEntry("fabriquerListes")->isEnabled());
     QCOMPARE(launcher.import().step(), Step::running);

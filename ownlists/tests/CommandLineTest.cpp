@@ -55,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         Line{"aide", {"--aide"}, Action::help, "", false, ""},
         Line{"help", {"--mes-mots", "m.txt", "--help"}, Action::help, "m.txt", false, ""},
         Line{"wordsWithoutFile", {"--mes-mots"}, Action::wrong, "", false, "sans FICHIER"},
+        Line{"wordsOfAnEmptyName", {"--mes-mots", ""}, Action::wrong, "", false, "est vide"},
         Line{"wordsTwice",
              {"--mes-mots", "a", "--mes-mots", "b"},
              Action::wrong,

@@ -239,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReasonCase{
                           textfile::notAPlainFile,
                           "ce n'est pas un fichier ordinaire (tube, périphérique ou socket)"},
-                      ReasonCase{4321, "erreur système n° 4321"}));
+                      ReasonCase{4321, "le système a refusé l'opération (erreur n° 4321)"}));
 
 // A device that is always full stands for a disk that fills during a write.
 TEST(DescriptorByteSink, KeepsTheNumberOfAFullDisk)

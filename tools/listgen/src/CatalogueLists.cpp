@@ -89,6 +89,12 @@ bool CatalogueLists::needsReformed(const std::string& fileName)
     return row && row->rule.kind == catalogue::RuleKind::NewSpellings;
 }
 
+std::string CatalogueLists::titleOf(const std::string& fileName)
+{
+    const auto* row = rowOf(fileName);
+    return row ? row->title : fileName;
+}
+
 std::vector<std::string> CatalogueLists::lines(const std::string& fileName, const Lexicon& lexicon)
 {
     const auto* row = rowOf(fileName);

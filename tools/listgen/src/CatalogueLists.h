@@ -14,6 +14,8 @@ public:
     static std::vector<std::string> fileNames();
     // True when the file comes from the reformed dictionary.
     static bool needsReformed(const std::string& fileName);
+    // The title the launcher shows for a file of the catalogue; the file name when none.
+    static std::string titleOf(const std::string& fileName);
     // The lines of one file (empty for a name outside the catalogue).
     static std::vector<std::string> lines(const std::string& fileName, const Lexicon& lexicon);
 

@@ -66,7 +66,7 @@ ImportMessages::Lines ImportMessages::reading(const OwnWordsSummary& s,
         + " mot(s) retenu(s)";
     if (s.repeats > 0)
         first += " (" + std::to_string(s.repeats) + " en double)";
-    first += ", " + std::to_string(s.refused.size()) + " ligne(s) refusée(s)";
+    first += ", " + std::to_string(s.refusedCount) + " ligne(s) refusée(s)";
     Lines lines{said(first)};
     for (std::size_t i = 0; i < s.refused.size() && i < shownRefusals; ++i) {
         const auto& line = s.refused[i];
@@ -74,9 +74,9 @@ ImportMessages::Lines ImportMessages::reading(const OwnWordsSummary& s,
                          "  ligne " + std::to_string(line.number) + " : « " + line.text
                              + " » : " + line.reason});
     }
-    if (s.refused.size() > shownRefusals)
+    if (s.refusedCount > shownRefusals)
         lines.push_back({false,
-                         "  … et " + std::to_string(s.refused.size() - shownRefusals)
+                         "  … et " + std::to_string(s.refusedCount - shownRefusals)
                              + " autre(s) ligne(s) refusée(s)"
                              + (reportPath.empty() ? "" : ", toutes dans " + reportPath)});
     return lines;

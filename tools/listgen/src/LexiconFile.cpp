@@ -87,7 +87,7 @@ bool isGameWord(std::string_view word)
 
 bool parseForm(const std::vector<std::string_view>& f, LexiconForm& form)
 {
-    if (f.size() != 5 || !isGameWord(f[0]) || f[1].size() != 2)
+    if ((f.size() != 5 && f.size() != 6) || !isGameWord(f[0]) || f[1].size() != 2)
         return false;
     const auto gender = std::string_view(genders).find(f[1][0]);
     const auto count = std::string_view(numbers).find(f[1][1]);
@@ -102,6 +102,8 @@ bool parseForm(const std::vector<std::string_view>& f, LexiconForm& form)
     if (!number(f[3], form.prefix) || (f[4] != "0" && f[4] != "1"))
         return false;
     form.old = f[4] == "1";
+    if (f.size() == 6)
+        form.spelling.assign(f[5]);
     return true;
 }
 
@@ -154,7 +156,8 @@ std::string LexiconFile::text(const PreparedLexicon& lexicon)
             text += numbers[static_cast<int>(form.tags.number)];
             text += ' ';
             text += form.group == 0xFFFFFFFF ? std::string("-") : hex(form.group);
-            text += ' ' + std::to_string(form.prefix) + (form.old ? " 1\n" : " 0\n");
+            text += ' ' + std::to_string(form.prefix) + (form.old ? " 1" : " 0");
+            text += (form.spelling.empty() ? "" : " " + form.spelling) + "\n";
         }
     }
     text += "anciens " + std::to_string(lexicon.olderWords.size()) + "\n";

@@ -53,13 +53,16 @@ std::uint8_t marksOf(const DicEntry& entry, bool refused)
 
 bool sameForm(const LexiconForm& a, const LexiconForm& b)
 {
-    return a.word == b.word && a.tags == b.tags && a.group == b.group && a.prefix == b.prefix;
+    return a.word == b.word && a.spelling == b.spelling && a.tags == b.tags && a.group == b.group
+        && a.prefix == b.prefix;
 }
 
 bool formOrder(const LexiconForm& a, const LexiconForm& b)
 {
     if (a.word != b.word)
         return a.word < b.word;
+    if (a.spelling != b.spelling)
+        return a.spelling < b.spelling;
     if (a.tags.gender != b.tags.gender)
         return a.tags.gender < b.tags.gender;
     if (a.tags.number != b.tags.number)
@@ -171,7 +174,12 @@ void LexiconMaker::expand(const AffixRules& rules, const std::vector<DicEntry>& 
             auto game = GameWord::fold(form.spelling);
             if (!game)
                 continue;
-            LexiconForm lexiconForm{std::move(*game), form.tags, form.group, form.prefix, false};
+            // only an accented spelling tells more than the game word
+            const bool plain = std::all_of(form.spelling.begin(), form.spelling.end(),
+                                           [](char c) { return (c & 0x80) == 0; });
+            LexiconForm lexiconForm{std::move(*game), plain ? std::string() : form.spelling,
+                                    form.tags,        form.group,
+                                    form.prefix,      false};
             pending.forms.push_back({spellingIndex(form.spelling), std::move(lexiconForm)});
         }
         pending_.push_back(std::move(pending));

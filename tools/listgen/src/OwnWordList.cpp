@@ -1,12 +1,15 @@
 #include <tools/listgen/src/OwnWordList.h>
 
 #include <tools/listgen/src/GameWord.h>
+#include <tools/listgen/src/Nfc.h>
 #include <tools/listgen/src/Utf8.h>
 
 #include <textfile/Cp1252.h>
 #include <textfile/FileByteSource.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
 
 namespace listgen {
 
@@ -51,12 +54,46 @@ std::string trimmed(const std::string& utf8)
     return Utf8::encode(text.substr(begin, end - begin));
 }
 
-std::string shortened(const std::string& utf8)
+std::string codePoint(char32_t c)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(c));
+    return text;
+}
+
+bool isControl(char32_t c)
+{
+    return (c < 0x20 && c != U'\t') || (c >= 0x7F && c <= 0x9F);
+}
+
+// Shown as nothing, or as a mark on its neighbour: named by code point only.
+bool isInvisible(char32_t c)
+{
+    return (c >= 0x300 && c <= 0x36F) || (c >= 0x200B && c <= 0x200F)
+        || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F) || c == 0xAD || c == 0xFEFF
+        || c == 0x34F;
+}
+
+// A character that no text holds: a control character, a byte that decodes as nothing.
+bool isSuspect(char32_t c)
+{
+    return isControl(c) || c == 0xFFFD || (c >= 0xDC80 && c <= 0xDCFF);
+}
+
+// The text quoted from the player's file, shortened when long, its control and invisible
+// characters written <U+001B>: never a raw escape sequence to a terminal nor a NUL in a file.
+std::string quoted(const std::string& utf8)
 {
     const std::u32string text = Utf8::decode(utf8);
-    if (text.size() <= shownCharacters)
-        return utf8;
-    return Utf8::encode(text.substr(0, shownCharacters)) + "…";
+    std::string shown;
+    for (std::size_t i = 0; i < text.size() && i < shownCharacters; ++i) {
+        const char32_t c = text[i] >= 0xDC80 && text[i] <= 0xDCFF ? 0xFFFD : text[i];
+        if (isControl(c) || isInvisible(c))
+            shown += "<" + codePoint(c) + ">";
+        else
+            Utf8::append(shown, c);
+    }
+    return text.size() > shownCharacters ? shown + "…" : shown;
 }
 
 // Why a line is no word of the game, by its first character that is no letter.
@@ -72,13 +109,38 @@ std::string reasonOf(const std::string& line)
         if (c == U'\'' || c == U'\u2019')
             return "une apostrophe";
         const std::string one = Utf8::encode(std::u32string(1, c));
-        if (!GameWord::fold(one)) {
-            const bool printable = c >= 0x20 && (c < 0x7F || c > 0x9F);
-            return printable ? "le caractère « " + one + " » n'est pas une lettre du jeu"
-                             : "un caractère de contrôle n'est pas une lettre";
-        }
+        if (GameWord::fold(one))
+            continue;
+        if (isControl(c))
+            return "un caractère de contrôle (" + codePoint(c) + ") n'est pas une lettre";
+        if (c >= 0x300 && c <= 0x36F)
+            return "l'accent seul " + codePoint(c) + " ne se pose sur aucune lettre du jeu";
+        if (isInvisible(c))
+            return "le caractère invisible " + codePoint(c) + " n'est pas une lettre du jeu";
+        return "le caractère « " + one + " » (" + codePoint(c) + ") n'est pas une lettre du jeu";
     }
     return "pas un mot du jeu";
+}
+
+bool hasSuspect(const std::string& utf8)
+{
+    const std::u32string text = Utf8::decode(utf8);
+    return std::any_of(text.begin(), text.end(), isSuspect);
+}
+
+// Small letters: the typed spelling that names the dictionary's words spelt so.
+std::string smallLetters(const std::u32string& text)
+{
+    std::u32string small = text;
+    for (auto& c : small) {
+        if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+            c += 0x20;
+        else if (c == 0x152)
+            c = 0x153;
+        else if (c == 0x178)
+            c = 0xFF;
+    }
+    return Utf8::encode(small);
 }
 
 bool hasHighByte(std::string_view bytes)
@@ -89,37 +151,79 @@ bool hasHighByte(std::string_view bytes)
 
 }  // namespace
 
-bool OwnWordList::read(const std::string& path, std::string& error)
+bool OwnWordList::read(const std::string& path, std::string& error, const RunControl& control)
 {
-    textfile::FileByteSource source(path);
-    if (!source.isOpen()) {
-        error = path + " : " + source.errorText();
+    std::error_code unknown;
+    const auto bytes = std::filesystem::file_size(path, unknown);
+    const double size = unknown ? 0.0 : static_cast<double>(bytes);  // 0: no progress told
+    double done = 0;                                                 // bytes, over both passes
+    for (const Pass pass : {Pass::count, Pass::take}) {
+        textfile::FileByteSource source(path);
+        if (!source.isOpen()) {
+            error = path + " : " + source.errorText();
+            return false;
+        }
+        startPass(pass);
+        char buffer[1 << 16];
+        while (!tooManyLines_) {
+            if (control.cancelled()) {
+                error.clear();
+                return false;
+            }
+            const std::size_t got = source.read(buffer, sizeof buffer);
+            if (got == 0)
+                break;
+            feed(std::string_view(buffer, got));
+            done += static_cast<double>(got);
+            if (size > 0)
+                control.report(std::min(1.0, done / (2 * size)), "lecture du fichier");
+        }
+        if (source.failed()) {
+            error = path + " : " + source.errorText();
+            return false;
+        }
+        if (tooManyLines_) {
+            error = path + " : plus de " + std::to_string(mostLines)
+                + " lignes, ce n'est pas une liste de mots";
+            return false;
+        }
+        finish();
+    }
+    if (isNotText()) {
+        error = path + " n'est pas une liste de mots : " + std::to_string(suspectLines_)
+            + " de ses " + std::to_string(textLines_)
+            + " lignes contiennent des caractères de contrôle ou des octets illisibles (un "
+              "fichier binaire, une image, un document de traitement de texte ?). Enregistrez "
+              "vos mots en texte brut, un par ligne";
         return false;
     }
-    char buffer[1 << 16];
-    while (!tooManyLines_) {
-        const std::size_t got = source.read(buffer, sizeof buffer);
-        if (got == 0)
-            break;
-        feed(std::string_view(buffer, got));
-    }
-    if (source.failed()) {
-        error = path + " : " + source.errorText();
-        return false;
-    }
-    if (tooManyLines_) {
-        error = path + " : plus de " + std::to_string(mostLines)
-            + " lignes, ce n'est pas une liste de mots";
-        return false;
-    }
-    finish();
     return true;
 }
 
 void OwnWordList::parse(std::string_view bytes)
 {
-    feed(bytes);
-    finish();
+    for (const Pass pass : {Pass::count, Pass::take}) {
+        startPass(pass);
+        feed(bytes);
+        finish();
+    }
+}
+
+void OwnWordList::startPass(Pass pass)
+{
+    if (pass == Pass::count)
+        *this = OwnWordList{};
+    pass_ = pass;
+    mode_ = Mode::undecided;
+    head_.clear();
+    bom_ = false;
+    lastWasCr_ = false;
+    pendingByte_ = -1;
+    highSurrogate_ = 0;
+    current_.clear();
+    currentTooLong_ = false;
+    currentSize_ = 0;
+    lineNumber_ = 0;
 }
 
 void OwnWordList::feed(std::string_view chunk)
@@ -152,7 +256,8 @@ void OwnWordList::finish()
         appendToLine("\xEF\xBF\xBD");  // an odd last byte: U+FFFD
     if (!current_.empty() || currentTooLong_)
         endLine();
-    takeLines();
+    if (pass_ == Pass::count)
+        decideEncoding();
 }
 
 // A byte order mark, or in its absence the zero bytes of UTF-16 (every other byte of Latin
@@ -263,77 +368,92 @@ void OwnWordList::appendToLine(std::string_view bytes)
 void OwnWordList::endLine()
 {
     ++lineNumber_;
-    if (lines_.size() >= mostLines) {
-        tooManyLines_ = true;
-    } else if (currentTooLong_ || !current_.empty()) {
-        lines_.push_back({lineNumber_, std::move(current_), currentTooLong_});
+    if (currentTooLong_ || !current_.empty()) {
+        if (pass_ == Pass::count)
+            countLine(current_, currentTooLong_);
+        else
+            takeRawLine(lineNumber_, current_, currentTooLong_);
     }
     current_.clear();
     currentTooLong_ = false;
     currentSize_ = 0;
 }
 
+void OwnWordList::countLine(const std::string& bytes, bool tooLong)
+{
+    if (++textLines_ > mostLines)
+        tooManyLines_ = true;
+    if (mode_ == Mode::eightBit && !tooLong && hasHighByte(bytes))
+        ++(Utf8::isValid(bytes) ? utf8Lines_ : otherLines_);
+}
+
 // The whole list is one encoding: in an 8-bit file, UTF-8 when it has a BOM or when more of
 // its lines with accents decode as UTF-8 than not, Windows-1252 otherwise (the encoding of
 // every list file, and the reading of any byte).
-void OwnWordList::takeLines()
+void OwnWordList::decideEncoding()
 {
-    std::size_t utf8Lines = 0;
-    std::size_t otherLines = 0;
-    if (mode_ == Mode::eightBit) {
-        for (const auto& line : lines_) {
-            if (!line.tooLong && hasHighByte(line.bytes))
-                ++(Utf8::isValid(line.bytes) ? utf8Lines : otherLines);
-        }
-    }
-    const bool utf8 = bom_ || utf8Lines > otherLines;
+    utf8_ = bom_ || utf8Lines_ > otherLines_;
     if (mode_ == Mode::eightBit)
-        encoding_ = bom_ ? "UTF-8 avec BOM"
-            : utf8       ? "UTF-8"
-            : otherLines ? "Windows-1252"
-                         : "ASCII";
+        encoding_ = bom_  ? "UTF-8 avec BOM"
+            : utf8_       ? "UTF-8"
+            : otherLines_ ? "Windows-1252"
+                          : "ASCII";
     else
         encoding_ = std::string(mode_ == Mode::utf16le ? "UTF-16 LE" : "UTF-16 BE")
             + (bom_ ? "" : " sans BOM");
-    for (const auto& line : lines_) {
-        const bool valid = Utf8::isValid(line.bytes);
-        if (line.tooLong) {
-            const std::string start = mode_ != Mode::eightBit || utf8 ? displayable(line.bytes)
-                                                                      : utf8OfCp1252(line.bytes);
-            refuse(line.number, start + "…",
-                   "ligne trop longue (plus de " + std::to_string(longestLine) + " octets)");
-        } else if (mode_ != Mode::eightBit || (utf8 && valid)) {
-            takeLine(line.number, line.bytes);
-        } else if (utf8) {
-            refuse(line.number, utf8OfCp1252(line.bytes),
-                   "pas en UTF-8 comme le reste du fichier (lue ici en Windows-1252)");
-        } else if (hasHighByte(line.bytes) && valid) {
-            refuse(line.number, line.bytes,
-                   "écrite en UTF-8 alors que le reste du fichier est en Windows-1252");
-        } else {
-            takeLine(line.number, utf8OfCp1252(line.bytes));
-        }
+}
+
+void OwnWordList::takeRawLine(std::size_t number, const std::string& bytes, bool tooLong)
+{
+    const bool valid = Utf8::isValid(bytes);
+    const bool asUtf8 = mode_ != Mode::eightBit || utf8_;
+    const std::string text = asUtf8 ? displayable(bytes) : utf8OfCp1252(bytes);
+    if (hasSuspect(text))
+        ++suspectLines_;
+    if (tooLong) {
+        refuse(number, text + "…",
+               "ligne trop longue (plus de " + std::to_string(longestLine) + " octets)");
+    } else if (asUtf8 && valid) {
+        takeLine(number, bytes);
+    } else if (asUtf8) {
+        refuse(number, utf8OfCp1252(bytes),
+               "pas en UTF-8 comme le reste du fichier (lue ici en Windows-1252)");
+    } else if (hasHighByte(bytes) && valid) {
+        refuse(number, bytes, "écrite en UTF-8 alors que le reste du fichier est en Windows-1252");
+    } else {
+        takeLine(number, text);
     }
-    lines_.clear();
 }
 
 void OwnWordList::takeLine(std::size_t number, const std::string& utf8)
 {
-    const std::string line = trimmed(utf8);
+    const std::u32string line = Nfc::composed(Utf8::decode(trimmed(utf8)));
     if (line.empty())
         return;
-    auto word = GameWord::fold(line);
+    const std::string text = Utf8::encode(line);
+    auto word = GameWord::fold(text);
     if (!word) {
-        refuse(number, line, reasonOf(line));
+        refuse(number, text, reasonOf(text));
         return;
     }
-    if (!words_.insert(std::move(*word)).second)
+    // kept from memory too: a file of long lines of letters is no list of words
+    if (word->size() > longestWord) {
+        refuse(number, text,
+               "plus de " + std::to_string(longestWord) + " lettres, aucun mot n'est si long");
+        return;
+    }
+    const bool plain = std::all_of(line.begin(), line.end(), [](char32_t c) { return c < 0x80; });
+    const bool added = typed_.insert({*word, plain ? std::string() : smallLetters(line)}).second;
+    words_.insert(std::move(*word));
+    if (!added)
         ++repeats_;
 }
 
 void OwnWordList::refuse(std::size_t number, const std::string& utf8, const std::string& reason)
 {
-    const std::string text = shortened(utf8);
+    if (++refusedCount_ > keptRefusals)
+        return;
+    const std::string text = quoted(utf8);
     refused_.push_back({number, text, reason});
     unreadable_.push_back(std::to_string(number) + ": " + text);
 }

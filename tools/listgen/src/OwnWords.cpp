@@ -15,12 +15,12 @@ bool inRange(const std::string& word, std::size_t longest)
 
 // The forms of the dictionary that spell each word, by one pass over every form.
 std::unordered_map<std::string, std::vector<std::size_t>>
-readingsOf(const PreparedLexicon& prepared, const std::vector<std::string>& words)
+readingsOf(const PreparedLexicon& prepared, const std::vector<TypedWord>& words)
 {
     std::unordered_map<std::string, std::vector<std::size_t>> readings;
     readings.reserve(words.size());
     for (const auto& word : words)
-        readings[word];
+        readings[word.game];
     const auto& forms = prepared.forms();
     for (std::size_t f = 0; f < forms.size(); ++f) {
         const auto found = readings.find(forms[f].word);
@@ -44,18 +44,46 @@ void addKinds(const PreparedLexicon& prepared, const std::vector<std::size_t>& r
     }
 }
 
+// The readings of a word typed with accents: the forms spelt as it is; all the forms of its
+// game spelling when none is.
+std::vector<std::size_t> spelledAs(const PreparedLexicon& prepared,
+                                   const std::vector<std::size_t>& readings,
+                                   const std::string& accented)
+{
+    std::vector<std::size_t> exact;
+    for (const std::size_t reading : readings) {
+        if (prepared.forms()[reading].spelling == accented)
+            exact.push_back(reading);
+    }
+    return exact.empty() ? readings : exact;
+}
+
 }  // namespace
 
 Lexicon OwnWords::lexicon(const PreparedLexicon& prepared, const std::vector<std::string>& words,
+                          OwnWordsOutcome& outcome)
+{
+    std::vector<TypedWord> typed;
+    for (const auto& word : words)
+        typed.push_back({word, {}});
+    return lexicon(prepared, typed, outcome);
+}
+
+Lexicon OwnWords::lexicon(const PreparedLexicon& prepared, const std::vector<TypedWord>& words,
                           OwnWordsOutcome& outcome)
 {
     outcome = OwnWordsOutcome{};
     Lexicon lexicon;
     const auto readings = readingsOf(prepared, words);
     const auto& forms = prepared.forms();
-    for (const auto& word : words) {
-        const auto& found = readings.at(word);
+    for (const auto& typed : words) {
+        const std::string& word = typed.game;
+        const auto found = typed.accented.empty()
+            ? readings.at(word)
+            : spelledAs(prepared, readings.at(word), typed.accented);
         if (found.empty()) {
+            if (lexicon.newWords.count(word))
+                continue;  // the same word typed otherwise
             if (!inRange(word, Lexicon::longestWord)) {
                 outcome.missingOutOfRange.push_back(word);
                 continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <tools/listgen/src/Lexicon.h>
+#include <tools/listgen/src/OwnWordList.h>
 #include <tools/listgen/src/PreparedLexicon.h>
 
 #include <string>
@@ -17,7 +18,10 @@ struct OwnWordsOutcome {
 };
 
 // The word sets of a player's own list of new words. Each word is looked up among every form
-// of the dictionary (headword, feminine, plural, conjugated form), and brings its family
+// of the dictionary (headword, feminine, plural, conjugated form): a word typed with its
+// accents among the forms spelt exactly so (« côte » is the noun, never a form of coter),
+// one typed in plain letters among all those it may stand for (« cote »: cote, côte, coté,
+// coter); a word whose accents no form has is looked up as if typed plain. It brings its family
 // (WordFamily): its own forms of 2 to 9 letters, whatever the word's length. Its kinds
 // (transitive or intransitive verb, invariable word) come from the entries whose headword
 // it is. A word of 2 to 9 letters that the dictionary lacks is a new word as typed, with no
@@ -25,7 +29,10 @@ struct OwnWordsOutcome {
 // even when the game would refuse them otherwise.
 class OwnWords {
 public:
-    // `words` in game spelling, each once.
+    // `words` each once.
+    static Lexicon lexicon(const PreparedLexicon& prepared, const std::vector<TypedWord>& words,
+                           OwnWordsOutcome& outcome);
+    // The same for words typed in plain letters, in game spelling.
     static Lexicon lexicon(const PreparedLexicon& prepared, const std::vector<std::string>& words,
                            OwnWordsOutcome& outcome);
 };

@@ -45,27 +45,31 @@ std::vector<std::string> OwnWordsImport::fileNames()
     return names;
 }
 
-bool OwnWordsImport::read(const std::string& playerFile)
+bool OwnWordsImport::read(const std::string& playerFile, const RunControl& control)
 {
     error_.clear();
+    cancelled_ = false;
     list_ = OwnWordList{};
     summary_ = OwnWordsSummary{};
+    lexicon_.reset();
     read_ = false;
     std::string error;
-    if (!list_.read(playerFile, error)) {
+    if (!list_.read(playerFile, error, control)) {
         error_ = error;
+        cancelled_ = control.cancelled();
         return false;
     }
     summary_.playerFile = playerFile;
     summary_.encoding = list_.encoding();
-    summary_.wordsTaken = list_.words().size();
+    summary_.wordsTaken = list_.typedWords().size();
     summary_.repeats = list_.repeats();
     summary_.refused = list_.refused();
+    summary_.refusedCount = list_.refusedCount();
     if (list_.words().empty()) {
         error_ = playerFile + " ne contient aucun mot du jeu ("
-            + (summary_.refused.empty()
+            + (summary_.refusedCount == 0
                    ? std::string("fichier vide")
-                   : std::to_string(summary_.refused.size()) + " ligne(s) refusée(s)")
+                   : std::to_string(summary_.refusedCount) + " ligne(s) refusée(s)")
             + ") : aucune liste n'est faite, aucun fichier n'est touché";
         return false;
     }
@@ -126,16 +130,81 @@ bool OwnWordsImport::run(const RunControl& control)
         return false;
     }
     RunLock lock;
-    succeeded_ =
-        plan() && lock.take(settings_.sources.workDir, settings_.dataDir, error_) && write(control);
+    succeeded_ = plan() && prepare(control)
+        && lock.take(settings_.sources.workDir, settings_.dataDir, error_) && write(control);
     if (!succeeded_)
         removeMadeFolder();
     return succeeded_;
 }
 
+// Lists that would all be empty are no lists: the folder is left as it was, like for an
+// empty file.
+std::string OwnWordsImport::noShortForm() const
+{
+    return summary_.playerFile + " : aucun de ses " + std::to_string(list_.words().size())
+        + " mot(s) ne donne de forme de 2 à 9 lettres, toutes les listes seraient vides : aucune "
+          "liste n'est faite, aucun fichier n'est touché";
+}
+
+std::string OwnWordsImport::leftOut(const std::string& name) const
+{
+    const std::string& reformed = settings_.sources.reformedDic;
+    return "la liste « " + CatalogueLists::titleOf(name) + " » (" + name
+        + ") n'est pas faite : le lexique préparé a été fait sans le dictionnaire de "
+          "l'orthographe réformée"
+        + (reformed.empty() ? std::string() : " (" + reformed + ")")
+        + ", qui seul en donne les mots ; un fichier de ce nom déjà dans " + settings_.dataDir
+        + " n'est pas touché";
+}
+
 std::string OwnWordsImport::unchanged() const
 {
     return ". Les fichiers de " + settings_.dataDir + " sont restés tels qu'ils étaient.";
+}
+
+bool OwnWordsImport::prepare(const RunControl& control)
+{
+    if (lexicon_)
+        return true;
+    error_.clear();
+    cancelled_ = false;
+    if (!read_) {
+        error_ = "aucune liste de mots lue";
+        return false;
+    }
+    // the prepared lexicon may be made here: by one run at a time
+    RunLock lock;
+    if (!lock.take(settings_.sources.workDir, settings_.dataDir, error_))
+        return false;
+    LexiconStore store(settings_.sources);
+    lexiconPart_ = store.isFresh() ? 0.15 : 0.6;
+    RunControl lexiconControl = control;
+    lexiconControl.progress = [&control, part = lexiconPart_](double fraction,
+                                                              const std::string& step) {
+        control.report(fraction * part, step);
+    };
+    PreparedLexicon prepared;
+    if (!store.obtain(prepared, lexiconControl)) {
+        error_ = store.errorText();
+        stop(control);
+        return false;
+    }
+    summary_.lexiconMade = store.made();
+    summary_.notes.insert(summary_.notes.end(), store.warnings().begin(), store.warnings().end());
+    control.report(lexiconPart_, "familles des mots");
+    const std::vector<TypedWord> words(list_.typedWords().begin(), list_.typedWords().end());
+    OwnWordsOutcome outcome;
+    auto lexicon = std::make_unique<Lexicon>(OwnWords::lexicon(prepared, words, outcome));
+    summary_.wordsFound = outcome.found;
+    summary_.missing = outcome.missing;
+    summary_.withoutShortForm = outcome.withoutShortForm;
+    summary_.missingOutOfRange = outcome.missingOutOfRange;
+    if (lexicon->newForms.empty()) {
+        error_ = noShortForm();
+        return false;
+    }
+    lexicon_ = std::move(lexicon);
+    return true;
 }
 
 bool OwnWordsImport::write(const RunControl& control)
@@ -149,35 +218,19 @@ bool OwnWordsImport::write(const RunControl& control)
         error_ = staged.errorText();
         return false;
     }
-    LexiconStore store(settings_.sources);
-    const double lexiconPart = store.isFresh() ? 0.15 : 0.6;
-    RunControl lexiconControl = control;
-    lexiconControl.progress = [&control, lexiconPart](double fraction, const std::string& step) {
-        control.report(fraction * lexiconPart, step);
-    };
-    PreparedLexicon prepared;
-    if (!store.obtain(prepared, lexiconControl)) {
-        error_ = store.errorText();
-        stop(control);
+    if (!prepare(control))
         return false;
-    }
-    summary_.lexiconMade = store.made();
-    summary_.notes.insert(summary_.notes.end(), store.warnings().begin(), store.warnings().end());
-    control.report(lexiconPart, "familles des mots");
-    const std::vector<std::string> words(list_.words().begin(), list_.words().end());
-    OwnWordsOutcome outcome;
-    const Lexicon lexicon = OwnWords::lexicon(prepared, words, outcome);
-    summary_.wordsFound = outcome.found;
-    summary_.missing = outcome.missing;
-    summary_.withoutShortForm = outcome.withoutShortForm;
-    summary_.missingOutOfRange = outcome.missingOutOfRange;
+    const Lexicon& lexicon = *lexicon_;
+    const double lexiconPart = lexiconPart_;
     const auto names = CatalogueLists::fileNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (stop(control))
             return false;
         const auto& name = names[i];
-        if (CatalogueLists::needsReformed(name) && !lexicon.hasReformed)
+        if (CatalogueLists::needsReformed(name) && !lexicon.hasReformed) {
+            summary_.notes.push_back(leftOut(name));
             continue;
+        }
         control.report(lexiconPart + 0.1 + (0.85 - lexiconPart) * i / names.size(),
                        "liste " + name);
         const auto lines = CatalogueLists::lines(name, lexicon);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <tools/listgen/src/Lexicon.h>
 #include <tools/listgen/src/ListFolder.h>
 #include <tools/listgen/src/OwnWordList.h>
 #include <tools/listgen/src/RunControl.h>
 #include <tools/listgen/src/SourceFiles.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,9 +26,10 @@ struct OwnWordsSettings {
 struct OwnWordsSummary {
     std::string playerFile;
     std::string encoding;              // as OwnWordList names it
-    std::size_t wordsTaken = 0;        // distinct words of the game
+    std::size_t wordsTaken = 0;        // distinct words as typed
     std::size_t repeats = 0;           // lines naming a word already given
-    std::vector<RefusedLine> refused;  // every refused line
+    std::vector<RefusedLine> refused;  // the refused lines, the first OwnWordList keeps
+    std::size_t refusedCount = 0;      // every refused line
     std::size_t wordsFound = 0;        // known to the dictionary
     std::vector<std::string> missing;  // unknown to it: drilled as typed
     std::vector<std::string> withoutShortForm;
@@ -38,11 +41,13 @@ struct OwnWordsSummary {
 };
 
 // The catalogue lists of a player's own list of new words, and the report of what became of its
-// lines, for the command line and for a window alike. Three steps:
+// lines, for the command line and for a window alike. Four steps:
 //   read()  the player's file, decoded and named (OwnWordList); a file without any word of the
 //           game is refused here;
 //   plan()  the data folder (made when missing) and which of the files are already there;
 //           refused while another run holds the lock (RunLock);
+//   prepare() the prepared lexicon and the families of the words; a file none of whose words
+//           gives a form of 2 to 9 letters is refused here;
 //   run()   under the lock, the lists cut from the prepared lexicon, written aside and switched
 //           in together (StagedFiles), with progress and a cancel flag polled often. A run
 //           that would replace files without `overwrite`, or that meets a file it must not
@@ -58,13 +63,19 @@ public:
     OwnWordsImport(const OwnWordsImport&) = delete;
     OwnWordsImport& operator=(const OwnWordsImport&) = delete;
 
-    bool read(const std::string& playerFile);
+    // False, with errorText(), when the file cannot be read or holds no word of the game;
+    // false and cancelled() when `control` cancels it.
+    bool read(const std::string& playerFile, const RunControl& control = {});
     const OwnWordList& list() const { return list_; }
     bool plan();
     const FolderPlan& folderPlan() const { return plan_; }
     // After plan(): why run() would write nothing (files that must stay, or files already
     // there without leave to replace them), in French; empty when it may go on.
     std::string refusal() const;
+    // The prepared lexicon obtained (made when missing or stale) and the families of the
+    // words found, once; false when no list would hold a word (then nothing is written).
+    // run() does it first when it was not done.
+    bool prepare(const RunControl& control = {});
     bool run(const RunControl& control = {});
     const OwnWordsSummary& summary() const { return summary_; }
 
@@ -85,6 +96,9 @@ private:
     bool stop(const RunControl& control);
     // What a failed write adds to its reason: the player's files are as they were.
     std::string unchanged() const;
+    std::string noShortForm() const;
+    // Why a list of the catalogue is not made, for the notes.
+    std::string leftOut(const std::string& name) const;
     bool write(const RunControl& control);
     void removeMadeFolder();
 
@@ -94,6 +108,8 @@ private:
     bool madeFolder_ = false;  // plan() made the data folder
     bool succeeded_ = false;
     FolderPlan plan_;
+    std::unique_ptr<Lexicon> lexicon_;  // after prepare()
+    double lexiconPart_ = 0.6;          // of the progress, for obtaining the lexicon
     OwnWordsSummary summary_;
     std::string error_;
     bool cancelled_ = false;

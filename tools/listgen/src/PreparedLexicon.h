@@ -29,6 +29,9 @@ struct LexiconEntry {
 // One form of an entry that Hunspell accepts, in game spelling.
 struct LexiconForm {
     std::string word;
+    // As the dictionary spells it (UTF-8), when that is not `word` in small letters: « côte »
+    // for COTE, not for the COTE of coter.
+    std::string spelling;
     FormTags tags;
     std::uint32_t group = 0;   // the suffix class that made it (pairs a feminine with its plural)
     std::uint32_t prefix = 0;  // the prefix of a derived word (a prefixed unit), 0 for none

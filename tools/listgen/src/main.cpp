@@ -97,6 +97,10 @@ bool parseArguments(int argc, char** argv, Options& o, bool& help)
             return false;
         }
         *option->second = argv[++i];
+        if (option->second->empty()) {
+            std::fprintf(stderr, "listgen : option %s avec un nom vide\n", argument.c_str());
+            return false;
+        }
     }
     if (o.overwrite && o.newWords.empty()) {
         std::fprintf(stderr,

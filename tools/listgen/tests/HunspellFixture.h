@@ -17,7 +17,7 @@
 class HunspellFixture {
 public:
     // `families` adds entries whose forms make families: two feminines, a unit, a verb of 10
-    // letters, an affix condition with an accented letter.
+    // letters, an affix condition with an accented letter, three words spelt COTE.
     explicit HunspellFixture(bool families = false)
     {
         write("fixture.aff",
@@ -66,6 +66,9 @@ public:
             "katal/Um() po:nom is:mas",      // unit whose plural the prefix brings: katals
             "déconfiner/V. po:v1_it____a",   // 10 letters; déconfine has 9
             "prévaloir/Pv() po:v3_i_____a",  // accented condition: prévale
+            "côte po:nom is:fem",            // spelt COTE like the two below
+            "cote po:nom is:fem",            //
+            "coter/V. po:v1__t___zz",        // cote, cotons, cotées
         };
         if (families)
             entries.insert(entries.end(), familyEntries.begin(), familyEntries.end());

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
@@ -215,6 +216,12 @@ TEST(Command, HelpAndUnknownOptions)
     const std::string program = std::string("'") + LISTGEN_PROGRAM + "'";
     EXPECT_EQ(WEXITSTATUS(std::system((program + " --help > /dev/null").c_str())), 0);
     EXPECT_EQ(WEXITSTATUS(std::system((program + " --nouveau x > /dev/null 2>&1").c_str())), 2);
+    // an empty name is no file: never the default lists in its place
+    const testsupport::TempFolder place;
+    const std::string run = program + " --data '" + place.file("d") + "' --work '" + place.file("w")
+        + "' --new-words '' > /dev/null 2>&1";
+    EXPECT_EQ(WEXITSTATUS(std::system(run.c_str())), 2);
+    EXPECT_FALSE(std::filesystem::exists(place.file("d")));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <textfile/Cp1252.h>
 #include <tools/listgen/src/DefaultListsRun.h>
+#include <tools/listgen/src/ImportMessages.h>
 #include <tools/listgen/src/OwnWordList.h>
 #include <tools/listgen/src/OwnWordsImport.h>
 #include <tools/listgen/src/RunLock.h>
@@ -11,10 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <sstream>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -265,6 +268,104 @@ INSTANTIATE_TEST_SUITE_P(Files, FileWithoutWords,
                          [](const ::testing::TestParamInfo<NoWord>& info) {
                              return std::string(info.param.name);
                          });
+
+// Files that give no list: refused on reading (bytes that no text has) or before the run
+// writes (no word gives a form of 2 to 9 letters); the folder stays as it was.
+struct NoList {
+    const char* name;
+    std::string bytes;
+    std::string why;  // a piece of the error
+};
+
+std::string randomBytes(std::size_t size)
+{
+    std::mt19937 random(26);
+    std::string bytes(size, '\0');
+    for (auto& byte : bytes)
+        byte = static_cast<char>(random() & 0xFF);
+    return bytes;
+}
+
+class FileOfNoList : public ImportFixture, public ::testing::WithParamInterface<NoList> {};
+
+TEST_P(FileOfNoList, IsRefusedWithNothingWritten)
+{
+    dictionary_.write("pas-une-liste.txt", GetParam().bytes);
+    auto run = import();
+    const bool read = run.read(dictionary_.file("pas-une-liste.txt"));
+    EXPECT_FALSE(read && run.run());
+    EXPECT_NE(run.errorText().find(GetParam().why), std::string::npos) << run.errorText();
+    EXPECT_EQ(snapshot(data_), before_);
+    EXPECT_FALSE(leftovers());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FileOfNoList,
+    ::testing::Values(NoList{"randomBytes", randomBytes(1 << 20), "n'est pas une liste de mots"},
+                      NoList{"controlCharacters", "zen\n\x01\x02\n\x1B\x1B\nkatal\x7F\n",
+                             "n'est pas une liste de mots"},
+                      NoList{"onlyLongWords", "anticonstitutionnellement\r\nzorglubissime\r\n",
+                             "aucun de ses 2 mot(s) ne donne de forme de 2 à 9 lettres"}),
+    [](const ::testing::TestParamInfo<NoList>& info) { return std::string(info.param.name); });
+
+// The fixture has no reformed dictionary: the list of its spellings is left out, and said so.
+TEST_F(ImportFixture, AListLeftOutSaysWhyOnScreenAndInTheReport)
+{
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    ASSERT_TRUE(run.run()) << run.errorText();
+    const std::string why = "la liste « Nouvelles graphies 2-9L » (ods6new_nouv_graphies.txt) "
+                            "n'est pas faite : le lexique préparé a été fait sans le "
+                            "dictionnaire de l'orthographe réformée";
+    const auto said = listgen::ImportMessages("listgen").ofRun(run, true, data_, 1.0);
+    EXPECT_TRUE(std::any_of(said.begin(), said.end(), [&](const auto& line) {
+        return line.text.find(why) != std::string::npos;
+    }));
+    const std::string report = snapshot(data_)[OwnWordsImport::reportName];  // Windows-1252
+    EXPECT_NE(report.find("ods6new_nouv_graphies.txt) n'est pas faite"), std::string::npos);
+}
+
+TEST_F(ImportFixture, ReadingFollowsTheBytesAndStopsWhenCancelled)
+{
+    std::vector<double> fractions;
+    listgen::RunControl control;
+    control.progress = [&](double fraction, const std::string&) { fractions.push_back(fraction); };
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt"), control));
+    ASSERT_EQ(fractions.size(), 2u);  // one block, read twice
+    EXPECT_EQ(fractions.back(), 1.0);
+    const std::atomic<bool> cancelled{true};
+    control.cancel = &cancelled;
+    EXPECT_FALSE(run.read(dictionary_.file("mes-mots.txt"), control));
+    EXPECT_TRUE(run.cancelled());
+    EXPECT_EQ(run.errorText(), "");
+    EXPECT_FALSE(run.run());
+    EXPECT_EQ(snapshot(data_), before_);
+}
+
+// A file whose accents are combining marks makes the lists of its twin with accented letters.
+TEST_F(ImportFixture, DecomposedAccentsMakeTheListsOfTheirComposedTwin)
+{
+    const std::map<std::string, std::string> twins = {{"nfd",
+                                                       "De\xCC\x81"
+                                                       "confiner\ncho\xCC\x82me\nco\xCC\x82te\n"},
+                                                      {"nfc",
+                                                       "D\xC3\xA9"
+                                                       "confiner\nch\xC3\xB4me\nc\xC3\xB4te\n"}};
+    std::map<std::string, std::map<std::string, std::string>> lists;
+    for (const auto& [name, bytes] : twins) {
+        dictionary_.write(name + ".txt", bytes);
+        const std::string data = folder_.file(name);
+        OwnWordsImport run({data, dictionary_.paths(), false});
+        ASSERT_TRUE(run.read(dictionary_.file(name + ".txt"))) << run.errorText();
+        EXPECT_EQ(run.summary().refusedCount, 0u);
+        ASSERT_TRUE(run.run()) << run.errorText();
+        lists[name] = snapshot(data);
+        lists[name].erase(OwnWordsImport::reportName);  // it names its file
+    }
+    EXPECT_EQ(lists["nfd"], lists["nfc"]);
+    EXPECT_NE(lists["nfc"]["ods6new_9L_all.txt"].find("DECONFINE"), std::string::npos);
+}
 
 TEST_F(ImportFixture, WithoutLeaveNothingIsReplacedAndTheFilesAreNamed)
 {
