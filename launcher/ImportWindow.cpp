@@ -5,6 +5,7 @@
 #include <ownlists/ImportSession.h>
 #include <ownlists/OriginalLists.h>
 
+#include <catalogue/Catalogue.h>
 #include <look/Colour.h>
 #include <look/Controls.h>
 #include <look/Look.h>
@@ -208,8 +209,9 @@ void ImportWindow::showChoice(const QString& warning)
                  ? QStringLiteral("Choisissez le fichier de vos mots : un mot par ligne, sous "
                                   "n'importe quelle forme (féminin, pluriel, verbe conjugué), "
                                   "casse et accents libres ; UTF-8, UTF-16 ou Windows-1252. "
-                                  "Chaque mot apporte ses formes de 2 à 9 lettres, et les 34 "
+                                  "Chaque mot apporte ses formes de 2 à 9 lettres, et les %1 "
                                   "listes sont faites à partir d'eux.")
+                       .arg(catalogue::Catalogue::rows().size())
                  : warning,
              QString::fromStdString(setup().destination())
                  + QStringLiteral("\n\nRien n'est changé avant que vous ne l'ayez confirmé, à "
@@ -236,13 +238,7 @@ void ImportWindow::choisir_Click()
 void ImportWindow::readAndPlan(const QString& file)
 {
     session = std::make_unique<ownlists::ImportSession>(setup(), true, std::string());
-    runner = std::make_unique<ownlists::ImportRunner>(runOn);
-    connect(runner.get(), &ownlists::ImportRunner::progress, this, &ImportWindow::runProgress);
-    connect(runner.get(), &ownlists::ImportRunner::finished, this, &ImportWindow::readFinished);
-    control<QProgressBar>("progression")->setValue(0);
-    label("etape")->clear();
-    control<QPushButton>("annuler")->setEnabled(true);
-    showStep(Step::running, QStringLiteral("Lecture de %1…").arg(file));
+    newRun(&ImportWindow::readFinished, QStringLiteral("Lecture de %1…").arg(file));
     ownlists::ImportSession* work = session.get();
     runner->start(
         [work, path = QFile::encodeName(file).toStdString()](const listgen::RunControl& control) {
@@ -281,17 +277,23 @@ QString ImportWindow::confirmation() const
     return details.trimmed();
 }
 
-void ImportWindow::fabriquer_Click()
+// A run on a fresh runner, its bar back at the start, shown with what it does.
+void ImportWindow::newRun(void (ImportWindow::*finished)(bool), const QString& explanation)
 {
     runner = std::make_unique<ownlists::ImportRunner>(runOn);
     connect(runner.get(), &ownlists::ImportRunner::progress, this, &ImportWindow::runProgress);
-    connect(runner.get(), &ownlists::ImportRunner::finished, this, &ImportWindow::runFinished);
+    connect(runner.get(), &ownlists::ImportRunner::finished, this, finished);
     control<QProgressBar>("progression")->setValue(0);
     label("etape")->clear();
     control<QPushButton>("annuler")->setEnabled(true);
-    showStep(Step::running,
-             QStringLiteral("Fabrication des listes à partir de %1…")
-                 .arg(QString::fromStdString(session->engine().summary().playerFile)));
+    showStep(Step::running, explanation);
+}
+
+void ImportWindow::fabriquer_Click()
+{
+    newRun(&ImportWindow::runFinished,
+           QStringLiteral("Fabrication des listes à partir de %1…")
+               .arg(QString::fromStdString(session->engine().summary().playerFile)));
     elapsed.start();
     Q_EMIT importRunningChanged(true);
     ownlists::ImportSession* work = session.get();

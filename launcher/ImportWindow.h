@@ -95,6 +95,7 @@ private:
     void fail(const QString& why, const QString& details);
     void showChoice(const QString& warning = QString());
     void readAndPlan(const QString& file);
+    void newRun(void (ImportWindow::*finished)(bool), const QString& explanation);
     QString confirmation() const;
 
     template <typename Control> Control* control(const QString& name) const

@@ -32,11 +32,9 @@ public:
     // Runs one operation and shows its message, or what went wrong, in Label3.
     void runOperation(const std::function<QString(OperationFrame&)>& work);
 
-protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
 private Q_SLOTS:
+    // The buttons' handlers, in the order of their names; the right-click menu's two sorts
+    // are those of Command7 and Command12.
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -59,14 +57,11 @@ private Q_SLOTS:
     void Command20_Click();
     void Command21_Click();
 
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
-    using Controls = look::ControlSet<Form1>;
-    static const Controls::Table& controlTable();
-
-    Controls controls{this, "The workshop window"};
-    StatusLabel* status = nullptr;  // Label3, with its own layout of long texts
-    QMenu* sortMenu = nullptr;      // the right-click menu that offers the two hidden sorts
-
     void createSortMenu();
     // The path typed in box `name`; blanks before or after it are not part of it.
     QString pathIn(const char* name) const;
@@ -81,6 +76,12 @@ private:
                                    const workshop::ReferenceOpener&);
     void sourceToDestination(Streaming operation, const QString& message);
     void sourceToDestination(WithReference operation, const QString& message);
+
+    using Controls = look::ControlSet<Form1>;
+    static const Controls::Table& controlTable();
+    Controls controls{this, "The workshop window"};
+    StatusLabel* status = nullptr;  // Label3, with its own layout of long texts
+    QMenu* sortMenu = nullptr;      // the right-click menu that offers the two hidden sorts
 };
 
 }  // namespace workshop
