@@ -169,9 +169,11 @@ QMessageBox* Form2::makeQuestion()
 
 void Form2::fillBoxes()
 {
+    const std::vector<catalogue::ListRow>& rows = catalogue::Catalogue::rows();
+    for (std::size_t row = 0; row < rows.size(); ++row)  // each item knows its row
+        fichier(rows[row].box)
+            ->addItem(QString::fromStdString(rows[row].title), QVariant::fromValue(row));
     for (int i = 0; i < 2; ++i) {
-        for (const std::string& title : catalogue::Catalogue::titles(i))
-            fichier(i)->addItem(QString::fromStdString(title));
         fichier(i)->setCurrentIndex(-1);
         fichier(i)->setEditText(kPrompt);
     }
@@ -276,10 +278,8 @@ void Form2::showProgress()
         QFont underWay = titles->font();
         underWay.setBold(true);
         for (int item = 0; item < titles->count(); ++item) {
-            const catalogue::ListRow* list =
-                catalogue::Catalogue::find(titles->itemText(item).toStdString(), box);
-            const training::ProgressStore::Found found =
-                list ? progressOf(*list) : training::ProgressStore::Found{};
+            const training::ProgressStore::Found found = progressOf(
+                catalogue::Catalogue::rows()[titles->itemData(item).value<std::size_t>()]);
             const bool usable = found.status == Status::usable;
             const QString text = usable
                 ? titles->itemText(item) + QStringLiteral(" : ") + entriesLeft(found.saved)
