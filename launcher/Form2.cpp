@@ -57,31 +57,34 @@ namespace launcher {
 
 // The controls, in the order they are made. A new control takes one row here, and its
 // handler, declared with the others, when it has one.
-const std::vector<Form2::ControlRow>& Form2::controlTable()
+const Form2::Controls::Table& Form2::controlTable()
 {
-    using K = Kind;
+    using K = look::Kind;
+    using look::Style;
     // clang-format off
-    static const std::vector<ControlRow> table = {
-        {"Label1", K::label, "MOTS NOUVEAUX ODS 6", {840, 120, 0, 0}, -1, nullptr},
+    static const Controls::Table table = {
+        {"Label1", K::label, "MOTS NOUVEAUX ODS 6", {840, 120, 0, 0}, -1, nullptr, Style().font("MS Sans Serif", 13.5, true)},
         {"Label3(0)", K::label, "Listes basées sur les entrées :", {240, 720, 0, 0}, -1, nullptr},
         {"Label3(1)", K::label, "Listes avec flexions et conjugaisons :", {3120, 720, 0, 0}, -1, nullptr},
-        {"fichier(0)", K::catalogueBox, kPrompt, {120, 960, 2295, 315}, 0, &Form2::fichier_Click},  // first list
-        {"fichier(1)", K::catalogueBox, kPrompt, {3120, 960, 2655, 315}, 1, &Form2::fichier_Click},  // second list
+        {"fichier(0)", K::own, kPrompt, {120, 960, 2295, 315}, 0, &Form2::fichier_Click},  // first list
+        {"fichier(1)", K::own, kPrompt, {3120, 960, 2655, 315}, 1, &Form2::fichier_Click},  // second list
         {"Command1", K::button, "LANCER", {2160, 1320, 1215, 375}, 2, &Form2::Command1_Click},  // starts a drill
-        {"Text1", K::farewellText, "", {600, 1680, 3735, 1575}, 3, nullptr},  // the farewell text
-        {"Label2", K::label, "", {4800, 2880, 375, 255}, -1, nullptr},  // the farewell countdown
+        // The farewell text, shown by "Quitter"; the farewell disables the window, its text and
+        // countdown must still be read.
+        {"Text1", K::plainText, "", {600, 1680, 3735, 1575}, 3, nullptr, Style().readOnly().disabled().noScrollBar().hidden().keepColoursWhenDisabled()},
+        {"Label2", K::label, "", {4800, 2880, 375, 255}, -1, nullptr, Style().keepColoursWhenDisabled()},  // the farewell countdown
         {"quitter", K::button, "Quitter", {4560, 3480, 1215, 495}, 4, &Form2::quitter_Click},  // starts the farewell
         {"Timer1", K::timer, "", {}, -1, &Form2::Timer1_Timer},  // ticks the farewell countdown
         // Not one of the designed controls: why a list could not be started, in the free band
         // under "LANCER", without a dialog that would stop the player.
-        {"message", K::label, "", {240, 1800, 5565, 1000}, -1, nullptr},
+        {"message", K::label, "", {240, 1800, 5565, 1000}, -1, nullptr, Style().wordWrap().align(Qt::AlignHCenter | Qt::AlignTop).foreground(look::Colour::warning).hidden()},
         // Nor these: the entries of the window's right-click menu.
         {"fabriquerListes", K::menuEntry, "Fabriquer mes listes à partir de mes mots…", {}, -1, &Form2::fabriquerListes_Click},
         {"revenirOrigine", K::menuEntry, "Revenir aux listes d'origine", {}, -1, &Form2::revenirOrigine_Click},
         // Nor these: where the chosen list stands, and the question LANCER asks about a list
         // under way (its answers: reprise_Click).
-        {"progression", K::label, "", {240, 3480, 4200, 495}, -1, nullptr},
-        {"reprise", K::question, "Reprendre la liste ?", {}, -1, nullptr},
+        {"progression", K::label, "", {240, 3480, 4200, 495}, -1, nullptr, Style().wordWrap().align(Qt::AlignLeft | Qt::AlignVCenter).hidden()},
+        {"reprise", K::own, "Reprendre la liste ?", {}, -1, nullptr},
     };
     // clang-format on
     return table;
@@ -97,7 +100,9 @@ Form2::Form2(QWidget* parent)
                       QSize(6045, 4125), look::Colour::window);
     look::steadyTextCursor();
     createControls();
-    designLooks();
+    // Nothing else in the window says that the player's own words can be drilled.
+    setToolTip(QStringLiteral("Clic droit : fabriquer vos listes à partir de vos mots, ou "
+                              "revenir aux listes d'origine"));
     fillBoxes();
     repairFolders();
     showProgress();
@@ -126,44 +131,22 @@ Form2::~Form2() = default;
 
 void Form2::createControls()
 {
-    look::buildControls(this, controlTable(), controls,
-                        [this](const ControlRow& row) { return createControl(row); });
+    controls.setDefault(look::Kind::label, look::Style().background(look::Colour::window));
+    controls.build(controlTable(), [this](const Controls::Row& row) { return makeOwn(row); });
 }
 
-QObject* Form2::createControl(const ControlRow& row)
+// The two catalogue boxes, and the question about a list under way.
+QObject* Form2::makeOwn(const Controls::Row& row)
 {
-    const QRect& at = row.twips;
-    switch (row.kind) {
-    case Kind::label:
-        return look::addLabel(this, row.name, row.caption, at);
-    case Kind::catalogueBox: {
-        auto* box = new CatalogueBox(this);
-        look::place(box, at.left(), at.top(), at.width(), at.height());
-        if (row.handler)
-            connect(box, &CatalogueBox::itemPicked, this, row.handler);
-        return box;
-    }
-    case Kind::button:
-        return look::addButton(this, row.name, row.caption, at);
-    case Kind::farewellText: {
-        auto* text = new QPlainTextEdit(row.caption, this);
-        look::place(text, at.left(), at.top(), at.width(), at.height());
-        return text;
-    }
-    case Kind::timer: {
-        auto* ticking = new QTimer(this);
-        ticking->setInterval(1000);
-        return ticking;
-    }
-    case Kind::menuEntry:
-        return new QAction(row.caption, this);
-    case Kind::question: {
+    if (row.name == QLatin1String("reprise")) {
         QMessageBox* question = makeQuestion();
         question->setWindowTitle(row.caption);
         return question;
     }
-    }
-    return nullptr;
+    auto* box = new CatalogueBox(this);
+    look::place(box, row.twips.left(), row.twips.top(), row.twips.width(), row.twips.height());
+    connect(box, &CatalogueBox::itemPicked, this, row.handler);
+    return box;
 }
 
 // Return resumes, Esc stays in the launcher.
@@ -184,58 +167,21 @@ QMessageBox* Form2::makeQuestion()
     return question;
 }
 
-// Design values beyond caption and place.
-void Form2::designLooks()
-{
-    auto* title = control<QLabel>("Label1");
-    title->setFont(look::face("MS Sans Serif", 13.5, true));
-    title->adjustSize();
-    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        look::setBackground(label, look::Colour::window);
-
-    auto* farewell = control<QPlainTextEdit>("Text1");
-    farewell->setReadOnly(true);
-    farewell->setEnabled(false);
-    farewell->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // a box the player cannot scroll
-    farewell->hide();
-    // The farewell disables the window; its text and countdown must still be read.
-    look::keepColoursWhenDisabled(farewell);
-    look::keepColoursWhenDisabled(control<QLabel>("Label2"));
-
-    auto* message = control<QLabel>("message");
-    message->setWordWrap(true);
-    message->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    look::setForeground(message, look::Colour::warning);
-    message->hide();
-
-    auto* progression = control<QLabel>("progression");
-    progression->setWordWrap(true);
-    progression->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    progression->hide();
-
-    // Nothing else in the window says that the player's own words can be drilled.
-    setToolTip(QStringLiteral("Clic droit : fabriquer vos listes à partir de vos mots, ou "
-                              "revenir aux listes d'origine"));
-}
-
 void Form2::fillBoxes()
 {
+    const std::vector<catalogue::ListRow>& rows = catalogue::Catalogue::rows();
+    for (std::size_t row = 0; row < rows.size(); ++row)  // each item knows its row
+        fichier(rows[row].box)
+            ->addItem(QString::fromStdString(rows[row].title), QVariant::fromValue(row));
     for (int i = 0; i < 2; ++i) {
-        for (const std::string& title : catalogue::Catalogue::titles(i))
-            fichier(i)->addItem(QString::fromStdString(title));
         fichier(i)->setCurrentIndex(-1);
         fichier(i)->setEditText(kPrompt);
     }
 }
 
-template <typename Control> Control* Form2::control(const QString& name) const
-{
-    return look::namedControl<Control>(controls, name, "The launcher");
-}
-
 CatalogueBox* Form2::fichier(int index) const
 {
-    return control<CatalogueBox>(QStringLiteral("fichier(%1)").arg(index));
+    return controls.get<CatalogueBox>(QStringLiteral("fichier(%1)").arg(index));
 }
 
 void Form2::fichier_Click()
@@ -284,7 +230,7 @@ bool Form2::askToResume(const catalogue::ListRow& list, const QString& title)
         std::fprintf(stderr, "%s\n", qPrintable(progressStore.ignoredLine(list, found.reason)));
     if (found.status != Status::usable)
         return false;
-    auto* question = control<QMessageBox>("reprise");
+    auto* question = controls.get<QMessageBox>("reprise");
     question->setText(QStringLiteral("Vous aviez commencé la liste « %1 ».").arg(title));
     question->findChild<QPushButton*>(QStringLiteral("reprendre"))
         ->setText(QStringLiteral("Reprendre là où vous en étiez (%1, %2)")
@@ -332,10 +278,8 @@ void Form2::showProgress()
         QFont underWay = titles->font();
         underWay.setBold(true);
         for (int item = 0; item < titles->count(); ++item) {
-            const catalogue::ListRow* list =
-                catalogue::Catalogue::find(titles->itemText(item).toStdString(), box);
-            const training::ProgressStore::Found found =
-                list ? progressOf(*list) : training::ProgressStore::Found{};
+            const training::ProgressStore::Found found = progressOf(
+                catalogue::Catalogue::rows()[titles->itemData(item).value<std::size_t>()]);
             const bool usable = found.status == Status::usable;
             const QString text = usable
                 ? titles->itemText(item) + QStringLiteral(" : ") + entriesLeft(found.saved)
@@ -346,7 +290,7 @@ void Form2::showProgress()
                 chosenProgress = text;
         }
     }
-    auto* progression = control<QLabel>("progression");
+    auto* progression = controls.get<QLabel>("progression");
     progression->setText(chosenProgress);
     progression->setVisible(!chosenProgress.isEmpty());
 }
@@ -359,7 +303,7 @@ void Form2::showEvent(QShowEvent* event)
 
 void Form2::showMessage(const QString& text)
 {
-    auto* message = control<QLabel>("message");
+    auto* message = controls.get<QLabel>("message");
     message->setText(text);
     message->setVisible(!text.isEmpty());
 }
@@ -375,13 +319,13 @@ training::Form1& Form2::trainingForm()
 
 void Form2::quitter_Click()
 {
-    control<QTimer>("Timer1")->start();
+    controls.get<QTimer>("Timer1")->start();
     farewellCount = 9;
     for (const char* gone : {"fichier(0)", "fichier(1)", "Label3(0)", "Label3(1)", "Label1",
                              "Command1", "quitter", "message", "progression"})
-        control<QWidget>(gone)->hide();
+        controls.get<QWidget>(gone)->hide();
     setEnabled(false);
-    auto* farewell = control<QPlainTextEdit>("Text1");
+    auto* farewell = controls.get<QPlainTextEdit>("Text1");
     farewell->show();
     setWindowTitle(QStringLiteral("A bientôt !"));
     farewell->setGeometry(farewell->x(), look::px(640), farewell->width(), look::px(2400));
@@ -401,9 +345,9 @@ void Form2::quitter_Click()
 void Form2::Timer1_Timer()
 {
     farewellCount = static_cast<std::int16_t>(farewellCount - 1);
-    control<QLabel>("Label2")->setText(QString::number(farewellCount));
+    controls.get<QLabel>("Label2")->setText(QString::number(farewellCount));
     if (farewellCount == -1) {
-        control<QTimer>("Timer1")->stop();
+        controls.get<QTimer>("Timer1")->stop();
         quitProgram();
     }
 }
@@ -412,9 +356,10 @@ ImportWindow& Form2::importForm()
 {
     if (!importWindow) {
         importWindow = std::make_unique<ImportWindow>(this);
-        connect(
-            importWindow.get(), &ImportWindow::importRunningChanged, this,
-            [this](bool running) { control<QAction>("fabriquerListes")->setEnabled(!running); });
+        connect(importWindow.get(), &ImportWindow::importRunningChanged, this,
+                [this](bool running) {
+                    controls.get<QAction>("fabriquerListes")->setEnabled(!running);
+                });
         connect(importWindow.get(), &ImportWindow::listsChanged, this, [this] {
             showMessage(QString());
             showProgress();
@@ -427,7 +372,7 @@ ImportWindow& Form2::importForm()
 // is something to go back from.
 void Form2::contextMenuEvent(QContextMenuEvent* event)
 {
-    auto* going = control<QAction>("revenirOrigine");
+    auto* going = controls.get<QAction>("revenirOrigine");
     going->setEnabled(!importForm().importRunning() && importForm().canGoBack());
     going->setToolTip(going->isEnabled()
                           ? QString()
@@ -437,7 +382,7 @@ void Form2::contextMenuEvent(QContextMenuEvent* event)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setFont(font());
     menu->setToolTipsVisible(true);
-    menu->addAction(control<QAction>("fabriquerListes"));
+    menu->addAction(controls.get<QAction>("fabriquerListes"));
     menu->addAction(going);
     menu->popup(event->globalPos());
 }

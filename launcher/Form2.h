@@ -1,6 +1,6 @@
 #pragma once
 
-#include <look/ControlTable.h>
+#include <look/ControlSet.h>
 #include <training/progress/ProgressStore.h>
 
 #include <QHash>
@@ -76,15 +76,12 @@ private Q_SLOTS:
     void reprise_Click(QAbstractButton* answer);  // the answer to "Reprendre là où…"
 
 private:
-    // What a row of the table makes.
-    enum class Kind { label, catalogueBox, button, farewellText, timer, menuEntry, question };
-    // A label of width 0 sizes itself to its caption; a catalogue box's handler is its pick.
-    using ControlRow = look::ControlRow<Form2, Kind>;
-    static const std::vector<ControlRow>& controlTable();
+    // A catalogue box's handler is its pick.
+    using Controls = look::ControlSet<Form2>;
+    static const Controls::Table& controlTable();
 
     void createControls();
-    QObject* createControl(const ControlRow& row);
-    void designLooks();
+    QObject* makeOwn(const Controls::Row& row);
     void fillBoxes();
     void repairFolders();
     void showMessage(const QString& text);
@@ -100,11 +97,10 @@ private:
     // The lists under way in bold in the boxes, the chosen one's progress under the buttons.
     void showProgress();
 
-    template <typename Control> Control* control(const QString& name) const;
     CatalogueBox* fichier(int index) const;
 
-    QHash<QString, QObject*> controls;  // every control by its design name
-    std::optional<int> chosen;          // "chosenBox": the box picked in last
+    Controls controls{this, "The launcher"};
+    std::optional<int> chosen;  // "chosenBox": the box picked in last
     std::int16_t farewellCount = 0;
     std::unique_ptr<training::Form1> trainingWindow;
     std::unique_ptr<ImportWindow> importWindow;

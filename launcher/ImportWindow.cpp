@@ -5,8 +5,8 @@
 #include <ownlists/ImportSession.h>
 #include <ownlists/OriginalLists.h>
 
+#include <catalogue/Catalogue.h>
 #include <look/Colour.h>
-#include <look/ControlTable.h>
 #include <look/Controls.h>
 #include <look/Look.h>
 
@@ -57,23 +57,25 @@ QString phaseOf(const QString& step)
 }  // namespace
 
 // The controls, in the order they are made; a control is shown at the steps of its row.
-const std::vector<ImportWindow::ControlRow>& ImportWindow::controlTable()
+const ImportWindow::Controls::Table& ImportWindow::controlTable()
 {
-    using K = Kind;
+    using K = look::Kind;
     using S = Step;
+    using look::Style;
+    const Style text = Style().wordWrap().align(Qt::AlignLeft | Qt::AlignTop);
     // clang-format off
-    static const std::vector<ControlRow> table = {
-        {"titre", K::title, "Fabriquer mes listes à partir de mes mots", {240, 120, 0, 0}, -1, nullptr, kEveryStep, 0},
-        {"explication", K::text, "", {240, 480, 6720, 720}, -1, nullptr, kEveryStep, 0},  // what this step is, or what went wrong
-        {"details", K::details, "", {240, 1260, 6720, 3720}, 0, nullptr, at(S::choose, S::confirm, S::summary, S::failed, S::goingBack, S::wentBack), 0},
-        {"progression", K::progressBar, "", {240, 1260, 6720, 315}, -1, nullptr, at(S::running), 0},
-        {"etape", K::text, "", {240, 1680, 6720, 480}, -1, nullptr, at(S::running), 0},  // the step under way
-        {"choisir", K::button, "Choisir le fichier…", {240, 5160, 2160, 375}, 1, &ImportWindow::choisir_Click, at(S::choose), at(S::choose)},
-        {"fabriquer", K::button, "Fabriquer les listes", {240, 5160, 2160, 375}, 2, &ImportWindow::fabriquer_Click, at(S::confirm), at(S::confirm)},
-        {"revenir", K::button, "Revenir aux listes d'origine", {240, 5160, 2880, 375}, 3, &ImportWindow::revenir_Click, at(S::goingBack), at(S::goingBack)},
-        {"autre", K::button, "Choisir un autre fichier", {3240, 5160, 2160, 375}, 4, &ImportWindow::choisir_Click, at(S::confirm, S::failed), 0},
-        {"annuler", K::button, "Annuler", {5520, 5160, 1440, 375}, 5, &ImportWindow::annuler_Click, at(S::confirm, S::running, S::goingBack), 0},
-        {"fermer", K::button, "Fermer", {5520, 5160, 1440, 375}, 6, &ImportWindow::fermer_Click, at(S::choose, S::summary, S::failed, S::wentBack), at(S::summary, S::failed, S::wentBack)},
+    static const Controls::Table table = {
+        {"titre", K::label, "Fabriquer mes listes à partir de mes mots", {240, 120, 0, 0}, -1, nullptr, Style().font("MS Sans Serif", 9.75, true), {kEveryStep, 0}},
+        {"explication", K::label, "", {240, 480, 6720, 720}, -1, nullptr, text, {kEveryStep, 0}},  // what this step is, or what went wrong
+        {"details", K::plainText, "", {240, 1260, 6720, 3720}, 0, nullptr, Style().readOnly().font("Courier New", 8.25), {at(S::choose, S::confirm, S::summary, S::failed, S::goingBack, S::wentBack), 0}},
+        {"progression", K::own, "", {240, 1260, 6720, 315}, -1, nullptr, Style(), {at(S::running), 0}},  // a progress bar
+        {"etape", K::label, "", {240, 1680, 6720, 480}, -1, nullptr, text, {at(S::running), 0}},  // the step under way
+        {"choisir", K::button, "Choisir le fichier…", {240, 5160, 2160, 375}, 1, &ImportWindow::choisir_Click, Style(), {at(S::choose), at(S::choose)}},
+        {"fabriquer", K::button, "Fabriquer les listes", {240, 5160, 2160, 375}, 2, &ImportWindow::fabriquer_Click, Style(), {at(S::confirm), at(S::confirm)}},
+        {"revenir", K::button, "Revenir aux listes d'origine", {240, 5160, 2880, 375}, 3, &ImportWindow::revenir_Click, Style(), {at(S::goingBack), at(S::goingBack)}},
+        {"autre", K::button, "Choisir un autre fichier", {3240, 5160, 2160, 375}, 4, &ImportWindow::choisir_Click, Style(), {at(S::confirm, S::failed), 0}},
+        {"annuler", K::button, "Annuler", {5520, 5160, 1440, 375}, 5, &ImportWindow::annuler_Click, Style(), {at(S::confirm, S::running, S::goingBack), 0}},
+        {"fermer", K::button, "Fermer", {5520, 5160, 1440, 375}, 6, &ImportWindow::fermer_Click, Style(), {at(S::choose, S::summary, S::failed, S::wentBack), at(S::summary, S::failed, S::wentBack)}},
     };
     // clang-format on
     return table;
@@ -99,51 +101,14 @@ ImportWindow::~ImportWindow() = default;
 
 void ImportWindow::createControls()
 {
-    look::buildControls(this, controlTable(), controls,
-                        [this](const ControlRow& row) { return createControl(row); });
-}
-
-QWidget* ImportWindow::createControl(const ControlRow& row)
-{
-    const QRect& at = row.twips;
-    switch (row.kind) {
-    case Kind::title: {
-        QLabel* title = look::addLabel(this, row.name, row.caption, at);
-        title->setFont(look::face("MS Sans Serif", 9.75, true));
-        title->adjustSize();
-        look::setBackground(title, look::Colour::window);
-        return title;
-    }
-    case Kind::text: {
-        QLabel* text = look::addLabel(this, row.name, row.caption, at);
-        text->setWordWrap(true);
-        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        look::setBackground(text, look::Colour::window);
-        return text;
-    }
-    case Kind::details: {
-        auto* details = new QPlainTextEdit(this);
-        details->setReadOnly(true);
-        details->setFont(look::face("Courier New", 8.25));
-        look::place(details, at.left(), at.top(), at.width(), at.height());
-        return details;
-    }
-    case Kind::progressBar: {
+    controls.setDefault(look::Kind::label, look::Style().background(look::Colour::window));
+    controls.build(controlTable(), [this](const Controls::Row& row) {
         auto* bar = new QProgressBar(this);
         bar->setRange(0, kProgressSteps);
         bar->setTextVisible(false);
-        look::place(bar, at.left(), at.top(), at.width(), at.height());
+        look::place(bar, row.twips.left(), row.twips.top(), row.twips.width(), row.twips.height());
         return bar;
-    }
-    case Kind::button:
-        return look::addButton(this, row.name, row.caption, at);
-    }
-    return nullptr;
-}
-
-template <typename Control> Control* ImportWindow::control(const QString& name) const
-{
-    return look::namedControl<Control>(controls, name, "The import window");
+    });
 }
 
 QLabel* ImportWindow::label(const QString& name) const
@@ -162,12 +127,12 @@ void ImportWindow::showStep(Step step, const QString& explanation, const QString
     explaining->setToolTip(explanation);
     look::setForeground(explaining, warning ? look::Colour::warning : QColor(Qt::black));
     control<QPlainTextEdit>("details")->setPlainText(details);
-    for (const ControlRow& row : controlTable()) {
-        QWidget* shown = controls.value(row.name);
+    for (const Controls::Row& row : controls.rows()) {
+        auto* shown = control<QWidget>(row.name);
         const auto* text = qobject_cast<QLabel*>(shown);
-        shown->setVisible((row.steps & at(step)) != 0 && !(text && text->text().isEmpty()));
+        shown->setVisible((row.extra.steps & at(step)) != 0 && !(text && text->text().isEmpty()));
         if (auto* button = qobject_cast<QPushButton*>(shown))
-            button->setDefault((row.defaultAt & at(step)) != 0);
+            button->setDefault((row.extra.defaultAt & at(step)) != 0);
     }
     if (step != Step::running)  // a cancel under way greys it until the run has stopped
         control<QPushButton>("annuler")->setEnabled(true);
@@ -187,8 +152,8 @@ QPushButton* ImportWindow::usableButton(const QString& name) const
 
 QPushButton* ImportWindow::defaultButton() const
 {
-    for (const ControlRow& row : controlTable())
-        if (row.defaultAt & at(current))
+    for (const Controls::Row& row : controls.rows())
+        if (row.extra.defaultAt & at(current))
             return usableButton(row.name);
     return nullptr;
 }
@@ -244,8 +209,9 @@ void ImportWindow::showChoice(const QString& warning)
                  ? QStringLiteral("Choisissez le fichier de vos mots : un mot par ligne, sous "
                                   "n'importe quelle forme (féminin, pluriel, verbe conjugué), "
                                   "casse et accents libres ; UTF-8, UTF-16 ou Windows-1252. "
-                                  "Chaque mot apporte ses formes de 2 à 9 lettres, et les 34 "
+                                  "Chaque mot apporte ses formes de 2 à 9 lettres, et les %1 "
                                   "listes sont faites à partir d'eux.")
+                       .arg(catalogue::Catalogue::rows().size())
                  : warning,
              QString::fromStdString(setup().destination())
                  + QStringLiteral("\n\nRien n'est changé avant que vous ne l'ayez confirmé, à "
@@ -272,13 +238,7 @@ void ImportWindow::choisir_Click()
 void ImportWindow::readAndPlan(const QString& file)
 {
     session = std::make_unique<ownlists::ImportSession>(setup(), true, std::string());
-    runner = std::make_unique<ownlists::ImportRunner>(runOn);
-    connect(runner.get(), &ownlists::ImportRunner::progress, this, &ImportWindow::runProgress);
-    connect(runner.get(), &ownlists::ImportRunner::finished, this, &ImportWindow::readFinished);
-    control<QProgressBar>("progression")->setValue(0);
-    label("etape")->clear();
-    control<QPushButton>("annuler")->setEnabled(true);
-    showStep(Step::running, QStringLiteral("Lecture de %1…").arg(file));
+    newRun(&ImportWindow::readFinished, QStringLiteral("Lecture de %1…").arg(file));
     ownlists::ImportSession* work = session.get();
     runner->start(
         [work, path = QFile::encodeName(file).toStdString()](const listgen::RunControl& control) {
@@ -317,17 +277,23 @@ QString ImportWindow::confirmation() const
     return details.trimmed();
 }
 
-void ImportWindow::fabriquer_Click()
+// A run on a fresh runner, its bar back at the start, shown with what it does.
+void ImportWindow::newRun(void (ImportWindow::*finished)(bool), const QString& explanation)
 {
     runner = std::make_unique<ownlists::ImportRunner>(runOn);
     connect(runner.get(), &ownlists::ImportRunner::progress, this, &ImportWindow::runProgress);
-    connect(runner.get(), &ownlists::ImportRunner::finished, this, &ImportWindow::runFinished);
+    connect(runner.get(), &ownlists::ImportRunner::finished, this, finished);
     control<QProgressBar>("progression")->setValue(0);
     label("etape")->clear();
     control<QPushButton>("annuler")->setEnabled(true);
-    showStep(Step::running,
-             QStringLiteral("Fabrication des listes à partir de %1…")
-                 .arg(QString::fromStdString(session->engine().summary().playerFile)));
+    showStep(Step::running, explanation);
+}
+
+void ImportWindow::fabriquer_Click()
+{
+    newRun(&ImportWindow::runFinished,
+           QStringLiteral("Fabrication des listes à partir de %1…")
+               .arg(QString::fromStdString(session->engine().summary().playerFile)));
     elapsed.start();
     Q_EMIT importRunningChanged(true);
     ownlists::ImportSession* work = session.get();

@@ -3,6 +3,8 @@
 #include <ownlists/ImportRunner.h>
 #include <ownlists/ImportSetup.h>
 
+#include <look/ControlSet.h>
+
 #include <QElapsedTimer>
 #include <QHash>
 #include <QRect>
@@ -78,38 +80,34 @@ private Q_SLOTS:
     void readFinished(bool ready);
 
 private:
-    enum class Kind { title, text, details, progressBar, button };
-    // One control: its name, kind, caption, place in twips (a title of width 0 sizes itself
-    // to its caption), tab index (-1: no tab stop), the handler of its click, the steps at
-    // which it is shown, and those at which it is the default button (Enter, the focus).
-    struct ControlRow {
-        QString name;
-        Kind kind;
-        QString caption;
-        QRect twips;
-        int tabIndex;
-        void (ImportWindow::*handler)();
-        unsigned steps;
-        unsigned defaultAt;
+    // The window's own column: the steps at which a control is shown, and those at which it
+    // is the default button (Enter, the focus).
+    struct Shown {
+        unsigned steps = 0;
+        unsigned defaultAt = 0;
     };
-    static const std::vector<ControlRow>& controlTable();
+    using Controls = look::ControlSet<ImportWindow, Shown>;
+    static const Controls::Table& controlTable();
 
     void createControls();
-    QWidget* createControl(const ControlRow& row);
     void showStep(Step step, const QString& explanation, const QString& details = QString(),
                   bool warning = false);
     void fail(const QString& why, const QString& details);
     void showChoice(const QString& warning = QString());
     void readAndPlan(const QString& file);
+    void newRun(void (ImportWindow::*finished)(bool), const QString& explanation);
     QString confirmation() const;
 
-    template <typename Control> Control* control(const QString& name) const;
+    template <typename Control> Control* control(const QString& name) const
+    {
+        return controls.get<Control>(name);
+    }
     QLabel* label(const QString& name) const;
     QPushButton* usableButton(const QString& name) const;
     QPushButton* defaultButton() const;
     void focusDefaultButton();
 
-    QHash<QString, QWidget*> controls;
+    Controls controls{this, "The import window"};
     Step current = Step::choose;
     std::unique_ptr<ownlists::ImportSession> session;
     std::unique_ptr<ownlists::ImportRunner> runner;

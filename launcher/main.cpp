@@ -54,7 +54,7 @@ int main(int argc, char* argv[])
     const auto line = ownlists::CommandLine::parse(argc, argv);
     switch (line.action) {
     case ownlists::CommandLine::Action::help:
-        std::fputs(ownlists::CommandLine::usage, stdout);
+        std::fputs(ownlists::CommandLine::usage().c_str(), stdout);
         return 0;
     case ownlists::CommandLine::Action::wrong:
         std::fprintf(stderr, "vorlane : %s\nvorlane --aide donne l'usage\n", line.error.c_str());

@@ -3,8 +3,13 @@
 #include <look/Look.h>
 #include <look/TextBox.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -60,6 +65,81 @@ CaptionButton* addButton(QWidget* window, const QString& name, const QString& ca
     button->setObjectName(name);
     place(button, twips.left(), twips.top(), twips.width(), twips.height());
     return button;
+}
+
+namespace {
+
+QFrame* makeFrame(QWidget* window, const QRect& at)
+{
+    auto* frame = new QFrame(window);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    place(frame, at.left(), at.top(), at.width(), at.height());
+    return frame;
+}
+
+// One pixel wide, in black, whatever the style.
+QFrame* makeLine(QWidget* window, const QRect& at)
+{
+    auto* line = new QFrame(window);
+    line->setFrameShape(at.height() == 0 ? QFrame::HLine : QFrame::VLine);
+    line->setFrameShadow(QFrame::Plain);
+    setForeground(line, Qt::black);
+    line->setGeometry(px(at.left()), px(at.top()), px(at.width()) + 1, px(at.height()) + 1);
+    return line;
+}
+
+template <typename Control> Control* placed(Control* control, const QRect& at)
+{
+    place(control, at.left(), at.top(), at.width(), at.height());
+    return control;
+}
+
+}  // namespace
+
+QObject* makeControl(QWidget* window, Kind kind, const QString& name, const QString& caption,
+                     const QRect& at)
+{
+    switch (kind) {
+    case Kind::label:
+        return addLabel(window, name, caption, at);
+    case Kind::textBox:
+        return addTextBox(window, name, caption, at);
+    case Kind::lockedBox: {
+        TextBox* locked = addTextBox(window, name, caption, at);
+        locked->setReadOnly(true);
+        return locked;
+    }
+    case Kind::button:
+        return addButton(window, name, caption, at);
+    case Kind::thinButton:
+        return addButton(window, name, caption, at, CaptionButton::Room::thinBorder);
+    case Kind::checkBox:
+        return placed(new QCheckBox(window), at);
+    case Kind::frame:
+        return makeFrame(window, at);
+    case Kind::line:
+        return makeLine(window, at);
+    case Kind::timer: {
+        auto* ticking = new QTimer(window);
+        ticking->setInterval(1000);
+        return ticking;
+    }
+    case Kind::menuEntry:
+        return new QAction(caption, window);
+    case Kind::plainText:
+        return placed(new QPlainTextEdit(caption, window), at);
+    case Kind::own:
+        break;
+    }
+    return nullptr;
+}
+
+void dress(QObject* control, Kind kind, const QRect& twips, const Style& style)
+{
+    style.applyTo(control);
+    if (kind == Kind::label && twips.width() == 0 && style.setsFont())
+        static_cast<QLabel*>(control)->adjustSize();
 }
 
 void arrangeTabOrder(std::vector<std::pair<int, QWidget*>> stops)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <look/CaptionButton.h>
+#include <look/Style.h>
 
 #include <QFont>
 #include <QRect>
@@ -19,6 +20,31 @@ class QWidget;
 namespace look {
 
 class TextBox;
+
+// What a row of a window's table makes. A label of width 0 sizes itself to its caption; a
+// line runs across its width or down its height; a thin button's caption runs over its whole
+// face but a thin border; `own` is a control of the window's own class, made by the window.
+enum class Kind {
+    label,
+    textBox,
+    lockedBox,
+    button,
+    thinButton,
+    checkBox,
+    frame,
+    line,
+    timer,
+    menuEntry,
+    plainText,
+    own
+};
+
+// A control of any kind but `own`, named `name` and placed at `twips` in `window`.
+QObject* makeControl(QWidget* window, Kind kind, const QString& name, const QString& caption,
+                     const QRect& twips);
+// The looks of a row on its control; a label that sizes itself to its caption does so again in
+// a font of its own.
+void dress(QObject* control, Kind kind, const QRect& twips, const Style& style);
 
 // The window's caption and the face of its controls; a fixed inner area when `twips` is
 // valid, and the window's own background colour when `background` is valid.

@@ -2,29 +2,40 @@
 
 #include <ownlists/ImportSession.h>
 
+#include <catalogue/Catalogue.h>
+
 #include <tools/listgen/src/FolderRepair.h>
 
 #include <chrono>
 
 namespace ownlists {
 
-const char* const CommandLine::usage =
-    "Usage : vorlane [--fabriquer]\n"
-    "        vorlane --mes-mots FICHIER [--remplacer]\n"
-    "        vorlane --aide\n"
-    "\n"
-    "Sans option, vorlane ouvre sa fenêtre d'accueil : choisir une liste, puis LANCER. Un clic\n"
-    "droit dans cette fenêtre offre « Fabriquer mes listes à partir de mes mots… » et\n"
-    "« Revenir aux listes d'origine ».\n"
-    "\n"
-    "  --fabriquer          ouvre aussi la fenêtre qui fabrique vos listes à partir de vos mots\n"
-    "  --mes-mots FICHIER   fabrique les 34 listes à partir de FICHIER, sans fenêtre : un mot\n"
-    "                       par ligne, sous n'importe quelle forme, casse et accents libres ;\n"
-    "                       UTF-8, UTF-16 ou Windows-1252. Elles vont dans le dossier data du\n"
-    "                       dossier de travail s'il contient des listes, sinon dans votre\n"
-    "                       dossier de listes (~/.local/share/vorlane/data).\n"
-    "  --remplacer          avec --mes-mots : remplace les listes déjà là, toutes ensemble\n"
-    "  --aide, --help       cette aide\n";
+std::string CommandLine::usage()
+{
+    const std::string lists = std::to_string(catalogue::Catalogue::rows().size());
+    return "Usage : vorlane [--fabriquer]\n"
+           "        vorlane --mes-mots FICHIER [--remplacer]\n"
+           "        vorlane --aide\n"
+           "\n"
+           "Sans option, vorlane ouvre sa fenêtre d'accueil : choisir une liste, puis LANCER. Un "
+           "clic\n"
+           "droit dans cette fenêtre offre « Fabriquer mes listes à partir de mes mots… » et\n"
+           "« Revenir aux listes d'origine ».\n"
+           "\n"
+           "  --fabriquer          ouvre aussi la fenêtre qui fabrique vos listes à partir de vos "
+           "mots\n"
+           "  --mes-mots FICHIER   fabrique les "
+        + lists
+        + " listes à partir de FICHIER, sans fenêtre : un mot\n"
+          "                       par ligne, sous n'importe quelle forme, casse et accents libres "
+          ";\n"
+          "                       UTF-8, UTF-16 ou Windows-1252. Elles vont dans le dossier data "
+          "du\n"
+          "                       dossier de travail s'il contient des listes, sinon dans votre\n"
+          "                       dossier de listes (~/.local/share/vorlane/data).\n"
+          "  --remplacer          avec --mes-mots : remplace les listes déjà là, toutes ensemble\n"
+          "  --aide, --help       cette aide\n";
+}
 
 CommandLine CommandLine::parse(int argc, const char* const* argv)
 {

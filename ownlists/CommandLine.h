@@ -17,7 +17,8 @@ struct CommandLine {
     bool replace = false;    // --remplacer
     std::string error;       // why the line is wrong, in French
 
-    static const char* const usage;
+    // What `vorlane --aide` prints.
+    static std::string usage();
 
     // No Qt needed: the line is read before any application object is made.
     static CommandLine parse(int argc, const char* const* argv);

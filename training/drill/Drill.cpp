@@ -103,11 +103,21 @@ bool Drill::belongsTo(const SavedDrill& saved, const std::vector<ListEntry>& ent
     return true;
 }
 
-std::string Drill::seriesDoneText(std::int16_t seriesDone)
+std::string Drill::seriesDoneText() const
 {
-    if (seriesDone == 0)
+    if (state_.seriesDone == 0)
         return "0 série déjà réalisée.";  // the caption a drill is left with
-    return std::to_string(seriesDone) + " série(s) déjà réalisée(s).";
+    return std::to_string(state_.seriesDone) + " série(s) déjà réalisée(s).";
+}
+
+std::string Drill::errorCountText() const
+{
+    return std::to_string(state_.errorCount);
+}
+
+std::string Drill::drillClockText() const
+{
+    return ClockText::drill(state_.totalSeconds);
 }
 
 int Drill::seriesSize() const
@@ -248,8 +258,8 @@ CorrectionResult Drill::correctSeries(const std::array<std::string, kSlots>& ans
     result.seriesSize = size;
     result.scoreText = std::to_string(result.foundCount) + "/" + std::to_string(size);
     countOne(state_.seriesDone);
-    result.seriesDoneText = seriesDoneText(state_.seriesDone);
-    result.errorCountText = std::to_string(state_.errorCount);
+    result.seriesDoneText = seriesDoneText();
+    result.errorCountText = errorCountText();
     result.timeUsedText = ClockText::timeUsed(state_.secondsShown);
     result.finished = state_.entryCount == 0;
     state_.phase = result.finished ? SeriesPhase::Finished : SeriesPhase::Corrected;
@@ -299,6 +309,7 @@ void Drill::leave()
     state_.secondsLeft = kSeriesSeconds;
     state_.totalSeconds = 0;
     state_.seriesDone = 0;
+    state_.errorCount = 0;
 }
 
 }  // namespace drill

@@ -36,9 +36,12 @@ public:
     // counters out of range: it was not made on this list.
     bool resume(const catalogue::ListRow& list, std::vector<ListEntry> entries,
                 const SavedDrill& saved);
-    // "3 série(s) déjà réalisée(s).", UTF-8: the caption of the series done; "0 série déjà
-    // réalisée." before the first.
-    static std::string seriesDoneText(std::int16_t seriesDone);
+    // The captions of the counters as they stand. "3 série(s) déjà réalisée(s).", UTF-8: the
+    // series done ("0 série déjà réalisée." before the first); the wrong answers of the drill
+    // ("12"); the drill clock ("0:12:05").
+    std::string seriesDoneText() const;
+    std::string errorCountText() const;
+    std::string drillClockText() const;
 
     // Opens a series: up to kSlots entries picked from those in play, every slot ungraded,
     // secondsLeft back to kSeriesSeconds.
@@ -81,7 +84,7 @@ public:
     void tickAnswer();        // answerSeconds + 1
     void resetAnswerClock() { state_.answerSeconds = 0; }
 
-    // Leaving a drill: secondsLeft kSeriesSeconds, totalSeconds 0, seriesDone 0.
+    // Leaving a drill: secondsLeft kSeriesSeconds, totalSeconds 0, seriesDone 0, errorCount 0.
     void leave();
 
 private:

@@ -1,8 +1,10 @@
 #include <training/window/Form1.h>
 
+#include <training/window/GridFont.h>
 #include <training/window/ListFolders.h>
 
 #include <catalogue/Catalogue.h>
+#include <catalogue/DrawPadding.h>
 #include <look/Colour.h>
 #include <look/Controls.h>
 #include <look/Look.h>
@@ -48,23 +50,6 @@ constexpr int kSpeedShift = 900;
 constexpr int kSuccessBoxLeft = 1800;
 constexpr int kSuccessUnitLeft = 2160;
 
-struct FontChoice {
-    const char* face;
-    bool answersToo;
-    bool italicOff;
-};
-// The faces of "Changer de police", by number 1 to 7.
-constexpr FontChoice kFonts[8] = {
-    {"", false, false},
-    {"Georgia", false, false},
-    {"Verdana", false, false},
-    {"Times New Roman", false, false},
-    {"Lucida Sans", false, true},
-    {"Arial", false, true},
-    {"Abadi MT Condensed Light", true, true},
-    {"MS Sans Serif", true, true},
-};
-
 QString fromBytes(const std::string& bytes)
 {
     return QString::fromStdU16String(textfile::Cp1252::decode(bytes));
@@ -91,40 +76,44 @@ namespace training {
 
 // The controls, in the order they are made (later ones stand above earlier ones). A new
 // control takes one row here, and its handler, declared with the others, when it has one.
-const std::vector<Form1::ControlRow>& Form1::controlTable()
+const Form1::Controls::Table& Form1::controlTable()
 {
     // clang-format off
-    static const std::vector<ControlRow> table = [] {
-        using K = Kind;
-        std::vector<ControlRow> rows;
+    static const Controls::Table table = [] {
+        using K = look::Kind;
+        using look::Style;
+        namespace Colour = look::Colour;
+        Controls::Table rows;
         for (int c = 0; c < 3; ++c)  // a frame behind each column of slots
             rows.push_back({indexed("Frame1", c), K::frame, {}, {kFrameLeft[c], 360, 3600, 6255}, -1, nullptr});
+        const Style grid = Style().font(GridFont::designed()).align(Qt::AlignCenter);
         for (int i = 0; i < kSlots; ++i) {  // the draw and the answer of slot i (its events: eventFilter)
-            rows.push_back({indexed("tirage", i), K::lockedBox, {}, slotPlace(kDrawLeft, i), kSlots + i, nullptr});
-            rows.push_back({indexed("solution", i), K::textBox, {}, slotPlace(kAnswerLeft, i), i, nullptr});
+            rows.push_back({indexed("tirage", i), K::lockedBox, {}, slotPlace(kDrawLeft, i), kSlots + i, nullptr, Style(grid).background(Colour::draw)});
+            rows.push_back({indexed("solution", i), K::textBox, {}, slotPlace(kAnswerLeft, i), i, nullptr, Style(grid).background(Colour::answer)});
         }
-        for (int k = 0; k < kTiles; ++k)  // the letters of the focused draw
-            rows.push_back({indexed("Command1", k), K::button, {}, {kTileLeft + kTileSide * k, 6960, kTileSide, kTileSide}, 2 * kSlots + k, &Form1::Command1_Click});
+        for (int k = 0; k < kTiles; ++k)  // the letters of the focused draw, graphical buttons
+            rows.push_back({indexed("Command1", k), K::button, {}, {kTileLeft + kTileSide * k, 6960, kTileSide, kTileSide}, 2 * kSlots + k, &Form1::Command1_Click, Style().font("Arial", 22).background(Colour::tile).flat()});
+        const Style result = Style().font("MS Sans Serif", 8.25, true).foreground(look::activeTitleBar());
         // Tab indices from 69 on: after the answers, the draws and the tiles.
-        const std::vector<ControlRow> others = {
-            {"Label7", K::label, "Base", {360, 45, 0, 0}, -1, nullptr},  // the list title
+        const Controls::Table others = {
+            {"Label7", K::label, "Base", {360, 45, 0, 0}, -1, nullptr, Style().font("MS Sans Serif", 9.75)},  // the list title
             {"police", K::label, "1", {10080, 0, 0, 0}, -1, nullptr},  // number of the next font
             {"Command3", K::button, "Changer de police", {10200, 0, 1455, 255}, 69, &Form1::Command3_Click},  // the next font
             {"Command2", K::button, "Command2", {11400, 6120, 135, 375}, 70, &Form1::Command2_Click},  // a sliver: the default button, Enter's next box
-            {"corriger", K::button, "Corriger(F12)", {8880, 7080, 1095, 375}, 71, &Form1::corriger_Click},  // corrects the series
-            {"restart", K::button, "Nouvelle série(F8)", {360, 7080, 1455, 375}, 72, &Form1::restart_Click},  // draws the next one
+            {"corriger", K::button, "Corriger(F12)", {8880, 7080, 1095, 375}, 71, &Form1::corriger_Click, Style().disabled()},  // corrects the series
+            {"restart", K::button, "Nouvelle série(F8)", {360, 7080, 1455, 375}, 72, &Form1::restart_Click, Style().disabled()},  // draws the next one
             {"Label4", K::label, "Tirages restants :", {360, 7800, 0, 0}, -1, nullptr},
-            {"motsleft", K::textBox, "", {1600, 7785, 495, 285}, 73, nullptr},  // entries left
-            {"recherche", K::textBox, "", {4560, 7770, 1215, 300}, 74, nullptr},  // the search box
+            {"motsleft", K::textBox, "", {1600, 7785, 495, 285}, 73, nullptr, Style().disabled()},  // entries left
+            {"recherche", K::textBox, "", {4560, 7770, 1215, 300}, 74, nullptr, Style().background(Colour::answer)},  // the search box
             {"valider", K::button, "Valider", {5880, 7770, 975, 300}, 75, &Form1::valider_Click},  // search box into the answer box
-            {"score", K::label, "", {9120, 7800, 0, 0}, -1, nullptr},  // found / series size
-            {"tps", K::label, "", {9120, 8160, 0, 0}, -1, nullptr},  // time the series took
+            {"score", K::label, "", {9120, 7800, 0, 0}, -1, nullptr, result},  // found / series size
+            {"tps", K::label, "", {9120, 8160, 0, 0}, -1, nullptr, result},  // time the series took
             {"nbseries", K::label, "0 série déjà réalisée", {360, 8280, 0, 0}, -1, nullptr},  // series done
             {"Label8", K::label, "Nombre de fautes :", {8880, 8640, 0, 0}, -1, nullptr},
             {"nbftot", K::label, "", {10320, 8640, 0, 0}, -1, nullptr},  // wrong answers of the drill
             {"quitter", K::button, "Retour au sommaire", {10200, 9120, 1215, 495}, 76, &Form1::quitter_Click},  // back to the launcher
             {"voyant", K::label, "", {3360, 9360, 0, 0}, -1, nullptr},  // "OK" / "NO" of the last grading by speed
-            {"Check1", K::checkBox, "", {10200, 7080, 255, 255}, 77, &Form1::Check1_Click},  // shows the clocks
+            {"Check1", K::checkBox, "", {10200, 7080, 255, 255}, 77, &Form1::Check1_Click, Style().checked()},  // shows the clocks
             {"Label3", K::label, "TEMPS", {10560, 7080, 0, 0}, -1, nullptr},
             {"Label1", K::label, "Série", {10080, 7440, 0, 0}, -1, nullptr},
             {"temps", K::lockedBox, "4:00", {10560, 7440, 495, 285}, 78, nullptr},  // series clock, written by its ticks only
@@ -132,7 +121,7 @@ const std::vector<Form1::ControlRow>& Form1::controlTable()
             {"tempstot", K::lockedBox, "0:00:00", {10560, 7800, 735, 285}, 79, nullptr},  // drill clock, written by its ticks only
             {"Command5", K::button, "Pause", {10200, 8160, 975, 255}, 80, &Form1::Command5_Click},  // pause and resume
             {"Label5", K::label, "Eliminer un mot après ", {360, 9120, 0, 0}, -1, nullptr},  // the criterion sentence...
-            {"seuiltxt", K::textBox, "1", {2000, 9120, 255, 285}, 81, nullptr},  // ...its threshold...
+            {"seuiltxt", K::textBox, "1", {2000, 9120, 255, 285}, 81, nullptr, Style().background(Colour::threshold)},  // ...its threshold...
             {"Label6", K::label, "réussites.", {2355, 9120, 0, 0}, -1, nullptr},  // ...and its unit
             {"Command4", K::button, "Changer critère", {360, 9360, 2775, 255}, 82, &Form1::Command4_Click},  // the other criterion
             // The rectangle around the correction and clock area.
@@ -162,7 +151,6 @@ Form1::Form1(QWidget* launcher)
                       look::face("MS Sans Serif", 8.25), QSize(11805, 9780), look::Colour::window);
     look::steadyTextCursor();
     createControls();
-    designLooks();
     connectEvents();
     windowCreation();
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { closingAllowed = true; });
@@ -178,87 +166,16 @@ Form1::~Form1() = default;
 
 void Form1::createControls()
 {
-    look::buildControls(this, controlTable(), controls,
-                        [this](const ControlRow& row) { return createControl(row); });
+    // What stands on the window's own background shows its colour.
+    for (look::Kind kind : {look::Kind::label, look::Kind::frame, look::Kind::checkBox})
+        controls.setDefault(kind, look::Style().background(look::Colour::window));
+    controls.build(controlTable());
     for (int i = 0; i < kSlots; ++i) {
         tirage[i] = box(indexed("tirage", i));
         solution[i] = box(indexed("solution", i));
     }
     for (int k = 0; k < kTiles; ++k)
         Command1[k] = button(indexed("Command1", k));
-}
-
-QObject* Form1::createControl(const ControlRow& row)
-{
-    const QRect& at = row.twips;
-    switch (row.kind) {
-    case Kind::label:
-        return look::addLabel(this, row.name, row.caption, at);
-    case Kind::textBox:
-        return look::addTextBox(this, row.name, row.caption, at);
-    case Kind::lockedBox: {
-        look::TextBox* locked = look::addTextBox(this, row.name, row.caption, at);
-        locked->setReadOnly(true);
-        return locked;
-    }
-    case Kind::button:
-        return look::addButton(this, row.name, row.caption, at);
-    case Kind::checkBox: {
-        auto* check = new QCheckBox(this);
-        look::place(check, at.left(), at.top(), at.width(), at.height());
-        return check;
-    }
-    case Kind::frame: {
-        auto* frame = new QFrame(this);
-        frame->setFrameShape(QFrame::Box);
-        frame->setFrameShadow(QFrame::Sunken);
-        look::place(frame, at.left(), at.top(), at.width(), at.height());
-        return frame;
-    }
-    case Kind::line: {
-        auto* line = new QFrame(this);
-        line->setFrameShape(at.height() == 0 ? QFrame::HLine : QFrame::VLine);
-        line->setFrameShadow(QFrame::Plain);
-        look::setForeground(line, Qt::black);
-        line->setGeometry(look::px(at.left()), look::px(at.top()), look::px(at.width()) + 1,
-                          look::px(at.height()) + 1);
-        return line;
-    }
-    case Kind::timer: {
-        auto* ticking = new QTimer(this);
-        ticking->setInterval(1000);
-        return ticking;
-    }
-    }
-    return nullptr;
-}
-
-// Design values beyond caption and place.
-void Form1::designLooks()
-{
-    for (int i = 0; i < kSlots; ++i) {
-        tirage[i]->setAlignment(Qt::AlignCenter);
-        look::setBackground(tirage[i], look::Colour::draw);
-        solution[i]->setAlignment(Qt::AlignCenter);
-        look::setBackground(solution[i], look::Colour::answer);
-    }
-    for (QPushButton* tile : Command1) {
-        tile->setFont(look::face("Arial", 8.25));
-        look::setBackground(tile, look::Colour::tile);
-        static_cast<look::CaptionButton*>(tile)->setFlatFace(true);  // a graphical button
-    }
-    label("Label7")->setFont(look::face("MS Sans Serif", 9.75));
-    look::setCaption(label("Label7"), label("Label7")->text());
-    for (const char* result : {"score", "tps"}) {
-        label(result)->setFont(look::face("MS Sans Serif", 8.25, true));
-        look::setForeground(label(result), look::activeTitleBar());
-    }
-    button("restart")->setEnabled(false);
-    button("corriger")->setEnabled(false);
-    box("motsleft")->setEnabled(false);
-    look::setBackground(box("recherche"), look::Colour::answer);
-    look::setBackground(box("seuiltxt"), look::Colour::threshold);
-    control<QCheckBox>("Check1")->setChecked(true);
 }
 
 void Form1::connectEvents()
@@ -270,7 +187,7 @@ void Form1::connectEvents()
     }
     for (const char* name : {"recherche", "seuiltxt", "temps", "tempstot"})
         box(name)->installEventFilter(this);
-    control<QCheckBox>("Check1")->installEventFilter(this);
+    controls.get<QCheckBox>("Check1")->installEventFilter(this);
     button("restart")->installEventFilter(this);
     connect(box("seuiltxt"), &QLineEdit::textChanged, this, &Form1::seuiltxt_Change);
 }
@@ -280,44 +197,29 @@ void Form1::windowCreation()
 {
     tileLeft = look::left(Command1[0]);
     tileWidth = look::twips(Command1[0]->width());
-    for (QPushButton* tile : Command1)
-        look::setPoints(tile, 22);
-    for (int i = 0; i < kSlots; ++i) {
-        tirage[i]->setFont(look::face("Georgia", 11));
-        solution[i]->setFont(look::face("Georgia", 11));
-    }
-    for (const ControlRow& row : controlTable())
-        if (row.kind == Kind::label || row.kind == Kind::frame || row.kind == Kind::checkBox)
-            look::setBackground(control<QWidget>(row.name), look::Colour::window);
-    nextFont = 1;
     pendingTile = -1;
     defaultButton = button("Command2");
     defaultButton->setDefault(true);
 }
 
-template <typename Control> Control* Form1::control(const QString& name) const
-{
-    return look::namedControl<Control>(controls, name, "The training window");
-}
-
 QLabel* Form1::label(const QString& name) const
 {
-    return control<QLabel>(name);
+    return controls.get<QLabel>(name);
 }
 
 look::TextBox* Form1::box(const QString& name) const
 {
-    return control<look::TextBox>(name);
+    return controls.get<look::TextBox>(name);
 }
 
 QPushButton* Form1::button(const QString& name) const
 {
-    return control<QPushButton>(name);
+    return controls.get<QPushButton>(name);
 }
 
 QTimer* Form1::timer(const QString& name) const
 {
-    return control<QTimer>(name);
+    return controls.get<QTimer>(name);
 }
 
 void Form1::setRandomSource(std::unique_ptr<drill::RandomSource> source)
@@ -359,7 +261,7 @@ bool Form1::begin(const QString& fichier, int liste, bool resume)
     if (resumed)
         paintResumedCounters();
     look::setCaption(label("Label7"), fichier);
-    applyGridPoints(list->gridPoints());
+    gridFont.setPoints(tirage, solution, list->gridPoints());
     look::setBackground(box("tempstot"), look::systemWindow());
     seriesDraw();
     return true;
@@ -390,20 +292,16 @@ bool Form1::resumeDrill(const catalogue::ListRow& list, std::vector<drill::ListE
 // The counters and the drill clock as the resumed drill left them.
 void Form1::paintResumedCounters()
 {
-    const drill::DrillState& state = drill_.state();
-    look::setCaption(label("nbseries"),
-                     QString::fromStdString(drill::Drill::seriesDoneText(state.seriesDone)));
-    look::setCaption(label("nbftot"), QString::number(state.errorCount));
-    box("tempstot")->write(QString::fromStdString(drill::ClockText::drill(state.totalSeconds)));
-    box("seuiltxt")->write(QString::number(state.threshold));
+    paintCounters();
+    box("tempstot")->write(QString::fromStdString(drill_.drillClockText()));
+    box("seuiltxt")->write(QString::number(drill_.state().threshold));
 }
 
-void Form1::applyGridPoints(qreal points)
+// The series done and the wrong answers, as the drill says them.
+void Form1::paintCounters()
 {
-    for (int i = 0; i < kSlots; ++i) {
-        look::setPoints(tirage[i], points);
-        look::setPoints(solution[i], points);
-    }
+    look::setCaption(label("nbseries"), QString::fromStdString(drill_.seriesDoneText()));
+    look::setCaption(label("nbftot"), QString::fromStdString(drill_.errorCountText()));
 }
 
 // ---------------------------------------------------------------- series draw
@@ -477,8 +375,7 @@ void Form1::correctSeries()
 
     look::setCaption(label("score"), QString::fromStdString(result.scoreText));
     label("score")->show();
-    look::setCaption(label("nbseries"), QString::fromStdString(result.seriesDoneText));
-    look::setCaption(label("nbftot"), QString::fromStdString(result.errorCountText));
+    paintCounters();
     look::setCaption(label("tps"), QString::fromStdString(result.timeUsedText));
     label("tps")->show();
 }
@@ -648,9 +545,7 @@ void Form1::valider_Click()
 
 void Form1::showTiles(const QString& text)
 {
-    QString tiles = text;
-    if (text.size() >= 10)
-        tiles.remove(QLatin1Char('+'));
+    const QString tiles = fromBytes(catalogue::DrawPadding::tileLetters(toBytes(text)));
     if (tiles.isEmpty() || tiles.size() > kTiles)
         return;
     for (QPushButton* tile : Command1)
@@ -704,19 +599,8 @@ void Form1::recherche_Click()
 
 void Form1::Command3_Click()
 {
-    const FontChoice& choice = kFonts[nextFont];
-    for (int i = 0; i < kSlots; ++i) {
-        look::setFace(tirage[i], QString::fromLatin1(choice.face));
-        if (choice.italicOff) {
-            QFont font = tirage[i]->font();
-            font.setItalic(false);
-            tirage[i]->setFont(font);
-        }
-        if (choice.answersToo)
-            look::setFace(solution[i], QString::fromLatin1(choice.face));
-    }
-    nextFont = nextFont == 7 ? 1 : nextFont + 1;
-    look::setCaption(label("police"), QString::number(nextFont));
+    gridFont.change(tirage, solution);
+    look::setCaption(label("police"), QString::number(gridFont.next()));
     fontClicks = DrillOptions::afterClick(fontClicks);
     keepOptions();
 }
@@ -782,9 +666,9 @@ void Form1::paintPause()
 
 void Form1::Check1_Click()
 {
-    const bool shown = control<QCheckBox>("Check1")->isChecked();
+    const bool shown = controls.get<QCheckBox>("Check1")->isChecked();
     for (const char* clock : {"temps", "tempstot", "Label1", "Label2"})
-        control<QWidget>(clock)->setVisible(shown);
+        controls.get<QWidget>(clock)->setVisible(shown);
     keepOptions();
 }
 
@@ -809,7 +693,7 @@ void Form1::applyOptions()
         box("seuiltxt")->write(options.threshold);
     while (fontClicks < options.fontClicks)
         Command3_Click();
-    auto* clocks = control<QCheckBox>("Check1");
+    auto* clocks = controls.get<QCheckBox>("Check1");
     if (clocks->isChecked() != options.clocksShown) {
         clocks->setChecked(options.clocksShown);
         Check1_Click();
@@ -825,7 +709,7 @@ void Form1::keepOptions()
     options.criterion = drill_.state().criterion;
     options.threshold = box("seuiltxt")->text();
     options.fontClicks = fontClicks;
-    options.clocksShown = control<QCheckBox>("Check1")->isChecked();
+    options.clocksShown = controls.get<QCheckBox>("Check1")->isChecked();
     options.write(optionsFile);
 }
 
@@ -859,8 +743,7 @@ void Form1::quitter_Click()
     drilledList = nullptr;
     drill_.leave();
     pendingTile = -1;
-    look::setCaption(label("nbseries"), QString::fromStdString(drill::Drill::seriesDoneText(0)));
-    look::setCaption(label("nbftot"), QStringLiteral("0"));
+    paintCounters();
     QCoreApplication::processEvents();
     hide();
     if (launcherWindow) {

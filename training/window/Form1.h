@@ -4,8 +4,9 @@
 #include <training/drill/RandomSource.h>
 #include <training/progress/ListFingerprint.h>
 #include <training/progress/ProgressStore.h>
+#include <training/window/GridFont.h>
 
-#include <look/ControlTable.h>
+#include <look/ControlSet.h>
 
 #include <QHash>
 #include <QRect>
@@ -66,7 +67,7 @@ public:
     const drill::Drill& logic() const { return drill_; }
     int focusedSlot() const { return focusSlot; }
     int lettre() const { return pendingTile; }
-    int fontNumber() const { return nextFont; }
+    int fontNumber() const { return gridFont.next(); }
 
     // Hooks that tests replace: the beep of the length limit, the folders searched for a list
     // after the working folder's "data/", and the random source of the series draws (reseeded
@@ -98,22 +99,15 @@ private Q_SLOTS:
     void Timer3_Timer();
 
 private:
-    // What a row of the table makes.
-    enum class Kind { label, textBox, lockedBox, button, checkBox, frame, line, timer };
-    // A label of width 0 sizes itself to its caption; a line runs across its width or down
-    // its height.
-    using ControlRow = look::ControlRow<Form1, Kind>;
-    static const std::vector<ControlRow>& controlTable();
+    using Controls = look::ControlSet<Form1>;
+    static const Controls::Table& controlTable();
 
     // Building the window.
     void createControls();
-    QObject* createControl(const ControlRow& row);
-    void designLooks();
     void connectEvents();
     void windowCreation();
 
     // Controls by design name; a name without a control of that kind ends the program.
-    template <typename Control> Control* control(const QString& name) const;
     QLabel* label(const QString& name) const;
     look::TextBox* box(const QString& name) const;
     QPushButton* button(const QString& name) const;
@@ -137,9 +131,9 @@ private:
     void paintFinished();
     void paintPause();
     void paintCriterion();
+    void paintCounters();
     void paintVerdict(drill::Verdict verdict);
     void highlightSlot(int slot);
-    void applyGridPoints(qreal points);
 
     // What outlives the program.
     void applyOptions();
@@ -160,13 +154,13 @@ private:
     int slotOfAnswer(const QObject* object) const;
 
     drill::Drill drill_;
-    QHash<QString, QObject*> controls;  // every control by its design name
+    Controls controls{this, "The training window"};
+    GridFont gridFont;  // the grid's face and size
     std::array<look::TextBox*, drill::kSlots> tirage{};
     std::array<look::TextBox*, drill::kSlots> solution{};
     std::array<QPushButton*, kTiles> Command1{};
     QPushButton* defaultButton = nullptr;  // the button whose click Enter performs
     int pendingTile = -1;                  // "lettre": tile waiting for its swap partner
-    int nextFont = 1;                      // font the next "Changer de police" applies
     int tileLeft = 0;                      // home of the first tile, twips
     int tileWidth = 0;                     // width of a tile, twips
     int focusSlot = -1;

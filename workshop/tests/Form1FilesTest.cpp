@@ -1,3 +1,4 @@
+#include <testsupport/WindowProbe.h>
 #include <workshop/tests/WorkFolder.h>
 #include <workshop/window/Form1.h>
 #include <workshop/window/StatusLabel.h>
@@ -98,6 +99,9 @@ private:
     QString ownTempFolder();
 
     WorkFolder* folder = nullptr;
+    // The window's controls, by their design names.
+    testsupport::WindowProbe probe() const { return testsupport::WindowProbe(*window); }
+
     Form1* window = nullptr;
     QStringList mounted;
     std::function<void()> ownerStep_;
@@ -136,9 +140,9 @@ void Form1FilesTest::cleanup()
 void Form1FilesTest::typePaths(const QString& source, const QString& destination,
                                const QString& reference)
 {
-    window->Text1->setText(source);
-    window->Text2->setText(destination);
-    window->Text3->setText(reference);
+    probe().box("Text1")->setText(source);
+    probe().box("Text2")->setText(destination);
+    probe().box("Text3")->setText(reference);
 }
 
 int Form1FilesTest::asUnprivilegedUser(const std::function<int()>& work,
@@ -296,10 +300,10 @@ void Form1FilesTest::whatIsNotAPlainFileIsRefusedAtOnce()
     typePaths(asReference ? path("mots.txt") : odd, path("dest.txt"), odd);
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(asReference ? window->button("Command15") : window->button("Command1"),
+    QTest::mouseClick(asReference ? probe().button("Command15") : probe().button("Command1"),
                       Qt::LeftButton);
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(window->Label3->text(),
+    QCOMPARE(probe().label("Label3")->text(),
              QStringLiteral("Impossible de lire %1 « %2 » : %3.")
                  .arg(asReference ? "la référence" : "la source", odd, reason));
     QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
@@ -337,9 +341,9 @@ void Form1FilesTest::aDestinationThatIsNotAPlainFileIsLeftAsItWas()
     put("mots.txt", "ABAQUE*\r\n");
     const QStringList names = files();
     typePaths(path("mots.txt"), path(kind));
-    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
+    QTest::mouseClick(probe().button("Command1"), Qt::LeftButton);
     QCOMPARE(
-        window->Label3->text(),
+        probe().label("Label3")->text(),
         QStringLiteral("Impossible d'écrire la destination « %1 » : %2.").arg(path(kind), reason));
     struct stat after {};
     QCOMPARE(::lstat(odd.constData(), &after), 0);
@@ -359,14 +363,14 @@ void Form1FilesTest::aDeviceNodeIsNeitherReadNorReplaced()
     put("dest.txt", "OLD\r\n");
 
     typePaths(path("mots.txt"), path("null"));
-    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
-    QCOMPARE(window->Label3->text(),
+    QTest::mouseClick(probe().button("Command1"), Qt::LeftButton);
+    QCOMPARE(probe().label("Label3")->text(),
              QStringLiteral("Impossible d'écrire la destination « %1 » : ce n'est pas un fichier "
                             "ordinaire (tube, périphérique ou socket).")
                  .arg(path("null")));
     typePaths(path("null"), path("dest.txt"));
-    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
-    QCOMPARE(window->Label3->text(),
+    QTest::mouseClick(probe().button("Command1"), Qt::LeftButton);
+    QCOMPARE(probe().label("Label3")->text(),
              QStringLiteral("Impossible de lire la source « %1 » : ce n'est pas un fichier "
                             "ordinaire (tube, périphérique ou socket).")
                  .arg(path("null")));
@@ -387,8 +391,8 @@ void Form1FilesTest::aLinkToAPlainFileReplacesItsTarget()
     put("target.txt", "OLD\r\n");
     QVERIFY(QFile::link(path("target.txt"), path("link.txt")));
     typePaths(path("mots.txt"), path("link.txt"));
-    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
-    QCOMPARE(window->Label3->text(), QStringLiteral("Lignes * copiees OK"));
+    QTest::mouseClick(probe().button("Command1"), Qt::LeftButton);
+    QCOMPARE(probe().label("Label3")->text(), QStringLiteral("Lignes * copiees OK"));
     QVERIFY(QFileInfo(path("link.txt")).isSymLink());
     QCOMPARE(get("target.txt"), QByteArray("ABAQUE\r\n"));
     QCOMPARE(files(), (QStringList{"link.txt", "mots.txt", "target.txt"}));
@@ -400,14 +404,14 @@ void Form1FilesTest::derivedNamesStayInTheSourceFolder()
     QVERIFY(folder->put("run/d2/ab", "1\r\n2\r\n3\r\n"));
     QVERIFY(folder->put("run/d2/mots.txt", "1\r\n2\r\n"));
     typePaths(path("run/d2/ab"), QString());
-    QTest::mouseClick(window->button("Command10"), Qt::LeftButton);
-    QCOMPARE(window->Label3->text(), QStringLiteral("Division en 2 OK"));
+    QTest::mouseClick(probe().button("Command10"), Qt::LeftButton);
+    QCOMPARE(probe().label("Label3")->text(), QStringLiteral("Division en 2 OK"));
     QCOMPARE(get("run/d2/ab_a.txt"), QByteArray("1\r\n3\r\n"));
     QCOMPARE(get("run/d2/ab_b.txt"), QByteArray("2\r\n"));
     QCOMPARE(QDir(path("run")).entryList(QDir::Files), QStringList{});
     // A source with an extension keeps its usual names.
     typePaths(path("run/d2/mots.txt"), QString());
-    QTest::mouseClick(window->button("Command10"), Qt::LeftButton);
+    QTest::mouseClick(probe().button("Command10"), Qt::LeftButton);
     QCOMPARE(QDir(path("run/d2")).entryList(QDir::Files),
              (QStringList{"ab", "ab_a.txt", "ab_b.txt", "mots.txt", "mots_a.txt", "mots_b.txt"}));
 }
@@ -485,7 +489,7 @@ void Form1FilesTest::failuresAreToldInFrenchWithBoxPathAndReason()
     };
     typePaths(full(source), full(destination), full(reference));
     QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
-    QCOMPARE(window->Label3->text(), QString(message).replace("%", folder->path() + "/"));
+    QCOMPARE(probe().label("Label3")->text(), QString(message).replace("%", folder->path() + "/"));
     QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
     QCOMPARE(files(), before);
 }
@@ -500,8 +504,8 @@ void Form1FilesTest::aFullDiskIsSaid()
     put("mots.txt", big);
     QVERIFY(folder->put("small/dest.txt", "OLD\r\n"));
     typePaths(path("mots.txt"), path("small/dest.txt"));
-    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
-    QCOMPARE(window->Label3->text(),
+    QTest::mouseClick(probe().button("Command1"), Qt::LeftButton);
+    QCOMPARE(probe().label("Label3")->text(),
              QStringLiteral("Impossible d'écrire la destination « %1 » : le disque est plein ; "
                             "aucun fichier n'a été modifié.")
                  .arg(path("small/dest.txt")));
@@ -519,8 +523,8 @@ void Form1FilesTest::aReadOnlyFileSystemIsSaid()
     put("mots.txt", "ABAQUE*\r\n");
     for (const QString& name : {QStringLiteral("dest.txt"), QStringLiteral("new.txt")}) {
         typePaths(path("mots.txt"), path("disk/" + name));
-        QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
-        QCOMPARE(window->Label3->text(),
+        QTest::mouseClick(probe().button("Command1"), Qt::LeftButton);
+        QCOMPARE(probe().label("Label3")->text(),
                  QStringLiteral("Impossible d'écrire la destination « %1 » : système de fichiers "
                                 "en lecture seule.")
                      .arg(path("disk/" + name)));
@@ -549,12 +553,12 @@ void Form1FilesTest::aPermissionRefusedIsSaid()
         if (::geteuid() == 0)
             return 10;
         typePaths(path("secret.txt"), path("dest.txt"));
-        window->button("Command1")->click();
-        if (window->Label3->text() != refused)
+        probe().button("Command1")->click();
+        if (probe().label("Label3")->text() != refused)
             return 1;
         typePaths(path("mots.txt"), path("locked.txt"));
-        window->button("Command1")->click();
-        return window->Label3->text() == locked ? 0 : 2;
+        probe().button("Command1")->click();
+        return probe().label("Label3")->text() == locked ? 0 : 2;
     });
     if (code < 0)
         QSKIP("No unprivileged user to run as: this test needs root or a normal user.");
@@ -569,8 +573,8 @@ void Form1FilesTest::blanksAroundThePathsAreIgnored()
     put("ref.txt", "KIWI\r\n");
     typePaths("  " + path("mots.txt") + " ", "\t" + path("dest.txt") + "  ",
               " " + path("ref.txt") + " ");
-    QTest::mouseClick(window->button("Command19"), Qt::LeftButton);
-    QCOMPARE(window->Label3->text(), QStringLiteral(" OK"));
+    QTest::mouseClick(probe().button("Command19"), Qt::LeftButton);
+    QCOMPARE(probe().label("Label3")->text(), QStringLiteral(" OK"));
     QCOMPARE(files(), (QStringList{"dest.txt", "mots.txt", "ref.txt"}));
     QVERIFY(get("dest.txt") != QByteArray("<missing>"));
 }
@@ -595,8 +599,8 @@ void Form1FilesTest::aReplacedDestinationKeepsItsMode()
     const QByteArray dest = QFile::encodeName(path("dest.txt"));
     QCOMPARE(::chmod(dest.constData(), static_cast<mode_t>(mode)), 0);
     typePaths(path("mots.txt"), path("dest.txt"));
-    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
-    QCOMPARE(window->Label3->text(), QStringLiteral("Lignes * copiees OK"));
+    QTest::mouseClick(probe().button("Command1"), Qt::LeftButton);
+    QCOMPARE(probe().label("Label3")->text(), QStringLiteral("Lignes * copiees OK"));
     QCOMPARE(get("dest.txt"), QByteArray("ABAQUE\r\n"));
     struct stat status {};
     QCOMPARE(::stat(dest.constData(), &status), 0);
@@ -612,8 +616,8 @@ void Form1FilesTest::aDestinationWithOtherNamesIsReplacedUnderItsTypedName()
                     QFile::encodeName(path("other.txt")).constData()),
              0);
     typePaths(path("mots.txt"), path("dest.txt"));
-    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
-    QCOMPARE(window->Label3->text(), QStringLiteral("Lignes * copiees OK"));
+    QTest::mouseClick(probe().button("Command1"), Qt::LeftButton);
+    QCOMPARE(probe().label("Label3")->text(), QStringLiteral("Lignes * copiees OK"));
     QCOMPARE(get("dest.txt"), QByteArray("ABAQUE\r\n"));
     QCOMPARE(get("other.txt"), QByteArray("OLD\r\n"));
 }
@@ -639,8 +643,8 @@ void Form1FilesTest::aWritableFileInAFolderRefusingNewFilesIsWritten()
         if (::access(QFile::encodeName(path("theirs")).constData(), W_OK) == 0)
             return 10;  // the folder must refuse new files
         typePaths(path("mots.txt"), path("theirs/dest.txt"));
-        window->button("Command1")->click();
-        return window->Label3->text() == QStringLiteral("Lignes * copiees OK") ? 0 : 1;
+        probe().button("Command1")->click();
+        return probe().label("Label3")->text() == QStringLiteral("Lignes * copiees OK") ? 0 : 1;
     });
     ::chmod(QFile::encodeName(path("theirs")).constData(), 0755);
     if (code < 0)
@@ -674,8 +678,8 @@ void Form1FilesTest::aFailureInAFolderRefusingNewFilesChangesNothing()
                                  .arg(path("absent.txt"));
     const int code = asUnprivilegedUser([&] {
         typePaths(path("mots.txt"), path("theirs/dest.txt"), path("absent.txt"));
-        window->button("Command20")->click();
-        return window->Label3->text() == expected ? 0 : 1;
+        probe().button("Command20")->click();
+        return probe().label("Label3")->text() == expected ? 0 : 1;
     });
     ::chmod(QFile::encodeName(path("theirs")).constData(), 0755);
     if (code < 0)
@@ -747,8 +751,8 @@ void Form1FilesTest::aResultThatCannotFitLeavesEveryFileWhole()
     QString shown;
     const int code = asUnprivilegedUser([&] {
         typePaths(full(source), full(destination));
-        window->button(button)->click();
-        shown = window->Label3->text();
+        probe().button(button)->click();
+        shown = probe().label("Label3")->text();
         if (shown != expected)
             qWarning("%s", qPrintable(shown));  // from the child, when it runs in one
         return shown == expected ? 0 : 1;
@@ -784,8 +788,8 @@ void Form1FilesTest::aWriteFailingAfterTheReservationKeepsTheWholeResult()
     const auto keptFiles = [&] { return QDir(temp).entryList(QDir::Files | QDir::Hidden); };
     const int code = asUnprivilegedUser([&] {
         typePaths(path("mots.txt"), path("small/liste.txt"));
-        window->button("Command1")->click();
-        const QString shown = window->Label3->text();
+        probe().button("Command1")->click();
+        const QString shown = probe().label("Label3")->text();
         const QRegularExpressionMatch match = told.match(shown);
         if (match.hasMatch() && keptFiles() == QStringList{QFileInfo(match.captured(1)).fileName()})
             return 0;
@@ -845,8 +849,8 @@ void Form1FilesTest::aDestinationSwappedDuringTheOperationIsLeftAlone()
     const int code = asUnprivilegedUser(
         [&] {
             typePaths(path("mots.txt"), path("theirs/dest.txt"));
-            window->button("Command1")->click();
-            shown = window->Label3->text();
+            probe().button("Command1")->click();
+            shown = probe().label("Label3")->text();
             if (shown != expected)
                 qWarning("%s", qPrintable(shown));  // from the child, when it runs in one
             return shown == expected ? 0 : 1;
@@ -883,9 +887,9 @@ void Form1FilesTest::aGiganticLineIsRefusedAtOnce()
               path("huge.txt"));
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(window->button(button), Qt::LeftButton);
+    QTest::mouseClick(probe().button(button), Qt::LeftButton);
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(window->Label3->text(),
+    QCOMPARE(probe().label("Label3")->text(),
              QStringLiteral("Impossible de lire %1 « %2 », ligne 2 : ligne trop longue (plus de "
                             "1\u00A0048\u00A0576 octets) ; aucun fichier n'a été modifié.")
                  .arg(inReference ? "la référence" : "la source", path("huge.txt")));
@@ -900,15 +904,16 @@ void Form1FilesTest::theWindowKeepsItsWidthWhateverTheStatus()
         + QString(80, QLatin1Char('f'));
     const QString source = path(deep + "/liste-des-mots-nouveaux.txt");
     typePaths(source, path("dest.txt"));
-    QTest::mouseClick(window->button("Command14"), Qt::LeftButton);
-    QVERIFY(window->Label3->text().startsWith(QStringLiteral("Impossible de lire la source « ")));
+    QTest::mouseClick(probe().button("Command14"), Qt::LeftButton);
+    QVERIFY(probe().label("Label3")->text().startsWith(
+        QStringLiteral("Impossible de lire la source « ")));
     QCOMPARE(window->size(), before);
-    QVERIFY(window->rect().contains(window->Label3->geometry()));
-    QCOMPARE(window->Label3->toolTip(), window->Label3->text());
-    QCOMPARE(window->Label3->width(), before.width() - 16);
+    QVERIFY(window->rect().contains(probe().label("Label3")->geometry()));
+    QCOMPARE(probe().label("Label3")->toolTip(), probe().label("Label3")->text());
+    QCOMPARE(probe().label("Label3")->width(), before.width() - 16);
     for (const QPushButton* button : window->findChildren<QPushButton*>()) {
         if (button->isVisible())
-            QVERIFY2(!button->geometry().intersects(window->Label3->geometry()),
+            QVERIFY2(!button->geometry().intersects(probe().label("Label3")->geometry()),
                      qPrintable(button->text()));
     }
 }
@@ -932,13 +937,13 @@ void Form1FilesTest::aPathTooLongForTheBandIsShortenedNotTheReason()
         deep += QString(100, QChar('a' + i)) + "/";
     const QString source = path(deep + "liste-des-mots-nouveaux.txt");
     typePaths(source, path("dest.txt"));
-    QTest::mouseClick(window->button("Command1"), Qt::LeftButton);
+    QTest::mouseClick(probe().button("Command1"), Qt::LeftButton);
     const QString message =
         QStringLiteral("Impossible de lire la source « %1 » : fichier ou dossier introuvable.")
             .arg(source);
-    QCOMPARE(window->Label3->text(), message);
-    QCOMPARE(window->Label3->toolTip(), message);
-    const auto* status = qobject_cast<workshop::StatusLabel*>(window->Label3);
+    QCOMPARE(probe().label("Label3")->text(), message);
+    QCOMPARE(probe().label("Label3")->toolTip(), message);
+    const auto* status = qobject_cast<workshop::StatusLabel*>(probe().label("Label3"));
     QVERIFY(status && status->wraps());
     const QString shown = status->shownText();
     QCOMPARE(shown != message, shortened);
@@ -976,16 +981,18 @@ void Form1FilesTest::theStatusCrossesNoButton()
     const QSize before = window->size();
     QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
     if (!status.isEmpty()) {
-        QCOMPARE(window->Label3->text(), status);
-        QCOMPARE(window->Label3->pos(), QPoint(160, 136));
-        QCOMPARE(window->Label3->height(), window->Label3->fontMetrics().height());
-        QVERIFY(window->Label3->width() >= window->Label3->fontMetrics().horizontalAdvance(status));
+        QCOMPARE(probe().label("Label3")->text(), status);
+        QCOMPARE(probe().label("Label3")->pos(), QPoint(160, 136));
+        QCOMPARE(probe().label("Label3")->height(),
+                 probe().label("Label3")->fontMetrics().height());
+        QVERIFY(probe().label("Label3")->width()
+                >= probe().label("Label3")->fontMetrics().horizontalAdvance(status));
     }
     QCOMPARE(window->size(), before);
-    QVERIFY(window->rect().contains(window->Label3->geometry()));
+    QVERIFY(window->rect().contains(probe().label("Label3")->geometry()));
     for (const QPushButton* other : window->findChildren<QPushButton*>()) {
         if (other->isVisible())
-            QVERIFY2(!other->geometry().intersects(window->Label3->geometry()),
+            QVERIFY2(!other->geometry().intersects(probe().label("Label3")->geometry()),
                      qPrintable(other->text()));
     }
 }

@@ -1,3 +1,4 @@
+#include <testsupport/WindowProbe.h>
 #include <workshop/tests/WorkFolder.h>
 #include <workshop/window/Form1.h>
 
@@ -32,6 +33,9 @@ private:
     void click(const QString& button, const QString& source, const QString& reference) const;
 
     WorkFolder* folder = nullptr;
+    // The window's controls, by their design names.
+    testsupport::WindowProbe probe() const { return testsupport::WindowProbe(*window); }
+
     Form1* window = nullptr;
 };
 
@@ -52,9 +56,9 @@ void Form1ListFormsTest::cleanup()
 void Form1ListFormsTest::click(const QString& button, const QString& source,
                                const QString& reference) const
 {
-    QTest::keyClicks(window->Text1, path(source));
-    QTest::keyClicks(window->Text2, path("dest.txt"));
-    QTest::keyClicks(window->Text3, path(reference));
+    QTest::keyClicks(probe().box("Text1"), path(source));
+    QTest::keyClicks(probe().box("Text2"), path("dest.txt"));
+    QTest::keyClicks(probe().box("Text3"), path(reference));
     auto* control = window->findChild<QPushButton*>(button);
     QVERIFY(control);
     QVERIFY(control->isVisible());
@@ -112,13 +116,13 @@ void Form1ListFormsTest::buttonsWriteTheirDestination()
     put("dest.txt", "old contents\r\n");
     click(button, "mots.txt", "ref.txt");
     QCOMPARE(get("dest.txt"), destination);
-    QCOMPARE(window->Label3->text(), status);
+    QCOMPARE(probe().label("Label3")->text(), status);
     QCOMPARE(get("mots.txt"), source);
 
     // A second click writes the same file and shows the same text.
     QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
     QCOMPARE(get("dest.txt"), destination);
-    QCOMPARE(window->Label3->text(), status);
+    QCOMPARE(probe().label("Label3")->text(), status);
 }
 
 void Form1ListFormsTest::aMissingReferenceMattersOnlyOnceASourceLineIsRead_data()
@@ -146,12 +150,12 @@ void Form1ListFormsTest::aMissingReferenceMattersOnlyOnceASourceLineIsRead()
     put("dest.txt", "old contents\r\n");
     click(button, "mots.txt", "absent.txt");
     if (succeeds) {
-        QCOMPARE(window->Label3->text(), status);
+        QCOMPARE(probe().label("Label3")->text(), status);
         QCOMPARE(get("dest.txt"), QByteArray());
     } else {
-        QVERIFY(window->Label3->text() != status);
-        QVERIFY2(window->Label3->text().contains(path("absent.txt")),
-                 qPrintable(window->Label3->text()));
+        QVERIFY(probe().label("Label3")->text() != status);
+        QVERIFY2(probe().label("Label3")->text().contains(path("absent.txt")),
+                 qPrintable(probe().label("Label3")->text()));
         QCOMPARE(get("dest.txt"), QByteArray("old contents\r\n"));
     }
     QVERIFY(window->isVisible());

@@ -1,5 +1,6 @@
 #include <testsupport/CurrentFolder.h>
 #include <testsupport/WindowLayout.h>
+#include <testsupport/WindowProbe.h>
 #include <workshop/tests/WorkFolder.h>
 #include <workshop/window/Form1.h>
 
@@ -41,6 +42,9 @@ private:
     void type(QLineEdit* box, const QString& text) const;
 
     WorkFolder* folder = nullptr;
+    // The window's controls, by their design names.
+    testsupport::WindowProbe probe() const { return testsupport::WindowProbe(*window); }
+
     Form1* window = nullptr;
     int quits = 0;
 };
@@ -84,7 +88,7 @@ void Form1Test::controlsFollowTheTable()
     QCOMPARE(WindowLayout::withoutTabIndex(*window), QStringList());
     QCOMPARE(WindowLayout::tabWalk(*window), WindowLayout::byTabIndex(*window));
     for (const char* hidden : {"Command7", "Command12"})
-        QVERIFY(window->button(QString::fromLatin1(hidden))->isHidden());
+        QVERIFY(probe().button(QString::fromLatin1(hidden))->isHidden());
 }
 
 void Form1Test::opensWithEveryVisibleButtonShownAndCanBeResized()
@@ -97,22 +101,22 @@ void Form1Test::opensWithEveryVisibleButtonShownAndCanBeResized()
             QVERIFY2(window->rect().contains(button->geometry()), qPrintable(button->text()));
     }
     QVERIFY(window->minimumSize() != window->maximumSize());
-    QCOMPARE(window->Label1->text(), QStringLiteral("Source"));
-    QCOMPARE(window->Label2->text(), QStringLiteral("Destination"));
-    QCOMPARE(window->Label3->text(), QString());
-    QCOMPARE(window->Label3->pos(), QPoint(160, 136));
+    QCOMPARE(probe().label("Label1")->text(), QStringLiteral("Source"));
+    QCOMPARE(probe().label("Label2")->text(), QStringLiteral("Destination"));
+    QCOMPARE(probe().label("Label3")->text(), QString());
+    QCOMPARE(probe().label("Label3")->pos(), QPoint(160, 136));
 }
 
 void Form1Test::tabOrderFollowsTheDesign()
 {
-    const auto b = [this](const char* name) { return window->button(QString::fromLatin1(name)); };
+    const auto b = [this](const char* name) { return probe().button(QString::fromLatin1(name)); };
     const QList<QWidget*> expected = {
-        window->Text1,  window->Text2,  b("Command1"),  b("Command2"),  b("Command3"),
-        b("Command4"),  b("Command5"),  b("Command6"),  b("Command8"),  b("Command9"),
-        b("Command10"), b("Command11"), b("Command13"), b("Command14"), b("Command15"),
-        window->Text3,  b("Command16"), b("Command17"), b("Command18"), b("Command19"),
-        b("Command20"), b("Command21")};
-    QTRY_COMPARE(QApplication::focusWidget(), window->Text1);
+        probe().box("Text1"), probe().box("Text2"), b("Command1"),  b("Command2"),  b("Command3"),
+        b("Command4"),        b("Command5"),        b("Command6"),  b("Command8"),  b("Command9"),
+        b("Command10"),       b("Command11"),       b("Command13"), b("Command14"), b("Command15"),
+        probe().box("Text3"), b("Command16"),       b("Command17"), b("Command18"), b("Command19"),
+        b("Command20"),       b("Command21")};
+    QTRY_COMPARE(QApplication::focusWidget(), probe().box("Text1"));
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), expected[i]);
@@ -175,13 +179,13 @@ void Form1Test::operationsWriteTheirFiles()
     put("mots.txt", source);
     put("ref.txt", reference);
     put("dest.txt", "OLD\r\n");
-    type(window->Text1, path("mots.txt"));
-    type(window->Text2, path("dest.txt"));
-    type(window->Text3, path("ref.txt"));
+    type(probe().box("Text1"), path("mots.txt"));
+    type(probe().box("Text2"), path("dest.txt"));
+    type(probe().box("Text3"), path("ref.txt"));
 
     for (int click = 0; click < 2; ++click) {  // a second click gives the same result
         QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
-        QCOMPARE(window->Label3->text(), status);
+        QCOMPARE(probe().label("Label3")->text(), status);
         for (int i = 0; i < outputs.size(); ++i)
             QCOMPARE(get(outputs[i]), contents[i]);
     }
@@ -190,54 +194,54 @@ void Form1Test::operationsWriteTheirFiles()
 
 void Form1Test::theHiddenSortsAreOfferedByTheContextMenu()
 {
-    QCOMPARE(window->sortByValueAction->text(), QStringLiteral("Trier par valeurs"));
-    QCOMPARE(window->expensiveSortAction->text(), QStringLiteral("tri val LC"));
+    QCOMPARE(probe().get<QAction>("trierValeurs")->text(), QStringLiteral("Trier par valeurs"));
+    QCOMPARE(probe().get<QAction>("triValLC")->text(), QStringLiteral("tri val LC"));
     put("mots.txt", "AABEQU;ABAQUE\r\nAEERST;ARETES\r\nIIKW;KIWI\r\n");
-    type(window->Text1, path("mots.txt"));
+    type(probe().box("Text1"), path("mots.txt"));
 
-    window->sortByValueAction->trigger();
-    QCOMPARE(window->Label3->text(), QStringLiteral("Tri par valeurs OK"));
+    probe().get<QAction>("trierValeurs")->trigger();
+    QCOMPARE(probe().label("Label3")->text(), QStringLiteral("Tri par valeurs OK"));
     QCOMPARE(get("motsval0.txt"), QByteArray("AEERST;ARETES\r\n"));
     QCOMPARE(get("motsval6.txt"), QByteArray(""));
     QCOMPARE(get("motsvalup7.txt"), QByteArray("AABEQU;ABAQUE\r\nIIKW;KIWI\r\n"));
 
-    window->Label3->clear();
-    window->expensiveSortAction->trigger();
-    QCOMPARE(window->Label3->text(), QStringLiteral("Tri par valeurs OK"));
+    probe().label("Label3")->clear();
+    probe().get<QAction>("triValLC")->trigger();
+    QCOMPARE(probe().label("Label3")->text(), QStringLiteral("Tri par valeurs OK"));
     QCOMPARE(get("motsval9.txt"), QByteArray("AABEQU;ABAQUE\r\n"));
     QCOMPARE(get("motsval16up.txt"), QByteArray("IIKW;KIWI\r\n"));
     QCOMPARE(get("motsval7.txt"), QByteArray(""));
 
     // A missing source creates none of the nine outputs.
-    type(window->Text1, path("absent.txt"));
-    window->expensiveSortAction->trigger();
-    QVERIFY(window->Label3->text().contains(path("absent.txt")));
+    type(probe().box("Text1"), path("absent.txt"));
+    probe().get<QAction>("triValLC")->trigger();
+    QVERIFY(probe().label("Label3")->text().contains(path("absent.txt")));
     QVERIFY(!QFile::exists(path("absentval7.txt")));
 }
 
 void Form1Test::aFailingClickShowsWhyAndTheProgramGoesOn()
 {
     put("dest.txt", "OLD\r\n");
-    type(window->Text1, path("absent.txt"));
-    type(window->Text2, path("dest.txt"));
-    QTest::mouseClick(window->button("Command3"), Qt::LeftButton);
-    QVERIFY2(window->Label3->text().contains(path("absent.txt")),
-             qPrintable(window->Label3->text()));
-    QVERIFY(window->Label3->text().startsWith(QStringLiteral("Impossible de lire")));
+    type(probe().box("Text1"), path("absent.txt"));
+    type(probe().box("Text2"), path("dest.txt"));
+    QTest::mouseClick(probe().button("Command3"), Qt::LeftButton);
+    QVERIFY2(probe().label("Label3")->text().contains(path("absent.txt")),
+             qPrintable(probe().label("Label3")->text()));
+    QVERIFY(probe().label("Label3")->text().startsWith(QStringLiteral("Impossible de lire")));
     QVERIFY(window->isVisible());
     QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
     QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"dest.txt"});
-    QVERIFY(window->rect().contains(window->Label3->geometry()));
+    QVERIFY(window->rect().contains(probe().label("Label3")->geometry()));
 
     put("mots.txt", "ZEBRE\r\n");
-    type(window->Text1, path("mots.txt"));
-    type(window->Text3, path("absent-reference.txt"));
-    QTest::mouseClick(window->button("Command20"), Qt::LeftButton);
-    QVERIFY(window->Label3->text().contains(path("absent-reference.txt")));
+    type(probe().box("Text1"), path("mots.txt"));
+    type(probe().box("Text3"), path("absent-reference.txt"));
+    QTest::mouseClick(probe().button("Command20"), Qt::LeftButton);
+    QVERIFY(probe().label("Label3")->text().contains(path("absent-reference.txt")));
     QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
 
-    QTest::mouseClick(window->button("Command3"), Qt::LeftButton);
-    QCOMPARE(window->Label3->text(), QStringLiteral("Creation tirages OK"));
+    QTest::mouseClick(probe().button("Command3"), Qt::LeftButton);
+    QCOMPARE(probe().label("Label3")->text(), QStringLiteral("Creation tirages OK"));
     QCOMPARE(quits, 0);
 }
 
@@ -246,9 +250,9 @@ void Form1Test::aNameWithoutExtensionNamesOutputsBesideIt()
     // A name without an extension is kept whole: its outputs stand beside it.
     const testsupport::CurrentFolder inside(QFile::encodeName(folder->path()).toStdString());
     put("m.t", "A\r\nB\r\n");
-    type(window->Text1, QStringLiteral("m.t"));
-    QTest::mouseClick(window->button("Command10"), Qt::LeftButton);
-    QCOMPARE(window->Label3->text(), QStringLiteral("Division en 2 OK"));
+    type(probe().box("Text1"), QStringLiteral("m.t"));
+    QTest::mouseClick(probe().button("Command10"), Qt::LeftButton);
+    QCOMPARE(probe().label("Label3")->text(), QStringLiteral("Division en 2 OK"));
     QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
              (QStringList{"m.t", "m.t_a.txt", "m.t_b.txt"}));
     QCOMPARE(get("m.t_b.txt"), QByteArray("B\r\n"));
@@ -256,7 +260,7 @@ void Form1Test::aNameWithoutExtensionNamesOutputsBesideIt()
 
 void Form1Test::quitterEndsTheProgram()
 {
-    QTest::mouseClick(window->button("Command2"), Qt::LeftButton);
+    QTest::mouseClick(probe().button("Command2"), Qt::LeftButton);
     QCOMPARE(quits, 1);
 }
 

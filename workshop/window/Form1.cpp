@@ -1,9 +1,6 @@
 #include <workshop/window/Form1.h>
 
-#include <look/CaptionButton.h>
-#include <look/Controls.h>
 #include <look/Look.h>
-#include <look/TextBox.h>
 #include <workshop/ops/AnagramRemoval.h>
 #include <workshop/ops/Cleaning.h>
 #include <workshop/ops/DrawKeys.h>
@@ -15,12 +12,11 @@
 #include <workshop/ops/WordForms.h>
 #include <workshop/window/StatusLabel.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <algorithm>
 
 namespace {
 
@@ -31,44 +27,53 @@ constexpr int statusMargin = 8;
 constexpr int statusBandTop = look::px(4215) + 4;
 constexpr int statusBandLines = 5;
 
-// The path typed in a box; blanks before or after it are not part of it.
-QString pathIn(const QLineEdit* box)
-{
-    return box->text().trimmed();
-}
-
 }  // namespace
 
 namespace workshop {
 
-// The buttons, in the order they are created. A new operation takes one row here and its
+// The controls, in the order they are made. A new operation takes one row here and its
 // handler, written below and declared with the others.
-// clang-format off
-const Form1::ButtonRow Form1::buttonTable[] = {
-    {"Command1", "Transférer *  ----------------->", {1800, 120, 1215, 495}, 2, true, &Form1::Command1_Click},
-    // Its top stands just below the status line, so that no border crosses the status text.
-    {"Command2", "Quitter", {3120, 2265, 1215, 390}, 3, true, &Form1::Command2_Click},
-    {"Command3", "   Ajouter    Tirages", {1800, 720, 1215, 495}, 4, true, &Form1::Command3_Click},
-    {"Command4", "Diviser en 5", {480, 1320, 1215, 255}, 5, true, &Form1::Command4_Click},
-    {"Command5", "Diviser en 3", {480, 2040, 1215, 255}, 6, true, &Form1::Command5_Click},
-    {"Command6", "Supprimer Tirages", {1800, 1320, 1215, 495}, 7, true, &Form1::Command6_Click},
-    {"Command7", "Trier par valeurs", {1920, 2160, 1335, 255}, 8, false, &Form1::Command7_Click},
-    {"Command8", "supprime doublons", {360, 3000, 1095, 495}, 9, true, &Form1::Command8_Click},
-    {"Command9", "idem tirages diff", {1440, 3000, 855, 495}, 10, true, &Form1::Command9_Click},
-    {"Command10", "Diviser en 2", {480, 2400, 1215, 255}, 11, true, &Form1::Command10_Click},
-    {"Command11", "Diviser en 4", {480, 1680, 1215, 255}, 12, true, &Form1::Command11_Click},
-    {"Command12", "tri val LC", {1920, 2400, 1335, 255}, 13, false, &Form1::Command12_Click},
-    {"Command13", "verbes ER->E", {2400, 3240, 1215, 255}, 14, true, &Form1::Command13_Click},
-    {"Command14", "inv col gauche/droite", {2400, 3000, 1815, 255}, 15, true, &Form1::Command14_Click},
-    {"Command15", "supp pluriels", {360, 3480, 1215, 375}, 16, true, &Form1::Command15_Click},
-    {"Command16", "rall arr", {2520, 3600, 975, 375}, 18, true, &Form1::Command16_Click},
-    {"Command17", "rall av", {1680, 3600, 855, 375}, 19, true, &Form1::Command17_Click},
-    {"Command18", "pelrin", {3600, 3720, 735, 255}, 20, true, &Form1::Command18_Click},
-    {"Command19", "pel inv", {3600, 3960, 735, 255}, 21, true, &Form1::Command19_Click},
-    {"Command20", "supp anag", {360, 3840, 1215, 375}, 22, true, &Form1::Command20_Click},
-    {"Command21", "rall assemblage", {2040, 3960, 1215, 255}, 23, true, &Form1::Command21_Click},
-};
-// clang-format on
+const Form1::Controls::Table& Form1::controlTable()
+{
+    using K = look::Kind;
+    const look::Style menuOnly = look::Style().hidden();  // the two sorts of the right-click menu
+    // clang-format off
+    static const Controls::Table table = {
+        {"Label1", K::label, "Source", {840, 120, 510, 195}, -1, nullptr},
+        {"Label2", K::label, "Destination", {3360, 120, 795, 195}, -1, nullptr},
+        {"Text1", K::textBox, "", {480, 480, 1215, 375}, 0, nullptr},  // the source
+        {"Text2", K::textBox, "", {3120, 480, 1215, 375}, 1, nullptr},  // the destination
+        {"Text3", K::textBox, "", {480, 840, 1215, 285}, 17, nullptr},  // the reference list
+        {"Command1", K::thinButton, "Transférer *  ----------------->", {1800, 120, 1215, 495}, 2, &Form1::Command1_Click},
+        // Its top stands just below the status line, so that no border crosses the status text.
+        {"Command2", K::thinButton, "Quitter", {3120, 2265, 1215, 390}, 3, &Form1::Command2_Click},
+        {"Command3", K::thinButton, "   Ajouter    Tirages", {1800, 720, 1215, 495}, 4, &Form1::Command3_Click},
+        {"Command4", K::thinButton, "Diviser en 5", {480, 1320, 1215, 255}, 5, &Form1::Command4_Click},
+        {"Command5", K::thinButton, "Diviser en 3", {480, 2040, 1215, 255}, 6, &Form1::Command5_Click},
+        {"Command6", K::thinButton, "Supprimer Tirages", {1800, 1320, 1215, 495}, 7, &Form1::Command6_Click},
+        {"Command7", K::thinButton, "Trier par valeurs", {1920, 2160, 1335, 255}, 8, &Form1::Command7_Click, menuOnly},
+        {"Command8", K::thinButton, "supprime doublons", {360, 3000, 1095, 495}, 9, &Form1::Command8_Click},
+        {"Command9", K::thinButton, "idem tirages diff", {1440, 3000, 855, 495}, 10, &Form1::Command9_Click},
+        {"Command10", K::thinButton, "Diviser en 2", {480, 2400, 1215, 255}, 11, &Form1::Command10_Click},
+        {"Command11", K::thinButton, "Diviser en 4", {480, 1680, 1215, 255}, 12, &Form1::Command11_Click},
+        {"Command12", K::thinButton, "tri val LC", {1920, 2400, 1335, 255}, 13, &Form1::Command12_Click, menuOnly},
+        {"Command13", K::thinButton, "verbes ER->E", {2400, 3240, 1215, 255}, 14, &Form1::Command13_Click},
+        {"Command14", K::thinButton, "inv col gauche/droite", {2400, 3000, 1815, 255}, 15, &Form1::Command14_Click},
+        {"Command15", K::thinButton, "supp pluriels", {360, 3480, 1215, 375}, 16, &Form1::Command15_Click},
+        {"Command16", K::thinButton, "rall arr", {2520, 3600, 975, 375}, 18, &Form1::Command16_Click},
+        {"Command17", K::thinButton, "rall av", {1680, 3600, 855, 375}, 19, &Form1::Command17_Click},
+        {"Command18", K::thinButton, "pelrin", {3600, 3720, 735, 255}, 20, &Form1::Command18_Click},
+        {"Command19", K::thinButton, "pel inv", {3600, 3960, 735, 255}, 21, &Form1::Command19_Click},
+        {"Command20", K::thinButton, "supp anag", {360, 3840, 1215, 375}, 22, &Form1::Command20_Click},
+        {"Command21", K::thinButton, "rall assemblage", {2040, 3960, 1215, 255}, 23, &Form1::Command21_Click},
+        {"Label3", K::own, "", {2400, 2040, 45, 195}, -1, nullptr},  // the status, laid out by placeStatus
+        // The entries of the right-click menu.
+        {"trierValeurs", K::menuEntry, "Trier par valeurs", {}, -1, &Form1::Command7_Click},
+        {"triValLC", K::menuEntry, "tri val LC", {}, -1, &Form1::Command12_Click},
+    };
+    // clang-format on
+    return table;
+}
 
 Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplication::quit(); })
 {
@@ -77,63 +82,30 @@ Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplicati
     QFont face = look::face(QStringLiteral("MS Sans Serif"), 8.25);
     face.setPixelSize(11);
     look::setUpWindow(this, QStringLiteral("Gestion de fichiers de mots"), face);
-    createControls();
-    look::arrangeTabOrder(tabStops);
+    controls.build(controlTable(), [this](const Controls::Row& row) {
+        status = new StatusLabel(this);
+        look::place(status, row.twips.left(), row.twips.top(), row.twips.width(),
+                    row.twips.height());
+        return status;
+    });
     createSortMenu();
     // The design area is 4500 x 2820 twips; eleven buttons lie below it, down to 4215, and
     // the band for long status texts lies below them.
     resize(look::px(4500),
            statusBandTop + statusBandLines * fontMetrics().lineSpacing() + statusMargin);
-    Text1->setFocus();
+    controls.get<QLineEdit>("Text1")->setFocus();
 }
 
-QLineEdit* Form1::addTextBox(const char* name, const QRect& twips, int tabIndex)
+QString Form1::pathIn(const char* name) const
 {
-    QLineEdit* box = look::addTextBox(this, QString::fromLatin1(name), QString(), twips);
-    tabStops.emplace_back(tabIndex, box);
-    return box;
-}
-
-void Form1::createControls()
-{
-    Label1 = look::addLabel(this, QStringLiteral("Label1"), QStringLiteral("Source"),
-                            {840, 120, 510, 195});
-    Label2 = look::addLabel(this, QStringLiteral("Label2"), QStringLiteral("Destination"),
-                            {3360, 120, 795, 195});
-    Text1 = addTextBox("Text1", {480, 480, 1215, 375}, 0);
-    Text2 = addTextBox("Text2", {3120, 480, 1215, 375}, 1);
-    Text3 = addTextBox("Text3", {480, 840, 1215, 285}, 17);
-    createButtons();
-    Label3 = status = new StatusLabel(this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(statusPlace.x(), statusPlace.y(), look::px(45), look::px(195));
-}
-
-void Form1::createButtons()
-{
-    for (const ButtonRow& row : buttonTable) {
-        auto* button =
-            look::addButton(this, QString::fromLatin1(row.name), QString::fromUtf8(row.caption),
-                            row.twips, look::CaptionButton::Room::thinBorder);
-        if (!row.shown)
-            button->hide();
-        connect(button, &QPushButton::clicked, this, row.click);
-        tabStops.emplace_back(row.tabIndex, button);
-    }
-}
-
-QPushButton* Form1::button(const QString& name) const
-{
-    return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
+    return controls.get<QLineEdit>(name)->text().trimmed();
 }
 
 void Form1::createSortMenu()
 {
     sortMenu = new QMenu(this);
-    sortByValueAction = sortMenu->addAction(QStringLiteral("Trier par valeurs"));
-    expensiveSortAction = sortMenu->addAction(QStringLiteral("tri val LC"));
-    connect(sortByValueAction, &QAction::triggered, this, &Form1::Command7_Click);
-    connect(expensiveSortAction, &QAction::triggered, this, &Form1::Command12_Click);
+    sortMenu->addAction(controls.get<QAction>("trierValeurs"));
+    sortMenu->addAction(controls.get<QAction>("triValLC"));
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event)
@@ -151,7 +123,7 @@ void Form1::runOperation(const std::function<QString(OperationFrame&)>& work)
 
 void Form1::showStatus(const QString& text)
 {
-    Label3->setText(text);
+    status->setText(text);
     placeStatus();
 }
 
@@ -159,16 +131,16 @@ void Form1::showStatus(const QString& text)
 // band below the buttons, across the window's width, with its whole text in a tooltip.
 void Form1::placeStatus()
 {
-    const QFontMetrics metrics = Label3->fontMetrics();
-    const int oneLine = metrics.horizontalAdvance(Label3->text()) + 2;
+    const QFontMetrics metrics = status->fontMetrics();
+    const int oneLine = metrics.horizontalAdvance(status->text()) + 2;
     const bool wraps = statusPlace.x() + oneLine > width() - statusMargin;
     status->setWraps(wraps);
-    Label3->setToolTip(wraps ? Label3->text() : QString());
+    status->setToolTip(wraps ? status->text() : QString());
     if (wraps)
-        Label3->setGeometry(statusMargin, statusBandTop, width() - 2 * statusMargin,
+        status->setGeometry(statusMargin, statusBandTop, width() - 2 * statusMargin,
                             statusBandLines * metrics.lineSpacing());
     else
-        Label3->setGeometry(QRect(statusPlace, QSize(oneLine, metrics.height())));
+        status->setGeometry(QRect(statusPlace, QSize(oneLine, metrics.height())));
 }
 
 void Form1::resizeEvent(QResizeEvent* event)
@@ -180,8 +152,8 @@ void Form1::resizeEvent(QResizeEvent* event)
 void Form1::split(int parts, const QString& message)
 {
     runOperation([this, parts, message](OperationFrame& frame) {
-        auto& source = frame.source(pathIn(Text1));
-        const auto outputs = frame.derivedOutputs(pathIn(Text1), workshop::splitSuffixes(parts));
+        auto& source = frame.source(pathIn("Text1"));
+        const auto outputs = frame.derivedOutputs(pathIn("Text1"), workshop::splitSuffixes(parts));
         workshop::splitLines(source, outputs);
         return message;
     });
@@ -220,8 +192,8 @@ void Form1::Command6_Click()
 void Form1::Command7_Click()
 {
     runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(pathIn(Text1));
-        const auto outputs = frame.derivedOutputs(pathIn(Text1), workshop::valueSuffixes());
+        auto& source = frame.source(pathIn("Text1"));
+        const auto outputs = frame.derivedOutputs(pathIn("Text1"), workshop::valueSuffixes());
         workshop::sortByValue(source, outputs);
         return QStringLiteral("Tri par valeurs OK");
     });
@@ -230,8 +202,8 @@ void Form1::Command7_Click()
 void Form1::Command8_Click()
 {
     runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(pathIn(Text1));
-        auto& destination = frame.output(pathIn(Text2));
+        auto& source = frame.source(pathIn("Text1"));
+        auto& destination = frame.output(pathIn("Text2"));
         const int removed = workshop::removeRepeatedLines(source, destination);
         // The count is written with a leading space where a sign would stand.
         return QStringLiteral("Suppression OK ( %1 supp.)").arg(removed);
@@ -256,9 +228,9 @@ void Form1::Command11_Click()
 void Form1::Command12_Click()
 {
     runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(pathIn(Text1));
+        auto& source = frame.source(pathIn("Text1"));
         const auto outputs =
-            frame.derivedOutputs(pathIn(Text1), workshop::expensiveValueSuffixes());
+            frame.derivedOutputs(pathIn("Text1"), workshop::expensiveValueSuffixes());
         workshop::sortExpensiveByValue(source, outputs);
         return QStringLiteral("Tri par valeurs OK");
     });
@@ -307,8 +279,8 @@ void Form1::Command21_Click()
 void Form1::sourceToDestination(Streaming operation, const QString& message)
 {
     runOperation([this, operation, message](OperationFrame& frame) {
-        auto& source = frame.source(pathIn(Text1));
-        auto& destination = frame.output(pathIn(Text2));
+        auto& source = frame.source(pathIn("Text1"));
+        auto& destination = frame.output(pathIn("Text2"));
         operation(source, destination);
         return message;
     });
@@ -318,9 +290,9 @@ void Form1::sourceToDestination(Streaming operation, const QString& message)
 void Form1::sourceToDestination(WithReference operation, const QString& message)
 {
     runOperation([this, operation, message](OperationFrame& frame) {
-        auto& source = frame.source(pathIn(Text1));
-        auto& destination = frame.output(pathIn(Text2));
-        operation(source, destination, frame.reference(pathIn(Text3)));
+        auto& source = frame.source(pathIn("Text1"));
+        auto& destination = frame.output(pathIn("Text2"));
+        operation(source, destination, frame.reference(pathIn("Text3")));
         return message;
     });
 }

@@ -2,25 +2,22 @@
 
 #include <workshop/window/OperationFrame.h>
 
-#include <QRect>
+#include <look/ControlSet.h>
+
 #include <QWidget>
 
 #include <functional>
-#include <utility>
-#include <vector>
 
-class QAction;
-class QLabel;
 class QLineEdit;
 class QMenu;
-class QPushButton;
 
 namespace workshop {
 
 class StatusLabel;
 
 // The workshop window: three path boxes, a status label and one button per file operation.
-// Each click runs one whole operation through an OperationFrame.
+// Each click runs one whole operation through an OperationFrame. Its controls are made from one
+// table (Form1.cpp), each named with its design name ("Text1", "Command8", "Label3").
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -35,26 +32,9 @@ public:
     // Runs one operation and shows its message, or what went wrong, in Label3.
     void runOperation(const std::function<QString(OperationFrame&)>& work);
 
-    // A button by its designed name, such as "Command8"; null for any other name.
-    QPushButton* button(const QString& name) const;
-
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLineEdit* Text3 = nullptr;
-
-    // The right-click menu that offers the two hidden sorts.
-    QMenu* sortMenu = nullptr;
-    QAction* sortByValueAction = nullptr;
-    QAction* expensiveSortAction = nullptr;
-
-protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
 private Q_SLOTS:
+    // The buttons' handlers, in the order of their names; the right-click menu's two sorts
+    // are those of Command7 and Command12.
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -77,26 +57,14 @@ private Q_SLOTS:
     void Command20_Click();
     void Command21_Click();
 
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
-    // One row per button of the window: its designed name, caption, place in twips and tab
-    // index, and the handler of its click.
-    struct ButtonRow {
-        const char* name;
-        const char* caption;  // UTF-8
-        QRect twips;
-        int tabIndex;
-        bool shown;  // false for the two sorts that only the right-click menu offers
-        void (Form1::*click)();
-    };
-    static const ButtonRow buttonTable[];
-
-    StatusLabel* status = nullptr;                   // Label3, with its own layout of long texts
-    std::vector<std::pair<int, QWidget*>> tabStops;  // controls with their tab index
-
-    void createControls();
-    void createButtons();
     void createSortMenu();
-    QLineEdit* addTextBox(const char* name, const QRect& twips, int tabIndex);
+    // The path typed in box `name`; blanks before or after it are not part of it.
+    QString pathIn(const char* name) const;
     void showStatus(const QString& text);
     void placeStatus();
     void split(int parts, const QString& message);
@@ -108,6 +76,12 @@ private:
                                    const workshop::ReferenceOpener&);
     void sourceToDestination(Streaming operation, const QString& message);
     void sourceToDestination(WithReference operation, const QString& message);
+
+    using Controls = look::ControlSet<Form1>;
+    static const Controls::Table& controlTable();
+    Controls controls{this, "The workshop window"};
+    StatusLabel* status = nullptr;  // Label3, with its own layout of long texts
+    QMenu* sortMenu = nullptr;      // the right-click menu that offers the two hidden sorts
 };
 
 }  // namespace workshop

@@ -40,7 +40,7 @@ struct OwnWordsSummary {
     std::vector<std::string> notes;  // older lists missing, leftovers undone...
 };
 
-// The 34 lists of a player's own list of new words, and the report of what became of its
+// The catalogue lists of a player's own list of new words, and the report of what became of its
 // lines, for the command line and for a window alike. Four steps:
 //   read()  the player's file, decoded and named (OwnWordList); a file without any word of the
 //           game is refused here;

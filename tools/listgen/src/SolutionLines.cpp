@@ -29,14 +29,6 @@ std::string SolutionLines::line(const std::string& draw, const std::vector<std::
     return padded(draw, solutions.size()) + ";" + solutions;
 }
 
-std::string SolutionLines::padded(std::string draw, std::size_t length, Side side)
-{
-    if (draw.size() >= length)
-        return draw;
-    const std::string plus(length - draw.size(), '+');
-    return side == Side::back ? draw + plus : plus + draw;
-}
-
 std::vector<std::string> SolutionLines::thinned(std::vector<std::string> lines, std::size_t limit)
 {
     if (lines.size() <= limit)

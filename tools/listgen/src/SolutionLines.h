@@ -1,13 +1,17 @@
 #pragma once
 
+#include <catalogue/DrawPadding.h>
+
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace listgen {
 
 // Lines of the list-file format for words: draw ";" solutions. An answer box takes no more
-// characters than its draw, so a draw shorter than its solutions is padded with "+".
+// characters than its draw, so a draw shorter than its solutions is padded with "+"
+// (catalogue::DrawPadding).
 class SolutionLines {
 public:
     // One line per draw, in draw order: a word alone gives drawKey(word) ";" word; words of
@@ -18,8 +22,11 @@ public:
     static std::string line(const std::string& draw, const std::vector<std::string>& words);
 
     // `draw` lengthened with "+" to `length` characters, at its back or in front.
-    enum class Side { back, front };
-    static std::string padded(std::string draw, std::size_t length, Side side = Side::back);
+    using Side = catalogue::DrawPadding::Side;
+    static std::string padded(std::string draw, std::size_t length, Side side = Side::back)
+    {
+        return catalogue::DrawPadding::padded(std::move(draw), length, side);
+    }
 
     // At most `limit` lines, spread evenly over the whole list, in their order (for a caller
     // that wants a sample; the catalogue files carry every line).

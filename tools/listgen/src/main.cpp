@@ -2,6 +2,7 @@
 // system (the files missing from a data folder), or out of a player's own list of new words
 // (all of them, with a report). Every message is French; see usage below.
 
+#include <catalogue/Catalogue.h>
 #include <tools/listgen/src/DefaultListsRun.h>
 #include <tools/listgen/src/FolderRepair.h>
 #include <tools/listgen/src/ImportMessages.h>
@@ -16,30 +17,39 @@
 
 namespace {
 
-const char* const usage =
-    "Usage : listgen --data DOSSIER --work DOSSIER [--new-words FICHIER [--overwrite]]\n"
-    "                [--stop-list F] [--modern-dic F] [--modern-aff F] [--reformed-dic F]\n"
-    "                [--older F] [--myspell-dic F] [--aspell F]\n"
-    "\n"
-    "Fabrique les 34 listes d'entraînement de vorlane dans le dossier DATA.\n"
-    "\n"
-    "Sans --new-words : les listes qui manquent dans DOSSIER sont faites depuis les\n"
-    "dictionnaires libres (un fichier déjà là n'est jamais remplacé).\n"
-    "Avec --new-words FICHIER : les 34 listes sont faites depuis la liste de nouveaux mots du\n"
-    "joueur (un mot par ligne ; UTF-8, UTF-16 ou Windows-1252 ; casse et accents libres), avec\n"
-    "le rapport mots_absents_du_dictionnaire.txt. Si l'un de ces fichiers est déjà dans\n"
-    "DOSSIER, rien n'est écrit, sauf avec --overwrite qui les remplace tous ensemble.\n"
-    "\n"
-    "  --data DOSSIER      dossier des listes (créé au besoin)\n"
-    "  --work DOSSIER      dossier de travail : lexique préparé, dictionnaires décompressés\n"
-    "  --new-words FICHIER liste de nouveaux mots du joueur\n"
-    "  --overwrite         remplace les fichiers déjà présents (avec --new-words)\n"
-    "  --stop-list F       mots que le jeu refuse (tools/listgen/mots-refuses.txt)\n"
-    "  --modern-dic F, --modern-aff F   dictionnaire moderne (hunspell-fr-classical)\n"
-    "  --reformed-dic F    dictionnaire rectifié (hunspell-fr-revised)\n"
-    "  --older F           liste ancienne (wfrench)\n"
-    "  --myspell-dic F, --aspell F      dictionnaires anciens décompressés\n"
-    "  --help              cette aide\n";
+// The count of lists is the catalogue's.
+std::string usage()
+{
+    const std::string lists = std::to_string(catalogue::Catalogue::rows().size());
+    return "Usage : listgen --data DOSSIER --work DOSSIER [--new-words FICHIER [--overwrite]]\n"
+           "                [--stop-list F] [--modern-dic F] [--modern-aff F] [--reformed-dic F]\n"
+           "                [--older F] [--myspell-dic F] [--aspell F]\n"
+           "\n"
+           "Fabrique les "
+        + lists
+        + " listes d'entraînement de vorlane dans le dossier DATA.\n"
+          "\n"
+          "Sans --new-words : les listes qui manquent dans DOSSIER sont faites depuis les\n"
+          "dictionnaires libres (un fichier déjà là n'est jamais remplacé).\n"
+          "Avec --new-words FICHIER : les "
+        + lists
+        + " listes sont faites depuis la liste de nouveaux mots du\n"
+          "joueur (un mot par ligne ; UTF-8, UTF-16 ou Windows-1252 ; casse et accents libres), "
+          "avec\n"
+          "le rapport mots_absents_du_dictionnaire.txt. Si l'un de ces fichiers est déjà dans\n"
+          "DOSSIER, rien n'est écrit, sauf avec --overwrite qui les remplace tous ensemble.\n"
+          "\n"
+          "  --data DOSSIER      dossier des listes (créé au besoin)\n"
+          "  --work DOSSIER      dossier de travail : lexique préparé, dictionnaires décompressés\n"
+          "  --new-words FICHIER liste de nouveaux mots du joueur\n"
+          "  --overwrite         remplace les fichiers déjà présents (avec --new-words)\n"
+          "  --stop-list F       mots que le jeu refuse (tools/listgen/mots-refuses.txt)\n"
+          "  --modern-dic F, --modern-aff F   dictionnaire moderne (hunspell-fr-classical)\n"
+          "  --reformed-dic F    dictionnaire rectifié (hunspell-fr-revised)\n"
+          "  --older F           liste ancienne (wfrench)\n"
+          "  --myspell-dic F, --aspell F      dictionnaires anciens décompressés\n"
+          "  --help              cette aide\n";
+}
 
 std::atomic<bool> interrupted{false};
 
@@ -179,7 +189,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (help) {
-        std::fputs(usage, stdout);
+        std::fputs(usage().c_str(), stdout);
         return 0;
     }
     std::signal(SIGINT, onSignal);
