@@ -242,6 +242,7 @@ void ImportWindow::readAndPlan(const QString& file)
     ownlists::ImportSession* work = session.get();
     runner->start(
         [work, path = QFile::encodeName(file).toStdString()](const listgen::RunControl& control) {
+            work->repairFirst();
             return work->read(path, control) && work->plan();
         });
 }
@@ -265,7 +266,9 @@ void ImportWindow::readFinished(bool ready)
 QString ImportWindow::confirmation() const
 {
     const listgen::ImportMessages messages;
-    QString details = text(messages.reading(session->engine().summary(), "")) + "\n\n"
+    const QString repaired = text(messages.notes(session->repaired()));
+    QString details = (repaired.isEmpty() ? QString() : repaired + "\n\n")
+        + text(messages.reading(session->engine().summary(), "")) + "\n\n"
         + QString::fromStdString(session->setup().destination()) + "\n\n";
     const auto& replaced = session->replaced();
     if (replaced.empty())

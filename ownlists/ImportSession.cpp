@@ -1,5 +1,7 @@
 #include <ownlists/ImportSession.h>
 
+#include <tools/listgen/src/FolderRepair.h>
+
 namespace ownlists {
 
 ImportSession::ImportSession(ImportSetup setup, bool replace, const std::string& howToReplace)
@@ -47,21 +49,33 @@ std::string ImportSession::errorText() const
     return error_.empty() ? import_.errorText() : error_;
 }
 
+void ImportSession::repairFirst()
+{
+    if (setup_.problem.empty())
+        repaired_ = listgen::FolderRepair::atStart(setup_.dataDir);
+}
+
 listgen::ImportMessages::Lines ImportSession::messagesOfStop(const std::string& program) const
 {
     const listgen::ImportMessages messages(program);
-    return read_ ? messages.failure(errorText(), false) : messages.ofRead(import_);
+    auto lines = messages.notes(repaired_);
+    const auto why = read_ ? messages.failure(errorText(), false) : messages.ofRead(import_);
+    lines.insert(lines.end(), why.begin(), why.end());
+    return lines;
 }
 
 listgen::ImportMessages::Lines ImportSession::messagesOfRun(const std::string& program, bool ok,
                                                             double seconds) const
 {
     const listgen::ImportMessages messages(program);
-    if (error_.empty())
-        return messages.ofRun(import_, ok, setup_.dataDir, seconds);
-    auto lines = messages.reading(import_.summary(), "");
-    const auto why = messages.failure(error_, false);
-    lines.insert(lines.end(), why.begin(), why.end());
+    auto lines = messages.notes(repaired_);
+    const auto said = error_.empty() ? messages.ofRun(import_, ok, setup_.dataDir, seconds)
+                                     : messages.reading(import_.summary(), "");
+    lines.insert(lines.end(), said.begin(), said.end());
+    if (!error_.empty()) {
+        const auto why = messages.failure(error_, false);
+        lines.insert(lines.end(), why.begin(), why.end());
+    }
     return lines;
 }
 

@@ -23,6 +23,10 @@ public:
     ImportSession(const ImportSession&) = delete;
     ImportSession& operator=(const ImportSession&) = delete;
 
+    // A switch cut short in the lists folder (since the program started) is undone, and said
+    // first in every message of this import.
+    void repairFirst();
+    const std::vector<std::string>& repaired() const { return repaired_; }
     // `control` may cancel the reading of a huge file and follows its progress.
     bool read(const std::string& playerFile, const listgen::RunControl& control = {});
     // The data folder made when missing and looked at; false, with errorText(), also when the
@@ -50,6 +54,7 @@ private:
     listgen::OwnWordsImport import_;
     OriginalLists originals_;
     bool read_ = false;
+    std::vector<std::string> repaired_;
     std::string error_;  // why plan() refused, or the originals could not be kept
 };
 

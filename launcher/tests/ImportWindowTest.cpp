@@ -15,6 +15,7 @@
 #include <testsupport/WindowProbe.h>
 #include <tools/listgen/src/OwnWordsImport.h>
 #include <tools/listgen/src/RunLock.h>
+#include <tools/listgen/tests/CutSwitch.h>
 #include <training/window/Form1.h>
 #include <training/window/ListFolders.h>
 
@@ -150,6 +151,7 @@ private Q_SLOTS:
     void importFromTheMenuThenDrillTheNewList();
     void cancelChangesNothing();
     void theKeyboardAloneImports();
+    void aSwitchCutSinceTheStartIsUndoneAndSaidFirst();
     void theFileDialogSpeaksFrenchWhole();
     void folderThatFailsChangesNothing_data();
     void folderThatFailsChangesNothing();
@@ -239,6 +241,29 @@ void ImportWindowTest::cancelChangesNothing()
     launcher.menuEntry("fabriquerListes")->trigger();
     launcher.button("choisir")->click();
     QVERIFY(launcher.button("annuler")->isEnabled());
+}
+
+// Another run cut short while switching after the launcher had started: the import undoes it
+// before reading the folder, and says so first at the confirm step and in the summary.
+void ImportWindowTest::aSwitchCutSinceTheStartIsUndoneAndSaidFirst()
+{
+    testsupport::TempFolder home;
+    const std::string data = home.file("vorlane/data");
+    const auto before = writeOldLists(data);
+    Launcher launcher(data);
+    testsupport::TempFolder work;
+    CutSwitch::run(data, work.file("travail"), {"ods6new_5L.txt", "ods6new_7L.txt"},
+                   "remplacement ods6new_7L.txt");
+    QVERIFY(FolderSnapshot::of(data) != before);
+    launcher.menuEntry("fabriquerListes")->trigger();
+    launcher.button("choisir")->click();
+    QCOMPARE(launcher.import().step(), Step::confirm);
+    const QString repaired = QStringLiteral("une fabrication interrompue a été défaite");
+    QVERIFY2(launcher.details().startsWith(repaired), qPrintable(launcher.details()));
+    launcher.button("fabriquer")->click();
+    QCOMPARE(launcher.import().step(), Step::summary);
+    QVERIFY2(launcher.details().startsWith(repaired), qPrintable(launcher.details()));
+    QVERIFY(launcher.details().contains(QStringLiteral("7 lettres : 2 tirages")));
 }
 
 // On a machine set to C, as the program runs it (with Qt's French texts): the sizes in octets,
