@@ -177,6 +177,26 @@ protected:
         return false;
     }
 
+    // An import in a child process that ends in the middle of its switch, as a kill would.
+    bool cutWhileSwitching() const
+    {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            auto run = import();
+            run.allowStep = [](const std::string& step) {
+                if (step == "remplacement ods6new_9L_all.txt")
+                    std::_Exit(3);
+                return true;
+            };
+            run.read(dictionary_.file("mes-mots.txt"));
+            run.run();
+            std::_Exit(0);
+        }
+        int status = 0;
+        return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)
+            && WEXITSTATUS(status) == 3;
+    }
+
     std::string waitingFolder() const
     {
         listgen::StagedFiles staged(data_, dictionary_.paths().workDir);
@@ -608,22 +628,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A run killed while it switches the files is undone when the next one looks at the folder.
 TEST_F(ImportFixture, ARunCutWhileSwitchingIsUndoneAtTheNextStart)
 {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        auto run = import();
-        run.allowStep = [](const std::string& step) {
-            if (step == "remplacement ods6new_9L_all.txt")
-                std::_Exit(3);
-            return true;
-        };
-        run.read(dictionary_.file("mes-mots.txt"));
-        run.run();
-        std::_Exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_EQ(WEXITSTATUS(status), 3);
+    ASSERT_TRUE(cutWhileSwitching());
     EXPECT_NE(snapshot(data_)["ods6new_2-4L.txt"], before_["ods6new_2-4L.txt"]);  // half done
     auto next = import();
     ASSERT_TRUE(next.plan());
@@ -636,22 +641,7 @@ TEST_F(ImportFixture, ARunCutWhileSwitchingIsUndoneAtTheNextStart)
 // vorlane's): a later start with the first work folder keeps that import.
 TEST_F(ImportFixture, ACompleteImportAfterACutOneStaysWhateverTheWorkFolder)
 {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        auto run = import();
-        run.allowStep = [](const std::string& step) {
-            if (step == "remplacement ods6new_9L_all.txt")
-                std::_Exit(3);
-            return true;
-        };
-        run.read(dictionary_.file("mes-mots.txt"));
-        run.run();
-        std::_Exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_EQ(WEXITSTATUS(status), 3);
+    ASSERT_TRUE(cutWhileSwitching());
     auto paths = dictionary_.paths();
     paths.workDir = folder_.file("cache/vorlane");
     dictionary_.write("autres-mots.txt", "ramie\r\n");
