@@ -47,6 +47,19 @@ protected:
         return lists;
     }
 
+    // The next import keeps every original list, and going back brings them all.
+    void expectTheNextImportKeepsEveryOriginal() const
+    {
+        ASSERT_TRUE(import(true));
+        auto lists = originals_;
+        lists.erase("README.md");
+        EXPECT_EQ(keptLists(), lists);
+        std::string aside;
+        std::string error;
+        ASSERT_TRUE(OriginalLists(setup(true)).goBack(noon_, aside, error)) << error;
+        EXPECT_EQ(FolderSnapshot::of(data_), originals_);
+    }
+
     bool import(bool workingFolder, const std::string& failingStep = {}) const
     {
         ownlists::ImportSession session(setup(workingFolder), true, "");
@@ -168,14 +181,7 @@ TEST_P(KeepCutShort, IsNotOfferedAndTheNextImportKeepsEveryOriginal)
     EXPECT_EQ(OriginalLists(setup(true)).whatGoingBackDoes(noon_), "");
     EXPECT_NE(OriginalLists(setup(true)).whyNoGoingBack().find("aucune copie complète"),
               std::string::npos);
-    ASSERT_TRUE(import(true));
-    auto lists = originals_;
-    lists.erase("README.md");
-    EXPECT_EQ(keptLists(), lists);
-    std::string aside;
-    std::string error;
-    ASSERT_TRUE(OriginalLists(setup(true)).goBack(noon_, aside, error)) << error;
-    EXPECT_EQ(FolderSnapshot::of(data_), originals_);
+    expectTheNextImportKeepsEveryOriginal();
 }
 
 INSTANTIATE_TEST_SUITE_P(Leftovers, KeepCutShort,
@@ -210,14 +216,7 @@ TEST_P(KilledWhileKeeping, LeavesTheOriginalsWhole)
     ASSERT_EQ(WEXITSTATUS(status), 3);
     EXPECT_EQ(FolderSnapshot::of(data_), originals_);
     EXPECT_EQ(OriginalLists(setup(true)).whatGoingBackDoes(noon_), "");
-    ASSERT_TRUE(import(true));
-    auto lists = originals_;
-    lists.erase("README.md");
-    EXPECT_EQ(keptLists(), lists);
-    std::string aside;
-    std::string error;
-    ASSERT_TRUE(OriginalLists(setup(true)).goBack(noon_, aside, error)) << error;
-    EXPECT_EQ(FolderSnapshot::of(data_), originals_);
+    expectTheNextImportKeepsEveryOriginal();
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, KilledWhileKeeping,
