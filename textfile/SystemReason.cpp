@@ -98,8 +98,10 @@ std::string systemReason(int errorNumber)
         return "le verrou du fichier n'a pas pu être posé";
     case EOPNOTSUPP:
         return "opération non prise en charge par ce système de fichiers";
+#ifdef ESTALE  // the numbers of network and removable file systems are not everywhere
     case ESTALE:
         return "le fichier a disparu du partage réseau";
+#endif
     case ETIMEDOUT:
         return "le disque ou le partage réseau ne répond plus";
     case ECONNRESET:
@@ -126,12 +128,16 @@ std::string systemReason(int errorNumber)
         return "processus introuvable";
     case EDEADLK:
         return "le verrou aurait bloqué ce programme pour toujours";
+#ifdef EUCLEAN
     case EUCLEAN:
         return "système de fichiers endommagé, à réparer";
+#endif
+#ifdef ENOMEDIUM
     case ENOMEDIUM:
         return "aucun support dans le lecteur";
     case EMEDIUMTYPE:
         return "support d'un type inattendu";
+#endif
     default:
         // the number, for whoever helps, after a sentence the player can read
         return "le système a refusé l'opération (erreur n° " + std::to_string(errorNumber) + ")";

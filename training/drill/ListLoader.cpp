@@ -1,5 +1,7 @@
 #include <training/drill/ListLoader.h>
 
+#include <files/Utf8Path.h>
+
 #include <catalogue/Catalogue.h>
 
 #include <textfile/Cp1252.h>
@@ -97,7 +99,8 @@ std::vector<std::string> ListLoader::places(const std::string& relativePath,
     const std::string name = underData ? relativePath.substr(kDataPrefix.size()) : relativePath;
     for (const std::string& folder : dataFolders)
         if (!folder.empty())
-            places.push_back((std::filesystem::path(folder) / name).lexically_normal().string());
+            places.push_back(files::toUtf8(
+                (files::fromUtf8(folder) / files::fromUtf8(name)).lexically_normal()));
     return places;
 }
 
@@ -116,8 +119,10 @@ std::string ListLoader::notFound(const std::string& relativePath,
     std::error_code ignored;
     std::string searched;
     for (const std::string& place : places(relativePath, dataFolders))
-        searched += (searched.empty() ? "" : ", ")
-            + std::filesystem::absolute(place, ignored).lexically_normal().string();
+        searched +=
+            (searched.empty() ? "" : ", ")
+            + files::toUtf8(
+                std::filesystem::absolute(files::fromUtf8(place), ignored).lexically_normal());
     return "Liste introuvable : " + relativePath + " (cherchée dans " + searched + ")";
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <new>
 #include <tuple>
@@ -208,11 +209,15 @@ TEST(ListLoaderTest, MissingFileNamesTheFileAndEveryPlaceSearched)
     const std::string here = folder.path().string();
     const auto list = ListLoader::loadFile("data/ods6new_7L.txt",
                                            {here + "/joueur/data", "", here + "/bin/../share"});
+    // as the system writes a path: with backslashes on Windows
+    const auto at = [&here](const char* place) {
+        return std::filesystem::path(here + place).make_preferred().string();
+    };
     EXPECT_FALSE(list.ok);
     EXPECT_EQ(list.message,
-              "Liste introuvable : data/ods6new_7L.txt (cherchée dans " + here
-                  + "/data/ods6new_7L.txt, " + here + "/joueur/data/ods6new_7L.txt, " + here
-                  + "/share/ods6new_7L.txt)");
+              "Liste introuvable : data/ods6new_7L.txt (cherchée dans " + at("/data/ods6new_7L.txt")
+                  + ", " + at("/joueur/data/ods6new_7L.txt") + ", " + at("/share/ods6new_7L.txt")
+                  + ")");
 }
 
 TEST(ListLoaderTest, UnknownTitleIsRefused)
