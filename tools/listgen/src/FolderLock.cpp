@@ -44,7 +44,7 @@ std::string holderOf(int fd)
     std::string holder(text, size > 0 ? static_cast<std::size_t>(size) : 0);
     while (!holder.empty() && (holder.back() == '\n' || holder.back() == '\0'))
         holder.pop_back();
-    return holder.empty() ? "une autre opération" : holder;
+    return holder;  // empty in the instant before the holder has written what it does
 }
 
 }  // namespace
@@ -82,8 +82,9 @@ bool FolderLock::take(const std::string& dataDir, const std::string& activity, s
         const std::string holder = holderOf(fd_);
         release();
         error = why == EWOULDBLOCK
-            ? "une autre opération est en cours sur le dossier des listes " + dataDir + " ("
-                + holder + ") : attendre qu'elle soit finie, puis recommencer"
+            ? "une autre opération est en cours sur le dossier des listes " + dataDir
+                + (holder.empty() ? std::string() : " (" + holder + ")")
+                + " : attendre qu'elle soit finie, puis recommencer"
             : place + " ne peut pas être verrouillé (" + ExclusiveFile::reason(why) + ")";
         return false;
     }
