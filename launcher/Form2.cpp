@@ -12,7 +12,7 @@
 #include <training/window/Form1.h>
 #include <training/window/ListFolders.h>
 
-#include <tools/listgen/src/FolderRepair.h>
+#include <listfolder/FolderRepair.h>
 
 #include <QAction>
 #include <QCloseEvent>

@@ -4,7 +4,7 @@
 
 #include <catalogue/Catalogue.h>
 
-#include <tools/listgen/src/FolderRepair.h>
+#include <listfolder/FolderRepair.h>
 
 #include <chrono>
 

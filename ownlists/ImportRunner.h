@@ -1,6 +1,6 @@
 #pragma once
 
-#include <tools/listgen/src/RunControl.h>
+#include <listmaking/RunControl.h>
 
 #include <QObject>
 #include <QString>

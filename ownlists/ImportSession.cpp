@@ -1,6 +1,6 @@
 #include <ownlists/ImportSession.h>
 
-#include <tools/listgen/src/FolderRepair.h>
+#include <listfolder/FolderRepair.h>
 
 namespace ownlists {
 

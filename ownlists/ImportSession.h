@@ -3,8 +3,8 @@
 #include <ownlists/ImportSetup.h>
 #include <ownlists/OriginalLists.h>
 
-#include <tools/listgen/src/ImportMessages.h>
-#include <tools/listgen/src/OwnWordsImport.h>
+#include <listmaking/ownwords/ImportMessages.h>
+#include <listmaking/ownwords/OwnWordsImport.h>
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <tools/listgen/src/SourceFiles.h>
+#include <lexicon/SourceFiles.h>
 
 #include <string>
 #include <utility>

@@ -1,9 +1,9 @@
 #include <ownlists/OriginalLists.h>
 
-#include <tools/listgen/src/ExclusiveFile.h>
-#include <tools/listgen/src/FolderLock.h>
-#include <tools/listgen/src/OwnWordsImport.h>
-#include <tools/listgen/src/SwitchJournal.h>
+#include <listfolder/ExclusiveFile.h>
+#include <listfolder/FolderLock.h>
+#include <listfolder/SwitchJournal.h>
+#include <listmaking/ownwords/OwnWordsImport.h>
 
 #include <algorithm>
 #include <cerrno>

@@ -1,21 +1,21 @@
 // The player's own lists from the launcher's right-click menu: choose the file, confirm, read
 // the summary, drill the new list; cancelled, on a full disk, with bad input, and back to the
 // original lists.
-#include <tools/listgen/tests/HunspellFixture.h>
+#include <listmaking/tests/HunspellFixture.h>
 
 #include <launcher/CatalogueBox.h>
 #include <launcher/Form2.h>
 #include <launcher/ImportWindow.h>
 #include <launcher/WordFileDialog.h>
+#include <listfolder/RunLock.h>
+#include <listfolder/tests/CutSwitch.h>
+#include <listmaking/ownwords/OwnWordsImport.h>
 #include <ownlists/OriginalLists.h>
 #include <testsupport/CurrentFolder.h>
 #include <testsupport/FolderSnapshot.h>
 #include <testsupport/SeededRandomSource.h>
 #include <testsupport/WindowLayout.h>
 #include <testsupport/WindowProbe.h>
-#include <tools/listgen/src/OwnWordsImport.h>
-#include <tools/listgen/src/RunLock.h>
-#include <tools/listgen/tests/CutSwitch.h>
 #include <training/window/Form1.h>
 #include <training/window/ListFolders.h>
 

@@ -13,8 +13,8 @@
 #include <testsupport/WindowProbe.h>
 #include <training/window/Form1.h>
 
-#include <tools/listgen/src/FolderLock.h>
-#include <tools/listgen/tests/CutSwitch.h>
+#include <listfolder/FolderLock.h>
+#include <listfolder/tests/CutSwitch.h>
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 // vorlane's command line: what it asks for, and the import without a window.
-#include <tools/listgen/tests/HunspellFixture.h>
+#include <listmaking/tests/HunspellFixture.h>
 
+#include <listfolder/tests/CutSwitch.h>
+#include <listmaking/ownwords/OwnWordsImport.h>
 #include <ownlists/CommandLine.h>
 #include <testsupport/FolderSnapshot.h>
-#include <tools/listgen/src/OwnWordsImport.h>
-#include <tools/listgen/tests/CutSwitch.h>
 
 #include <gtest/gtest.h>
 

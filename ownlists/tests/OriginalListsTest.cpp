@@ -1,12 +1,12 @@
 // The original lists kept before an import and brought back, never deleting anything.
-#include <tools/listgen/tests/HunspellFixture.h>
+#include <listmaking/tests/HunspellFixture.h>
 
 #include <ownlists/ImportSession.h>
 #include <ownlists/OriginalLists.h>
 #include <testsupport/FolderSnapshot.h>
 
-#include <tools/listgen/src/FolderLock.h>
-#include <tools/listgen/src/RunLock.h>
+#include <listfolder/FolderLock.h>
+#include <listfolder/RunLock.h>
 
 #include <gtest/gtest.h>
 

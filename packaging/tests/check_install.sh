@@ -35,7 +35,7 @@ check_tree() {
     [ -f "$root/share/vorlane/data/$name" ] || fail "list $name not installed"
   done < <("$catalogue_files")
   [ -s "$root/share/vorlane/lexique.txt" ] || fail "no prepared lexicon installed"
-  cmp -s "$source_dir/tools/listgen/mots-refuses.txt" "$root/share/vorlane/mots-refuses.txt" \
+  cmp -s "$source_dir/listmaking/mots-refuses.txt" "$root/share/vorlane/mots-refuses.txt" \
     || fail "stop list not installed"
   for list in "$source_dir"/data/*.txt; do
     cmp -s "$list" "$root/share/vorlane/data/$(basename "$list")" || fail "list $(basename "$list") differs"

@@ -3,10 +3,10 @@
 // (all of them, with a report). Every message is French; see usage below.
 
 #include <catalogue/Catalogue.h>
-#include <tools/listgen/src/DefaultListsRun.h>
-#include <tools/listgen/src/FolderRepair.h>
-#include <tools/listgen/src/ImportMessages.h>
-#include <tools/listgen/src/OwnWordsImport.h>
+#include <listfolder/FolderRepair.h>
+#include <listmaking/lists/DefaultListsRun.h>
+#include <listmaking/ownwords/ImportMessages.h>
+#include <listmaking/ownwords/OwnWordsImport.h>
 
 #include <atomic>
 #include <chrono>
@@ -43,7 +43,7 @@ std::string usage()
           "  --work DOSSIER      dossier de travail : lexique préparé, dictionnaires décompressés\n"
           "  --new-words FICHIER liste de nouveaux mots du joueur\n"
           "  --overwrite         remplace les fichiers déjà présents (avec --new-words)\n"
-          "  --stop-list F       mots que le jeu refuse (tools/listgen/mots-refuses.txt)\n"
+          "  --stop-list F       mots que le jeu refuse (listmaking/mots-refuses.txt)\n"
           "  --modern-dic F, --modern-aff F   dictionnaire moderne (hunspell-fr-classical)\n"
           "  --reformed-dic F    dictionnaire rectifié (hunspell-fr-revised)\n"
           "  --older F           liste ancienne (wfrench)\n"

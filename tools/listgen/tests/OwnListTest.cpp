@@ -1,9 +1,9 @@
-#include <tools/listgen/tests/HunspellFixture.h>
+#include <listmaking/tests/HunspellFixture.h>
 
+#include <listmaking/ownwords/OwnWordList.h>
 #include <textfile/Cp1252.h>
 #include <textfile/LineReader.h>
 #include <textfile/LineWriter.h>
-#include <tools/listgen/src/OwnWordList.h>
 
 #include <gtest/gtest.h>
 

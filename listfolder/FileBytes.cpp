@@ -1,0 +1,54 @@
+#include <listfolder/FileBytes.h>
+
+#include <textfile/FileByteSource.h>
+
+namespace listgen {
+
+bool FileBytes::read(const std::string& path, std::size_t limit, std::string& bytes,
+                     std::string& error)
+{
+    bytes.clear();
+    textfile::FileByteSource source(path);
+    if (!source.isOpen()) {
+        error = path + " : " + source.errorText();
+        return false;
+    }
+    char buffer[1 << 16];
+    for (;;) {
+        const std::size_t got = source.read(buffer, sizeof buffer);
+        if (got == 0)
+            break;
+        if (bytes.size() + got > limit) {
+            const bool mebibytes = limit >= (std::size_t(1) << 20);
+            error = path + " : fichier trop grand (plus de "
+                + std::to_string(mebibytes ? limit >> 20 : limit)
+                + (mebibytes ? " Mio)" : " octets)");
+            bytes.clear();
+            return false;
+        }
+        bytes.append(buffer, got);
+    }
+    if (source.failed()) {
+        error = path + " : " + source.errorText();
+        bytes.clear();
+        return false;
+    }
+    return true;
+}
+
+std::string FileBytes::start(const std::string& path, std::size_t count)
+{
+    textfile::FileByteSource source(path);
+    std::string bytes(count, '\0');
+    std::size_t got = 0;
+    while (source.isOpen() && got < count) {
+        const std::size_t read = source.read(&bytes[got], count - got);
+        if (read == 0)
+            break;
+        got += read;
+    }
+    bytes.resize(source.failed() ? 0 : got);
+    return bytes;
+}
+
+}  // namespace listgen

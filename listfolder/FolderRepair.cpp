@@ -1,0 +1,25 @@
+#include <listfolder/FolderRepair.h>
+
+#include <listfolder/FolderLock.h>
+#include <listfolder/SwitchJournal.h>
+
+#include <unistd.h>
+
+namespace listgen {
+
+std::vector<std::string> FolderRepair::atStart(const std::string& dataDir)
+{
+    const SwitchJournal journal(dataDir);
+    if (!journal.exists())
+        return {};
+    FolderLock lock;
+    std::string error;
+    if (::access(dataDir.c_str(), W_OK | X_OK) == 0 && lock.take(dataDir, "réparation", error))
+        return journal.repair();
+    const std::string half = journal.halfReplaced();
+    if (half.empty())
+        return {};
+    return {half + (error.empty() ? " (il ne peut pas être écrit)" : " (" + error + ")")};
+}
+
+}  // namespace listgen

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <listfolder/FolderLock.h>
+
+#include <string>
+
+namespace listgen {
+
+// One run at a time: every run that writes lists holds this lock from its start to its end,
+// so that a second one, from any front end (listgen, vorlane's window or command line, another
+// vorlane), is refused in French instead of racing the first. It is two locks: the data
+// folder's own (FolderLock), whatever work folder each run uses, and a lock file in the work
+// folder, which guards the prepared lexicon and the waiting files of runs that share it (none
+// where the work folder cannot hold it). The system drops both
+// when their holder ends, however it ends.
+class RunLock {
+public:
+    static constexpr const char* fileName = "fabrication.verrou";
+
+    RunLock() = default;
+    ~RunLock();
+    RunLock(const RunLock&) = delete;
+    RunLock& operator=(const RunLock&) = delete;
+
+    // Takes the lock without waiting. False, with `error` in French, when another run holds it
+    // or nothing can be locked.
+    bool take(const std::string& workDir, const std::string& dataDir, std::string& error);
+    void release();
+    bool held() const { return folder_.held(); }
+
+private:
+    bool takeWorkFolder(const std::string& workDir, std::string& error);
+
+    FolderLock folder_;
+    int fd_ = -1;
+};
+
+}  // namespace listgen

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <listfolder/SwitchJournal.h>
+
+#include <functional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace listgen {
+
+// The new files of a run, written aside and then switched into the data folder all together:
+// either every one of them takes its place, or every file the folder had stays as it was.
+//
+// They wait in a folder of their own, never in the data folder: in the work folder (one
+// waiting folder for each data folder) when it lies on the data folder's file system (a rename
+// is then atomic), otherwise in a hidden folder beside the data folder. Each is created new
+// (ExclusiveFile), so nothing is written through a name or a link that was there. To switch,
+// each file to be replaced is first kept under a second name (a hard link) in the waiting
+// folder and a journal is written in the data folder (SwitchJournal); the new files are then
+// renamed into place. A failure puts the old files back; a run cut short while switching is
+// undone from its journal by the next one that opens the data folder, whatever its work
+// folder. The waiting folder is locked while a run uses it, and emptied of any leftover when a
+// run takes it. The caller holds the data folder's lock (FolderLock).
+class StagedFiles {
+public:
+    static constexpr const char* workFolderName = "listes-en-attente";
+
+    StagedFiles(std::string dataDir, std::string workDir);
+    ~StagedFiles();
+    StagedFiles(const StagedFiles&) = delete;
+    StagedFiles& operator=(const StagedFiles&) = delete;
+
+    // Chooses the waiting folder, locks it, undoes a run cut short while switching
+    // (SwitchJournal::repair) and removes its leftovers. False, with errorText() in French,
+    // also when a switch cut short could not be undone.
+    bool open();
+    const std::string& folder() const { return folder_; }
+    // What open() found and put right, in French (empty when nothing).
+    const std::vector<std::string>& notes() const { return notes_; }
+
+    // Writes one file aside: the lines, each followed by CR LF, as they are (Windows-1252).
+    // A file that will replace one of the data folder gets its permission bits.
+    bool write(const std::string& name, const std::vector<std::string>& lines);
+    // Switches every written file into the data folder. False, with errorText(), when any step
+    // failed: the data folder is then as it was.
+    bool commit();
+    // Forgets every written file (a cancelled or failed run).
+    void discard();
+    std::string errorText() const { return error_; }
+
+    // For tests: asked before each step, with its description ("écriture NAME", "lien NAME",
+    // "journal", "remplacement NAME"); false makes the step fail as a full disk would.
+    std::function<bool(const std::string& step)> allowStep;
+
+private:
+    struct Staged {
+        std::string name;
+        bool replaces = false;
+        SwitchJournal::Identity put;
+        SwitchJournal::Identity old;
+    };
+
+    bool chooseFolder();
+    bool lock();
+    void recover();
+    void clearFolder();
+    bool step(const std::string& description);
+    bool keepOldFiles();
+    bool writeJournal();
+    bool switchFiles(std::size_t& switched);
+    void undo(std::size_t switched);
+    void close();
+    std::string waiting(const std::string& name) const { return folder_ + "/" + name + ".part"; }
+    std::string kept(const std::string& name) const { return folder_ + "/" + name + ".ancien"; }
+    std::string target(const std::string& name) const { return dataDir_ + "/" + name; }
+
+    std::string dataDir_;
+    std::string workDir_;
+    std::string folder_;
+    int lockFd_ = -1;
+    std::vector<Staged> staged_;
+    std::vector<std::string> notes_;
+    std::string error_;
+};
+
+}  // namespace listgen

@@ -1,0 +1,211 @@
+#include <listfolder/SwitchJournal.h>
+
+#include <listfolder/ExclusiveFile.h>
+#include <listfolder/FileBytes.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace listgen {
+
+namespace {
+
+void syncFolder(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+std::string keptPath(const std::string& keptFolder, const std::string& name)
+{
+    return keptFolder + "/" + name + ".ancien";
+}
+
+std::string joined(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const auto& name : names)
+        text += (text.empty() ? "" : ", ") + name;
+    return text;
+}
+
+std::ostream& operator<<(std::ostream& out, const SwitchJournal::Identity& identity)
+{
+    return out << identity.device << ' ' << identity.inode << ' ' << identity.size;
+}
+
+std::istream& operator>>(std::istream& in, SwitchJournal::Identity& identity)
+{
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    long long size = 0;
+    in >> device >> inode >> size;
+    identity = {static_cast<dev_t>(device), static_cast<ino_t>(inode), static_cast<off_t>(size),
+                true};
+    return in;
+}
+
+}  // namespace
+
+SwitchJournal::Identity SwitchJournal::Identity::of(const std::string& path)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    return {info.st_dev, info.st_ino, info.st_size, true};
+}
+
+bool SwitchJournal::Identity::operator==(const Identity& other) const
+{
+    return there == other.there && device == other.device && inode == other.inode
+        && size == other.size;
+}
+
+SwitchJournal::SwitchJournal(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+
+bool SwitchJournal::exists() const
+{
+    struct stat info {};
+    return ::lstat(path().c_str(), &info) == 0;
+}
+
+bool SwitchJournal::write(const std::string& keptFolder, const std::vector<Entry>& entries,
+                          std::string& error) const
+{
+    std::ostringstream text;
+    text << "attente " << keptFolder << '\n';
+    for (const auto& entry : entries) {
+        text << (entry.replaces ? "remplace " : "ajoute ") << entry.put << ' ';
+        if (entry.replaces)
+            text << entry.old << ' ';
+        text << entry.name << '\n';
+    }
+    const std::string bytes = text.str();
+    const std::string part = path() + ".part";
+    std::remove(part.c_str());
+    ExclusiveFile file(part, 0600);
+    if (!file.write(bytes.data(), bytes.size()) || !file.close()
+        || std::rename(part.c_str(), path().c_str()) != 0) {
+        error = file.errorText().empty() ? part + " : " + ExclusiveFile::reason(errno)
+                                         : file.errorText();
+        std::remove(part.c_str());
+        return false;
+    }
+    syncFolder(dataDir_);
+    return true;
+}
+
+void SwitchJournal::remove() const
+{
+    std::remove(path().c_str());
+    syncFolder(dataDir_);
+}
+
+bool SwitchJournal::read(std::string& keptFolder, std::vector<Entry>& entries) const
+{
+    std::string text;
+    std::string error;
+    if (!FileBytes::read(path(), 1 << 20, text, error))
+        return false;
+    std::istringstream lines(text);
+    std::string line;
+    if (!std::getline(lines, line) || line.rfind("attente ", 0) != 0)
+        return false;
+    keptFolder = line.substr(8);
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string kind;
+        Entry entry;
+        fields >> kind >> entry.put;
+        entry.replaces = kind == "remplace";
+        if (entry.replaces)
+            fields >> entry.old;
+        std::getline(fields >> std::ws, entry.name);
+        if (fields.fail() || (kind != "ajoute" && !entry.replaces) || entry.name.empty()
+            || entry.name.find('/') != std::string::npos)
+            return false;
+        entries.push_back(entry);
+    }
+    return true;
+}
+
+// Switched: the new file stands in its place (and the old one waits, when it replaced one).
+SwitchJournal::State SwitchJournal::stateOf(const std::string& keptFolder, const Entry& entry) const
+{
+    const Identity now = Identity::of(dataDir_ + "/" + entry.name);
+    if (now == entry.put)
+        return !entry.replaces || Identity::of(keptPath(keptFolder, entry.name)) == entry.old
+            ? State::switched
+            : State::changed;
+    const bool untouched = entry.replaces ? now == entry.old : !now.there;
+    return untouched ? State::pending : State::changed;
+}
+
+std::vector<std::string> SwitchJournal::repair() const
+{
+    if (!exists())
+        return {};
+    std::string keptFolder;
+    std::vector<Entry> entries;
+    if (!read(keptFolder, entries)) {
+        remove();
+        return {"un journal de remplacement illisible a été trouvé dans " + dataDir_
+                + " : il est abandonné et aucun fichier n'est touché"};
+    }
+    std::vector<const Entry*> switched;
+    for (const auto& entry : entries) {
+        const State state = stateOf(keptFolder, entry);
+        if (state == State::changed) {
+            remove();
+            return {"une fabrication interrompue avait laissé son journal dans " + dataDir_
+                    + ", mais " + entry.name
+                    + " a changé depuis : ce journal est abandonné, aucun fichier n'est remis à "
+                      "sa place et les listes plus récentes restent"};
+        }
+        if (state == State::switched)
+            switched.push_back(&entry);
+    }
+    std::vector<std::string> names;
+    for (const Entry* entry : switched) {
+        const std::string place = dataDir_ + "/" + entry->name;
+        const bool ok = entry->replaces
+            ? std::rename(keptPath(keptFolder, entry->name).c_str(), place.c_str()) == 0
+            : std::remove(place.c_str()) == 0;
+        if (!ok)
+            return {"une fabrication interrompue a laissé " + dataDir_
+                    + " à moitié remplacé et il ne peut pas être remis en état (" + place + " : "
+                    + ExclusiveFile::reason(errno) + ")"};
+        names.push_back(entry->name);
+    }
+    remove();
+    if (names.empty())
+        return {};
+    return {"une fabrication interrompue a été défaite : les fichiers de " + dataDir_
+            + " sont de nouveau ceux d'avant elle (" + joined(names) + ")"};
+}
+
+std::string SwitchJournal::halfReplaced() const
+{
+    std::string keptFolder;
+    std::vector<Entry> entries;
+    if (!exists() || !read(keptFolder, entries))
+        return {};
+    std::vector<std::string> names;
+    for (const auto& entry : entries)
+        if (stateOf(keptFolder, entry) == State::switched)
+            names.push_back(entry.name);
+    if (names.empty())
+        return {};
+    return "le dossier des listes " + dataDir_
+        + " est à moitié remplacé par une fabrication interrompue (nouvelles : " + joined(names)
+        + " ; les autres listes sont celles d'avant) : il sera remis en état par le prochain "
+          "lancement qui peut y écrire";
+}
+
+}  // namespace listgen

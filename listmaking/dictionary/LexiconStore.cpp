@@ -1,0 +1,126 @@
+#include <listmaking/dictionary/LexiconStore.h>
+
+#include <lexicon/LexiconFile.h>
+#include <lexicon/SourceFingerprint.h>
+#include <listfolder/ExclusiveFile.h>
+#include <listfolder/FileBytes.h>
+#include <listmaking/dictionary/LexiconMaker.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace listgen {
+
+namespace {
+
+constexpr std::size_t largestLexicon = std::size_t(1) << 30;
+constexpr std::size_t fingerprintBytes = 1 << 16;
+
+}  // namespace
+
+// The fingerprints lie in the first lines: no need to read the whole files.
+bool LexiconStore::savedIsFresh() const
+{
+    const auto head = FileBytes::start(path(), fingerprintBytes);
+    return !head.empty() && LexiconFile::fingerprintOf(head) == SourceFingerprint::of(paths_);
+}
+
+bool LexiconStore::shippedFits() const
+{
+    if (paths_.shippedLexicon.empty())
+        return false;
+    const auto head = FileBytes::start(paths_.shippedLexicon, fingerprintBytes);
+    return SourceFingerprint::madeFromSameDictionary(LexiconFile::fingerprintOf(head), paths_);
+}
+
+bool LexiconStore::isFresh() const
+{
+    return savedIsFresh() || shippedFits();
+}
+
+bool LexiconStore::obtain(PreparedLexicon& lexicon, const RunControl& control)
+{
+    error_.clear();
+    warnings_.clear();
+    made_ = false;
+    saved_ = false;
+    const std::string fingerprint = SourceFingerprint::of(paths_);
+    control.report(0.0, "lecture du lexique préparé");
+    if (savedIsFresh() && read(path(), lexicon))
+        return true;
+    if (shippedFits() && read(paths_.shippedLexicon, lexicon))
+        return true;
+    if (control.cancelled())
+        return false;
+    RunControl making = control;
+    making.progress = [&control](double fraction, const std::string& step) {
+        control.report(fraction, std::string(makingStep) + " : " + step);
+    };
+    LexiconMaker maker(paths_);
+    if (!maker.make(lexicon, making)) {
+        error_ = maker.errorText();
+        return false;
+    }
+    // an unwritable work folder is the cause, not the network, when the older lists lack
+    const std::string problem = workFolderProblem();
+    if (!problem.empty())
+        warnings_.push_back(problem);
+    for (const auto& source : maker.missingSources())
+        warnings_.push_back(
+            "liste ancienne manquante, " + source
+            + " : des mots anciens peuvent passer pour nouveaux"
+            + (problem.empty() ? " (relancer scripts/setup.sh avec le réseau)" : ""));
+    lexicon.fingerprint = fingerprint;
+    made_ = true;
+    save(lexicon);
+    return true;
+}
+
+bool LexiconStore::read(const std::string& file, PreparedLexicon& lexicon)
+{
+    std::string text;
+    std::string error;
+    if (!FileBytes::read(file, largestLexicon, text, error)
+        || !LexiconFile::parse(text, lexicon, error)) {
+        warnings_.push_back(file + " : " + error + " ; il n'est pas repris");
+        return false;
+    }
+    return true;
+}
+
+std::string LexiconStore::workFolderProblem() const
+{
+    const std::string& work = paths_.workDir;
+    if (::mkdir(work.c_str(), 0777) != 0 && errno != EEXIST)
+        return "le dossier de travail " + work + " ne peut pas être créé ("
+            + ExclusiveFile::reason(errno)
+            + ") : les dictionnaires anciens n'ont pas pu y être décompressés";
+    if (::access(work.c_str(), W_OK | X_OK) != 0)
+        return "le dossier de travail " + work + " ne peut pas être écrit ("
+            + ExclusiveFile::reason(errno)
+            + ") : les dictionnaires anciens n'ont pas pu y être décompressés ni le lexique "
+              "préparé y être gardé";
+    return {};
+}
+
+void LexiconStore::save(const PreparedLexicon& lexicon)
+{
+    const std::string part = path() + ".part";
+    std::remove(part.c_str());  // a leftover of a run that was cut short
+    const std::string text = LexiconFile::text(lexicon);
+    ExclusiveFile file(part, 0644);
+    const bool written = file.write(text.data(), text.size()) && file.close();
+    if (written && std::rename(part.c_str(), path().c_str()) == 0) {
+        saved_ = true;
+        return;
+    }
+    const std::string why =
+        written ? path() + " : " + ExclusiveFile::reason(errno) : file.errorText();
+    std::remove(part.c_str());
+    warnings_.push_back("le lexique préparé n'a pas pu être enregistré (" + why
+                        + ") : il sera refait à la prochaine fabrication");
+}
+
+}  // namespace listgen

@@ -1,0 +1,141 @@
+#include <listmaking/dictionary/OlderLists.h>
+
+#include <lexicon/SourceFiles.h>
+#include <lexicon/Utf8.h>
+#include <listfolder/FileBytes.h>
+#include <listmaking/dictionary/AffixExpander.h>
+#include <listmaking/dictionary/AffixRules.h>
+#include <listmaking/dictionary/DicReader.h>
+#include <listmaking/dictionary/ParallelChecker.h>
+
+#include <textfile/LineReader.h>
+
+#include <unordered_set>
+
+namespace listgen {
+
+namespace {
+
+constexpr std::size_t largestSource = std::size_t(256) << 20;
+
+std::string latin1ToUtf8(std::string_view text)
+{
+    std::string utf8;
+    utf8.reserve(text.size() + text.size() / 8);
+    for (const char c : text)
+        Utf8::append(utf8, static_cast<unsigned char>(c));
+    return utf8;
+}
+
+}  // namespace
+
+bool OlderLists::readAll(const SourcePaths& paths, std::vector<std::string>& words,
+                         std::vector<std::string>& missing, std::string& error,
+                         const RunControl& control)
+{
+    textfile::LineReader reader(paths.olderList);
+    if (!reader.isOpen()) {
+        error = paths.olderList + " : " + reader.errorText();
+        return false;
+    }
+    words = DicReader::words(reader);
+    if (reader.failed()) {
+        error = paths.olderList + " : " + reader.errorText();
+        return false;
+    }
+    // a dictionary not given at all (an installed program has none) goes without a word
+    std::string why;
+    if (!paths.myspellDic.empty()) {
+        if (!SourceFiles::exists(paths.myspellDic))
+            missing.push_back("myspell-fr (" + paths.myspellDic + " absent)");
+        else if (!hunspellForms(paths.myspellDic, SourcePaths::affOf(paths.myspellDic), words, why,
+                                control))
+            missing.push_back("myspell-fr (" + why + ")");
+    }
+    if (control.cancelled())
+        return false;
+    if (!paths.aspellList.empty()) {
+        if (!SourceFiles::exists(paths.aspellList))
+            missing.push_back("aspell-fr (" + paths.aspellList + " absent)");
+        else if (!readAspellList(paths.aspellList, words, why))
+            missing.push_back("aspell-fr (" + why + ")");
+    }
+    return true;
+}
+
+bool OlderLists::hunspellForms(const std::string& dicPath, const std::string& affPath,
+                               std::vector<std::string>& words, std::string& error,
+                               const RunControl& control)
+{
+    std::string affText;
+    AffixRules rules;
+    if (!FileBytes::read(affPath, largestSource, affText, error))
+        return false;
+    if (!rules.parse(affText, error)) {
+        error = affPath + ", " + error;
+        return false;
+    }
+    textfile::LineReader reader(dicPath);
+    if (!reader.isOpen()) {
+        error = dicPath + " : " + reader.errorText();
+        return false;
+    }
+    const auto entries = DicReader::entries(reader);
+    const AffixExpander expander(rules);
+    std::unordered_set<std::string> seen;
+    std::vector<std::string> forms;
+    for (const auto& entry : entries) {
+        for (auto& form : expander.forms(entry)) {
+            if (seen.insert(form.spelling).second)
+                forms.push_back(std::move(form.spelling));
+        }
+    }
+    ParallelChecker checker(affPath, dicPath);
+    if (!checker.isLoaded()) {
+        error = dicPath + " : lecture impossible par Hunspell";
+        return false;
+    }
+    std::vector<char> accepted;
+    if (!checker.check(forms, accepted, control.cancel))
+        return false;
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+        if (accepted[i])
+            words.push_back(std::move(forms[i]));
+    }
+    return true;
+}
+
+std::vector<std::string> OlderLists::aspellWords(std::string_view bytes)
+{
+    std::vector<std::string> words;
+    std::string previous;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const auto shared = static_cast<unsigned char>(bytes[pos++]);
+        std::size_t end = pos;
+        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) >= 0x20)
+            ++end;
+        const std::size_t kept =
+            shared == 0 ? 0 : std::min<std::size_t>(shared - 1u, previous.size());
+        previous.resize(kept);
+        previous.append(bytes.substr(pos, end - pos));
+        if (!previous.empty())
+            words.push_back(latin1ToUtf8(previous));
+        pos = end;
+    }
+    return words;
+}
+
+bool OlderLists::readAspellList(const std::string& path, std::vector<std::string>& words,
+                                std::string& error)
+{
+    std::string bytes;
+    if (!FileBytes::read(path, largestSource, bytes, error))
+        return false;
+    auto found = aspellWords(bytes);
+    words.insert(words.end(), std::make_move_iterator(found.begin()),
+                 std::make_move_iterator(found.end()));
+    return true;
+}
+
+}  // namespace listgen

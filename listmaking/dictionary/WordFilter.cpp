@@ -1,0 +1,139 @@
+#include <listmaking/dictionary/WordFilter.h>
+
+#include <lexicon/GameWord.h>
+
+#include <textfile/LineReader.h>
+
+#include <sstream>
+
+namespace listgen {
+
+namespace {
+
+std::string trimmed(const std::string& text)
+{
+    const auto begin = text.find_first_not_of(" \t\r");
+    if (begin == std::string::npos)
+        return {};
+    return text.substr(begin, text.find_last_not_of(" \t\r") - begin + 1);
+}
+
+// Kinds whose entries are never words of the game on their own.
+const char* const refusedKinds[][2] = {
+    {"pfx", "préfixe"},       {"sfx", "suffixe"},
+    {"titr", "titre abrégé"}, {"err", "fragment élidé"},
+    {"symb", "symbole"},      {"ponc", "ponctuation"},
+    {"sign", "signe"},        {"loc.", "morceau de locution"},
+};
+
+}  // namespace
+
+bool WordFilter::readAffixMarks(const std::string& affPath)
+{
+    textfile::LineReader reader(affPath);
+    if (!reader.isOpen())
+        return false;
+    std::string line;
+    while (reader.next(line)) {
+        std::istringstream fields(line);
+        std::string key;
+        std::string value;
+        fields >> key >> value;
+        if (key == "KEEPCASE")
+            keepCase_ = value;
+        else if (key == "NOSUGGEST")
+            noSuggest_ = value;
+    }
+    return !reader.failed();
+}
+
+void WordFilter::setAffixMarks(std::string keepCase, std::string noSuggest)
+{
+    keepCase_ = std::move(keepCase);
+    noSuggest_ = std::move(noSuggest);
+}
+
+bool WordFilter::readStopList(const std::string& path, std::string& error)
+{
+    textfile::LineReader reader(path);
+    if (!reader.isOpen()) {
+        error = path + ": " + reader.errorText();
+        return false;
+    }
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.next(line))
+        lines.push_back(line);
+    if (reader.failed()) {
+        error = path + ": " + reader.errorText();
+        return false;
+    }
+    if (!parseStopList(lines, error)) {
+        error = path + ", " + error;
+        return false;
+    }
+    return true;
+}
+
+bool WordFilter::parseStopList(const std::vector<std::string>& lines, std::string& error)
+{
+    const std::string* reason = nullptr;
+    bool keep = false;
+    std::string groupReason;
+    for (std::size_t number = 1; number <= lines.size(); ++number) {
+        const std::string line = trimmed(lines[number - 1]);
+        if (line.empty() || line[0] == '#')
+            continue;
+        if ((line[0] == '-' || line[0] == '+') && line.size() > 1 && line[1] == ' ') {
+            keep = line[0] == '+';
+            groupReason = trimmed(line.substr(2));
+            reason = &groupReason;
+            continue;
+        }
+        if (!reason) {
+            error = "ligne " + std::to_string(number) + " : un mot avant toute ligne « - raison »";
+            return false;
+        }
+        std::istringstream words(line);
+        std::string word;
+        while (words >> word) {
+            const auto game = GameWord::fold(word);
+            if (!game) {
+                error = "ligne " + std::to_string(number) + " : « " + word + " » n'est pas un mot";
+                return false;
+            }
+            if (keep)
+                kept_.insert(*game);
+            else
+                dropped_[*game] = *reason;
+        }
+    }
+    return true;
+}
+
+bool WordFilter::hasVowel(const std::string& gameWord)
+{
+    return gameWord.find_first_of("AEIOUY") != std::string::npos;
+}
+
+std::string WordFilter::refusal(const DicEntry& entry, const std::string& gameWord) const
+{
+    const auto listed = dropped_.find(gameWord);
+    if (listed != dropped_.end())
+        return listed->second;
+    if (entry.hasFlag(keepCase_))
+        return "symbole ou unité (casse imposée)";
+    if (entry.hasFlag(noSuggest_))
+        return "abréviation, unité ou fragment (jamais suggéré)";
+    if (!kept_.count(gameWord)) {
+        for (const auto& [kind, reason] : refusedKinds) {
+            if (entry.hasKind(kind))
+                return reason;
+        }
+    }
+    if (!hasVowel(gameWord) && !entry.isInterjection())
+        return "sans voyelle";
+    return {};
+}
+
+}  // namespace listgen

@@ -1,0 +1,104 @@
+#include <listmaking/lists/DefaultListsRun.h>
+
+#include <listfolder/ListFolder.h>
+#include <listfolder/RunLock.h>
+#include <listfolder/StagedFiles.h>
+#include <listmaking/dictionary/LexiconStore.h>
+#include <listmaking/lists/CatalogueLists.h>
+#include <listmaking/lists/DefaultWords.h>
+
+#include <algorithm>
+
+namespace listgen {
+
+DefaultListsRun::DefaultListsRun(std::string dataDir, SourcePaths sources)
+    : dataDir_(std::move(dataDir)), sources_(std::move(sources))
+{
+}
+
+bool DefaultListsRun::plan()
+{
+    error_.clear();
+    missing_.clear();
+    bool created = false;
+    if (!ListFolder::prepare(dataDir_, created, error_))
+        return false;
+    {
+        // a run cut short while switching is undone, under the lock, before the folder is
+        // looked at
+        RunLock lock;
+        if (!lock.take(sources_.workDir, dataDir_, error_))
+            return false;
+        StagedFiles leftovers(dataDir_, sources_.workDir);
+        if (leftovers.open())
+            notes_.insert(notes_.end(), leftovers.notes().begin(), leftovers.notes().end());
+    }
+    const auto names = CatalogueLists::fileNames();
+    const auto present = ListFolder::inspect(dataDir_, names).present;
+    for (const auto& name : names) {
+        if (std::find(present.begin(), present.end(), name) == present.end())
+            missing_.push_back(name);
+    }
+    return true;
+}
+
+bool DefaultListsRun::run(const RunControl& control)
+{
+    cancelled_ = false;
+    written_.clear();
+    RunLock lock;
+    if (!plan() || !lock.take(sources_.workDir, dataDir_, error_))
+        return false;
+    LexiconStore store(sources_);
+    if (missing_.empty() && store.isFresh())
+        return true;
+    StagedFiles staged(dataDir_, sources_.workDir);
+    if (!missing_.empty() && !staged.open()) {
+        error_ = staged.errorText();
+        return false;
+    }
+    RunControl lexiconControl = control;
+    lexiconControl.progress = [&control](double fraction, const std::string& step) {
+        control.report(fraction * 0.8, step);
+    };
+    PreparedLexicon prepared;
+    if (!store.obtain(prepared, lexiconControl)) {
+        error_ = store.errorText();
+        cancelled_ = control.cancelled();
+        return false;
+    }
+    lexiconMade_ = store.made() && store.saved();
+    notes_.insert(notes_.end(), store.warnings().begin(), store.warnings().end());
+    if (missing_.empty())
+        return true;
+    const Lexicon lexicon = DefaultWords::lexicon(prepared);
+    for (std::size_t i = 0; i < missing_.size(); ++i) {
+        if (control.cancelled()) {
+            cancelled_ = true;
+            return false;
+        }
+        const auto& name = missing_[i];
+        if (CatalogueLists::needsReformed(name) && !lexicon.hasReformed) {
+            notes_.push_back("pas de dictionnaire rectifié, " + name + " n'est pas fait");
+            continue;
+        }
+        control.report(0.8 + 0.15 * i / missing_.size(), "liste " + name);
+        const auto lines = CatalogueLists::lines(name, lexicon);
+        if (!staged.write(name, lines)) {
+            error_ = staged.errorText();
+            return false;
+        }
+        written_.emplace_back(name, lines.size());
+    }
+    control.report(0.95, "mise en place des fichiers");
+    if (!staged.commit()) {
+        error_ = staged.errorText() + ". Les fichiers de " + dataDir_
+            + " sont restés tels qu'ils étaient.";
+        written_.clear();
+        return false;
+    }
+    control.report(1.0, "terminé");
+    return true;
+}
+
+}  // namespace listgen

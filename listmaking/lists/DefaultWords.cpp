@@ -1,0 +1,33 @@
+#include <listmaking/lists/DefaultWords.h>
+
+namespace listgen {
+
+Lexicon DefaultWords::lexicon(const PreparedLexicon& prepared)
+{
+    Lexicon lexicon;
+    const auto& entries = prepared.entries();
+    const auto& forms = prepared.forms();
+    for (std::size_t e = 0; e < entries.size(); ++e) {
+        const auto& entry = entries[e];
+        if (!entry.has(LexiconEntry::newByLists))
+            continue;
+        if (entry.word.size() >= Lexicon::shortest && entry.word.size() <= Lexicon::longestEntry) {
+            auto& kind = lexicon.newWords[entry.word];
+            kind.transitive = kind.transitive || entry.has(LexiconEntry::transitive);
+            kind.intransitive = kind.intransitive || entry.has(LexiconEntry::intransitive);
+            kind.invariable = kind.invariable || entry.has(LexiconEntry::invariable);
+        }
+        for (std::size_t f = prepared.formsBegin(e); f < prepared.formsEnd(e); ++f) {
+            const auto& form = forms[f];
+            if (form.prefix == 0 && !form.old && form.word.size() >= Lexicon::shortest
+                && form.word.size() <= Lexicon::longestWord)
+                lexicon.newForms.insert(form.word);
+        }
+    }
+    lexicon.newSpellings.insert(prepared.newSpellings.begin(), prepared.newSpellings.end());
+    lexicon.hasReformed = prepared.hasReformed;
+    lexicon.fillWhole(prepared);
+    return lexicon;
+}
+
+}  // namespace listgen

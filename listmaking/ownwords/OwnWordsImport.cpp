@@ -1,0 +1,261 @@
+#include <listmaking/ownwords/OwnWordsImport.h>
+
+#include <listfolder/RunLock.h>
+#include <listfolder/StagedFiles.h>
+#include <listmaking/dictionary/LexiconStore.h>
+#include <listmaking/lists/CatalogueLists.h>
+#include <listmaking/ownwords/ImportReport.h>
+#include <listmaking/ownwords/OwnWords.h>
+
+#include <unistd.h>
+
+namespace listgen {
+
+namespace {
+
+std::string joined(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (const auto& item : items)
+        text += (text.empty() ? "" : ", ") + item;
+    return text;
+}
+
+}  // namespace
+
+OwnWordsImport::OwnWordsImport(OwnWordsSettings settings) : settings_(std::move(settings)) {}
+
+OwnWordsImport::~OwnWordsImport()
+{
+    if (!succeeded_)
+        removeMadeFolder();
+}
+
+// Only while it is empty: whatever is in it was put there by someone else.
+void OwnWordsImport::removeMadeFolder()
+{
+    if (madeFolder_ && ::rmdir(settings_.dataDir.c_str()) == 0)
+        madeFolder_ = false;
+}
+
+std::vector<std::string> OwnWordsImport::fileNames()
+{
+    auto names = CatalogueLists::fileNames();
+    names.push_back(reportName);
+    return names;
+}
+
+bool OwnWordsImport::read(const std::string& playerFile, const RunControl& control)
+{
+    error_.clear();
+    cancelled_ = false;
+    list_ = OwnWordList{};
+    summary_ = OwnWordsSummary{};
+    lexicon_.reset();
+    read_ = false;
+    std::string error;
+    if (!list_.read(playerFile, error, control)) {
+        error_ = error;
+        cancelled_ = control.cancelled();
+        return false;
+    }
+    summary_.playerFile = playerFile;
+    summary_.encoding = list_.encoding();
+    summary_.wordsTaken = list_.typedWords().size();
+    summary_.repeats = list_.repeats();
+    summary_.refused = list_.refused();
+    summary_.refusedCount = list_.refusedCount();
+    if (list_.words().empty()) {
+        error_ = playerFile + " ne contient aucun mot du jeu ("
+            + (summary_.refusedCount == 0
+                   ? std::string("fichier vide")
+                   : std::to_string(summary_.refusedCount) + " ligne(s) refusée(s)")
+            + ") : aucune liste n'est faite, aucun fichier n'est touché";
+        return false;
+    }
+    read_ = true;
+    return true;
+}
+
+bool OwnWordsImport::plan()
+{
+    error_.clear();
+    // made before the lock: where the work folder is not ours, the lock is taken on this folder
+    bool created = false;
+    if (!ListFolder::prepare(settings_.dataDir, created, error_))
+        return false;
+    madeFolder_ = madeFolder_ || created;
+    {
+        RunLock lock;
+        if (!lock.take(settings_.sources.workDir, settings_.dataDir, error_))
+            return false;
+        // a run cut short while switching is undone, under the lock, before the folder is
+        // looked at
+        StagedFiles leftovers(settings_.dataDir, settings_.sources.workDir);
+        if (leftovers.open())
+            summary_.notes.insert(summary_.notes.end(), leftovers.notes().begin(),
+                                  leftovers.notes().end());
+    }
+    plan_ = ListFolder::inspect(settings_.dataDir, fileNames());
+    plan_.created = madeFolder_;
+    return true;
+}
+
+std::string OwnWordsImport::refusal() const
+{
+    if (!plan_.protectedFiles.empty())
+        return "ces fichiers de " + settings_.dataDir + " ne seront pas remplacés : "
+            + joined(plan_.protectedFiles) + ". Rien n'a été écrit.";
+    if (!plan_.present.empty() && !settings_.overwrite)
+        return settings_.dataDir + " contient déjà " + std::to_string(plan_.present.size())
+            + " des fichiers à écrire (" + joined(plan_.present)
+            + "). Rien n'a été écrit. Pour les remplacer tous : " + settings_.howToReplace + ".";
+    return {};
+}
+
+bool OwnWordsImport::stop(const RunControl& control)
+{
+    if (!control.cancelled())
+        return false;
+    cancelled_ = true;
+    error_.clear();
+    return true;
+}
+
+bool OwnWordsImport::run(const RunControl& control)
+{
+    cancelled_ = false;
+    if (!read_) {
+        error_ = "aucune liste de mots lue";
+        return false;
+    }
+    RunLock lock;
+    succeeded_ = plan() && prepare(control)
+        && lock.take(settings_.sources.workDir, settings_.dataDir, error_) && write(control);
+    if (!succeeded_)
+        removeMadeFolder();
+    return succeeded_;
+}
+
+// Lists that would all be empty are no lists: the folder is left as it was, like for an
+// empty file.
+std::string OwnWordsImport::noShortForm() const
+{
+    return summary_.playerFile + " : aucun de ses " + std::to_string(list_.words().size())
+        + " mot(s) ne donne de forme de 2 à 9 lettres, toutes les listes seraient vides : aucune "
+          "liste n'est faite, aucun fichier n'est touché";
+}
+
+std::string OwnWordsImport::leftOut(const std::string& name) const
+{
+    const std::string& reformed = settings_.sources.reformedDic;
+    return "la liste « " + CatalogueLists::titleOf(name) + " » (" + name
+        + ") n'est pas faite : le lexique préparé a été fait sans le dictionnaire de "
+          "l'orthographe réformée"
+        + (reformed.empty() ? std::string() : " (" + reformed + ")")
+        + ", qui seul en donne les mots ; un fichier de ce nom déjà dans " + settings_.dataDir
+        + " n'est pas touché";
+}
+
+std::string OwnWordsImport::unchanged() const
+{
+    return ". Les fichiers de " + settings_.dataDir + " sont restés tels qu'ils étaient.";
+}
+
+bool OwnWordsImport::prepare(const RunControl& control)
+{
+    if (lexicon_)
+        return true;
+    error_.clear();
+    cancelled_ = false;
+    if (!read_) {
+        error_ = "aucune liste de mots lue";
+        return false;
+    }
+    // the prepared lexicon may be made here: by one run at a time
+    RunLock lock;
+    if (!lock.take(settings_.sources.workDir, settings_.dataDir, error_))
+        return false;
+    LexiconStore store(settings_.sources);
+    lexiconPart_ = store.isFresh() ? 0.15 : 0.6;
+    RunControl lexiconControl = control;
+    lexiconControl.progress = [&control, part = lexiconPart_](double fraction,
+                                                              const std::string& step) {
+        control.report(fraction * part, step);
+    };
+    PreparedLexicon prepared;
+    if (!store.obtain(prepared, lexiconControl)) {
+        error_ = store.errorText();
+        stop(control);
+        return false;
+    }
+    summary_.lexiconMade = store.made();
+    summary_.notes.insert(summary_.notes.end(), store.warnings().begin(), store.warnings().end());
+    control.report(lexiconPart_, "familles des mots");
+    const std::vector<TypedWord> words(list_.typedWords().begin(), list_.typedWords().end());
+    OwnWordsOutcome outcome;
+    auto lexicon = std::make_unique<Lexicon>(OwnWords::lexicon(prepared, words, outcome));
+    summary_.wordsFound = outcome.found;
+    summary_.missing = outcome.missing;
+    summary_.withoutShortForm = outcome.withoutShortForm;
+    summary_.missingOutOfRange = outcome.missingOutOfRange;
+    if (lexicon->newForms.empty()) {
+        error_ = noShortForm();
+        return false;
+    }
+    lexicon_ = std::move(lexicon);
+    return true;
+}
+
+bool OwnWordsImport::write(const RunControl& control)
+{
+    error_ = refusal();
+    if (!error_.empty())
+        return false;
+    StagedFiles staged(settings_.dataDir, settings_.sources.workDir);
+    staged.allowStep = allowStep;
+    if (!staged.open()) {
+        error_ = staged.errorText();
+        return false;
+    }
+    if (!prepare(control))
+        return false;
+    const Lexicon& lexicon = *lexicon_;
+    const double lexiconPart = lexiconPart_;
+    const auto names = CatalogueLists::fileNames();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (stop(control))
+            return false;
+        const auto& name = names[i];
+        if (CatalogueLists::needsReformed(name) && !lexicon.hasReformed) {
+            summary_.notes.push_back(leftOut(name));
+            continue;
+        }
+        control.report(lexiconPart + 0.1 + (0.85 - lexiconPart) * i / names.size(),
+                       "liste " + name);
+        const auto lines = CatalogueLists::lines(name, lexicon);
+        if (!staged.write(name, lines)) {
+            error_ = staged.errorText() + unchanged();
+            return false;
+        }
+        summary_.linesPerFile.emplace_back(name, lines.size());
+    }
+    summary_.reportPath = settings_.dataDir + "/" + reportName;
+    if (!staged.write(reportName, ImportReport::lines(summary_))) {
+        error_ = staged.errorText() + unchanged();
+        return false;
+    }
+    if (stop(control))
+        return false;
+    control.report(0.95, "mise en place des fichiers");
+    if (beforeSwitch && !beforeSwitch(error_))
+        return false;
+    if (!staged.commit()) {
+        error_ = staged.errorText() + unchanged();
+        return false;
+    }
+    control.report(1.0, "terminé");
+    return true;
+}
+
+}  // namespace listgen

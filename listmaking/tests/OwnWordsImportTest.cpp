@@ -1,0 +1,687 @@
+#include <listmaking/tests/HunspellFixture.h>
+
+#include <testsupport/FolderSnapshot.h>
+
+#include <listfolder/RunLock.h>
+#include <listfolder/StagedFiles.h>
+#include <listmaking/lists/DefaultListsRun.h>
+#include <listmaking/ownwords/ImportMessages.h>
+#include <listmaking/ownwords/OwnWordList.h>
+#include <listmaking/ownwords/OwnWordsImport.h>
+#include <textfile/Cp1252.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using listgen::OwnWordList;
+using listgen::OwnWordsImport;
+
+namespace {
+
+std::string utf16(std::u16string_view text, bool littleEndian, bool bom)
+{
+    std::string bytes;
+    if (bom)
+        bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char16_t c : text) {
+        const char low = static_cast<char>(c & 0xFF);
+        const char high = static_cast<char>(c >> 8);
+        bytes += littleEndian ? std::string{low, high} : std::string{high, low};
+    }
+    return bytes;
+}
+
+struct Encoding {
+    const char* name;
+    std::string bytes;
+    std::string encoding;
+    std::set<std::string> words;
+    std::vector<std::size_t> refused;  // line numbers
+};
+
+class PlayerFileEncoding : public ::testing::TestWithParam<Encoding> {};
+
+TEST_P(PlayerFileEncoding, IsToldAndRead)
+{
+    OwnWordList list;
+    list.parse(GetParam().bytes);
+    EXPECT_EQ(list.encoding(), GetParam().encoding);
+    EXPECT_EQ(list.words(), GetParam().words);
+    std::vector<std::size_t> refused;
+    for (const auto& line : list.refused())
+        refused.push_back(line.number);
+    EXPECT_EQ(refused, GetParam().refused);
+}
+
+const std::set<std::string> eclairZen = {"ECLAIR", "ZEN"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, PlayerFileEncoding,
+    ::testing::Values(
+        Encoding{"windows1252CrLf",
+                 "\xC9"
+                 "clair\r\nzen\r\n",
+                 "Windows-1252",
+                 eclairZen,
+                 {}},
+        Encoding{"utf8Lf",
+                 "\xC3\xA9"
+                 "clair\nzen\n",
+                 "UTF-8",
+                 eclairZen,
+                 {}},
+        Encoding{"utf8BomCr",
+                 "\xEF\xBB\xBF\xC3\xA9"
+                 "clair\rzen",
+                 "UTF-8 avec BOM",
+                 eclairZen,
+                 {}},
+        Encoding{"utf16LeCrLf",
+                 utf16(u"\u00C9clair\r\nzen\r\n", true, true),
+                 "UTF-16 LE",
+                 eclairZen,
+                 {}},
+        Encoding{"utf16BeLf", utf16(u"\u00E9clair\nzen", false, true), "UTF-16 BE", eclairZen, {}},
+        Encoding{"utf16LeWithoutBom",
+                 utf16(u"\u00E9clair\r\nzen\r\n", true, false),
+                 "UTF-16 LE sans BOM",
+                 eclairZen,
+                 {}},
+        Encoding{"utf16Surrogates",
+                 utf16(u"zen\n\U0001F600\n\u00E9clair\n", true, true),
+                 "UTF-16 LE",
+                 eclairZen,
+                 {2}},
+        Encoding{"ascii", "ECLAIR\nzen\n", "ASCII", eclairZen, {}},
+        // a stray line of the other encoding is named, never turned into another word
+        Encoding{"utf8WithAWindowsLine",
+                 "\xC3\xA9"
+                 "clair\nz\xC3\xA9n\nM\xDCNSTER\nzen\n",
+                 "UTF-8",
+                 eclairZen,
+                 {3}},
+        Encoding{"windowsWithAUtf8Line",
+                 "\xE9"
+                 "clair\r\nM\xC3\x9CNSTER\r\nz\xE9n\r\nzen\r\n",
+                 "Windows-1252",
+                 eclairZen,
+                 {2}},
+        Encoding{"lineTooLong",
+                 "zen\n" + std::string(5000, 'a')
+                     + "\n\xC3\xA9"
+                       "clair\n",
+                 "UTF-8",
+                 eclairZen,
+                 {2}},
+        Encoding{"badLines",
+                 "zen\ncovid19\nex-voto\npasse sanitaire\n\n\xC3\xA9"
+                 "clair\n",
+                 "UTF-8",
+                 eclairZen,
+                 {2, 3, 4}}),
+    [](const ::testing::TestParamInfo<Encoding>& info) { return std::string(info.param.name); });
+
+TEST(PlayerFile, RefusedLinesSayWhyInTheReadingOfTheFile)
+{
+    OwnWordList list;
+    list.parse("\xE9t\xE9\r\nM\xC3\x9CNSTER\r\ncovid19\r\n");
+    ASSERT_EQ(list.refused().size(), 2u);
+    EXPECT_EQ(list.refused()[0].text, "M\xC3\x9CNSTER");  // MÜNSTER, as UTF-8 reads it
+    EXPECT_NE(list.refused()[0].reason.find("UTF-8"), std::string::npos);
+    EXPECT_EQ(list.refused()[1].reason, "un chiffre n'est pas une lettre");
+}
+
+std::map<std::string, std::string> snapshot(const std::string& folder)
+{
+    return testsupport::FolderSnapshot::of(folder);
+}
+
+// A player's folder that already holds lists, and the fixture dictionary.
+class ImportFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dictionary_.write("mes-mots.txt", "autrice\r\nbloguons\r\nkatal\r\nzorglub\r\n");
+        data_ = folder_.file("data");
+        fs::create_directories(data_);
+        for (const auto& name : OwnWordsImport::fileNames())
+            folder_.write("data/" + name, {"OLD;" + name});
+        before_ = snapshot(data_);
+    }
+
+    OwnWordsImport import(bool overwrite = true) const
+    {
+        return OwnWordsImport({data_, dictionary_.paths(), overwrite});
+    }
+
+    // A waiting folder of any data folder left in the work folder.
+    bool leftovers() const
+    {
+        std::error_code ignored;
+        for (const auto& entry : fs::directory_iterator(dictionary_.paths().workDir, ignored))
+            if (entry.path().filename().string().rfind(listgen::StagedFiles::workFolderName, 0)
+                == 0)
+                return true;
+        return false;
+    }
+
+    // An import in a child process that ends in the middle of its switch, as a kill would.
+    bool cutWhileSwitching() const
+    {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            auto run = import();
+            run.allowStep = [](const std::string& step) {
+                if (step == "remplacement ods6new_9L_all.txt")
+                    std::_Exit(3);
+                return true;
+            };
+            run.read(dictionary_.file("mes-mots.txt"));
+            run.run();
+            std::_Exit(0);
+        }
+        int status = 0;
+        return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)
+            && WEXITSTATUS(status) == 3;
+    }
+
+    std::string waitingFolder() const
+    {
+        listgen::StagedFiles staged(data_, dictionary_.paths().workDir);
+        return staged.open() ? staged.folder() : std::string();
+    }
+
+    HunspellFixture dictionary_{true};
+    testsupport::TempFolder folder_;
+    std::string data_;
+    std::map<std::string, std::string> before_;
+};
+
+TEST_F(ImportFixture, ReplacesEveryFileWhenAskedWithProgress)
+{
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt"))) << run.errorText();
+    ASSERT_TRUE(run.plan());
+    EXPECT_EQ(run.folderPlan().present.size(), OwnWordsImport::fileNames().size());
+    std::vector<double> fractions;
+    listgen::RunControl control;
+    control.progress = [&](double fraction, const std::string&) { fractions.push_back(fraction); };
+    ASSERT_TRUE(run.run(control)) << run.errorText();
+    // every file is new but the reformed spellings', which this dictionary cannot make
+    const auto after = snapshot(data_);
+    EXPECT_EQ(after.size(), before_.size());
+    for (const auto& [name, bytes] : after)
+        EXPECT_EQ(bytes == before_.at(name), name == "ods6new_nouv_graphies.txt") << name;
+    EXPECT_EQ(run.summary().missing, std::vector<std::string>{"ZORGLUB"});
+    EXPECT_TRUE(std::is_sorted(fractions.begin(), fractions.end()));
+    EXPECT_EQ(fractions.back(), 1.0);
+    EXPECT_FALSE(leftovers());
+}
+
+// The forms that each kind of word brings, and no other word's.
+struct Family {
+    const char* name;
+    std::string word;
+    std::set<std::string> forms;
+};
+
+class WordFamilies : public ::testing::TestWithParam<Family> {};
+
+TEST_P(WordFamilies, BringTheirOwnForms)
+{
+    static const HunspellFixture fixture(true);
+    static const auto prepared = fixture.prepared();
+    listgen::OwnWordsOutcome outcome;
+    const auto lexicon = listgen::OwnWords::lexicon(prepared, {GetParam().word}, outcome);
+    EXPECT_EQ(lexicon.newForms, GetParam().forms);
+    EXPECT_TRUE(outcome.missing.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FixtureDictionary, WordFamilies,
+    ::testing::Values(Family{"feminine", "AUTRICE", {"AUTRICE", "AUTRICES"}},
+                      Family{"plural", "AUTEURS", {"AUTEUR", "AUTEURS"}},
+                      Family{"masculine",
+                             "AUTEUR",
+                             {"AUTEUR", "AUTEURS", "AUTEURE", "AUTEURES", "AUTRICE", "AUTRICES"}},
+                      Family{
+                          "conjugated", "BLOGUONS", {"BLOGUER", "BLOGUE", "BLOGUONS", "BLOGUEES"}},
+                      Family{"verbOfTenLetters", "DECONFINER", {"DECONFINE"}},
+                      Family{"unit", "KATAL", {"KATAL", "KATALS"}},
+                      Family{"derivedUnit", "KILOKATALS", {}},
+                      Family{"accentedCondition", "PREVALE", {"PREVALOIR", "PREVALE"}}),
+    [](const ::testing::TestParamInfo<Family>& info) { return std::string(info.param.name); });
+
+struct NoWord {
+    const char* name;
+    std::string bytes;
+};
+
+class FileWithoutWords : public ImportFixture, public ::testing::WithParamInterface<NoWord> {};
+
+TEST_P(FileWithoutWords, IsRefusedWithNothingWritten)
+{
+    dictionary_.write("rien.txt", GetParam().bytes);
+    auto run = import();
+    EXPECT_FALSE(run.read(dictionary_.file("rien.txt")));
+    EXPECT_NE(run.errorText().find("aucun mot du jeu"), std::string::npos) << run.errorText();
+    EXPECT_FALSE(run.run());
+    EXPECT_EQ(snapshot(data_), before_);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, FileWithoutWords,
+                         ::testing::Values(NoWord{"empty", ""}, NoWord{"blankLines", "\r\n \r\n"},
+                                           NoWord{"allRefused", "covid19\r\nex-voto\r\n"},
+                                           NoWord{"utf16BomOnly", "\xFF\xFE"}),
+                         [](const ::testing::TestParamInfo<NoWord>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// Files that give no list: refused on reading (bytes that no text has) or before the run
+// writes (no word gives a form of 2 to 9 letters); the folder stays as it was.
+struct NoList {
+    const char* name;
+    std::string bytes;
+    std::string why;  // a piece of the error
+};
+
+std::string randomBytes(std::size_t size)
+{
+    std::mt19937 random(26);
+    std::string bytes(size, '\0');
+    for (auto& byte : bytes)
+        byte = static_cast<char>(random() & 0xFF);
+    return bytes;
+}
+
+class FileOfNoList : public ImportFixture, public ::testing::WithParamInterface<NoList> {};
+
+TEST_P(FileOfNoList, IsRefusedWithNothingWritten)
+{
+    dictionary_.write("pas-une-liste.txt", GetParam().bytes);
+    auto run = import();
+    const bool read = run.read(dictionary_.file("pas-une-liste.txt"));
+    EXPECT_FALSE(read && run.run());
+    EXPECT_NE(run.errorText().find(GetParam().why), std::string::npos) << run.errorText();
+    EXPECT_EQ(snapshot(data_), before_);
+    EXPECT_FALSE(leftovers());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FileOfNoList,
+    ::testing::Values(NoList{"randomBytes", randomBytes(1 << 20), "n'est pas une liste de mots"},
+                      NoList{"controlCharacters", "zen\n\x01\x02\n\x1B\x1B\nkatal\x7F\n",
+                             "n'est pas une liste de mots"},
+                      NoList{"onlyLongWords", "anticonstitutionnellement\r\nzorglubissime\r\n",
+                             "aucun de ses 2 mot(s) ne donne de forme de 2 à 9 lettres"}),
+    [](const ::testing::TestParamInfo<NoList>& info) { return std::string(info.param.name); });
+
+// The fixture has no reformed dictionary: the list of its spellings is left out, and said so.
+TEST_F(ImportFixture, AListLeftOutSaysWhyOnScreenAndInTheReport)
+{
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    ASSERT_TRUE(run.run()) << run.errorText();
+    const std::string why = "la liste « Nouvelles graphies 2-9L » (ods6new_nouv_graphies.txt) "
+                            "n'est pas faite : le lexique préparé a été fait sans le "
+                            "dictionnaire de l'orthographe réformée";
+    const auto said = listgen::ImportMessages("listgen").ofRun(run, true, data_, 1.0);
+    EXPECT_TRUE(std::any_of(said.begin(), said.end(), [&](const auto& line) {
+        return line.text.find(why) != std::string::npos;
+    }));
+    const std::string report = snapshot(data_)[OwnWordsImport::reportName];  // Windows-1252
+    EXPECT_NE(report.find("ods6new_nouv_graphies.txt) n'est pas faite"), std::string::npos);
+}
+
+TEST_F(ImportFixture, ReadingFollowsTheBytesAndStopsWhenCancelled)
+{
+    std::vector<double> fractions;
+    listgen::RunControl control;
+    control.progress = [&](double fraction, const std::string&) { fractions.push_back(fraction); };
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt"), control));
+    ASSERT_EQ(fractions.size(), 2u);  // one block, read twice
+    EXPECT_EQ(fractions.back(), 1.0);
+    const std::atomic<bool> cancelled{true};
+    control.cancel = &cancelled;
+    EXPECT_FALSE(run.read(dictionary_.file("mes-mots.txt"), control));
+    EXPECT_TRUE(run.cancelled());
+    EXPECT_EQ(run.errorText(), "");
+    EXPECT_FALSE(run.run());
+    EXPECT_EQ(snapshot(data_), before_);
+}
+
+// A file whose accents are combining marks makes the lists of its twin with accented letters.
+TEST_F(ImportFixture, DecomposedAccentsMakeTheListsOfTheirComposedTwin)
+{
+    const std::map<std::string, std::string> twins = {{"nfd",
+                                                       "De\xCC\x81"
+                                                       "confiner\ncho\xCC\x82me\nco\xCC\x82te\n"},
+                                                      {"nfc",
+                                                       "D\xC3\xA9"
+                                                       "confiner\nch\xC3\xB4me\nc\xC3\xB4te\n"}};
+    std::map<std::string, std::map<std::string, std::string>> lists;
+    for (const auto& [name, bytes] : twins) {
+        dictionary_.write(name + ".txt", bytes);
+        const std::string data = folder_.file(name);
+        OwnWordsImport run({data, dictionary_.paths(), false});
+        ASSERT_TRUE(run.read(dictionary_.file(name + ".txt"))) << run.errorText();
+        EXPECT_EQ(run.summary().refusedCount, 0u);
+        ASSERT_TRUE(run.run()) << run.errorText();
+        lists[name] = snapshot(data);
+        lists[name].erase(OwnWordsImport::reportName);  // it names its file
+    }
+    EXPECT_EQ(lists["nfd"], lists["nfc"]);
+    EXPECT_NE(lists["nfc"]["ods6new_9L_all.txt"].find("DECONFINE"), std::string::npos);
+}
+
+TEST_F(ImportFixture, WithoutLeaveNothingIsReplacedAndTheFilesAreNamed)
+{
+    auto run = import(false);
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_FALSE(run.run());
+    EXPECT_NE(run.errorText().find("ods6new_2-4L.txt"), std::string::npos);
+    EXPECT_NE(run.errorText().find("OVERWRITE=1"), std::string::npos);
+    EXPECT_EQ(snapshot(data_), before_);
+    OwnWordsImport other({data_, dictionary_.paths(), false, "relancer avec --remplacer"});
+    ASSERT_TRUE(other.read(dictionary_.file("mes-mots.txt")));
+    ASSERT_TRUE(other.plan());
+    EXPECT_NE(other.refusal().find("Pour les remplacer tous : relancer avec --remplacer."),
+              std::string::npos)
+        << other.refusal();
+}
+
+// A file named like a list that must not be replaced: the run writes nothing.
+struct Protected {
+    const char* name;
+    std::function<void(const std::string& path, const std::string& victim)> make;
+};
+
+class ProtectedFile : public ImportFixture, public ::testing::WithParamInterface<Protected> {};
+
+TEST_P(ProtectedFile, StopsTheWholeRun)
+{
+    const std::string path = data_ + "/ods6new_7L.txt";
+    const std::string victim = folder_.write("victim.txt", {"VICTIM"});
+    fs::remove(path);
+    GetParam().make(path, victim);
+    const auto before = snapshot(data_);
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_FALSE(run.run());
+    EXPECT_NE(run.errorText().find("ods6new_7L.txt"), std::string::npos) << run.errorText();
+    EXPECT_EQ(snapshot(data_), before);
+    EXPECT_EQ(snapshot(folder_.path().string())["victim.txt"], "VICTIM\r\n");
+    EXPECT_FALSE(leftovers());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ProtectedFile,
+    ::testing::Values(
+        Protected{"link",
+                  [](const std::string& p, const std::string& v) { fs::create_symlink(v, p); }},
+        Protected{"folder",
+                  [](const std::string& p, const std::string&) { fs::create_directory(p); }},
+        Protected{"readOnly",
+                  [](const std::string& p, const std::string&) {
+                      std::ofstream(p) << "MINE;MINE\r\n";
+                      ::chmod(p.c_str(), 0444);
+                  }}),
+    [](const ::testing::TestParamInfo<Protected>& info) { return std::string(info.param.name); });
+
+TEST_F(ImportFixture, ALeftoverPartLinkIsNeverWrittenThrough)
+{
+    const std::string waiting = waitingFolder();
+    ASSERT_FALSE(waiting.empty());
+    fs::create_directories(waiting);
+    const std::string victim = folder_.write("victim.txt", {"VICTIM"});
+    fs::create_symlink(victim, waiting + "/ods6new_5L.txt.part");
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    ASSERT_TRUE(run.run()) << run.errorText();
+    EXPECT_EQ(snapshot(folder_.path().string())["victim.txt"], "VICTIM\r\n");
+    EXPECT_NE(snapshot(data_)["ods6new_5L.txt"], before_["ods6new_5L.txt"]);
+    EXPECT_FALSE(leftovers());
+}
+
+// A failure at any step, before or while the files are switched: the folder stays as it was.
+class FailingStep : public ImportFixture, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(FailingStep, LeavesEveryOldFileAsItWas)
+{
+    auto run = import();
+    run.allowStep = [](const std::string& step) { return step != GetParam(); };
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_FALSE(run.run());
+    EXPECT_NE(run.errorText().find("disque est plein"), std::string::npos) << run.errorText();
+    EXPECT_EQ(snapshot(data_), before_);
+    EXPECT_FALSE(leftovers());
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, FailingStep,
+                         ::testing::Values("écriture ods6new_9L.txt", "lien ods6new_vbt.txt",
+                                           "journal", "remplacement ods6new_9L_all.txt",
+                                           "remplacement mots_absents_du_dictionnaire.txt"));
+
+// A small file system that fills up: the real full disk, when this process may mount one.
+TEST_F(ImportFixture, AFullDiskLeavesEveryOldFileAsItWas)
+{
+    const std::string disk = folder_.file("disk");
+    fs::create_directories(disk);
+    if (::mount("listgen-test", disk.c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here (not root?): the failing steps stand in";
+    const std::string data = disk + "/data";
+    fs::create_directories(data);
+    for (const auto& name : OwnWordsImport::fileNames())
+        std::ofstream(data + "/" + name) << "OLD;" << name << "\r\n";
+    {
+        std::ofstream filler(disk + "/filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), block.size()) && filler.flush()) {
+        }
+    }
+    const auto before = snapshot(data);
+    OwnWordsImport run({data, dictionary_.paths(), true});
+    const bool ran = run.read(dictionary_.file("mes-mots.txt")) && run.run();
+    const auto after = snapshot(data);
+    const bool leftover = fs::exists(disk + "/.data.listgen-attente");
+    ::umount(disk.c_str());
+    EXPECT_FALSE(ran);
+    EXPECT_NE(run.errorText().find("disque est plein"), std::string::npos) << run.errorText();
+    EXPECT_EQ(after, before);
+    EXPECT_FALSE(leftover);
+}
+
+TEST_F(ImportFixture, CancellingChangesNothing)
+{
+    std::atomic<bool> cancel{false};
+    listgen::RunControl control;
+    control.cancel = &cancel;
+    control.progress = [&](double, const std::string& step) {
+        if (step == "liste ods6new_9L.txt")
+            cancel = true;
+    };
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_FALSE(run.run(control));
+    EXPECT_TRUE(run.cancelled());
+    EXPECT_EQ(run.errorText(), "");
+    EXPECT_EQ(snapshot(data_), before_);
+    EXPECT_FALSE(leftovers());
+}
+
+// While another run holds the lock, whatever the front end and its work folder (make lists and
+// the installed vorlane's ~/.cache/vorlane), an import neither plans nor runs.
+class SecondRun : public ImportFixture, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(SecondRun, IsRefusedWhileOneRuns)
+{
+    listgen::RunLock first;
+    std::string error;
+    const std::string firstWork =
+        GetParam().empty() ? dictionary_.paths().workDir : folder_.file(GetParam());
+    ASSERT_TRUE(first.take(firstWork, data_, error)) << error;
+    auto run = import();
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_FALSE(run.plan());
+    EXPECT_NE(run.errorText().find("une autre opération est en cours sur le dossier des listes "
+                                   + data_ + " (fabrication de listes par listmaking_tests"),
+              std::string::npos)
+        << run.errorText();
+    EXPECT_FALSE(run.run());
+    listgen::DefaultListsRun defaults(data_, dictionary_.paths());
+    EXPECT_FALSE(defaults.run());
+    EXPECT_EQ(defaults.errorText(), run.errorText());
+    EXPECT_EQ(snapshot(data_), before_);
+    first.release();
+    EXPECT_TRUE(run.run()) << run.errorText();
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkFolders, SecondRun, ::testing::Values("", "cache/vorlane"),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             return info.param.empty() ? "sameWorkFolder" : "otherWorkFolder";
+                         });
+
+// A player's first run: not even the folders above the work folder (~/.cache) are there.
+TEST_F(ImportFixture, AWorkFolderWithoutItsParentsIsMade)
+{
+    auto paths = dictionary_.paths();
+    paths.workDir = folder_.file("cache/vorlane");
+    OwnWordsImport run({folder_.file("share/vorlane/data"), paths, false});
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_TRUE(run.run()) << run.errorText();
+    EXPECT_TRUE(fs::exists(paths.workDir + "/" + listgen::RunLock::fileName));
+}
+
+// Another user's build: its work folder cannot be written and the player has no lists yet.
+TEST_F(ImportFixture, AWorkFolderNotOursLocksTheNewDataFolder)
+{
+    auto paths = dictionary_.paths();
+    folder_.write("plain", {"not a folder"});
+    paths.workDir = folder_.file("plain/vorlane");
+    const std::string fresh = folder_.file("share/vorlane/data");
+    OwnWordsImport run({fresh, paths, false});
+    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+    EXPECT_TRUE(run.run()) << run.errorText();
+    const auto made = snapshot(fresh);
+    EXPECT_EQ(made.size(), before_.size() - 1);  // all but the reformed spellings, not in here
+    EXPECT_EQ(made.count("ods6new_nouv_graphies.txt"), 0u);
+}
+
+// A data folder that the import made for itself is gone again unless the import succeeded.
+struct Ending {
+    const char* name;
+    std::function<void(OwnWordsImport&)> end;
+    bool folderStays;
+};
+
+class MadeFolder : public ImportFixture, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(MadeFolder, StaysOnlyAfterASuccess)
+{
+    const std::string fresh = folder_.file("nouveau/data");
+    {
+        OwnWordsImport run({fresh, dictionary_.paths(), false});
+        ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
+        ASSERT_TRUE(run.plan());
+        EXPECT_TRUE(run.folderPlan().created);
+        GetParam().end(run);
+    }
+    EXPECT_EQ(fs::exists(fresh), GetParam().folderStays);
+    EXPECT_TRUE(fs::exists(folder_.file("nouveau")));  // the folders above it are not its own
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, MadeFolder,
+    ::testing::Values(Ending{"dropped", [](OwnWordsImport&) {}, false},
+                      Ending{"cancelled",
+                             [](OwnWordsImport& run) {
+                                 std::atomic<bool> cancel{true};
+                                 listgen::RunControl control;
+                                 control.cancel = &cancel;
+                                 EXPECT_FALSE(run.run(control));
+                             },
+                             false},
+                      Ending{"failed",
+                             [](OwnWordsImport& run) {
+                                 run.allowStep = [](const std::string& step) {
+                                     return step != "journal";
+                                 };
+                                 EXPECT_FALSE(run.run());
+                             },
+                             false},
+                      Ending{"done", [](OwnWordsImport& run) { EXPECT_TRUE(run.run()); }, true}),
+    [](const ::testing::TestParamInfo<Ending>& info) { return std::string(info.param.name); });
+
+// A run killed while it switches the files is undone when the next one looks at the folder.
+TEST_F(ImportFixture, ARunCutWhileSwitchingIsUndoneAtTheNextStart)
+{
+    ASSERT_TRUE(cutWhileSwitching());
+    EXPECT_NE(snapshot(data_)["ods6new_2-4L.txt"], before_["ods6new_2-4L.txt"]);  // half done
+    auto next = import();
+    ASSERT_TRUE(next.plan());
+    EXPECT_EQ(snapshot(data_), before_);
+    EXPECT_EQ(next.summary().notes.size(), 1u);
+    EXPECT_FALSE(leftovers());
+}
+
+// A run cut while switching, then a whole import with another work folder (the installed
+// vorlane's): a later start with the first work folder keeps that import.
+TEST_F(ImportFixture, ACompleteImportAfterACutOneStaysWhateverTheWorkFolder)
+{
+    ASSERT_TRUE(cutWhileSwitching());
+    auto paths = dictionary_.paths();
+    paths.workDir = folder_.file("cache/vorlane");
+    dictionary_.write("autres-mots.txt", "ramie\r\n");
+    OwnWordsImport other({data_, paths, true});
+    ASSERT_TRUE(other.read(dictionary_.file("autres-mots.txt")));
+    ASSERT_TRUE(other.run()) << other.errorText();
+    ASSERT_FALSE(other.summary().notes.empty());  // it undid the cut one first, and said so
+    EXPECT_NE(other.summary().notes.front().find("défaite"), std::string::npos);
+    const auto complete = snapshot(data_);
+    EXPECT_NE(complete, before_);
+    auto first = import();
+    ASSERT_TRUE(first.read(dictionary_.file("mes-mots.txt")));
+    ASSERT_TRUE(first.plan()) << first.errorText();
+    EXPECT_EQ(snapshot(data_), complete);
+    EXPECT_TRUE(first.summary().notes.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// Wherever the work folder is given, the files wait outside the data folder.
+class WaitingFolder : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(WaitingFolder, IsNeverInTheDataFolder)
+{
+    testsupport::TempFolder place;
+    const std::string data = place.file("data");
+    fs::create_directories(data);
+    listgen::StagedFiles staged(data, place.file(GetParam()));
+    ASSERT_TRUE(staged.open()) << staged.errorText();
+    EXPECT_NE(staged.folder().rfind(data + "/", 0), 0u) << staged.folder();
+    ASSERT_TRUE(staged.write("ods6new_5L.txt", {"ENZ;ZEN"}));
+    ASSERT_TRUE(staged.commit()) << staged.errorText();
+    const auto files = snapshot(data);
+    EXPECT_EQ(files.at("ods6new_5L.txt"), "ENZ;ZEN\r\n");
+    EXPECT_EQ(files.size(), GetParam() == "data/work" ? 2u : 1u);  // the list, and that folder
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkFolders, WaitingFolder,
+                         ::testing::Values("work", "data", "data/work"));
+
+}  // namespace
