@@ -7,10 +7,11 @@
 #include <look/Colour.h>
 #include <look/Controls.h>
 #include <look/Look.h>
+#include <places/ListFolders.h>
+#include <places/PlayerFolders.h>
 #include <training/drill/ListLoader.h>
 #include <training/progress/DrillOptions.h>
 #include <training/window/Form1.h>
-#include <training/window/ListFolders.h>
 
 #include <listfolder/FolderRepair.h>
 
@@ -114,8 +115,7 @@ void Form2::repairFolders()
 {
     QStringList said;
     for (const std::string& folder :
-         {QDir::current().absoluteFilePath(training::ListFolders::workingData).toStdString(),
-          training::ListFolders::playerFolder()}) {
+         {places::ListFolders::workingFolder(), places::PlayerFolders::lists()}) {
         if (folder.empty())
             continue;
         for (const std::string& note : listgen::FolderRepair::atStart(folder)) {
@@ -257,8 +257,7 @@ void Form2::reprise_Click(QAbstractButton* answer)
 
 std::vector<std::string> Form2::listFolders() const
 {
-    return trainingWindow ? trainingWindow->dataFolders
-                          : training::ListFolders::afterWorkingFolder();
+    return trainingWindow ? trainingWindow->dataFolders : places::ListFolders::afterWorkingFolder();
 }
 
 training::ProgressStore::Found Form2::progressOf(const catalogue::ListRow& list) const

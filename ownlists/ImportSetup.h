@@ -33,11 +33,7 @@ struct ImportSetup {
     // when it can.
     std::string problem;
 
-    // For this program: the lists go where the launcher reads first, the working folder's
-    // data/ when it is in use, else the player's own folder. Run from its build folder, the
-    // program reads the work folder of `make lists`; installed, it reads the lexicon and stop
-    // list installed beside its lists and works in the player's cache folder. A build folder
-    // moved or copied is still one: its work folder is found beside the program.
+    // For this program, from the places it reads and writes (places/).
     static ImportSetup forThisProgram();
     // Where the lists go and why there, in French.
     std::string destination() const;

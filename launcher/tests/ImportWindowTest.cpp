@@ -11,13 +11,14 @@
 #include <listfolder/tests/CutSwitch.h>
 #include <listmaking/ownwords/OwnWordsImport.h>
 #include <ownlists/OriginalLists.h>
+#include <places/ListFolders.h>
+#include <places/ProgramFiles.h>
 #include <testsupport/CurrentFolder.h>
 #include <testsupport/FolderSnapshot.h>
 #include <testsupport/SeededRandomSource.h>
 #include <testsupport/WindowLayout.h>
 #include <testsupport/WindowProbe.h>
 #include <training/window/Form1.h>
-#include <training/window/ListFolders.h>
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -526,11 +527,11 @@ void ImportWindowTest::listsAreReadFromThePlayersFolderAfterTheWorkingOne()
     const testsupport::CurrentFolder inside(working.path());
     const QByteArray playerHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", home.path().c_str());
-    const std::vector<std::string> folders = training::ListFolders::afterWorkingFolder();
+    const std::vector<std::string> folders = places::ListFolders::afterWorkingFolder();
     qputenv("XDG_DATA_HOME", playerHome);
     QCOMPARE(folders.front(), home.file("vorlane/data"));
-    QCOMPARE(folders.back(), training::ListFolders::shippedFolder());
-    QVERIFY(!training::ListFolders::workingFolderInUse());
+    QCOMPARE(folders.back(), places::ProgramFiles::shippedLists());
+    QVERIFY(!places::ListFolders::workingFolderInUse());
 
     training::Form1 drill;
     drill.dataFolders = folders;
@@ -538,7 +539,7 @@ void ImportWindowTest::listsAreReadFromThePlayersFolderAfterTheWorkingOne()
     QVERIFY(drill.commencer(QStringLiteral("7 lettres"), 0));
     QCOMPARE(WindowProbe(drill).box("tirage", 0)->text(), QStringLiteral("ACEIRTU"));
     working.write("data/ods6new_7L.txt", {"BGLORUZ;ZORGLUB"});
-    QVERIFY(training::ListFolders::workingFolderInUse());
+    QVERIFY(places::ListFolders::workingFolderInUse());
     QVERIFY(drill.commencer(QStringLiteral("7 lettres"), 0));
     QCOMPARE(WindowProbe(drill).box("tirage", 0)->text(), QStringLiteral("BGLORUZ"));
 }

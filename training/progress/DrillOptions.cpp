@@ -1,6 +1,6 @@
 #include <training/progress/DrillOptions.h>
 
-#include <training/window/ListFolders.h>
+#include <places/PlayerFolders.h>
 
 #include <QSettings>
 
@@ -17,9 +17,7 @@ const QString kClocks = QStringLiteral("entrainement/horloges");
 
 QString DrillOptions::playerFile()
 {
-    const std::string home = ListFolders::configHome();
-    return home.empty() ? QString()
-                        : QString::fromStdString(home) + QStringLiteral("/vorlane/vorlane.conf");
+    return QString::fromStdString(places::PlayerFolders::options());
 }
 
 DrillOptions DrillOptions::read(const QString& file)

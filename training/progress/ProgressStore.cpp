@@ -1,6 +1,6 @@
 #include <training/progress/ProgressStore.h>
 
-#include <training/window/ListFolders.h>
+#include <places/PlayerFolders.h>
 
 #include <textfile/Cp1252.h>
 #include <textfile/SystemReason.h>
@@ -137,9 +137,7 @@ ProgressStore::ProgressStore(QString folder) : folder_(std::move(folder)) {}
 
 QString ProgressStore::playerFolder()
 {
-    const std::string home = ListFolders::dataHome();
-    return home.empty() ? QString()
-                        : QString::fromStdString(home) + QStringLiteral("/vorlane/progress");
+    return QString::fromStdString(places::PlayerFolders::progress());
 }
 
 QString ProgressStore::recordPath(const catalogue::ListRow& list) const

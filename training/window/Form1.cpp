@@ -1,7 +1,7 @@
 #include <training/window/Form1.h>
 
+#include <places/ListFolders.h>
 #include <training/window/GridFont.h>
-#include <training/window/ListFolders.h>
 
 #include <catalogue/Catalogue.h>
 #include <catalogue/DrawPadding.h>
@@ -143,7 +143,7 @@ const Form1::Controls::Table& Form1::controlTable()
 Form1::Form1(QWidget* launcher)
     : QWidget(nullptr),
       beep([] { QApplication::beep(); }),
-      dataFolders(ListFolders::afterWorkingFolder()),
+      dataFolders(places::ListFolders::afterWorkingFolder()),
       launcherWindow(launcher),
       random(std::make_unique<drill::ClockRandomSource>())
 {

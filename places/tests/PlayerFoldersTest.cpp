@@ -1,6 +1,5 @@
 // Where the player's own folders are, from the environment as the XDG rules read it.
-#include <ownlists/ImportSession.h>
-#include <training/window/ListFolders.h>
+#include <places/PlayerFolders.h>
 
 #include <gtest/gtest.h>
 
@@ -10,7 +9,7 @@
 
 namespace {
 
-using training::ListFolders;
+using places::PlayerFolders;
 
 // Sets an environment variable, or unsets it, for the life of the object.
 class Variable {
@@ -55,8 +54,8 @@ TEST_P(PlayerHome, FollowsAbsolutePathsOnly)
     const Variable data("XDG_DATA_HOME", GetParam().dataHome);
     const Variable cache("XDG_CACHE_HOME", GetParam().cacheHome);
     const Variable home("HOME", GetParam().home);
-    EXPECT_EQ(ListFolders::playerFolder(), GetParam().playerFolder);
-    EXPECT_EQ(ListFolders::cacheHome(), GetParam().cacheFolder);
+    EXPECT_EQ(PlayerFolders::lists(), GetParam().playerFolder);
+    EXPECT_EQ(PlayerFolders::cacheHome(), GetParam().cacheFolder);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -74,17 +73,5 @@ INSTANTIATE_TEST_SUITE_P(
                       Environment{"noHomeButXdg", "/srv/donnees", nullptr, nullptr,
                                   "/srv/donnees/vorlane/data", ""}),
     [](const ::testing::TestParamInfo<Environment>& info) { return std::string(info.param.name); });
-
-// Without a home the import is refused in French before any folder is made.
-TEST(NoHome, TheImportIsRefusedAndSaysWhy)
-{
-    ownlists::ImportSetup setup;
-    setup.problem = ListFolders::noHome();
-    EXPECT_NE(setup.destination().find("vous n'avez pas de dossier personnel"), std::string::npos)
-        << setup.destination();
-    ownlists::ImportSession session(setup, false, "");
-    EXPECT_FALSE(session.plan());
-    EXPECT_EQ(session.errorText(), ListFolders::noHome());
-}
 
 }  // namespace
