@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-namespace listgen {
+namespace lexicon {
 
 std::string SourcePaths::affOf(const std::string& dicPath)
 {
@@ -28,4 +28,4 @@ bool SourceFiles::exists(const std::string& path)
     return !path.empty() && ::stat(path.c_str(), &info) == 0;
 }
 
-}  // namespace listgen
+}  // namespace lexicon

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <sys/stat.h>
 
-namespace listgen {
+namespace lexicon {
 
 namespace {
 
@@ -55,4 +55,4 @@ std::string SourceFingerprint::of(const SourcePaths& paths)
         + line("aspell", paths.aspellList) + line("refuses", paths.stopList);
 }
 
-}  // namespace listgen
+}  // namespace lexicon

@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace listgen {
+namespace listfolder {
 
 ExclusiveFile::ExclusiveFile(const std::string& path, unsigned mode) : path_(path)
 {
@@ -84,4 +84,4 @@ std::string ExclusiveFile::reason(int errorNumber)
     }
 }
 
-}  // namespace listgen
+}  // namespace listfolder

@@ -12,7 +12,7 @@
 
 namespace fs = std::filesystem;
 
-namespace listgen {
+namespace listfolder {
 
 namespace {
 
@@ -108,4 +108,4 @@ void FolderLock::release()
     fd_ = -1;
 }
 
-}  // namespace listgen
+}  // namespace listfolder

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace listgen {
+namespace listfolder {
 
 // The lock of one lists folder, whoever writes it and whatever work folder it uses: a lock
 // file beside the folder (".data.verrou" for ".../data"), so that it outlives the folder being
@@ -31,4 +31,4 @@ private:
     int fd_ = -1;
 };
 
-}  // namespace listgen
+}  // namespace listfolder

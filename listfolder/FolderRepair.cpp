@@ -5,7 +5,7 @@
 
 #include <unistd.h>
 
-namespace listgen {
+namespace listfolder {
 
 std::vector<std::string> FolderRepair::atStart(const std::string& dataDir)
 {
@@ -22,4 +22,4 @@ std::vector<std::string> FolderRepair::atStart(const std::string& dataDir)
     return {half + (error.empty() ? " (il ne peut pas être écrit)" : " (" + error + ")")};
 }
 
-}  // namespace listgen
+}  // namespace listfolder

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace listgen {
+namespace listfolder {
 
 namespace {
 
@@ -91,4 +91,4 @@ FolderPlan ListFolder::inspect(const std::string& dataDir, const std::vector<std
     return plan;
 }
 
-}  // namespace listgen
+}  // namespace listfolder

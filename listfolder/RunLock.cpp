@@ -8,7 +8,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-namespace listgen {
+namespace listfolder {
 
 RunLock::~RunLock()
 {
@@ -55,4 +55,4 @@ void RunLock::release()
     folder_.release();
 }
 
-}  // namespace listgen
+}  // namespace listfolder

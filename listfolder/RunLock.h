@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace listgen {
+namespace listfolder {
 
 // One run at a time: every run that writes lists holds this lock from its start to its end,
 // so that a second one, from any front end (listgen, vorlane's window or command line, another
@@ -35,4 +35,4 @@ private:
     int fd_ = -1;
 };
 
-}  // namespace listgen
+}  // namespace listfolder

@@ -16,7 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace listgen {
+namespace listfolder {
 
 namespace {
 
@@ -314,4 +314,4 @@ void StagedFiles::close()
     lockFd_ = -1;
 }
 
-}  // namespace listgen
+}  // namespace listfolder

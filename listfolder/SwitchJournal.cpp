@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace listgen {
+namespace listfolder {
 
 namespace {
 
@@ -208,4 +208,4 @@ std::string SwitchJournal::halfReplaced() const
           "lancement qui peut y écrire";
 }
 
-}  // namespace listgen
+}  // namespace listfolder

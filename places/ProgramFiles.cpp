@@ -44,9 +44,9 @@ std::string ProgramFiles::buildWorkFolder()
     return inBuilt ? std::string(VORLANE_LISTGEN_WORK) : std::string();
 }
 
-listgen::SourcePaths ProgramFiles::importSources()
+lexicon::SourcePaths ProgramFiles::importSources()
 {
-    listgen::SourcePaths sources;
+    lexicon::SourcePaths sources;
     sources.stopList = stopList();
     sources.workDir = buildWorkFolder();
     if (!sources.workDir.empty()) {

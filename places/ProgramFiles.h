@@ -20,7 +20,7 @@ public:
     // What an import of the player's words reads (dictionaries, lexicon, stop list) and where
     // it works: the build's work folder, or the installed files and the player's work folder.
     // Its workDir is empty when the player has no home.
-    static listgen::SourcePaths importSources();
+    static lexicon::SourcePaths importSources();
 };
 
 }  // namespace places

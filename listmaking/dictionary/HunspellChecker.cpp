@@ -4,11 +4,11 @@
 
 #include <hunspell.hxx>
 
-namespace listgen {
+namespace listmaking {
 
 HunspellChecker::HunspellChecker(const std::string& affPath, const std::string& dicPath)
 {
-    if (SourceFiles::exists(affPath) && SourceFiles::exists(dicPath))
+    if (lexicon::SourceFiles::exists(affPath) && lexicon::SourceFiles::exists(dicPath))
         hunspell_ = std::make_unique<Hunspell>(affPath.c_str(), dicPath.c_str());
 }
 
@@ -19,4 +19,4 @@ bool HunspellChecker::accepts(std::string_view form)
     return hunspell_ && hunspell_->spell(std::string(form));
 }
 
-}  // namespace listgen
+}  // namespace listmaking
