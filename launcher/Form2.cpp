@@ -196,21 +196,24 @@ void Form2::Command1_Click()
 {
     if (!chosen)
         return;  // nothing chosen yet: there is no list to start
+    // The typed title is looked up once: from here on the list is its catalogue row.
     const QString title = fichier(*chosen)->currentText();
     const catalogue::ListRow* list = catalogue::Catalogue::find(title.toStdString(), *chosen);
-    if (list && askToResume(*list, title))
+    if (list && askToResume(*list))
         return;  // the answer starts the drill, or not
-    startDrill(title, *chosen, false);
+    startDrill([&](training::Form1& form) {
+        return list ? form.commencer(*list) : form.commencer(title, *chosen);
+    });
 }
 
-void Form2::startDrill(const QString& title, int box, bool resume)
+void Form2::startDrill(const std::function<bool(training::Form1&)>& load)
 {
     training::Form1& form = trainingForm();
     form.setCursor(Qt::WaitCursor);
     form.show();
     form.raise();
     form.activateWindow();
-    if (!(resume ? form.reprendre(title, box) : form.commencer(title, box))) {
+    if (!load(form)) {
         form.hide();
         form.unsetCursor();
         showMessage(form.loadMessage());
@@ -220,7 +223,7 @@ void Form2::startDrill(const QString& title, int box, bool resume)
     hide();
 }
 
-bool Form2::askToResume(const catalogue::ListRow& list, const QString& title)
+bool Form2::askToResume(const catalogue::ListRow& list)
 {
     const training::ProgressStore::Found found = progressOf(list);
     using Status = training::ProgressStore::Found::Status;
@@ -231,28 +234,29 @@ bool Form2::askToResume(const catalogue::ListRow& list, const QString& title)
     if (found.status != Status::usable)
         return false;
     auto* question = controls.get<QMessageBox>("reprise");
-    question->setText(QStringLiteral("Vous aviez commencé la liste « %1 ».").arg(title));
+    question->setText(QStringLiteral("Vous aviez commencé la liste « %1 ».")
+                          .arg(QString::fromStdString(list.title)));
     question->findChild<QPushButton*>(QStringLiteral("reprendre"))
         ->setText(QStringLiteral("Reprendre là où vous en étiez (%1, %2)")
                       .arg(entriesLeft(found.saved),
                            counted(found.saved.seriesDone, QStringLiteral("série"),
                                    QStringLiteral("séries"))));
-    askedBox = list.box;
+    askedList = &list;
     question->open();
     return true;
 }
 
 void Form2::reprise_Click(QAbstractButton* answer)
 {
-    const std::optional<int> box = std::exchange(askedBox, std::nullopt);
-    if (!box || answer->objectName() == QLatin1String("annulerReprise"))
+    const catalogue::ListRow* list = std::exchange(askedList, nullptr);
+    if (!list || answer->objectName() == QLatin1String("annulerReprise"))
         return;
-    const QString title = fichier(*box)->currentText();
     const bool resume = answer->objectName() == QLatin1String("reprendre");
     if (!resume)
-        if (const catalogue::ListRow* list = catalogue::Catalogue::find(title.toStdString(), *box))
-            progressStore.forget(*list);
-    startDrill(title, *box, resume);
+        progressStore.forget(*list);
+    startDrill([&](training::Form1& form) {
+        return resume ? form.reprendre(*list) : form.commencer(*list);
+    });
 }
 
 std::vector<std::string> Form2::listFolders() const

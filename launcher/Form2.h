@@ -87,10 +87,10 @@ private:
     void showMessage(const QString& text);
     QMessageBox* makeQuestion();
 
-    // A drill on the list chosen in `box`, fresh or where its saved progress left it.
-    void startDrill(const QString& title, int box, bool resume);
+    // Shows the training window, loads a list into it with `load`, and hides the launcher.
+    void startDrill(const std::function<bool(training::Form1&)>& load);
     // Asks whether to resume `list` when it has saved progress; false when nothing is asked.
-    bool askToResume(const catalogue::ListRow& list, const QString& title);
+    bool askToResume(const catalogue::ListRow& list);
     // The saved progress of `list`, judged against the file LANCER would read.
     training::ProgressStore::Found progressOf(const catalogue::ListRow& list) const;
     std::vector<std::string> listFolders() const;
@@ -106,7 +106,7 @@ private:
     std::unique_ptr<ImportWindow> importWindow;
     training::ProgressStore progressStore;
     QString optionsFile;
-    std::optional<int> askedBox;  // the box of the list the question is about
+    const catalogue::ListRow* askedList = nullptr;  // the list the question is about
 };
 
 }  // namespace launcher

@@ -149,8 +149,13 @@ LoadedList ListLoader::loadTitle(const std::string& title, int box,
 {
     const catalogue::ListRow* row = catalogue::Catalogue::find(title, box);
     if (!row)
-        return refused("Liste inconnue : " + title);
+        return refused(unknownTitle(title));
     return loadFile(row->path(), dataFolders);
+}
+
+std::string ListLoader::unknownTitle(const std::string& title)
+{
+    return "Liste inconnue : " + title;
 }
 
 }  // namespace drill

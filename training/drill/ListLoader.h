@@ -46,6 +46,8 @@ public:
     // A title without a row gives "Liste inconnue : <title>".
     static LoadedList loadTitle(const std::string& title, int box,
                                 const std::vector<std::string>& dataFolders);
+    // Why a title that names no row of its box has no list.
+    static std::string unknownTitle(const std::string& title);
 };
 
 }  // namespace drill

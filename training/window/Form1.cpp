@@ -231,37 +231,44 @@ void Form1::setRandomSource(std::unique_ptr<drill::RandomSource> source)
 
 bool Form1::commencer(const QString& fichier, int liste)
 {
-    return begin(fichier, liste, false);
+    if (const catalogue::ListRow* list = catalogue::Catalogue::find(fichier.toStdString(), liste))
+        return begin(*list, false);
+    lastLoadMessage =
+        QString::fromStdString(drill::ListLoader::unknownTitle(fichier.toStdString()));
+    return false;
 }
 
-bool Form1::reprendre(const QString& fichier, int liste)
+bool Form1::commencer(const catalogue::ListRow& list)
 {
-    return begin(fichier, liste, true);
+    return begin(list, false);
 }
 
-bool Form1::begin(const QString& fichier, int liste, bool resume)
+bool Form1::reprendre(const catalogue::ListRow& list)
 {
-    const std::string title = fichier.toStdString();
-    drill::LoadedList loaded = drill::ListLoader::loadTitle(title, liste, dataFolders);
-    const catalogue::ListRow* list = catalogue::Catalogue::find(title, liste);
-    if (!loaded.ok || !list) {
+    return begin(list, true);
+}
+
+bool Form1::begin(const catalogue::ListRow& list, bool resume)
+{
+    drill::LoadedList loaded = drill::ListLoader::loadFile(list.path(), dataFolders);
+    if (!loaded.ok) {
         lastLoadMessage = QString::fromStdString(loaded.message);
         return false;
     }
     lastLoadMessage.clear();
     const QString listPath = QString::fromStdString(loaded.path);
-    drilledList = list;
+    drilledList = &list;
     drilledFile = ListFingerprint::of(listPath);
     const drill::Criterion painted = drill_.state().criterion;
-    const bool resumed = resume && resumeDrill(*list, loaded.entries, listPath);
+    const bool resumed = resume && resumeDrill(list, loaded.entries, listPath);
     if (!resumed)
-        drill_.start(*list, std::move(loaded.entries));
+        drill_.start(list, std::move(loaded.entries));
     if (drill_.state().criterion != painted)
         paintCriterion();
     if (resumed)
         paintResumedCounters();
-    look::setCaption(label("Label7"), fichier);
-    gridFont.setPoints(tirage, solution, list->gridPoints());
+    look::setCaption(label("Label7"), QString::fromStdString(list.title));
+    gridFont.setPoints(tirage, solution, list.gridPoints());
     look::setBackground(box("tempstot"), look::systemWindow());
     seriesDraw();
     return true;

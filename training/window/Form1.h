@@ -49,10 +49,12 @@ public:
     // series. A list that cannot be loaded changes nothing and returns false; loadMessage()
     // then tells why.
     bool commencer(const QString& fichier, int liste);
+    // The same for a list already known by its catalogue row: from here on a list is its row.
+    bool commencer(const catalogue::ListRow& list);
     // The same, where the saved progress of that list left it: only the entries left, the
     // counters, drill clock, criterion and threshold as they were, and a new series. Without
     // usable progress it starts as commencer does, and says why on standard error.
-    bool reprendre(const QString& fichier, int liste);
+    bool reprendre(const catalogue::ListRow& list);
 
     // Where the window keeps the player's progress on each list (saved after every correction,
     // on leaving a drill and when the program ends) and the options of the window (applied
@@ -114,7 +116,7 @@ private:
     QTimer* timer(const QString& name) const;
 
     // The steps of a drill.
-    bool begin(const QString& fichier, int liste, bool resume);
+    bool begin(const catalogue::ListRow& list, bool resume);
     bool resumeDrill(const catalogue::ListRow& list, std::vector<drill::ListEntry>& entries,
                      const QString& listPath);
     void paintResumedCounters();
