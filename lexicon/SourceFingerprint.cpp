@@ -20,19 +20,34 @@ std::string line(const std::string& role, const std::string& path)
         + "." + std::to_string(info.st_mtim.tv_nsec) + "\n";
 }
 
-// The lines of a fingerprint that name the format, the modern dictionary and its affix file.
+// A source's line without its path, which may hold spaces: its role, then its size and time
+// (the last two words), or "absent".
+std::string withoutPath(const std::string& role, const std::string& line)
+{
+    const std::size_t time = line.find_last_of(' ');
+    const std::size_t size = time == std::string::npos ? time : line.find_last_of(' ', time - 1);
+    if (line.compare(line.size() - 7, 7, " absent") == 0 || size == std::string::npos)
+        return role + " absent\n";
+    return role + line.substr(size) + "\n";
+}
+
+// What a fingerprint says of the format, the modern dictionary and its affix file. The
+// dictionary's place is left out: installed with the program on Windows, it lies wherever the
+// player installed it, and its size and time tell it apart well enough.
 std::string dictionaryLines(const std::string& fingerprint)
 {
     std::string lines;
     std::size_t start = 0;
     while (start < fingerprint.size()) {
         auto end = fingerprint.find('\n', start);
-        end = end == std::string::npos ? fingerprint.size() : end + 1;
-        const std::string line = fingerprint.substr(start, end - start);
-        for (const char* role : {"format ", "moderne ", "affixes "})
-            if (line.rfind(role, 0) == 0)
-                lines += line;
-        start = end;
+        const std::string line =
+            fingerprint.substr(start, end == std::string::npos ? end : end - start);
+        start = end == std::string::npos ? fingerprint.size() : end + 1;
+        if (line.rfind("format ", 0) == 0)
+            lines += line + "\n";
+        for (const char* role : {"moderne", "affixes"})
+            if (line.rfind(std::string(role) + " ", 0) == 0)
+                lines += withoutPath(role, line);
     }
     return lines;
 }

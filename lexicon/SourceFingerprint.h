@@ -19,10 +19,11 @@ public:
 
     // Whether a lexicon made on another machine, with fingerprint `made`, stands for the one
     // these sources would give: same format, and the same modern dictionary and affix file
-    // (real path, size and time, which the dictionary's Debian package gives every machine
-    // alike). The other sources are not compared: the older lists, the reformed dictionary and
-    // the stop list of the machine that made it lie in its build folder, which a player's
-    // machine does not have, and the lexicon carries what it took from them.
+    // (size and time, which the dictionary's Debian package gives every machine alike and the
+    // Windows installer keeps, wherever it lies). The other sources are not compared: the older
+    // lists, the reformed dictionary and the stop list of the machine that made it lie in its build
+    // folder, which a player's machine does not have, and the lexicon carries what it took from
+    // them.
     static bool madeFromSameDictionary(const std::string& made, const SourcePaths& paths);
 };
 

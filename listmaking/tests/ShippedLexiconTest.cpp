@@ -62,6 +62,30 @@ INSTANTIATE_TEST_SUITE_P(
         Made{"otherFormat", "format", "0", false}),
     [](const ::testing::TestParamInfo<Made>& info) { return std::string(info.param.name); });
 
+// The same dictionary installed elsewhere (by the Windows installer, under a path with spaces
+// and accents) stands for the one the lexicon was made from; in the same place with another
+// time, it does not.
+TEST(ShippedFingerprint, TheDictionarysPlaceDoesNotCountItsSizeAndTimeDo)
+{
+    const HunspellFixture fixture;
+    const std::string ours = SourceFingerprint::of(fixture.paths());
+    const std::size_t start = ours.find("\nmoderne ") + 1;
+    const std::size_t end = ours.find('\n', start);
+    const std::string line = ours.substr(start, end - start);
+    const std::size_t time = line.find_last_of(' ');
+    const std::string sizeAndTime = line.substr(line.find_last_of(' ', time - 1));
+    for (const std::string place :
+         {"C:/Users/Hélène Dupont/AppData/Local/Programs/vorlane/share/vorlane/hunspell/fr.dic",
+          "/opt/autre/fr.dic"}) {
+        std::string made = ours;
+        made.replace(start, end - start, "moderne " + place + sizeAndTime);
+        EXPECT_TRUE(SourceFingerprint::madeFromSameDictionary(made, fixture.paths())) << made;
+    }
+    std::string later = ours;
+    later.replace(start, end - start, line.substr(0, time) + " 1.0");
+    EXPECT_FALSE(SourceFingerprint::madeFromSameDictionary(later, fixture.paths())) << later;
+}
+
 TEST(ShippedFingerprint, NoneIsNeverAccepted)
 {
     const HunspellFixture fixture;
