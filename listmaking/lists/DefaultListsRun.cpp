@@ -62,8 +62,8 @@ bool DefaultListsRun::run(const RunControl& control)
         control.report(fraction * 0.8, step);
     };
     lexicon::PreparedLexicon prepared;
-    if (!store.obtain(prepared, lexiconControl)) {
-        error_ = store.errorText();
+    if (auto obtained = store.obtain(prepared, lexiconControl); !obtained) {
+        error_ = obtained.why();
         cancelled_ = control.cancelled();
         return false;
     }

@@ -184,8 +184,8 @@ bool OwnWordsImport::prepare(const RunControl& control)
         control.report(fraction * part, step);
     };
     lexicon::PreparedLexicon prepared;
-    if (!store.obtain(prepared, lexiconControl)) {
-        error_ = store.errorText();
+    if (auto obtained = store.obtain(prepared, lexiconControl); !obtained) {
+        error_ = obtained.why();
         stop(control);
         return false;
     }
