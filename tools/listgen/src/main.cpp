@@ -141,12 +141,12 @@ int makeDefaultLists(const Options& o)
 {
     const auto start = std::chrono::steady_clock::now();
     listmaking::DefaultListsRun run(o.dataDir, o.paths);
-    if (!run.plan())
-        return failure(run.errorText(), false);
-    const bool ok = run.run(screenControl());
+    if (auto planned = run.plan(); !planned)
+        return failure(planned.why(), false);
+    const auto ran = run.run(screenControl());
     listmaking::ImportMessages::print(screen.notes(run.notes()));
-    if (!ok)
-        return failure(run.errorText(), run.cancelled());
+    if (!ran)
+        return failure(ran.why(), ran.wasCancelled());
     if (run.lexiconMade())
         std::printf("listgen : lexique préparé dans %s/lexique.txt, repris ensuite tel quel\n",
                     o.paths.workDir.c_str());
