@@ -379,13 +379,11 @@ void ImportWindow::offerGoingBack()
 
 void ImportWindow::revenir_Click()
 {
-    std::string aside;
-    std::string error;
-    const bool done = ownlists::OriginalLists(setup()).goBack(goingBackAt, aside, error);
-    if (!done) {
+    const auto aside = ownlists::OriginalLists(setup()).goBack(goingBackAt);
+    if (!aside) {
         showStep(Step::wentBack,
                  QStringLiteral("Revenir aux listes d'origine n'a pas pu se faire : %1.")
-                     .arg(QString::fromStdString(error)),
+                     .arg(QString::fromStdString(aside.why())),
                  QString(), true);
         return;
     }
@@ -393,7 +391,7 @@ void ImportWindow::revenir_Click()
     showStep(Step::wentBack,
              QStringLiteral("C'est fait : LANCER entraîne de nouveau les listes d'origine."),
              QStringLiteral("Vos listes sont mises de côté, rien n'est effacé :\n%1")
-                 .arg(QString::fromStdString(aside)));
+                 .arg(QString::fromStdString(*aside)));
 }
 
 // Closing while the lists are made cancels the run; the window goes once it has stopped.

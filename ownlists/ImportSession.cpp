@@ -11,7 +11,9 @@ ImportSession::ImportSession(ImportSetup setup, bool replace, const std::string&
 {
     // under the run's lock, once the lists are ready: an import that stops before keeps nothing
     import_.beforeSwitch = [this](std::string& error) {
-        return originals_.keep(replaced(), error);
+        auto kept = originals_.keep(replaced());
+        error = kept.why();
+        return kept.ok();
     };
 }
 
