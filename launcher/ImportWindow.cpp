@@ -243,17 +243,20 @@ void ImportWindow::readAndPlan(const QString& file)
     runner->start([work, path = QFile::encodeName(file).toStdString()](
                       const listmaking::RunControl& control) {
         work->repairFirst();
-        return work->read(path, control) && work->plan();
+        if (auto read = work->read(path, control); !read)
+            return read;
+        return work->plan();
     });
 }
 
 void ImportWindow::readFinished(bool ready)
 {
-    if (session->engine().cancelled())
+    const status::Status stop = runner->outcome();
+    if (stop.wasCancelled())
         showChoice(QStringLiteral("Lecture annulée : rien n'a été fait, aucune liste n'a changé. "
                                   "« Choisir le fichier… » pour en choisir un."));
     else if (!ready)
-        fail(QString::fromStdString(session->errorText()), text(session->messagesOfStop({})));
+        fail(QString::fromStdString(stop.why()), text(session->messagesOfStop({}, stop)));
     else
         showStep(Step::confirm,
                  QStringLiteral("Vérifiez, puis « Fabriquer les listes ». Rien n'est changé "
@@ -314,7 +317,8 @@ void ImportWindow::runProgress(double fraction, const QString& step)
 
 void ImportWindow::runFinished(bool ok)
 {
-    const QString said = text(session->messagesOfRun({}, ok, elapsed.elapsed() / 1000.0));
+    const status::Status ran = runner->outcome();
+    const QString said = text(session->messagesOfRun({}, ran, elapsed.elapsed() / 1000.0));
     Q_EMIT importRunningChanged(false);
     if (ok) {
         Q_EMIT listsChanged();
@@ -322,10 +326,10 @@ void ImportWindow::runFinished(bool ok)
                  QStringLiteral("Vos listes sont faites. « Fermer », puis choisissez une liste et "
                                 "LANCER : vous vous entraînez sur vos mots."),
                  said);
-    } else if (session->engine().cancelled()) {
+    } else if (ran.wasCancelled()) {
         fail(QStringLiteral("Fabrication annulée : aucun fichier n'a été changé."), said);
     } else {
-        fail(QString::fromStdString(session->errorText()), said);
+        fail(QString::fromStdString(ran.why()), said);
     }
     session.reset();
     if (closeWhenDone)

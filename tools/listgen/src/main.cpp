@@ -165,16 +165,16 @@ int importOwnWords(const Options& o)
 {
     const auto start = std::chrono::steady_clock::now();
     listmaking::OwnWordsImport import({o.dataDir, o.paths, o.overwrite});
-    if (!import.read(o.newWords)) {
-        listmaking::ImportMessages::print(screen.ofRead(import));
+    if (auto read = import.read(o.newWords); !read) {
+        listmaking::ImportMessages::print(screen.ofRead(import, read));
         return 1;
     }
-    if (!import.plan())
-        return failure(import.errorText(), false);
-    const bool ok = import.run(screenControl());
-    listmaking::ImportMessages::print(screen.ofRun(import, ok, o.dataDir, secondsSince(start)));
-    if (!ok)
-        return import.cancelled() ? 130 : 1;
+    if (auto planned = import.plan(); !planned)
+        return failure(planned.why(), false);
+    const auto ran = import.run(screenControl());
+    listmaking::ImportMessages::print(screen.ofRun(import, ran, o.dataDir, secondsSince(start)));
+    if (!ran)
+        return ran.wasCancelled() ? 130 : 1;
     return 0;
 }
 
