@@ -243,17 +243,20 @@ void ImportWindow::readAndPlan(const QString& file)
     runner->start([work, path = QFile::encodeName(file).toStdString()](
                       const listmaking::RunControl& control) {
         work->repairFirst();
-        return work->read(path, control) && work->plan();
+        if (auto read = work->read(path, control); !read)
+            return read;
+        return work->plan();
     });
 }
 
 void ImportWindow::readFinished(bool ready)
 {
-    if (session->engine().cancelled())
+    const status::Status stop = runner->outcome();
+    if (stop.wasCancelled())
         showChoice(QStringLiteral("Lecture annulée : rien n'a été fait, aucune liste n'a changé. "
                                   "« Choisir le fichier… » pour en choisir un."));
     else if (!ready)
-        fail(QString::fromStdString(session->errorText()), text(session->messagesOfStop({})));
+        fail(QString::fromStdString(stop.why()), text(session->messagesOfStop({}, stop)));
     else
         showStep(Step::confirm,
                  QStringLiteral("Vérifiez, puis « Fabriquer les listes ». Rien n'est changé "
@@ -314,7 +317,8 @@ void ImportWindow::runProgress(double fraction, const QString& step)
 
 void ImportWindow::runFinished(bool ok)
 {
-    const QString said = text(session->messagesOfRun({}, ok, elapsed.elapsed() / 1000.0));
+    const status::Status ran = runner->outcome();
+    const QString said = text(session->messagesOfRun({}, ran, elapsed.elapsed() / 1000.0));
     Q_EMIT importRunningChanged(false);
     if (ok) {
         Q_EMIT listsChanged();
@@ -322,10 +326,10 @@ void ImportWindow::runFinished(bool ok)
                  QStringLiteral("Vos listes sont faites. « Fermer », puis choisissez une liste et "
                                 "LANCER : vous vous entraînez sur vos mots."),
                  said);
-    } else if (session->engine().cancelled()) {
+    } else if (ran.wasCancelled()) {
         fail(QStringLiteral("Fabrication annulée : aucun fichier n'a été changé."), said);
     } else {
-        fail(QString::fromStdString(session->errorText()), said);
+        fail(QString::fromStdString(ran.why()), said);
     }
     session.reset();
     if (closeWhenDone)
@@ -379,13 +383,11 @@ void ImportWindow::offerGoingBack()
 
 void ImportWindow::revenir_Click()
 {
-    std::string aside;
-    std::string error;
-    const bool done = ownlists::OriginalLists(setup()).goBack(goingBackAt, aside, error);
-    if (!done) {
+    const auto aside = ownlists::OriginalLists(setup()).goBack(goingBackAt);
+    if (!aside) {
         showStep(Step::wentBack,
                  QStringLiteral("Revenir aux listes d'origine n'a pas pu se faire : %1.")
-                     .arg(QString::fromStdString(error)),
+                     .arg(QString::fromStdString(aside.why())),
                  QString(), true);
         return;
     }
@@ -393,7 +395,7 @@ void ImportWindow::revenir_Click()
     showStep(Step::wentBack,
              QStringLiteral("C'est fait : LANCER entraîne de nouveau les listes d'origine."),
              QStringLiteral("Vos listes sont mises de côté, rien n'est effacé :\n%1")
-                 .arg(QString::fromStdString(aside)));
+                 .arg(QString::fromStdString(*aside)));
 }
 
 // Closing while the lists are made cancels the run; the window goes once it has stopped.

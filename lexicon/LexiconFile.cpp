@@ -114,22 +114,20 @@ std::string hex(std::uint32_t value)
     return std::string(buffer, end);
 }
 
-bool fail(std::string& error, std::size_t line, const std::string& what)
+status::Status fail(std::size_t line, const std::string& what)
 {
-    error = "lexique préparé, ligne " + std::to_string(line) + " : " + what;
-    return false;
+    return status::Status::failure("lexique préparé, ligne " + std::to_string(line) + " : " + what);
 }
 
-bool parseWords(Lines& lines, std::size_t count, std::vector<std::string>& words,
-                std::string& error)
+status::Status parseWords(Lines& lines, std::size_t count, std::vector<std::string>& words)
 {
     std::vector<std::string_view> f;
     for (std::size_t i = 0; i < count; ++i) {
         if (!lines.next(f) || f.size() != 1 || !isGameWord(f[0]))
-            return fail(error, lines.number(), "mot attendu");
+            return fail(lines.number(), "mot attendu");
         words.emplace_back(f[0]);
     }
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -188,19 +186,19 @@ std::string LexiconFile::fingerprintOf(std::string_view text)
     return fingerprint;
 }
 
-bool LexiconFile::parse(std::string_view text, PreparedLexicon& lexicon, std::string& error)
+status::Status LexiconFile::parse(std::string_view text, PreparedLexicon& lexicon)
 {
     lexicon = PreparedLexicon{};
     lexicon.fingerprint = fingerprintOf(text);
     if (lexicon.fingerprint.empty())
-        return fail(error, 1, "en-tête inconnu");
+        return fail(1, "en-tête inconnu");
     Lines lines(text);
     std::vector<std::string_view> f;
     for (std::size_t skip = lineCount(lexicon.fingerprint) + 2; skip > 0; --skip)
         lines.next(f);
     std::size_t entries = 0;
     if (!lines.next(f) || f.size() != 2 || f[0] != "entrees" || !number(f[1], entries))
-        return fail(error, lines.number(), "« entrees » attendu");
+        return fail(lines.number(), "« entrees » attendu");
     for (std::size_t e = 0; e < entries; ++e) {
         std::size_t formCount = 0;
         LexiconEntry entry;
@@ -208,29 +206,30 @@ bool LexiconFile::parse(std::string_view text, PreparedLexicon& lexicon, std::st
         if (!lines.next(f) || f.size() != 4 || f[0] != "E" || !isGameWord(f[1])
             || !number(f[2], marks) || marks > 0xFF || !number(f[3], formCount)
             || formCount > text.size())
-            return fail(error, lines.number(), "entrée attendue");
+            return fail(lines.number(), "entrée attendue");
         entry.word.assign(f[1]);
         entry.marks = static_cast<std::uint8_t>(marks);
         std::vector<LexiconForm> forms(formCount);
         for (auto& form : forms) {
             if (!lines.next(f) || !parseForm(f, form))
-                return fail(error, lines.number(), "forme attendue");
+                return fail(lines.number(), "forme attendue");
         }
         lexicon.addEntry(std::move(entry), std::move(forms));
     }
     std::size_t count = 0;
-    if (!lines.next(f) || f.size() != 2 || f[0] != "anciens" || !number(f[1], count)
-        || !parseWords(lines, count, lexicon.olderWords, error))
-        return error.empty() ? fail(error, lines.number(), "« anciens » attendu") : false;
+    if (!lines.next(f) || f.size() != 2 || f[0] != "anciens" || !number(f[1], count))
+        return fail(lines.number(), "« anciens » attendu");
+    if (auto words = parseWords(lines, count, lexicon.olderWords); !words)
+        return words;
     if (!lines.next(f) || f.size() != 3 || f[0] != "graphies" || !number(f[1], count)
         || (f[2] != "0" && f[2] != "1"))
-        return fail(error, lines.number(), "« graphies » attendu");
+        return fail(lines.number(), "« graphies » attendu");
     lexicon.hasReformed = f[2] == "1";
-    if (!parseWords(lines, count, lexicon.newSpellings, error))
-        return false;
+    if (auto words = parseWords(lines, count, lexicon.newSpellings); !words)
+        return words;
     if (!lines.next(f) || f.size() != 1 || f[0] != "fin")
-        return fail(error, lines.number(), "fichier coupé (« fin » manque)");
-    return true;
+        return fail(lines.number(), "fichier coupé (« fin » manque)");
+    return {};
 }
 
 }  // namespace lexicon

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <lexicon/PreparedLexicon.h>
+#include <status/Status.h>
 
 #include <string>
 #include <string_view>
@@ -24,8 +25,8 @@ namespace lexicon {
 class LexiconFile {
 public:
     static std::string text(const PreparedLexicon& lexicon);
-    // False, with `error` in French, when the text is cut or malformed.
-    static bool parse(std::string_view text, PreparedLexicon& lexicon, std::string& error);
+    // A failure in French when the text is cut or malformed.
+    static status::Status parse(std::string_view text, PreparedLexicon& lexicon);
     // The fingerprint of a lexicon text, read from its first lines only; empty when none.
     static std::string fingerprintOf(std::string_view text);
 };

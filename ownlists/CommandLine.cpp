@@ -90,18 +90,21 @@ int CommandLine::importWords(const ImportSetup& setup, const std::atomic<bool>* 
     ImportSession session(setup, replace,
                           "relancer avec --remplacer (vorlane --mes-mots " + playerFile
                               + " --remplacer)");
-    if (!session.read(playerFile) || !session.plan()) {
-        listmaking::ImportMessages::print(session.messagesOfStop("vorlane"), out, errors);
+    auto stop = session.read(playerFile);
+    if (stop)
+        stop = session.plan();
+    if (!stop) {
+        listmaking::ImportMessages::print(session.messagesOfStop("vorlane", stop), out, errors);
         return 1;
     }
     listmaking::RunControl control;
     control.cancel = cancel;
     control.progress = messages.stepPrinter(out);
-    const bool ok = session.run(control);
+    const auto ran = session.run(control);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    listmaking::ImportMessages::print(session.messagesOfRun("vorlane", ok, seconds), out, errors);
-    return ok ? 0 : session.engine().cancelled() ? 130 : 1;
+    listmaking::ImportMessages::print(session.messagesOfRun("vorlane", ran, seconds), out, errors);
+    return ran ? 0 : ran.wasCancelled() ? 130 : 1;
 }
 
 }  // namespace ownlists

@@ -46,19 +46,20 @@ void ImportRunner::start(Work work)
         end(work(control()));
         return;
     }
-    worker = QThread::create([this, work] { succeeded = work(control()); });
+    worker = QThread::create([this, work] { result = work(control()); });
     connect(worker, &QThread::finished, this, [this] {
         worker->deleteLater();
         worker = nullptr;
-        end(succeeded);
+        end(result);
     });
     worker->start();
 }
 
-void ImportRunner::end(bool ok)
+void ImportRunner::end(status::Status outcome)
 {
     busy = false;
-    Q_EMIT finished(ok);
+    result = std::move(outcome);
+    Q_EMIT finished(result.ok());
 }
 
 }  // namespace ownlists

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <listmaking/RunControl.h>
+#include <status/Status.h>
 
 #include <QObject>
 #include <QString>
@@ -19,7 +20,7 @@ class ImportRunner : public QObject {
     Q_OBJECT
 
 public:
-    using Work = std::function<bool(const listmaking::RunControl& control)>;
+    using Work = std::function<status::Status(const listmaking::RunControl& control)>;
     enum class Thread { worker, caller };
 
     explicit ImportRunner(Thread where = Thread::worker, QObject* parent = nullptr);
@@ -30,6 +31,8 @@ public:
     // The work's cancel flag, which it polls often; it then ends as soon as it can.
     void cancel() { cancelFlag = true; }
     bool running() const { return busy; }
+    // What the last work gave, once finished() is told.
+    const status::Status& outcome() const { return result; }
 
 Q_SIGNALS:
     // `step` in French, as the engine names it.
@@ -39,12 +42,12 @@ Q_SIGNALS:
 private:
     listmaking::RunControl control();
     void report(double fraction, const std::string& step);
-    void end(bool ok);
+    void end(status::Status outcome);
 
     Thread where;
     QThread* worker = nullptr;
     std::atomic<bool> cancelFlag{false};
-    std::atomic<bool> succeeded{false};
+    status::Status result;  // written by the worker, read once it has finished
     bool busy = false;
     // what was told last, so that thousands of small steps make no flood of events
     int lastPermille = -1;

@@ -10,43 +10,43 @@ ImportSession::ImportSession(ImportSetup setup, bool replace, const std::string&
       originals_(setup_)
 {
     // under the run's lock, once the lists are ready: an import that stops before keeps nothing
-    import_.beforeSwitch = [this](std::string& error) {
-        return originals_.keep(replaced(), error);
-    };
+    import_.beforeSwitch = [this] { return originals_.keep(replaced()); };
 }
 
-bool ImportSession::read(const std::string& playerFile, const listmaking::RunControl& control)
+status::Status ImportSession::read(const std::string& playerFile,
+                                   const listmaking::RunControl& control)
 {
-    read_ = import_.read(playerFile, control);
-    return read_;
+    auto read = import_.read(playerFile, control);
+    read_ = read.ok();
+    return read;
 }
 
-bool ImportSession::plan()
+status::Status ImportSession::plan()
 {
-    error_ = setup_.problem;
-    if (!error_.empty())
-        return false;
-    if (!import_.plan())
-        return false;
-    error_ = import_.refusal();
-    return error_.empty();
+    refused_ = !setup_.problem.empty();
+    if (refused_)
+        return status::Status::failure(setup_.problem);
+    if (auto planned = import_.plan(); !planned)
+        return planned;
+    const std::string refusal = import_.refusal();
+    refused_ = !refusal.empty();
+    if (refused_)
+        return status::Status::failure(refusal);
+    return {};
 }
 
-bool ImportSession::run(const listmaking::RunControl& control)
+status::Status ImportSession::run(const listmaking::RunControl& control)
 {
     // a file that gives no list is refused before anything is written; the originals are kept
     // later, under the run's lock, once the lists are ready
-    if (!plan() || !import_.prepare(control))
-        return false;
-    if (import_.run(control))
-        return true;
-    originals_.forgetKept();
-    return false;
-}
-
-std::string ImportSession::errorText() const
-{
-    return error_.empty() ? import_.errorText() : error_;
+    if (auto planned = plan(); !planned)
+        return planned;
+    if (auto prepared = import_.prepare(control); !prepared)
+        return prepared;
+    auto ran = import_.run(control);
+    if (!ran)
+        originals_.forgetKept();
+    return ran;
 }
 
 void ImportSession::repairFirst()
@@ -55,25 +55,27 @@ void ImportSession::repairFirst()
         repaired_ = listfolder::FolderRepair::atStart(setup_.dataDir);
 }
 
-listmaking::ImportMessages::Lines ImportSession::messagesOfStop(const std::string& program) const
+listmaking::ImportMessages::Lines ImportSession::messagesOfStop(const std::string& program,
+                                                                const status::Status& stop) const
 {
     const listmaking::ImportMessages messages(program);
     auto lines = messages.notes(repaired_);
-    const auto why = read_ ? messages.failure(errorText(), false) : messages.ofRead(import_);
+    const auto why = read_ ? messages.failure(stop.why(), false) : messages.ofRead(import_, stop);
     lines.insert(lines.end(), why.begin(), why.end());
     return lines;
 }
 
-listmaking::ImportMessages::Lines ImportSession::messagesOfRun(const std::string& program, bool ok,
+listmaking::ImportMessages::Lines ImportSession::messagesOfRun(const std::string& program,
+                                                               const status::Status& ran,
                                                                double seconds) const
 {
     const listmaking::ImportMessages messages(program);
     auto lines = messages.notes(repaired_);
-    const auto said = error_.empty() ? messages.ofRun(import_, ok, setup_.dataDir, seconds)
-                                     : messages.reading(import_.summary(), "");
+    const auto said = refused_ ? messages.reading(import_.summary(), "")
+                               : messages.ofRun(import_, ran, setup_.dataDir, seconds);
     lines.insert(lines.end(), said.begin(), said.end());
-    if (!error_.empty()) {
-        const auto why = messages.failure(error_, false);
+    if (refused_) {
+        const auto why = messages.failure(ran.why(), false);
         lines.insert(lines.end(), why.begin(), why.end());
     }
     return lines;

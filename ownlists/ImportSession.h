@@ -5,6 +5,7 @@
 
 #include <listmaking/ownwords/ImportMessages.h>
 #include <listmaking/ownwords/OwnWordsImport.h>
+#include <status/Status.h>
 
 #include <string>
 #include <vector>
@@ -28,22 +29,22 @@ public:
     void repairFirst();
     const std::vector<std::string>& repaired() const { return repaired_; }
     // `control` may cancel the reading of a huge file and follows its progress.
-    bool read(const std::string& playerFile, const listmaking::RunControl& control = {});
-    // The data folder made when missing and looked at; false, with errorText(), also when the
-    // run would write nothing (files that must stay, or no leave to replace those there).
-    bool plan();
+    status::Status read(const std::string& playerFile, const listmaking::RunControl& control = {});
+    // The data folder made when missing and looked at; a failure in French also when the run
+    // would write nothing (files that must stay, or no leave to replace those there).
+    status::Status plan();
     // The files of the data folder that the run replaces.
     const std::vector<std::string>& replaced() const { return import_.folderPlan().present; }
-    bool run(const listmaking::RunControl& control);
+    status::Status run(const listmaking::RunControl& control);
 
     const ImportSetup& setup() const { return setup_; }
     const listmaking::OwnWordsImport& engine() const { return import_; }
-    std::string errorText() const;
     // What the front ends say, the same lines from each: why read() or plan() stopped the
-    // import, and what a run did.
-    listmaking::ImportMessages::Lines messagesOfStop(const std::string& program) const;
-    listmaking::ImportMessages::Lines messagesOfRun(const std::string& program, bool ok,
-                                                    double seconds) const;
+    // import (`stop`, what it gave), and what a run did (`ran`, what run() gave).
+    listmaking::ImportMessages::Lines messagesOfStop(const std::string& program,
+                                                     const status::Status& stop) const;
+    listmaking::ImportMessages::Lines
+    messagesOfRun(const std::string& program, const status::Status& ran, double seconds) const;
 
     // For tests: handed to the engine (listfolder::StagedFiles::allowStep) and to the keeping of
     // the original lists (OriginalLists::allowStep).
@@ -55,7 +56,7 @@ private:
     OriginalLists originals_;
     bool read_ = false;
     std::vector<std::string> repaired_;
-    std::string error_;  // why plan() refused, or the originals could not be kept
+    bool refused_ = false;  // plan() refused the import itself, before the engine's run
 };
 
 }  // namespace ownlists

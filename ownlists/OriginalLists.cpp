@@ -74,7 +74,7 @@ bool OriginalLists::keptWhole() const
 }
 
 // An earlier keep cut short, or a folder of that name made by hand: set aside, never deleted.
-bool OriginalLists::setIncompleteAside(std::string& error) const
+status::Status OriginalLists::setIncompleteAside() const
 {
     const std::string base = keptFolder() + "-incomplet";
     std::string name = base;
@@ -83,71 +83,68 @@ bool OriginalLists::setIncompleteAside(std::string& error) const
         name = base + "-" + std::to_string(n);
     fs::rename(keptFolder(), name, failed);
     if (failed)
-        error = keptFolder()
-            + " n'est pas une copie complète des listes d'origine et ne peut "
-              "pas être mis de côté : "
-            + reason(failed);
-    return !failed;
+        return status::Status::failure(keptFolder()
+                                       + " n'est pas une copie complète des listes d'origine et "
+                                         "ne peut pas être mis de côté : "
+                                       + reason(failed));
+    return {};
 }
 
 // Every file in the hidden folder, then the mark; a second name costs no room, and the import
 // replaces the file, never rewrites it.
-bool OriginalLists::gather(const std::vector<std::string>& names, std::string& error) const
+status::Status OriginalLists::gather(const std::vector<std::string>& names) const
 {
     std::error_code failed;
     fs::remove_all(stagingFolder(), failed);  // a keep cut short: never announced, ours
-    if (!fs::create_directory(stagingFolder(), failed)) {
-        error = "le dossier " + stagingFolder() + " ne peut pas être créé : " + reason(failed);
-        return false;
-    }
+    if (!fs::create_directory(stagingFolder(), failed))
+        return status::Status::failure("le dossier " + stagingFolder()
+                                       + " ne peut pas être créé : " + reason(failed));
     for (const auto& name : names) {
         const fs::path from = fs::path(setup_.dataDir) / name;
         const fs::path to = fs::path(stagingFolder()) / name;
         if (!fs::is_regular_file(fs::symlink_status(from, failed)))
             continue;
-        if (allowStep && !allowStep("garde " + name)) {
-            error = from.string() + " ne peut pas être gardé dans " + keptFolder() + " : "
-                + listfolder::ExclusiveFile::reason(ENOSPC);
-            return false;
-        }
+        if (allowStep && !allowStep("garde " + name))
+            return status::Status::failure(from.string() + " ne peut pas être gardé dans "
+                                           + keptFolder() + " : "
+                                           + listfolder::ExclusiveFile::reason(ENOSPC));
         fs::create_hard_link(from, to, failed);
-        if (failed && !fs::copy_file(from, to, failed)) {
-            error = from.string() + " ne peut pas être gardé dans " + keptFolder() + " : "
-                + reason(failed);
-            return false;
-        }
+        if (failed && !fs::copy_file(from, to, failed))
+            return status::Status::failure(from.string() + " ne peut pas être gardé dans "
+                                           + keptFolder() + " : " + reason(failed));
     }
     listfolder::ExclusiveFile mark((fs::path(stagingFolder()) / completeMark).string());
     const std::string count = std::to_string(names.size()) + "\n";
-    if (!mark.write(count.data(), count.size()) || !mark.close()) {
-        error = mark.errorText();
-        return false;
-    }
-    return true;
+    if (!mark.write(count.data(), count.size()) || !mark.close())
+        return status::Status::failure(mark.errorText());
+    return {};
 }
 
-bool OriginalLists::keep(const std::vector<std::string>& names, std::string& error)
+status::Status OriginalLists::keep(const std::vector<std::string>& names)
 {
     std::error_code failed;
     if (!setup_.workingFolder || keptWhole())
-        return true;  // kept already: the lists from before the very first import
-    if (fs::exists(fs::symlink_status(keptFolder(), failed)) && !setIncompleteAside(error))
-        return false;
-    if (!gather(names, error)) {
+        return {};  // kept already: the lists from before the very first import
+    if (fs::exists(fs::symlink_status(keptFolder(), failed))) {
+        if (auto setAside = setIncompleteAside(); !setAside)
+            return setAside;
+    }
+    if (auto gathered = gather(names); !gathered) {
         fs::remove_all(stagingFolder(), failed);
-        return false;
+        return gathered;
     }
     if (allowStep && !allowStep("garde complète"))
         failed = std::make_error_code(std::errc::no_space_on_device);
     else
         fs::rename(stagingFolder(), keptFolder(), failed);
     if (failed) {
-        error = "le dossier " + keptFolder() + " ne peut pas être fait : " + reason(failed);
+        const std::string why =
+            "le dossier " + keptFolder() + " ne peut pas être fait : " + reason(failed);
         fs::remove_all(stagingFolder(), failed);
-        return false;
+        return status::Status::failure(why);
     }
     madeKept_ = true;
-    return true;
+    return {};
 }
 
 void OriginalLists::forgetKept()
@@ -203,63 +200,62 @@ std::string OriginalLists::asideName(std::time_t now) const
     return name;
 }
 
-bool OriginalLists::moveFiles(const std::string& from, const std::string& to,
-                              const std::vector<std::string>& names, std::string& error) const
+status::Status OriginalLists::moveFiles(const std::string& from, const std::string& to,
+                                        const std::vector<std::string>& names) const
 {
     for (const auto& name : names) {
         std::error_code failed;
         if (!fs::exists(fs::symlink_status(fs::path(from) / name, failed)))
             continue;
         fs::rename(fs::path(from) / name, fs::path(to) / name, failed);
-        if (failed) {
-            error = (fs::path(from) / name).string() + " ne peut pas aller dans " + to + " : "
-                + reason(failed);
-            return false;
-        }
+        if (failed)
+            return status::Status::failure((fs::path(from) / name).string()
+                                           + " ne peut pas aller dans " + to + " : "
+                                           + reason(failed));
     }
-    return true;
+    return {};
 }
 
-bool OriginalLists::goBack(std::time_t now, std::string& asideFolder, std::string& error)
+status::Result<std::string> OriginalLists::goBack(std::time_t now)
 {
     listfolder::FolderLock lock;
-    if (!lock.take(setup_.dataDir, "retour aux listes d'origine", error))
-        return false;
+    if (std::string error; !lock.take(setup_.dataDir, "retour aux listes d'origine", error))
+        return status::Status::failure(error);
     // a switch cut short is undone first: the files put aside are then whole lists
     listfolder::SwitchJournal(setup_.dataDir).repair();
     const std::string why = whyNoGoingBack();
-    if (!why.empty()) {
-        error = "il n'y a pas de listes d'origine vers lesquelles revenir : " + why;
-        return false;
-    }
-    return moveBack(now, asideFolder, error);
+    if (!why.empty())
+        return status::Status::failure("il n'y a pas de listes d'origine vers lesquelles revenir : "
+                                       + why);
+    return moveBack(now);
 }
 
-bool OriginalLists::moveBack(std::time_t now, std::string& asideFolder, std::string& error)
+status::Result<std::string> OriginalLists::moveBack(std::time_t now)
 {
-    asideFolder = asideName(now);
+    const std::string asideFolder = asideName(now);
     std::error_code failed;
     if (!setup_.workingFolder) {
         fs::rename(setup_.dataDir, asideFolder, failed);
         if (failed)
-            error = setup_.dataDir + " ne peut pas être mis de côté : " + reason(failed);
-        return !failed;
+            return status::Status::failure(setup_.dataDir
+                                           + " ne peut pas être mis de côté : " + reason(failed));
+        return asideFolder;
     }
-    if (!fs::create_directory(asideFolder, failed)) {
-        error = "le dossier " + asideFolder + " ne peut pas être créé : " + reason(failed);
-        return false;
-    }
+    if (!fs::create_directory(asideFolder, failed))
+        return status::Status::failure("le dossier " + asideFolder
+                                       + " ne peut pas être créé : " + reason(failed));
     std::vector<std::string> originals = filesOf(keptFolder());
     originals.erase(std::remove(originals.begin(), originals.end(), completeMark), originals.end());
-    if (!moveFiles(setup_.dataDir, asideFolder, listmaking::OwnWordsImport::fileNames(), error)
-        || !moveFiles(keptFolder(), setup_.dataDir, originals, error)) {
-        error += ". Vos listes sont dans " + asideFolder + ", celles d'origine dans " + keptFolder()
-            + " ou " + setup_.dataDir;
-        return false;
-    }
+    auto moved = moveFiles(setup_.dataDir, asideFolder, listmaking::OwnWordsImport::fileNames());
+    if (moved)
+        moved = moveFiles(keptFolder(), setup_.dataDir, originals);
+    if (!moved)
+        return status::Status::failure(moved.why() + ". Vos listes sont dans " + asideFolder
+                                       + ", celles d'origine dans " + keptFolder() + " ou "
+                                       + setup_.dataDir);
     fs::remove(fs::path(keptFolder()) / completeMark, failed);
     fs::remove(keptFolder(), failed);
-    return true;
+    return asideFolder;
 }
 
 }  // namespace ownlists

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <ownlists/ImportSetup.h>
+#include <status/Result.h>
+#include <status/Status.h>
 
 #include <ctime>
 #include <functional>
@@ -35,9 +37,9 @@ public:
     std::string keptFolder() const;
 
     // Before an import into the working folder's data/, under its lock: the first time, the
-    // files `names` that are there are kept (a second name for each, or a copy). False, with
-    // `error` in French; nothing is then kept. Nothing to do in the player's folder.
-    bool keep(const std::vector<std::string>& names, std::string& error);
+    // files `names` that are there are kept (a second name for each, or a copy). A failure in
+    // French; nothing is then kept. Nothing to do in the player's folder.
+    status::Status keep(const std::vector<std::string>& names);
     // The kept folder is a whole keep of an earlier import.
     bool keptWhole() const;
     // After an import that failed: what keep() made is removed again.
@@ -48,9 +50,9 @@ public:
     std::string whatGoingBackDoes(std::time_t now) const;
     // Why there is no going back, in French (when whatGoingBackDoes() is empty).
     std::string whyNoGoingBack() const;
-    // Goes back to the original lists; `now` names the folder the player's lists go to.
-    // False, with `error` in French naming where every file is.
-    bool goBack(std::time_t now, std::string& asideFolder, std::string& error);
+    // Goes back to the original lists; `now` names the folder the player's lists go to, which
+    // it gives. A failure in French naming where every file is.
+    status::Result<std::string> goBack(std::time_t now);
 
     // For tests: asked before each file is kept ("garde NAME") and before the kept folder
     // takes its name ("garde complète"); false makes that step fail as a full disk would.
@@ -59,12 +61,12 @@ public:
 private:
     std::string parentFolder() const;
     std::string stagingFolder() const;
-    bool setIncompleteAside(std::string& error) const;
-    bool gather(const std::vector<std::string>& names, std::string& error) const;
-    bool moveBack(std::time_t now, std::string& asideFolder, std::string& error);
+    status::Status setIncompleteAside() const;
+    status::Status gather(const std::vector<std::string>& names) const;
+    status::Result<std::string> moveBack(std::time_t now);
     std::string asideName(std::time_t now) const;
-    bool moveFiles(const std::string& from, const std::string& to,
-                   const std::vector<std::string>& names, std::string& error) const;
+    status::Status moveFiles(const std::string& from, const std::string& to,
+                             const std::vector<std::string>& names) const;
 
     ImportSetup setup_;
     bool madeKept_ = false;

@@ -15,6 +15,7 @@ public:
 
     bool ok() const { return !failed_; }
     explicit operator bool() const { return ok(); }
+    bool wasCancelled() const { return failed_ && why_.empty(); }
     // Empty on success and for a cancelled run.
     const std::string& why() const { return why_; }
 

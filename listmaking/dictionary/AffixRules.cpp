@@ -34,7 +34,7 @@ const char* const unsupported[] = {"AF",           "AM",           "COMPLEXPREFI
 
 }  // namespace
 
-bool AffixRules::parse(std::string_view text, std::string& error)
+status::Status AffixRules::parse(std::string_view text)
 {
     std::size_t number = 0;
     std::size_t pos = 0;
@@ -44,31 +44,29 @@ bool AffixRules::parse(std::string_view text, std::string& error)
             end = text.size();
         ++number;
         const auto fields = BlankFields::split(text.substr(pos, end - pos));
-        if (!fields.empty() && fields[0][0] != '#' && !parseLine(fields, number, error))
-            return false;
+        if (!fields.empty() && fields[0][0] != '#') {
+            if (auto line = parseLine(fields, number); !line)
+                return line;
+        }
         pos = end + 1;
     }
-    return true;
+    return {};
 }
 
-bool AffixRules::parseLine(const std::vector<std::string_view>& fields, std::size_t number,
-                           std::string& error)
+status::Status AffixRules::parseLine(const std::vector<std::string_view>& fields,
+                                     std::size_t number)
 {
     const std::string_view key = fields[0];
     const std::string_view value = fields.size() > 1 ? fields[1] : std::string_view();
     if (key == "PFX" || key == "SFX")
-        return parseAffix(fields, number, error);
-    if (std::find(std::begin(unsupported), std::end(unsupported), key) != std::end(unsupported)) {
-        error =
-            lineError(number, "la directive " + std::string(key) + " n'est pas prise en charge");
-        return false;
-    }
-    if (key == "SET" && value != "UTF-8") {
-        error = lineError(number,
-                          "l'encodage " + std::string(value)
-                              + " n'est pas pris en charge (UTF-8 seulement)");
-        return false;
-    }
+        return parseAffix(fields, number);
+    if (std::find(std::begin(unsupported), std::end(unsupported), key) != std::end(unsupported))
+        return status::Status::failure(
+            lineError(number, "la directive " + std::string(key) + " n'est pas prise en charge"));
+    if (key == "SET" && value != "UTF-8")
+        return status::Status::failure(lineError(
+            number,
+            "l'encodage " + std::string(value) + " n'est pas pris en charge (UTF-8 seulement)"));
     if (key == "FLAG")
         flagType_ = value == "long" ? FlagType::pairs
             : value == "num"        ? FlagType::numbers
@@ -80,31 +78,28 @@ bool AffixRules::parseLine(const std::vector<std::string_view>& fields, std::siz
         forbidden_ = oneFlag(value);
     else if (key == "FULLSTRIP")
         fullStrip_ = true;
-    return true;
+    return {};
 }
 
 // "SFX F. Y 33" opens a class; its rules follow: "SFX F. 0 es/D'Q' [^sxz] is:fem is:pl".
-bool AffixRules::parseAffix(const std::vector<std::string_view>& fields, std::size_t number,
-                            std::string& error)
+status::Status AffixRules::parseAffix(const std::vector<std::string_view>& fields,
+                                      std::size_t number)
 {
-    if (fields.size() < 4) {
-        error = lineError(number, "ligne d'affixe incomplète");
-        return false;
-    }
+    if (fields.size() < 4)
+        return status::Status::failure(lineError(number, "ligne d'affixe incomplète"));
     const AffixFlag flag = oneFlag(fields[1]);
     const bool prefix = fields[0] == "PFX";
     if (!open_ || rulesLeft_ == 0 || open_->flag != flag || open_->prefix != prefix) {
-        if (!isNumber(fields[3]) || (fields[2] != "Y" && fields[2] != "N")) {
-            error = lineError(number, "en-tête d'affixe attendu (« SFX drapeau Y nombre »)");
-            return false;
-        }
+        if (!isNumber(fields[3]) || (fields[2] != "Y" && fields[2] != "N"))
+            return status::Status::failure(
+                lineError(number, "en-tête d'affixe attendu (« SFX drapeau Y nombre »)"));
         auto& classes = prefix ? prefixes_ : suffixes_;
         open_ = &classes[flag];
         open_->flag = flag;
         open_->prefix = prefix;
         open_->crossProduct = fields[2] == "Y";
         rulesLeft_ = std::stoul(std::string(fields[3]));
-        return true;
+        return {};
     }
     AffixRule rule;
     rule.id = ++rulesRead_;
@@ -115,10 +110,8 @@ bool AffixRules::parseAffix(const std::vector<std::string_view>& fields, std::si
     if (slash != std::string_view::npos)
         rule.continuation = flagsOf(added.substr(slash + 1));
     auto condition = AffixCondition::parse(fields.size() > 4 ? fields[4] : ".");
-    if (!condition) {
-        error = lineError(number, "condition d'affixe mal formée");
-        return false;
-    }
+    if (!condition)
+        return status::Status::failure(lineError(number, "condition d'affixe mal formée"));
     rule.condition = std::move(*condition);
     std::vector<std::string> traits;
     for (std::size_t i = 5; i < fields.size(); ++i) {
@@ -128,7 +121,7 @@ bool AffixRules::parseAffix(const std::vector<std::string_view>& fields, std::si
     rule.tags = lexicon::FormTags::of(traits);
     open_->rules.push_back(std::move(rule));
     --rulesLeft_;
-    return true;
+    return {};
 }
 
 AffixFlag AffixRules::oneFlag(std::string_view text) const

@@ -2,6 +2,7 @@
 
 #include <lexicon/FormTags.h>
 #include <listmaking/dictionary/AffixCondition.h>
+#include <status/Status.h>
 
 #include <cstdint>
 #include <map>
@@ -38,8 +39,8 @@ struct AffixClass {
 // no form is silently missed.
 class AffixRules {
 public:
-    // False, with `error` in French, when a line cannot be understood.
-    bool parse(std::string_view text, std::string& error);
+    // A failure in French when a line cannot be understood.
+    status::Status parse(std::string_view text);
 
     // The flags of a .dic entry or of a continuation, read by the FLAG type of the file.
     std::vector<AffixFlag> flagsOf(std::string_view text) const;
@@ -55,10 +56,8 @@ public:
 private:
     enum class FlagType { bytes, pairs, numbers, characters };
 
-    bool parseLine(const std::vector<std::string_view>& fields, std::size_t number,
-                   std::string& error);
-    bool parseAffix(const std::vector<std::string_view>& fields, std::size_t number,
-                    std::string& error);
+    status::Status parseLine(const std::vector<std::string_view>& fields, std::size_t number);
+    status::Status parseAffix(const std::vector<std::string_view>& fields, std::size_t number);
     AffixFlag oneFlag(std::string_view text) const;
 
     FlagType flagType_ = FlagType::bytes;

@@ -19,19 +19,15 @@ namespace {
 
 constexpr std::size_t largestSource = std::size_t(256) << 20;
 
-bool readEntries(const std::string& path, std::vector<DicEntry>& entries, std::string& error)
+status::Status readEntries(const std::string& path, std::vector<DicEntry>& entries)
 {
     textfile::LineReader reader(path);
-    if (!reader.isOpen()) {
-        error = path + " : " + reader.errorText();
-        return false;
-    }
+    if (!reader.isOpen())
+        return status::Status::failure(path + " : " + reader.errorText());
     entries = DicReader::entries(reader);
-    if (reader.failed()) {
-        error = path + " : " + reader.errorText();
-        return false;
-    }
-    return true;
+    if (reader.failed())
+        return status::Status::failure(path + " : " + reader.errorText());
+    return {};
 }
 
 std::uint8_t marksOf(const DicEntry& entry, bool refused)
@@ -74,21 +70,20 @@ bool formOrder(const lexicon::LexiconForm& a, const lexicon::LexiconForm& b)
 
 }  // namespace
 
-bool LexiconMaker::make(lexicon::PreparedLexicon& lexicon, const RunControl& control)
+status::Status LexiconMaker::make(lexicon::PreparedLexicon& lexicon, const RunControl& control)
 {
     lexicon = lexicon::PreparedLexicon{};
-    error_.clear();
     missing_.clear();
     AffixRules rules;
     std::vector<DicEntry> entries;
     WordFilter filter;
     control.report(0.0, "lecture des dictionnaires");
-    if (!readModern(rules, entries, filter))
-        return false;
+    if (auto modern = readModern(rules, entries, filter); !modern)
+        return modern;
     std::vector<std::string> older;
     control.report(0.05, "lecture des listes anciennes");
-    if (!OlderLists::readAll(paths_, older, missing_, error_, control))
-        return false;
+    if (auto read = OlderLists::readAll(paths_, older, missing_, control); !read)
+        return read;
     std::unordered_set<std::string> olderGame;
     for (const auto& raw : older) {
         if (lexicon::GameWord::startsWithCapital(raw))
@@ -99,14 +94,12 @@ bool LexiconMaker::make(lexicon::PreparedLexicon& lexicon, const RunControl& con
     control.report(0.25, "développement des formes");
     expand(rules, entries, filter, control);
     checker_ = std::make_unique<ParallelChecker>(paths_.modernAff, paths_.modernDic);
-    if (!checker_->isLoaded()) {
-        error_ = paths_.modernDic + " : lecture impossible par Hunspell";
-        return false;
-    }
+    if (!checker_->isLoaded())
+        return status::Status::failure(paths_.modernDic + " : lecture impossible par Hunspell");
     control.report(0.35, "vérification des formes par Hunspell");
     std::vector<char> accepted;
     if (control.cancelled() || !checker_->check(spellings_, accepted, control.cancel))
-        return false;
+        return status::Status::cancelled();
     keepAccepted(accepted, olderGame);
     markNewEntries(olderGame);
     control.report(0.85, "mots des listes anciennes");
@@ -115,22 +108,24 @@ bool LexiconMaker::make(lexicon::PreparedLexicon& lexicon, const RunControl& con
     collectNewSpellings(filter, lexicon);
     assemble(lexicon);
     control.report(1.0, "lexique prêt");
-    return true;
+    return {};
 }
 
-bool LexiconMaker::readModern(AffixRules& rules, std::vector<DicEntry>& entries, WordFilter& filter)
+status::Status LexiconMaker::readModern(AffixRules& rules, std::vector<DicEntry>& entries,
+                                        WordFilter& filter)
 {
     std::string affText;
-    if (!listfolder::FileBytes::read(paths_.modernAff, largestSource, affText, error_))
-        return false;
-    if (!rules.parse(affText, error_)) {
-        error_ = paths_.modernAff + ", " + error_;
-        return false;
-    }
+    if (std::string error;
+        !listfolder::FileBytes::read(paths_.modernAff, largestSource, affText, error))
+        return status::Status::failure(error);
+    if (auto parsed = rules.parse(affText); !parsed)
+        return status::Status::failure(paths_.modernAff + ", " + parsed.why());
     filter.readAffixMarks(paths_.modernAff);
-    if (!paths_.stopList.empty() && !filter.readStopList(paths_.stopList, error_))
-        return false;
-    return readEntries(paths_.modernDic, entries, error_);
+    if (!paths_.stopList.empty()) {
+        if (auto stops = filter.readStopList(paths_.stopList); !stops)
+            return stops;
+    }
+    return readEntries(paths_.modernDic, entries);
 }
 
 std::uint32_t LexiconMaker::spellingIndex(const std::string& spelling)
@@ -290,8 +285,7 @@ void LexiconMaker::collectNewSpellings(const WordFilter& filter, lexicon::Prepar
 {
     std::vector<DicEntry> reformed;
     lexicon.hasReformed = lexicon::SourceFiles::exists(paths_.reformedDic)
-        && readEntries(paths_.reformedDic, reformed, error_);
-    error_.clear();
+        && readEntries(paths_.reformedDic, reformed).ok();
     if (!lexicon.hasReformed)
         return;
     std::vector<std::pair<std::string, const DicEntry*>> candidates;

@@ -7,6 +7,7 @@
 #include <listmaking/dictionary/DicEntry.h>
 #include <listmaking/dictionary/ParallelChecker.h>
 #include <listmaking/dictionary/WordFilter.h>
+#include <status/Status.h>
 
 #include <memory>
 #include <string>
@@ -29,10 +30,9 @@ class LexiconMaker {
 public:
     explicit LexiconMaker(lexicon::SourcePaths paths) : paths_(std::move(paths)) {}
 
-    // False, with errorText() in French, when a source that every list needs cannot be read,
-    // or when the run was cancelled (errorText() then empty).
-    bool make(lexicon::PreparedLexicon& lexicon, const RunControl& control = {});
-    std::string errorText() const { return error_; }
+    // A failure in French when a source that every list needs cannot be read; cancelled when
+    // `control` cancels the run.
+    status::Status make(lexicon::PreparedLexicon& lexicon, const RunControl& control = {});
     // The older dictionaries that could not be read, each with its reason.
     const std::vector<std::string>& missingSources() const { return missing_; }
 
@@ -48,7 +48,8 @@ private:
         std::vector<PendingForm> forms;
     };
 
-    bool readModern(AffixRules& rules, std::vector<DicEntry>& entries, WordFilter& filter);
+    status::Status readModern(AffixRules& rules, std::vector<DicEntry>& entries,
+                              WordFilter& filter);
     std::uint32_t spellingIndex(const std::string& spelling);
     void expand(const AffixRules& rules, const std::vector<DicEntry>& entries,
                 const WordFilter& filter, const RunControl& control);
@@ -62,7 +63,6 @@ private:
     void assemble(lexicon::PreparedLexicon& lexicon);
 
     lexicon::SourcePaths paths_;
-    std::string error_;
     std::vector<std::string> missing_;
     std::vector<std::string> spellings_;  // every form to judge, once
     std::unordered_map<std::string, std::uint32_t> spellingIndex_;

@@ -42,29 +42,26 @@ bool LexiconStore::isFresh() const
     return savedIsFresh() || shippedFits();
 }
 
-bool LexiconStore::obtain(lexicon::PreparedLexicon& lexicon, const RunControl& control)
+status::Status LexiconStore::obtain(lexicon::PreparedLexicon& lexicon, const RunControl& control)
 {
-    error_.clear();
     warnings_.clear();
     made_ = false;
     saved_ = false;
     const std::string fingerprint = lexicon::SourceFingerprint::of(paths_);
     control.report(0.0, "lecture du lexique préparé");
     if (savedIsFresh() && read(path(), lexicon))
-        return true;
+        return {};
     if (shippedFits() && read(paths_.shippedLexicon, lexicon))
-        return true;
+        return {};
     if (control.cancelled())
-        return false;
+        return status::Status::cancelled();
     RunControl making = control;
     making.progress = [&control](double fraction, const std::string& step) {
         control.report(fraction, std::string(makingStep) + " : " + step);
     };
     LexiconMaker maker(paths_);
-    if (!maker.make(lexicon, making)) {
-        error_ = maker.errorText();
-        return false;
-    }
+    if (auto made = maker.make(lexicon, making); !made)
+        return made;
     // an unwritable work folder is the cause, not the network, when the older lists lack
     const std::string problem = workFolderProblem();
     if (!problem.empty())
@@ -77,16 +74,19 @@ bool LexiconStore::obtain(lexicon::PreparedLexicon& lexicon, const RunControl& c
     lexicon.fingerprint = fingerprint;
     made_ = true;
     save(lexicon);
-    return true;
+    return {};
 }
 
 bool LexiconStore::read(const std::string& file, lexicon::PreparedLexicon& lexicon)
 {
     std::string text;
     std::string error;
-    if (!listfolder::FileBytes::read(file, largestLexicon, text, error)
-        || !lexicon::LexiconFile::parse(text, lexicon, error)) {
+    if (!listfolder::FileBytes::read(file, largestLexicon, text, error)) {
         warnings_.push_back(file + " : " + error + " ; il n'est pas repris");
+        return false;
+    }
+    if (auto parsed = lexicon::LexiconFile::parse(text, lexicon); !parsed) {
+        warnings_.push_back(file + " : " + parsed.why() + " ; il n'est pas repris");
         return false;
     }
     return true;

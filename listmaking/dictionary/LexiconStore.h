@@ -3,6 +3,7 @@
 #include <lexicon/PreparedLexicon.h>
 #include <lexicon/SourceFiles.h>
 #include <listmaking/RunControl.h>
+#include <status/Status.h>
 
 #include <string>
 #include <vector>
@@ -25,10 +26,9 @@ public:
     std::string path() const { return paths_.workDir + "/" + fileName; }
     // True when the saved or the installed lexicon may be used (nothing to make).
     bool isFresh() const;
-    // Reads the saved lexicon or makes it. False, with errorText() in French, when it can be
-    // neither read nor made, or when the run was cancelled (errorText() empty).
-    bool obtain(lexicon::PreparedLexicon& lexicon, const RunControl& control = {});
-    std::string errorText() const { return error_; }
+    // Reads the saved lexicon or makes it. A failure in French when it can be neither read nor
+    // made; cancelled when `control` cancels the run.
+    status::Status obtain(lexicon::PreparedLexicon& lexicon, const RunControl& control = {});
     // After obtain(): whether it was made by this run and kept for the next ones, and what
     // could not be used or saved.
     bool made() const { return made_; }
@@ -43,7 +43,6 @@ private:
     void save(const lexicon::PreparedLexicon& lexicon);
 
     lexicon::SourcePaths paths_;
-    std::string error_;
     bool made_ = false;
     bool saved_ = false;
     std::vector<std::string> warnings_;

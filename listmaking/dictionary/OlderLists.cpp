@@ -29,57 +29,49 @@ std::string latin1ToUtf8(std::string_view text)
 
 }  // namespace
 
-bool OlderLists::readAll(const lexicon::SourcePaths& paths, std::vector<std::string>& words,
-                         std::vector<std::string>& missing, std::string& error,
-                         const RunControl& control)
+status::Status OlderLists::readAll(const lexicon::SourcePaths& paths,
+                                   std::vector<std::string>& words,
+                                   std::vector<std::string>& missing, const RunControl& control)
 {
     textfile::LineReader reader(paths.olderList);
-    if (!reader.isOpen()) {
-        error = paths.olderList + " : " + reader.errorText();
-        return false;
-    }
+    if (!reader.isOpen())
+        return status::Status::failure(paths.olderList + " : " + reader.errorText());
     words = DicReader::words(reader);
-    if (reader.failed()) {
-        error = paths.olderList + " : " + reader.errorText();
-        return false;
-    }
+    if (reader.failed())
+        return status::Status::failure(paths.olderList + " : " + reader.errorText());
     // a dictionary not given at all (an installed program has none) goes without a word
-    std::string why;
     if (!paths.myspellDic.empty()) {
         if (!lexicon::SourceFiles::exists(paths.myspellDic))
             missing.push_back("myspell-fr (" + paths.myspellDic + " absent)");
-        else if (!hunspellForms(paths.myspellDic, lexicon::SourcePaths::affOf(paths.myspellDic),
-                                words, why, control))
-            missing.push_back("myspell-fr (" + why + ")");
+        else if (auto read =
+                     hunspellForms(paths.myspellDic, lexicon::SourcePaths::affOf(paths.myspellDic),
+                                   words, control);
+                 !read)
+            missing.push_back("myspell-fr (" + read.why() + ")");
     }
     if (control.cancelled())
-        return false;
+        return status::Status::cancelled();
     if (!paths.aspellList.empty()) {
         if (!lexicon::SourceFiles::exists(paths.aspellList))
             missing.push_back("aspell-fr (" + paths.aspellList + " absent)");
-        else if (!readAspellList(paths.aspellList, words, why))
-            missing.push_back("aspell-fr (" + why + ")");
+        else if (auto read = readAspellList(paths.aspellList, words); !read)
+            missing.push_back("aspell-fr (" + read.why() + ")");
     }
-    return true;
+    return {};
 }
 
-bool OlderLists::hunspellForms(const std::string& dicPath, const std::string& affPath,
-                               std::vector<std::string>& words, std::string& error,
-                               const RunControl& control)
+status::Status OlderLists::hunspellForms(const std::string& dicPath, const std::string& affPath,
+                                         std::vector<std::string>& words, const RunControl& control)
 {
     std::string affText;
     AffixRules rules;
-    if (!listfolder::FileBytes::read(affPath, largestSource, affText, error))
-        return false;
-    if (!rules.parse(affText, error)) {
-        error = affPath + ", " + error;
-        return false;
-    }
+    if (std::string error; !listfolder::FileBytes::read(affPath, largestSource, affText, error))
+        return status::Status::failure(error);
+    if (auto parsed = rules.parse(affText); !parsed)
+        return status::Status::failure(affPath + ", " + parsed.why());
     textfile::LineReader reader(dicPath);
-    if (!reader.isOpen()) {
-        error = dicPath + " : " + reader.errorText();
-        return false;
-    }
+    if (!reader.isOpen())
+        return status::Status::failure(dicPath + " : " + reader.errorText());
     const auto entries = DicReader::entries(reader);
     const AffixExpander expander(rules);
     std::unordered_set<std::string> seen;
@@ -91,18 +83,16 @@ bool OlderLists::hunspellForms(const std::string& dicPath, const std::string& af
         }
     }
     ParallelChecker checker(affPath, dicPath);
-    if (!checker.isLoaded()) {
-        error = dicPath + " : lecture impossible par Hunspell";
-        return false;
-    }
+    if (!checker.isLoaded())
+        return status::Status::failure(dicPath + " : lecture impossible par Hunspell");
     std::vector<char> accepted;
     if (!checker.check(forms, accepted, control.cancel))
-        return false;
+        return status::Status::cancelled();
     for (std::size_t i = 0; i < forms.size(); ++i) {
         if (accepted[i])
             words.push_back(std::move(forms[i]));
     }
-    return true;
+    return {};
 }
 
 std::vector<std::string> OlderLists::aspellWords(std::string_view bytes)
@@ -126,16 +116,15 @@ std::vector<std::string> OlderLists::aspellWords(std::string_view bytes)
     return words;
 }
 
-bool OlderLists::readAspellList(const std::string& path, std::vector<std::string>& words,
-                                std::string& error)
+status::Status OlderLists::readAspellList(const std::string& path, std::vector<std::string>& words)
 {
     std::string bytes;
-    if (!listfolder::FileBytes::read(path, largestSource, bytes, error))
-        return false;
+    if (std::string error; !listfolder::FileBytes::read(path, largestSource, bytes, error))
+        return status::Status::failure(error);
     auto found = aspellWords(bytes);
     words.insert(words.end(), std::make_move_iterator(found.begin()),
                  std::make_move_iterator(found.end()));
-    return true;
+    return {};
 }
 
 }  // namespace listmaking

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <listmaking/RunControl.h>
+#include <status/Status.h>
 
 #include <string>
 #include <string_view>
@@ -16,22 +17,22 @@ namespace listmaking {
 // wfrench, and the dictionaries unpacked at set-up (myspell-fr, aspell-fr).
 class OlderLists {
 public:
-    // Every older word. False, with `error`, when wfrench (which every list needs) cannot be
-    // read; an unpacked dictionary that is missing or unreadable is only named in `missing`.
-    static bool readAll(const lexicon::SourcePaths& paths, std::vector<std::string>& words,
-                        std::vector<std::string>& missing, std::string& error,
-                        const RunControl& control = {});
+    // Every older word. A failure when wfrench (which every list needs) cannot be read; an
+    // unpacked dictionary that is missing or unreadable is only named in `missing`.
+    static status::Status readAll(const lexicon::SourcePaths& paths,
+                                  std::vector<std::string>& words,
+                                  std::vector<std::string>& missing,
+                                  const RunControl& control = {});
     // Every form of a Hunspell dictionary (myspell-fr) that Hunspell with the same files
-    // accepts. False, with `error`, when it cannot be read.
-    static bool hunspellForms(const std::string& dicPath, const std::string& affPath,
-                              std::vector<std::string>& words, std::string& error,
-                              const RunControl& control = {});
+    // accepts. A failure when it cannot be read.
+    static status::Status hunspellForms(const std::string& dicPath, const std::string& affPath,
+                                        std::vector<std::string>& words,
+                                        const RunControl& control = {});
     // An aspell word list once ungzipped (aspell-fr's .cwl files, ISO 8859-1): each word is
     // written as one byte, the length it shares with the word before plus one, then the
     // rest of its letters.
     static std::vector<std::string> aspellWords(std::string_view bytes);
-    static bool readAspellList(const std::string& path, std::vector<std::string>& words,
-                               std::string& error);
+    static status::Status readAspellList(const std::string& path, std::vector<std::string>& words);
 };
 
 }  // namespace listmaking

@@ -53,29 +53,23 @@ void WordFilter::setAffixMarks(std::string keepCase, std::string noSuggest)
     noSuggest_ = std::move(noSuggest);
 }
 
-bool WordFilter::readStopList(const std::string& path, std::string& error)
+status::Status WordFilter::readStopList(const std::string& path)
 {
     textfile::LineReader reader(path);
-    if (!reader.isOpen()) {
-        error = path + ": " + reader.errorText();
-        return false;
-    }
+    if (!reader.isOpen())
+        return status::Status::failure(path + ": " + reader.errorText());
     std::vector<std::string> lines;
     std::string line;
     while (reader.next(line))
         lines.push_back(line);
-    if (reader.failed()) {
-        error = path + ": " + reader.errorText();
-        return false;
-    }
-    if (!parseStopList(lines, error)) {
-        error = path + ", " + error;
-        return false;
-    }
-    return true;
+    if (reader.failed())
+        return status::Status::failure(path + ": " + reader.errorText());
+    if (auto parsed = parseStopList(lines); !parsed)
+        return status::Status::failure(path + ", " + parsed.why());
+    return {};
 }
 
-bool WordFilter::parseStopList(const std::vector<std::string>& lines, std::string& error)
+status::Status WordFilter::parseStopList(const std::vector<std::string>& lines)
 {
     const std::string* reason = nullptr;
     bool keep = false;
@@ -90,25 +84,23 @@ bool WordFilter::parseStopList(const std::vector<std::string>& lines, std::strin
             reason = &groupReason;
             continue;
         }
-        if (!reason) {
-            error = "ligne " + std::to_string(number) + " : un mot avant toute ligne « - raison »";
-            return false;
-        }
+        if (!reason)
+            return status::Status::failure("ligne " + std::to_string(number)
+                                           + " : un mot avant toute ligne « - raison »");
         std::istringstream words(line);
         std::string word;
         while (words >> word) {
             const auto game = lexicon::GameWord::fold(word);
-            if (!game) {
-                error = "ligne " + std::to_string(number) + " : « " + word + " » n'est pas un mot";
-                return false;
-            }
+            if (!game)
+                return status::Status::failure("ligne " + std::to_string(number) + " : « " + word
+                                               + " » n'est pas un mot");
             if (keep)
                 kept_.insert(*game);
             else
                 dropped_[*game] = *reason;
         }
     }
-    return true;
+    return {};
 }
 
 bool WordFilter::hasVowel(const std::string& gameWord)

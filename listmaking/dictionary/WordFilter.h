@@ -1,6 +1,7 @@
 #pragma once
 
 #include <listmaking/dictionary/DicEntry.h>
+#include <status/Status.h>
 
 #include <map>
 #include <set>
@@ -23,10 +24,10 @@ public:
     // Reads KEEPCASE and NOSUGGEST from an affix file. False when it cannot be read.
     bool readAffixMarks(const std::string& affPath);
     void setAffixMarks(std::string keepCase, std::string noSuggest);
-    // False, with `error` (path and line number), when the file cannot be read or is malformed.
-    bool readStopList(const std::string& path, std::string& error);
+    // A failure naming the path and line when the file cannot be read or is malformed.
+    status::Status readStopList(const std::string& path);
     // The same, from the lines of the file.
-    bool parseStopList(const std::vector<std::string>& lines, std::string& error);
+    status::Status parseStopList(const std::vector<std::string>& lines);
 
     // Why the entry, spelt `gameWord` in capitals, is not a word of the game; empty when it is.
     std::string refusal(const DicEntry& entry, const std::string& gameWord) const;

@@ -16,19 +16,19 @@ DefaultListsRun::DefaultListsRun(std::string dataDir, lexicon::SourcePaths sourc
 {
 }
 
-bool DefaultListsRun::plan()
+status::Status DefaultListsRun::plan()
 {
-    error_.clear();
     missing_.clear();
     bool created = false;
-    if (!listfolder::ListFolder::prepare(dataDir_, created, error_))
-        return false;
+    std::string error;
+    if (!listfolder::ListFolder::prepare(dataDir_, created, error))
+        return status::Status::failure(error);
     {
         // a run cut short while switching is undone, under the lock, before the folder is
         // looked at
         listfolder::RunLock lock;
-        if (!lock.take(sources_.workDir, dataDir_, error_))
-            return false;
+        if (!lock.take(sources_.workDir, dataDir_, error))
+            return status::Status::failure(error);
         listfolder::StagedFiles leftovers(dataDir_, sources_.workDir);
         if (leftovers.open())
             notes_.insert(notes_.end(), leftovers.notes().begin(), leftovers.notes().end());
@@ -39,44 +39,38 @@ bool DefaultListsRun::plan()
         if (std::find(present.begin(), present.end(), name) == present.end())
             missing_.push_back(name);
     }
-    return true;
+    return {};
 }
 
-bool DefaultListsRun::run(const RunControl& control)
+status::Status DefaultListsRun::run(const RunControl& control)
 {
-    cancelled_ = false;
     written_.clear();
     listfolder::RunLock lock;
-    if (!plan() || !lock.take(sources_.workDir, dataDir_, error_))
-        return false;
+    if (auto planned = plan(); !planned)
+        return planned;
+    if (std::string error; !lock.take(sources_.workDir, dataDir_, error))
+        return status::Status::failure(error);
     LexiconStore store(sources_);
     if (missing_.empty() && store.isFresh())
-        return true;
+        return {};
     listfolder::StagedFiles staged(dataDir_, sources_.workDir);
-    if (!missing_.empty() && !staged.open()) {
-        error_ = staged.errorText();
-        return false;
-    }
+    if (!missing_.empty() && !staged.open())
+        return status::Status::failure(staged.errorText());
     RunControl lexiconControl = control;
     lexiconControl.progress = [&control](double fraction, const std::string& step) {
         control.report(fraction * 0.8, step);
     };
     lexicon::PreparedLexicon prepared;
-    if (!store.obtain(prepared, lexiconControl)) {
-        error_ = store.errorText();
-        cancelled_ = control.cancelled();
-        return false;
-    }
+    if (auto obtained = store.obtain(prepared, lexiconControl); !obtained)
+        return control.cancelled() ? status::Status::cancelled() : obtained;
     lexiconMade_ = store.made() && store.saved();
     notes_.insert(notes_.end(), store.warnings().begin(), store.warnings().end());
     if (missing_.empty())
-        return true;
+        return {};
     const lexicon::Lexicon lexicon = DefaultWords::lexicon(prepared);
     for (std::size_t i = 0; i < missing_.size(); ++i) {
-        if (control.cancelled()) {
-            cancelled_ = true;
-            return false;
-        }
+        if (control.cancelled())
+            return status::Status::cancelled();
         const auto& name = missing_[i];
         if (CatalogueLists::needsReformed(name) && !lexicon.hasReformed) {
             notes_.push_back("pas de dictionnaire rectifié, " + name + " n'est pas fait");
@@ -84,21 +78,18 @@ bool DefaultListsRun::run(const RunControl& control)
         }
         control.report(0.8 + 0.15 * i / missing_.size(), "liste " + name);
         const auto lines = CatalogueLists::lines(name, lexicon);
-        if (!staged.write(name, lines)) {
-            error_ = staged.errorText();
-            return false;
-        }
+        if (!staged.write(name, lines))
+            return status::Status::failure(staged.errorText());
         written_.emplace_back(name, lines.size());
     }
     control.report(0.95, "mise en place des fichiers");
     if (!staged.commit()) {
-        error_ = staged.errorText() + ". Les fichiers de " + dataDir_
-            + " sont restés tels qu'ils étaient.";
         written_.clear();
-        return false;
+        return status::Status::failure(staged.errorText() + ". Les fichiers de " + dataDir_
+                                       + " sont restés tels qu'ils étaient.");
     }
     control.report(1.0, "terminé");
-    return true;
+    return {};
 }
 
 }  // namespace listmaking

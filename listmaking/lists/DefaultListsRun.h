@@ -2,6 +2,7 @@
 
 #include <lexicon/SourceFiles.h>
 #include <listmaking/RunControl.h>
+#include <status/Status.h>
 
 #include <string>
 #include <utility>
@@ -17,11 +18,12 @@ class DefaultListsRun {
 public:
     DefaultListsRun(std::string dataDir, lexicon::SourcePaths sources);
 
-    // Makes the data folder when missing and finds the missing files. False, with
-    // errorText() in French, when the folder cannot be made or written.
-    bool plan();
+    // Makes the data folder when missing and finds the missing files. A failure in French
+    // when the folder cannot be made or written.
+    status::Status plan();
     const std::vector<std::string>& missingFiles() const { return missing_; }
-    bool run(const RunControl& control = {});
+    // Cancelled when `control` cancels it.
+    status::Status run(const RunControl& control = {});
 
     const std::vector<std::pair<std::string, std::size_t>>& linesPerFile() const
     {
@@ -31,8 +33,6 @@ public:
     bool lexiconMade() const { return lexiconMade_; }
     // Older lists missing, the reformed dictionary missing, leftovers undone, in French.
     const std::vector<std::string>& notes() const { return notes_; }
-    std::string errorText() const { return error_; }
-    bool cancelled() const { return cancelled_; }
 
 private:
     std::string dataDir_;
@@ -41,8 +41,6 @@ private:
     std::vector<std::pair<std::string, std::size_t>> written_;
     std::vector<std::string> notes_;
     bool lexiconMade_ = false;
-    bool cancelled_ = false;
-    std::string error_;
 };
 
 }  // namespace listmaking

@@ -133,19 +133,21 @@ ImportMessages::Lines ImportMessages::failure(const std::string& error, bool can
     return {said(error, true)};
 }
 
-ImportMessages::Lines ImportMessages::ofRead(const OwnWordsImport& import) const
+ImportMessages::Lines ImportMessages::ofRead(const OwnWordsImport& import,
+                                             const status::Status& read) const
 {
     Lines lines;
     if (!import.summary().playerFile.empty())
         lines = reading(import.summary(), "");
-    const Lines why = failure(import.errorText(), false);
+    const Lines why = failure(read.why(), false);
     lines.insert(lines.end(), why.begin(), why.end());
     return lines;
 }
 
-ImportMessages::Lines ImportMessages::ofRun(const OwnWordsImport& import, bool ok,
+ImportMessages::Lines ImportMessages::ofRun(const OwnWordsImport& import, const status::Status& ran,
                                             const std::string& dataDir, double seconds) const
 {
+    const bool ok = ran.ok();
     const auto& s = import.summary();
     Lines lines = reading(s, ok ? s.reportPath : "");
     const auto append = [&lines](const Lines& more) {
@@ -153,7 +155,7 @@ ImportMessages::Lines ImportMessages::ofRun(const OwnWordsImport& import, bool o
     };
     append(notes(s.notes));
     if (!ok) {
-        append(failure(import.errorText(), import.cancelled()));
+        append(failure(ran.why(), ran.wasCancelled()));
         return lines;
     }
     // what became of the words first: a window shows the top of the text, a terminal its end

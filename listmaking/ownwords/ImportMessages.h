@@ -38,10 +38,12 @@ public:
     Lines outcome(const OwnWordsSummary& summary) const;
     Lines failure(const std::string& error, bool cancelled) const;
 
-    // A file that could not be read, or that holds no word of the game.
-    Lines ofRead(const OwnWordsImport& import) const;
-    // Everything an import says once it has run, in the order it is said.
-    Lines ofRun(const OwnWordsImport& import, bool ok, const std::string& dataDir,
+    // A file that could not be read, or that holds no word of the game: `read` is what
+    // OwnWordsImport::read() gave.
+    Lines ofRead(const OwnWordsImport& import, const status::Status& read) const;
+    // Everything an import says once it has run (`ran`, what run() gave), in the order it is
+    // said.
+    Lines ofRun(const OwnWordsImport& import, const status::Status& ran, const std::string& dataDir,
                 double seconds) const;
 
     // For a terminal: says each new step of a long run once ("<program> : step…"), without

@@ -151,7 +151,7 @@ bool hasHighByte(std::string_view bytes)
 
 }  // namespace
 
-bool OwnWordList::read(const std::string& path, std::string& error, const RunControl& control)
+status::Status OwnWordList::read(const std::string& path, const RunControl& control)
 {
     std::error_code unknown;
     const auto bytes = std::filesystem::file_size(path, unknown);
@@ -159,17 +159,13 @@ bool OwnWordList::read(const std::string& path, std::string& error, const RunCon
     double done = 0;                                                 // bytes, over both passes
     for (const Pass pass : {Pass::count, Pass::take}) {
         textfile::FileByteSource source(path);
-        if (!source.isOpen()) {
-            error = path + " : " + source.errorText();
-            return false;
-        }
+        if (!source.isOpen())
+            return status::Status::failure(path + " : " + source.errorText());
         startPass(pass);
         char buffer[1 << 16];
         while (!tooManyLines_) {
-            if (control.cancelled()) {
-                error.clear();
-                return false;
-            }
+            if (control.cancelled())
+                return status::Status::cancelled();
             const std::size_t got = source.read(buffer, sizeof buffer);
             if (got == 0)
                 break;
@@ -178,26 +174,21 @@ bool OwnWordList::read(const std::string& path, std::string& error, const RunCon
             if (size > 0)
                 control.report(std::min(1.0, done / (2 * size)), "lecture du fichier");
         }
-        if (source.failed()) {
-            error = path + " : " + source.errorText();
-            return false;
-        }
-        if (tooManyLines_) {
-            error = path + " : plus de " + std::to_string(mostLines)
-                + " lignes, ce n'est pas une liste de mots";
-            return false;
-        }
+        if (source.failed())
+            return status::Status::failure(path + " : " + source.errorText());
+        if (tooManyLines_)
+            return status::Status::failure(path + " : plus de " + std::to_string(mostLines)
+                                           + " lignes, ce n'est pas une liste de mots");
         finish();
     }
-    if (isNotText()) {
-        error = path + " n'est pas une liste de mots : " + std::to_string(suspectLines_)
-            + " de ses " + std::to_string(textLines_)
+    if (isNotText())
+        return status::Status::failure(
+            path + " n'est pas une liste de mots : " + std::to_string(suspectLines_) + " de ses "
+            + std::to_string(textLines_)
             + " lignes contiennent des caractères de contrôle ou des octets illisibles (un "
               "fichier binaire, une image, un document de traitement de texte ?). Enregistrez "
-              "vos mots en texte brut, un par ligne";
-        return false;
-    }
-    return true;
+              "vos mots en texte brut, un par ligne");
+    return {};
 }
 
 void OwnWordList::parse(std::string_view bytes)

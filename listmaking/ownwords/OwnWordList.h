@@ -1,6 +1,7 @@
 #pragma once
 
 #include <listmaking/RunControl.h>
+#include <status/Status.h>
 
 #include <cstddef>
 #include <set>
@@ -49,9 +50,9 @@ public:
     static constexpr std::size_t keptRefusals = 100'000;  // the others are only counted
     static constexpr std::size_t longestWord = 30;        // letters: far more than any word
 
-    // False, with `error` in French, when the file cannot be read, holds too many lines or
-    // is no text; false with no error when `control` cancels it. Progress by the bytes read.
-    bool read(const std::string& path, std::string& error, const RunControl& control = {});
+    // A failure in French when the file cannot be read, holds too many lines or is no text;
+    // cancelled when `control` cancels it. Progress by the bytes read.
+    status::Status read(const std::string& path, const RunControl& control = {});
     // The same from the file's bytes.
     void parse(std::string_view bytes);
     // After parse(): most lines hold control characters or undecodable bytes.

@@ -45,50 +45,43 @@ std::vector<std::string> OwnWordsImport::fileNames()
     return names;
 }
 
-bool OwnWordsImport::read(const std::string& playerFile, const RunControl& control)
+status::Status OwnWordsImport::read(const std::string& playerFile, const RunControl& control)
 {
-    error_.clear();
-    cancelled_ = false;
     list_ = OwnWordList{};
     summary_ = OwnWordsSummary{};
     lexicon_.reset();
     read_ = false;
-    std::string error;
-    if (!list_.read(playerFile, error, control)) {
-        error_ = error;
-        cancelled_ = control.cancelled();
-        return false;
-    }
+    if (auto listRead = list_.read(playerFile, control); !listRead)
+        return control.cancelled() ? status::Status::cancelled() : listRead;
     summary_.playerFile = playerFile;
     summary_.encoding = list_.encoding();
     summary_.wordsTaken = list_.typedWords().size();
     summary_.repeats = list_.repeats();
     summary_.refused = list_.refused();
     summary_.refusedCount = list_.refusedCount();
-    if (list_.words().empty()) {
-        error_ = playerFile + " ne contient aucun mot du jeu ("
+    if (list_.words().empty())
+        return status::Status::failure(
+            playerFile + " ne contient aucun mot du jeu ("
             + (summary_.refusedCount == 0
                    ? std::string("fichier vide")
                    : std::to_string(summary_.refusedCount) + " ligne(s) refusée(s)")
-            + ") : aucune liste n'est faite, aucun fichier n'est touché";
-        return false;
-    }
+            + ") : aucune liste n'est faite, aucun fichier n'est touché");
     read_ = true;
-    return true;
+    return {};
 }
 
-bool OwnWordsImport::plan()
+status::Status OwnWordsImport::plan()
 {
-    error_.clear();
     // made before the lock: where the work folder is not ours, the lock is taken on this folder
     bool created = false;
-    if (!listfolder::ListFolder::prepare(settings_.dataDir, created, error_))
-        return false;
+    std::string error;
+    if (!listfolder::ListFolder::prepare(settings_.dataDir, created, error))
+        return status::Status::failure(error);
     madeFolder_ = madeFolder_ || created;
     {
         listfolder::RunLock lock;
-        if (!lock.take(settings_.sources.workDir, settings_.dataDir, error_))
-            return false;
+        if (!lock.take(settings_.sources.workDir, settings_.dataDir, error))
+            return status::Status::failure(error);
         // a run cut short while switching is undone, under the lock, before the folder is
         // looked at
         listfolder::StagedFiles leftovers(settings_.dataDir, settings_.sources.workDir);
@@ -98,7 +91,7 @@ bool OwnWordsImport::plan()
     }
     plan_ = listfolder::ListFolder::inspect(settings_.dataDir, fileNames());
     plan_.created = madeFolder_;
-    return true;
+    return {};
 }
 
 std::string OwnWordsImport::refusal() const
@@ -113,28 +106,22 @@ std::string OwnWordsImport::refusal() const
     return {};
 }
 
-bool OwnWordsImport::stop(const RunControl& control)
+status::Status OwnWordsImport::run(const RunControl& control)
 {
-    if (!control.cancelled())
-        return false;
-    cancelled_ = true;
-    error_.clear();
-    return true;
-}
-
-bool OwnWordsImport::run(const RunControl& control)
-{
-    cancelled_ = false;
-    if (!read_) {
-        error_ = "aucune liste de mots lue";
-        return false;
-    }
+    if (!read_)
+        return status::Status::failure("aucune liste de mots lue");
     listfolder::RunLock lock;
-    succeeded_ = plan() && prepare(control)
-        && lock.take(settings_.sources.workDir, settings_.dataDir, error_) && write(control);
+    status::Status ran = plan();
+    if (ran)
+        ran = prepare(control);
+    if (std::string error; ran && !lock.take(settings_.sources.workDir, settings_.dataDir, error))
+        ran = status::Status::failure(error);
+    if (ran)
+        ran = write(control);
+    succeeded_ = ran.ok();
     if (!succeeded_)
         removeMadeFolder();
-    return succeeded_;
+    return ran;
 }
 
 // Lists that would all be empty are no lists: the folder is left as it was, like for an
@@ -162,20 +149,16 @@ std::string OwnWordsImport::unchanged() const
     return ". Les fichiers de " + settings_.dataDir + " sont restés tels qu'ils étaient.";
 }
 
-bool OwnWordsImport::prepare(const RunControl& control)
+status::Status OwnWordsImport::prepare(const RunControl& control)
 {
     if (lexicon_)
-        return true;
-    error_.clear();
-    cancelled_ = false;
-    if (!read_) {
-        error_ = "aucune liste de mots lue";
-        return false;
-    }
+        return {};
+    if (!read_)
+        return status::Status::failure("aucune liste de mots lue");
     // the prepared lexicon may be made here: by one run at a time
     listfolder::RunLock lock;
-    if (!lock.take(settings_.sources.workDir, settings_.dataDir, error_))
-        return false;
+    if (std::string error; !lock.take(settings_.sources.workDir, settings_.dataDir, error))
+        return status::Status::failure(error);
     LexiconStore store(settings_.sources);
     lexiconPart_ = store.isFresh() ? 0.15 : 0.6;
     RunControl lexiconControl = control;
@@ -184,11 +167,8 @@ bool OwnWordsImport::prepare(const RunControl& control)
         control.report(fraction * part, step);
     };
     lexicon::PreparedLexicon prepared;
-    if (!store.obtain(prepared, lexiconControl)) {
-        error_ = store.errorText();
-        stop(control);
-        return false;
-    }
+    if (auto obtained = store.obtain(prepared, lexiconControl); !obtained)
+        return control.cancelled() ? status::Status::cancelled() : obtained;
     summary_.lexiconMade = store.made();
     summary_.notes.insert(summary_.notes.end(), store.warnings().begin(), store.warnings().end());
     control.report(lexiconPart_, "familles des mots");
@@ -199,33 +179,28 @@ bool OwnWordsImport::prepare(const RunControl& control)
     summary_.missing = outcome.missing;
     summary_.withoutShortForm = outcome.withoutShortForm;
     summary_.missingOutOfRange = outcome.missingOutOfRange;
-    if (lexicon->newForms.empty()) {
-        error_ = noShortForm();
-        return false;
-    }
+    if (lexicon->newForms.empty())
+        return status::Status::failure(noShortForm());
     lexicon_ = std::move(lexicon);
-    return true;
+    return {};
 }
 
-bool OwnWordsImport::write(const RunControl& control)
+status::Status OwnWordsImport::write(const RunControl& control)
 {
-    error_ = refusal();
-    if (!error_.empty())
-        return false;
+    if (const std::string refused = refusal(); !refused.empty())
+        return status::Status::failure(refused);
     listfolder::StagedFiles staged(settings_.dataDir, settings_.sources.workDir);
     staged.allowStep = allowStep;
-    if (!staged.open()) {
-        error_ = staged.errorText();
-        return false;
-    }
-    if (!prepare(control))
-        return false;
+    if (!staged.open())
+        return status::Status::failure(staged.errorText());
+    if (auto prepared = prepare(control); !prepared)
+        return prepared;
     const lexicon::Lexicon& lexicon = *lexicon_;
     const double lexiconPart = lexiconPart_;
     const auto names = CatalogueLists::fileNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (stop(control))
-            return false;
+        if (control.cancelled())
+            return status::Status::cancelled();
         const auto& name = names[i];
         if (CatalogueLists::needsReformed(name) && !lexicon.hasReformed) {
             summary_.notes.push_back(leftOut(name));
@@ -234,28 +209,24 @@ bool OwnWordsImport::write(const RunControl& control)
         control.report(lexiconPart + 0.1 + (0.85 - lexiconPart) * i / names.size(),
                        "liste " + name);
         const auto lines = CatalogueLists::lines(name, lexicon);
-        if (!staged.write(name, lines)) {
-            error_ = staged.errorText() + unchanged();
-            return false;
-        }
+        if (!staged.write(name, lines))
+            return status::Status::failure(staged.errorText() + unchanged());
         summary_.linesPerFile.emplace_back(name, lines.size());
     }
     summary_.reportPath = settings_.dataDir + "/" + reportName;
-    if (!staged.write(reportName, ImportReport::lines(summary_))) {
-        error_ = staged.errorText() + unchanged();
-        return false;
-    }
-    if (stop(control))
-        return false;
+    if (!staged.write(reportName, ImportReport::lines(summary_)))
+        return status::Status::failure(staged.errorText() + unchanged());
+    if (control.cancelled())
+        return status::Status::cancelled();
     control.report(0.95, "mise en place des fichiers");
-    if (beforeSwitch && !beforeSwitch(error_))
-        return false;
-    if (!staged.commit()) {
-        error_ = staged.errorText() + unchanged();
-        return false;
+    if (beforeSwitch) {
+        if (auto allowed = beforeSwitch(); !allowed)
+            return allowed;
     }
+    if (!staged.commit())
+        return status::Status::failure(staged.errorText() + unchanged());
     control.report(1.0, "terminé");
-    return true;
+    return {};
 }
 
 }  // namespace listmaking

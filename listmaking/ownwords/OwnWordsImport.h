@@ -5,6 +5,7 @@
 #include <listfolder/ListFolder.h>
 #include <listmaking/RunControl.h>
 #include <listmaking/ownwords/OwnWordList.h>
+#include <status/Status.h>
 
 #include <functional>
 #include <memory>
@@ -64,43 +65,39 @@ public:
     OwnWordsImport(const OwnWordsImport&) = delete;
     OwnWordsImport& operator=(const OwnWordsImport&) = delete;
 
-    // False, with errorText(), when the file cannot be read or holds no word of the game;
-    // false and cancelled() when `control` cancels it.
-    bool read(const std::string& playerFile, const RunControl& control = {});
+    // A failure in French when the file cannot be read or holds no word of the game;
+    // cancelled when `control` cancels it.
+    status::Status read(const std::string& playerFile, const RunControl& control = {});
     const OwnWordList& list() const { return list_; }
-    bool plan();
+    status::Status plan();
     const listfolder::FolderPlan& folderPlan() const { return plan_; }
     // After plan(): why run() would write nothing (files that must stay, or files already
     // there without leave to replace them), in French; empty when it may go on.
     std::string refusal() const;
     // The prepared lexicon obtained (made when missing or stale) and the families of the
-    // words found, once; false when no list would hold a word (then nothing is written).
-    // run() does it first when it was not done.
-    bool prepare(const RunControl& control = {});
-    bool run(const RunControl& control = {});
+    // words found, once; a failure when no list would hold a word (then nothing is written).
+    // run() does it first when it was not done. Each step is cancelled when `control`
+    // cancels it.
+    status::Status prepare(const RunControl& control = {});
+    status::Status run(const RunControl& control = {});
     const OwnWordsSummary& summary() const { return summary_; }
-
-    // Why the last step failed, in French; empty after a cancelled run.
-    std::string errorText() const { return error_; }
-    bool cancelled() const { return cancelled_; }
     // The names of the files of a run: the catalogue files, then the report.
     static std::vector<std::string> fileNames();
 
     // Asked under the lock, once the new files are written aside and before they take their
-    // places (a front end keeps the files they replace); false, with `error` in French, stops
-    // the run with nothing changed.
-    std::function<bool(std::string& error)> beforeSwitch;
+    // places (a front end keeps the files they replace); a failure, in French, stops the run
+    // with nothing changed.
+    std::function<status::Status()> beforeSwitch;
     // For tests: handed to StagedFiles::allowStep.
     std::function<bool(const std::string& step)> allowStep;
 
 private:
-    bool stop(const RunControl& control);
     // What a failed write adds to its reason: the player's files are as they were.
     std::string unchanged() const;
     std::string noShortForm() const;
     // Why a list of the catalogue is not made, for the notes.
     std::string leftOut(const std::string& name) const;
-    bool write(const RunControl& control);
+    status::Status write(const RunControl& control);
     void removeMadeFolder();
 
     OwnWordsSettings settings_;
@@ -112,8 +109,6 @@ private:
     std::unique_ptr<lexicon::Lexicon> lexicon_;  // after prepare()
     double lexiconPart_ = 0.6;                   // of the progress, for obtaining the lexicon
     OwnWordsSummary summary_;
-    std::string error_;
-    bool cancelled_ = false;
 };
 
 }  // namespace listmaking

@@ -15,8 +15,8 @@ namespace {
 AffixRules rulesOf(const std::string& text)
 {
     AffixRules rules;
-    std::string error;
-    EXPECT_TRUE(rules.parse(text, error)) << error;
+    const auto parsed = rules.parse(text);
+    EXPECT_TRUE(parsed) << parsed.why();
     return rules;
 }
 
@@ -114,9 +114,9 @@ class AffixFileErrors : public ::testing::TestWithParam<Malformed> {};
 TEST_P(AffixFileErrors, AreRefusedWithTheirLine)
 {
     AffixRules rules;
-    std::string error;
-    EXPECT_FALSE(rules.parse(GetParam().text, error));
-    EXPECT_NE(error.find("ligne "), std::string::npos) << error;
+    const auto parsed = rules.parse(GetParam().text);
+    EXPECT_FALSE(parsed);
+    EXPECT_NE(parsed.why().find("ligne "), std::string::npos) << parsed.why();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -29,7 +29,8 @@ std::vector<std::pair<std::string, std::size_t>> generate(const std::string& fol
                                                           const Fixture& fixture)
 {
     DefaultListsRun run(folder, fixture.paths);
-    EXPECT_TRUE(run.run()) << run.errorText();
+    const auto ran = run.run();
+    EXPECT_TRUE(ran) << ran.why();
     return run.linesPerFile();
 }
 
@@ -92,8 +93,9 @@ TEST(DefaultListsRun, UnwritableFolderFails)
     testsupport::TempFolder place;
     const std::string notAFolder = place.write("plain.txt", {"x"});
     DefaultListsRun run(notAFolder + "/data", Fixture::standard().paths);
-    EXPECT_FALSE(run.run());
-    EXPECT_NE(run.errorText().find(notAFolder + "/data"), std::string::npos) << run.errorText();
+    const auto ran = run.run();
+    EXPECT_FALSE(ran);
+    EXPECT_NE(ran.why().find(notAFolder + "/data"), std::string::npos) << ran.why();
 }
 
 struct Thinning {

@@ -96,7 +96,7 @@ lexicon::PreparedLexicon Fixture::prepared() const
 {
     listmaking::LexiconMaker maker(paths);
     lexicon::PreparedLexicon lexicon;
-    maker.make(lexicon);
+    (void)maker.make(lexicon);
     return lexicon;
 }
 

@@ -101,7 +101,7 @@ public:
     {
         listmaking::LexiconMaker maker(paths());
         lexicon::PreparedLexicon lexicon;
-        maker.make(lexicon);
+        (void)maker.make(lexicon);
         return lexicon;
     }
 

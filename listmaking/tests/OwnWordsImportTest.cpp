@@ -188,8 +188,8 @@ protected:
                     std::_Exit(3);
                 return true;
             };
-            run.read(dictionary_.file("mes-mots.txt"));
-            run.run();
+            (void)run.read(dictionary_.file("mes-mots.txt"));
+            (void)run.run();
             std::_Exit(0);
         }
         int status = 0;
@@ -212,13 +212,15 @@ protected:
 TEST_F(ImportFixture, ReplacesEveryFileWhenAskedWithProgress)
 {
     auto run = import();
-    ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt"))) << run.errorText();
+    const auto read = run.read(dictionary_.file("mes-mots.txt"));
+    ASSERT_TRUE(read) << read.why();
     ASSERT_TRUE(run.plan());
     EXPECT_EQ(run.folderPlan().present.size(), OwnWordsImport::fileNames().size());
     std::vector<double> fractions;
     listmaking::RunControl control;
     control.progress = [&](double fraction, const std::string&) { fractions.push_back(fraction); };
-    ASSERT_TRUE(run.run(control)) << run.errorText();
+    const auto ran = run.run(control);
+    ASSERT_TRUE(ran) << ran.why();
     // every file is new but the reformed spellings', which this dictionary cannot make
     const auto after = snapshot(data_);
     EXPECT_EQ(after.size(), before_.size());
@@ -275,8 +277,9 @@ TEST_P(FileWithoutWords, IsRefusedWithNothingWritten)
 {
     dictionary_.write("rien.txt", GetParam().bytes);
     auto run = import();
-    EXPECT_FALSE(run.read(dictionary_.file("rien.txt")));
-    EXPECT_NE(run.errorText().find("aucun mot du jeu"), std::string::npos) << run.errorText();
+    const auto read = run.read(dictionary_.file("rien.txt"));
+    EXPECT_FALSE(read);
+    EXPECT_NE(read.why().find("aucun mot du jeu"), std::string::npos) << read.why();
     EXPECT_FALSE(run.run());
     EXPECT_EQ(snapshot(data_), before_);
 }
@@ -312,9 +315,11 @@ TEST_P(FileOfNoList, IsRefusedWithNothingWritten)
 {
     dictionary_.write("pas-une-liste.txt", GetParam().bytes);
     auto run = import();
-    const bool read = run.read(dictionary_.file("pas-une-liste.txt"));
-    EXPECT_FALSE(read && run.run());
-    EXPECT_NE(run.errorText().find(GetParam().why), std::string::npos) << run.errorText();
+    auto failed = run.read(dictionary_.file("pas-une-liste.txt"));
+    if (failed)
+        failed = run.run();
+    EXPECT_FALSE(failed);
+    EXPECT_NE(failed.why().find(GetParam().why), std::string::npos) << failed.why();
     EXPECT_EQ(snapshot(data_), before_);
     EXPECT_FALSE(leftovers());
 }
@@ -333,11 +338,12 @@ TEST_F(ImportFixture, AListLeftOutSaysWhyOnScreenAndInTheReport)
 {
     auto run = import();
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
-    ASSERT_TRUE(run.run()) << run.errorText();
+    const auto ran = run.run();
+    ASSERT_TRUE(ran) << ran.why();
     const std::string why = "la liste « Nouvelles graphies 2-9L » (ods6new_nouv_graphies.txt) "
                             "n'est pas faite : le lexique préparé a été fait sans le "
                             "dictionnaire de l'orthographe réformée";
-    const auto said = listmaking::ImportMessages("listgen").ofRun(run, true, data_, 1.0);
+    const auto said = listmaking::ImportMessages("listgen").ofRun(run, ran, data_, 1.0);
     EXPECT_TRUE(std::any_of(said.begin(), said.end(), [&](const auto& line) {
         return line.text.find(why) != std::string::npos;
     }));
@@ -356,9 +362,10 @@ TEST_F(ImportFixture, ReadingFollowsTheBytesAndStopsWhenCancelled)
     EXPECT_EQ(fractions.back(), 1.0);
     const std::atomic<bool> cancelled{true};
     control.cancel = &cancelled;
-    EXPECT_FALSE(run.read(dictionary_.file("mes-mots.txt"), control));
-    EXPECT_TRUE(run.cancelled());
-    EXPECT_EQ(run.errorText(), "");
+    const auto read = run.read(dictionary_.file("mes-mots.txt"), control);
+    EXPECT_FALSE(read);
+    EXPECT_TRUE(read.wasCancelled());
+    EXPECT_EQ(read.why(), "");
     EXPECT_FALSE(run.run());
     EXPECT_EQ(snapshot(data_), before_);
 }
@@ -377,9 +384,11 @@ TEST_F(ImportFixture, DecomposedAccentsMakeTheListsOfTheirComposedTwin)
         dictionary_.write(name + ".txt", bytes);
         const std::string data = folder_.file(name);
         OwnWordsImport run({data, dictionary_.paths(), false});
-        ASSERT_TRUE(run.read(dictionary_.file(name + ".txt"))) << run.errorText();
+        const auto read = run.read(dictionary_.file(name + ".txt"));
+        ASSERT_TRUE(read) << read.why();
         EXPECT_EQ(run.summary().refusedCount, 0u);
-        ASSERT_TRUE(run.run()) << run.errorText();
+        const auto ran = run.run();
+        ASSERT_TRUE(ran) << ran.why();
         lists[name] = snapshot(data);
         lists[name].erase(OwnWordsImport::reportName);  // it names its file
     }
@@ -391,9 +400,10 @@ TEST_F(ImportFixture, WithoutLeaveNothingIsReplacedAndTheFilesAreNamed)
 {
     auto run = import(false);
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
-    EXPECT_FALSE(run.run());
-    EXPECT_NE(run.errorText().find("ods6new_2-4L.txt"), std::string::npos);
-    EXPECT_NE(run.errorText().find("OVERWRITE=1"), std::string::npos);
+    const auto ran = run.run();
+    EXPECT_FALSE(ran);
+    EXPECT_NE(ran.why().find("ods6new_2-4L.txt"), std::string::npos);
+    EXPECT_NE(ran.why().find("OVERWRITE=1"), std::string::npos);
     EXPECT_EQ(snapshot(data_), before_);
     OwnWordsImport other({data_, dictionary_.paths(), false, "relancer avec --remplacer"});
     ASSERT_TRUE(other.read(dictionary_.file("mes-mots.txt")));
@@ -420,8 +430,9 @@ TEST_P(ProtectedFile, StopsTheWholeRun)
     const auto before = snapshot(data_);
     auto run = import();
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
-    EXPECT_FALSE(run.run());
-    EXPECT_NE(run.errorText().find("ods6new_7L.txt"), std::string::npos) << run.errorText();
+    const auto ran = run.run();
+    EXPECT_FALSE(ran);
+    EXPECT_NE(ran.why().find("ods6new_7L.txt"), std::string::npos) << ran.why();
     EXPECT_EQ(snapshot(data_), before);
     EXPECT_EQ(snapshot(folder_.path().string())["victim.txt"], "VICTIM\r\n");
     EXPECT_FALSE(leftovers());
@@ -450,7 +461,8 @@ TEST_F(ImportFixture, ALeftoverPartLinkIsNeverWrittenThrough)
     fs::create_symlink(victim, waiting + "/ods6new_5L.txt.part");
     auto run = import();
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
-    ASSERT_TRUE(run.run()) << run.errorText();
+    const auto ran = run.run();
+    ASSERT_TRUE(ran) << ran.why();
     EXPECT_EQ(snapshot(folder_.path().string())["victim.txt"], "VICTIM\r\n");
     EXPECT_NE(snapshot(data_)["ods6new_5L.txt"], before_["ods6new_5L.txt"]);
     EXPECT_FALSE(leftovers());
@@ -464,8 +476,9 @@ TEST_P(FailingStep, LeavesEveryOldFileAsItWas)
     auto run = import();
     run.allowStep = [](const std::string& step) { return step != GetParam(); };
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
-    EXPECT_FALSE(run.run());
-    EXPECT_NE(run.errorText().find("disque est plein"), std::string::npos) << run.errorText();
+    const auto ran = run.run();
+    EXPECT_FALSE(ran);
+    EXPECT_NE(ran.why().find("disque est plein"), std::string::npos) << ran.why();
     EXPECT_EQ(snapshot(data_), before_);
     EXPECT_FALSE(leftovers());
 }
@@ -494,12 +507,14 @@ TEST_F(ImportFixture, AFullDiskLeavesEveryOldFileAsItWas)
     }
     const auto before = snapshot(data);
     OwnWordsImport run({data, dictionary_.paths(), true});
-    const bool ran = run.read(dictionary_.file("mes-mots.txt")) && run.run();
+    auto ran = run.read(dictionary_.file("mes-mots.txt"));
+    if (ran)
+        ran = run.run();
     const auto after = snapshot(data);
     const bool leftover = fs::exists(disk + "/.data.listgen-attente");
     ::umount(disk.c_str());
     EXPECT_FALSE(ran);
-    EXPECT_NE(run.errorText().find("disque est plein"), std::string::npos) << run.errorText();
+    EXPECT_NE(ran.why().find("disque est plein"), std::string::npos) << ran.why();
     EXPECT_EQ(after, before);
     EXPECT_FALSE(leftover);
 }
@@ -515,9 +530,10 @@ TEST_F(ImportFixture, CancellingChangesNothing)
     };
     auto run = import();
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
-    EXPECT_FALSE(run.run(control));
-    EXPECT_TRUE(run.cancelled());
-    EXPECT_EQ(run.errorText(), "");
+    const auto ran = run.run(control);
+    EXPECT_FALSE(ran);
+    EXPECT_TRUE(ran.wasCancelled());
+    EXPECT_EQ(ran.why(), "");
     EXPECT_EQ(snapshot(data_), before_);
     EXPECT_FALSE(leftovers());
 }
@@ -535,18 +551,22 @@ TEST_P(SecondRun, IsRefusedWhileOneRuns)
     ASSERT_TRUE(first.take(firstWork, data_, error)) << error;
     auto run = import();
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
-    EXPECT_FALSE(run.plan());
-    EXPECT_NE(run.errorText().find("une autre opération est en cours sur le dossier des listes "
-                                   + data_ + " (fabrication de listes par listmaking_tests"),
+    const auto planned = run.plan();
+    EXPECT_FALSE(planned);
+    EXPECT_NE(planned.why().find("une autre opération est en cours sur le dossier des listes "
+                                 + data_ + " (fabrication de listes par listmaking_tests"),
               std::string::npos)
-        << run.errorText();
-    EXPECT_FALSE(run.run());
+        << planned.why();
+    const auto ran = run.run();
+    EXPECT_FALSE(ran);
     listmaking::DefaultListsRun defaults(data_, dictionary_.paths());
-    EXPECT_FALSE(defaults.run());
-    EXPECT_EQ(defaults.errorText(), run.errorText());
+    const auto defaultsRan = defaults.run();
+    EXPECT_FALSE(defaultsRan);
+    EXPECT_EQ(defaultsRan.why(), ran.why());
     EXPECT_EQ(snapshot(data_), before_);
     first.release();
-    EXPECT_TRUE(run.run()) << run.errorText();
+    const auto ranAgain = run.run();
+    EXPECT_TRUE(ranAgain) << ranAgain.why();
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkFolders, SecondRun, ::testing::Values("", "cache/vorlane"),
@@ -561,7 +581,8 @@ TEST_F(ImportFixture, AWorkFolderWithoutItsParentsIsMade)
     paths.workDir = folder_.file("cache/vorlane");
     OwnWordsImport run({folder_.file("share/vorlane/data"), paths, false});
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
-    EXPECT_TRUE(run.run()) << run.errorText();
+    const auto ran = run.run();
+    EXPECT_TRUE(ran) << ran.why();
     EXPECT_TRUE(fs::exists(paths.workDir + "/" + listfolder::RunLock::fileName));
 }
 
@@ -574,7 +595,8 @@ TEST_F(ImportFixture, AWorkFolderNotOursLocksTheNewDataFolder)
     const std::string fresh = folder_.file("share/vorlane/data");
     OwnWordsImport run({fresh, paths, false});
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
-    EXPECT_TRUE(run.run()) << run.errorText();
+    const auto ran = run.run();
+    EXPECT_TRUE(ran) << ran.why();
     const auto made = snapshot(fresh);
     EXPECT_EQ(made.size(), before_.size() - 1);  // all but the reformed spellings, not in here
     EXPECT_EQ(made.count("ods6new_nouv_graphies.txt"), 0u);
@@ -647,14 +669,16 @@ TEST_F(ImportFixture, ACompleteImportAfterACutOneStaysWhateverTheWorkFolder)
     dictionary_.write("autres-mots.txt", "ramie\r\n");
     OwnWordsImport other({data_, paths, true});
     ASSERT_TRUE(other.read(dictionary_.file("autres-mots.txt")));
-    ASSERT_TRUE(other.run()) << other.errorText();
+    const auto otherRan = other.run();
+    ASSERT_TRUE(otherRan) << otherRan.why();
     ASSERT_FALSE(other.summary().notes.empty());  // it undid the cut one first, and said so
     EXPECT_NE(other.summary().notes.front().find("défaite"), std::string::npos);
     const auto complete = snapshot(data_);
     EXPECT_NE(complete, before_);
     auto first = import();
     ASSERT_TRUE(first.read(dictionary_.file("mes-mots.txt")));
-    ASSERT_TRUE(first.plan()) << first.errorText();
+    const auto planned = first.plan();
+    ASSERT_TRUE(planned) << planned.why();
     EXPECT_EQ(snapshot(data_), complete);
     EXPECT_TRUE(first.summary().notes.empty());
 }

@@ -35,7 +35,7 @@ public:
         std::string error;
         if (!checker_.isLoaded()
             || !listfolder::FileBytes::read(lexicon::SourcePaths::affOf(dic), 1 << 24, text, error)
-            || !rules_.parse(text, error))
+            || !rules_.parse(text))
             return;
         textfile::LineReader reader(dic);
         entries_ = listmaking::DicReader::entries(reader);
@@ -89,8 +89,7 @@ std::vector<std::string> olderWords()
     paths.fillFromWorkDir();
     std::vector<std::string> words;
     std::vector<std::string> missing;
-    std::string error;
-    listmaking::OlderLists::readAll(paths, words, missing, error);
+    (void)listmaking::OlderLists::readAll(paths, words, missing);
     return words;
 }
 
@@ -191,10 +190,9 @@ TEST(RealLists, EveryShortFormOfANewWordIsInTheAllFormsList)
     RealDictionary modern("/usr/share/hunspell/fr.dic", {});
     ASSERT_TRUE(modern.isLoaded());
     listmaking::WordFilter filter;
-    std::string error;
-    ASSERT_TRUE(filter.readAffixMarks("/usr/share/hunspell/fr.aff")
-                && filter.readStopList(LISTGEN_STOP_LIST, error))
-        << error;
+    ASSERT_TRUE(filter.readAffixMarks("/usr/share/hunspell/fr.aff"));
+    const auto stops = filter.readStopList(LISTGEN_STOP_LIST);
+    ASSERT_TRUE(stops) << stops.why();
     const listmaking::AffixExpander expander(modern.rules());
     std::size_t checked = 0;
     for (const auto& entry : modern.entries()) {

@@ -112,7 +112,8 @@ TEST(ShippedLexicon, IsReadWhenItFitsAndMadeInTheWorkFolderOtherwise)
     listmaking::LexiconStore store(paths);
     EXPECT_TRUE(store.isFresh());
     lexicon::PreparedLexicon read;
-    ASSERT_TRUE(store.obtain(read)) << store.errorText();
+    const auto obtained = store.obtain(read);
+    ASSERT_TRUE(obtained) << obtained.why();
     EXPECT_FALSE(store.made());
     EXPECT_EQ(read.forms().size(), built.forms().size());
     EXPECT_FALSE(fs::exists(store.path()));
@@ -121,7 +122,8 @@ TEST(ShippedLexicon, IsReadWhenItFitsAndMadeInTheWorkFolderOtherwise)
     ::utimensat(AT_FDCWD, paths.modernDic.c_str(), nullptr, 0);
     listmaking::LexiconStore again(paths);
     EXPECT_FALSE(again.isFresh());
-    ASSERT_TRUE(again.obtain(read)) << again.errorText();
+    const auto obtainedAgain = again.obtain(read);
+    ASSERT_TRUE(obtainedAgain) << obtainedAgain.why();
     EXPECT_TRUE(again.made() && again.saved());
     EXPECT_TRUE(again.warnings().empty()) << again.warnings().front();  // nothing absent is given
     EXPECT_TRUE(listmaking::LexiconStore(paths).isFresh());

@@ -22,10 +22,9 @@ TEST(OlderLists, HunspellFormsAreCheckedOnes)
 {
     HunspellFixture fixture;
     std::vector<std::string> words;
-    std::string error;
-    ASSERT_TRUE(OlderLists::hunspellForms(fixture.file("fixture.dic"), fixture.file("fixture.aff"),
-                                          words, error))
-        << error;
+    const auto read =
+        OlderLists::hunspellForms(fixture.file("fixture.dic"), fixture.file("fixture.aff"), words);
+    ASSERT_TRUE(read) << read.why();
     const auto has = [&](const std::string& w) {
         return std::find(words.begin(), words.end(), w) != words.end();
     };
@@ -40,8 +39,8 @@ TEST(OlderLists, MissingOlderDictionariesAreNamedNotFatal)
     HunspellFixture fixture;
     std::vector<std::string> words;
     std::vector<std::string> missing;
-    std::string error;
-    ASSERT_TRUE(OlderLists::readAll(fixture.paths(), words, missing, error)) << error;
+    const auto read = OlderLists::readAll(fixture.paths(), words, missing);
+    ASSERT_TRUE(read) << read.why();
     ASSERT_EQ(missing.size(), 2u);
     EXPECT_NE(missing[0].find("myspell-fr"), std::string::npos) << missing[0];
     EXPECT_NE(missing[1].find("aspell-fr"), std::string::npos) << missing[1];

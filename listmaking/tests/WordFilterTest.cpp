@@ -12,8 +12,8 @@ WordFilter filterOf(const std::vector<std::string>& stopList)
 {
     WordFilter filter;
     filter.setAffixMarks("||", "--");
-    std::string error;
-    EXPECT_TRUE(filter.parseStopList(stopList, error)) << error;
+    const auto parsed = filter.parseStopList(stopList);
+    EXPECT_TRUE(parsed) << parsed.why();
     return filter;
 }
 
@@ -67,11 +67,12 @@ TEST(WordFilter, FlagsAreReadInPairs)
 TEST(WordFilter, MalformedStopListNamesTheLine)
 {
     WordFilter filter;
-    std::string error;
-    EXPECT_FALSE(filter.parseStopList({"# comment", "good"}, error));
-    EXPECT_NE(error.find("ligne 2"), std::string::npos) << error;
-    EXPECT_FALSE(filter.parseStopList({"- reason", "ex-voto"}, error));
-    EXPECT_NE(error.find("ex-voto"), std::string::npos) << error;
+    const auto beforeGroup = filter.parseStopList({"# comment", "good"});
+    EXPECT_FALSE(beforeGroup);
+    EXPECT_NE(beforeGroup.why().find("ligne 2"), std::string::npos) << beforeGroup.why();
+    const auto notAWord = filter.parseStopList({"- reason", "ex-voto"});
+    EXPECT_FALSE(notAWord);
+    EXPECT_NE(notAWord.why().find("ex-voto"), std::string::npos) << notAWord.why();
 }
 
 }  // namespace

@@ -18,8 +18,9 @@ TEST(NoHome, TheImportIsRefusedAndSaysWhy)
     EXPECT_NE(setup.destination().find("vous n'avez pas de dossier personnel"), std::string::npos)
         << setup.destination();
     ownlists::ImportSession session(setup, false, "");
-    EXPECT_FALSE(session.plan());
-    EXPECT_EQ(session.errorText(), PlayerFolders::noHome());
+    const auto planned = session.plan();
+    EXPECT_FALSE(planned);
+    EXPECT_EQ(planned.why(), PlayerFolders::noHome());
 }
 
 }  // namespace

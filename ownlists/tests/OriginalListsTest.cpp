@@ -54,9 +54,8 @@ protected:
         auto lists = originals_;
         lists.erase("README.md");
         EXPECT_EQ(keptLists(), lists);
-        std::string aside;
-        std::string error;
-        ASSERT_TRUE(OriginalLists(setup(true)).goBack(noon_, aside, error)) << error;
+        const auto aside = OriginalLists(setup(true)).goBack(noon_);
+        ASSERT_TRUE(aside) << aside.why();
         EXPECT_EQ(FolderSnapshot::of(data_), originals_);
     }
 
@@ -79,18 +78,18 @@ protected:
 // The window's test follows the whole way; here, what it cannot see.
 TEST_F(GoingBack, PutsThePlayersFolderAsideUnderANameOfItsOwn)
 {
-    std::string aside;
-    std::string error;
-    ASSERT_TRUE(OriginalLists(setup(false)).goBack(noon_, aside, error)) << error;
-    EXPECT_EQ(FolderSnapshot::of(aside), originals_);
-    EXPECT_FALSE(OriginalLists(setup(false)).goBack(noon_, aside, error));
-    EXPECT_NE(error.find("pas de listes d'origine"), std::string::npos) << error;
+    const auto aside = OriginalLists(setup(false)).goBack(noon_);
+    ASSERT_TRUE(aside) << aside.why();
+    EXPECT_EQ(FolderSnapshot::of(*aside), originals_);
+    const auto again = OriginalLists(setup(false)).goBack(noon_);
+    EXPECT_FALSE(again);
+    EXPECT_NE(again.why().find("pas de listes d'origine"), std::string::npos) << again.why();
     // a second folder put aside in the same second
     place_.write("data/ods6new_7L.txt", {"NEW;NEW"});
-    std::string second;
-    ASSERT_TRUE(OriginalLists(setup(false)).goBack(noon_, second, error)) << error;
-    EXPECT_EQ(second, aside + "-2");
-    EXPECT_EQ(FolderSnapshot::of(aside), originals_);
+    const auto second = OriginalLists(setup(false)).goBack(noon_);
+    ASSERT_TRUE(second) << second.why();
+    EXPECT_EQ(*second, *aside + "-2");
+    EXPECT_EQ(FolderSnapshot::of(*aside), originals_);
 }
 
 TEST_F(GoingBack, BringsBackTheWorkingFoldersListsFromBeforeTheFirstImport)
@@ -104,13 +103,12 @@ TEST_F(GoingBack, BringsBackTheWorkingFoldersListsFromBeforeTheFirstImport)
     const auto players = FolderSnapshot::of(data_);
     EXPECT_NE(players, originals_);
 
-    std::string aside;
-    std::string error;
-    ASSERT_TRUE(OriginalLists(setup(true)).goBack(noon_, aside, error)) << error;
+    const auto aside = OriginalLists(setup(true)).goBack(noon_);
+    ASSERT_TRUE(aside) << aside.why();
     EXPECT_EQ(FolderSnapshot::of(data_), originals_);
     auto playersLists = players;
     playersLists.erase("README.md");  // not the player's: it stays
-    EXPECT_EQ(FolderSnapshot::of(aside), playersLists);
+    EXPECT_EQ(FolderSnapshot::of(*aside), playersLists);
     EXPECT_FALSE(fs::exists(kept()));
 }
 
@@ -131,14 +129,16 @@ TEST_P(GoingBackDuringAnImport, IsRefusedAndTheFolderStaysWhole)
     listfolder::RunLock running;
     std::string error;
     ASSERT_TRUE(running.take(place_.file("autre-travail"), data_, error)) << error;
-    std::string aside;
-    EXPECT_FALSE(OriginalLists(setup(GetParam())).goBack(noon_, aside, error));
-    EXPECT_NE(error.find("(fabrication de listes par ownlists_tests"), std::string::npos) << error;
+    const auto refused = OriginalLists(setup(GetParam())).goBack(noon_);
+    EXPECT_FALSE(refused);
+    EXPECT_NE(refused.why().find("(fabrication de listes par ownlists_tests"), std::string::npos)
+        << refused.why();
     running.release();
     EXPECT_EQ(FolderSnapshot::of(data_), before);
     for (const auto& entry : fs::directory_iterator(place_.path()))
         EXPECT_NE(entry.path().filename().string().rfind(OriginalLists::asidePrefix, 0), 0u);
-    EXPECT_TRUE(OriginalLists(setup(GetParam())).goBack(noon_, aside, error)) << error;
+    const auto wentBack = OriginalLists(setup(GetParam())).goBack(noon_);
+    EXPECT_TRUE(wentBack) << wentBack.why();
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, GoingBackDuringAnImport, ::testing::Bool(),
@@ -153,10 +153,11 @@ TEST_F(GoingBack, AnImportDuringAGoingBackIsRefused)
     ASSERT_TRUE(goingBack.take(data_, "retour aux listes d'origine", error)) << error;
     ownlists::ImportSession session(setup(true), true, "");
     ASSERT_TRUE(session.read(dictionary_.file("mes-mots.txt")));
-    EXPECT_FALSE(session.plan());
-    EXPECT_NE(session.errorText().find("(retour aux listes d'origine par ownlists_tests"),
+    const auto planned = session.plan();
+    EXPECT_FALSE(planned);
+    EXPECT_NE(planned.why().find("(retour aux listes d'origine par ownlists_tests"),
               std::string::npos)
-        << session.errorText();
+        << planned.why();
     EXPECT_EQ(FolderSnapshot::of(data_), originals_);
     EXPECT_FALSE(fs::exists(kept()));
 }
@@ -207,8 +208,8 @@ TEST_P(KilledWhileKeeping, LeavesTheOriginalsWhole)
                 std::_Exit(3);  // as a kill there would leave it
             return true;
         });
-        session.read(dictionary_.file("mes-mots.txt"));
-        session.run({});
+        (void)session.read(dictionary_.file("mes-mots.txt"));
+        (void)session.run({});
         std::_Exit(0);
     }
     int status = 0;
@@ -242,12 +243,11 @@ TEST_F(GoingBack, WithNoInstalledListsIsRefusedFirst)
     auto bare = setup(false);
     bare.shippedDir = place_.file("nulle-part");
     EXPECT_EQ(OriginalLists(bare).whatGoingBackDoes(noon_), "");
-    std::string aside;
-    std::string error;
-    EXPECT_FALSE(OriginalLists(bare).goBack(noon_, aside, error));
-    EXPECT_NE(error.find("aucune liste n'est livrée avec vorlane dans " + bare.shippedDir),
+    const auto refused = OriginalLists(bare).goBack(noon_);
+    EXPECT_FALSE(refused);
+    EXPECT_NE(refused.why().find("aucune liste n'est livrée avec vorlane dans " + bare.shippedDir),
               std::string::npos)
-        << error;
+        << refused.why();
     EXPECT_EQ(FolderSnapshot::of(data_), originals_);
 }
 

@@ -141,12 +141,12 @@ int makeDefaultLists(const Options& o)
 {
     const auto start = std::chrono::steady_clock::now();
     listmaking::DefaultListsRun run(o.dataDir, o.paths);
-    if (!run.plan())
-        return failure(run.errorText(), false);
-    const bool ok = run.run(screenControl());
+    if (auto planned = run.plan(); !planned)
+        return failure(planned.why(), false);
+    const auto ran = run.run(screenControl());
     listmaking::ImportMessages::print(screen.notes(run.notes()));
-    if (!ok)
-        return failure(run.errorText(), run.cancelled());
+    if (!ran)
+        return failure(ran.why(), ran.wasCancelled());
     if (run.lexiconMade())
         std::printf("listgen : lexique préparé dans %s/lexique.txt, repris ensuite tel quel\n",
                     o.paths.workDir.c_str());
@@ -165,16 +165,16 @@ int importOwnWords(const Options& o)
 {
     const auto start = std::chrono::steady_clock::now();
     listmaking::OwnWordsImport import({o.dataDir, o.paths, o.overwrite});
-    if (!import.read(o.newWords)) {
-        listmaking::ImportMessages::print(screen.ofRead(import));
+    if (auto read = import.read(o.newWords); !read) {
+        listmaking::ImportMessages::print(screen.ofRead(import, read));
         return 1;
     }
-    if (!import.plan())
-        return failure(import.errorText(), false);
-    const bool ok = import.run(screenControl());
-    listmaking::ImportMessages::print(screen.ofRun(import, ok, o.dataDir, secondsSince(start)));
-    if (!ok)
-        return import.cancelled() ? 130 : 1;
+    if (auto planned = import.plan(); !planned)
+        return failure(planned.why(), false);
+    const auto ran = import.run(screenControl());
+    listmaking::ImportMessages::print(screen.ofRun(import, ran, o.dataDir, secondsSince(start)));
+    if (!ran)
+        return ran.wasCancelled() ? 130 : 1;
     return 0;
 }
 
