@@ -22,7 +22,7 @@ namespace {
 #ifdef _WIN32
 const std::string nowhere = "NUL";
 
-std::string quoted(const std::string& word)
+std::string inQuotes(const std::string& word)
 {
     return "\"" + word + "\"";
 }
@@ -40,12 +40,12 @@ std::string programPath()
     for (char& c : path)
         if (c == '/')
             c = '\\';
-    return quoted(path);
+    return inQuotes(path);
 }
 #else
 const std::string nowhere = "/dev/null";
 
-std::string quoted(const std::string& word)
+std::string inQuotes(const std::string& word)
 {
     return "'" + word + "'";
 }
@@ -57,7 +57,7 @@ int shell(const std::string& line)
 
 std::string programPath()
 {
-    return quoted(LISTGEN_PROGRAM);
+    return inQuotes(LISTGEN_PROGRAM);
 }
 #endif
 
@@ -93,13 +93,13 @@ int runListgen(const HunspellFixture& fixture, const std::string& data, bool ove
 {
     const auto p = fixture.paths();
     const std::string screen = fixture.file("screen.txt");
-    const std::string command = programPath() + " --data " + quoted(data) + " --work "
-        + quoted(p.workDir) + " --new-words " + quoted(fixture.file(words)) + " --modern-dic "
-        + quoted(p.modernDic) + " --modern-aff " + quoted(p.modernAff) + " --older "
-        + quoted(p.olderList) + " --myspell-dic " + quoted(p.myspellDic) + " --aspell "
-        + quoted(p.aspellList) + " --reformed-dic " + quoted(fixture.file("no-reformed.dic"))
-        + " --stop-list " + quoted(fixture.file("stop.txt")) + (overwrite ? " --overwrite" : "")
-        + " > " + quoted(screen) + " 2>&1";
+    const std::string command = programPath() + " --data " + inQuotes(data) + " --work "
+        + inQuotes(p.workDir) + " --new-words " + inQuotes(fixture.file(words)) + " --modern-dic "
+        + inQuotes(p.modernDic) + " --modern-aff " + inQuotes(p.modernAff) + " --older "
+        + inQuotes(p.olderList) + " --myspell-dic " + inQuotes(p.myspellDic) + " --aspell "
+        + inQuotes(p.aspellList) + " --reformed-dic " + inQuotes(fixture.file("no-reformed.dic"))
+        + " --stop-list " + inQuotes(fixture.file("stop.txt")) + (overwrite ? " --overwrite" : "")
+        + " > " + inQuotes(screen) + " 2>&1";
     const int status = shell(command);
     if (output) {
         std::ifstream in(screen);
@@ -265,8 +265,8 @@ TEST(Command, HelpAndUnknownOptions)
     EXPECT_EQ(shell(program + " --nouveau x > " + nowhere + " 2>&1"), 2);
     // an empty name is no file: never the default lists in its place
     const testsupport::TempFolder place;
-    const std::string run = program + " --data " + quoted(place.file("d")) + " --work "
-        + quoted(place.file("w")) + " --new-words " + quoted("") + " > " + nowhere + " 2>&1";
+    const std::string run = program + " --data " + inQuotes(place.file("d")) + " --work "
+        + inQuotes(place.file("w")) + " --new-words " + inQuotes("") + " > " + nowhere + " 2>&1";
     EXPECT_EQ(shell(run), 2);
     EXPECT_FALSE(std::filesystem::exists(place.file("d")));
 }
