@@ -20,8 +20,8 @@ bool inCodePage(const std::wstring& wide, std::string& narrow)
     }
     const int size = static_cast<int>(wide.size());
     BOOL lost = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size,
-                                           nullptr, 0, nullptr, &lost);
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr,
+                                           0, nullptr, &lost);
     if (length <= 0 || lost)
         return false;
     narrow.resize(static_cast<std::size_t>(length));
@@ -41,8 +41,8 @@ int narrowPath(const std::string& path, std::string& narrow)
     if (inCodePage(wide, narrow))
         return 0;
     std::vector<wchar_t> shortForm(32768);
-    const DWORD length = GetShortPathNameW(wide.c_str(), shortForm.data(),
-                                           static_cast<DWORD>(shortForm.size()));
+    const DWORD length =
+        GetShortPathNameW(wide.c_str(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
     if (length == 0 || length >= shortForm.size())
         return length == 0 ? errnoFromWindows(GetLastError(), EILSEQ) : ENAMETOOLONG;
     return inCodePage(std::wstring(shortForm.data(), length), narrow) ? 0 : EILSEQ;
