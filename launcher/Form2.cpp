@@ -118,7 +118,7 @@ void Form2::repairFolders()
           training::ListFolders::playerFolder()}) {
         if (folder.empty())
             continue;
-        for (const std::string& note : listgen::FolderRepair::atStart(folder)) {
+        for (const std::string& note : listfolder::FolderRepair::atStart(folder)) {
             std::fprintf(stderr, "vorlane : %s\n", note.c_str());
             said << QString::fromStdString(note);
         }

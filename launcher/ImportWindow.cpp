@@ -39,9 +39,9 @@ template <typename... Steps> constexpr unsigned at(Step step, Steps... others)
 const unsigned kEveryStep = ~0u;
 const int kProgressSteps = 1000;
 
-QString text(const listgen::ImportMessages::Lines& lines)
+QString text(const listmaking::ImportMessages::Lines& lines)
 {
-    return QString::fromStdString(listgen::ImportMessages::text(lines)).trimmed();
+    return QString::fromStdString(listmaking::ImportMessages::text(lines)).trimmed();
 }
 
 // "préparation du dictionnaire (une seule fois) : lecture" reads « Préparation du
@@ -240,11 +240,11 @@ void ImportWindow::readAndPlan(const QString& file)
     session = std::make_unique<ownlists::ImportSession>(setup(), true, std::string());
     newRun(&ImportWindow::readFinished, QStringLiteral("Lecture de %1…").arg(file));
     ownlists::ImportSession* work = session.get();
-    runner->start(
-        [work, path = QFile::encodeName(file).toStdString()](const listgen::RunControl& control) {
-            work->repairFirst();
-            return work->read(path, control) && work->plan();
-        });
+    runner->start([work, path = QFile::encodeName(file).toStdString()](
+                      const listmaking::RunControl& control) {
+        work->repairFirst();
+        return work->read(path, control) && work->plan();
+    });
 }
 
 void ImportWindow::readFinished(bool ready)
@@ -265,7 +265,7 @@ void ImportWindow::readFinished(bool ready)
 
 QString ImportWindow::confirmation() const
 {
-    const listgen::ImportMessages messages;
+    const listmaking::ImportMessages messages;
     const QString repaired = text(messages.notes(session->repaired()));
     QString details = (repaired.isEmpty() ? QString() : repaired + "\n\n")
         + text(messages.reading(session->engine().summary(), "")) + "\n\n"
@@ -300,7 +300,7 @@ void ImportWindow::fabriquer_Click()
     elapsed.start();
     Q_EMIT importRunningChanged(true);
     ownlists::ImportSession* work = session.get();
-    runner->start([work](const listgen::RunControl& control) { return work->run(control); });
+    runner->start([work](const listmaking::RunControl& control) { return work->run(control); });
 }
 
 void ImportWindow::runProgress(double fraction, const QString& step)

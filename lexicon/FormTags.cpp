@@ -1,6 +1,6 @@
 #include <lexicon/FormTags.h>
 
-namespace listgen {
+namespace lexicon {
 
 FormTags FormTags::of(const std::vector<std::string>& traits)
 {
@@ -32,4 +32,4 @@ FormTags FormTags::over(const FormTags& base) const
     return tags;
 }
 
-}  // namespace listgen
+}  // namespace lexicon

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace listgen {
+namespace lexicon {
 
 // The gender and number of a form, from the "is:" fields of its entry and of its affix.
 struct FormTags {
@@ -25,4 +25,4 @@ struct FormTags {
     }
 };
 
-}  // namespace listgen
+}  // namespace lexicon

@@ -2,7 +2,7 @@
 
 #include <lexicon/Utf8.h>
 
-namespace listgen {
+namespace lexicon {
 
 namespace {
 
@@ -92,4 +92,4 @@ bool GameWord::startsWithCapital(std::string_view utf8)
         || c == 0x178;
 }
 
-}  // namespace listgen
+}  // namespace lexicon

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace listgen {
+namespace lexicon {
 
 // Words of the game: capitals A to Z only. Dictionaries hold UTF-8 with accents.
 class GameWord {
@@ -17,4 +17,4 @@ public:
     static bool startsWithCapital(std::string_view utf8);
 };
 
-}  // namespace listgen
+}  // namespace lexicon

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace listgen {
+namespace lexicon {
 
 std::set<std::string> Lexicon::newWordsOfLength(std::size_t shortest, std::size_t longest) const
 {
@@ -67,4 +67,4 @@ const std::vector<std::string>& Lexicon::wordsOfDraw(const std::string& draw) co
     return found == wholeByDraw.end() ? none : found->second;
 }
 
-}  // namespace listgen
+}  // namespace lexicon

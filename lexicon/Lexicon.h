@@ -9,7 +9,7 @@
 #include <unordered_set>
 #include <vector>
 
-namespace listgen {
+namespace lexicon {
 
 // What a new word is, gathered over all the dictionary entries that spell it.
 struct NewWord {
@@ -50,4 +50,4 @@ struct Lexicon {
     const std::vector<std::string>& wordsOfDraw(const std::string& draw) const;
 };
 
-}  // namespace listgen
+}  // namespace lexicon

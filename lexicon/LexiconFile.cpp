@@ -5,7 +5,7 @@
 #include <charconv>
 #include <vector>
 
-namespace listgen {
+namespace lexicon {
 
 namespace {
 
@@ -233,4 +233,4 @@ bool LexiconFile::parse(std::string_view text, PreparedLexicon& lexicon, std::st
     return true;
 }
 
-}  // namespace listgen
+}  // namespace lexicon

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace listgen {
+namespace lexicon {
 
 // The prepared lexicon on disk: a text file of LF lines, in game spelling (A to Z) but for the
 // accented spellings of forms, so that it reads fast, needs no care for byte order or padding,
@@ -30,4 +30,4 @@ public:
     static std::string fingerprintOf(std::string_view text);
 };
 
-}  // namespace listgen
+}  // namespace lexicon

@@ -1,6 +1,6 @@
 #include <lexicon/Nfc.h>
 
-namespace listgen {
+namespace lexicon {
 
 namespace {
 
@@ -72,4 +72,4 @@ std::u32string Nfc::composed(std::u32string_view text)
     return result;
 }
 
-}  // namespace listgen
+}  // namespace lexicon

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace listgen {
+namespace lexicon {
 
 // Unicode NFC for the letters of French words: a letter followed by a combining accent (grave,
 // acute, circumflex, tilde, diaeresis, ring, cedilla), as text copied from a PDF or typed on
@@ -15,4 +15,4 @@ public:
     static std::u32string composed(std::u32string_view text);
 };
 
-}  // namespace listgen
+}  // namespace lexicon

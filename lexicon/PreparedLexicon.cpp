@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace listgen {
+namespace lexicon {
 
 std::uint32_t PreparedLexicon::addEntry(LexiconEntry entry, std::vector<LexiconForm> forms)
 {
@@ -20,4 +20,4 @@ std::size_t PreparedLexicon::entryOf(std::size_t formIndex) const
     return static_cast<std::size_t>(after - firstForm_.begin()) - 1;
 }
 
-}  // namespace listgen
+}  // namespace lexicon

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace listgen {
+namespace lexicon {
 
 // One entry of the modern dictionary that is no proper noun, in game spelling.
 struct LexiconEntry {
@@ -69,4 +69,4 @@ private:
     std::vector<std::uint32_t> firstForm_{0};
 };
 
-}  // namespace listgen
+}  // namespace lexicon

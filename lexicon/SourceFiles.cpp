@@ -2,7 +2,7 @@
 
 #include <files/FileStatus.h>
 
-namespace listgen {
+namespace lexicon {
 
 std::string SourcePaths::affOf(const std::string& dicPath)
 {
@@ -28,4 +28,4 @@ bool SourceFiles::exists(const std::string& path)
     return !path.empty() && files::statusOf(path, status) == 0;
 }
 
-}  // namespace listgen
+}  // namespace lexicon

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace listgen {
+namespace lexicon {
 
 // Where the word sources lie on disk.
 struct SourcePaths {
@@ -32,4 +32,4 @@ public:
     static bool exists(const std::string& path);
 };
 
-}  // namespace listgen
+}  // namespace lexicon

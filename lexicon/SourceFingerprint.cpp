@@ -3,7 +3,7 @@
 #include <files/FileStatus.h>
 #include <files/FileSystem.h>
 
-namespace listgen {
+namespace lexicon {
 
 namespace {
 
@@ -54,4 +54,4 @@ std::string SourceFingerprint::of(const SourcePaths& paths)
         + line("aspell", paths.aspellList) + line("refuses", paths.stopList);
 }
 
-}  // namespace listgen
+}  // namespace lexicon

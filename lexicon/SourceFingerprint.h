@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace listgen {
+namespace lexicon {
 
 // What a prepared lexicon was made from: for each source (dictionaries, affix files, older
 // lists, stop list) its path, size and time of last change, or its absence; and the format of
@@ -26,4 +26,4 @@ public:
     static bool madeFromSameDictionary(const std::string& made, const SourcePaths& paths);
 };
 
-}  // namespace listgen
+}  // namespace lexicon

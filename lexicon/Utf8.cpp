@@ -1,6 +1,6 @@
 #include <lexicon/Utf8.h>
 
-namespace listgen {
+namespace lexicon {
 
 long Utf8::next(std::string_view text, std::size_t& pos)
 {
@@ -96,4 +96,4 @@ std::string Utf8::encode(std::u32string_view characters)
     return text;
 }
 
-}  // namespace listgen
+}  // namespace lexicon

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace listgen {
+namespace lexicon {
 
 // UTF-8, the spelling of the dictionaries and of a player's own list.
 class Utf8 {
@@ -22,4 +22,4 @@ public:
     static std::string encode(std::u32string_view characters);
 };
 
-}  // namespace listgen
+}  // namespace lexicon

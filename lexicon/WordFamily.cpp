@@ -1,6 +1,6 @@
 #include <lexicon/WordFamily.h>
 
-namespace listgen {
+namespace lexicon {
 
 std::vector<std::size_t> WordFamily::of(const PreparedLexicon& lexicon, std::size_t formIndex)
 {
@@ -25,4 +25,4 @@ std::vector<std::size_t> WordFamily::of(const PreparedLexicon& lexicon, std::siz
     return family;
 }
 
-}  // namespace listgen
+}  // namespace lexicon

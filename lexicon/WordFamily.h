@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-namespace listgen {
+namespace lexicon {
 
 // The forms that a word brings along when a player names it, read as one form of an entry:
 // - a form of a verb (infinitive or conjugated) brings the whole conjugation;
@@ -21,4 +21,4 @@ public:
     static std::vector<std::size_t> of(const PreparedLexicon& lexicon, std::size_t formIndex);
 };
 
-}  // namespace listgen
+}  // namespace lexicon

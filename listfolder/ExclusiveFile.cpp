@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-namespace listgen {
+namespace listfolder {
 
 ExclusiveFile::ExclusiveFile(const std::string& path, unsigned mode) : path_(path)
 {
@@ -67,4 +67,4 @@ std::string ExclusiveFile::reason(int errorNumber)
     }
 }
 
-}  // namespace listgen
+}  // namespace listfolder

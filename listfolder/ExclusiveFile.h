@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace listgen {
+namespace listfolder {
 
 // A new file, made by this run: creation fails when anything (a file, a link, a leftover)
 // already has the name, so that nothing is ever written through an existing name or link.
@@ -41,4 +41,4 @@ private:
     int errorNumber_ = 0;
 };
 
-}  // namespace listgen
+}  // namespace listfolder

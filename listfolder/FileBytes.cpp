@@ -2,7 +2,7 @@
 
 #include <textfile/FileByteSource.h>
 
-namespace listgen {
+namespace listfolder {
 
 bool FileBytes::read(const std::string& path, std::size_t limit, std::string& bytes,
                      std::string& error)
@@ -51,4 +51,4 @@ std::string FileBytes::start(const std::string& path, std::size_t count)
     return bytes;
 }
 
-}  // namespace listgen
+}  // namespace listfolder

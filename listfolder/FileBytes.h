@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-namespace listgen {
+namespace listfolder {
 
 // Reads a whole plain file into memory, refusing one larger than a limit instead of running
 // out of memory.
@@ -18,4 +18,4 @@ public:
     static std::string start(const std::string& path, std::size_t count);
 };
 
-}  // namespace listgen
+}  // namespace listfolder

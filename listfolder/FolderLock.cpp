@@ -11,7 +11,7 @@
 
 namespace fs = std::filesystem;
 
-namespace listgen {
+namespace listfolder {
 
 namespace {
 
@@ -101,4 +101,4 @@ void FolderLock::release()
     file_.close();
 }
 
-}  // namespace listgen
+}  // namespace listfolder

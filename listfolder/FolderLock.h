@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace listgen {
+namespace listfolder {
 
 // The lock of one lists folder, whoever writes it and whatever work folder it uses: a lock
 // file beside the folder (".data.verrou" for ".../data"), so that it outlives the folder being
@@ -33,4 +33,4 @@ private:
     files::LockFile file_;
 };
 
-}  // namespace listgen
+}  // namespace listfolder

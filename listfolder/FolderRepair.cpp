@@ -4,7 +4,7 @@
 #include <listfolder/FolderLock.h>
 #include <listfolder/SwitchJournal.h>
 
-namespace listgen {
+namespace listfolder {
 
 std::vector<std::string> FolderRepair::atStart(const std::string& dataDir)
 {
@@ -21,4 +21,4 @@ std::vector<std::string> FolderRepair::atStart(const std::string& dataDir)
     return {half + (error.empty() ? " (il ne peut pas être écrit)" : " (" + error + ")")};
 }
 
-}  // namespace listgen
+}  // namespace listfolder

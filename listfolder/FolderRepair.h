@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace listgen {
+namespace listfolder {
 
 // What a program does first with a lists folder it is about to read or write: a switch cut
 // short there (SwitchJournal) is undone under the folder's lock, so that no one reads a mix of
@@ -15,4 +15,4 @@ public:
     static std::vector<std::string> atStart(const std::string& dataDir);
 };
 
-}  // namespace listgen
+}  // namespace listfolder

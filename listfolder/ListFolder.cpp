@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-namespace listgen {
+namespace listfolder {
 
 namespace {
 
@@ -81,4 +81,4 @@ FolderPlan ListFolder::inspect(const std::string& dataDir, const std::vector<std
     return plan;
 }
 
-}  // namespace listgen
+}  // namespace listfolder

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace listgen {
+namespace listfolder {
 
 // What a run would do to the data folder: the files of the run already there, and those of
 // them that must never be replaced (a link, anything but a plain file, a file made read-only).
@@ -26,4 +26,4 @@ public:
     static std::string protection(const std::string& path);
 };
 
-}  // namespace listgen
+}  // namespace listfolder

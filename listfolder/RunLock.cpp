@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <filesystem>
 
-namespace listgen {
+namespace listfolder {
 
 RunLock::~RunLock()
 {
@@ -48,4 +48,4 @@ void RunLock::release()
     folder_.release();
 }
 
-}  // namespace listgen
+}  // namespace listfolder

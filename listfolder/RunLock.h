@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace listgen {
+namespace listfolder {
 
 // One run at a time: every run that writes lists holds this lock from its start to its end,
 // so that a second one, from any front end (listgen, vorlane's window or command line, another
@@ -36,4 +36,4 @@ private:
     files::LockFile workFile_;
 };
 
-}  // namespace listgen
+}  // namespace listfolder

@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 
-namespace listgen {
+namespace listfolder {
 
 namespace {
 
@@ -308,4 +308,4 @@ void StagedFiles::close()
     lock_.close();
 }
 
-}  // namespace listgen
+}  // namespace listfolder

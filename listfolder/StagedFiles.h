@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace listgen {
+namespace listfolder {
 
 // The new files of a run, written aside and then switched into the data folder all together:
 // either every one of them takes its place, or every file the folder had stays as it was.
@@ -84,4 +84,4 @@ private:
     std::string error_;
 };
 
-}  // namespace listgen
+}  // namespace listfolder

@@ -10,7 +10,7 @@
 
 #include <sstream>
 
-namespace listgen {
+namespace listfolder {
 
 namespace {
 
@@ -200,4 +200,4 @@ std::string SwitchJournal::halfReplaced() const
           "lancement qui peut y écrire";
 }
 
-}  // namespace listgen
+}  // namespace listfolder

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace listgen {
+namespace listfolder {
 
 // The journal of a switch of new files into a lists folder, kept in that folder (whatever work
 // folder the run used), so that whoever next writes or reads the folder finds it. It names the
@@ -61,4 +61,4 @@ private:
     std::string dataDir_;
 };
 
-}  // namespace listgen
+}  // namespace listfolder

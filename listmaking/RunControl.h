@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-namespace listgen {
+namespace listmaking {
 
 // What a long run reports and obeys: its progress (a fraction from 0 to 1 and the French name
 // of the step) and a cancel flag that it polls often. Both may be left empty.
@@ -20,4 +20,4 @@ struct RunControl {
     }
 };
 
-}  // namespace listgen
+}  // namespace listmaking

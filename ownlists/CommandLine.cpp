@@ -81,26 +81,26 @@ int CommandLine::importWords(const ImportSetup& setup, const std::atomic<bool>* 
                              std::FILE* out, std::FILE* errors) const
 {
     const auto start = std::chrono::steady_clock::now();
-    const listgen::ImportMessages messages("vorlane");
+    const listmaking::ImportMessages messages("vorlane");
     // a switch cut short is undone, and said, before anything else
     if (setup.problem.empty())
-        listgen::ImportMessages::print(
-            messages.notes(listgen::FolderRepair::atStart(setup.dataDir)), out, errors);
-    listgen::ImportMessages::print({{false, "vorlane : " + setup.destination()}}, out, errors);
+        listmaking::ImportMessages::print(
+            messages.notes(listfolder::FolderRepair::atStart(setup.dataDir)), out, errors);
+    listmaking::ImportMessages::print({{false, "vorlane : " + setup.destination()}}, out, errors);
     ImportSession session(setup, replace,
                           "relancer avec --remplacer (vorlane --mes-mots " + playerFile
                               + " --remplacer)");
     if (!session.read(playerFile) || !session.plan()) {
-        listgen::ImportMessages::print(session.messagesOfStop("vorlane"), out, errors);
+        listmaking::ImportMessages::print(session.messagesOfStop("vorlane"), out, errors);
         return 1;
     }
-    listgen::RunControl control;
+    listmaking::RunControl control;
     control.cancel = cancel;
     control.progress = messages.stepPrinter(out);
     const bool ok = session.run(control);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    listgen::ImportMessages::print(session.messagesOfRun("vorlane", ok, seconds), out, errors);
+    listmaking::ImportMessages::print(session.messagesOfRun("vorlane", ok, seconds), out, errors);
     return ok ? 0 : session.engine().cancelled() ? 130 : 1;
 }
 

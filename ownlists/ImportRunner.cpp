@@ -15,9 +15,9 @@ ImportRunner::~ImportRunner()
     delete worker;
 }
 
-listgen::RunControl ImportRunner::control()
+listmaking::RunControl ImportRunner::control()
 {
-    listgen::RunControl control;
+    listmaking::RunControl control;
     control.cancel = &cancelFlag;
     control.progress = [this](double fraction, const std::string& step) { report(fraction, step); };
     return control;

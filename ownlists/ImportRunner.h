@@ -19,7 +19,7 @@ class ImportRunner : public QObject {
     Q_OBJECT
 
 public:
-    using Work = std::function<bool(const listgen::RunControl& control)>;
+    using Work = std::function<bool(const listmaking::RunControl& control)>;
     enum class Thread { worker, caller };
 
     explicit ImportRunner(Thread where = Thread::worker, QObject* parent = nullptr);
@@ -37,7 +37,7 @@ Q_SIGNALS:
     void finished(bool ok);
 
 private:
-    listgen::RunControl control();
+    listmaking::RunControl control();
     void report(double fraction, const std::string& step);
     void end(bool ok);
 

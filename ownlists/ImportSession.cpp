@@ -15,7 +15,7 @@ ImportSession::ImportSession(ImportSetup setup, bool replace, const std::string&
     };
 }
 
-bool ImportSession::read(const std::string& playerFile, const listgen::RunControl& control)
+bool ImportSession::read(const std::string& playerFile, const listmaking::RunControl& control)
 {
     read_ = import_.read(playerFile, control);
     return read_;
@@ -32,7 +32,7 @@ bool ImportSession::plan()
     return error_.empty();
 }
 
-bool ImportSession::run(const listgen::RunControl& control)
+bool ImportSession::run(const listmaking::RunControl& control)
 {
     // a file that gives no list is refused before anything is written; the originals are kept
     // later, under the run's lock, once the lists are ready
@@ -52,22 +52,22 @@ std::string ImportSession::errorText() const
 void ImportSession::repairFirst()
 {
     if (setup_.problem.empty())
-        repaired_ = listgen::FolderRepair::atStart(setup_.dataDir);
+        repaired_ = listfolder::FolderRepair::atStart(setup_.dataDir);
 }
 
-listgen::ImportMessages::Lines ImportSession::messagesOfStop(const std::string& program) const
+listmaking::ImportMessages::Lines ImportSession::messagesOfStop(const std::string& program) const
 {
-    const listgen::ImportMessages messages(program);
+    const listmaking::ImportMessages messages(program);
     auto lines = messages.notes(repaired_);
     const auto why = read_ ? messages.failure(errorText(), false) : messages.ofRead(import_);
     lines.insert(lines.end(), why.begin(), why.end());
     return lines;
 }
 
-listgen::ImportMessages::Lines ImportSession::messagesOfRun(const std::string& program, bool ok,
-                                                            double seconds) const
+listmaking::ImportMessages::Lines ImportSession::messagesOfRun(const std::string& program, bool ok,
+                                                               double seconds) const
 {
-    const listgen::ImportMessages messages(program);
+    const listmaking::ImportMessages messages(program);
     auto lines = messages.notes(repaired_);
     const auto said = error_.empty() ? messages.ofRun(import_, ok, setup_.dataDir, seconds)
                                      : messages.reading(import_.summary(), "");

@@ -12,7 +12,7 @@
 namespace ownlists {
 
 // One import of the player's words by vorlane, from its window or its command line: the
-// engine's import (listgen::OwnWordsImport) into the place that ImportSetup gives, with the
+// engine's import (listmaking::OwnWordsImport) into the place that ImportSetup gives, with the
 // original lists of a working folder kept before the first one is replaced, under the same
 // lock. Steps: read(), plan() (refused while another run holds the lock), then run(), from any
 // thread.
@@ -28,30 +28,30 @@ public:
     void repairFirst();
     const std::vector<std::string>& repaired() const { return repaired_; }
     // `control` may cancel the reading of a huge file and follows its progress.
-    bool read(const std::string& playerFile, const listgen::RunControl& control = {});
+    bool read(const std::string& playerFile, const listmaking::RunControl& control = {});
     // The data folder made when missing and looked at; false, with errorText(), also when the
     // run would write nothing (files that must stay, or no leave to replace those there).
     bool plan();
     // The files of the data folder that the run replaces.
     const std::vector<std::string>& replaced() const { return import_.folderPlan().present; }
-    bool run(const listgen::RunControl& control);
+    bool run(const listmaking::RunControl& control);
 
     const ImportSetup& setup() const { return setup_; }
-    const listgen::OwnWordsImport& engine() const { return import_; }
+    const listmaking::OwnWordsImport& engine() const { return import_; }
     std::string errorText() const;
     // What the front ends say, the same lines from each: why read() or plan() stopped the
     // import, and what a run did.
-    listgen::ImportMessages::Lines messagesOfStop(const std::string& program) const;
-    listgen::ImportMessages::Lines messagesOfRun(const std::string& program, bool ok,
-                                                 double seconds) const;
+    listmaking::ImportMessages::Lines messagesOfStop(const std::string& program) const;
+    listmaking::ImportMessages::Lines messagesOfRun(const std::string& program, bool ok,
+                                                    double seconds) const;
 
-    // For tests: handed to the engine (listgen::StagedFiles::allowStep) and to the keeping of
+    // For tests: handed to the engine (listfolder::StagedFiles::allowStep) and to the keeping of
     // the original lists (OriginalLists::allowStep).
     void allowStep(std::function<bool(const std::string& step)> allow);
 
 private:
     ImportSetup setup_;
-    listgen::OwnWordsImport import_;
+    listmaking::OwnWordsImport import_;
     OriginalLists originals_;
     bool read_ = false;
     std::vector<std::string> repaired_;

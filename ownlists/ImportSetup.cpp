@@ -40,9 +40,9 @@ std::string stopList()
     return (QFileInfo(source).isFile() ? source : beside).toStdString();
 }
 
-listgen::SourcePaths buildSources(const QString& workDir)
+lexicon::SourcePaths buildSources(const QString& workDir)
 {
-    listgen::SourcePaths sources;
+    lexicon::SourcePaths sources;
     sources.workDir = workDir.toStdString();
     sources.stopList = stopList();
     sources.fillFromWorkDir();
@@ -51,9 +51,9 @@ listgen::SourcePaths buildSources(const QString& workDir)
 
 // Installed: no reformed or older dictionaries of the build machine, only what the lexicon
 // installed with the program took from them.
-listgen::SourcePaths installedSources()
+lexicon::SourcePaths installedSources()
 {
-    listgen::SourcePaths sources;
+    lexicon::SourcePaths sources;
     const std::string cache = training::ListFolders::cacheHome();
     sources.workDir = cache.empty() ? std::string() : cache + "/vorlane";
     sources.shippedLexicon =

@@ -10,7 +10,7 @@ namespace ownlists {
 // Where an import of the player's words writes the lists, and what it reads to make them.
 struct ImportSetup {
     ImportSetup() = default;
-    ImportSetup(std::string dataDir, bool workingFolder, listgen::SourcePaths sources,
+    ImportSetup(std::string dataDir, bool workingFolder, lexicon::SourcePaths sources,
                 std::string shippedDir = {})
         : dataDir(std::move(dataDir)),
           workingFolder(workingFolder),
@@ -25,7 +25,7 @@ struct ImportSetup {
     bool workingFolder = false;
     // The dictionaries, the work folder (prepared lexicon, waiting files, the lock), the
     // lexicon installed with the program and the stop list.
-    listgen::SourcePaths sources;
+    lexicon::SourcePaths sources;
     // The lists installed with the program, that going back in the player's own folder drills
     // again; empty or without a list: there is nothing to go back to.
     std::string shippedDir;

@@ -25,7 +25,7 @@ bool isFolderWithFiles(const std::string& path)
 
 std::string reason(const std::error_code& error)
 {
-    return listgen::ExclusiveFile::reason(error.value());
+    return listfolder::ExclusiveFile::reason(error.value());
 }
 
 // The names of every file of a folder.
@@ -42,7 +42,7 @@ std::vector<std::string> filesOf(const std::string& folder)
 bool holdsAList(const std::string& folder)
 {
     std::error_code error;
-    for (const auto& name : listgen::OwnWordsImport::fileNames())
+    for (const auto& name : listmaking::OwnWordsImport::fileNames())
         if (!folder.empty() && fs::is_regular_file(fs::path(folder) / name, error))
             return true;
     return false;
@@ -107,7 +107,7 @@ bool OriginalLists::gather(const std::vector<std::string>& names, std::string& e
             continue;
         if (allowStep && !allowStep("garde " + name)) {
             error = from.string() + " ne peut pas être gardé dans " + keptFolder() + " : "
-                + listgen::ExclusiveFile::reason(ENOSPC);
+                + listfolder::ExclusiveFile::reason(ENOSPC);
             return false;
         }
         fs::create_hard_link(from, to, failed);
@@ -117,7 +117,7 @@ bool OriginalLists::gather(const std::vector<std::string>& names, std::string& e
             return false;
         }
     }
-    listgen::ExclusiveFile mark((fs::path(stagingFolder()) / completeMark).string());
+    listfolder::ExclusiveFile mark((fs::path(stagingFolder()) / completeMark).string());
     const std::string count = std::to_string(names.size()) + "\n";
     if (!mark.write(count.data(), count.size()) || !mark.close()) {
         error = mark.errorText();
@@ -222,11 +222,11 @@ bool OriginalLists::moveFiles(const std::string& from, const std::string& to,
 
 bool OriginalLists::goBack(std::time_t now, std::string& asideFolder, std::string& error)
 {
-    listgen::FolderLock lock;
+    listfolder::FolderLock lock;
     if (!lock.take(setup_.dataDir, "retour aux listes d'origine", error))
         return false;
     // a switch cut short is undone first: the files put aside are then whole lists
-    listgen::SwitchJournal(setup_.dataDir).repair();
+    listfolder::SwitchJournal(setup_.dataDir).repair();
     const std::string why = whyNoGoingBack();
     if (!why.empty()) {
         error = "il n'y a pas de listes d'origine vers lesquelles revenir : " + why;
@@ -251,7 +251,7 @@ bool OriginalLists::moveBack(std::time_t now, std::string& asideFolder, std::str
     }
     std::vector<std::string> originals = filesOf(keptFolder());
     originals.erase(std::remove(originals.begin(), originals.end(), completeMark), originals.end());
-    if (!moveFiles(setup_.dataDir, asideFolder, listgen::OwnWordsImport::fileNames(), error)
+    if (!moveFiles(setup_.dataDir, asideFolder, listmaking::OwnWordsImport::fileNames(), error)
         || !moveFiles(keptFolder(), setup_.dataDir, originals, error)) {
         error += ". Vos listes sont dans " + asideFolder + ", celles d'origine dans " + keptFolder()
             + " ou " + setup_.dataDir;

@@ -136,7 +136,7 @@ bool fitsItsTable(const ImportWindow& window)
 std::map<std::string, std::string> writeOldLists(const std::string& data)
 {
     fs::create_directories(data);
-    for (const auto& name : listgen::OwnWordsImport::fileNames())
+    for (const auto& name : listmaking::OwnWordsImport::fileNames())
         std::ofstream(data + "/" + name) << "OLD;" << name << "\r\n";
     return FolderSnapshot::of(data);
 }
@@ -454,7 +454,7 @@ void ImportWindowTest::badInputIsToldInFrench()
         std::ofstream(file) << words.toStdString();
     Launcher launcher(data);
     launcher.chosen = chosen.isEmpty() ? QString() : QString::fromStdString(file);
-    listgen::RunLock other;
+    listfolder::RunLock other;
     std::string error;
     QVERIFY(!otherRun || other.take(launcher.dictionary.paths().workDir, data, error));
     launcher.menuEntry("fabriquerListes")->trigger();

@@ -407,7 +407,7 @@ void LauncherTest::aHalfSwitchedFolderIsRepairedOrToldAtStart()
     CutSwitch::run(data, work.file("travail"), names, "remplacement ods6new_7L.txt");
     const auto half = testsupport::FolderSnapshot::of(data);
     QVERIFY(half != before);
-    listgen::FolderLock other;
+    listfolder::FolderLock other;
     std::string error;
     QVERIFY(!otherRun || other.take(data, "fabrication de listes", error));
     auto launcher = makeLauncher();

@@ -16,7 +16,7 @@ class Utf8Validity : public ::testing::TestWithParam<Validity> {};
 
 TEST_P(Utf8Validity, TellsWhatDecodes)
 {
-    EXPECT_EQ(listgen::Utf8::isValid(GetParam().bytes), GetParam().valid);
+    EXPECT_EQ(lexicon::Utf8::isValid(GetParam().bytes), GetParam().valid);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, Utf8Validity,
@@ -42,9 +42,9 @@ TEST(Utf8, AppendedCharactersDecodeBack)
 {
     for (const char32_t c : {U'A', U'\u00E9', U'\u0153', U'\u20AC', U'\U0001F600'}) {
         std::string text;
-        listgen::Utf8::append(text, c);
+        lexicon::Utf8::append(text, c);
         std::size_t pos = 0;
-        EXPECT_EQ(listgen::Utf8::next(text, pos), static_cast<long>(c));
+        EXPECT_EQ(lexicon::Utf8::next(text, pos), static_cast<long>(c));
         EXPECT_EQ(pos, text.size());
     }
 }
@@ -53,10 +53,10 @@ TEST(Utf8, AppendedCharactersDecodeBack)
 TEST(Utf8, AnyBytesRoundTrip)
 {
     const std::string bytes = "M\xDCNSTER \xC3\xA9t\xC3\xA9 \xED\xA0\x80 \xF0\x9F\x98\x80";
-    const auto characters = listgen::Utf8::decode(bytes);
+    const auto characters = lexicon::Utf8::decode(bytes);
     EXPECT_EQ(characters[1], U'\xDCDC');
     EXPECT_EQ(characters[8], U'\u00E9');
-    EXPECT_EQ(listgen::Utf8::encode(characters), bytes);
+    EXPECT_EQ(lexicon::Utf8::encode(characters), bytes);
 }
 
 }  // namespace

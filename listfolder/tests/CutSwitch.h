@@ -169,7 +169,7 @@ private:
     [[noreturn]] static void switchFiles(const std::string& dataDir, const std::string& workDir,
                                          const std::vector<std::string>& names, int told, int leave)
     {
-        listgen::StagedFiles staged(dataDir, workDir);
+        listfolder::StagedFiles staged(dataDir, workDir);
         staged.allowStep = [told, leave](const std::string& step) {
             const std::string line = step + "\n";
             char go = 0;

@@ -22,7 +22,7 @@ int main()
     if (arguments.size() < 2)
         return 2;
     _setmode(_fileno(stdout), _O_BINARY);  // each step ends with LF alone
-    listgen::StagedFiles staged(arguments[0], arguments[1]);
+    listfolder::StagedFiles staged(arguments[0], arguments[1]);
     staged.allowStep = [](const std::string& step) {
         const std::string line = step + "\n";
         return std::fwrite(line.data(), 1, line.size(), stdout) == line.size()

@@ -65,8 +65,8 @@ std::vector<std::string> nextStart(int which, const std::string& data, const std
                                    const std::string& workB)
 {
     if (which == 0)
-        return listgen::FolderRepair::atStart(data);
-    listgen::StagedFiles staged(data, which == 1 ? workA : workB);
+        return listfolder::FolderRepair::atStart(data);
+    listfolder::StagedFiles staged(data, which == 1 ? workA : workB);
     EXPECT_TRUE(staged.open()) << staged.errorText();
     return staged.notes();
 }
@@ -85,13 +85,13 @@ TEST_F(CutFolder, AChildKilledAtRandomStepsNeverLeavesAMixTheNextStartKeeps)
         const std::size_t killAt = std::uniform_int_distribution<std::size_t>(0, 14)(random);
         const auto steps = CutSwitch::run(data_, workA_, names, killAt);
         ASSERT_EQ(steps.size(), std::min<std::size_t>(killAt + 1, 12)) << "round " << round;
-        cutWhileSwitched += listgen::SwitchJournal(data_).exists() ? 1 : 0;
+        cutWhileSwitched += listfolder::SwitchJournal(data_).exists() ? 1 : 0;
         nextStart(round % 3, data_, workA_, workB_);
         const auto seen = now();
         EXPECT_TRUE(seen == before_ || seen == after_)
             << "round " << round << ", killed at " << (killAt < 12 ? steps.back() : "the end");
         EXPECT_EQ(seen == after_, killAt >= 12) << "round " << round;
-        EXPECT_FALSE(listgen::SwitchJournal(data_).exists());
+        EXPECT_FALSE(listfolder::SwitchJournal(data_).exists());
     }
     EXPECT_GT(cutWhileSwitched, 10u);  // the rounds did cut switches, not only writes
 }
@@ -101,7 +101,7 @@ TEST_F(CutFolder, ACompleteSwitchWithAnotherWorkFolderStaysAfterAStartWithTheFir
     CutSwitch::run(data_, workA_, names, "remplacement ods6new_6L.txt");
     ASSERT_NE(now(), before_);  // half switched
     {
-        listgen::StagedFiles other(data_, workB_);
+        listfolder::StagedFiles other(data_, workB_);
         ASSERT_TRUE(other.open()) << other.errorText();
         EXPECT_NE(joined(other.notes()).find("défaite"), std::string::npos);
         ASSERT_TRUE(other.write("ods6new_5L.txt", {"LATER;LATER"}));
@@ -110,7 +110,7 @@ TEST_F(CutFolder, ACompleteSwitchWithAnotherWorkFolderStaysAfterAStartWithTheFir
     auto complete = before_;
     complete["ods6new_5L.txt"] = "LATER;LATER\r\n";
     ASSERT_EQ(now(), complete);
-    listgen::StagedFiles first(data_, workA_);
+    listfolder::StagedFiles first(data_, workA_);
     ASSERT_TRUE(first.open()) << first.errorText();
     EXPECT_EQ(now(), complete);
     EXPECT_TRUE(first.notes().empty()) << joined(first.notes());
@@ -129,12 +129,12 @@ TEST_P(ChangedSince, TheJournalIsGivenUpAndNothingIsPutBack)
     CutSwitch::run(data_, workA_, names, "remplacement ods6new_7L.txt");
     GetParam().make(data_);
     auto changed = now();
-    changed.erase(listgen::SwitchJournal::fileName);
-    const std::string said = joined(listgen::FolderRepair::atStart(data_));
+    changed.erase(listfolder::SwitchJournal::fileName);
+    const std::string said = joined(listfolder::FolderRepair::atStart(data_));
     EXPECT_EQ(now(), changed);
     EXPECT_NE(said.find("ce journal est abandonné"), std::string::npos) << said;
     EXPECT_NE(said.find(data_), std::string::npos) << said;
-    EXPECT_FALSE(listgen::SwitchJournal(data_).exists());
+    EXPECT_FALSE(listfolder::SwitchJournal(data_).exists());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -158,17 +158,17 @@ TEST_F(CutFolder, AStartThatCannotLockTheFolderSaysWhichListsAreNew)
 {
     CutSwitch::run(data_, workA_, names, "remplacement ods6new_6L.txt");
     const auto half = now();
-    listgen::FolderLock other;
+    listfolder::FolderLock other;
     std::string error;
     ASSERT_TRUE(other.take(data_, "fabrication de listes", error)) << error;
-    const std::string said = joined(listgen::FolderRepair::atStart(data_));
+    const std::string said = joined(listfolder::FolderRepair::atStart(data_));
     EXPECT_EQ(now(), half);
     EXPECT_NE(said.find("à moitié remplacé"), std::string::npos) << said;
     EXPECT_NE(said.find("(nouvelles : ods6new_2-4L.txt, ods6new_5L.txt ;"), std::string::npos)
         << said;
     EXPECT_NE(said.find("fabrication de listes par"), std::string::npos) << said;
     other.release();
-    EXPECT_NE(joined(listgen::FolderRepair::atStart(data_)).find("défaite"), std::string::npos);
+    EXPECT_NE(joined(listfolder::FolderRepair::atStart(data_)).find("défaite"), std::string::npos);
     EXPECT_EQ(now(), before_);
 }
 
@@ -190,10 +190,10 @@ TEST_P(SecondHolder, IsRefusedAndToldWhatRuns)
     if (linked && GetParam().throughALink)
         GTEST_SKIP() << "no symbolic link here (it needs a privilege on Windows): "
                      << linked.message();
-    listgen::FolderLock first;
+    listfolder::FolderLock first;
     std::string error;
     ASSERT_TRUE(first.take(place.file("share/data"), "retour aux listes d'origine", error));
-    listgen::FolderLock second;
+    listfolder::FolderLock second;
     EXPECT_FALSE(second.take(GetParam().path(place), "fabrication de listes", error));
     EXPECT_NE(error.find("une autre opération est en cours"), std::string::npos) << error;
     EXPECT_NE(error.find("retour aux listes d'origine par listfolder_tests, processus "

@@ -2,11 +2,11 @@
 
 #include <lexicon/Utf8.h>
 
-namespace listgen {
+namespace listmaking {
 
 std::optional<AffixCondition> AffixCondition::parse(std::string_view utf8)
 {
-    const std::u32string text = Utf8::decode(utf8);
+    const std::u32string text = lexicon::Utf8::decode(utf8);
     AffixCondition condition;
     for (std::size_t i = 0; i < text.size(); ++i) {
         Position position;
@@ -62,4 +62,4 @@ bool AffixCondition::matchesStart(std::u32string_view word) const
     return true;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

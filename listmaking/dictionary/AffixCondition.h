@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // The condition of an affix rule: what the end of a word (suffix) or its start (prefix) must
 // look like for the rule to apply. "." is any character, "[abc]" one of them, "[^abc]" none
@@ -30,4 +30,4 @@ private:
     std::vector<Position> positions_;
 };
 
-}  // namespace listgen
+}  // namespace listmaking

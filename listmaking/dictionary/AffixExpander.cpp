@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <tuple>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
@@ -63,8 +63,8 @@ std::vector<ExpandedForm> AffixExpander::forms(const DicEntry& entry) const
     const auto flags = rules_.flagsOf(entry.flags);
     if (has(flags, rules_.forbidden()))
         return forms;
-    const std::u32string word = Utf8::decode(entry.word);
-    const FormTags base = FormTags::of(entry.traits);
+    const std::u32string word = lexicon::Utf8::decode(entry.word);
+    const lexicon::FormTags base = lexicon::FormTags::of(entry.traits);
     if (!has(flags, rules_.needAffix()))
         forms.push_back({entry.word, base, AffixRules::noFlag, 0});
     std::vector<Suffixed> suffixed;
@@ -104,7 +104,7 @@ bool AffixExpander::needsAffix(const std::vector<AffixFlag>& flags) const
 }
 
 void AffixExpander::addSuffixes(const std::u32string& word, const AffixClass& affixClass,
-                                const FormTags& base, std::vector<Suffixed>& suffixed,
+                                const lexicon::FormTags& base, std::vector<Suffixed>& suffixed,
                                 std::vector<ExpandedForm>& forms) const
 {
     for (const auto& rule : affixClass.rules) {
@@ -112,7 +112,8 @@ void AffixExpander::addSuffixes(const std::u32string& word, const AffixClass& af
             continue;
         auto form = withSuffix(word, rule);
         if (!needsAffix(rule.continuation))
-            forms.push_back({Utf8::encode(form), rule.tags.over(base), affixClass.flag, 0});
+            forms.push_back(
+                {lexicon::Utf8::encode(form), rule.tags.over(base), affixClass.flag, 0});
         suffixed.push_back({std::move(form), &rule, &affixClass});
     }
 }
@@ -121,19 +122,20 @@ void AffixExpander::addSuffixes(const std::u32string& word, const AffixClass& af
 // prefix's own continuation allows.
 void AffixExpander::addPrefix(const std::u32string& word, const AffixClass& affixClass,
                               const AffixRule& rule, const std::vector<AffixFlag>& entryFlags,
-                              const std::vector<Suffixed>& suffixed, const FormTags& base,
+                              const std::vector<Suffixed>& suffixed, const lexicon::FormTags& base,
                               std::vector<ExpandedForm>& forms) const
 {
     const std::uint32_t prefix = rule.append.empty() ? 0 : rule.id;
     const bool prefixNeedsMore = needsAffix(rule.continuation);
     if (!prefixNeedsMore)
-        forms.push_back({Utf8::encode(withPrefix(word, rule)), base, AffixRules::noFlag, prefix});
+        forms.push_back(
+            {lexicon::Utf8::encode(withPrefix(word, rule)), base, AffixRules::noFlag, prefix});
     const auto addCrossed = [&](const Suffixed& s) {
         if (prefixNeedsMore && needsAffix(s.rule->continuation))
             return;
         if (prefixApplies(s.word, rule))
-            forms.push_back({Utf8::encode(withPrefix(s.word, rule)), s.rule->tags.over(base),
-                             s.affixClass->flag, prefix});
+            forms.push_back({lexicon::Utf8::encode(withPrefix(s.word, rule)),
+                             s.rule->tags.over(base), s.affixClass->flag, prefix});
     };
     if (affixClass.crossProduct) {
         for (const auto& s : suffixed) {
@@ -153,4 +155,4 @@ void AffixExpander::addPrefix(const std::u32string& word, const AffixClass& affi
     }
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // One form that a .dic entry stands for.
 struct ExpandedForm {
-    std::string spelling;  // UTF-8, as the dictionary spells it
-    FormTags tags;         // the affix's gender and number over the entry's own
+    std::string spelling;    // UTF-8, as the dictionary spells it
+    lexicon::FormTags tags;  // the affix's gender and number over the entry's own
     // The suffix class that made it (AffixRules::noFlag for none): a feminine and its plural
     // come from the same class, a second feminine of the same entry (AUTEURE beside AUTRICE)
     // from another one.
@@ -48,13 +48,14 @@ private:
     bool suffixApplies(const std::u32string& word, const AffixRule& rule) const;
     bool prefixApplies(const std::u32string& word, const AffixRule& rule) const;
     bool needsAffix(const std::vector<AffixFlag>& flags) const;
-    void addSuffixes(const std::u32string& word, const AffixClass& affixClass, const FormTags& base,
-                     std::vector<Suffixed>& suffixed, std::vector<ExpandedForm>& forms) const;
+    void addSuffixes(const std::u32string& word, const AffixClass& affixClass,
+                     const lexicon::FormTags& base, std::vector<Suffixed>& suffixed,
+                     std::vector<ExpandedForm>& forms) const;
     void addPrefix(const std::u32string& word, const AffixClass& affixClass, const AffixRule& rule,
                    const std::vector<AffixFlag>& entryFlags, const std::vector<Suffixed>& suffixed,
-                   const FormTags& base, std::vector<ExpandedForm>& forms) const;
+                   const lexicon::FormTags& base, std::vector<ExpandedForm>& forms) const;
 
     const AffixRules& rules_;
 };
 
-}  // namespace listgen
+}  // namespace listmaking

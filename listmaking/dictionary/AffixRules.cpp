@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cctype>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
@@ -20,7 +20,7 @@ bool isNumber(std::string_view text)
 // "0" is the empty affix.
 std::u32string affixText(std::string_view text)
 {
-    return text == "0" ? std::u32string() : Utf8::decode(text);
+    return text == "0" ? std::u32string() : lexicon::Utf8::decode(text);
 }
 
 std::string lineError(std::size_t number, const std::string& what)
@@ -125,7 +125,7 @@ bool AffixRules::parseAffix(const std::vector<std::string_view>& fields, std::si
         if (fields[i].substr(0, 3) == "is:")
             traits.emplace_back(fields[i].substr(3));
     }
-    rule.tags = FormTags::of(traits);
+    rule.tags = lexicon::FormTags::of(traits);
     open_->rules.push_back(std::move(rule));
     --rulesLeft_;
     return true;
@@ -164,7 +164,7 @@ std::vector<AffixFlag> AffixRules::flagsOf(std::string_view text) const
         break;
     }
     case FlagType::characters:
-        for (const char32_t c : Utf8::decode(text))
+        for (const char32_t c : lexicon::Utf8::decode(text))
             flags.push_back(c);
         break;
     }
@@ -183,4 +183,4 @@ const AffixClass* AffixRules::suffix(AffixFlag flag) const
     return found == suffixes_.end() ? nullptr : &found->second;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 using AffixFlag = std::uint32_t;
 
@@ -20,7 +20,7 @@ struct AffixRule {
     std::u32string append;
     std::vector<AffixFlag> continuation;  // the flags after the "/" of the added part
     AffixCondition condition;
-    FormTags tags;  // "is:" fields of the line
+    lexicon::FormTags tags;  // "is:" fields of the line
 };
 
 // The rules that one flag of a .dic entry brings in.
@@ -72,4 +72,4 @@ private:
     std::uint32_t rulesRead_ = 0;
 };
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -1,6 +1,6 @@
 #include <listmaking/dictionary/BlankFields.h>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
@@ -28,4 +28,4 @@ std::vector<std::string_view> BlankFields::split(std::string_view line)
     return fields;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // The fields of a line of the dictionary's .dic and .aff files: the pieces between blanks
 // (space, tab, a stray CR), empty pieces dropped. They view the line, which must outlive them.
@@ -12,4 +12,4 @@ public:
     static std::vector<std::string_view> split(std::string_view line);
 };
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
@@ -40,7 +40,7 @@ std::optional<DicEntry> DicEntry::parse(std::string_view line)
 
 bool DicEntry::isProperNoun() const
 {
-    return GameWord::startsWithCapital(word) || isOneOf(kinds, {"npr", "prn", "patr"});
+    return lexicon::GameWord::startsWithCapital(word) || isOneOf(kinds, {"npr", "prn", "patr"});
 }
 
 bool DicEntry::isVerb() const
@@ -106,4 +106,4 @@ bool DicEntry::hasFlag(std::string_view flag) const
     return false;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // One entry of a Hunspell .dic file: "word/FLAGS po:nom is:mas ...".
 struct DicEntry {
@@ -40,4 +40,4 @@ private:
     bool hasVerbMark(std::size_t index, char mark) const;
 };
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
@@ -48,4 +48,4 @@ std::vector<std::string> DicReader::words(textfile::LineSource& lines)
     return result;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // Reads the word sources: Hunspell .dic files and plain word lists (one word a line).
 class DicReader {
@@ -18,4 +18,4 @@ public:
     static std::vector<std::string> words(textfile::LineSource& lines);
 };
 
-}  // namespace listgen
+}  // namespace listmaking

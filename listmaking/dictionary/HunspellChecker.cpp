@@ -5,14 +5,14 @@
 
 #include <hunspell.hxx>
 
-namespace listgen {
+namespace listmaking {
 
 HunspellChecker::HunspellChecker(const std::string& affPath, const std::string& dicPath)
 {
     std::string aff;
     std::string dic;
     // Hunspell opens its files by 8-bit paths: one it cannot be given is not loaded
-    if (SourceFiles::exists(affPath) && SourceFiles::exists(dicPath)
+    if (lexicon::SourceFiles::exists(affPath) && lexicon::SourceFiles::exists(dicPath)
         && files::narrowPath(affPath, aff) == 0 && files::narrowPath(dicPath, dic) == 0)
         hunspell_ = std::make_unique<Hunspell>(aff.c_str(), dic.c_str());
 }
@@ -24,4 +24,4 @@ bool HunspellChecker::accepts(std::string_view form)
     return hunspell_ && hunspell_->spell(std::string(form));
 }
 
-}  // namespace listgen
+}  // namespace listmaking

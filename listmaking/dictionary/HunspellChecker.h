@@ -6,7 +6,7 @@
 
 class Hunspell;
 
-namespace listgen {
+namespace listmaking {
 
 // Hunspell itself, loaded with a dictionary's .aff and .dic: the judge of every form that the
 // affix rules give (AffixExpander).
@@ -26,4 +26,4 @@ private:
     std::unique_ptr<Hunspell> hunspell_;
 };
 
-}  // namespace listgen
+}  // namespace listmaking

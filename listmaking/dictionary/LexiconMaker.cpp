@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <set>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
@@ -38,26 +38,26 @@ std::uint8_t marksOf(const DicEntry& entry, bool refused)
 {
     std::uint8_t marks = 0;
     if (entry.isVerb())
-        marks |= LexiconEntry::verb;
+        marks |= lexicon::LexiconEntry::verb;
     if (entry.isTransitive())
-        marks |= LexiconEntry::transitive;
+        marks |= lexicon::LexiconEntry::transitive;
     if (entry.isIntransitive())
-        marks |= LexiconEntry::intransitive;
+        marks |= lexicon::LexiconEntry::intransitive;
     // a locution piece that is a word of the game is invariable like its locution
     if (entry.isInvariable() || entry.isInvariableLocution())
-        marks |= LexiconEntry::invariable;
+        marks |= lexicon::LexiconEntry::invariable;
     if (refused)
-        marks |= LexiconEntry::refused;
+        marks |= lexicon::LexiconEntry::refused;
     return marks;
 }
 
-bool sameForm(const LexiconForm& a, const LexiconForm& b)
+bool sameForm(const lexicon::LexiconForm& a, const lexicon::LexiconForm& b)
 {
     return a.word == b.word && a.spelling == b.spelling && a.tags == b.tags && a.group == b.group
         && a.prefix == b.prefix;
 }
 
-bool formOrder(const LexiconForm& a, const LexiconForm& b)
+bool formOrder(const lexicon::LexiconForm& a, const lexicon::LexiconForm& b)
 {
     if (a.word != b.word)
         return a.word < b.word;
@@ -74,9 +74,9 @@ bool formOrder(const LexiconForm& a, const LexiconForm& b)
 
 }  // namespace
 
-bool LexiconMaker::make(PreparedLexicon& lexicon, const RunControl& control)
+bool LexiconMaker::make(lexicon::PreparedLexicon& lexicon, const RunControl& control)
 {
-    lexicon = PreparedLexicon{};
+    lexicon = lexicon::PreparedLexicon{};
     error_.clear();
     missing_.clear();
     AffixRules rules;
@@ -91,9 +91,9 @@ bool LexiconMaker::make(PreparedLexicon& lexicon, const RunControl& control)
         return false;
     std::unordered_set<std::string> olderGame;
     for (const auto& raw : older) {
-        if (GameWord::startsWithCapital(raw))
+        if (lexicon::GameWord::startsWithCapital(raw))
             continue;
-        if (auto word = GameWord::fold(raw))
+        if (auto word = lexicon::GameWord::fold(raw))
             olderGame.insert(std::move(*word));
     }
     control.report(0.25, "développement des formes");
@@ -121,7 +121,7 @@ bool LexiconMaker::make(PreparedLexicon& lexicon, const RunControl& control)
 bool LexiconMaker::readModern(AffixRules& rules, std::vector<DicEntry>& entries, WordFilter& filter)
 {
     std::string affText;
-    if (!FileBytes::read(paths_.modernAff, largestSource, affText, error_))
+    if (!listfolder::FileBytes::read(paths_.modernAff, largestSource, affText, error_))
         return false;
     if (!rules.parse(affText, error_)) {
         error_ = paths_.modernAff + ", " + error_;
@@ -155,12 +155,12 @@ void LexiconMaker::expand(const AffixRules& rules, const std::vector<DicEntry>& 
         if (entry.isProperNoun()) {
             // not a word of the game, but Hunspell reads an older word through it
             for (const auto& form : expander.forms(entry)) {
-                if (!GameWord::startsWithCapital(form.spelling))
+                if (!lexicon::GameWord::startsWithCapital(form.spelling))
                     properSpellings_.push_back(spellingIndex(form.spelling));
             }
             continue;
         }
-        auto word = GameWord::fold(entry.word);
+        auto word = lexicon::GameWord::fold(entry.word);
         if (!word)
             continue;
         PendingEntry pending;
@@ -169,17 +169,18 @@ void LexiconMaker::expand(const AffixRules& rules, const std::vector<DicEntry>& 
         pending.headword = spellingIndex(entry.word);
         pending.isVerb = entry.isVerb();
         for (const auto& form : expander.forms(entry)) {
-            if (GameWord::startsWithCapital(form.spelling))
+            if (lexicon::GameWord::startsWithCapital(form.spelling))
                 continue;
-            auto game = GameWord::fold(form.spelling);
+            auto game = lexicon::GameWord::fold(form.spelling);
             if (!game)
                 continue;
             // only an accented spelling tells more than the game word
             const bool plain = std::all_of(form.spelling.begin(), form.spelling.end(),
                                            [](char c) { return (c & 0x80) == 0; });
-            LexiconForm lexiconForm{std::move(*game), plain ? std::string() : form.spelling,
-                                    form.tags,        form.group,
-                                    form.prefix,      false};
+            lexicon::LexiconForm lexiconForm{
+                std::move(*game), plain ? std::string() : form.spelling,
+                form.tags,        form.group,
+                form.prefix,      false};
             pending.forms.push_back({spellingIndex(form.spelling), std::move(lexiconForm)});
         }
         pending_.push_back(std::move(pending));
@@ -192,7 +193,7 @@ void LexiconMaker::keepAccepted(const std::vector<char>& accepted,
 {
     for (auto& pending : pending_) {
         if (accepted[pending.headword])
-            pending.entry.marks |= LexiconEntry::accepted;
+            pending.entry.marks |= lexicon::LexiconEntry::accepted;
         auto& forms = pending.forms;
         forms.erase(std::remove_if(forms.begin(), forms.end(),
                                    [&](const PendingForm& f) { return !accepted[f.spelling]; }),
@@ -217,8 +218,9 @@ void LexiconMaker::markNewEntries(const std::unordered_set<std::string>& older)
     std::set<std::string> verbWords;
     std::set<std::string> oldByForm;
     const auto candidate = [&](const PendingEntry& p) {
-        return !p.entry.has(LexiconEntry::refused) && p.entry.has(LexiconEntry::accepted)
-            && p.entry.word.size() >= 2 && !older.count(p.entry.word);
+        return !p.entry.has(lexicon::LexiconEntry::refused)
+            && p.entry.has(lexicon::LexiconEntry::accepted) && p.entry.word.size() >= 2
+            && !older.count(p.entry.word);
     };
     for (const auto& p : pending_) {
         if (!candidate(p))
@@ -237,7 +239,7 @@ void LexiconMaker::markNewEntries(const std::unordered_set<std::string>& older)
     for (auto& p : pending_) {
         const bool old = oldByForm.count(p.entry.word) && !verbWords.count(p.entry.word);
         if (candidate(p) && !old)
-            p.entry.marks |= LexiconEntry::newByLists;
+            p.entry.marks |= lexicon::LexiconEntry::newByLists;
     }
 }
 
@@ -245,11 +247,12 @@ void LexiconMaker::markNewEntries(const std::unordered_set<std::string>& older)
 // dictionary reads them only as a refused entry (a unit, say). Hunspell accepts no spelling
 // that no entry makes: those are the spellings of the entries left out, proper nouns.
 void LexiconMaker::collectOlderWords(const std::vector<std::string>& older,
-                                     const std::vector<char>& accepted, PreparedLexicon& lexicon)
+                                     const std::vector<char>& accepted,
+                                     lexicon::PreparedLexicon& lexicon)
 {
     std::unordered_map<std::string, std::string> candidates;  // spelling, game spelling
     for (const std::uint32_t index : properSpellings_) {
-        auto word = GameWord::fold(spellings_[index]);
+        auto word = lexicon::GameWord::fold(spellings_[index]);
         if (accepted[index] && word && WordFilter::hasVowel(*word))
             candidates.emplace(spellings_[index], std::move(*word));
     }
@@ -273,7 +276,7 @@ void LexiconMaker::forgetKnown(std::unordered_set<std::string>& words, bool refu
     for (const auto& p : pending_) {
         if (words.empty())
             return;
-        if (!refusedToo && p.entry.has(LexiconEntry::refused))
+        if (!refusedToo && p.entry.has(lexicon::LexiconEntry::refused))
             continue;
         words.erase(p.entry.word);
         for (const auto& f : p.forms)
@@ -283,10 +286,10 @@ void LexiconMaker::forgetKnown(std::unordered_set<std::string>& words, bool refu
 
 // The reformed spellings of 2 to 9 letters that are no word of the modern dictionary nor of
 // the whole dictionary, and that the reformed Hunspell accepts.
-void LexiconMaker::collectNewSpellings(const WordFilter& filter, PreparedLexicon& lexicon)
+void LexiconMaker::collectNewSpellings(const WordFilter& filter, lexicon::PreparedLexicon& lexicon)
 {
     std::vector<DicEntry> reformed;
-    lexicon.hasReformed = SourceFiles::exists(paths_.reformedDic)
+    lexicon.hasReformed = lexicon::SourceFiles::exists(paths_.reformedDic)
         && readEntries(paths_.reformedDic, reformed, error_);
     error_.clear();
     if (!lexicon.hasReformed)
@@ -296,7 +299,7 @@ void LexiconMaker::collectNewSpellings(const WordFilter& filter, PreparedLexicon
     for (const auto& entry : reformed) {
         if (entry.isProperNoun())
             continue;
-        auto word = GameWord::fold(entry.word);
+        auto word = lexicon::GameWord::fold(entry.word);
         if (!word || word->size() < 2 || word->size() > 9 || !filter.refusal(entry, *word).empty())
             continue;
         unknown.insert(*word);
@@ -305,7 +308,7 @@ void LexiconMaker::collectNewSpellings(const WordFilter& filter, PreparedLexicon
     forgetKnown(unknown, false);
     for (const auto& word : lexicon.olderWords)
         unknown.erase(word);
-    HunspellChecker checker(SourcePaths::affOf(paths_.reformedDic), paths_.reformedDic);
+    HunspellChecker checker(lexicon::SourcePaths::affOf(paths_.reformedDic), paths_.reformedDic);
     std::set<std::string> spellings;
     for (const auto& [word, entry] : candidates) {
         if (unknown.count(word) && checker.accepts(entry->word))
@@ -314,10 +317,10 @@ void LexiconMaker::collectNewSpellings(const WordFilter& filter, PreparedLexicon
     lexicon.newSpellings.assign(spellings.begin(), spellings.end());
 }
 
-void LexiconMaker::assemble(PreparedLexicon& lexicon)
+void LexiconMaker::assemble(lexicon::PreparedLexicon& lexicon)
 {
     for (auto& p : pending_) {
-        std::vector<LexiconForm> forms;
+        std::vector<lexicon::LexiconForm> forms;
         forms.reserve(p.forms.size());
         for (auto& f : p.forms)
             forms.push_back(std::move(f.form));
@@ -329,4 +332,4 @@ void LexiconMaker::assemble(PreparedLexicon& lexicon)
     properSpellings_.clear();
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -14,7 +14,7 @@
 #include <unordered_set>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // Makes the prepared lexicon from the dictionaries: every entry of the modern dictionary
 // expanded with its affix file (AffixExpander), every form judged by Hunspell with the same
@@ -27,11 +27,11 @@ namespace listgen {
 // noun whose plural or an adjective whose feminine is there is not new).
 class LexiconMaker {
 public:
-    explicit LexiconMaker(SourcePaths paths) : paths_(std::move(paths)) {}
+    explicit LexiconMaker(lexicon::SourcePaths paths) : paths_(std::move(paths)) {}
 
     // False, with errorText() in French, when a source that every list needs cannot be read,
     // or when the run was cancelled (errorText() then empty).
-    bool make(PreparedLexicon& lexicon, const RunControl& control = {});
+    bool make(lexicon::PreparedLexicon& lexicon, const RunControl& control = {});
     std::string errorText() const { return error_; }
     // The older dictionaries that could not be read, each with its reason.
     const std::vector<std::string>& missingSources() const { return missing_; }
@@ -39,10 +39,10 @@ public:
 private:
     struct PendingForm {
         std::uint32_t spelling;  // index in spellings_
-        LexiconForm form;
+        lexicon::LexiconForm form;
     };
     struct PendingEntry {
-        LexiconEntry entry;
+        lexicon::LexiconEntry entry;
         std::uint32_t headword;
         bool isVerb;
         std::vector<PendingForm> forms;
@@ -56,12 +56,12 @@ private:
                       const std::unordered_set<std::string>& older);
     void markNewEntries(const std::unordered_set<std::string>& older);
     void collectOlderWords(const std::vector<std::string>& older, const std::vector<char>& accepted,
-                           PreparedLexicon& lexicon);
+                           lexicon::PreparedLexicon& lexicon);
     void forgetKnown(std::unordered_set<std::string>& words, bool refusedToo) const;
-    void collectNewSpellings(const WordFilter& filter, PreparedLexicon& lexicon);
-    void assemble(PreparedLexicon& lexicon);
+    void collectNewSpellings(const WordFilter& filter, lexicon::PreparedLexicon& lexicon);
+    void assemble(lexicon::PreparedLexicon& lexicon);
 
-    SourcePaths paths_;
+    lexicon::SourcePaths paths_;
     std::string error_;
     std::vector<std::string> missing_;
     std::vector<std::string> spellings_;  // every form to judge, once
@@ -71,4 +71,4 @@ private:
     std::unique_ptr<ParallelChecker> checker_;
 };
 
-}  // namespace listgen
+}  // namespace listmaking

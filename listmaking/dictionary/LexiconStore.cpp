@@ -11,7 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
@@ -23,16 +23,18 @@ constexpr std::size_t fingerprintBytes = 1 << 16;
 // The fingerprints lie in the first lines: no need to read the whole files.
 bool LexiconStore::savedIsFresh() const
 {
-    const auto head = FileBytes::start(path(), fingerprintBytes);
-    return !head.empty() && LexiconFile::fingerprintOf(head) == SourceFingerprint::of(paths_);
+    const auto head = listfolder::FileBytes::start(path(), fingerprintBytes);
+    return !head.empty()
+        && lexicon::LexiconFile::fingerprintOf(head) == lexicon::SourceFingerprint::of(paths_);
 }
 
 bool LexiconStore::shippedFits() const
 {
     if (paths_.shippedLexicon.empty())
         return false;
-    const auto head = FileBytes::start(paths_.shippedLexicon, fingerprintBytes);
-    return SourceFingerprint::madeFromSameDictionary(LexiconFile::fingerprintOf(head), paths_);
+    const auto head = listfolder::FileBytes::start(paths_.shippedLexicon, fingerprintBytes);
+    return lexicon::SourceFingerprint::madeFromSameDictionary(
+        lexicon::LexiconFile::fingerprintOf(head), paths_);
 }
 
 bool LexiconStore::isFresh() const
@@ -40,13 +42,13 @@ bool LexiconStore::isFresh() const
     return savedIsFresh() || shippedFits();
 }
 
-bool LexiconStore::obtain(PreparedLexicon& lexicon, const RunControl& control)
+bool LexiconStore::obtain(lexicon::PreparedLexicon& lexicon, const RunControl& control)
 {
     error_.clear();
     warnings_.clear();
     made_ = false;
     saved_ = false;
-    const std::string fingerprint = SourceFingerprint::of(paths_);
+    const std::string fingerprint = lexicon::SourceFingerprint::of(paths_);
     control.report(0.0, "lecture du lexique préparé");
     if (savedIsFresh() && read(path(), lexicon))
         return true;
@@ -78,12 +80,12 @@ bool LexiconStore::obtain(PreparedLexicon& lexicon, const RunControl& control)
     return true;
 }
 
-bool LexiconStore::read(const std::string& file, PreparedLexicon& lexicon)
+bool LexiconStore::read(const std::string& file, lexicon::PreparedLexicon& lexicon)
 {
     std::string text;
     std::string error;
-    if (!FileBytes::read(file, largestLexicon, text, error)
-        || !LexiconFile::parse(text, lexicon, error)) {
+    if (!listfolder::FileBytes::read(file, largestLexicon, text, error)
+        || !lexicon::LexiconFile::parse(text, lexicon, error)) {
         warnings_.push_back(file + " : " + error + " ; il n'est pas repris");
         return false;
     }
@@ -95,19 +97,19 @@ std::string LexiconStore::workFolderProblem() const
     const std::string& work = paths_.workDir;
     if (const int why = files::makeFolder(work); why != 0 && why != EEXIST)
         return "le dossier de travail " + work + " ne peut pas être créé ("
-            + ExclusiveFile::reason(why)
+            + listfolder::ExclusiveFile::reason(why)
             + ") : les dictionnaires anciens n'ont pas pu y être décompressés";
     if (const int why = files::mayWrite(work); why != 0)
         return "le dossier de travail " + work + " ne peut pas être écrit ("
-            + ExclusiveFile::reason(why)
+            + listfolder::ExclusiveFile::reason(why)
             + ") : les dictionnaires anciens n'ont pas pu y être décompressés ni le lexique "
               "préparé y être gardé";
     return {};
 }
 
-void LexiconStore::save(const PreparedLexicon& lexicon)
+void LexiconStore::save(const lexicon::PreparedLexicon& lexicon)
 {
-    const std::string text = LexiconFile::text(lexicon);
+    const std::string text = lexicon::LexiconFile::text(lexicon);
     files::AsideFile file;  // ".part": a leftover of a run that was cut short goes first
     int failed = file.open(path(), ".part", 0644);
     const std::string part = file.path().empty() ? path() + ".part" : file.path();
@@ -119,9 +121,9 @@ void LexiconStore::save(const PreparedLexicon& lexicon)
         saved_ = true;
         return;
     }
-    const std::string why = part + " : " + ExclusiveFile::reason(failed);
+    const std::string why = part + " : " + listfolder::ExclusiveFile::reason(failed);
     warnings_.push_back("le lexique préparé n'a pas pu être enregistré (" + why
                         + ") : il sera refait à la prochaine fabrication");
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // The prepared lexicon of the work folder: read when it was made from the sources as they are
 // now; else the lexicon installed with the program, when it was made from the same modern
@@ -20,14 +20,14 @@ public:
     // The step that makes the lexicon, which only the first run of a machine goes through.
     static constexpr const char* makingStep = "préparation du dictionnaire (une seule fois)";
 
-    explicit LexiconStore(SourcePaths paths) : paths_(std::move(paths)) {}
+    explicit LexiconStore(lexicon::SourcePaths paths) : paths_(std::move(paths)) {}
 
     std::string path() const { return paths_.workDir + "/" + fileName; }
     // True when the saved or the installed lexicon may be used (nothing to make).
     bool isFresh() const;
     // Reads the saved lexicon or makes it. False, with errorText() in French, when it can be
     // neither read nor made, or when the run was cancelled (errorText() empty).
-    bool obtain(PreparedLexicon& lexicon, const RunControl& control = {});
+    bool obtain(lexicon::PreparedLexicon& lexicon, const RunControl& control = {});
     std::string errorText() const { return error_; }
     // After obtain(): whether it was made by this run and kept for the next ones, and what
     // could not be used or saved.
@@ -38,15 +38,15 @@ public:
 private:
     bool savedIsFresh() const;
     bool shippedFits() const;
-    bool read(const std::string& path, PreparedLexicon& lexicon);
+    bool read(const std::string& path, lexicon::PreparedLexicon& lexicon);
     std::string workFolderProblem() const;
-    void save(const PreparedLexicon& lexicon);
+    void save(const lexicon::PreparedLexicon& lexicon);
 
-    SourcePaths paths_;
+    lexicon::SourcePaths paths_;
     std::string error_;
     bool made_ = false;
     bool saved_ = false;
     std::vector<std::string> warnings_;
 };
 
-}  // namespace listgen
+}  // namespace listmaking

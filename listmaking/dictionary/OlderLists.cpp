@@ -12,7 +12,7 @@
 
 #include <unordered_set>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
@@ -23,13 +23,13 @@ std::string latin1ToUtf8(std::string_view text)
     std::string utf8;
     utf8.reserve(text.size() + text.size() / 8);
     for (const char c : text)
-        Utf8::append(utf8, static_cast<unsigned char>(c));
+        lexicon::Utf8::append(utf8, static_cast<unsigned char>(c));
     return utf8;
 }
 
 }  // namespace
 
-bool OlderLists::readAll(const SourcePaths& paths, std::vector<std::string>& words,
+bool OlderLists::readAll(const lexicon::SourcePaths& paths, std::vector<std::string>& words,
                          std::vector<std::string>& missing, std::string& error,
                          const RunControl& control)
 {
@@ -46,16 +46,16 @@ bool OlderLists::readAll(const SourcePaths& paths, std::vector<std::string>& wor
     // a dictionary not given at all (an installed program has none) goes without a word
     std::string why;
     if (!paths.myspellDic.empty()) {
-        if (!SourceFiles::exists(paths.myspellDic))
+        if (!lexicon::SourceFiles::exists(paths.myspellDic))
             missing.push_back("myspell-fr (" + paths.myspellDic + " absent)");
-        else if (!hunspellForms(paths.myspellDic, SourcePaths::affOf(paths.myspellDic), words, why,
-                                control))
+        else if (!hunspellForms(paths.myspellDic, lexicon::SourcePaths::affOf(paths.myspellDic),
+                                words, why, control))
             missing.push_back("myspell-fr (" + why + ")");
     }
     if (control.cancelled())
         return false;
     if (!paths.aspellList.empty()) {
-        if (!SourceFiles::exists(paths.aspellList))
+        if (!lexicon::SourceFiles::exists(paths.aspellList))
             missing.push_back("aspell-fr (" + paths.aspellList + " absent)");
         else if (!readAspellList(paths.aspellList, words, why))
             missing.push_back("aspell-fr (" + why + ")");
@@ -69,7 +69,7 @@ bool OlderLists::hunspellForms(const std::string& dicPath, const std::string& af
 {
     std::string affText;
     AffixRules rules;
-    if (!FileBytes::read(affPath, largestSource, affText, error))
+    if (!listfolder::FileBytes::read(affPath, largestSource, affText, error))
         return false;
     if (!rules.parse(affText, error)) {
         error = affPath + ", " + error;
@@ -130,7 +130,7 @@ bool OlderLists::readAspellList(const std::string& path, std::vector<std::string
                                 std::string& error)
 {
     std::string bytes;
-    if (!FileBytes::read(path, largestSource, bytes, error))
+    if (!listfolder::FileBytes::read(path, largestSource, bytes, error))
         return false;
     auto found = aspellWords(bytes);
     words.insert(words.end(), std::make_move_iterator(found.begin()),
@@ -138,4 +138,4 @@ bool OlderLists::readAspellList(const std::string& path, std::vector<std::string
     return true;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

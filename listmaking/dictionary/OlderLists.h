@@ -6,9 +6,11 @@
 #include <string_view>
 #include <vector>
 
-namespace listgen {
-
+namespace lexicon {
 struct SourcePaths;
+}  // namespace lexicon
+
+namespace listmaking {
 
 // The older free French word lists that tell old words from new ones, read into UTF-8 words:
 // wfrench, and the dictionaries unpacked at set-up (myspell-fr, aspell-fr).
@@ -16,7 +18,7 @@ class OlderLists {
 public:
     // Every older word. False, with `error`, when wfrench (which every list needs) cannot be
     // read; an unpacked dictionary that is missing or unreadable is only named in `missing`.
-    static bool readAll(const SourcePaths& paths, std::vector<std::string>& words,
+    static bool readAll(const lexicon::SourcePaths& paths, std::vector<std::string>& words,
                         std::vector<std::string>& missing, std::string& error,
                         const RunControl& control = {});
     // Every form of a Hunspell dictionary (myspell-fr) that Hunspell with the same files
@@ -32,4 +34,4 @@ public:
                                std::string& error);
 };
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <thread>
 
-namespace listgen {
+namespace listmaking {
 
 ParallelChecker::ParallelChecker(const std::string& affPath, const std::string& dicPath,
                                  unsigned threads)
@@ -51,4 +51,4 @@ bool ParallelChecker::check(const std::vector<std::string>& words, std::vector<c
     return !stopped;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // Hunspell over many words at once: one instance per thread, each loaded with the same .aff
 // and .dic, since one instance may not be shared between threads. The instances are made and
@@ -27,4 +27,4 @@ private:
     std::vector<std::unique_ptr<HunspellChecker>> checkers_;
 };
 
-}  // namespace listgen
+}  // namespace listmaking

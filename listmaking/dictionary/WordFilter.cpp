@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
@@ -97,7 +97,7 @@ bool WordFilter::parseStopList(const std::vector<std::string>& lines, std::strin
         std::istringstream words(line);
         std::string word;
         while (words >> word) {
-            const auto game = GameWord::fold(word);
+            const auto game = lexicon::GameWord::fold(word);
             if (!game) {
                 error = "ligne " + std::to_string(number) + " : « " + word + " » n'est pas un mot";
                 return false;
@@ -136,4 +136,4 @@ std::string WordFilter::refusal(const DicEntry& entry, const std::string& gameWo
     return {};
 }
 
-}  // namespace listgen
+}  // namespace listmaking

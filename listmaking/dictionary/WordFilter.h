@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-namespace listgen {
+namespace listmaking {
 
 // Tells the entries that French Scrabble refuses: first by the dictionary's own marks, then
 // by a short stop list for what the marks miss.
@@ -39,4 +39,4 @@ private:
     std::set<std::string> kept_;
 };
 
-}  // namespace listgen
+}  // namespace listmaking

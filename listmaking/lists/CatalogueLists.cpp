@@ -10,12 +10,12 @@
 #include <algorithm>
 #include <map>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
 // The new words of 2 to 10 letters that have a use (transitive, intransitive, invariable).
-std::set<std::string> newWordsFor(const Lexicon& lexicon, bool NewWord::*use)
+std::set<std::string> newWordsFor(const lexicon::Lexicon& lexicon, bool lexicon::NewWord::*use)
 {
     std::set<std::string> words;
     for (const auto& [word, kind] : lexicon.newWords) {
@@ -35,7 +35,7 @@ const catalogue::ListRow* rowOf(const std::string& fileName)
 }
 
 // The lines that one rule of the catalogue gives.
-std::vector<std::string> linesOf(const catalogue::ListRule& rule, const Lexicon& lexicon)
+std::vector<std::string> linesOf(const catalogue::ListRule& rule, const lexicon::Lexicon& lexicon)
 {
     using K = catalogue::RuleKind;
     const std::size_t shortest = rule.shortest;
@@ -47,11 +47,11 @@ std::vector<std::string> linesOf(const catalogue::ListRule& rule, const Lexicon&
         return SolutionLines::ofWords(
             CatalogueLists::withExpensiveLetter(lexicon.newWordsOfLength(shortest, longest)));
     case K::TransitiveVerbs:
-        return SolutionLines::ofWords(newWordsFor(lexicon, &NewWord::transitive));
+        return SolutionLines::ofWords(newWordsFor(lexicon, &lexicon::NewWord::transitive));
     case K::IntransitiveVerbs:
-        return SolutionLines::ofWords(newWordsFor(lexicon, &NewWord::intransitive));
+        return SolutionLines::ofWords(newWordsFor(lexicon, &lexicon::NewWord::intransitive));
     case K::Invariables:
-        return SolutionLines::ofWords(newWordsFor(lexicon, &NewWord::invariable));
+        return SolutionLines::ofWords(newWordsFor(lexicon, &lexicon::NewWord::invariable));
     case K::FrontExtensions:
         return ExtensionLines::front(lexicon.newWordsOfLength(shortest, longest), lexicon.whole);
     case K::BackExtensions:
@@ -95,7 +95,8 @@ std::string CatalogueLists::titleOf(const std::string& fileName)
     return row ? row->title : fileName;
 }
 
-std::vector<std::string> CatalogueLists::lines(const std::string& fileName, const Lexicon& lexicon)
+std::vector<std::string> CatalogueLists::lines(const std::string& fileName,
+                                               const lexicon::Lexicon& lexicon)
 {
     const auto* row = rowOf(fileName);
     return row ? linesOf(row->rule, lexicon) : std::vector<std::string>{};
@@ -113,7 +114,7 @@ std::set<std::string> CatalogueLists::withExpensiveLetter(const std::set<std::st
 }
 
 std::vector<std::string> CatalogueLists::multipleAnagrams(const std::set<std::string>& words,
-                                                          const Lexicon& lexicon)
+                                                          const lexicon::Lexicon& lexicon)
 {
     std::map<std::string, std::string> byDraw;
     for (const auto& word : words) {
@@ -129,7 +130,7 @@ std::vector<std::string> CatalogueLists::multipleAnagrams(const std::set<std::st
 }
 
 std::vector<std::string> CatalogueLists::uniqueSolutions(const std::set<std::string>& words,
-                                                         const Lexicon& lexicon)
+                                                         const lexicon::Lexicon& lexicon)
 {
     std::map<std::string, std::string> byDraw;
     for (const auto& word : words) {
@@ -143,4 +144,4 @@ std::vector<std::string> CatalogueLists::uniqueSolutions(const std::set<std::str
     return lines;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

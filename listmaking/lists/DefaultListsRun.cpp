@@ -9,9 +9,9 @@
 
 #include <algorithm>
 
-namespace listgen {
+namespace listmaking {
 
-DefaultListsRun::DefaultListsRun(std::string dataDir, SourcePaths sources)
+DefaultListsRun::DefaultListsRun(std::string dataDir, lexicon::SourcePaths sources)
     : dataDir_(std::move(dataDir)), sources_(std::move(sources))
 {
 }
@@ -21,20 +21,20 @@ bool DefaultListsRun::plan()
     error_.clear();
     missing_.clear();
     bool created = false;
-    if (!ListFolder::prepare(dataDir_, created, error_))
+    if (!listfolder::ListFolder::prepare(dataDir_, created, error_))
         return false;
     {
         // a run cut short while switching is undone, under the lock, before the folder is
         // looked at
-        RunLock lock;
+        listfolder::RunLock lock;
         if (!lock.take(sources_.workDir, dataDir_, error_))
             return false;
-        StagedFiles leftovers(dataDir_, sources_.workDir);
+        listfolder::StagedFiles leftovers(dataDir_, sources_.workDir);
         if (leftovers.open())
             notes_.insert(notes_.end(), leftovers.notes().begin(), leftovers.notes().end());
     }
     const auto names = CatalogueLists::fileNames();
-    const auto present = ListFolder::inspect(dataDir_, names).present;
+    const auto present = listfolder::ListFolder::inspect(dataDir_, names).present;
     for (const auto& name : names) {
         if (std::find(present.begin(), present.end(), name) == present.end())
             missing_.push_back(name);
@@ -46,13 +46,13 @@ bool DefaultListsRun::run(const RunControl& control)
 {
     cancelled_ = false;
     written_.clear();
-    RunLock lock;
+    listfolder::RunLock lock;
     if (!plan() || !lock.take(sources_.workDir, dataDir_, error_))
         return false;
     LexiconStore store(sources_);
     if (missing_.empty() && store.isFresh())
         return true;
-    StagedFiles staged(dataDir_, sources_.workDir);
+    listfolder::StagedFiles staged(dataDir_, sources_.workDir);
     if (!missing_.empty() && !staged.open()) {
         error_ = staged.errorText();
         return false;
@@ -61,7 +61,7 @@ bool DefaultListsRun::run(const RunControl& control)
     lexiconControl.progress = [&control](double fraction, const std::string& step) {
         control.report(fraction * 0.8, step);
     };
-    PreparedLexicon prepared;
+    lexicon::PreparedLexicon prepared;
     if (!store.obtain(prepared, lexiconControl)) {
         error_ = store.errorText();
         cancelled_ = control.cancelled();
@@ -71,7 +71,7 @@ bool DefaultListsRun::run(const RunControl& control)
     notes_.insert(notes_.end(), store.warnings().begin(), store.warnings().end());
     if (missing_.empty())
         return true;
-    const Lexicon lexicon = DefaultWords::lexicon(prepared);
+    const lexicon::Lexicon lexicon = DefaultWords::lexicon(prepared);
     for (std::size_t i = 0; i < missing_.size(); ++i) {
         if (control.cancelled()) {
             cancelled_ = true;
@@ -101,4 +101,4 @@ bool DefaultListsRun::run(const RunControl& control)
     return true;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // The lists made from the dictionaries alone, at set-up: only the catalogue files missing from
 // the data folder are written (a list already there, one made by hand for instance, is never
@@ -15,7 +15,7 @@ namespace listgen {
 // stale even when no list is missing, so that a player's own list is quick afterwards.
 class DefaultListsRun {
 public:
-    DefaultListsRun(std::string dataDir, SourcePaths sources);
+    DefaultListsRun(std::string dataDir, lexicon::SourcePaths sources);
 
     // Makes the data folder when missing and finds the missing files. False, with
     // errorText() in French, when the folder cannot be made or written.
@@ -36,7 +36,7 @@ public:
 
 private:
     std::string dataDir_;
-    SourcePaths sources_;
+    lexicon::SourcePaths sources_;
     std::vector<std::string> missing_;
     std::vector<std::pair<std::string, std::size_t>> written_;
     std::vector<std::string> notes_;
@@ -45,4 +45,4 @@ private:
     std::string error_;
 };
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -1,26 +1,27 @@
 #include <listmaking/lists/DefaultWords.h>
 
-namespace listgen {
+namespace listmaking {
 
-Lexicon DefaultWords::lexicon(const PreparedLexicon& prepared)
+lexicon::Lexicon DefaultWords::lexicon(const lexicon::PreparedLexicon& prepared)
 {
-    Lexicon lexicon;
+    lexicon::Lexicon lexicon;
     const auto& entries = prepared.entries();
     const auto& forms = prepared.forms();
     for (std::size_t e = 0; e < entries.size(); ++e) {
         const auto& entry = entries[e];
-        if (!entry.has(LexiconEntry::newByLists))
+        if (!entry.has(lexicon::LexiconEntry::newByLists))
             continue;
-        if (entry.word.size() >= Lexicon::shortest && entry.word.size() <= Lexicon::longestEntry) {
+        if (entry.word.size() >= lexicon::Lexicon::shortest
+            && entry.word.size() <= lexicon::Lexicon::longestEntry) {
             auto& kind = lexicon.newWords[entry.word];
-            kind.transitive = kind.transitive || entry.has(LexiconEntry::transitive);
-            kind.intransitive = kind.intransitive || entry.has(LexiconEntry::intransitive);
-            kind.invariable = kind.invariable || entry.has(LexiconEntry::invariable);
+            kind.transitive = kind.transitive || entry.has(lexicon::LexiconEntry::transitive);
+            kind.intransitive = kind.intransitive || entry.has(lexicon::LexiconEntry::intransitive);
+            kind.invariable = kind.invariable || entry.has(lexicon::LexiconEntry::invariable);
         }
         for (std::size_t f = prepared.formsBegin(e); f < prepared.formsEnd(e); ++f) {
             const auto& form = forms[f];
-            if (form.prefix == 0 && !form.old && form.word.size() >= Lexicon::shortest
-                && form.word.size() <= Lexicon::longestWord)
+            if (form.prefix == 0 && !form.old && form.word.size() >= lexicon::Lexicon::shortest
+                && form.word.size() <= lexicon::Lexicon::longestWord)
                 lexicon.newForms.insert(form.word);
         }
     }
@@ -30,4 +31,4 @@ Lexicon DefaultWords::lexicon(const PreparedLexicon& prepared)
     return lexicon;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

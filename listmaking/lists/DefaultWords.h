@@ -3,7 +3,7 @@
 #include <lexicon/Lexicon.h>
 #include <lexicon/PreparedLexicon.h>
 
-namespace listgen {
+namespace listmaking {
 
 // The word sets of the default lists: the new words are the entries that the older lists
 // lack (PreparedLexicon's newByLists mark), their forms the new forms of 2 to 9 letters that
@@ -11,7 +11,7 @@ namespace listgen {
 // its short forms).
 class DefaultWords {
 public:
-    static Lexicon lexicon(const PreparedLexicon& prepared);
+    static lexicon::Lexicon lexicon(const lexicon::PreparedLexicon& prepared);
 };
 
-}  // namespace listgen
+}  // namespace listmaking

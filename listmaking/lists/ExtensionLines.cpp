@@ -6,7 +6,7 @@
 #include <textfile/VectorLineSource.h>
 #include <workshop/ops/Extensions.h>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
@@ -72,4 +72,4 @@ std::vector<std::string> ExtensionLines::back(const std::set<std::string>& bases
     return lines;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -5,7 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // Extension lists: the draw is the base word with "+" where a letter goes ("+ABLE", "CHAT+"),
 // the solutions the letters that fit there in alphabetical order ("CFST"). Built the way a
@@ -23,4 +23,4 @@ private:
     static std::string frontLine(const std::string& assembled);
 };
 
-}  // namespace listgen
+}  // namespace listmaking

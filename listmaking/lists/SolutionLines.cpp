@@ -4,7 +4,7 @@
 
 #include <map>
 
-namespace listgen {
+namespace listmaking {
 
 std::vector<std::string> SolutionLines::ofWords(const std::set<std::string>& words)
 {
@@ -40,4 +40,4 @@ std::vector<std::string> SolutionLines::thinned(std::vector<std::string> lines, 
     return kept;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

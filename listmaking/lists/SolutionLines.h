@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // Lines of the list-file format for words: draw ";" solutions. An answer box takes no more
 // characters than its draw, so a draw shorter than its solutions is padded with "+"
@@ -33,4 +33,4 @@ public:
     static std::vector<std::string> thinned(std::vector<std::string> lines, std::size_t limit);
 };
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
@@ -196,4 +196,4 @@ std::string ImportMessages::text(const Lines& lines)
     return text;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // The French text of a run as the player reads it, the same from every front end: listgen,
 // `vorlane --mes-mots` and the import window of vorlane. What was read (encoding, words taken,
@@ -62,4 +62,4 @@ private:
     std::string program_;
 };
 
-}  // namespace listgen
+}  // namespace listmaking

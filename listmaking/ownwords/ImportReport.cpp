@@ -4,14 +4,14 @@
 
 #include <textfile/Cp1252.h>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
 std::string cp1252Of(const std::string& utf8)
 {
     std::u16string text;
-    for (const char32_t c : Utf8::decode(utf8))
+    for (const char32_t c : lexicon::Utf8::decode(utf8))
         text += c < 0x10000 ? static_cast<char16_t>(c) : u'?';
     return textfile::Cp1252::encode(text);
 }
@@ -60,4 +60,4 @@ std::vector<std::string> ImportReport::lines(const OwnWordsSummary& summary)
     return lines;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // The report of an import, written beside the lists: the player's words that the dictionary
 // lacks, those with no form of 2 to 9 letters, every refused line with its number and reason,
@@ -18,4 +18,4 @@ public:
     static std::vector<std::string> utf8Lines(const OwnWordsSummary& summary);
 };
 
-}  // namespace listgen
+}  // namespace listmaking

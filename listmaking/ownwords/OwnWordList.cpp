@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
@@ -22,19 +22,19 @@ std::string utf8OfCp1252(std::string_view bytes)
 {
     std::string utf8;
     for (const char16_t c : textfile::Cp1252::decode(bytes))
-        Utf8::append(utf8, c);
+        lexicon::Utf8::append(utf8, c);
     return utf8;
 }
 
 // UTF-8 with every byte that decodes as nothing shown as U+FFFD.
 std::string displayable(std::string_view bytes)
 {
-    std::u32string text = Utf8::decode(bytes);
+    std::u32string text = lexicon::Utf8::decode(bytes);
     for (auto& c : text) {
         if (c >= 0xDC80 && c <= 0xDCFF)
             c = 0xFFFD;
     }
-    return Utf8::encode(text);
+    return lexicon::Utf8::encode(text);
 }
 
 bool isBlank(char32_t c)
@@ -44,14 +44,14 @@ bool isBlank(char32_t c)
 
 std::string trimmed(const std::string& utf8)
 {
-    const std::u32string text = Utf8::decode(utf8);
+    const std::u32string text = lexicon::Utf8::decode(utf8);
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && isBlank(text[begin]))
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
-    return Utf8::encode(text.substr(begin, end - begin));
+    return lexicon::Utf8::encode(text.substr(begin, end - begin));
 }
 
 std::string codePoint(char32_t c)
@@ -84,14 +84,14 @@ bool isSuspect(char32_t c)
 // characters written <U+001B>: never a raw escape sequence to a terminal nor a NUL in a file.
 std::string quoted(const std::string& utf8)
 {
-    const std::u32string text = Utf8::decode(utf8);
+    const std::u32string text = lexicon::Utf8::decode(utf8);
     std::string shown;
     for (std::size_t i = 0; i < text.size() && i < shownCharacters; ++i) {
         const char32_t c = text[i] >= 0xDC80 && text[i] <= 0xDCFF ? 0xFFFD : text[i];
         if (isControl(c) || isInvisible(c))
             shown += "<" + codePoint(c) + ">";
         else
-            Utf8::append(shown, c);
+            lexicon::Utf8::append(shown, c);
     }
     return text.size() > shownCharacters ? shown + "…" : shown;
 }
@@ -99,7 +99,7 @@ std::string quoted(const std::string& utf8)
 // Why a line is no word of the game, by its first character that is no letter.
 std::string reasonOf(const std::string& line)
 {
-    for (const char32_t c : Utf8::decode(line)) {
+    for (const char32_t c : lexicon::Utf8::decode(line)) {
         if (c >= U'0' && c <= U'9')
             return "un chiffre n'est pas une lettre";
         if (isBlank(c))
@@ -108,8 +108,8 @@ std::string reasonOf(const std::string& line)
             return "un trait d'union";
         if (c == U'\'' || c == U'\u2019')
             return "une apostrophe";
-        const std::string one = Utf8::encode(std::u32string(1, c));
-        if (GameWord::fold(one))
+        const std::string one = lexicon::Utf8::encode(std::u32string(1, c));
+        if (lexicon::GameWord::fold(one))
             continue;
         if (isControl(c))
             return "un caractère de contrôle (" + codePoint(c) + ") n'est pas une lettre";
@@ -124,7 +124,7 @@ std::string reasonOf(const std::string& line)
 
 bool hasSuspect(const std::string& utf8)
 {
-    const std::u32string text = Utf8::decode(utf8);
+    const std::u32string text = lexicon::Utf8::decode(utf8);
     return std::any_of(text.begin(), text.end(), isSuspect);
 }
 
@@ -140,7 +140,7 @@ std::string smallLetters(const std::u32string& text)
         else if (c == 0x178)
             c = 0xFF;
     }
-    return Utf8::encode(small);
+    return lexicon::Utf8::encode(small);
 }
 
 bool hasHighByte(std::string_view bytes)
@@ -348,7 +348,7 @@ void OwnWordList::feedUtf16(std::string_view chunk)
             continue;
         }
         std::string utf8;
-        Utf8::append(utf8, c);
+        lexicon::Utf8::append(utf8, c);
         appendToLine(utf8);
     }
 }
@@ -384,7 +384,7 @@ void OwnWordList::countLine(const std::string& bytes, bool tooLong)
     if (++textLines_ > mostLines)
         tooManyLines_ = true;
     if (mode_ == Mode::eightBit && !tooLong && hasHighByte(bytes))
-        ++(Utf8::isValid(bytes) ? utf8Lines_ : otherLines_);
+        ++(lexicon::Utf8::isValid(bytes) ? utf8Lines_ : otherLines_);
 }
 
 // The whole list is one encoding: in an 8-bit file, UTF-8 when it has a BOM or when more of
@@ -405,7 +405,7 @@ void OwnWordList::decideEncoding()
 
 void OwnWordList::takeRawLine(std::size_t number, const std::string& bytes, bool tooLong)
 {
-    const bool valid = Utf8::isValid(bytes);
+    const bool valid = lexicon::Utf8::isValid(bytes);
     const bool asUtf8 = mode_ != Mode::eightBit || utf8_;
     const std::string text = asUtf8 ? displayable(bytes) : utf8OfCp1252(bytes);
     if (hasSuspect(text))
@@ -427,11 +427,11 @@ void OwnWordList::takeRawLine(std::size_t number, const std::string& bytes, bool
 
 void OwnWordList::takeLine(std::size_t number, const std::string& utf8)
 {
-    const std::u32string line = Nfc::composed(Utf8::decode(trimmed(utf8)));
+    const std::u32string line = lexicon::Nfc::composed(lexicon::Utf8::decode(trimmed(utf8)));
     if (line.empty())
         return;
-    const std::string text = Utf8::encode(line);
-    auto word = GameWord::fold(text);
+    const std::string text = lexicon::Utf8::encode(line);
+    auto word = lexicon::GameWord::fold(text);
     if (!word) {
         refuse(number, text, reasonOf(text));
         return;
@@ -458,4 +458,4 @@ void OwnWordList::refuse(std::size_t number, const std::string& utf8, const std:
     unreadable_.push_back(std::to_string(number) + ": " + text);
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // A line of the player's list that gives no word, with its number from 1, its text (UTF-8,
 // shortened when long) and the reason, in French.
@@ -118,4 +118,4 @@ private:
     std::size_t repeats_ = 0;
 };
 
-}  // namespace listgen
+}  // namespace listmaking

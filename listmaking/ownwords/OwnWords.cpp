@@ -4,18 +4,18 @@
 
 #include <unordered_map>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
 bool inRange(const std::string& word, std::size_t longest)
 {
-    return word.size() >= Lexicon::shortest && word.size() <= longest;
+    return word.size() >= lexicon::Lexicon::shortest && word.size() <= longest;
 }
 
 // The forms of the dictionary that spell each word, by one pass over every form.
 std::unordered_map<std::string, std::vector<std::size_t>>
-readingsOf(const PreparedLexicon& prepared, const std::vector<TypedWord>& words)
+readingsOf(const lexicon::PreparedLexicon& prepared, const std::vector<TypedWord>& words)
 {
     std::unordered_map<std::string, std::vector<std::size_t>> readings;
     readings.reserve(words.size());
@@ -31,22 +31,22 @@ readingsOf(const PreparedLexicon& prepared, const std::vector<TypedWord>& words)
 }
 
 // The kinds of the entries whose headword the word is.
-void addKinds(const PreparedLexicon& prepared, const std::vector<std::size_t>& readings,
-              const std::string& word, NewWord& kind)
+void addKinds(const lexicon::PreparedLexicon& prepared, const std::vector<std::size_t>& readings,
+              const std::string& word, lexicon::NewWord& kind)
 {
     for (const std::size_t reading : readings) {
         const auto& entry = prepared.entries()[prepared.entryOf(reading)];
         if (entry.word != word)
             continue;
-        kind.transitive = kind.transitive || entry.has(LexiconEntry::transitive);
-        kind.intransitive = kind.intransitive || entry.has(LexiconEntry::intransitive);
-        kind.invariable = kind.invariable || entry.has(LexiconEntry::invariable);
+        kind.transitive = kind.transitive || entry.has(lexicon::LexiconEntry::transitive);
+        kind.intransitive = kind.intransitive || entry.has(lexicon::LexiconEntry::intransitive);
+        kind.invariable = kind.invariable || entry.has(lexicon::LexiconEntry::invariable);
     }
 }
 
 // The readings of a word typed with accents: the forms spelt as it is; all the forms of its
 // game spelling when none is.
-std::vector<std::size_t> spelledAs(const PreparedLexicon& prepared,
+std::vector<std::size_t> spelledAs(const lexicon::PreparedLexicon& prepared,
                                    const std::vector<std::size_t>& readings,
                                    const std::string& accented)
 {
@@ -60,8 +60,8 @@ std::vector<std::size_t> spelledAs(const PreparedLexicon& prepared,
 
 }  // namespace
 
-Lexicon OwnWords::lexicon(const PreparedLexicon& prepared, const std::vector<std::string>& words,
-                          OwnWordsOutcome& outcome)
+lexicon::Lexicon OwnWords::lexicon(const lexicon::PreparedLexicon& prepared,
+                                   const std::vector<std::string>& words, OwnWordsOutcome& outcome)
 {
     std::vector<TypedWord> typed;
     for (const auto& word : words)
@@ -69,11 +69,11 @@ Lexicon OwnWords::lexicon(const PreparedLexicon& prepared, const std::vector<std
     return lexicon(prepared, typed, outcome);
 }
 
-Lexicon OwnWords::lexicon(const PreparedLexicon& prepared, const std::vector<TypedWord>& words,
-                          OwnWordsOutcome& outcome)
+lexicon::Lexicon OwnWords::lexicon(const lexicon::PreparedLexicon& prepared,
+                                   const std::vector<TypedWord>& words, OwnWordsOutcome& outcome)
 {
     outcome = OwnWordsOutcome{};
-    Lexicon lexicon;
+    lexicon::Lexicon lexicon;
     const auto readings = readingsOf(prepared, words);
     const auto& forms = prepared.forms();
     for (const auto& typed : words) {
@@ -84,7 +84,7 @@ Lexicon OwnWords::lexicon(const PreparedLexicon& prepared, const std::vector<Typ
         if (found.empty()) {
             if (lexicon.newWords.count(word))
                 continue;  // the same word typed otherwise
-            if (!inRange(word, Lexicon::longestWord)) {
+            if (!inRange(word, lexicon::Lexicon::longestWord)) {
                 outcome.missingOutOfRange.push_back(word);
                 continue;
             }
@@ -94,12 +94,12 @@ Lexicon OwnWords::lexicon(const PreparedLexicon& prepared, const std::vector<Typ
             continue;
         }
         ++outcome.found;
-        if (inRange(word, Lexicon::longestEntry))
+        if (inRange(word, lexicon::Lexicon::longestEntry))
             addKinds(prepared, found, word, lexicon.newWords[word]);
         bool shortForm = false;
         for (const std::size_t reading : found) {
-            for (const std::size_t f : WordFamily::of(prepared, reading)) {
-                if (inRange(forms[f].word, Lexicon::longestWord)) {
+            for (const std::size_t f : lexicon::WordFamily::of(prepared, reading)) {
+                if (inRange(forms[f].word, lexicon::Lexicon::longestWord)) {
                     lexicon.newForms.insert(forms[f].word);
                     shortForm = true;
                 }
@@ -114,4 +114,4 @@ Lexicon OwnWords::lexicon(const PreparedLexicon& prepared, const std::vector<Typ
     return lexicon;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 // What became of a player's words.
 struct OwnWordsOutcome {
@@ -30,11 +30,12 @@ struct OwnWordsOutcome {
 class OwnWords {
 public:
     // `words` each once.
-    static Lexicon lexicon(const PreparedLexicon& prepared, const std::vector<TypedWord>& words,
-                           OwnWordsOutcome& outcome);
+    static lexicon::Lexicon lexicon(const lexicon::PreparedLexicon& prepared,
+                                    const std::vector<TypedWord>& words, OwnWordsOutcome& outcome);
     // The same for words typed in plain letters, in game spelling.
-    static Lexicon lexicon(const PreparedLexicon& prepared, const std::vector<std::string>& words,
-                           OwnWordsOutcome& outcome);
+    static lexicon::Lexicon lexicon(const lexicon::PreparedLexicon& prepared,
+                                    const std::vector<std::string>& words,
+                                    OwnWordsOutcome& outcome);
 };
 
-}  // namespace listgen
+}  // namespace listmaking

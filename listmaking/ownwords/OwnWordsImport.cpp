@@ -8,7 +8,7 @@
 #include <listmaking/ownwords/ImportReport.h>
 #include <listmaking/ownwords/OwnWords.h>
 
-namespace listgen {
+namespace listmaking {
 
 namespace {
 
@@ -81,21 +81,21 @@ bool OwnWordsImport::plan()
     error_.clear();
     // made before the lock: where the work folder is not ours, the lock is taken on this folder
     bool created = false;
-    if (!ListFolder::prepare(settings_.dataDir, created, error_))
+    if (!listfolder::ListFolder::prepare(settings_.dataDir, created, error_))
         return false;
     madeFolder_ = madeFolder_ || created;
     {
-        RunLock lock;
+        listfolder::RunLock lock;
         if (!lock.take(settings_.sources.workDir, settings_.dataDir, error_))
             return false;
         // a run cut short while switching is undone, under the lock, before the folder is
         // looked at
-        StagedFiles leftovers(settings_.dataDir, settings_.sources.workDir);
+        listfolder::StagedFiles leftovers(settings_.dataDir, settings_.sources.workDir);
         if (leftovers.open())
             summary_.notes.insert(summary_.notes.end(), leftovers.notes().begin(),
                                   leftovers.notes().end());
     }
-    plan_ = ListFolder::inspect(settings_.dataDir, fileNames());
+    plan_ = listfolder::ListFolder::inspect(settings_.dataDir, fileNames());
     plan_.created = madeFolder_;
     return true;
 }
@@ -128,7 +128,7 @@ bool OwnWordsImport::run(const RunControl& control)
         error_ = "aucune liste de mots lue";
         return false;
     }
-    RunLock lock;
+    listfolder::RunLock lock;
     succeeded_ = plan() && prepare(control)
         && lock.take(settings_.sources.workDir, settings_.dataDir, error_) && write(control);
     if (!succeeded_)
@@ -172,7 +172,7 @@ bool OwnWordsImport::prepare(const RunControl& control)
         return false;
     }
     // the prepared lexicon may be made here: by one run at a time
-    RunLock lock;
+    listfolder::RunLock lock;
     if (!lock.take(settings_.sources.workDir, settings_.dataDir, error_))
         return false;
     LexiconStore store(settings_.sources);
@@ -182,7 +182,7 @@ bool OwnWordsImport::prepare(const RunControl& control)
                                                               const std::string& step) {
         control.report(fraction * part, step);
     };
-    PreparedLexicon prepared;
+    lexicon::PreparedLexicon prepared;
     if (!store.obtain(prepared, lexiconControl)) {
         error_ = store.errorText();
         stop(control);
@@ -193,7 +193,7 @@ bool OwnWordsImport::prepare(const RunControl& control)
     control.report(lexiconPart_, "familles des mots");
     const std::vector<TypedWord> words(list_.typedWords().begin(), list_.typedWords().end());
     OwnWordsOutcome outcome;
-    auto lexicon = std::make_unique<Lexicon>(OwnWords::lexicon(prepared, words, outcome));
+    auto lexicon = std::make_unique<lexicon::Lexicon>(OwnWords::lexicon(prepared, words, outcome));
     summary_.wordsFound = outcome.found;
     summary_.missing = outcome.missing;
     summary_.withoutShortForm = outcome.withoutShortForm;
@@ -211,7 +211,7 @@ bool OwnWordsImport::write(const RunControl& control)
     error_ = refusal();
     if (!error_.empty())
         return false;
-    StagedFiles staged(settings_.dataDir, settings_.sources.workDir);
+    listfolder::StagedFiles staged(settings_.dataDir, settings_.sources.workDir);
     staged.allowStep = allowStep;
     if (!staged.open()) {
         error_ = staged.errorText();
@@ -219,7 +219,7 @@ bool OwnWordsImport::write(const RunControl& control)
     }
     if (!prepare(control))
         return false;
-    const Lexicon& lexicon = *lexicon_;
+    const lexicon::Lexicon& lexicon = *lexicon_;
     const double lexiconPart = lexiconPart_;
     const auto names = CatalogueLists::fileNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -257,4 +257,4 @@ bool OwnWordsImport::write(const RunControl& control)
     return true;
 }
 
-}  // namespace listgen
+}  // namespace listmaking

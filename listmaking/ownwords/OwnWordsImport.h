@@ -12,11 +12,12 @@
 #include <utility>
 #include <vector>
 
-namespace listgen {
+namespace listmaking {
 
 struct OwnWordsSettings {
     std::string dataDir;
-    SourcePaths sources;     // the dictionaries, the work folder (prepared lexicon), the stop list
+    lexicon::SourcePaths
+        sources;             // the dictionaries, the work folder (prepared lexicon), the stop list
     bool overwrite = false;  // replace the files already in the data folder
     // How the player asks for that, for the message of a run that would replace files.
     std::string howToReplace = "ajouter OVERWRITE=1 à la commande make (--overwrite pour listgen)";
@@ -68,7 +69,7 @@ public:
     bool read(const std::string& playerFile, const RunControl& control = {});
     const OwnWordList& list() const { return list_; }
     bool plan();
-    const FolderPlan& folderPlan() const { return plan_; }
+    const listfolder::FolderPlan& folderPlan() const { return plan_; }
     // After plan(): why run() would write nothing (files that must stay, or files already
     // there without leave to replace them), in French; empty when it may go on.
     std::string refusal() const;
@@ -107,12 +108,12 @@ private:
     bool read_ = false;
     bool madeFolder_ = false;  // plan() made the data folder
     bool succeeded_ = false;
-    FolderPlan plan_;
-    std::unique_ptr<Lexicon> lexicon_;  // after prepare()
-    double lexiconPart_ = 0.6;          // of the progress, for obtaining the lexicon
+    listfolder::FolderPlan plan_;
+    std::unique_ptr<lexicon::Lexicon> lexicon_;  // after prepare()
+    double lexiconPart_ = 0.6;                   // of the progress, for obtaining the lexicon
     OwnWordsSummary summary_;
     std::string error_;
     bool cancelled_ = false;
 };
 
-}  // namespace listgen
+}  // namespace listmaking

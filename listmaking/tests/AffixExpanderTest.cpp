@@ -5,10 +5,10 @@
 
 #include <set>
 
-using listgen::AffixExpander;
-using listgen::AffixRules;
-using listgen::DicEntry;
-using listgen::FormTags;
+using lexicon::FormTags;
+using listmaking::AffixExpander;
+using listmaking::AffixRules;
+using listmaking::DicEntry;
 
 namespace {
 
@@ -93,10 +93,10 @@ TEST(AffixExpander, TagsAndSuffixClassTellTheFamily)
                 return form;
         }
         ADD_FAILURE() << spelling;
-        return listgen::ExpandedForm{};
+        return listmaking::ExpandedForm{};
     };
-    EXPECT_EQ(find("autrice").tags.gender, FormTags::Gender::feminine);
-    EXPECT_EQ(find("auteures").tags.number, FormTags::Number::plural);
+    EXPECT_EQ(find("autrice").tags.gender, lexicon::FormTags::Gender::feminine);
+    EXPECT_EQ(find("auteures").tags.number, lexicon::FormTags::Number::plural);
     EXPECT_NE(find("autrice").group, find("auteure").group);
     EXPECT_EQ(find("auteure").group, find("auteures").group);
     const auto units = AffixExpander(rules).forms(*DicEntry::parse("katal/Um() po:nom is:mas"));

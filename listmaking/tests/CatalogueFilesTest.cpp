@@ -22,7 +22,7 @@ const std::string dataDir = LISTGEN_DATA_DIR;
 
 TEST(CatalogueFiles, EveryTitleHasItsGeneratedFile)
 {
-    auto names = listgen::CatalogueLists::fileNames();
+    auto names = listmaking::CatalogueLists::fileNames();
     ASSERT_EQ(names.size(), catalogue::Catalogue::rows().size());
     for (const auto& row : catalogue::Catalogue::rows()) {
         const auto& name = row.fileName;
@@ -37,7 +37,7 @@ TEST(CatalogueFiles, EveryTitleHasItsGeneratedFile)
 TEST(CatalogueFiles, EveryRuleAsksForLengthsTheLexiconHolds)
 {
     using K = catalogue::RuleKind;
-    using listgen::Lexicon;
+    using lexicon::Lexicon;
     for (const auto& row : catalogue::Catalogue::rows()) {
         const auto& rule = row.rule;
         switch (rule.kind) {
@@ -51,13 +51,13 @@ TEST(CatalogueFiles, EveryRuleAsksForLengthsTheLexiconHolds)
         case K::EntryAnagrams:
         case K::FormAnagrams:
         case K::UniqueSolutions:
-            EXPECT_GE(rule.shortest, Lexicon::shortestAnagram) << row.fileName;
-            EXPECT_LE(rule.longest, Lexicon::longestWord) << row.fileName;
+            EXPECT_GE(rule.shortest, lexicon::Lexicon::shortestAnagram) << row.fileName;
+            EXPECT_LE(rule.longest, lexicon::Lexicon::longestWord) << row.fileName;
             EXPECT_LE(rule.shortest, rule.longest) << row.fileName;
             break;
         default:
-            EXPECT_GE(rule.shortest, Lexicon::shortest) << row.fileName;
-            EXPECT_LE(rule.longest, Lexicon::longestEntry) << row.fileName;
+            EXPECT_GE(rule.shortest, lexicon::Lexicon::shortest) << row.fileName;
+            EXPECT_LE(rule.longest, lexicon::Lexicon::longestEntry) << row.fileName;
             EXPECT_LE(rule.shortest, rule.longest) << row.fileName;
         }
     }
@@ -66,7 +66,7 @@ TEST(CatalogueFiles, EveryRuleAsksForLengthsTheLexiconHolds)
 TEST(CatalogueFiles, EveryTitleOpensADrill)
 {
     for (const auto& row : catalogue::Catalogue::rows()) {
-        if (!listgen::SourceFiles::exists(dataDir + "/" + row.fileName))
+        if (!lexicon::SourceFiles::exists(dataDir + "/" + row.fileName))
             GTEST_SKIP() << "no " << row.path() << " yet: `make lists` makes it";
         const auto loaded = drill::ListLoader::loadTitle(row.title, row.box, {dataDir});
         EXPECT_TRUE(loaded.ok) << row.title << ": " << loaded.message;
@@ -90,23 +90,23 @@ public:
 private:
     RealLists()
     {
-        listgen::SourcePaths paths;
+        lexicon::SourcePaths paths;
         paths.reformedDic = LISTGEN_REFORMED_DIC;
         paths.stopList = LISTGEN_STOP_LIST;
         paths.myspellDic =
             std::string(LISTGEN_WORK_DIR) + "/older/myspell-fr/usr/share/hunspell/fr.dic";
         paths.aspellList = std::string(LISTGEN_WORK_DIR) + "/older/aspell-fr.cwl";
         paths.workDir = folder_.file("work");
-        if (!listgen::SourceFiles::exists(paths.modernDic)
-            || !listgen::SourceFiles::exists(paths.olderList))
+        if (!lexicon::SourceFiles::exists(paths.modernDic)
+            || !lexicon::SourceFiles::exists(paths.olderList))
             return;
         std::filesystem::create_directories(paths.workDir);
         const std::string built =
-            std::string(LISTGEN_WORK_DIR) + "/" + listgen::LexiconStore::fileName;
-        if (listgen::SourceFiles::exists(built))
-            std::filesystem::create_symlink(built,
-                                            paths.workDir + "/" + listgen::LexiconStore::fileName);
-        listgen::DefaultListsRun run(folder_.file("data"), paths);
+            std::string(LISTGEN_WORK_DIR) + "/" + listmaking::LexiconStore::fileName;
+        if (lexicon::SourceFiles::exists(built))
+            std::filesystem::create_symlink(
+                built, paths.workDir + "/" + listmaking::LexiconStore::fileName);
+        listmaking::DefaultListsRun run(folder_.file("data"), paths);
         made_ = run.run();
     }
 
@@ -119,11 +119,11 @@ class GeneratedFile : public ::testing::TestWithParam<std::string> {};
 TEST_P(GeneratedFile, LoadsAndIsDrillable)
 {
     std::string path = dataDir + "/" + GetParam();
-    if (!listgen::SourceFiles::exists(path)) {
+    if (!lexicon::SourceFiles::exists(path)) {
         if (!RealLists::instance().made())
             GTEST_SKIP() << "no " << path << " and no dictionaries to make it from";
         path = RealLists::instance().file(GetParam());
-        if (!listgen::SourceFiles::exists(path))
+        if (!lexicon::SourceFiles::exists(path))
             GTEST_SKIP() << GetParam() << " needs the reformed dictionary";
     }
     textfile::LineReader reader(path);
@@ -145,6 +145,6 @@ std::string testName(const ::testing::TestParamInfo<std::string>& info)
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, GeneratedFile,
-                         ::testing::ValuesIn(listgen::CatalogueLists::fileNames()), testName);
+                         ::testing::ValuesIn(listmaking::CatalogueLists::fileNames()), testName);
 
 }  // namespace

@@ -14,7 +14,7 @@
 #include <fstream>
 #include <sstream>
 
-using listgen::DefaultListsRun;
+using listmaking::DefaultListsRun;
 
 namespace {
 
@@ -40,7 +40,7 @@ TEST(DefaultListsRun, SameSourcesSameBytes)
     testsupport::TempFolder second;
     generate(files::toUtf8(first.path()), Fixture::standard());
     generate(files::toUtf8(second.path()), Fixture::standard());
-    for (const auto& name : listgen::CatalogueLists::fileNames()) {
+    for (const auto& name : listmaking::CatalogueLists::fileNames()) {
         const auto bytes = bytesOf(first.file(name));
         EXPECT_EQ(bytes, bytesOf(second.file(name))) << name;
         if (name == "ods6new_2-4L.txt") {
@@ -59,7 +59,7 @@ TEST(DefaultListsRun, WritesEveryMissingFileAndLeavesAPlayersOwn)
     }
     DefaultListsRun run(files::toUtf8(data.path()), fixture.paths);
     ASSERT_TRUE(run.plan());
-    const std::size_t allButTheOwn = listgen::CatalogueLists::fileNames().size() - 1;
+    const std::size_t allButTheOwn = listmaking::CatalogueLists::fileNames().size() - 1;
     EXPECT_EQ(run.missingFiles().size(), allButTheOwn);
 
     const auto written = generate(files::toUtf8(data.path()), fixture);
@@ -82,7 +82,7 @@ TEST(DefaultListsRun, WithoutTheReformedDictionaryItsListWaits)
     testsupport::TempFolder data;
     const auto fixture = Fixture::standard(false);
     const auto written = generate(files::toUtf8(data.path()), fixture);
-    EXPECT_EQ(written.size(), listgen::CatalogueLists::fileNames().size() - 1);
+    EXPECT_EQ(written.size(), listmaking::CatalogueLists::fileNames().size() - 1);
     DefaultListsRun run(files::toUtf8(data.path()), fixture.paths);
     ASSERT_TRUE(run.plan());
     EXPECT_EQ(run.missingFiles(), std::vector<std::string>{"ods6new_nouv_graphies.txt"});
@@ -110,7 +110,7 @@ TEST_P(ListThinning, KeepsAnEvenSpreadInOrder)
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < size; ++i)
         lines.push_back(std::to_string(100000 + i));
-    const auto kept = listgen::SolutionLines::thinned(lines, limit);
+    const auto kept = listmaking::SolutionLines::thinned(lines, limit);
     ASSERT_EQ(kept.size(), std::min(size, limit));
     if (kept.empty())
         return;

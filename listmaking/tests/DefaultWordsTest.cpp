@@ -7,14 +7,14 @@
 
 #include <algorithm>
 
-using listgen::CatalogueLists;
+using listmaking::CatalogueLists;
 
 namespace {
 
 // The default lists' word sets of the fixture dictionaries, made with Hunspell as the judge.
-const listgen::Lexicon& fixtureLexicon()
+const lexicon::Lexicon& fixtureLexicon()
 {
-    static const listgen::Lexicon lexicon = Fixture::standard().lexicon();
+    static const lexicon::Lexicon lexicon = Fixture::standard().lexicon();
     return lexicon;
 }
 

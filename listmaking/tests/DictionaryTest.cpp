@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-using listgen::DicEntry;
-using listgen::GameWord;
+using lexicon::GameWord;
+using listmaking::DicEntry;
 
 namespace {
 
@@ -19,7 +19,7 @@ class GameWordFolding : public ::testing::TestWithParam<Folding> {};
 
 TEST_P(GameWordFolding, FoldsToCapitals)
 {
-    const auto folded = GameWord::fold(GetParam().utf8);
+    const auto folded = lexicon::GameWord::fold(GetParam().utf8);
     EXPECT_EQ(folded.value_or(""), GetParam().game);
 }
 
@@ -37,12 +37,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GameWord, CapitalsMarkProperNouns)
 {
-    EXPECT_TRUE(GameWord::startsWithCapital("Paris"));
-    EXPECT_TRUE(GameWord::startsWithCapital("Écosse"));
-    EXPECT_TRUE(GameWord::startsWithCapital("Œdipe"));
-    EXPECT_FALSE(GameWord::startsWithCapital("écosser"));
-    EXPECT_FALSE(GameWord::startsWithCapital("œuf"));
-    EXPECT_FALSE(GameWord::startsWithCapital(""));
+    EXPECT_TRUE(lexicon::GameWord::startsWithCapital("Paris"));
+    EXPECT_TRUE(lexicon::GameWord::startsWithCapital("Écosse"));
+    EXPECT_TRUE(lexicon::GameWord::startsWithCapital("Œdipe"));
+    EXPECT_FALSE(lexicon::GameWord::startsWithCapital("écosser"));
+    EXPECT_FALSE(lexicon::GameWord::startsWithCapital("œuf"));
+    EXPECT_FALSE(lexicon::GameWord::startsWithCapital(""));
 }
 
 struct Kind {
@@ -94,14 +94,14 @@ TEST(DicEntry, BlankLineIsNoEntry)
 TEST(DicReader, SkipsTheCountLine)
 {
     textfile::VectorLineSource dic({"3", "abaca/S. po:nom", "", "zen po:adj"});
-    const auto entries = listgen::DicReader::entries(dic);
+    const auto entries = listmaking::DicReader::entries(dic);
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].word, "abaca");
     EXPECT_EQ(entries[0].line, "abaca/S. po:nom");
     EXPECT_EQ(entries[1].word, "zen");
 
     textfile::VectorLineSource countless({"abaca", "12"});
-    const auto kept = listgen::DicReader::entries(countless);
+    const auto kept = listmaking::DicReader::entries(countless);
     ASSERT_EQ(kept.size(), 2u);
     EXPECT_EQ(kept[1].word, "12");
 }
@@ -109,7 +109,7 @@ TEST(DicReader, SkipsTheCountLine)
 TEST(DicReader, ReadsPlainWords)
 {
     textfile::VectorLineSource list({"a", "  ", "abaca\r", " zen "});
-    EXPECT_EQ(listgen::DicReader::words(list), (std::vector<std::string>{"a", "abaca", "zen"}));
+    EXPECT_EQ(listmaking::DicReader::words(list), (std::vector<std::string>{"a", "abaca", "zen"}));
 }
 
 }  // namespace

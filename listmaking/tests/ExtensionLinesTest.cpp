@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using listgen::ExtensionLines;
+using listmaking::ExtensionLines;
 
 namespace {
 

@@ -92,15 +92,15 @@ Fixture Fixture::standard(bool withReformed)
     return fixture;
 }
 
-listgen::PreparedLexicon Fixture::prepared() const
+lexicon::PreparedLexicon Fixture::prepared() const
 {
-    listgen::LexiconMaker maker(paths);
-    listgen::PreparedLexicon lexicon;
+    listmaking::LexiconMaker maker(paths);
+    lexicon::PreparedLexicon lexicon;
     maker.make(lexicon);
     return lexicon;
 }
 
-listgen::Lexicon Fixture::lexicon() const
+lexicon::Lexicon Fixture::lexicon() const
 {
-    return listgen::DefaultWords::lexicon(prepared());
+    return listmaking::DefaultWords::lexicon(prepared());
 }

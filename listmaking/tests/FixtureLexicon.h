@@ -14,11 +14,11 @@
 // older word list (FixtureLexicon.cpp says what each entry is for).
 struct Fixture {
     std::shared_ptr<testsupport::TempFolder> folder;
-    listgen::SourcePaths paths;
+    lexicon::SourcePaths paths;
 
     // The fixture dictionaries; `withReformed` false leaves the reformed one out.
     static Fixture standard(bool withReformed = true);
-    listgen::PreparedLexicon prepared() const;
+    lexicon::PreparedLexicon prepared() const;
     // The default lists' word sets.
-    listgen::Lexicon lexicon() const;
+    lexicon::Lexicon lexicon() const;
 };

@@ -83,9 +83,9 @@ public:
     std::string file(const std::string& name) const { return dir_.file(name); }
     std::string path() const { return dir_.path().string(); }
 
-    listgen::SourcePaths paths() const
+    lexicon::SourcePaths paths() const
     {
-        listgen::SourcePaths p;
+        lexicon::SourcePaths p;
         p.modernDic = file("fixture.dic");
         p.modernAff = file("fixture.aff");
         p.olderList = file("older.txt");
@@ -97,25 +97,25 @@ public:
         return p;
     }
 
-    listgen::PreparedLexicon prepared() const
+    lexicon::PreparedLexicon prepared() const
     {
-        listgen::LexiconMaker maker(paths());
-        listgen::PreparedLexicon lexicon;
+        listmaking::LexiconMaker maker(paths());
+        lexicon::PreparedLexicon lexicon;
         maker.make(lexicon);
         return lexicon;
     }
 
     // The word sets as listgen cuts them: from the player's own words when given, else the
     // default ones.
-    listgen::Lexicon lexicon(const std::set<std::string>* ownWords = nullptr,
+    lexicon::Lexicon lexicon(const std::set<std::string>* ownWords = nullptr,
                              std::set<std::string>* missing = nullptr) const
     {
         const auto prepared = this->prepared();
         if (!ownWords)
-            return listgen::DefaultWords::lexicon(prepared);
-        listgen::OwnWordsOutcome outcome;
+            return listmaking::DefaultWords::lexicon(prepared);
+        listmaking::OwnWordsOutcome outcome;
         const std::vector<std::string> words(ownWords->begin(), ownWords->end());
-        auto result = listgen::OwnWords::lexicon(prepared, words, outcome);
+        auto result = listmaking::OwnWords::lexicon(prepared, words, outcome);
         if (missing)
             *missing = std::set<std::string>(outcome.missing.begin(), outcome.missing.end());
         return result;

@@ -6,12 +6,12 @@
 
 namespace {
 
-const listgen::Lexicon& fixtureLexicon(bool families = false)
+const lexicon::Lexicon& fixtureLexicon(bool families = false)
 {
     static const HunspellFixture fixture;
-    static const listgen::Lexicon lexicon = fixture.lexicon();
+    static const lexicon::Lexicon lexicon = fixture.lexicon();
     static const HunspellFixture withFamilies(true);
-    static const listgen::Lexicon familiesLexicon = withFamilies.lexicon();
+    static const lexicon::Lexicon familiesLexicon = withFamilies.lexicon();
     return families ? familiesLexicon : lexicon;
 }
 
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GeneratorRule, VerbUsesAndAnagramsComeFromTheDictionary)
 {
-    using listgen::CatalogueLists;
+    using listmaking::CatalogueLists;
     const auto& lexicon = fixtureLexicon();
     EXPECT_EQ(CatalogueLists::lines("ods6new_vbt.txt", lexicon),
               (std::vector<std::string>{"ACEHRTTT;TCHATTER", "BEGLORU;BLOGUER"}));

@@ -28,8 +28,8 @@
 #endif
 
 namespace fs = std::filesystem;
-using listgen::OwnWordList;
-using listgen::OwnWordsImport;
+using listmaking::OwnWordList;
+using listmaking::OwnWordsImport;
 
 namespace {
 
@@ -174,7 +174,7 @@ protected:
     {
         std::error_code ignored;
         for (const auto& entry : fs::directory_iterator(dictionary_.paths().workDir, ignored))
-            if (entry.path().filename().string().rfind(listgen::StagedFiles::workFolderName, 0)
+            if (entry.path().filename().string().rfind(listfolder::StagedFiles::workFolderName, 0)
                 == 0)
                 return true;
         return false;
@@ -206,7 +206,7 @@ protected:
 
     std::string waitingFolder() const
     {
-        listgen::StagedFiles staged(data_, dictionary_.paths().workDir);
+        listfolder::StagedFiles staged(data_, dictionary_.paths().workDir);
         return staged.open() ? staged.folder() : std::string();
     }
 
@@ -223,7 +223,7 @@ TEST_F(ImportFixture, ReplacesEveryFileWhenAskedWithProgress)
     ASSERT_TRUE(run.plan());
     EXPECT_EQ(run.folderPlan().present.size(), OwnWordsImport::fileNames().size());
     std::vector<double> fractions;
-    listgen::RunControl control;
+    listmaking::RunControl control;
     control.progress = [&](double fraction, const std::string&) { fractions.push_back(fraction); };
     ASSERT_TRUE(run.run(control)) << run.errorText();
     // every file is new but the reformed spellings', which this dictionary cannot make
@@ -250,8 +250,8 @@ TEST_P(WordFamilies, BringTheirOwnForms)
 {
     static const HunspellFixture fixture(true);
     static const auto prepared = fixture.prepared();
-    listgen::OwnWordsOutcome outcome;
-    const auto lexicon = listgen::OwnWords::lexicon(prepared, {GetParam().word}, outcome);
+    listmaking::OwnWordsOutcome outcome;
+    const auto lexicon = listmaking::OwnWords::lexicon(prepared, {GetParam().word}, outcome);
     EXPECT_EQ(lexicon.newForms, GetParam().forms);
     EXPECT_TRUE(outcome.missing.empty());
 }
@@ -344,7 +344,7 @@ TEST_F(ImportFixture, AListLeftOutSaysWhyOnScreenAndInTheReport)
     const std::string why = "la liste « Nouvelles graphies 2-9L » (ods6new_nouv_graphies.txt) "
                             "n'est pas faite : le lexique préparé a été fait sans le "
                             "dictionnaire de l'orthographe réformée";
-    const auto said = listgen::ImportMessages("listgen").ofRun(run, true, data_, 1.0);
+    const auto said = listmaking::ImportMessages("listgen").ofRun(run, true, data_, 1.0);
     EXPECT_TRUE(std::any_of(said.begin(), said.end(), [&](const auto& line) {
         return line.text.find(why) != std::string::npos;
     }));
@@ -355,7 +355,7 @@ TEST_F(ImportFixture, AListLeftOutSaysWhyOnScreenAndInTheReport)
 TEST_F(ImportFixture, ReadingFollowsTheBytesAndStopsWhenCancelled)
 {
     std::vector<double> fractions;
-    listgen::RunControl control;
+    listmaking::RunControl control;
     control.progress = [&](double fraction, const std::string&) { fractions.push_back(fraction); };
     auto run = import();
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt"), control));
@@ -534,7 +534,7 @@ TEST_F(ImportFixture, AFullDiskLeavesEveryOldFileAsItWas)
 TEST_F(ImportFixture, CancellingChangesNothing)
 {
     std::atomic<bool> cancel{false};
-    listgen::RunControl control;
+    listmaking::RunControl control;
     control.cancel = &cancel;
     control.progress = [&](double, const std::string& step) {
         if (step == "liste ods6new_9L.txt")
@@ -555,7 +555,7 @@ class SecondRun : public ImportFixture, public ::testing::WithParamInterface<std
 
 TEST_P(SecondRun, IsRefusedWhileOneRuns)
 {
-    listgen::RunLock first;
+    listfolder::RunLock first;
     std::string error;
     const std::string firstWork =
         GetParam().empty() ? dictionary_.paths().workDir : folder_.file(GetParam());
@@ -568,7 +568,7 @@ TEST_P(SecondRun, IsRefusedWhileOneRuns)
               std::string::npos)
         << run.errorText();
     EXPECT_FALSE(run.run());
-    listgen::DefaultListsRun defaults(data_, dictionary_.paths());
+    listmaking::DefaultListsRun defaults(data_, dictionary_.paths());
     EXPECT_FALSE(defaults.run());
     EXPECT_EQ(defaults.errorText(), run.errorText());
     EXPECT_EQ(snapshot(data_), before_);
@@ -589,7 +589,7 @@ TEST_F(ImportFixture, AWorkFolderWithoutItsParentsIsMade)
     OwnWordsImport run({folder_.file("share/vorlane/data"), paths, false});
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
     EXPECT_TRUE(run.run()) << run.errorText();
-    EXPECT_TRUE(fs::exists(paths.workDir + "/" + listgen::RunLock::fileName));
+    EXPECT_TRUE(fs::exists(paths.workDir + "/" + listfolder::RunLock::fileName));
 }
 
 // Another user's build: its work folder cannot be written and the player has no lists yet.
@@ -636,7 +636,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Ending{"cancelled",
                              [](OwnWordsImport& run) {
                                  std::atomic<bool> cancel{true};
-                                 listgen::RunControl control;
+                                 listmaking::RunControl control;
                                  control.cancel = &cancel;
                                  EXPECT_FALSE(run.run(control));
                              },
@@ -704,7 +704,7 @@ TEST_P(WaitingFolder, IsNeverInTheDataFolder)
     testsupport::TempFolder place;
     const std::string data = place.file("data");
     fs::create_directories(data);
-    listgen::StagedFiles staged(data, place.file(GetParam()));
+    listfolder::StagedFiles staged(data, place.file(GetParam()));
     ASSERT_TRUE(staged.open()) << staged.errorText();
     EXPECT_NE(staged.folder().rfind(data + "/", 0), 0u) << staged.folder();
     ASSERT_TRUE(staged.write("ods6new_5L.txt", {"ENZ;ZEN"}));

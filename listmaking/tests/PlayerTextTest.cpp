@@ -11,8 +11,8 @@
 
 #include <algorithm>
 
-using listgen::OwnWordList;
-using listgen::TypedWord;
+using listmaking::OwnWordList;
+using listmaking::TypedWord;
 using namespace std::string_literals;
 
 namespace {
@@ -122,14 +122,14 @@ TEST(QuotedLines, ReachNeitherTheTerminalNorTheReportRaw)
 {
     OwnWordList list;
     list.parse("zen\n\x1B[2Jeffac\xC3\xA9\nab\0cd\n"s);
-    listgen::OwnWordsSummary summary;
+    listmaking::OwnWordsSummary summary;
     summary.playerFile = "mots.txt";
     summary.refused = list.refused();
     summary.refusedCount = list.refusedCount();
     ASSERT_EQ(summary.refusedCount, 2u);
-    for (const auto& line : listgen::ImportMessages("listgen").reading(summary, ""))
+    for (const auto& line : listmaking::ImportMessages("listgen").reading(summary, ""))
         EXPECT_FALSE(hasControl(line.text)) << line.text;
-    for (const auto& line : listgen::ImportReport::lines(summary))
+    for (const auto& line : listmaking::ImportReport::lines(summary))
         EXPECT_FALSE(hasControl(line)) << line;
 }
 
@@ -146,8 +146,8 @@ TEST_P(TypedAccents, BringTheWordsSpeltSo)
 {
     static const HunspellFixture fixture(true);
     static const auto prepared = fixture.prepared();
-    listgen::OwnWordsOutcome outcome;
-    const auto lexicon = listgen::OwnWords::lexicon(prepared, {GetParam().word}, outcome);
+    listmaking::OwnWordsOutcome outcome;
+    const auto lexicon = listmaking::OwnWords::lexicon(prepared, {GetParam().word}, outcome);
     EXPECT_EQ(lexicon.newForms, GetParam().forms);
     EXPECT_TRUE(outcome.missing.empty());
 }

@@ -29,17 +29,17 @@ const std::string dataDir = LISTGEN_DATA_DIR;
 class RealDictionary {
 public:
     RealDictionary(const std::string& dic, const std::vector<std::string>& older)
-        : checker_(listgen::SourcePaths::affOf(dic), dic)
+        : checker_(lexicon::SourcePaths::affOf(dic), dic)
     {
         std::string text;
         std::string error;
         if (!checker_.isLoaded()
-            || !listgen::FileBytes::read(listgen::SourcePaths::affOf(dic), 1 << 24, text, error)
+            || !listfolder::FileBytes::read(lexicon::SourcePaths::affOf(dic), 1 << 24, text, error)
             || !rules_.parse(text, error))
             return;
         textfile::LineReader reader(dic);
-        entries_ = listgen::DicReader::entries(reader);
-        const listgen::AffixExpander expander(rules_);
+        entries_ = listmaking::DicReader::entries(reader);
+        const listmaking::AffixExpander expander(rules_);
         for (const auto& entry : entries_) {
             for (const auto& form : expander.forms(entry))
                 addSpelling(form.spelling);
@@ -49,8 +49,8 @@ public:
     }
 
     bool isLoaded() const { return !spellings_.empty(); }
-    const std::vector<listgen::DicEntry>& entries() const { return entries_; }
-    const listgen::AffixRules& rules() const { return rules_; }
+    const std::vector<listmaking::DicEntry>& entries() const { return entries_; }
+    const listmaking::AffixRules& rules() const { return rules_; }
     bool spells(const std::string& raw) { return checker_.accepts(raw); }
 
     bool accepts(const std::string& game)
@@ -69,15 +69,15 @@ public:
 private:
     void addSpelling(const std::string& raw)
     {
-        if (listgen::GameWord::startsWithCapital(raw))
+        if (lexicon::GameWord::startsWithCapital(raw))
             return;
-        if (auto game = listgen::GameWord::fold(raw))
+        if (auto game = lexicon::GameWord::fold(raw))
             spellings_[*game].push_back(raw);
     }
 
-    listgen::HunspellChecker checker_;
-    listgen::AffixRules rules_;
-    std::vector<listgen::DicEntry> entries_;
+    listmaking::HunspellChecker checker_;
+    listmaking::AffixRules rules_;
+    std::vector<listmaking::DicEntry> entries_;
     std::unordered_map<std::string, std::vector<std::string>> spellings_;
     std::unordered_map<std::string, bool> verdicts_;
 };
@@ -85,13 +85,13 @@ private:
 // The words of the older lists of this build's work folder; `missing` names those it lacks.
 std::vector<std::string> olderWords(std::vector<std::string>* missing = nullptr)
 {
-    listgen::SourcePaths paths;
+    lexicon::SourcePaths paths;
     paths.workDir = LISTGEN_WORK_DIR;
     paths.fillFromWorkDir();
     std::vector<std::string> words;
     std::vector<std::string> lacking;
     std::string error;
-    listgen::OlderLists::readAll(paths, words, lacking, error);
+    listmaking::OlderLists::readAll(paths, words, lacking, error);
     if (missing)
         *missing = lacking;
     return words;
@@ -140,15 +140,15 @@ TEST(RealLists, EverySolutionIsAFormHunspellAccepts)
         GTEST_SKIP() << modernDic << " or its .aff is missing: nothing to check against";
     RealDictionary reformed(reformedDic, {});
     std::size_t checked = 0;
-    for (const auto& name : listgen::CatalogueLists::fileNames()) {
-        const bool isReformed = listgen::CatalogueLists::needsReformed(name);
+    for (const auto& name : listmaking::CatalogueLists::fileNames()) {
+        const bool isReformed = listmaking::CatalogueLists::needsReformed(name);
         if (isReformed && !reformed.isLoaded()) {
             std::cout << "[ SKIPPED  ] " << name << ": no reformed dictionary at " << reformedDic
                       << "\n";
             continue;
         }
         const std::string path = dataDir + "/" + name;
-        if (!listgen::SourceFiles::exists(path)) {
+        if (!lexicon::SourceFiles::exists(path)) {
             std::cout << "[ SKIPPED  ] " << path << " not generated yet\n";
             continue;
         }
@@ -192,29 +192,29 @@ TEST(RealLists, EveryShortFormOfANewWordIsInTheAllFormsList)
                      << "...): the lists of " << dataDir << " were made by another build";
     std::unordered_set<std::string> old;
     for (const auto& raw : older) {
-        if (auto game = listgen::GameWord::fold(raw);
-            game && !listgen::GameWord::startsWithCapital(raw))
+        if (auto game = lexicon::GameWord::fold(raw);
+            game && !lexicon::GameWord::startsWithCapital(raw))
             old.insert(*game);
     }
     RealDictionary modern("/usr/share/hunspell/fr.dic", {});
     ASSERT_TRUE(modern.isLoaded());
-    listgen::WordFilter filter;
+    listmaking::WordFilter filter;
     std::string error;
     ASSERT_TRUE(filter.readAffixMarks("/usr/share/hunspell/fr.aff")
                 && filter.readStopList(LISTGEN_STOP_LIST, error))
         << error;
-    const listgen::AffixExpander expander(modern.rules());
+    const listmaking::AffixExpander expander(modern.rules());
     std::size_t checked = 0;
     for (const auto& entry : modern.entries()) {
-        const auto word = listgen::GameWord::fold(entry.word);
+        const auto word = lexicon::GameWord::fold(entry.word);
         if (entry.isProperNoun() || !word || !newWords.count(*word)
             || !filter.refusal(entry, *word).empty() || !modern.spells(entry.word))
             continue;
         std::vector<std::string> shortForms;
         bool hasOldForm = false;
         for (const auto& form : expander.forms(entry)) {
-            const auto game = listgen::GameWord::fold(form.spelling);
-            if (!game || form.prefix != 0 || listgen::GameWord::startsWithCapital(form.spelling)
+            const auto game = lexicon::GameWord::fold(form.spelling);
+            if (!game || form.prefix != 0 || lexicon::GameWord::startsWithCapital(form.spelling)
                 || !modern.spells(form.spelling))
                 continue;
             hasOldForm = hasOldForm || old.count(*game);

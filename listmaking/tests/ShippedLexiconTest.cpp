@@ -11,7 +11,7 @@
 #include <filesystem>
 
 namespace fs = std::filesystem;
-using listgen::SourceFingerprint;
+using lexicon::SourceFingerprint;
 
 namespace {
 
@@ -28,7 +28,7 @@ class ShippedFingerprint : public ::testing::TestWithParam<Made> {};
 TEST_P(ShippedFingerprint, StandsForTheSameModernDictionaryOnly)
 {
     const HunspellFixture fixture;
-    const std::string ours = SourceFingerprint::of(fixture.paths());
+    const std::string ours = lexicon::SourceFingerprint::of(fixture.paths());
     std::string made;
     std::size_t start = 0;
     while (start < ours.size()) {
@@ -38,7 +38,8 @@ TEST_P(ShippedFingerprint, StandsForTheSameModernDictionaryOnly)
         made += differs ? GetParam().role + " " + GetParam().changed + "\n" : line;
         start = end;
     }
-    EXPECT_EQ(SourceFingerprint::madeFromSameDictionary(made, fixture.paths()), GetParam().accepted)
+    EXPECT_EQ(lexicon::SourceFingerprint::madeFromSameDictionary(made, fixture.paths()),
+              GetParam().accepted)
         << made;
 }
 
@@ -63,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ShippedFingerprint, NoneIsNeverAccepted)
 {
     const HunspellFixture fixture;
-    EXPECT_FALSE(SourceFingerprint::madeFromSameDictionary("", fixture.paths()));
+    EXPECT_FALSE(lexicon::SourceFingerprint::madeFromSameDictionary("", fixture.paths()));
 }
 
 // A player's machine: the same dictionary as the build machine's, none of its other sources,
@@ -71,9 +72,9 @@ TEST(ShippedFingerprint, NoneIsNeverAccepted)
 TEST(ShippedLexicon, IsReadWhenItFitsAndMadeInTheWorkFolderOtherwise)
 {
     const HunspellFixture fixture;
-    listgen::PreparedLexicon built;
-    ASSERT_TRUE(listgen::LexiconStore(fixture.paths()).obtain(built));
-    const std::string shipped = fixture.paths().workDir + "/" + listgen::LexiconStore::fileName;
+    lexicon::PreparedLexicon built;
+    ASSERT_TRUE(listmaking::LexiconStore(fixture.paths()).obtain(built));
+    const std::string shipped = fixture.paths().workDir + "/" + listmaking::LexiconStore::fileName;
 
     testsupport::TempFolder player;
     auto paths = fixture.paths();
@@ -83,9 +84,9 @@ TEST(ShippedLexicon, IsReadWhenItFitsAndMadeInTheWorkFolderOtherwise)
     paths.reformedDic.clear();
     paths.stopList = fixture.file("stop.txt");
     paths.shippedLexicon = shipped;
-    listgen::LexiconStore store(paths);
+    listmaking::LexiconStore store(paths);
     EXPECT_TRUE(store.isFresh());
-    listgen::PreparedLexicon read;
+    lexicon::PreparedLexicon read;
     ASSERT_TRUE(store.obtain(read)) << store.errorText();
     EXPECT_FALSE(store.made());
     EXPECT_EQ(read.forms().size(), built.forms().size());
@@ -94,12 +95,12 @@ TEST(ShippedLexicon, IsReadWhenItFitsAndMadeInTheWorkFolderOtherwise)
     // the player's dictionary is another version: the lexicon is made for it, once
     fs::last_write_time(paths.modernDic,
                         fs::last_write_time(paths.modernDic) + std::chrono::seconds(1));
-    listgen::LexiconStore again(paths);
+    listmaking::LexiconStore again(paths);
     EXPECT_FALSE(again.isFresh());
     ASSERT_TRUE(again.obtain(read)) << again.errorText();
     EXPECT_TRUE(again.made() && again.saved());
     EXPECT_TRUE(again.warnings().empty()) << again.warnings().front();  // nothing absent is given
-    EXPECT_TRUE(listgen::LexiconStore(paths).isFresh());
+    EXPECT_TRUE(listmaking::LexiconStore(paths).isFresh());
 }
 
 }  // namespace

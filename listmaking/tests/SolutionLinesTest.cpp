@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using listgen::SolutionLines;
+using listmaking::SolutionLines;
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using listgen::OlderLists;
+using listmaking::OlderLists;
 
 namespace {
 
@@ -50,12 +50,12 @@ TEST(OlderLists, MissingOlderDictionariesAreNamedNotFatal)
 
 TEST(SourceFiles, WorkFolderGivesTheUnpackedPlaces)
 {
-    listgen::SourcePaths paths;
+    lexicon::SourcePaths paths;
     paths.workDir = "/w";
     paths.fillFromWorkDir();
     EXPECT_EQ(paths.reformedDic, "/w/reformed/usr/share/hunspell/fr.dic");
     EXPECT_EQ(paths.myspellDic, "/w/older/myspell-fr/usr/share/hunspell/fr.dic");
-    EXPECT_EQ(listgen::SourcePaths::affOf(paths.myspellDic),
+    EXPECT_EQ(lexicon::SourcePaths::affOf(paths.myspellDic),
               "/w/older/myspell-fr/usr/share/hunspell/fr.aff");
     EXPECT_EQ(paths.aspellList, "/w/older/aspell-fr.cwl");
 }

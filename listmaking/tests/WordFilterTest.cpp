@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-using listgen::DicEntry;
-using listgen::WordFilter;
+using listmaking::DicEntry;
+using listmaking::WordFilter;
 
 namespace {
 

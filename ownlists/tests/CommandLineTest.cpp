@@ -131,7 +131,7 @@ TEST_F(ImportWords, MakesThePlayersListsAndReplacesThemOnlyWhenAsked)
              "vorlane : 2 mot(s) connu(s) du dictionnaire", "écrits dans " + data_})
         EXPECT_NE(said_.find(piece), std::string::npos) << piece << "\n" << said_;
     const auto first = testsupport::FolderSnapshot::of(data_);
-    EXPECT_EQ(first.size(), listgen::OwnWordsImport::fileNames().size() - 1);  // no reformed
+    EXPECT_EQ(first.size(), listmaking::OwnWordsImport::fileNames().size() - 1);  // no reformed
 
     EXPECT_EQ(run("zorglub\r\n", false), 1);
     EXPECT_NE(said_.find("Rien n'a été écrit. Pour les remplacer tous : relancer avec "

@@ -27,7 +27,7 @@ protected:
     {
         dictionary_.write("mes-mots.txt", "autrice\r\nzorglub\r\n");
         data_ = place_.file("data");
-        for (const auto& name : listgen::OwnWordsImport::fileNames())
+        for (const auto& name : listmaking::OwnWordsImport::fileNames())
             place_.write("data/" + name, {"OLD;" + name});
         place_.write("data/README.md", {"lisez-moi"});
         originals_ = FolderSnapshot::of(data_);
@@ -128,7 +128,7 @@ TEST_P(GoingBackDuringAnImport, IsRefusedAndTheFolderStaysWhole)
 {
     ASSERT_TRUE(import(GetParam()));
     const auto before = FolderSnapshot::of(data_);
-    listgen::RunLock running;
+    listfolder::RunLock running;
     std::string error;
     ASSERT_TRUE(running.take(place_.file("autre-travail"), data_, error)) << error;
     std::string aside;
@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(Folders, GoingBackDuringAnImport, ::testing::Bool(),
 
 TEST_F(GoingBack, AnImportDuringAGoingBackIsRefused)
 {
-    listgen::FolderLock goingBack;
+    listfolder::FolderLock goingBack;
     std::string error;
     ASSERT_TRUE(goingBack.take(data_, "retour aux listes d'origine", error)) << error;
     ownlists::ImportSession session(setup(true), true, "");
@@ -175,7 +175,7 @@ TEST_P(KeepCutShort, IsNotOfferedAndTheNextImportKeepsEveryOriginal)
 {
     const std::string left = place_.file(GetParam().folder);
     fs::create_directories(left);
-    const auto names = listgen::OwnWordsImport::fileNames();
+    const auto names = listmaking::OwnWordsImport::fileNames();
     for (std::size_t i = 0; i < GetParam().files; ++i)
         fs::create_hard_link(data_ + "/" + names[i], left + "/" + names[i]);
     EXPECT_EQ(OriginalLists(setup(true)).whatGoingBackDoes(noon_), "");

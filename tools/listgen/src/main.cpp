@@ -64,7 +64,7 @@ struct Options {
     std::string dataDir;
     std::string newWords;
     bool overwrite = false;
-    listgen::SourcePaths paths;
+    lexicon::SourcePaths paths;
 };
 
 bool parseArguments(const std::vector<std::string>& argv, Options& o, bool& help)
@@ -124,11 +124,11 @@ double secondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-const listgen::ImportMessages screen("listgen");
+const listmaking::ImportMessages screen("listgen");
 
-listgen::RunControl screenControl()
+listmaking::RunControl screenControl()
 {
-    listgen::RunControl control;
+    listmaking::RunControl control;
     control.cancel = &interrupted;
     control.progress = screen.stepPrinter();
     return control;
@@ -136,18 +136,18 @@ listgen::RunControl screenControl()
 
 int failure(const std::string& error, bool cancelled)
 {
-    listgen::ImportMessages::print(screen.failure(error, cancelled));
+    listmaking::ImportMessages::print(screen.failure(error, cancelled));
     return cancelled ? 130 : 1;
 }
 
 int makeDefaultLists(const Options& o)
 {
     const auto start = std::chrono::steady_clock::now();
-    listgen::DefaultListsRun run(o.dataDir, o.paths);
+    listmaking::DefaultListsRun run(o.dataDir, o.paths);
     if (!run.plan())
         return failure(run.errorText(), false);
     const bool ok = run.run(screenControl());
-    listgen::ImportMessages::print(screen.notes(run.notes()));
+    listmaking::ImportMessages::print(screen.notes(run.notes()));
     if (!ok)
         return failure(run.errorText(), run.cancelled());
     if (run.lexiconMade())
@@ -158,7 +158,7 @@ int makeDefaultLists(const Options& o)
                     o.dataDir.c_str());
         return 0;
     }
-    listgen::ImportMessages::print(screen.files(run.linesPerFile()));
+    listmaking::ImportMessages::print(screen.files(run.linesPerFile()));
     std::printf("listgen : %zu liste(s) écrite(s) dans %s en %.1f s\n", run.linesPerFile().size(),
                 o.dataDir.c_str(), secondsSince(start));
     return 0;
@@ -167,15 +167,15 @@ int makeDefaultLists(const Options& o)
 int importOwnWords(const Options& o)
 {
     const auto start = std::chrono::steady_clock::now();
-    listgen::OwnWordsImport import({o.dataDir, o.paths, o.overwrite});
+    listmaking::OwnWordsImport import({o.dataDir, o.paths, o.overwrite});
     if (!import.read(o.newWords)) {
-        listgen::ImportMessages::print(screen.ofRead(import));
+        listmaking::ImportMessages::print(screen.ofRead(import));
         return 1;
     }
     if (!import.plan())
         return failure(import.errorText(), false);
     const bool ok = import.run(screenControl());
-    listgen::ImportMessages::print(screen.ofRun(import, ok, o.dataDir, secondsSince(start)));
+    listmaking::ImportMessages::print(screen.ofRun(import, ok, o.dataDir, secondsSince(start)));
     if (!ok)
         return import.cancelled() ? 130 : 1;
     return 0;
@@ -199,6 +199,7 @@ int main(int argc, char** argv)
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
     // a switch cut short is undone, and said, before anything else
-    listgen::ImportMessages::print(screen.notes(listgen::FolderRepair::atStart(options.dataDir)));
+    listmaking::ImportMessages::print(
+        screen.notes(listfolder::FolderRepair::atStart(options.dataDir)));
     return options.newWords.empty() ? makeDefaultLists(options) : importOwnWords(options);
 }

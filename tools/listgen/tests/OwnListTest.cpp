@@ -117,14 +117,14 @@ int runListgen(const HunspellFixture& fixture, const std::string& data, bool ove
 
 TEST(OwnWordList, ReadsEitherEncodingAndFolds)
 {
-    listgen::OwnWordList cp1252;
+    listmaking::OwnWordList cp1252;
     cp1252.parse(ownListBytes() + "ex-voto\r\n\r\n");
     EXPECT_EQ(cp1252.words().size(), 20u);
     EXPECT_TRUE(cp1252.words().count("ECLAIR"));
     EXPECT_TRUE(cp1252.words().count("HAIKU"));
     EXPECT_EQ(cp1252.unreadable(), (std::vector<std::string>{"21: ex-voto"}));
 
-    listgen::OwnWordList utf8;
+    listmaking::OwnWordList utf8;
     utf8.parse("\xEF\xBB\xBF"
                "k\xC3\xA9ros\xC3\xA8ne\nC\xC5\x93UR\n");
     EXPECT_EQ(utf8.words(), (std::set<std::string>{"COEUR", "KEROSENE"}));
@@ -226,7 +226,7 @@ TEST_F(OwnListCommand, KeepsAFileAlreadyThereUnlessAsked)
     // without leave to replace it, nothing at all is written
     ASSERT_NE(runListgen(*fixture_, data.path().string(), false), 0);
     EXPECT_EQ(linesOf(data.file("ods6new_5L.txt")), (std::vector<std::string>{"A;A"}));
-    EXPECT_FALSE(listgen::SourceFiles::exists(data.file("ods6new_2-4L.txt")));
+    EXPECT_FALSE(lexicon::SourceFiles::exists(data.file("ods6new_2-4L.txt")));
     ASSERT_EQ(runListgen(*fixture_, data.path().string(), true), 0);
     EXPECT_EQ(linesOf(data.file("ods6new_2-4L.txt")).size(), 5u);
     EXPECT_EQ(linesOf(data.file("ods6new_5L.txt")).size(), 2u);
@@ -253,7 +253,7 @@ TEST_P(CommandScreen, SaysWhatIsWrongInFrench)
     std::string output;
     EXPECT_EQ(runListgen(fixture, data, false, "liste.txt", &output), GetParam().status);
     EXPECT_NE(output.find(GetParam().said), std::string::npos) << output;
-    EXPECT_FALSE(listgen::SourceFiles::exists(fixture.paths().workDir + "/lexique.txt"));
+    EXPECT_FALSE(lexicon::SourceFiles::exists(fixture.paths().workDir + "/lexique.txt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
