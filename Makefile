@@ -8,8 +8,9 @@
 #            written unless OVERWRITE=1, which replaces them all together
 # make windows-deps  the Windows cross build's Debian packages, then GoogleTest, Hunspell and a
 #                    minimal Qt built for Windows into ~/.cache/vorlane/windows (kept there)
-# make windows-test  cross-builds the libraries without Qt and their tests into build-windows/
-#                    and runs them under wine64 (needs only GoogleTest from the cache)
+# make windows-test  cross-builds the libraries without Qt, listgen.exe and their tests into
+#                    build-windows/ and runs them under wine64 (needs GoogleTest and Hunspell
+#                    from the cache)
 # make windows       windows-deps, then windows-test; it does not make the programs yet
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -66,9 +67,10 @@ windows-setup:
 windows-deps: windows-setup
 	JOBS=$(JOBS) ./scripts/windows/build-deps.sh
 
-# Only what the libraries without Qt need: their suites run before Qt for Windows is built.
+# Only what the libraries without Qt and listgen need: their suites run before Qt for Windows
+# is built.
 windows-test: windows-setup
-	JOBS=$(JOBS) ./scripts/windows/build-deps.sh gtest
+	JOBS=$(JOBS) ./scripts/windows/build-deps.sh gtest hunspell
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_TOOLCHAIN) \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLANE_WINDOW_FREE_ONLY=ON -DVORLANE_WERROR=ON
 	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
