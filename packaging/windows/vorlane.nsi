@@ -8,6 +8,7 @@
 ;   STAGE      the installed folder to carry (bin\, share\), as `cmake --install` lays it out
 ;   FILES      a script that deletes each file of STAGE from $INSTDIR and then its folders
 ;   OUTFILE    the installer to write
+;   ICON       vorlane's icon, for the installer and the uninstaller
 
 Unicode true
 Target amd64-unicode
@@ -40,10 +41,8 @@ VIAddVersionKey /LANG=1036 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1036 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1036 "LegalCopyright" "vorlane"
 
-!ifdef ICON
-  !define MUI_ICON "${ICON}"
-  !define MUI_UNICON "${ICON}"
-!endif
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEPAGE_TEXT "Ce programme installe pour vous seul, sans droits d'administrateur :$\r$\n$\r$\n\
   - vorlane, l'entraînement aux nouveaux mots du Scrabble avec ses 34 listes ;$\r$\n\

@@ -32,10 +32,8 @@ files=$build/desinstaller-fichiers.nsh
 
 setup=$build/$name-setup.exe
 echo "Installateur : $setup"
-icon=()
-[ -f "$top/packaging/windows/vorlane.ico" ] && icon=(-DICON="$top/packaging/windows/vorlane.ico")
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$files" \
-  -DOUTFILE="$setup" "${icon[@]}" "$top/packaging/windows/vorlane.nsi"
+  -DOUTFILE="$setup" -DICON="$top/packaging/windows/vorlane.ico" "$top/packaging/windows/vorlane.nsi"
 
 zip=$build/$name.zip
 echo "Archive : $zip"
