@@ -21,6 +21,23 @@ int errnoFromWindows(unsigned long windowsError, int fallback)
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
         return EBUSY;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return EEXIST;
+    case ERROR_NOT_SAME_DEVICE:
+        return EXDEV;
+    case ERROR_DIR_NOT_EMPTY:
+        return ENOTEMPTY;
+    case ERROR_INVALID_HANDLE:
+        return EBADF;
+    case ERROR_TOO_MANY_LINKS:
+        return EMLINK;
+    case ERROR_NOT_SUPPORTED:
+    case ERROR_INVALID_FUNCTION:
+        return EOPNOTSUPP;
+    case ERROR_NEGATIVE_SEEK:
+    case ERROR_INVALID_PARAMETER:
+        return EINVAL;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
         return ENOSPC;

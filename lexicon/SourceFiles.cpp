@@ -1,6 +1,6 @@
 #include <lexicon/SourceFiles.h>
 
-#include <sys/stat.h>
+#include <files/FileStatus.h>
 
 namespace listgen {
 
@@ -24,8 +24,8 @@ void SourcePaths::fillFromWorkDir()
 
 bool SourceFiles::exists(const std::string& path)
 {
-    struct stat info {};
-    return !path.empty() && ::stat(path.c_str(), &info) == 0;
+    files::FileStatus status;
+    return !path.empty() && files::statusOf(path, status) == 0;
 }
 
 }  // namespace listgen

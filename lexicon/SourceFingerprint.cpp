@@ -1,8 +1,7 @@
 #include <lexicon/SourceFingerprint.h>
 
-#include <climits>
-#include <cstdlib>
-#include <sys/stat.h>
+#include <files/FileStatus.h>
+#include <files/FileSystem.h>
 
 namespace listgen {
 
@@ -11,13 +10,13 @@ namespace {
 // The same file named from another folder, or through a link, gives the same line.
 std::string line(const std::string& role, const std::string& path)
 {
-    struct stat info {};
-    if (path.empty() || ::stat(path.c_str(), &info) != 0)
+    files::FileStatus info;
+    if (path.empty() || files::statusOf(path, info) != 0)
         return role + " " + path + " absent\n";
-    char real[PATH_MAX];
-    const std::string text = role + " " + (::realpath(path.c_str(), real) ? real : path);
-    return text + " " + std::to_string(info.st_size) + " " + std::to_string(info.st_mtim.tv_sec)
-        + "." + std::to_string(info.st_mtim.tv_nsec) + "\n";
+    std::string real;
+    const std::string text = role + " " + (files::realPath(path, real) == 0 ? real : path);
+    return text + " " + std::to_string(info.size) + " " + std::to_string(info.modifiedSeconds) + "."
+        + std::to_string(info.modifiedNanoseconds) + "\n";
 }
 
 // The lines of a fingerprint that name the format, the modern dictionary and its affix file.

@@ -3,25 +3,16 @@
 #include <textfile/SystemReason.h>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace listgen {
 
 ExclusiveFile::ExclusiveFile(const std::string& path, unsigned mode) : path_(path)
 {
-    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                 static_cast<mode_t>(mode));
-    if (fd_ < 0)
-        fail(errno);
+    if (const int error = file_.create(path, mode))
+        fail(error);
 }
 
-ExclusiveFile::~ExclusiveFile()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-}
+ExclusiveFile::~ExclusiveFile() = default;
 
 void ExclusiveFile::fail(int number)
 {
@@ -33,26 +24,19 @@ void ExclusiveFile::fail(int number)
 
 bool ExclusiveFile::write(const char* data, std::size_t size)
 {
-    if (fd_ < 0 || errorNumber_ != 0)
+    if (!file_.isOpen() || errorNumber_ != 0)
         return false;
-    while (size > 0) {
-        const ssize_t written = ::write(fd_, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(errno);
-            return false;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
+    if (const int error = file_.write(data, size)) {
+        fail(error);
+        return false;
     }
     return true;
 }
 
 bool ExclusiveFile::setMode(unsigned mode)
 {
-    if (fd_ < 0 || ::fchmod(fd_, static_cast<mode_t>(mode & 07777)) != 0) {
-        fail(fd_ < 0 ? EBADF : errno);
+    if (const int error = file_.setMode(mode)) {
+        fail(error);
         return false;
     }
     return true;
@@ -60,13 +44,12 @@ bool ExclusiveFile::setMode(unsigned mode)
 
 bool ExclusiveFile::close()
 {
-    if (fd_ < 0)
+    if (!file_.isOpen())
         return false;
-    if (::fsync(fd_) != 0)
-        fail(errno);
-    if (::close(fd_) != 0)
-        fail(errno);
-    fd_ = -1;
+    if (const int error = file_.sync())
+        fail(error);
+    if (const int error = file_.close())
+        fail(error);
     return errorNumber_ == 0;
 }
 

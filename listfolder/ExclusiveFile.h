@@ -1,5 +1,6 @@
 #pragma once
 
+#include <files/NewFile.h>
 #include <textfile/ByteSink.h>
 
 #include <string>
@@ -8,16 +9,16 @@ namespace listgen {
 
 // A new file, made by this run: creation fails when anything (a file, a link, a leftover)
 // already has the name, so that nothing is ever written through an existing name or link.
-// Its bytes reach the disk (fsync) before close() says they are written.
+// Its bytes reach the disk before close() says they are written (files::NewFile).
 class ExclusiveFile : public textfile::ByteSink {
 public:
-    // `mode` as for open(2), less the umask.
+    // `mode`: permission bits, less the umask (files::NewFile).
     explicit ExclusiveFile(const std::string& path, unsigned mode = 0666);
     ~ExclusiveFile() override;
     ExclusiveFile(const ExclusiveFile&) = delete;
     ExclusiveFile& operator=(const ExclusiveFile&) = delete;
 
-    bool isOpen() const { return fd_ >= 0; }
+    bool isOpen() const { return file_.isOpen(); }
     bool write(const char* data, std::size_t size) override;
     // Gives the file these permission bits (those of the file it will replace).
     bool setMode(unsigned mode);
@@ -35,7 +36,7 @@ private:
     void fail(int number);
 
     std::string path_;
-    int fd_ = -1;
+    files::NewFile file_;
     std::string error_;
     int errorNumber_ = 0;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <files/LockFile.h>
+
 #include <string>
 
 namespace listgen {
@@ -23,12 +25,12 @@ public:
     // listes"). False, with `error` in French naming what holds it.
     bool take(const std::string& dataDir, const std::string& activity, std::string& error);
     void release();
-    bool held() const { return fd_ >= 0; }
+    bool held() const { return file_.isOpen(); }
 
 private:
-    void tellHolder(const std::string& activity) const;
+    void tellHolder(const std::string& activity);
 
-    int fd_ = -1;
+    files::LockFile file_;
 };
 
 }  // namespace listgen

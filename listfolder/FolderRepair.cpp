@@ -1,9 +1,8 @@
 #include <listfolder/FolderRepair.h>
 
+#include <files/FileSystem.h>
 #include <listfolder/FolderLock.h>
 #include <listfolder/SwitchJournal.h>
-
-#include <unistd.h>
 
 namespace listgen {
 
@@ -14,7 +13,7 @@ std::vector<std::string> FolderRepair::atStart(const std::string& dataDir)
         return {};
     FolderLock lock;
     std::string error;
-    if (::access(dataDir.c_str(), W_OK | X_OK) == 0 && lock.take(dataDir, "réparation", error))
+    if (files::mayWrite(dataDir) == 0 && lock.take(dataDir, "réparation", error))
         return journal.repair();
     const std::string half = journal.halfReplaced();
     if (half.empty())

@@ -2,30 +2,21 @@
 
 #include <listfolder/ExclusiveFile.h>
 
+#include <files/FileStatus.h>
+#include <files/FileSystem.h>
+
 #include <cerrno>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace listgen {
 
 namespace {
 
+using Kind = files::FileStatus::Kind;
+
 bool isFolder(const std::string& path)
 {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// mkdir -p: every missing folder of the path, from the top.
-int makeFolders(const std::string& path)
-{
-    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string part = path.substr(0, slash);
-        if (!part.empty() && ::mkdir(part.c_str(), 0777) != 0 && errno != EEXIST)
-            return errno;
-        if (slash == std::string::npos)
-            return 0;
-    }
+    files::FileStatus status;
+    return files::statusOf(path, status) == 0 && status.kind == Kind::folder;
 }
 
 }  // namespace
@@ -33,11 +24,10 @@ int makeFolders(const std::string& path)
 bool ListFolder::prepare(const std::string& dataDir, bool& created, std::string& error)
 {
     created = false;
-    struct stat info {};
-    if (::stat(dataDir.c_str(), &info) != 0) {
-        int why = errno;
+    files::FileStatus info;
+    if (int why = files::statusOf(dataDir, info); why != 0) {
         if (why == ENOENT)
-            why = makeFolders(dataDir);
+            why = files::makeFolders(dataDir);
         if (why == 0 && !isFolder(dataDir))
             why = ENOTDIR;
         if (why != 0) {
@@ -46,13 +36,13 @@ bool ListFolder::prepare(const std::string& dataDir, bool& created, std::string&
             return false;
         }
         created = true;
-    } else if (!S_ISDIR(info.st_mode)) {
+    } else if (info.kind != Kind::folder) {
         error = dataDir + " n'est pas un dossier : les listes ne peuvent pas y être écrites";
         return false;
     }
-    if (::access(dataDir.c_str(), W_OK | X_OK) != 0) {
+    if (const int why = files::mayWrite(dataDir); why != 0) {
         error = "le dossier des listes " + dataDir
-            + " ne peut pas être écrit : " + ExclusiveFile::reason(errno);
+            + " ne peut pas être écrit : " + ExclusiveFile::reason(why);
         return false;
     }
     return true;
@@ -60,16 +50,16 @@ bool ListFolder::prepare(const std::string& dataDir, bool& created, std::string&
 
 std::string ListFolder::protection(const std::string& path)
 {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0)
+    files::FileStatus info;
+    if (files::statusOf(path, info, false) != 0)
         return {};
-    if (S_ISLNK(info.st_mode))
+    if (info.kind == Kind::link)
         return "c'est un lien symbolique, jamais remplacé ni suivi";
-    if (!S_ISREG(info.st_mode))
+    if (info.kind != Kind::regular)
         return "ce n'est pas un fichier ordinaire";
-    // the write bits, not access(): root may write anything, yet a read-only list is the
-    // player's way of keeping it
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0)
+    // the write bits, not only the access check: root may write anything, yet a read-only
+    // list is the player's way of keeping it
+    if ((info.mode & 0222) == 0 || files::mayWrite(path) != 0)
         return "il est protégé en écriture";
     return {};
 }
@@ -80,8 +70,8 @@ FolderPlan ListFolder::inspect(const std::string& dataDir, const std::vector<std
     plan.dataDir = dataDir;
     for (const auto& name : names) {
         const std::string path = dataDir + "/" + name;
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0)
+        files::FileStatus info;
+        if (files::statusOf(path, info, false) != 0)
             continue;
         plan.present.push_back(name);
         const std::string why = protection(path);

@@ -2,11 +2,10 @@
 
 #include <listfolder/ExclusiveFile.h>
 
+#include <files/Utf8Path.h>
+
 #include <cerrno>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace listgen {
 
@@ -29,15 +28,11 @@ bool RunLock::takeWorkFolder(const std::string& workDir, std::string& error)
     const std::string place = workDir + "/" + fileName;
     std::error_code ignored;
     if (!workDir.empty())
-        std::filesystem::create_directories(workDir, ignored);  // a first run: ~/.cache missing
-    fd_ = workDir.empty() ? -1
-                          : ::open(place.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd_ < 0)
+        std::filesystem::create_directories(files::fromUtf8(workDir), ignored);  // a first run
+    if (workDir.empty() || workFile_.openFile(place) != 0)
         return true;  // a work folder not ours: nothing there to guard, the folder lock holds
-    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        const int why = errno;
-        ::close(fd_);
-        fd_ = -1;
+    if (const int why = workFile_.tryLock(); why != 0) {
+        workFile_.close();
         error = why == EWOULDBLOCK
             ? "une autre fabrication de listes est en cours (" + place
                 + " est pris) : attendre qu'elle soit finie, puis recommencer"
@@ -49,9 +44,7 @@ bool RunLock::takeWorkFolder(const std::string& workDir, std::string& error)
 
 void RunLock::release()
 {
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
+    workFile_.close();
     folder_.release();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <files/LockFile.h>
 #include <listfolder/FolderLock.h>
 
 #include <string>
@@ -32,7 +33,7 @@ private:
     bool takeWorkFolder(const std::string& workDir, std::string& error);
 
     FolderLock folder_;
-    int fd_ = -1;
+    files::LockFile workFile_;
 };
 
 }  // namespace listgen

@@ -3,44 +3,42 @@
 #include <listfolder/ExclusiveFile.h>
 #include <listfolder/ListFolder.h>
 
+#include <files/FileStatus.h>
+#include <files/FileSystem.h>
+#include <files/Replace.h>
+#include <files/Utf8Path.h>
 #include <textfile/LineWriter.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
 
 namespace listgen {
 
 namespace {
 
-bool deviceOf(const std::string& path, dev_t& device)
+// The volume of `path`; 0, otherwise errno's number.
+int volumeOf(const std::string& path, std::uint64_t& volume)
 {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return false;
-    device = info.st_dev;
-    return true;
+    files::FileStatus status;
+    const int error = files::statusOf(path, status);
+    volume = status.identity.volume;
+    return error;
 }
 
 bool writableFolder(const std::string& path)
 {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)
-        && ::access(path.c_str(), W_OK | X_OK) == 0;
+    files::FileStatus status;
+    return files::statusOf(path, status) == 0 && status.kind == files::FileStatus::Kind::folder
+        && files::mayWrite(path) == 0;
 }
 
 // The real place of the data folder (it may be a link), and the folder that holds it.
 void realPlace(const std::string& dataDir, std::string& real, std::string& parent)
 {
-    char buffer[PATH_MAX];
-    real = ::realpath(dataDir.c_str(), buffer) ? std::string(buffer) : dataDir;
+    if (files::realPath(dataDir, real) != 0)
+        real = dataDir;
     const auto slash = real.find_last_of('/');
     parent = slash == std::string::npos ? "." : slash == 0 ? "/" : real.substr(0, slash);
 }
@@ -89,29 +87,29 @@ bool StagedFiles::open()
 // otherwise a hidden folder beside the data folder.
 bool StagedFiles::chooseFolder()
 {
-    dev_t data = 0;
-    if (!deviceOf(dataDir_, data)) {
-        error_ = dataDir_ + " : " + ExclusiveFile::reason(errno);
+    std::uint64_t data = 0;
+    if (const int error = volumeOf(dataDir_, data)) {
+        error_ = dataDir_ + " : " + ExclusiveFile::reason(error);
         return false;
     }
     std::string real;
     std::string parent;
     realPlace(dataDir_, real, parent);
-    dev_t work = 0;
+    std::uint64_t work = 0;
     if (!workDir_.empty()) {
-        ::mkdir(workDir_.c_str(), 0777);
+        files::makeFolder(workDir_);
         std::string realWork;
         std::string unused;
         realPlace(workDir_, realWork, unused);
         // never inside the data folder, even when the work folder is given there
         const bool inData = (realWork + "/").compare(0, real.size() + 1, real + "/") == 0;
-        if (!inData && deviceOf(workDir_, work) && work == data && writableFolder(workDir_)) {
+        if (!inData && volumeOf(workDir_, work) == 0 && work == data && writableFolder(workDir_)) {
             folder_ = workDir_ + "/" + waitingFolderName(real);
             return true;
         }
     }
-    dev_t beside = 0;
-    if (deviceOf(parent, beside) && beside == data && writableFolder(parent)) {
+    std::uint64_t beside = 0;
+    if (volumeOf(parent, beside) == 0 && beside == data && writableFolder(parent)) {
         folder_ = (parent == "/" ? "" : parent) + "/." + real.substr(real.find_last_of('/') + 1)
             + ".listgen-attente";
         return true;
@@ -125,19 +123,16 @@ bool StagedFiles::chooseFolder()
 
 bool StagedFiles::lock()
 {
-    if (::mkdir(folder_.c_str(), 0700) != 0 && errno != EEXIST) {
-        error_ = folder_ + " : " + ExclusiveFile::reason(errno);
+    int error = files::makeFolder(folder_, 0700);
+    if (error == 0 || error == EEXIST)
+        error = lock_.openFolder(folder_, false);
+    if (error != 0) {
+        error_ = folder_ + " : " + ExclusiveFile::reason(error);
         return false;
     }
-    lockFd_ = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (lockFd_ < 0) {
-        error_ = folder_ + " : " + ExclusiveFile::reason(errno);
-        return false;
-    }
-    if (::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
+    if (lock_.tryLock() != 0) {
         error_ = "une autre fabrication de listes est en cours (" + folder_ + " est pris)";
-        ::close(lockFd_);
-        lockFd_ = -1;
+        lock_.close();
         return false;
     }
     return true;
@@ -151,32 +146,30 @@ void StagedFiles::recover()
 
 void StagedFiles::clearFolder()
 {
-    DIR* folder = ::opendir(folder_.c_str());
-    if (!folder)
-        return;
-    while (const dirent* entry = ::readdir(folder)) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..")
-            ::unlink((folder_ + "/" + name).c_str());
-    }
-    ::closedir(folder);
+    std::error_code ignored;
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(files::fromUtf8(folder_), ignored))
+        names.push_back(files::toUtf8(entry.path().filename()));
+    for (const auto& name : names)
+        files::removeFile(folder_ + "/" + name);
 }
 
 bool StagedFiles::write(const std::string& name, const std::vector<std::string>& lines)
 {
     Staged staged{name, false, {}, {}};
-    struct stat old {};
+    files::FileStatus old;
     unsigned mode = 0666;
-    if (::lstat(target(name).c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    if (files::statusOf(target(name), old, false) == 0
+        && old.kind == files::FileStatus::Kind::regular) {
         staged.replaces = true;
-        mode = old.st_mode & 07777;
+        mode = old.mode;
     }
     const std::string path = waiting(name);
     ExclusiveFile file(path);
     bool ok = file.isOpen() && (!staged.replaces || file.setMode(mode));
     if (ok && !step("écriture " + name)) {
         error_ = path + " : " + ExclusiveFile::reason(ENOSPC);
-        std::remove(path.c_str());
+        files::removeFile(path);
         return false;
     }
     if (ok) {
@@ -186,24 +179,22 @@ bool StagedFiles::write(const std::string& name, const std::vector<std::string>&
         ok = writer.flush();
     }
     ok = file.close() && ok;
-    struct stat written {};
-    if (ok && ::lstat(path.c_str(), &written) == 0) {
+    files::FileStatus written;
+    const int error = ok ? files::statusOf(path, written, false) : file.errorNumber();
+    if (ok && error == 0) {
         staged.put = SwitchJournal::Identity::of(path);
         staged_.push_back(staged);
         return true;
     }
-    error_ =
-        file.errorText().empty() ? path + " : " + ExclusiveFile::reason(errno) : file.errorText();
-    std::remove(path.c_str());
+    error_ = file.errorText().empty() ? path + " : " + ExclusiveFile::reason(error ? error : EIO)
+                                      : file.errorText();
+    files::removeFile(path);
     return false;
 }
 
 bool StagedFiles::step(const std::string& description)
 {
-    if (!allowStep || allowStep(description))
-        return true;
-    errno = ENOSPC;
-    return false;
+    return !allowStep || allowStep(description);
 }
 
 bool StagedFiles::commit()
@@ -226,19 +217,21 @@ bool StagedFiles::keepOldFiles()
 {
     for (auto& staged : staged_) {
         const std::string place = target(staged.name);
-        struct stat info {};
-        const bool there = ::lstat(place.c_str(), &info) == 0;
+        files::FileStatus info;
+        const bool there = files::statusOf(place, info, false) == 0;
         const std::string why = ListFolder::protection(place);
         if (!why.empty() || there != staged.replaces) {
             error_ = place + " : " + (why.empty() ? "il a changé pendant la fabrication" : why);
             return false;
         }
         staged.old = SwitchJournal::Identity::of(place);
-        if (staged.replaces
-            && (!step("lien " + staged.name)
-                || ::link(place.c_str(), kept(staged.name).c_str()) != 0)) {
+        if (!staged.replaces)
+            continue;
+        const int error =
+            step("lien " + staged.name) ? files::hardLink(place, kept(staged.name)) : ENOSPC;
+        if (error != 0) {
             error_ = place + " : sa copie de secours ne peut pas être faite ("
-                + ExclusiveFile::reason(errno) + ")";
+                + ExclusiveFile::reason(error) + ")";
             return false;
         }
     }
@@ -248,7 +241,7 @@ bool StagedFiles::keepOldFiles()
 bool StagedFiles::writeJournal()
 {
     if (!step("journal")) {
-        error_ = dataDir_ + "/" + SwitchJournal::fileName + " : " + ExclusiveFile::reason(errno);
+        error_ = dataDir_ + "/" + SwitchJournal::fileName + " : " + ExclusiveFile::reason(ENOSPC);
         return false;
     }
     // the real path: the run that undoes this one may start from another folder
@@ -266,9 +259,11 @@ bool StagedFiles::switchFiles(std::size_t& switched)
     for (switched = 0; switched < staged_.size(); ++switched) {
         const auto& staged = staged_[switched];
         const std::string place = target(staged.name);
-        if (!step("remplacement " + staged.name)
-            || std::rename(waiting(staged.name).c_str(), place.c_str()) != 0) {
-            error_ = place + " : " + ExclusiveFile::reason(errno);
+        const int error = step("remplacement " + staged.name)
+            ? files::replaceFile(waiting(staged.name), place)
+            : ENOSPC;
+        if (error != 0) {
+            error_ = place + " : " + ExclusiveFile::reason(error);
             return false;
         }
     }
@@ -282,9 +277,9 @@ void StagedFiles::undo(std::size_t switched)
     for (std::size_t i = switched; i-- > 0;) {
         const auto& staged = staged_[i];
         const std::string place = target(staged.name);
-        const bool ok = staged.replaces ? std::rename(kept(staged.name).c_str(), place.c_str()) == 0
-                                        : std::remove(place.c_str()) == 0;
-        undone = undone && ok;
+        const int error = staged.replaces ? files::replaceFile(kept(staged.name), place)
+                                          : files::removeFile(place);
+        undone = undone && error == 0;
     }
     if (!undone) {
         error_ += " ; la remise en place sera achevée au prochain lancement";
@@ -296,22 +291,21 @@ void StagedFiles::undo(std::size_t switched)
 
 void StagedFiles::discard()
 {
-    if (lockFd_ >= 0)
+    if (lock_.isOpen())
         clearFolder();
     staged_.clear();
 }
 
 void StagedFiles::close()
 {
-    if (lockFd_ < 0)
+    if (!lock_.isOpen())
         return;
     // a journal left means a switch to undo: its second names wait here
     if (!SwitchJournal(dataDir_).exists()) {
         discard();
-        ::rmdir(folder_.c_str());
+        files::removeFolder(folder_);
     }
-    ::close(lockFd_);
-    lockFd_ = -1;
+    lock_.close();
 }
 
 }  // namespace listgen

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <files/LockFile.h>
 #include <listfolder/SwitchJournal.h>
 
 #include <functional>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace listgen {
@@ -78,7 +78,7 @@ private:
     std::string dataDir_;
     std::string workDir_;
     std::string folder_;
-    int lockFd_ = -1;
+    files::LockFile lock_;  // the waiting folder's
     std::vector<Staged> staged_;
     std::vector<std::string> notes_;
     std::string error_;

@@ -3,24 +3,15 @@
 #include <listfolder/ExclusiveFile.h>
 #include <listfolder/FileBytes.h>
 
-#include <cstdio>
-#include <fcntl.h>
+#include <files/FileStatus.h>
+#include <files/FileSystem.h>
+#include <files/Replace.h>
+
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace listgen {
 
 namespace {
-
-void syncFolder(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
 
 std::string keptPath(const std::string& keptFolder, const std::string& name)
 {
@@ -44,10 +35,9 @@ std::istream& operator>>(std::istream& in, SwitchJournal::Identity& identity)
 {
     unsigned long long device = 0;
     unsigned long long inode = 0;
-    long long size = 0;
+    unsigned long long size = 0;
     in >> device >> inode >> size;
-    identity = {static_cast<dev_t>(device), static_cast<ino_t>(inode), static_cast<off_t>(size),
-                true};
+    identity = {device, inode, size, true};
     return in;
 }
 
@@ -55,10 +45,11 @@ std::istream& operator>>(std::istream& in, SwitchJournal::Identity& identity)
 
 SwitchJournal::Identity SwitchJournal::Identity::of(const std::string& path)
 {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    files::FileStatus status;
+    if (files::statusOf(path, status, false) != 0
+        || status.kind != files::FileStatus::Kind::regular)
         return {};
-    return {info.st_dev, info.st_ino, info.st_size, true};
+    return {status.identity.volume, status.identity.index, status.size, true};
 }
 
 bool SwitchJournal::Identity::operator==(const Identity& other) const
@@ -71,8 +62,8 @@ SwitchJournal::SwitchJournal(std::string dataDir) : dataDir_(std::move(dataDir))
 
 bool SwitchJournal::exists() const
 {
-    struct stat info {};
-    return ::lstat(path().c_str(), &info) == 0;
+    files::FileStatus status;
+    return files::statusOf(path(), status, false) == 0;
 }
 
 bool SwitchJournal::write(const std::string& keptFolder, const std::vector<Entry>& entries,
@@ -88,23 +79,24 @@ bool SwitchJournal::write(const std::string& keptFolder, const std::vector<Entry
     }
     const std::string bytes = text.str();
     const std::string part = path() + ".part";
-    std::remove(part.c_str());
+    files::removeFile(part);
     ExclusiveFile file(part, 0600);
+    int renamed = 0;
     if (!file.write(bytes.data(), bytes.size()) || !file.close()
-        || std::rename(part.c_str(), path().c_str()) != 0) {
-        error = file.errorText().empty() ? part + " : " + ExclusiveFile::reason(errno)
+        || (renamed = files::replaceFile(part, path())) != 0) {
+        error = file.errorText().empty() ? part + " : " + ExclusiveFile::reason(renamed)
                                          : file.errorText();
-        std::remove(part.c_str());
+        files::removeFile(part);
         return false;
     }
-    syncFolder(dataDir_);
+    files::syncFolder(dataDir_);
     return true;
 }
 
 void SwitchJournal::remove() const
 {
-    std::remove(path().c_str());
-    syncFolder(dataDir_);
+    files::removeFile(path());
+    files::syncFolder(dataDir_);
 }
 
 bool SwitchJournal::read(std::string& keptFolder, std::vector<Entry>& entries) const
@@ -174,13 +166,13 @@ std::vector<std::string> SwitchJournal::repair() const
     std::vector<std::string> names;
     for (const Entry* entry : switched) {
         const std::string place = dataDir_ + "/" + entry->name;
-        const bool ok = entry->replaces
-            ? std::rename(keptPath(keptFolder, entry->name).c_str(), place.c_str()) == 0
-            : std::remove(place.c_str()) == 0;
-        if (!ok)
+        const int error = entry->replaces
+            ? files::replaceFile(keptPath(keptFolder, entry->name), place)
+            : files::removeFile(place);
+        if (error != 0)
             return {"une fabrication interrompue a laissé " + dataDir_
                     + " à moitié remplacé et il ne peut pas être remis en état (" + place + " : "
-                    + ExclusiveFile::reason(errno) + ")"};
+                    + ExclusiveFile::reason(error) + ")"};
         names.push_back(entry->name);
     }
     remove();

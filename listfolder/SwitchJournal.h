@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace listgen {
@@ -9,7 +9,8 @@ namespace listgen {
 // The journal of a switch of new files into a lists folder, kept in that folder (whatever work
 // folder the run used), so that whoever next writes or reads the folder finds it. It names the
 // folder where the replaced files wait under a second name, and what the switch puts in place:
-// for each file, the device, inode and size of the new file and of the one it replaces.
+// for each file, the identity (files::FileIdentity) and size of the new file and of the one it
+// replaces.
 //
 // A repair undoes a switch cut short only when every file of the folder is still either the
 // old one or exactly the new one the cut run put there; when anything changed since (a later
@@ -19,9 +20,9 @@ public:
     static constexpr const char* fileName = ".remplacement-en-cours";
 
     struct Identity {
-        dev_t device = 0;
-        ino_t inode = 0;
-        off_t size = 0;
+        std::uint64_t device = 0;  // or the volume's serial number
+        std::uint64_t inode = 0;   // or the file index
+        std::uint64_t size = 0;
         bool there = false;
 
         static Identity of(const std::string& path);

@@ -1,5 +1,7 @@
 #include <listmaking/dictionary/LexiconStore.h>
 
+#include <files/FileSystem.h>
+#include <files/Replace.h>
 #include <lexicon/LexiconFile.h>
 #include <lexicon/SourceFingerprint.h>
 #include <listfolder/ExclusiveFile.h>
@@ -8,8 +10,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace listgen {
 
@@ -93,13 +93,13 @@ bool LexiconStore::read(const std::string& file, PreparedLexicon& lexicon)
 std::string LexiconStore::workFolderProblem() const
 {
     const std::string& work = paths_.workDir;
-    if (::mkdir(work.c_str(), 0777) != 0 && errno != EEXIST)
+    if (const int why = files::makeFolder(work); why != 0 && why != EEXIST)
         return "le dossier de travail " + work + " ne peut pas être créé ("
-            + ExclusiveFile::reason(errno)
+            + ExclusiveFile::reason(why)
             + ") : les dictionnaires anciens n'ont pas pu y être décompressés";
-    if (::access(work.c_str(), W_OK | X_OK) != 0)
+    if (const int why = files::mayWrite(work); why != 0)
         return "le dossier de travail " + work + " ne peut pas être écrit ("
-            + ExclusiveFile::reason(errno)
+            + ExclusiveFile::reason(why)
             + ") : les dictionnaires anciens n'ont pas pu y être décompressés ni le lexique "
               "préparé y être gardé";
     return {};
@@ -108,17 +108,18 @@ std::string LexiconStore::workFolderProblem() const
 void LexiconStore::save(const PreparedLexicon& lexicon)
 {
     const std::string part = path() + ".part";
-    std::remove(part.c_str());  // a leftover of a run that was cut short
+    files::removeFile(part);  // a leftover of a run that was cut short
     const std::string text = LexiconFile::text(lexicon);
     ExclusiveFile file(part, 0644);
     const bool written = file.write(text.data(), text.size()) && file.close();
-    if (written && std::rename(part.c_str(), path().c_str()) == 0) {
+    const int renamed = written ? files::replaceFile(part, path()) : 0;
+    if (written && renamed == 0) {
         saved_ = true;
         return;
     }
     const std::string why =
-        written ? path() + " : " + ExclusiveFile::reason(errno) : file.errorText();
-    std::remove(part.c_str());
+        written ? path() + " : " + ExclusiveFile::reason(renamed) : file.errorText();
+    files::removeFile(part);
     warnings_.push_back("le lexique préparé n'a pas pu être enregistré (" + why
                         + ") : il sera refait à la prochaine fabrication");
 }

@@ -1,13 +1,12 @@
 #include <listmaking/ownwords/OwnWordsImport.h>
 
+#include <files/FileSystem.h>
 #include <listfolder/RunLock.h>
 #include <listfolder/StagedFiles.h>
 #include <listmaking/dictionary/LexiconStore.h>
 #include <listmaking/lists/CatalogueLists.h>
 #include <listmaking/ownwords/ImportReport.h>
 #include <listmaking/ownwords/OwnWords.h>
-
-#include <unistd.h>
 
 namespace listgen {
 
@@ -34,7 +33,7 @@ OwnWordsImport::~OwnWordsImport()
 // Only while it is empty: whatever is in it was put there by someone else.
 void OwnWordsImport::removeMadeFolder()
 {
-    if (madeFolder_ && ::rmdir(settings_.dataDir.c_str()) == 0)
+    if (madeFolder_ && files::removeFolder(settings_.dataDir) == 0)
         madeFolder_ = false;
 }
 

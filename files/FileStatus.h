@@ -1,0 +1,27 @@
+#pragma once
+
+#include <files/FileIdentity.h>
+
+#include <cstdint>
+#include <string>
+
+namespace files {
+
+// What the system says of a name: its kind, identity, length, permission bits and last change.
+struct FileStatus {
+    enum class Kind { regular, folder, link, other };
+
+    Kind kind = Kind::other;
+    FileIdentity identity;
+    std::uint64_t size = 0;
+    // The permission bits; on Windows 0444 for a read-only file, else 0666 (0777 a folder).
+    unsigned mode = 0;
+    std::int64_t modifiedSeconds = 0;  // since 1970, UTC
+    std::int64_t modifiedNanoseconds = 0;
+};
+
+// The status of the file `path` (UTF-8) names, through symbolic links when `followLinks`,
+// else of the link itself (Kind::link); 0 on success, otherwise errno's number.
+int statusOf(const std::string& path, FileStatus& status, bool followLinks = true);
+
+}  // namespace files

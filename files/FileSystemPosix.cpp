@@ -1,0 +1,91 @@
+#include <files/FileStatus.h>
+#include <files/FileSystem.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace files {
+
+namespace {
+
+int lastError(int fallback)
+{
+    return errno ? errno : fallback;
+}
+
+}  // namespace
+
+int makeFolder(const std::string& path, unsigned mode)
+{
+    errno = 0;
+    return ::mkdir(path.c_str(), static_cast<mode_t>(mode)) == 0 ? 0 : lastError(EACCES);
+}
+
+int makeFolders(const std::string& path)
+{
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string part = path.substr(0, slash);
+        if (!part.empty())
+            if (const int error = makeFolder(part); error != 0 && error != EEXIST)
+                return error;
+        if (slash == std::string::npos)
+            return 0;
+    }
+}
+
+int removeFolder(const std::string& path)
+{
+    errno = 0;
+    return ::rmdir(path.c_str()) == 0 ? 0 : lastError(EACCES);
+}
+
+int removeFile(const std::string& path)
+{
+    errno = 0;
+    return ::unlink(path.c_str()) == 0 ? 0 : lastError(EACCES);
+}
+
+int hardLink(const std::string& existing, const std::string& link)
+{
+    errno = 0;
+    return ::link(existing.c_str(), link.c_str()) == 0 ? 0 : lastError(EACCES);
+}
+
+int realPath(const std::string& path, std::string& real)
+{
+    char buffer[PATH_MAX];
+    errno = 0;
+    if (!::realpath(path.c_str(), buffer))
+        return lastError(ENOENT);
+    real = buffer;
+    return 0;
+}
+
+int syncFolder(const std::string& path)
+{
+    errno = 0;
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return lastError(EACCES);
+    const int error = ::fsync(descriptor) == 0 ? 0 : lastError(EIO);
+    ::close(descriptor);
+    return error;
+}
+
+int mayWrite(const std::string& path)
+{
+    FileStatus status;
+    if (const int error = statusOf(path, status))
+        return error;
+    const int wanted = status.kind == FileStatus::Kind::folder ? W_OK | X_OK : W_OK;
+    errno = 0;
+    // the effective ids, those the system checks when the file is opened
+    return ::faccessat(AT_FDCWD, path.c_str(), wanted, AT_EACCESS) == 0 ? 0 : lastError(EACCES);
+}
+
+}  // namespace files

@@ -1,0 +1,130 @@
+#include <files/FileStatus.h>
+#include <files/FileSystem.h>
+#include <files/Utf8Path.h>
+#include <files/WidePath.h>
+#include <files/WindowsError.h>
+
+#include <cerrno>
+#include <vector>
+
+#include <windows.h>
+
+namespace files {
+
+namespace {
+
+int lastError(int fallback)
+{
+    return errnoFromWindows(GetLastError(), fallback);
+}
+
+}  // namespace
+
+int makeFolder(const std::string& path, unsigned)
+{
+    std::wstring wide;
+    if (!widePath(path, wide))
+        return EINVAL;
+    return CreateDirectoryW(wide.c_str(), nullptr) ? 0 : lastError(EACCES);
+}
+
+int makeFolders(const std::string& path)
+{
+    for (std::size_t slash = path.find_first_of("/\\", 1);;
+         slash = path.find_first_of("/\\", slash + 1)) {
+        const std::string part = path.substr(0, slash);
+        FileStatus status;
+        // a drive ("C:") or a share ("//serveur/partage") is there or not, never made
+        const bool there = statusOf(part, status) == 0 && status.kind == FileStatus::Kind::folder;
+        if (!part.empty() && !there)
+            if (const int error = makeFolder(part); error != 0 && error != EEXIST)
+                return error;
+        if (slash == std::string::npos)
+            return 0;
+    }
+}
+
+int removeFolder(const std::string& path)
+{
+    std::wstring wide;
+    if (!widePath(path, wide))
+        return EINVAL;
+    return RemoveDirectoryW(wide.c_str()) ? 0 : lastError(EACCES);
+}
+
+int removeFile(const std::string& path)
+{
+    std::wstring wide;
+    if (!widePath(path, wide))
+        return EINVAL;
+    if (DeleteFileW(wide.c_str()))
+        return 0;
+    // a symbolic link to a folder is a folder's name on Windows
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        && (attributes & FILE_ATTRIBUTE_DIRECTORY) && RemoveDirectoryW(wide.c_str()))
+        return 0;
+    return lastError(EACCES);
+}
+
+int hardLink(const std::string& existing, const std::string& link)
+{
+    std::wstring wideExisting, wideLink;
+    if (!widePath(existing, wideExisting) || !widePath(link, wideLink))
+        return EINVAL;
+    return CreateHardLinkW(wideLink.c_str(), wideExisting.c_str(), nullptr) ? 0 : lastError(EACCES);
+}
+
+int realPath(const std::string& path, std::string& real)
+{
+    std::wstring wide;
+    if (!widePath(path, wide))
+        return EINVAL;
+    const HANDLE handle =
+        CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return lastError(ENOENT);
+    std::vector<wchar_t> buffer(MAX_PATH + 1);
+    DWORD length = GetFinalPathNameByHandleW(
+        handle, buffer.data(), static_cast<DWORD>(buffer.size()), FILE_NAME_NORMALIZED);
+    if (length >= buffer.size()) {
+        buffer.resize(length + 1);
+        length = GetFinalPathNameByHandleW(handle, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                           FILE_NAME_NORMALIZED);
+    }
+    const DWORD error = GetLastError();
+    CloseHandle(handle);
+    if (length == 0 || length >= buffer.size())
+        return errnoFromWindows(error, EIO);
+    std::wstring found(buffer.data(), length);
+    // "\\?\C:\..." and "\\?\UNC\serveur\..." as the ordinary calls write them
+    if (found.rfind(L"\\\\?\\UNC\\", 0) == 0)
+        found = L"\\\\" + found.substr(8);
+    else if (found.rfind(L"\\\\?\\", 0) == 0)
+        found = found.substr(4);
+    real = toUtf8(std::filesystem::path(found));
+    for (char& c : real)
+        if (c == '\\')
+            c = '/';
+    return 0;
+}
+
+int syncFolder(const std::string& path)
+{
+    FileStatus status;
+    return statusOf(path, status);  // names reach the disk with the call that changes them
+}
+
+int mayWrite(const std::string& path)
+{
+    FileStatus status;
+    if (const int error = statusOf(path, status))
+        return error;
+    // a folder's read-only mark only tells Explorer to look for a desktop.ini in it
+    if (status.kind != FileStatus::Kind::folder && (status.mode & 0222) == 0)
+        return EACCES;
+    return 0;
+}
+
+}  // namespace files
