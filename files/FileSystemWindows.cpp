@@ -35,7 +35,9 @@ int makeFolders(const std::string& path)
         const std::string part = path.substr(0, slash);
         FileStatus status;
         // a drive ("C:") or a share ("//serveur/partage") is there or not, never made
-        const bool there = statusOf(part, status) == 0 && status.kind == FileStatus::Kind::folder;
+        const bool there = !part.empty() && statusOf(part, status) == 0;
+        if (there && status.kind != FileStatus::Kind::folder)
+            return ENOTDIR;
         if (!part.empty() && !there)
             if (const int error = makeFolder(part); error != 0 && error != EEXIST)
                 return error;

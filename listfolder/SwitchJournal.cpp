@@ -3,6 +3,7 @@
 #include <listfolder/ExclusiveFile.h>
 #include <listfolder/FileBytes.h>
 
+#include <files/AsideFile.h>
 #include <files/FileStatus.h>
 #include <files/FileSystem.h>
 #include <files/Replace.h>
@@ -78,18 +79,17 @@ bool SwitchJournal::write(const std::string& keptFolder, const std::vector<Entry
         text << entry.name << '\n';
     }
     const std::string bytes = text.str();
-    const std::string part = path() + ".part";
-    files::removeFile(part);
-    ExclusiveFile file(part, 0600);
-    int renamed = 0;
-    if (!file.write(bytes.data(), bytes.size()) || !file.close()
-        || (renamed = files::replaceFile(part, path())) != 0) {
-        error = file.errorText().empty() ? part + " : " + ExclusiveFile::reason(renamed)
-                                         : file.errorText();
-        files::removeFile(part);
+    files::AsideFile file;
+    int failed = file.open(path(), ".part", 0600);
+    const std::string part = file.path().empty() ? path() + ".part" : file.path();
+    if (failed == 0)
+        failed = file.write(bytes.data(), bytes.size());
+    if (failed == 0)
+        failed = file.commit();  // synced, renamed over, and the folder synced
+    if (failed != 0) {
+        error = part + " : " + ExclusiveFile::reason(failed);
         return false;
     }
-    files::syncFolder(dataDir_);
     return true;
 }
 

@@ -7,16 +7,84 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <vector>
+#ifdef _WIN32
+#include <files/WidePath.h>
+
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
+#endif
 
 // A switch of new files into a lists folder (StagedFiles) run by a child process that tells
 // each step before it takes it and waits for leave, so that a test kills it at exactly the
-// step it picks: a run cut short as a power cut or a kill would leave it.
+// step it picks: a run cut short as a power cut or a kill would leave it. On Windows the child
+// is the program cut_switch_child, started with CreateProcessW and ended by TerminateProcess.
 class CutSwitch {
 public:
     using Pick = std::function<bool(std::size_t index, const std::string& step)>;
+
+#ifdef _WIN32
+    static std::vector<std::string> run(const std::string& dataDir, const std::string& workDir,
+                                        const std::vector<std::string>& names, const Pick& killHere)
+    {
+        SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+        HANDLE toldRead = nullptr, toldWrite = nullptr, leaveRead = nullptr, leaveWrite = nullptr;
+        if (!CreatePipe(&toldRead, &toldWrite, &inherited, 0))
+            return {};
+        if (!CreatePipe(&leaveRead, &leaveWrite, &inherited, 0)) {
+            CloseHandle(toldRead);
+            CloseHandle(toldWrite);
+            return {};
+        }
+        // the child inherits only its own ends
+        SetHandleInformation(toldRead, HANDLE_FLAG_INHERIT, 0);
+        SetHandleInformation(leaveWrite, HANDLE_FLAG_INHERIT, 0);
+        std::wstring line =
+            argument(CUT_SWITCH_CHILD) + L" " + argument(dataDir) + L" " + argument(workDir);
+        for (const auto& name : names)
+            line += L" " + argument(name);
+        STARTUPINFOW start{};
+        start.cb = sizeof start;
+        start.dwFlags = STARTF_USESTDHANDLES;
+        start.hStdInput = leaveRead;
+        start.hStdOutput = toldWrite;
+        start.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+        PROCESS_INFORMATION child{};
+        const bool started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0,
+                                            nullptr, nullptr, &start, &child);
+        CloseHandle(toldWrite);
+        CloseHandle(leaveRead);
+        std::vector<std::string> steps;
+        std::string told;
+        char c = 0;
+        DWORD got = 0;
+        while (started && ReadFile(toldRead, &c, 1, &got, nullptr) && got == 1) {
+            if (c != '\n') {
+                told += c;
+                continue;
+            }
+            steps.push_back(told);
+            told.clear();
+            if (killHere(steps.size() - 1, steps.back())) {
+                TerminateProcess(child.hProcess, 9);  // only the child this test started
+                break;
+            }
+            DWORD put = 0;
+            if (!WriteFile(leaveWrite, "g", 1, &put, nullptr) || put != 1)
+                break;
+        }
+        CloseHandle(leaveWrite);
+        CloseHandle(toldRead);
+        if (started) {
+            WaitForSingleObject(child.hProcess, INFINITE);
+            CloseHandle(child.hThread);
+            CloseHandle(child.hProcess);
+        }
+        return steps;
+    }
+#else
 
     // Each name gets the line "NEW;<name>". The child is killed when it tells the step that
     // `killHere` picks (its number from 0 and its name), before taking it; none picked lets it
@@ -56,6 +124,7 @@ public:
             std::fclose(in);
         return steps;
     }
+#endif
 
     // Killed at the step named `step` ("remplacement ods6new_5L.txt").
     static std::vector<std::string> run(const std::string& dataDir, const std::string& workDir,
@@ -74,6 +143,29 @@ public:
     }
 
 private:
+#ifdef _WIN32
+    // One word of a command line, quoted as CommandLineToArgvW reads it back.
+    static std::wstring argument(const std::string& utf8)
+    {
+        std::wstring wide;
+        files::widePath(utf8, wide);
+        std::wstring quoted = L"\"";
+        std::size_t backslashes = 0;
+        for (const wchar_t c : wide) {
+            if (c == L'\\') {
+                ++backslashes;
+                quoted += c;
+                continue;
+            }
+            if (c == L'"')
+                quoted.append(backslashes + 1, L'\\');
+            backslashes = 0;
+            quoted += c;
+        }
+        quoted.append(backslashes, L'\\');
+        return quoted + L"\"";
+    }
+#else
     [[noreturn]] static void switchFiles(const std::string& dataDir, const std::string& workDir,
                                          const std::vector<std::string>& names, int told, int leave)
     {
@@ -90,4 +182,5 @@ private:
         ok = ok && staged.commit();
         std::_Exit(ok ? 0 : 1);
     }
+#endif
 };

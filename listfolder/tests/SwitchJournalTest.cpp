@@ -2,6 +2,8 @@
 // the lists folder, puts back only what the cut run left, and never older lists over newer.
 #include <listfolder/tests/CutSwitch.h>
 
+#include <files/Process.h>
+
 #include <testsupport/FolderSnapshot.h>
 #include <testsupport/TempFolder.h>
 
@@ -174,6 +176,7 @@ TEST_F(CutFolder, AStartThatCannotLockTheFolderSaysWhichListsAreNew)
 struct Naming {
     const char* name;
     std::function<std::string(const testsupport::TempFolder&)> path;
+    bool throughALink = false;
 };
 
 class SecondHolder : public ::testing::TestWithParam<Naming> {};
@@ -182,7 +185,11 @@ TEST_P(SecondHolder, IsRefusedAndToldWhatRuns)
 {
     testsupport::TempFolder place;
     fs::create_directories(place.file("share/data"));
-    fs::create_symlink(place.file("share/data"), place.file("lien"));
+    std::error_code linked;
+    fs::create_symlink(place.file("share/data"), place.file("lien"), linked);
+    if (linked && GetParam().throughALink)
+        GTEST_SKIP() << "no symbolic link here (it needs a privilege on Windows): "
+                     << linked.message();
     listgen::FolderLock first;
     std::string error;
     ASSERT_TRUE(first.take(place.file("share/data"), "retour aux listes d'origine", error));
@@ -190,7 +197,7 @@ TEST_P(SecondHolder, IsRefusedAndToldWhatRuns)
     EXPECT_FALSE(second.take(GetParam().path(place), "fabrication de listes", error));
     EXPECT_NE(error.find("une autre opération est en cours"), std::string::npos) << error;
     EXPECT_NE(error.find("retour aux listes d'origine par listfolder_tests, processus "
-                         + std::to_string(::getpid())),
+                         + std::to_string(files::processId())),
               std::string::npos)
         << error;
     first.release();
@@ -203,7 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
         Naming{"same", [](const testsupport::TempFolder& p) { return p.file("share/data"); }},
         Naming{"trailingSlash",
                [](const testsupport::TempFolder& p) { return p.file("share/data/"); }},
-        Naming{"throughALink", [](const testsupport::TempFolder& p) { return p.file("lien"); }},
+        Naming{"throughALink", [](const testsupport::TempFolder& p) { return p.file("lien"); },
+               true},
         Naming{"dotted",
                [](const testsupport::TempFolder& p) { return p.file("share/./../share/data"); }},
         Naming{"underALinkBeforeItIsMade",
@@ -212,7 +220,8 @@ INSTANTIATE_TEST_SUITE_P(
                    fs::create_symlink(p.file("share"), p.file("partage"), made);
                    fs::remove(p.file("share/data"), made);
                    return p.file("partage/data");
-               }}),
+               },
+               true}),
     [](const ::testing::TestParamInfo<Naming>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <listmaking/dictionary/LexiconStore.h>
 
+#include <files/AsideFile.h>
 #include <files/FileSystem.h>
-#include <files/Replace.h>
 #include <lexicon/LexiconFile.h>
 #include <lexicon/SourceFingerprint.h>
 #include <listfolder/ExclusiveFile.h>
@@ -107,19 +107,19 @@ std::string LexiconStore::workFolderProblem() const
 
 void LexiconStore::save(const PreparedLexicon& lexicon)
 {
-    const std::string part = path() + ".part";
-    files::removeFile(part);  // a leftover of a run that was cut short
     const std::string text = LexiconFile::text(lexicon);
-    ExclusiveFile file(part, 0644);
-    const bool written = file.write(text.data(), text.size()) && file.close();
-    const int renamed = written ? files::replaceFile(part, path()) : 0;
-    if (written && renamed == 0) {
+    files::AsideFile file;  // ".part": a leftover of a run that was cut short goes first
+    int failed = file.open(path(), ".part", 0644);
+    const std::string part = file.path().empty() ? path() + ".part" : file.path();
+    if (failed == 0)
+        failed = file.write(text.data(), text.size());
+    if (failed == 0)
+        failed = file.commit();
+    if (failed == 0) {
         saved_ = true;
         return;
     }
-    const std::string why =
-        written ? path() + " : " + ExclusiveFile::reason(renamed) : file.errorText();
-    files::removeFile(part);
+    const std::string why = part + " : " + ExclusiveFile::reason(failed);
     warnings_.push_back("le lexique préparé n'a pas pu être enregistré (" + why
                         + ") : il sera refait à la prochaine fabrication");
 }

@@ -1,5 +1,6 @@
 #include <listmaking/tests/FixtureLexicon.h>
 
+#include <files/Utf8Path.h>
 #include <listmaking/lists/CatalogueLists.h>
 #include <listmaking/lists/DefaultListsRun.h>
 #include <listmaking/lists/SolutionLines.h>
@@ -37,8 +38,8 @@ TEST(DefaultListsRun, SameSourcesSameBytes)
 {
     testsupport::TempFolder first;
     testsupport::TempFolder second;
-    generate(first.path(), Fixture::standard());
-    generate(second.path(), Fixture::standard());
+    generate(files::toUtf8(first.path()), Fixture::standard());
+    generate(files::toUtf8(second.path()), Fixture::standard());
     for (const auto& name : listgen::CatalogueLists::fileNames()) {
         const auto bytes = bytesOf(first.file(name));
         EXPECT_EQ(bytes, bytesOf(second.file(name))) << name;
@@ -56,12 +57,12 @@ TEST(DefaultListsRun, WritesEveryMissingFileAndLeavesAPlayersOwn)
         textfile::LineWriter own(data.file("ods6new_7L.txt"));
         own.write("AEIMR;AIMER");
     }
-    DefaultListsRun run(data.path(), fixture.paths);
+    DefaultListsRun run(files::toUtf8(data.path()), fixture.paths);
     ASSERT_TRUE(run.plan());
     const std::size_t allButTheOwn = listgen::CatalogueLists::fileNames().size() - 1;
     EXPECT_EQ(run.missingFiles().size(), allButTheOwn);
 
-    const auto written = generate(data.path(), fixture);
+    const auto written = generate(files::toUtf8(data.path()), fixture);
     EXPECT_EQ(written.size(), allButTheOwn);
     EXPECT_EQ(bytesOf(data.file("ods6new_7L.txt")), "AEIMR;AIMER\r\n");
     ASSERT_TRUE(run.plan());
@@ -73,16 +74,16 @@ TEST(DefaultListsRun, WritesEveryMissingFileAndLeavesAPlayersOwn)
     EXPECT_EQ(files, allButTheOwn + 1);
     EXPECT_FALSE(std::filesystem::exists(fixture.paths.workDir + "/listes-en-attente"));
 
-    EXPECT_TRUE(generate(data.path(), fixture).empty());
+    EXPECT_TRUE(generate(files::toUtf8(data.path()), fixture).empty());
 }
 
 TEST(DefaultListsRun, WithoutTheReformedDictionaryItsListWaits)
 {
     testsupport::TempFolder data;
     const auto fixture = Fixture::standard(false);
-    const auto written = generate(data.path(), fixture);
+    const auto written = generate(files::toUtf8(data.path()), fixture);
     EXPECT_EQ(written.size(), listgen::CatalogueLists::fileNames().size() - 1);
-    DefaultListsRun run(data.path(), fixture.paths);
+    DefaultListsRun run(files::toUtf8(data.path()), fixture.paths);
     ASSERT_TRUE(run.plan());
     EXPECT_EQ(run.missingFiles(), std::vector<std::string>{"ods6new_nouv_graphies.txt"});
 }

@@ -19,10 +19,13 @@
 #include <map>
 #include <random>
 #include <sstream>
+#ifdef __linux__
 #include <sys/mount.h>
-#include <sys/stat.h>
+#endif
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 using listgen::OwnWordList;
@@ -180,6 +183,9 @@ protected:
     // An import in a child process that ends in the middle of its switch, as a kill would.
     bool cutWhileSwitching() const
     {
+#ifdef _WIN32
+        return false;  // no fork(): see cutElsewhere
+#else
         const pid_t child = ::fork();
         if (child == 0) {
             auto run = import();
@@ -195,6 +201,7 @@ protected:
         int status = 0;
         return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)
             && WEXITSTATUS(status) == 3;
+#endif
     }
 
     std::string waitingFolder() const
@@ -403,6 +410,11 @@ TEST_F(ImportFixture, WithoutLeaveNothingIsReplacedAndTheFilesAreNamed)
         << other.refusal();
 }
 
+// Why the two tests of a cut import do not run on Windows.
+[[maybe_unused]] const char* const cutElsewhere =
+    "Windows n'a pas fork() : un remplacement coupé y est éprouvé par listfolder_tests "
+    "(CutFolder, un processus enfant arrêté par TerminateProcess)";
+
 // A file named like a list that must not be replaced: the run writes nothing.
 struct Protected {
     const char* name;
@@ -416,7 +428,12 @@ TEST_P(ProtectedFile, StopsTheWholeRun)
     const std::string path = data_ + "/ods6new_7L.txt";
     const std::string victim = folder_.write("victim.txt", {"VICTIM"});
     fs::remove(path);
-    GetParam().make(path, victim);
+    try {
+        GetParam().make(path, victim);
+    } catch (const fs::filesystem_error& error) {
+        GTEST_SKIP() << "cannot be made here (a symbolic link needs a privilege on Windows): "
+                     << error.what();
+    }
     const auto before = snapshot(data_);
     auto run = import();
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
@@ -437,7 +454,9 @@ INSTANTIATE_TEST_SUITE_P(
         Protected{"readOnly",
                   [](const std::string& p, const std::string&) {
                       std::ofstream(p) << "MINE;MINE\r\n";
-                      ::chmod(p.c_str(), 0444);
+                      fs::permissions(p,
+                                      fs::perms::owner_read | fs::perms::group_read
+                                          | fs::perms::others_read);
                   }}),
     [](const ::testing::TestParamInfo<Protected>& info) { return std::string(info.param.name); });
 
@@ -447,7 +466,11 @@ TEST_F(ImportFixture, ALeftoverPartLinkIsNeverWrittenThrough)
     ASSERT_FALSE(waiting.empty());
     fs::create_directories(waiting);
     const std::string victim = folder_.write("victim.txt", {"VICTIM"});
-    fs::create_symlink(victim, waiting + "/ods6new_5L.txt.part");
+    std::error_code refused;
+    fs::create_symlink(victim, waiting + "/ods6new_5L.txt.part", refused);
+    if (refused)
+        GTEST_SKIP() << "no symbolic link here (it needs a privilege on Windows): "
+                     << refused.message();
     auto run = import();
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
     ASSERT_TRUE(run.run()) << run.errorText();
@@ -478,6 +501,9 @@ INSTANTIATE_TEST_SUITE_P(Steps, FailingStep,
 // A small file system that fills up: the real full disk, when this process may mount one.
 TEST_F(ImportFixture, AFullDiskLeavesEveryOldFileAsItWas)
 {
+#ifndef __linux__
+    GTEST_SKIP() << "no tmpfs on this system: the failing steps stand in";
+#else
     const std::string disk = folder_.file("disk");
     fs::create_directories(disk);
     if (::mount("listgen-test", disk.c_str(), "tmpfs", 0, "size=1m") != 0)
@@ -502,6 +528,7 @@ TEST_F(ImportFixture, AFullDiskLeavesEveryOldFileAsItWas)
     EXPECT_NE(run.errorText().find("disque est plein"), std::string::npos) << run.errorText();
     EXPECT_EQ(after, before);
     EXPECT_FALSE(leftover);
+#endif
 }
 
 TEST_F(ImportFixture, CancellingChangesNothing)
@@ -628,6 +655,9 @@ INSTANTIATE_TEST_SUITE_P(
 // A run killed while it switches the files is undone when the next one looks at the folder.
 TEST_F(ImportFixture, ARunCutWhileSwitchingIsUndoneAtTheNextStart)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << cutElsewhere;
+#endif
     ASSERT_TRUE(cutWhileSwitching());
     EXPECT_NE(snapshot(data_)["ods6new_2-4L.txt"], before_["ods6new_2-4L.txt"]);  // half done
     auto next = import();
@@ -641,6 +671,9 @@ TEST_F(ImportFixture, ARunCutWhileSwitchingIsUndoneAtTheNextStart)
 // vorlane's): a later start with the first work folder keeps that import.
 TEST_F(ImportFixture, ACompleteImportAfterACutOneStaysWhateverTheWorkFolder)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << cutElsewhere;
+#endif
     ASSERT_TRUE(cutWhileSwitching());
     auto paths = dictionary_.paths();
     paths.workDir = folder_.file("cache/vorlane");

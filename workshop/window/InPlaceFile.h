@@ -1,17 +1,18 @@
 #pragma once
 
+#include <files/WritableFile.h>
 #include <workshop/window/FrameHooks.h>
 
 #include <QString>
 
-#include <sys/types.h>
+#include <cstdint>
 
 namespace workshop {
 
 // An existing file that an operation overwrites where it stands, because its folder refuses
-// new files. It is opened once, when it is checked (a symbolic link is followed then, and only
-// then), and written only through that descriptor: a name swapped for a link or for another
-// file during the operation never leads the write elsewhere.
+// new files. It is opened once, when it is checked (files::WritableFile: a symbolic link is
+// followed then, and only then), and written only through what was opened: a name swapped for
+// a link or for another file during the operation never leads the write elsewhere.
 //
 // The result, complete in a file of its own, goes over it in three steps, so that a full disk
 // never leaves a cut file: the room for the whole result is reserved in the file itself, the
@@ -26,7 +27,7 @@ public:
 
     // 0 when the file is open; else the error number, or textfile::notAPlainFile.
     int error() const { return error_; }
-    // Whether the path still names the file opened (same device, same inode).
+    // Whether the path still names the file opened (the same files::FileIdentity).
     bool stillAtItsPath() const;
     // Secures the room for the `size` bytes of the descriptor `staged`; 0, or the error number
     // with the file's content and length as they were.
@@ -43,13 +44,11 @@ private:
 
     QString path_;
     FrameHooks hooks_;
-    int fd_ = -1;
+    files::WritableFile file_;
     int error_ = 0;
-    dev_t device_ = 0;
-    ino_t inode_ = 0;
     bool reserved_ = false;
-    off_t sizeBefore_ = 0;  // the file's length and blocks when the room was reserved
-    blkcnt_t blocksBefore_ = 0;
+    std::uint64_t sizeBefore_ = 0;  // the file's length and room when the room was reserved
+    std::uint64_t roomBefore_ = 0;
 };
 
 }  // namespace workshop

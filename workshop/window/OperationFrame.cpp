@@ -1,7 +1,13 @@
 #include <workshop/window/OperationFrame.h>
 
+#include <files/AsideFile.h>
+#include <files/FileStatus.h>
+#include <files/FileSystem.h>
+#include <files/WritableFile.h>
+#include <textfile/ByteSink.h>
 #include <textfile/ByteSource.h>
 #include <textfile/LineWriter.h>
+#include <textfile/SystemReason.h>
 #include <workshop/ops/DerivedNames.h>
 #include <workshop/window/CheckedLineSource.h>
 #include <workshop/window/DescriptorByteSink.h>
@@ -11,16 +17,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <cerrno>
 #include <exception>
 #include <new>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace workshop {
 
@@ -49,11 +50,33 @@ QString stagedName(const QString& target)
         .filePath(QStringLiteral("extracteur-XXXXXX-") + QFileInfo(target).fileName().left(64));
 }
 
-off_t sizeOf(const QFileDevice& file)
+std::string utf8(const QString& path)
 {
-    struct stat status {};
-    return ::fstat(file.handle(), &status) == 0 ? status.st_size : -1;
+    return path.toUtf8().toStdString();
 }
+
+// The bytes of a LineWriter into the new content of an output, written beside its target;
+// a failure keeps the system's own error number, as DescriptorByteSink does.
+class AsideByteSink : public textfile::ByteSink {
+public:
+    explicit AsideByteSink(files::AsideFile& file) : file_(file) {}
+
+    bool write(const char* data, std::size_t size) override
+    {
+        if (error_ == 0)  // once lost, spare the disk
+            error_ = file_.write(data, size);
+        return error_ == 0;
+    }
+    std::string errorText() const override
+    {
+        return error_ ? textfile::systemReason(error_) : std::string();
+    }
+    int errorNumber() const override { return error_; }
+
+private:
+    files::AsideFile& file_;
+    int error_ = 0;
+};
 
 const QString tempFolderNote = QStringLiteral(" (dossier temporaire du système)");
 const QString nothingChanged = QStringLiteral(" ; aucun fichier n'a été modifié");
@@ -61,22 +84,39 @@ const QString nothingChanged = QStringLiteral(" ; aucun fichier n'a été modifi
 }  // namespace
 
 struct OperationFrame::Output {
-    Output(const QString& name, std::unique_ptr<QFileDevice> device,
+    // Written beside its target, then put in its place.
+    Output(const QString& name, std::unique_ptr<files::AsideFile> file)
+        : named(name), aside(std::move(file)), sink(std::make_unique<AsideByteSink>(*aside))
+    {
+    }
+    // Written in place: the result waits in the temporary folder.
+    Output(const QString& name, std::unique_ptr<QTemporaryFile> file,
            std::unique_ptr<InPlaceFile> existing)
         : named(name),
-          file(std::move(device)),
+          staged(std::move(file)),
           inPlace(std::move(existing)),
-          sink(*file),
-          writer(sink)
+          sink(std::make_unique<DescriptorByteSink>(*staged))
     {
     }
 
-    QString named;                      // how messages name it
-    std::unique_ptr<QFileDevice> file;  // a QSaveFile, or the QTemporaryFile of an in-place write
-    std::unique_ptr<InPlaceFile> inPlace;  // the existing file written in place, or null
-    DescriptorByteSink sink;
-    textfile::LineWriter writer;  // declared last: flushes into the file before it goes
+    QString named;                            // how messages name it
+    std::unique_ptr<files::AsideFile> aside;  // the new content beside its target, or null
+    std::unique_ptr<QTemporaryFile> staged;   // the result of an in-place write, or null
+    std::unique_ptr<InPlaceFile> inPlace;     // the existing file written in place, or null
+    std::unique_ptr<textfile::ByteSink> sink;
+    textfile::LineWriter writer{*sink};  // declared last: flushes into the file before it goes
 };
+
+namespace {
+
+// The length of the staged result of an in-place write; -1 when it cannot be known.
+off_t stagedSize(const QTemporaryFile& file)
+{
+    std::uint64_t size = 0;
+    return files::sizeOfOpenFile(file.handle(), size) == 0 ? static_cast<off_t>(size) : -1;
+}
+
+}  // namespace
 
 OperationFrame::Outcome OperationFrame::run(const std::function<QString(OperationFrame&)>& work,
                                             const FrameHooks& hooks)
@@ -119,52 +159,49 @@ textfile::LineSink& OperationFrame::output(const QString& path)
 
 textfile::LineSink& OperationFrame::openOutput(const QString& path, const QString& named)
 {
-    const QByteArray native = QFile::encodeName(path);
-    struct stat status {};
-    const bool exists = ::stat(native.constData(), &status) == 0;
+    files::FileStatus status;
+    const int missing = files::statusOf(utf8(path), status);
+    const bool exists = missing == 0;
     if (exists) {
-        if (!S_ISREG(status.st_mode))
-            failToWrite(named, S_ISDIR(status.st_mode) ? EISDIR : textfile::notAPlainFile);
-        if (::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
-            failToWrite(named, lastError(EACCES));
-    } else if (errno != ENOENT) {
-        failToWrite(named, lastError(ENOENT));
+        if (status.kind != files::FileStatus::Kind::regular)
+            failToWrite(named,
+                        status.kind == files::FileStatus::Kind::folder ? EISDIR
+                                                                       : textfile::notAPlainFile);
+        if (const int refusal = files::mayWrite(utf8(path)))
+            failToWrite(named, refusal);
+    } else if (missing != ENOENT) {
+        failToWrite(named, missing);
     }
     // A symbolic link is written through: its target is the file that is replaced.
     const QFileInfo info(path);
     const QString target = exists ? info.canonicalFilePath() : info.absoluteFilePath();
-    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
     bool inPlace = false;
-    if (::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) != 0) {
-        const int refusal = lastError(EACCES);
+    if (const int refusal = files::mayWrite(utf8(QFileInfo(target).absolutePath()))) {
         if (refusal != EACCES || !exists)
             failToWrite(named, refusal);
         inPlace = true;
     }
 
-    std::unique_ptr<QFileDevice> file;
-    std::unique_ptr<InPlaceFile> existing;
-    errno = 0;
     if (inPlace) {
-        // Opened now, while it is the file just checked, and written through this descriptor.
-        existing = std::make_unique<InPlaceFile>(path, hooks_);
+        // Opened now, while it is the file just checked, and written through what was opened.
+        auto existing = std::make_unique<InPlaceFile>(path, hooks_);
         if (existing->error() != 0)
             failToWrite(named, existing->error());
         auto staged = std::make_unique<QTemporaryFile>(stagedName(target));
         errno = 0;
         if (!staged->open())
             failToWrite(named, systemReason(lastError(EACCES)) + tempFolderNote);
-        file = std::move(staged);
-    } else {
-        auto saved = std::make_unique<QSaveFile>(path);
-        if (!saved->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            failToWrite(named, lastError(EACCES));
-        // The replacement takes the permission bits of the file it replaces.
-        if (exists && ::fchmod(saved->handle(), status.st_mode & 07777) != 0)
-            failToWrite(named, lastError(EPERM));
-        file = std::move(saved);
+        outputs_.push_back(std::make_unique<Output>(named, std::move(staged), std::move(existing)));
+        return outputs_.back()->writer;
     }
-    outputs_.push_back(std::make_unique<Output>(named, std::move(file), std::move(existing)));
+    auto aside = std::make_unique<files::AsideFile>();
+    if (const int error = aside->open(utf8(target)))
+        failToWrite(named, error);
+    // The replacement takes the permission bits of the file it replaces.
+    if (exists)
+        if (const int error = aside->setMode(status.mode))
+            failToWrite(named, error);
+    outputs_.push_back(std::make_unique<Output>(named, std::move(aside)));
     return outputs_.back()->writer;
 }
 
@@ -206,12 +243,15 @@ void OperationFrame::commit()
 void OperationFrame::flushOutputs()
 {
     for (const auto& output : outputs_) {
-        if (output->writer.flush() && ::fsync(output->file->handle()) == 0)
+        int error = output->writer.flush() ? 0 : output->writer.errorNumber();
+        if (error == 0)
+            error = output->aside ? output->aside->sync()
+                                  : files::syncOpenFile(output->staged->handle());
+        if (error == 0)
             continue;
-        const int error = output->writer.errorNumber();
         failToWrite(output->named,
-                    systemReason(error ? error : lastError(EIO))
-                        + (output->inPlace ? tempFolderNote : QString()) + nothingChanged);
+                    systemReason(error) + (output->inPlace ? tempFolderNote : QString())
+                        + nothingChanged);
     }
 }
 
@@ -222,14 +262,14 @@ void OperationFrame::reserveInPlace()
     for (const auto& output : outputs_) {
         if (!output->inPlace)
             continue;
-        const off_t size = sizeOf(*output->file);
+        const off_t size = stagedSize(*output->staged);
         QString reason;
         if (!output->inPlace->stillAtItsPath())
             reason = QStringLiteral("ce n'est plus le fichier vérifié au début de l'opération "
                                     "(remplacé ou déplacé entre-temps)");
         else if (size < 0)
             reason = systemReason(lastError(EIO)) + tempFolderNote;
-        else if (const int error = output->inPlace->reserve(output->file->handle(), size))
+        else if (const int error = output->inPlace->reserve(output->staged->handle(), size))
             reason = systemReason(error);
         if (!reason.isEmpty()) {
             releaseInPlace();
@@ -248,11 +288,9 @@ void OperationFrame::releaseInPlace()
 void OperationFrame::commitSaveFiles()
 {
     for (const auto& output : outputs_) {
-        if (output->inPlace)
+        if (!output->aside)
             continue;
-        errno = 0;
-        if (!static_cast<QSaveFile&>(*output->file).commit()) {
-            const int error = lastError(EIO);
+        if (const int error = output->aside->commit()) {
             releaseInPlace();
             failToWrite(output->named, error);
         }
@@ -269,10 +307,10 @@ void OperationFrame::writeInPlace()
         if (!output->inPlace)
             continue;
         const int error =
-            output->inPlace->overwriteWith(output->file->handle(), sizeOf(*output->file));
+            output->inPlace->overwriteWith(output->staged->handle(), stagedSize(*output->staged));
         if (error == 0)
             continue;
-        auto& staged = static_cast<QTemporaryFile&>(*output->file);
+        auto& staged = *output->staged;
         staged.setAutoRemove(false);
         failures << QStringLiteral("Impossible d'écrire %1 : %2 ; le fichier n'a été écrit qu'en "
                                    "partie, le résultat complet est conservé dans « %3 ».")

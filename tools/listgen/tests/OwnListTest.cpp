@@ -11,9 +11,55 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 namespace {
+
+// The shell's way of quoting a word, sending output nowhere, and giving the exit status:
+// sh on POSIX systems, cmd.exe on Windows.
+#ifdef _WIN32
+const std::string nowhere = "NUL";
+
+std::string inQuotes(const std::string& word)
+{
+    return "\"" + word + "\"";
+}
+
+// cmd.exe strips the first and last quotes of the line it is given; its program's path is
+// written with backslashes, a leading '/' being an option there.
+int shell(const std::string& line)
+{
+    return std::system(("\"" + line + "\"").c_str());
+}
+
+std::string programPath()
+{
+    std::string path = LISTGEN_PROGRAM;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return inQuotes(path);
+}
+#else
+const std::string nowhere = "/dev/null";
+
+std::string inQuotes(const std::string& word)
+{
+    return "'" + word + "'";
+}
+
+int shell(const std::string& line)
+{
+    return WEXITSTATUS(std::system(line.c_str()));
+}
+
+std::string programPath()
+{
+    return inQuotes(LISTGEN_PROGRAM);
+}
+#endif
 
 // Twenty words of a player's list, in Windows-1252 with CR LF, any case and accents: sixteen
 // that the fixture dictionary spells (one of them old, one marked as a locution piece) and
@@ -47,20 +93,21 @@ int runListgen(const HunspellFixture& fixture, const std::string& data, bool ove
 {
     const auto p = fixture.paths();
     const std::string screen = fixture.file("screen.txt");
-    const std::string command = std::string("'") + LISTGEN_PROGRAM + "' --data '" + data
-        + "' --work '" + p.workDir + "' --new-words '" + fixture.file(words) + "' --modern-dic '"
-        + p.modernDic + "' --modern-aff '" + p.modernAff + "' --older '" + p.olderList
-        + "' --myspell-dic '" + p.myspellDic + "' --aspell '" + p.aspellList + "' --reformed-dic '"
-        + fixture.file("no-reformed.dic") + "' --stop-list '" + fixture.file("stop.txt") + "'"
-        + (overwrite ? " --overwrite" : "") + " > '" + screen + "' 2>&1";
-    const int status = std::system(command.c_str());
+    const std::string command = programPath() + " --data " + inQuotes(data) + " --work "
+        + inQuotes(p.workDir) + " --new-words " + inQuotes(fixture.file(words)) + " --modern-dic "
+        + inQuotes(p.modernDic) + " --modern-aff " + inQuotes(p.modernAff) + " --older "
+        + inQuotes(p.olderList) + " --myspell-dic " + inQuotes(p.myspellDic) + " --aspell "
+        + inQuotes(p.aspellList) + " --reformed-dic " + inQuotes(fixture.file("no-reformed.dic"))
+        + " --stop-list " + inQuotes(fixture.file("stop.txt")) + (overwrite ? " --overwrite" : "")
+        + " > " + inQuotes(screen) + " 2>&1";
+    const int status = shell(command);
     if (output) {
         std::ifstream in(screen);
         std::ostringstream text;
         text << in.rdbuf();
         *output = text.str();
     }
-    return WEXITSTATUS(status);
+    return status;
 }
 
 TEST(OwnWordList, ReadsEitherEncodingAndFolds)
@@ -213,14 +260,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Command, HelpAndUnknownOptions)
 {
-    const std::string program = std::string("'") + LISTGEN_PROGRAM + "'";
-    EXPECT_EQ(WEXITSTATUS(std::system((program + " --help > /dev/null").c_str())), 0);
-    EXPECT_EQ(WEXITSTATUS(std::system((program + " --nouveau x > /dev/null 2>&1").c_str())), 2);
+    const std::string program = programPath();
+    EXPECT_EQ(shell(program + " --help > " + nowhere), 0);
+    EXPECT_EQ(shell(program + " --nouveau x > " + nowhere + " 2>&1"), 2);
     // an empty name is no file: never the default lists in its place
     const testsupport::TempFolder place;
-    const std::string run = program + " --data '" + place.file("d") + "' --work '" + place.file("w")
-        + "' --new-words '' > /dev/null 2>&1";
-    EXPECT_EQ(WEXITSTATUS(std::system(run.c_str())), 2);
+    const std::string run = program + " --data " + inQuotes(place.file("d")) + " --work "
+        + inQuotes(place.file("w")) + " --new-words " + inQuotes("") + " > " + nowhere + " 2>&1";
+    EXPECT_EQ(shell(run), 2);
     EXPECT_FALSE(std::filesystem::exists(place.file("d")));
 }
 
