@@ -9,8 +9,8 @@
 # make windows-deps  the Windows cross build's Debian packages, then GoogleTest, Hunspell and a
 #                    minimal Qt built for Windows into ~/.cache/vorlane/windows (kept there)
 # make windows-test  cross-builds the libraries without Qt and their tests into
-#                    build-windows-free/ and runs them under wine64 (needs only GoogleTest from
-#                    the cache)
+#                    build-windows-free/ and runs them under wine64 (needs GoogleTest and
+#                    Hunspell from the cache, not Qt)
 # make windows       windows-deps, the lists and lexicon of this machine's build (make lists), then
 #                    vorlane.exe, extracteur.exe, listgen.exe and every test cross-built into
 #                    build-windows/, the tests run under wine64, and the installer and the zip:
@@ -72,10 +72,11 @@ windows-setup:
 windows-deps: windows-setup
 	JOBS=$(JOBS) ./scripts/windows/build-deps.sh
 
-# Only what the libraries without Qt need: their suites run before Qt for Windows is built, in
-# a folder of their own, so that they leave the programs' build as it is.
+# Only what the libraries without Qt need (GoogleTest, and Hunspell for the list making): their
+# suites run before Qt for Windows is built, in a folder of their own, so that they leave the
+# programs' build as it is.
 windows-test: windows-setup
-	JOBS=$(JOBS) ./scripts/windows/build-deps.sh gtest
+	JOBS=$(JOBS) ./scripts/windows/build-deps.sh gtest hunspell
 	cmake -S . -B $(WINDOWS_FREE_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_TOOLCHAIN) \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLANE_WINDOW_FREE_ONLY=ON -DVORLANE_WERROR=ON \
 	  $(CMAKE_ARGS)

@@ -23,10 +23,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# pkg-config, a program of this machine, reads the .pc files built for Windows (Hunspell's),
-# never this machine's own.
-set(ENV{PKG_CONFIG_LIBDIR} ${VORLANE_WINDOWS_CACHE}/hunspell/lib/pkgconfig)
-set(ENV{PKG_CONFIG_PATH} "")
 
 # The test programs run here under wine64, with MinGW's runtime DLLs found.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../../scripts/windows/wine-run)
