@@ -8,7 +8,7 @@
 #            written unless OVERWRITE=1, which replaces them all together
 # make windows-deps  the Windows cross build's Debian packages, then GoogleTest, Hunspell and a
 #                    minimal Qt built for Windows into ~/.cache/vorlane/windows (kept there)
-# make windows-test  cross-builds the libraries without Qt and their tests into
+# make windows-test  cross-builds the libraries without Qt, listgen.exe and their tests into
 #                    build-windows-free/ and runs them under wine64 (needs GoogleTest and
 #                    Hunspell from the cache, not Qt)
 # make windows       windows-deps, the lists and lexicon of this machine's build (make lists), then
@@ -72,9 +72,9 @@ windows-setup:
 windows-deps: windows-setup
 	JOBS=$(JOBS) ./scripts/windows/build-deps.sh
 
-# Only what the libraries without Qt need (GoogleTest, and Hunspell for the list making): their
-# suites run before Qt for Windows is built, in a folder of their own, so that they leave the
-# programs' build as it is.
+# Only what the libraries without Qt and listgen need (GoogleTest, and Hunspell for the list
+# making): their suites run before Qt for Windows is built, in a folder of their own, so that
+# they leave the programs' build as it is.
 windows-test: windows-setup
 	JOBS=$(JOBS) ./scripts/windows/build-deps.sh gtest hunspell
 	cmake -S . -B $(WINDOWS_FREE_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_TOOLCHAIN) \

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace files {
 
@@ -8,5 +9,11 @@ namespace files {
 unsigned long processId();
 // The program's own name, without its folder (nor ".exe").
 std::string programName();
+// The program's arguments in UTF-8, the program's own name first: `argv` itself on POSIX
+// systems; on Windows the wide-character command line, since `argv` holds only what the 8-bit
+// code page can write.
+std::vector<std::string> utf8Arguments(int argc, char** argv);
+// Makes the console show the UTF-8 text the program prints (Windows); nothing elsewhere.
+void printUtf8();
 
 }  // namespace files

@@ -16,4 +16,11 @@ std::string programName()
     return program_invocation_short_name;
 }
 
+std::vector<std::string> utf8Arguments(int argc, char** argv)
+{
+    return std::vector<std::string>(argv, argv + argc);
+}
+
+void printUtf8() {}
+
 }  // namespace files

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 namespace files {
 
@@ -20,6 +22,27 @@ std::string programName()
     if (length == 0 || length >= buffer.size())
         return "programme";
     return toUtf8(std::filesystem::path(std::wstring(buffer.data(), length)).stem());
+}
+
+std::vector<std::string> utf8Arguments(int argc, char** argv)
+{
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!wide || count != argc) {
+        if (wide)
+            LocalFree(wide);
+        return std::vector<std::string>(argv, argv + argc);
+    }
+    std::vector<std::string> arguments;
+    for (int i = 0; i < count; ++i)
+        arguments.push_back(toUtf8(std::filesystem::path(wide[i])));
+    LocalFree(wide);
+    return arguments;
+}
+
+void printUtf8()
+{
+    SetConsoleOutputCP(CP_UTF8);
 }
 
 }  // namespace files

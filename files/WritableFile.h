@@ -54,6 +54,9 @@ private:
 // `error`.
 std::size_t readAt(int descriptor, char* buffer, std::size_t size, std::uint64_t offset,
                    int& error);
+// Writes every byte to the open file `descriptor`, again after an interruption; 0, or errno's
+// number (ENOSPC for a write that stores nothing without saying why).
+int writeOpenFile(int descriptor, const char* data, std::size_t size);
 // Makes every byte written to the open file `descriptor` reach the disk; 0 or errno's number.
 int syncOpenFile(int descriptor);
 // The length of the open file `descriptor`; 0 or errno's number.

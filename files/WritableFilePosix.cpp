@@ -143,6 +143,21 @@ std::size_t readAt(int descriptor, char* buffer, std::size_t size, std::uint64_t
     }
 }
 
+int writeOpenFile(int descriptor, const char* data, std::size_t size)
+{
+    while (size > 0) {
+        errno = 0;
+        const ssize_t written = ::write(descriptor, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 && errno ? errno : ENOSPC;
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
 int syncOpenFile(int descriptor)
 {
     errno = 0;

@@ -43,8 +43,15 @@ int WritableFile::open(const std::string& path)
     const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return errnoFromWindows(GetLastError(), EACCES);
+    if (handle == INVALID_HANDLE_VALUE) {
+        // Windows refuses a folder as "access denied"; the reason given is the one POSIX gives
+        const DWORD error = GetLastError();
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES
+            && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return EISDIR;
+        return errnoFromWindows(error, EACCES);
+    }
     BY_HANDLE_FILE_INFORMATION information{};
     int error = 0;
     if (GetFileType(handle) != FILE_TYPE_DISK)
@@ -162,6 +169,24 @@ std::size_t readAt(int descriptor, char* buffer, std::size_t size, std::uint64_t
     const DWORD failure = GetLastError();
     if (failure != ERROR_HANDLE_EOF)
         error = errnoFromWindows(failure, EIO);
+    return 0;
+}
+
+int writeOpenFile(int descriptor, const char* data, std::size_t size)
+{
+    const intptr_t native = _get_osfhandle(descriptor);
+    if (native == -1)
+        return EBADF;
+    while (size > 0) {
+        const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
+        DWORD put = 0;
+        if (!WriteFile(reinterpret_cast<HANDLE>(native), data, chunk, &put, nullptr))
+            return errnoFromWindows(GetLastError(), EIO);
+        if (put == 0)
+            return ENOSPC;
+        data += put;
+        size -= put;
+    }
     return 0;
 }
 

@@ -1,3 +1,4 @@
+#include <files/Utf8Path.h>
 #include <textfile/ByteSource.h>
 #include <workshop/ops/Transfer.h>
 #include <workshop/window/DescriptorByteSink.h>
@@ -23,7 +24,7 @@ namespace {
 
 class OperationFrameTest : public ::testing::Test {
 protected:
-    QString root() const { return QFile::decodeName(folder.path().c_str()); }
+    QString root() const { return QString::fromStdString(files::toUtf8(folder.path())); }
     QString path(const QString& name) const { return QDir(root()).filePath(name); }
 
     void put(const QString& name, const QByteArray& bytes) const

@@ -1,24 +1,14 @@
+#include <files/WritableFile.h>
 #include <textfile/SystemReason.h>
 #include <workshop/window/DescriptorByteSink.h>
 
 #include <cerrno>
 
-#include <unistd.h>
-
 namespace workshop {
 
 int DescriptorByteSink::writeAll(int fd, const char* data, std::size_t size)
 {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return written < 0 && errno ? errno : ENOSPC;
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return 0;
+    return files::writeOpenFile(fd, data, size);
 }
 
 bool DescriptorByteSink::write(const char* data, std::size_t size)

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 
 namespace workshop {
@@ -13,9 +12,9 @@ struct FrameHooks {
     // Runs once the operation's work is done, before any output is put in place.
     std::function<void()> beforeCommit;
     // Reserves room for `size` bytes in a destination written in place; 0 or the error number.
-    std::function<int(int fd, off_t size)> reserve;
+    std::function<int(int fd, std::int64_t size)> reserve;
     // Writes bytes at `offset` of a destination written in place; 0 or the error number.
-    std::function<int(int fd, const char* data, std::size_t size, off_t offset)> write;
+    std::function<int(int fd, const char* data, std::size_t size, std::int64_t offset)> write;
 };
 
 }  // namespace workshop

@@ -34,7 +34,7 @@ bool InPlaceFile::stillAtItsPath() const
 // the part of the result that lies beyond the file's end: the rest of the result then only
 // overwrites bytes that have their room already. A copy-on-write file system may still refuse
 // a write after that; the caller keeps the whole result for that case.
-int InPlaceFile::reserve(int staged, off_t size)
+int InPlaceFile::reserve(int staged, std::int64_t size)
 {
     if (const int error = file_.size(sizeBefore_, roomBefore_))
         return error;
@@ -45,7 +45,7 @@ int InPlaceFile::reserve(int staged, off_t size)
                                : file_.reserve(static_cast<std::uint64_t>(size));
     if (error == EOPNOTSUPP || error == ENOSYS)
         error = static_cast<std::uint64_t>(size) > sizeBefore_
-            ? writeRange(staged, static_cast<off_t>(sizeBefore_), size)
+            ? writeRange(staged, static_cast<std::int64_t>(sizeBefore_), size)
             : 0;
     if (error != 0)
         release();
@@ -65,7 +65,7 @@ void InPlaceFile::release()
         file_.resize(sizeBefore_);
 }
 
-int InPlaceFile::overwriteWith(int staged, off_t size)
+int InPlaceFile::overwriteWith(int staged, std::int64_t size)
 {
     reserved_ = false;
     if (const int error = writeRange(staged, 0, size))
@@ -76,11 +76,12 @@ int InPlaceFile::overwriteWith(int staged, off_t size)
 }
 
 // Copies the bytes `from` to `to` of `staged` to the same places in the file.
-int InPlaceFile::writeRange(int staged, off_t from, off_t to)
+int InPlaceFile::writeRange(int staged, std::int64_t from, std::int64_t to)
 {
     char buffer[1 << 16];
     while (from < to) {
-        const auto wanted = static_cast<std::size_t>(std::min<off_t>(sizeof buffer, to - from));
+        const auto wanted =
+            static_cast<std::size_t>(std::min<std::int64_t>(sizeof buffer, to - from));
         int error = 0;
         const std::size_t got =
             files::readAt(staged, buffer, wanted, static_cast<std::uint64_t>(from), error);
@@ -88,12 +89,12 @@ int InPlaceFile::writeRange(int staged, off_t from, off_t to)
             return error ? error : EIO;  // the result is shorter than it said
         if (const int failed = writeAt(buffer, got, from))
             return failed;
-        from += static_cast<off_t>(got);
+        from += static_cast<std::int64_t>(got);
     }
     return 0;
 }
 
-int InPlaceFile::writeAt(const char* data, std::size_t size, off_t offset)
+int InPlaceFile::writeAt(const char* data, std::size_t size, std::int64_t offset)
 {
     return hooks_.write ? hooks_.write(file_.descriptor(), data, size, offset)
                         : file_.writeAt(data, size, static_cast<std::uint64_t>(offset));

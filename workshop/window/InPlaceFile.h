@@ -31,16 +31,16 @@ public:
     bool stillAtItsPath() const;
     // Secures the room for the `size` bytes of the descriptor `staged`; 0, or the error number
     // with the file's content and length as they were.
-    int reserve(int staged, off_t size);
+    int reserve(int staged, std::int64_t size);
     // Gives back a reservation that will not be used; content and length stay as they were.
     void release();
     // Writes the `size` bytes of `staged` over the file, gives it that length and syncs it;
     // 0, or the error number (the file is then partly written).
-    int overwriteWith(int staged, off_t size);
+    int overwriteWith(int staged, std::int64_t size);
 
 private:
-    int writeRange(int staged, off_t from, off_t to);
-    int writeAt(const char* data, std::size_t size, off_t offset);
+    int writeRange(int staged, std::int64_t from, std::int64_t to);
+    int writeAt(const char* data, std::size_t size, std::int64_t offset);
 
     QString path_;
     FrameHooks hooks_;

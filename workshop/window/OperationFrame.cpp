@@ -110,10 +110,10 @@ struct OperationFrame::Output {
 namespace {
 
 // The length of the staged result of an in-place write; -1 when it cannot be known.
-off_t stagedSize(const QTemporaryFile& file)
+std::int64_t stagedSize(const QTemporaryFile& file)
 {
     std::uint64_t size = 0;
-    return files::sizeOfOpenFile(file.handle(), size) == 0 ? static_cast<off_t>(size) : -1;
+    return files::sizeOfOpenFile(file.handle(), size) == 0 ? static_cast<std::int64_t>(size) : -1;
 }
 
 }  // namespace
@@ -262,7 +262,7 @@ void OperationFrame::reserveInPlace()
     for (const auto& output : outputs_) {
         if (!output->inPlace)
             continue;
-        const off_t size = stagedSize(*output->staged);
+        const std::int64_t size = stagedSize(*output->staged);
         QString reason;
         if (!output->inPlace->stillAtItsPath())
             reason = QStringLiteral("ce n'est plus le fichier vérifié au début de l'opération "

@@ -3,6 +3,7 @@
 // (all of them, with a report). Every message is French; see usage below.
 
 #include <catalogue/Catalogue.h>
+#include <files/Process.h>
 #include <listfolder/FolderRepair.h>
 #include <listmaking/lists/DefaultListsRun.h>
 #include <listmaking/ownwords/ImportMessages.h>
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -65,8 +67,9 @@ struct Options {
     listgen::SourcePaths paths;
 };
 
-bool parseArguments(int argc, char** argv, Options& o, bool& help)
+bool parseArguments(const std::vector<std::string>& argv, Options& o, bool& help)
 {
+    const std::size_t argc = argv.size();
     o.paths.stopList = LISTGEN_STOP_LIST;
     const std::map<std::string, std::string*> options = {
         {"--data", &o.dataDir},
@@ -80,7 +83,7 @@ bool parseArguments(int argc, char** argv, Options& o, bool& help)
         {"--myspell-dic", &o.paths.myspellDic},
         {"--aspell", &o.paths.aspellList},
     };
-    for (int i = 1; i < argc; ++i) {
+    for (std::size_t i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--help" || argument == "-h") {
             help = true;
@@ -184,7 +187,8 @@ int main(int argc, char** argv)
 {
     Options options;
     bool help = false;
-    if (!parseArguments(argc, argv, options, help)) {
+    files::printUtf8();
+    if (!parseArguments(files::utf8Arguments(argc, argv), options, help)) {
         std::fprintf(stderr, "listgen --help donne l'usage\n");
         return 2;
     }

@@ -11,7 +11,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <files/WidePath.h>
+#else
 #include <sys/wait.h>
 #endif
 
@@ -28,10 +30,13 @@ std::string inQuotes(const std::string& word)
 }
 
 // cmd.exe strips the first and last quotes of the line it is given; its program's path is
-// written with backslashes, a leading '/' being an option there.
+// written with backslashes, a leading '/' being an option there. The line goes in UTF-16, so
+// that accented names reach the program whole.
 int shell(const std::string& line)
 {
-    return std::system(("\"" + line + "\"").c_str());
+    std::wstring wide;
+    files::widePath("\"" + line + "\"", wide);
+    return _wsystem(wide.c_str());
 }
 
 std::string programPath()
@@ -137,12 +142,15 @@ std::ostream& operator<<(std::ostream& out, const Expected& e)
 
 class OwnListCommand : public ::testing::TestWithParam<Expected> {
 protected:
+    // made by listgen, named as a player may name it
+    static constexpr const char* lists = "Listes de Hélène";
+
     static void SetUpTestSuite()
     {
         fixture_ = new HunspellFixture;
         fixture_->write("mes-mots.txt", ownListBytes());
         data_ = new testsupport::TempFolder;
-        status_ = runListgen(*fixture_, data_->path().string(), false);
+        status_ = runListgen(*fixture_, data_->file(lists), false);
     }
     static void TearDownTestSuite()
     {
@@ -161,7 +169,7 @@ int OwnListCommand::status_ = -1;
 TEST_P(OwnListCommand, GivesTheExpectedFile)
 {
     ASSERT_EQ(status_, 0);
-    EXPECT_EQ(linesOf(data_->file(GetParam().file)), GetParam().lines);
+    EXPECT_EQ(linesOf(data_->file(std::string(lists) + "/" + GetParam().file)), GetParam().lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -187,7 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(OwnListCommand, ReportNamesTheMissingWords)
 {
     ASSERT_EQ(status_, 0);
-    const auto lines = linesOf(data_->file("mots_absents_du_dictionnaire.txt"));
+    const auto lines =
+        linesOf(data_->file(std::string(lists) + "/mots_absents_du_dictionnaire.txt"));
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(
         std::vector<std::string>(lines.begin() + 2, lines.begin() + 7),
