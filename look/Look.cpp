@@ -27,7 +27,7 @@ QPalette::ColorRole backgroundRole(const QWidget* widget)
 // metric-compatible ones where they exist (Liberation for Arial and Times New Roman), and
 // for the others a face of the same kind and of no greater width, so that every caption
 // stays whole at its designed place and the seven faces of "Changer de police" differ.
-QStringList standIns(const QString& family)
+QStringList freeStandIns(const QString& family)
 {
     if (family == "Georgia")
         return {"Caladea", "Liberation Serif"};
@@ -46,6 +46,30 @@ QStringList standIns(const QString& family)
     // MS Sans Serif, the face of every caption, and the rest: a condensed sans as narrow as
     // the designed boxes need.
     return {"Roboto Condensed", "Liberation Sans Narrow", "Liberation Sans"};
+}
+
+// The faces tried after the designed one. Windows has the designed faces themselves: Georgia,
+// Times New Roman, Verdana, Arial, Courier New and MS Sans Serif come with every Windows. Where
+// one is missing, a face of Windows of the same design stands in first: Lucida Sans comes only
+// with other programs (Windows has Lucida Sans Unicode), Abadi MT Condensed Light with Office
+// (Windows 10 and later have Bahnschrift's light condensed face, older ones Arial Narrow with
+// Office), and Microsoft Sans Serif is the outline twin of the bitmap MS Sans Serif. The free
+// stand-ins come last there: a Windows machine has them only when someone installed them
+// (wine finds its host's).
+QStringList standIns(const QString& family)
+{
+#ifdef Q_OS_WIN
+    QStringList windows;
+    if (family == "Lucida Sans")
+        windows = {"Lucida Sans Unicode"};
+    else if (family == "Abadi MT Condensed Light")
+        windows = {"Bahnschrift Light Condensed", "Arial Narrow"};
+    else if (family == "MS Sans Serif")
+        windows = {"Microsoft Sans Serif"};
+    return windows + freeStandIns(family);
+#else
+    return freeStandIns(family);
+#endif
 }
 
 }  // namespace

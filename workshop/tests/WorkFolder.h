@@ -1,5 +1,6 @@
 #pragma once
 
+#include <files/Utf8Path.h>
 #include <testsupport/TempFolder.h>
 
 #include <QByteArray>
@@ -10,7 +11,7 @@
 // A temporary folder where window tests put their source files and read back what was written.
 class WorkFolder {
 public:
-    QString path() const { return QFile::decodeName(dir_.path().c_str()); }
+    QString path() const { return QString::fromStdString(files::toUtf8(dir_.path())); }
     QString path(const QString& name) const { return QDir(path()).filePath(name); }
 
     bool put(const QString& name, const QByteArray& bytes) const

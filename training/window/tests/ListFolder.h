@@ -1,5 +1,6 @@
 #pragma once
 
+#include <files/Utf8Path.h>
 #include <testsupport/CurrentFolder.h>
 #include <testsupport/TempFolder.h>
 #include <textfile/Cp1252.h>
@@ -35,7 +36,7 @@ public:
         return lines;
     }
 
-    QString path() const { return QFile::decodeName(folder.path().c_str()); }
+    QString path() const { return QString::fromStdString(files::toUtf8(folder.path())); }
 
 private:
     testsupport::TempFolder folder;

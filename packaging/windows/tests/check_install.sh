@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Installs the Windows build into a temporary folder and checks it as the installer and the zip
+# carry it: every DLL that a program or a plugin loads is in bin/ or is one of Windows' own, the
+# plugins are where Qt looks for them, every list of the catalogue and what the import reads are
+# in share/vorlane/, and vorlane.exe starts under wine from that folder alone.
+# Usage: check_install.sh <build folder> <objdump> <catalogue_files.exe>
+set -euo pipefail
+build=$1
+objdump=$2
+catalogue_files=$3
+source_dir=$(cd "$(dirname "$0")/../../.." && pwd)
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+bin=$prefix/bin
+for file in vorlane.exe extracteur.exe qt.conf platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
+  [ -f "$bin/$file" ] || fail "bin/$file missing"
+done
+
+# The DLLs of Windows itself, which no installation carries.
+system_dll() {
+  case "${1,,}" in
+  api-ms-win-* | advapi32.dll | authz.dll | bcrypt.dll | comctl32.dll | comdlg32.dll | crypt32.dll | \
+    d2d1.dll | d3d11.dll | d3d12.dll | d3d9.dll | dwmapi.dll | dwrite.dll | dxgi.dll | gdi32.dll | \
+    imm32.dll | kernel32.dll | mpr.dll | msvcrt.dll | netapi32.dll | ntdll.dll | ole32.dll | \
+    oleaut32.dll | setupapi.dll | shcore.dll | shell32.dll | shlwapi.dll | user32.dll | \
+    userenv.dll | uxtheme.dll | version.dll | winmm.dll | winspool.drv | ws2_32.dll | \
+    wtsapi32.dll)
+    return 0
+    ;;
+  esac
+  return 1
+}
+
+# Every import of every program and DLL is found beside the programs (Windows looks in the
+# folder of the program first) or is a system DLL.
+shipped=$(find "$bin" -maxdepth 1 -iname '*.dll' -printf '%f\n' | tr '[:upper:]' '[:lower:]')
+checked=0
+while IFS= read -r -d '' module; do
+  while read -r dll; do
+    if system_dll "$dll"; then continue; fi
+    grep -qxF "${dll,,}" <<<"$shipped" || fail "${module#"$prefix"/} loads $dll, which bin/ lacks"
+  done < <("$objdump" -p "$module" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr -d '\r')
+  checked=$((checked + 1))
+done < <(find "$bin" \( -iname '*.exe' -o -iname '*.dll' \) -print0)
+[ "$checked" -ge 10 ] || fail "only $checked programs and DLLs found in bin/"
+
+# The lists: exactly the catalogue's files, each the one of data/.
+lists=$(find "$prefix/share/vorlane/data" -name '*.txt' | wc -l)
+names=$("$source_dir/scripts/windows/wine-run" "$catalogue_files" | tr -d '\r')
+expected=$(wc -l <<<"$names")
+[ "$expected" -ge 34 ] || fail "catalogue_files gave $expected names"
+[ "$lists" -eq "$expected" ] || fail "$lists list files installed, $expected expected"
+while read -r name; do
+  cmp -s "$source_dir/data/$name" "$prefix/share/vorlane/data/$name" || fail "list $name not installed"
+done <<<"$names"
+
+# What the import of a player's words reads.
+share=$prefix/share/vorlane
+[ -s "$share/lexique.txt" ] || fail "no prepared lexicon installed"
+cmp -s "$source_dir/listmaking/mots-refuses.txt" "$share/mots-refuses.txt" || fail "stop list not installed"
+for part in dic aff; do
+  [ -s "$share/fr.$part" ] || fail "French dictionary fr.$part not installed"
+done
+[ -s "$prefix/share/qt6/translations/qtbase_fr.qm" ] || fail "Qt's French texts not installed"
+[ -s "$prefix/share/doc/vorlane/licences/dictionnaire-francais.txt" ] || fail "no licences"
+
+# vorlane.exe starts from the installed folder with its own DLLs only: none of the build's
+# cache is on wine's path.
+help=$("$source_dir/scripts/windows/wine-run" --bare "$bin/vorlane.exe" --aide | tr -d '\r')
+grep -q -- "--mes-mots" <<<"$help" || fail "vorlane.exe --aide from the installed folder printed: $help"
+
+echo "Windows install tree OK: $(find "$prefix" -type f | wc -l) files, $checked modules checked"
