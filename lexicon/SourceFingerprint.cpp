@@ -19,20 +19,21 @@ std::string line(const std::string& role, const std::string& path)
         + std::to_string(info.modifiedNanoseconds) + "\n";
 }
 
-// A source's line without its path, which may hold spaces: its role, then its size and time
-// (the last two words), or "absent".
-std::string withoutPath(const std::string& role, const std::string& line)
+// A source's line with its size alone: its role, then its size (the word before the last, the
+// path before it may hold spaces), or "absent".
+std::string sizeOnly(const std::string& role, const std::string& line)
 {
     const std::size_t time = line.find_last_of(' ');
     const std::size_t size = time == std::string::npos ? time : line.find_last_of(' ', time - 1);
     if (line.compare(line.size() - 7, 7, " absent") == 0 || size == std::string::npos)
         return role + " absent\n";
-    return role + line.substr(size) + "\n";
+    return role + line.substr(size, time - size) + "\n";
 }
 
-// What a fingerprint says of the format, the modern dictionary and its affix file. The
-// dictionary's place is left out: installed with the program on Windows, it lies wherever the
-// player installed it, and its size and time tell it apart well enough.
+// What a fingerprint says of the format, the modern dictionary and its affix file. Only their
+// sizes count: installed with the program on Windows, they lie wherever the player installed
+// them, with the times a zip or an installer gave them; a new version of the dictionary changes
+// the sizes of both.
 std::string dictionaryLines(const std::string& fingerprint)
 {
     std::string lines;
@@ -46,7 +47,7 @@ std::string dictionaryLines(const std::string& fingerprint)
             lines += line + "\n";
         for (const char* role : {"moderne", "affixes"})
             if (line.rfind(std::string(role) + " ", 0) == 0)
-                lines += withoutPath(role, line);
+                lines += sizeOnly(role, line);
     }
     return lines;
 }

@@ -18,12 +18,12 @@ public:
     static std::string of(const SourcePaths& paths);
 
     // Whether a lexicon made on another machine, with fingerprint `made`, stands for the one
-    // these sources would give: same format, and the same modern dictionary and affix file
-    // (size and time, which the dictionary's Debian package gives every machine alike and the
-    // Windows installer keeps, wherever it lies). The other sources are not compared: the older
-    // lists, the reformed dictionary and the stop list of the machine that made it lie in its build
-    // folder, which a player's machine does not have, and the lexicon carries what it took from
-    // them.
+    // these sources would give: same format, and the same modern dictionary and affix file, told
+    // by their sizes wherever they lie (the Debian package's, or the copies the Windows
+    // installer puts beside the lists, whose times a zip does not keep). The other sources are not
+    // compared: the older lists, the reformed dictionary and the stop list of the machine that made
+    // it lie in its build folder, which a player's machine does not have, and the lexicon carries
+    // what it took from them.
     static bool madeFromSameDictionary(const std::string& made, const SourcePaths& paths);
 };
 

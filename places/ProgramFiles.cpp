@@ -60,7 +60,7 @@ lexicon::SourcePaths ProgramFiles::importSources()
         besideProgram(QStringLiteral("share/vorlane/lexique.txt")).toStdString();
     // The Windows installer brings the dictionary the lexicon was made from (a Debian package
     // depends on the system's own instead).
-    const QString dictionary = besideProgram(QStringLiteral("share/vorlane/hunspell/fr.dic"));
+    const QString dictionary = besideProgram(QStringLiteral("share/vorlane/fr.dic"));
     if (QFileInfo(dictionary).isFile()) {
         sources.modernDic = dictionary.toStdString();
         sources.modernAff = lexicon::SourcePaths::affOf(sources.modernDic);

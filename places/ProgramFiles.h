@@ -9,7 +9,7 @@ namespace places {
 // What comes with the program, found beside its bin folder: installed, share/vorlane holds the
 // lists, the prepared lexicon and the stop list; run from a build folder (where it was built,
 // or moved or copied since), the work folder of `make lists` holds the lexicon and the
-// dictionaries it was made from. On Windows share/vorlane/hunspell holds the French dictionary.
+// dictionaries it was made from. On Windows share/vorlane also holds the French dictionary.
 class ProgramFiles {
 public:
     // share/vorlane/data: the lists installed with the program.

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
+#include <fstream>
 
 namespace fs = std::filesystem;
 using lexicon::SourceFingerprint;
@@ -62,9 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Made>& info) { return std::string(info.param.name); });
 
 // The same dictionary installed elsewhere (by the Windows installer, under a path with spaces
-// and accents) stands for the one the lexicon was made from; in the same place with another
-// time, it does not.
-TEST(ShippedFingerprint, TheDictionarysPlaceDoesNotCountItsSizeAndTimeDo)
+// and accents, at another time) stands for the one the lexicon was made from; in the same
+// place with another size, it does not.
+TEST(ShippedFingerprint, TheDictionarysPlaceAndTimeDoNotCountItsSizeDoes)
 {
     const HunspellFixture fixture;
     const std::string ours = SourceFingerprint::of(fixture.paths());
@@ -72,7 +72,8 @@ TEST(ShippedFingerprint, TheDictionarysPlaceDoesNotCountItsSizeAndTimeDo)
     const std::size_t end = ours.find('\n', start);
     const std::string line = ours.substr(start, end - start);
     const std::size_t time = line.find_last_of(' ');
-    const std::string sizeAndTime = line.substr(line.find_last_of(' ', time - 1));
+    const std::size_t size = line.find_last_of(' ', time - 1);
+    const std::string sizeAndTime = line.substr(size, time - size) + " 1607620414.0";
     for (const std::string place :
          {"C:/Users/Hélène Dupont/AppData/Local/Programs/vorlane/share/vorlane/hunspell/fr.dic",
           "/opt/autre/fr.dic"}) {
@@ -80,9 +81,9 @@ TEST(ShippedFingerprint, TheDictionarysPlaceDoesNotCountItsSizeAndTimeDo)
         made.replace(start, end - start, "moderne " + place + sizeAndTime);
         EXPECT_TRUE(SourceFingerprint::madeFromSameDictionary(made, fixture.paths())) << made;
     }
-    std::string later = ours;
-    later.replace(start, end - start, line.substr(0, time) + " 1.0");
-    EXPECT_FALSE(SourceFingerprint::madeFromSameDictionary(later, fixture.paths())) << later;
+    std::string longer = ours;
+    longer.replace(start, end - start, line.substr(0, size) + " 1" + line.substr(size + 1));
+    EXPECT_FALSE(SourceFingerprint::madeFromSameDictionary(longer, fixture.paths())) << longer;
 }
 
 TEST(ShippedFingerprint, NoneIsNeverAccepted)
@@ -117,9 +118,9 @@ TEST(ShippedLexicon, IsReadWhenItFitsAndMadeInTheWorkFolderOtherwise)
     EXPECT_EQ(read.forms().size(), built.forms().size());
     EXPECT_FALSE(fs::exists(store.path()));
 
-    // the player's dictionary is another version: the lexicon is made for it, once
-    fs::last_write_time(paths.modernDic,
-                        fs::last_write_time(paths.modernDic) + std::chrono::seconds(1));
+    // the player's dictionary is another version (another size): the lexicon is made for it,
+    // once
+    std::ofstream(fs::u8path(paths.modernDic), std::ios::binary | std::ios::app) << "\n";
     listmaking::LexiconStore again(paths);
     EXPECT_FALSE(again.isFresh());
     const auto obtainedAgain = again.obtain(read);

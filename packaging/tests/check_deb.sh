@@ -71,7 +71,7 @@ if import_words; then fail "lists replaced without --remplacer"; fi
 grep -qF -- "--remplacer" "$player/said.txt" || fail "the refusal does not say --remplacer"
 
 # A dictionary other than the one the lexicon was made from: it is made once, in the cache.
-sed -i 's|^moderne \(.*\) [0-9.]*$|moderne \1 1.0|' "$work/root/usr/share/vorlane/lexique.txt"
+sed -i 's|^moderne \(.*\) [0-9]* \([0-9.]*\)$|moderne \1 1 \2|' "$work/root/usr/share/vorlane/lexique.txt"
 import_words --remplacer || { cat "$player/said.txt"; fail "the lexicon could not be made"; }
 grep -qF "préparation du dictionnaire (une seule fois)" "$player/said.txt" \
   || { cat "$player/said.txt"; fail "making the lexicon was not said"; }
