@@ -15,5 +15,8 @@ std::string programName();
 std::vector<std::string> utf8Arguments(int argc, char** argv);
 // Makes the console show the UTF-8 text the program prints (Windows); nothing elsewhere.
 void printUtf8();
+// A windowed Windows program started from a console prints there, where its output is not
+// sent elsewhere already; nothing elsewhere.
+void useParentConsole();
 
 }  // namespace files

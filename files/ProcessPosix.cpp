@@ -23,4 +23,6 @@ std::vector<std::string> utf8Arguments(int argc, char** argv)
 
 void printUtf8() {}
 
+void useParentConsole() {}
+
 }  // namespace files

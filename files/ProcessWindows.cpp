@@ -1,6 +1,7 @@
 #include <files/Process.h>
 #include <files/Utf8Path.h>
 
+#include <cstdio>
 #include <vector>
 
 #include <windows.h>
@@ -43,6 +44,29 @@ std::vector<std::string> utf8Arguments(int argc, char** argv)
 void printUtf8()
 {
     SetConsoleOutputCP(CP_UTF8);
+}
+
+namespace {
+
+bool sentSomewhere(DWORD which)
+{
+    const HANDLE handle = GetStdHandle(which);
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+
+}  // namespace
+
+void useParentConsole()
+{
+    const bool out = sentSomewhere(STD_OUTPUT_HANDLE);
+    const bool err = sentSomewhere(STD_ERROR_HANDLE);
+    if ((out && err) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (!out)
+        (void)std::freopen("CONOUT$", "w", stdout);
+    if (!err)
+        (void)std::freopen("CONOUT$", "w", stderr);
+    printUtf8();
 }
 
 }  // namespace files

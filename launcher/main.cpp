@@ -1,6 +1,7 @@
 #include <launcher/Form2.h>
 #include <launcher/ImportWindow.h>
 
+#include <files/Process.h>
 #include <ownlists/CommandLine.h>
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -51,7 +54,15 @@ int window(int argc, char* argv[], const ownlists::CommandLine& line)
 
 int main(int argc, char* argv[])
 {
-    const auto line = ownlists::CommandLine::parse(argc, argv);
+    // On Windows the arguments as typed, accents included, whatever the 8-bit code page.
+    const std::vector<std::string> arguments = files::utf8Arguments(argc, argv);
+    std::vector<const char*> given;
+    for (const std::string& argument : arguments)
+        given.push_back(argument.c_str());
+    const auto line = ownlists::CommandLine::parse(static_cast<int>(given.size()), given.data());
+    if (line.action != ownlists::CommandLine::Action::window
+        && line.action != ownlists::CommandLine::Action::importWindow)
+        files::useParentConsole();
     switch (line.action) {
     case ownlists::CommandLine::Action::help:
         std::fputs(ownlists::CommandLine::usage().c_str(), stdout);
