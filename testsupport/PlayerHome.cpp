@@ -3,6 +3,8 @@
 // never reach another test program, nor the real player's.
 #include <testsupport/PlayerHome.h>
 
+#include <places/PlayerFolders.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,8 +15,13 @@ struct PlayerHome {
     QTemporaryDir home;
     PlayerHome()
     {
+#ifdef Q_OS_WIN
+        qputenv("APPDATA", home.filePath(QStringLiteral("appdata")).toUtf8());
+        qputenv("LOCALAPPDATA", home.filePath(QStringLiteral("localappdata")).toUtf8());
+#else
         qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("share"))));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+#endif
     }
 };
 
@@ -26,8 +33,8 @@ namespace testsupport {
 
 void forgetPlayersFiles()
 {
-    for (const char* kept : {"share/vorlane/progress", "config/vorlane"})
-        QDir(playerHome.home.filePath(QLatin1String(kept))).removeRecursively();
+    QDir(QString::fromStdString(places::PlayerFolders::progress())).removeRecursively();
+    QFile::remove(QString::fromStdString(places::PlayerFolders::options()));
 }
 
 }  // namespace testsupport
