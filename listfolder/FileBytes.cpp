@@ -4,15 +4,12 @@
 
 namespace listfolder {
 
-bool FileBytes::read(const std::string& path, std::size_t limit, std::string& bytes,
-                     std::string& error)
+status::Result<std::string> FileBytes::read(const std::string& path, std::size_t limit)
 {
-    bytes.clear();
+    std::string bytes;
     textfile::FileByteSource source(path);
-    if (!source.isOpen()) {
-        error = path + " : " + source.errorText();
-        return false;
-    }
+    if (!source.isOpen())
+        return status::Status::failure(path + " : " + source.errorText());
     char buffer[1 << 16];
     for (;;) {
         const std::size_t got = source.read(buffer, sizeof buffer);
@@ -20,20 +17,15 @@ bool FileBytes::read(const std::string& path, std::size_t limit, std::string& by
             break;
         if (bytes.size() + got > limit) {
             const bool mebibytes = limit >= (std::size_t(1) << 20);
-            error = path + " : fichier trop grand (plus de "
-                + std::to_string(mebibytes ? limit >> 20 : limit)
-                + (mebibytes ? " Mio)" : " octets)");
-            bytes.clear();
-            return false;
+            return status::Status::failure(path + " : fichier trop grand (plus de "
+                                           + std::to_string(mebibytes ? limit >> 20 : limit)
+                                           + (mebibytes ? " Mio)" : " octets)"));
         }
         bytes.append(buffer, got);
     }
-    if (source.failed()) {
-        error = path + " : " + source.errorText();
-        bytes.clear();
-        return false;
-    }
-    return true;
+    if (source.failed())
+        return status::Status::failure(path + " : " + source.errorText());
+    return bytes;
 }
 
 std::string FileBytes::start(const std::string& path, std::size_t count)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <status/Result.h>
+
 #include <cstddef>
 #include <string>
 
@@ -9,10 +11,9 @@ namespace listfolder {
 // out of memory.
 class FileBytes {
 public:
-    // False, with `error` in French (the path and the reason), when the file cannot be read or
+    // Its bytes; a failure in French (the path and the reason) when the file cannot be read or
     // is larger than `limit` bytes.
-    static bool read(const std::string& path, std::size_t limit, std::string& bytes,
-                     std::string& error);
+    static status::Result<std::string> read(const std::string& path, std::size_t limit);
     // The first `count` bytes of a file at most (all of a shorter one); empty when it cannot
     // be read.
     static std::string start(const std::string& path, std::size_t count);

@@ -58,7 +58,7 @@ std::string FolderLock::placeOf(const std::string& dataDir)
                          / files::fromUtf8("." + files::toUtf8(real.filename()) + ".verrou"));
 }
 
-bool FolderLock::take(const std::string& dataDir, const std::string& activity, std::string& error)
+status::Status FolderLock::take(const std::string& dataDir, const std::string& activity)
 {
     release();
     std::error_code ignored;
@@ -70,23 +70,22 @@ bool FolderLock::take(const std::string& dataDir, const std::string& activity, s
         place = dataDir;
         opened = file_.openFolder(dataDir, true);
     }
-    if (opened != 0) {
-        error = "le dossier des listes " + dataDir + " ne peut pas être verrouillé, ni par "
-            + placeOf(dataDir) + " ni par lui-même (" + ExclusiveFile::reason(opened) + ")";
-        return false;
-    }
+    if (opened != 0)
+        return status::Status::failure(
+            "le dossier des listes " + dataDir + " ne peut pas être verrouillé, ni par "
+            + placeOf(dataDir) + " ni par lui-même (" + ExclusiveFile::reason(opened) + ")");
     if (const int why = file_.tryLock(); why != 0) {
         const std::string holder = holderOf(file_);
         release();
-        error = why == EWOULDBLOCK
-            ? "une autre opération est en cours sur le dossier des listes " + dataDir
-                + (holder.empty() ? std::string() : " (" + holder + ")")
-                + " : attendre qu'elle soit finie, puis recommencer"
-            : place + " ne peut pas être verrouillé (" + ExclusiveFile::reason(why) + ")";
-        return false;
+        return status::Status::failure(
+            why == EWOULDBLOCK
+                ? "une autre opération est en cours sur le dossier des listes " + dataDir
+                    + (holder.empty() ? std::string() : " (" + holder + ")")
+                    + " : attendre qu'elle soit finie, puis recommencer"
+                : place + " ne peut pas être verrouillé (" + ExclusiveFile::reason(why) + ")");
     }
     tellHolder(activity);
-    return true;
+    return {};
 }
 
 // Best effort: a lock file that cannot be written still locks.

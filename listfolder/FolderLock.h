@@ -1,6 +1,7 @@
 #pragma once
 
 #include <files/LockFile.h>
+#include <status/Status.h>
 
 #include <string>
 
@@ -22,8 +23,8 @@ public:
     // The lock file of `dataDir`.
     static std::string placeOf(const std::string& dataDir);
     // Takes the lock without waiting; `activity` names the work in French ("fabrication de
-    // listes"). False, with `error` in French naming what holds it.
-    bool take(const std::string& dataDir, const std::string& activity, std::string& error);
+    // listes"). A failure in French naming what holds it.
+    status::Status take(const std::string& dataDir, const std::string& activity);
     void release();
     bool held() const { return file_.isOpen(); }
 

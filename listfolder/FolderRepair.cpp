@@ -12,13 +12,14 @@ std::vector<std::string> FolderRepair::atStart(const std::string& dataDir)
     if (!journal.exists())
         return {};
     FolderLock lock;
-    std::string error;
-    if (files::mayWrite(dataDir) == 0 && lock.take(dataDir, "réparation", error))
+    status::Status locked;
+    if (files::mayWrite(dataDir) == 0 && (locked = lock.take(dataDir, "réparation")))
         return journal.repair();
     const std::string half = journal.halfReplaced();
     if (half.empty())
         return {};
-    return {half + (error.empty() ? " (il ne peut pas être écrit)" : " (" + error + ")")};
+    return {half
+            + (locked.why().empty() ? " (il ne peut pas être écrit)" : " (" + locked.why() + ")")};
 }
 
 }  // namespace listfolder

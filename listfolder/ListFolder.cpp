@@ -21,7 +21,7 @@ bool isFolder(const std::string& path)
 
 }  // namespace
 
-bool ListFolder::prepare(const std::string& dataDir, bool& created, std::string& error)
+status::Status ListFolder::prepare(const std::string& dataDir, bool& created)
 {
     created = false;
     files::FileStatus info;
@@ -30,22 +30,19 @@ bool ListFolder::prepare(const std::string& dataDir, bool& created, std::string&
             why = files::makeFolders(dataDir);
         if (why == 0 && !isFolder(dataDir))
             why = ENOTDIR;
-        if (why != 0) {
-            error = "le dossier des listes " + dataDir
-                + " ne peut pas être créé : " + ExclusiveFile::reason(why);
-            return false;
-        }
+        if (why != 0)
+            return status::Status::failure("le dossier des listes " + dataDir
+                                           + " ne peut pas être créé : "
+                                           + ExclusiveFile::reason(why));
         created = true;
     } else if (info.kind != Kind::folder) {
-        error = dataDir + " n'est pas un dossier : les listes ne peuvent pas y être écrites";
-        return false;
+        return status::Status::failure(
+            dataDir + " n'est pas un dossier : les listes ne peuvent pas y être écrites");
     }
-    if (const int why = files::mayWrite(dataDir); why != 0) {
-        error = "le dossier des listes " + dataDir
-            + " ne peut pas être écrit : " + ExclusiveFile::reason(why);
-        return false;
-    }
-    return true;
+    if (const int why = files::mayWrite(dataDir); why != 0)
+        return status::Status::failure("le dossier des listes " + dataDir
+                                       + " ne peut pas être écrit : " + ExclusiveFile::reason(why));
+    return {};
 }
 
 std::string ListFolder::protection(const std::string& path)

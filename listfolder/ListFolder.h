@@ -1,5 +1,7 @@
 #pragma once
 
+#include <status/Status.h>
+
 #include <string>
 #include <vector>
 
@@ -18,8 +20,9 @@ struct FolderPlan {
 class ListFolder {
 public:
     // Makes the folder when it is missing (with its parents) and checks that files may be put
-    // in it. False, with `error` in French naming the folder and the system's reason.
-    static bool prepare(const std::string& dataDir, bool& created, std::string& error);
+    // in it; `created` tells whether it was missing. A failure in French naming the folder and
+    // the system's reason.
+    static status::Status prepare(const std::string& dataDir, bool& created);
     // Which of `names` are there, and which of those may not be replaced.
     static FolderPlan inspect(const std::string& dataDir, const std::vector<std::string>& names);
     // Why a file that is there may not be replaced by a new one, in French; empty when it may.

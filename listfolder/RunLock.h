@@ -2,6 +2,7 @@
 
 #include <files/LockFile.h>
 #include <listfolder/FolderLock.h>
+#include <status/Status.h>
 
 #include <string>
 
@@ -23,14 +24,14 @@ public:
     RunLock(const RunLock&) = delete;
     RunLock& operator=(const RunLock&) = delete;
 
-    // Takes the lock without waiting. False, with `error` in French, when another run holds it
-    // or nothing can be locked.
-    bool take(const std::string& workDir, const std::string& dataDir, std::string& error);
+    // Takes the lock without waiting. A failure in French when another run holds it or nothing
+    // can be locked.
+    status::Status take(const std::string& workDir, const std::string& dataDir);
     void release();
     bool held() const { return folder_.held(); }
 
 private:
-    bool takeWorkFolder(const std::string& workDir, std::string& error);
+    status::Status takeWorkFolder(const std::string& workDir);
 
     FolderLock folder_;
     files::LockFile workFile_;

@@ -67,31 +67,30 @@ StagedFiles::~StagedFiles()
     close();
 }
 
-bool StagedFiles::open()
+status::Status StagedFiles::open()
 {
-    error_.clear();
     notes_.clear();
-    if (!chooseFolder() || !lock())
-        return false;
+    if (auto chosen = chooseFolder(); !chosen)
+        return chosen;
+    if (auto locked = lock(); !locked)
+        return locked;
     recover();
     if (SwitchJournal(dataDir_).exists()) {
         // a switch that could not be undone: a new one would lose what its journal keeps
-        error_ = notes_.empty() ? dataDir_ + " est à moitié remplacé" : notes_.back();
-        return false;
+        return status::Status::failure(notes_.empty() ? dataDir_ + " est à moitié remplacé"
+                                                      : notes_.back());
     }
     clearFolder();
-    return true;
+    return {};
 }
 
 // The work folder when a rename from it into the data folder stays on one file system;
 // otherwise a hidden folder beside the data folder.
-bool StagedFiles::chooseFolder()
+status::Status StagedFiles::chooseFolder()
 {
     std::uint64_t data = 0;
-    if (const int error = volumeOf(dataDir_, data)) {
-        error_ = dataDir_ + " : " + ExclusiveFile::reason(error);
-        return false;
-    }
+    if (const int error = volumeOf(dataDir_, data))
+        return status::Status::failure(dataDir_ + " : " + ExclusiveFile::reason(error));
     std::string real;
     std::string parent;
     realPlace(dataDir_, real, parent);
@@ -105,37 +104,34 @@ bool StagedFiles::chooseFolder()
         const bool inData = (realWork + "/").compare(0, real.size() + 1, real + "/") == 0;
         if (!inData && volumeOf(workDir_, work) == 0 && work == data && writableFolder(workDir_)) {
             folder_ = workDir_ + "/" + waitingFolderName(real);
-            return true;
+            return {};
         }
     }
     std::uint64_t beside = 0;
     if (volumeOf(parent, beside) == 0 && beside == data && writableFolder(parent)) {
         folder_ = (parent == "/" ? "" : parent) + "/." + real.substr(real.find_last_of('/') + 1)
             + ".listgen-attente";
-        return true;
+        return {};
     }
-    error_ = "aucun dossier ne peut recevoir les fichiers en attente sur le système de fichiers "
-             "de "
+    return status::Status::failure(
+        "aucun dossier ne peut recevoir les fichiers en attente sur le système de fichiers de "
         + dataDir_ + " (ni " + (workDir_.empty() ? std::string("le dossier de travail") : workDir_)
-        + ", ni " + parent + ")";
-    return false;
+        + ", ni " + parent + ")");
 }
 
-bool StagedFiles::lock()
+status::Status StagedFiles::lock()
 {
     int error = files::makeFolder(folder_, 0700);
     if (error == 0 || error == EEXIST)
         error = lock_.openFolder(folder_, false);
-    if (error != 0) {
-        error_ = folder_ + " : " + ExclusiveFile::reason(error);
-        return false;
-    }
+    if (error != 0)
+        return status::Status::failure(folder_ + " : " + ExclusiveFile::reason(error));
     if (lock_.tryLock() != 0) {
-        error_ = "une autre fabrication de listes est en cours (" + folder_ + " est pris)";
         lock_.close();
-        return false;
+        return status::Status::failure("une autre fabrication de listes est en cours (" + folder_
+                                       + " est pris)");
     }
-    return true;
+    return {};
 }
 
 void StagedFiles::recover()
@@ -154,7 +150,7 @@ void StagedFiles::clearFolder()
         files::removeFile(folder_ + "/" + name);
 }
 
-bool StagedFiles::write(const std::string& name, const std::vector<std::string>& lines)
+status::Status StagedFiles::write(const std::string& name, const std::vector<std::string>& lines)
 {
     Staged staged{name, false, {}, {}};
     files::FileStatus old;
@@ -168,9 +164,8 @@ bool StagedFiles::write(const std::string& name, const std::vector<std::string>&
     ExclusiveFile file(path);
     bool ok = file.isOpen() && (!staged.replaces || file.setMode(mode));
     if (ok && !step("écriture " + name)) {
-        error_ = path + " : " + ExclusiveFile::reason(ENOSPC);
         files::removeFile(path);
-        return false;
+        return status::Status::failure(path + " : " + ExclusiveFile::reason(ENOSPC));
     }
     if (ok) {
         textfile::LineWriter writer(file);
@@ -184,12 +179,13 @@ bool StagedFiles::write(const std::string& name, const std::vector<std::string>&
     if (ok && error == 0) {
         staged.put = SwitchJournal::Identity::of(path);
         staged_.push_back(staged);
-        return true;
+        return {};
     }
-    error_ = file.errorText().empty() ? path + " : " + ExclusiveFile::reason(error ? error : EIO)
-                                      : file.errorText();
+    std::string why = file.errorText().empty()
+        ? path + " : " + ExclusiveFile::reason(error ? error : EIO)
+        : file.errorText();
     files::removeFile(path);
-    return false;
+    return status::Status::failure(std::move(why));
 }
 
 bool StagedFiles::step(const std::string& description)
@@ -197,53 +193,51 @@ bool StagedFiles::step(const std::string& description)
     return !allowStep || allowStep(description);
 }
 
-bool StagedFiles::commit()
+status::Status StagedFiles::commit()
 {
-    error_.clear();
     std::size_t switched = 0;
-    if (!keepOldFiles() || !writeJournal() || !switchFiles(switched)) {
-        undo(switched);
-        return false;
-    }
+    status::Status done = keepOldFiles();
+    if (done)
+        done = writeJournal();
+    if (done)
+        done = switchFiles(switched);
+    if (!done)
+        return undo(switched, done);
     SwitchJournal(dataDir_).remove();
     clearFolder();
     staged_.clear();
-    return true;
+    return {};
 }
 
 // Each file to be replaced gets a second name in the waiting folder; the folder is checked
 // once more, since someone may have put a link or protected a file since the plan.
-bool StagedFiles::keepOldFiles()
+status::Status StagedFiles::keepOldFiles()
 {
     for (auto& staged : staged_) {
         const std::string place = target(staged.name);
         files::FileStatus info;
         const bool there = files::statusOf(place, info, false) == 0;
         const std::string why = ListFolder::protection(place);
-        if (!why.empty() || there != staged.replaces) {
-            error_ = place + " : " + (why.empty() ? "il a changé pendant la fabrication" : why);
-            return false;
-        }
+        if (!why.empty() || there != staged.replaces)
+            return status::Status::failure(
+                place + " : " + (why.empty() ? "il a changé pendant la fabrication" : why));
         staged.old = SwitchJournal::Identity::of(place);
         if (!staged.replaces)
             continue;
         const int error =
             step("lien " + staged.name) ? files::hardLink(place, kept(staged.name)) : ENOSPC;
-        if (error != 0) {
-            error_ = place + " : sa copie de secours ne peut pas être faite ("
-                + ExclusiveFile::reason(error) + ")";
-            return false;
-        }
+        if (error != 0)
+            return status::Status::failure(place + " : sa copie de secours ne peut pas être faite ("
+                                           + ExclusiveFile::reason(error) + ")");
     }
-    return true;
+    return {};
 }
 
-bool StagedFiles::writeJournal()
+status::Status StagedFiles::writeJournal()
 {
-    if (!step("journal")) {
-        error_ = dataDir_ + "/" + SwitchJournal::fileName + " : " + ExclusiveFile::reason(ENOSPC);
-        return false;
-    }
+    if (!step("journal"))
+        return status::Status::failure(dataDir_ + "/" + SwitchJournal::fileName + " : "
+                                       + ExclusiveFile::reason(ENOSPC));
     // the real path: the run that undoes this one may start from another folder
     std::string real;
     std::string parent;
@@ -251,10 +245,10 @@ bool StagedFiles::writeJournal()
     std::vector<SwitchJournal::Entry> entries;
     for (const auto& staged : staged_)
         entries.push_back({staged.name, staged.replaces, staged.put, staged.old});
-    return SwitchJournal(dataDir_).write(real, entries, error_);
+    return SwitchJournal(dataDir_).write(real, entries);
 }
 
-bool StagedFiles::switchFiles(std::size_t& switched)
+status::Status StagedFiles::switchFiles(std::size_t& switched)
 {
     for (switched = 0; switched < staged_.size(); ++switched) {
         const auto& staged = staged_[switched];
@@ -262,16 +256,14 @@ bool StagedFiles::switchFiles(std::size_t& switched)
         const int error = step("remplacement " + staged.name)
             ? files::replaceFile(waiting(staged.name), place)
             : ENOSPC;
-        if (error != 0) {
-            error_ = place + " : " + ExclusiveFile::reason(error);
-            return false;
-        }
+        if (error != 0)
+            return status::Status::failure(place + " : " + ExclusiveFile::reason(error));
     }
-    return true;
+    return {};
 }
 
 // Puts the data folder back as it was: the kept files under their names, the new files gone.
-void StagedFiles::undo(std::size_t switched)
+status::Status StagedFiles::undo(std::size_t switched, const status::Status& failed)
 {
     bool undone = true;
     for (std::size_t i = switched; i-- > 0;) {
@@ -282,11 +274,13 @@ void StagedFiles::undo(std::size_t switched)
         undone = undone && error == 0;
     }
     if (!undone) {
-        error_ += " ; la remise en place sera achevée au prochain lancement";
-        return;  // the journal stays for recover()
+        // the journal stays for recover()
+        return status::Status::failure(
+            failed.why() + " ; la remise en place sera achevée au prochain lancement");
     }
     SwitchJournal(dataDir_).remove();
     discard();
+    return failed;
 }
 
 void StagedFiles::discard()

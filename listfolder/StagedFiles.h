@@ -2,6 +2,7 @@
 
 #include <files/LockFile.h>
 #include <listfolder/SwitchJournal.h>
+#include <status/Status.h>
 
 #include <functional>
 #include <string>
@@ -32,22 +33,22 @@ public:
     StagedFiles& operator=(const StagedFiles&) = delete;
 
     // Chooses the waiting folder, locks it, undoes a run cut short while switching
-    // (SwitchJournal::repair) and removes its leftovers. False, with errorText() in French,
-    // also when a switch cut short could not be undone.
-    bool open();
+    // (SwitchJournal::repair) and removes its leftovers. A failure in French, also when a switch
+    // cut short could not be undone.
+    status::Status open();
     const std::string& folder() const { return folder_; }
     // What open() found and put right, in French (empty when nothing).
     const std::vector<std::string>& notes() const { return notes_; }
 
     // Writes one file aside: the lines, each followed by CR LF, as they are (Windows-1252).
-    // A file that will replace one of the data folder gets its permission bits.
-    bool write(const std::string& name, const std::vector<std::string>& lines);
-    // Switches every written file into the data folder. False, with errorText(), when any step
+    // A file that will replace one of the data folder gets its permission bits. A failure in
+    // French naming the file.
+    status::Status write(const std::string& name, const std::vector<std::string>& lines);
+    // Switches every written file into the data folder. A failure in French when any step
     // failed: the data folder is then as it was.
-    bool commit();
+    status::Status commit();
     // Forgets every written file (a cancelled or failed run).
     void discard();
-    std::string errorText() const { return error_; }
 
     // For tests: asked before each step, with its description ("écriture NAME", "lien NAME",
     // "journal", "remplacement NAME"); false makes the step fail as a full disk would.
@@ -61,15 +62,16 @@ private:
         SwitchJournal::Identity old;
     };
 
-    bool chooseFolder();
-    bool lock();
+    status::Status chooseFolder();
+    status::Status lock();
     void recover();
     void clearFolder();
     bool step(const std::string& description);
-    bool keepOldFiles();
-    bool writeJournal();
-    bool switchFiles(std::size_t& switched);
-    void undo(std::size_t switched);
+    status::Status keepOldFiles();
+    status::Status writeJournal();
+    status::Status switchFiles(std::size_t& switched);
+    // Gives back `failed`, told when the folder could not be put back whole.
+    status::Status undo(std::size_t switched, const status::Status& failed);
     void close();
     std::string waiting(const std::string& name) const { return folder_ + "/" + name + ".part"; }
     std::string kept(const std::string& name) const { return folder_ + "/" + name + ".ancien"; }
@@ -81,7 +83,6 @@ private:
     files::LockFile lock_;  // the waiting folder's
     std::vector<Staged> staged_;
     std::vector<std::string> notes_;
-    std::string error_;
 };
 
 }  // namespace listfolder

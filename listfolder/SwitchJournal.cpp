@@ -67,8 +67,8 @@ bool SwitchJournal::exists() const
     return files::statusOf(path(), status, false) == 0;
 }
 
-bool SwitchJournal::write(const std::string& keptFolder, const std::vector<Entry>& entries,
-                          std::string& error) const
+status::Status SwitchJournal::write(const std::string& keptFolder,
+                                    const std::vector<Entry>& entries) const
 {
     std::ostringstream text;
     text << "attente " << keptFolder << '\n';
@@ -86,11 +86,9 @@ bool SwitchJournal::write(const std::string& keptFolder, const std::vector<Entry
         failed = file.write(bytes.data(), bytes.size());
     if (failed == 0)
         failed = file.commit();  // synced, renamed over, and the folder synced
-    if (failed != 0) {
-        error = part + " : " + ExclusiveFile::reason(failed);
-        return false;
-    }
-    return true;
+    if (failed != 0)
+        return status::Status::failure(part + " : " + ExclusiveFile::reason(failed));
+    return {};
 }
 
 void SwitchJournal::remove() const
@@ -101,11 +99,10 @@ void SwitchJournal::remove() const
 
 bool SwitchJournal::read(std::string& keptFolder, std::vector<Entry>& entries) const
 {
-    std::string text;
-    std::string error;
-    if (!FileBytes::read(path(), 1 << 20, text, error))
+    const auto text = FileBytes::read(path(), 1 << 20);
+    if (!text)
         return false;
-    std::istringstream lines(text);
+    std::istringstream lines(*text);
     std::string line;
     if (!std::getline(lines, line) || line.rfind("attente ", 0) != 0)
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <status/Status.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -39,9 +41,9 @@ public:
     explicit SwitchJournal(std::string dataDir);
 
     bool exists() const;
-    // Written whole (under another name, then renamed) and synced. False, with `error`.
-    bool write(const std::string& keptFolder, const std::vector<Entry>& entries,
-               std::string& error) const;
+    // Written whole (under another name, then renamed) and synced; a failure in French naming
+    // the file and the system's reason.
+    status::Status write(const std::string& keptFolder, const std::vector<Entry>& entries) const;
     void remove() const;
 
     // Under the folder's lock: undoes a switch cut short. What it did, in French; empty when

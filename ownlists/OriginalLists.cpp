@@ -219,8 +219,8 @@ status::Status OriginalLists::moveFiles(const std::string& from, const std::stri
 status::Result<std::string> OriginalLists::goBack(std::time_t now)
 {
     listfolder::FolderLock lock;
-    if (std::string error; !lock.take(setup_.dataDir, "retour aux listes d'origine", error))
-        return status::Status::failure(error);
+    if (auto taken = lock.take(setup_.dataDir, "retour aux listes d'origine"); !taken)
+        return taken;
     // a switch cut short is undone first: the files put aside are then whole lists
     listfolder::SwitchJournal(setup_.dataDir).repair();
     const std::string why = whyNoGoingBack();

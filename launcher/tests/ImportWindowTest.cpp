@@ -456,8 +456,7 @@ void ImportWindowTest::badInputIsToldInFrench()
     Launcher launcher(data);
     launcher.chosen = chosen.isEmpty() ? QString() : QString::fromStdString(file);
     listfolder::RunLock other;
-    std::string error;
-    QVERIFY(!otherRun || other.take(launcher.dictionary.paths().workDir, data, error));
+    QVERIFY(!otherRun || other.take(launcher.dictionary.paths().workDir, data));
     launcher.menuEntry("fabriquerListes")->trigger();
     launcher.button("choisir")->click();
     QCOMPARE(static_cast<int>(launcher.import().step()), step);

@@ -408,8 +408,7 @@ void LauncherTest::aHalfSwitchedFolderIsRepairedOrToldAtStart()
     const auto half = testsupport::FolderSnapshot::of(data);
     QVERIFY(half != before);
     listfolder::FolderLock other;
-    std::string error;
-    QVERIFY(!otherRun || other.take(data, "fabrication de listes", error));
+    QVERIFY(!otherRun || other.take(data, "fabrication de listes"));
     auto launcher = makeLauncher();
     QCOMPARE(testsupport::FolderSnapshot::of(data), otherRun ? half : before);
     QLabel* message = WindowProbe(*launcher).label("message");

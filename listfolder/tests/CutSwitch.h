@@ -176,7 +176,7 @@ private:
             return ::write(told, line.data(), line.size()) == ssize_t(line.size())
                 && ::read(leave, &go, 1) == 1;
         };
-        bool ok = staged.open();
+        bool ok = staged.open().ok();
         for (const auto& name : names)
             ok = ok && staged.write(name, {"NEW;" + name});
         ok = ok && staged.commit();

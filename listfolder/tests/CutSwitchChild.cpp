@@ -28,7 +28,7 @@ int main()
         return std::fwrite(line.data(), 1, line.size(), stdout) == line.size()
             && std::fflush(stdout) == 0 && std::fgetc(stdin) == 'g';
     };
-    bool ok = staged.open();
+    bool ok = staged.open().ok();
     for (std::size_t i = 2; i < arguments.size(); ++i)
         ok = ok && staged.write(arguments[i], {"NEW;" + arguments[i]});
     ok = ok && staged.commit();

@@ -67,7 +67,8 @@ std::vector<std::string> nextStart(int which, const std::string& data, const std
     if (which == 0)
         return listfolder::FolderRepair::atStart(data);
     listfolder::StagedFiles staged(data, which == 1 ? workA : workB);
-    EXPECT_TRUE(staged.open()) << staged.errorText();
+    const auto opened = staged.open();
+    EXPECT_TRUE(opened) << opened.why();
     return staged.notes();
 }
 
@@ -102,16 +103,19 @@ TEST_F(CutFolder, ACompleteSwitchWithAnotherWorkFolderStaysAfterAStartWithTheFir
     ASSERT_NE(now(), before_);  // half switched
     {
         listfolder::StagedFiles other(data_, workB_);
-        ASSERT_TRUE(other.open()) << other.errorText();
+        const auto opened = other.open();
+        ASSERT_TRUE(opened) << opened.why();
         EXPECT_NE(joined(other.notes()).find("défaite"), std::string::npos);
         ASSERT_TRUE(other.write("ods6new_5L.txt", {"LATER;LATER"}));
-        ASSERT_TRUE(other.commit()) << other.errorText();
+        const auto committed = other.commit();
+        ASSERT_TRUE(committed) << committed.why();
     }
     auto complete = before_;
     complete["ods6new_5L.txt"] = "LATER;LATER\r\n";
     ASSERT_EQ(now(), complete);
     listfolder::StagedFiles first(data_, workA_);
-    ASSERT_TRUE(first.open()) << first.errorText();
+    const auto opened = first.open();
+    ASSERT_TRUE(opened) << opened.why();
     EXPECT_EQ(now(), complete);
     EXPECT_TRUE(first.notes().empty()) << joined(first.notes());
 }
@@ -159,8 +163,8 @@ TEST_F(CutFolder, AStartThatCannotLockTheFolderSaysWhichListsAreNew)
     CutSwitch::run(data_, workA_, names, "remplacement ods6new_6L.txt");
     const auto half = now();
     listfolder::FolderLock other;
-    std::string error;
-    ASSERT_TRUE(other.take(data_, "fabrication de listes", error)) << error;
+    const auto taken = other.take(data_, "fabrication de listes");
+    ASSERT_TRUE(taken) << taken.why();
     const std::string said = joined(listfolder::FolderRepair::atStart(data_));
     EXPECT_EQ(now(), half);
     EXPECT_NE(said.find("à moitié remplacé"), std::string::npos) << said;
@@ -191,17 +195,19 @@ TEST_P(SecondHolder, IsRefusedAndToldWhatRuns)
         GTEST_SKIP() << "no symbolic link here (it needs a privilege on Windows): "
                      << linked.message();
     listfolder::FolderLock first;
-    std::string error;
-    ASSERT_TRUE(first.take(place.file("share/data"), "retour aux listes d'origine", error));
+    ASSERT_TRUE(first.take(place.file("share/data"), "retour aux listes d'origine"));
     listfolder::FolderLock second;
-    EXPECT_FALSE(second.take(GetParam().path(place), "fabrication de listes", error));
+    const auto refused = second.take(GetParam().path(place), "fabrication de listes");
+    EXPECT_FALSE(refused);
+    const std::string& error = refused.why();
     EXPECT_NE(error.find("une autre opération est en cours"), std::string::npos) << error;
     EXPECT_NE(error.find("retour aux listes d'origine par listfolder_tests, processus "
                          + std::to_string(files::processId())),
               std::string::npos)
         << error;
     first.release();
-    EXPECT_TRUE(second.take(GetParam().path(place), "fabrication de listes", error)) << error;
+    const auto taken = second.take(GetParam().path(place), "fabrication de listes");
+    EXPECT_TRUE(taken) << taken.why();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -114,11 +114,10 @@ status::Status LexiconMaker::make(lexicon::PreparedLexicon& lexicon, const RunCo
 status::Status LexiconMaker::readModern(AffixRules& rules, std::vector<DicEntry>& entries,
                                         WordFilter& filter)
 {
-    std::string affText;
-    if (std::string error;
-        !listfolder::FileBytes::read(paths_.modernAff, largestSource, affText, error))
-        return status::Status::failure(error);
-    if (auto parsed = rules.parse(affText); !parsed)
+    const auto affText = listfolder::FileBytes::read(paths_.modernAff, largestSource);
+    if (!affText)
+        return affText.status();
+    if (auto parsed = rules.parse(*affText); !parsed)
         return status::Status::failure(paths_.modernAff + ", " + parsed.why());
     filter.readAffixMarks(paths_.modernAff);
     if (!paths_.stopList.empty()) {

@@ -79,13 +79,12 @@ status::Status LexiconStore::obtain(lexicon::PreparedLexicon& lexicon, const Run
 
 bool LexiconStore::read(const std::string& file, lexicon::PreparedLexicon& lexicon)
 {
-    std::string text;
-    std::string error;
-    if (!listfolder::FileBytes::read(file, largestLexicon, text, error)) {
-        warnings_.push_back(file + " : " + error + " ; il n'est pas repris");
+    const auto text = listfolder::FileBytes::read(file, largestLexicon);
+    if (!text) {
+        warnings_.push_back(file + " : " + text.why() + " ; il n'est pas repris");
         return false;
     }
-    if (auto parsed = lexicon::LexiconFile::parse(text, lexicon); !parsed) {
+    if (auto parsed = lexicon::LexiconFile::parse(*text, lexicon); !parsed) {
         warnings_.push_back(file + " : " + parsed.why() + " ; il n'est pas repris");
         return false;
     }

@@ -63,11 +63,11 @@ status::Status OlderLists::readAll(const lexicon::SourcePaths& paths,
 status::Status OlderLists::hunspellForms(const std::string& dicPath, const std::string& affPath,
                                          std::vector<std::string>& words, const RunControl& control)
 {
-    std::string affText;
+    const auto affText = listfolder::FileBytes::read(affPath, largestSource);
+    if (!affText)
+        return affText.status();
     AffixRules rules;
-    if (std::string error; !listfolder::FileBytes::read(affPath, largestSource, affText, error))
-        return status::Status::failure(error);
-    if (auto parsed = rules.parse(affText); !parsed)
+    if (auto parsed = rules.parse(*affText); !parsed)
         return status::Status::failure(affPath + ", " + parsed.why());
     textfile::LineReader reader(dicPath);
     if (!reader.isOpen())
@@ -118,10 +118,10 @@ std::vector<std::string> OlderLists::aspellWords(std::string_view bytes)
 
 status::Status OlderLists::readAspellList(const std::string& path, std::vector<std::string>& words)
 {
-    std::string bytes;
-    if (std::string error; !listfolder::FileBytes::read(path, largestSource, bytes, error))
-        return status::Status::failure(error);
-    auto found = aspellWords(bytes);
+    const auto bytes = listfolder::FileBytes::read(path, largestSource);
+    if (!bytes)
+        return bytes.status();
+    auto found = aspellWords(*bytes);
     words.insert(words.end(), std::make_move_iterator(found.begin()),
                  std::make_move_iterator(found.end()));
     return {};

@@ -20,15 +20,14 @@ status::Status DefaultListsRun::plan()
 {
     missing_.clear();
     bool created = false;
-    std::string error;
-    if (!listfolder::ListFolder::prepare(dataDir_, created, error))
-        return status::Status::failure(error);
+    if (auto prepared = listfolder::ListFolder::prepare(dataDir_, created); !prepared)
+        return prepared;
     {
         // a run cut short while switching is undone, under the lock, before the folder is
         // looked at
         listfolder::RunLock lock;
-        if (!lock.take(sources_.workDir, dataDir_, error))
-            return status::Status::failure(error);
+        if (auto taken = lock.take(sources_.workDir, dataDir_); !taken)
+            return taken;
         listfolder::StagedFiles leftovers(dataDir_, sources_.workDir);
         if (leftovers.open())
             notes_.insert(notes_.end(), leftovers.notes().begin(), leftovers.notes().end());
@@ -48,14 +47,16 @@ status::Status DefaultListsRun::run(const RunControl& control)
     listfolder::RunLock lock;
     if (auto planned = plan(); !planned)
         return planned;
-    if (std::string error; !lock.take(sources_.workDir, dataDir_, error))
-        return status::Status::failure(error);
+    if (auto taken = lock.take(sources_.workDir, dataDir_); !taken)
+        return taken;
     LexiconStore store(sources_);
     if (missing_.empty() && store.isFresh())
         return {};
     listfolder::StagedFiles staged(dataDir_, sources_.workDir);
-    if (!missing_.empty() && !staged.open())
-        return status::Status::failure(staged.errorText());
+    if (!missing_.empty()) {
+        if (auto opened = staged.open(); !opened)
+            return opened;
+    }
     RunControl lexiconControl = control;
     lexiconControl.progress = [&control](double fraction, const std::string& step) {
         control.report(fraction * 0.8, step);
@@ -78,14 +79,14 @@ status::Status DefaultListsRun::run(const RunControl& control)
         }
         control.report(0.8 + 0.15 * i / missing_.size(), "liste " + name);
         const auto lines = CatalogueLists::lines(name, lexicon);
-        if (!staged.write(name, lines))
-            return status::Status::failure(staged.errorText());
+        if (auto written = staged.write(name, lines); !written)
+            return written;
         written_.emplace_back(name, lines.size());
     }
     control.report(0.95, "mise en place des fichiers");
-    if (!staged.commit()) {
+    if (auto committed = staged.commit(); !committed) {
         written_.clear();
-        return status::Status::failure(staged.errorText() + ". Les fichiers de " + dataDir_
+        return status::Status::failure(committed.why() + ". Les fichiers de " + dataDir_
                                        + " sont restés tels qu'ils étaient.");
     }
     control.report(1.0, "terminé");

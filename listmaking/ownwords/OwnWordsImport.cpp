@@ -73,14 +73,13 @@ status::Status OwnWordsImport::plan()
 {
     // made before the lock: where the work folder is not ours, the lock is taken on this folder
     bool created = false;
-    std::string error;
-    if (!listfolder::ListFolder::prepare(settings_.dataDir, created, error))
-        return status::Status::failure(error);
+    if (auto prepared = listfolder::ListFolder::prepare(settings_.dataDir, created); !prepared)
+        return prepared;
     madeFolder_ = madeFolder_ || created;
     {
         listfolder::RunLock lock;
-        if (!lock.take(settings_.sources.workDir, settings_.dataDir, error))
-            return status::Status::failure(error);
+        if (auto taken = lock.take(settings_.sources.workDir, settings_.dataDir); !taken)
+            return taken;
         // a run cut short while switching is undone, under the lock, before the folder is
         // looked at
         listfolder::StagedFiles leftovers(settings_.dataDir, settings_.sources.workDir);
@@ -113,8 +112,8 @@ status::Status OwnWordsImport::run(const RunControl& control)
     status::Status ran = plan();
     if (ran)
         ran = prepare(control);
-    if (std::string error; ran && !lock.take(settings_.sources.workDir, settings_.dataDir, error))
-        ran = status::Status::failure(error);
+    if (ran)
+        ran = lock.take(settings_.sources.workDir, settings_.dataDir);
     if (ran)
         ran = write(control);
     succeeded_ = ran.ok();
@@ -156,8 +155,8 @@ status::Status OwnWordsImport::prepare(const RunControl& control)
         return status::Status::failure("aucune liste de mots lue");
     // the prepared lexicon may be made here: by one run at a time
     listfolder::RunLock lock;
-    if (std::string error; !lock.take(settings_.sources.workDir, settings_.dataDir, error))
-        return status::Status::failure(error);
+    if (auto taken = lock.take(settings_.sources.workDir, settings_.dataDir); !taken)
+        return taken;
     LexiconStore store(settings_.sources);
     lexiconPart_ = store.isFresh() ? 0.15 : 0.6;
     RunControl lexiconControl = control;
@@ -190,8 +189,8 @@ status::Status OwnWordsImport::write(const RunControl& control)
         return status::Status::failure(refused);
     listfolder::StagedFiles staged(settings_.dataDir, settings_.sources.workDir);
     staged.allowStep = allowStep;
-    if (!staged.open())
-        return status::Status::failure(staged.errorText());
+    if (auto opened = staged.open(); !opened)
+        return opened;
     if (auto prepared = prepare(control); !prepared)
         return prepared;
     const lexicon::Lexicon& lexicon = *lexicon_;
@@ -208,13 +207,13 @@ status::Status OwnWordsImport::write(const RunControl& control)
         control.report(lexiconPart + 0.1 + (0.85 - lexiconPart) * i / names.size(),
                        "liste " + name);
         const auto lines = CatalogueLists::lines(name, lexicon);
-        if (!staged.write(name, lines))
-            return status::Status::failure(staged.errorText() + unchanged());
+        if (auto written = staged.write(name, lines); !written)
+            return status::Status::failure(written.why() + unchanged());
         summary_.linesPerFile.emplace_back(name, lines.size());
     }
     summary_.reportPath = settings_.dataDir + "/" + reportName;
-    if (!staged.write(reportName, ImportReport::lines(summary_)))
-        return status::Status::failure(staged.errorText() + unchanged());
+    if (auto written = staged.write(reportName, ImportReport::lines(summary_)); !written)
+        return status::Status::failure(written.why() + unchanged());
     if (control.cancelled())
         return status::Status::cancelled();
     control.report(0.95, "mise en place des fichiers");
@@ -222,8 +221,8 @@ status::Status OwnWordsImport::write(const RunControl& control)
         if (auto allowed = beforeSwitch(); !allowed)
             return allowed;
     }
-    if (!staged.commit())
-        return status::Status::failure(staged.errorText() + unchanged());
+    if (auto committed = staged.commit(); !committed)
+        return status::Status::failure(committed.why() + unchanged());
     control.report(1.0, "terminé");
     return {};
 }

@@ -572,10 +572,10 @@ class SecondRun : public ImportFixture, public ::testing::WithParamInterface<std
 TEST_P(SecondRun, IsRefusedWhileOneRuns)
 {
     listfolder::RunLock first;
-    std::string error;
     const std::string firstWork =
         GetParam().empty() ? dictionary_.paths().workDir : folder_.file(GetParam());
-    ASSERT_TRUE(first.take(firstWork, data_, error)) << error;
+    const auto taken = first.take(firstWork, data_);
+    ASSERT_TRUE(taken) << taken.why();
     auto run = import();
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
     const auto planned = run.plan();
@@ -729,10 +729,12 @@ TEST_P(WaitingFolder, IsNeverInTheDataFolder)
     const std::string data = place.file("data");
     fs::create_directories(data);
     listfolder::StagedFiles staged(data, place.file(GetParam()));
-    ASSERT_TRUE(staged.open()) << staged.errorText();
+    const auto opened = staged.open();
+    ASSERT_TRUE(opened) << opened.why();
     EXPECT_NE(staged.folder().rfind(data + "/", 0), 0u) << staged.folder();
     ASSERT_TRUE(staged.write("ods6new_5L.txt", {"ENZ;ZEN"}));
-    ASSERT_TRUE(staged.commit()) << staged.errorText();
+    const auto committed = staged.commit();
+    ASSERT_TRUE(committed) << committed.why();
     const auto files = snapshot(data);
     EXPECT_EQ(files.at("ods6new_5L.txt"), "ENZ;ZEN\r\n");
     EXPECT_EQ(files.size(), GetParam() == "data/work" ? 2u : 1u);  // the list, and that folder

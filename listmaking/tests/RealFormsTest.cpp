@@ -31,11 +31,10 @@ public:
     RealDictionary(const std::string& dic, const std::vector<std::string>& older)
         : checker_(lexicon::SourcePaths::affOf(dic), dic)
     {
-        std::string text;
-        std::string error;
-        if (!checker_.isLoaded()
-            || !listfolder::FileBytes::read(lexicon::SourcePaths::affOf(dic), 1 << 24, text, error)
-            || !rules_.parse(text))
+        if (!checker_.isLoaded())
+            return;
+        const auto text = listfolder::FileBytes::read(lexicon::SourcePaths::affOf(dic), 1 << 24);
+        if (!text || !rules_.parse(*text))
             return;
         textfile::LineReader reader(dic);
         entries_ = listmaking::DicReader::entries(reader);

@@ -127,8 +127,8 @@ TEST_P(GoingBackDuringAnImport, IsRefusedAndTheFolderStaysWhole)
     ASSERT_TRUE(import(GetParam()));
     const auto before = FolderSnapshot::of(data_);
     listfolder::RunLock running;
-    std::string error;
-    ASSERT_TRUE(running.take(place_.file("autre-travail"), data_, error)) << error;
+    const auto taken = running.take(place_.file("autre-travail"), data_);
+    ASSERT_TRUE(taken) << taken.why();
     const auto refused = OriginalLists(setup(GetParam())).goBack(noon_);
     EXPECT_FALSE(refused);
     EXPECT_NE(refused.why().find("(fabrication de listes par ownlists_tests"), std::string::npos)
@@ -149,8 +149,8 @@ INSTANTIATE_TEST_SUITE_P(Folders, GoingBackDuringAnImport, ::testing::Bool(),
 TEST_F(GoingBack, AnImportDuringAGoingBackIsRefused)
 {
     listfolder::FolderLock goingBack;
-    std::string error;
-    ASSERT_TRUE(goingBack.take(data_, "retour aux listes d'origine", error)) << error;
+    const auto taken = goingBack.take(data_, "retour aux listes d'origine");
+    ASSERT_TRUE(taken) << taken.why();
     ownlists::ImportSession session(setup(true), true, "");
     ASSERT_TRUE(session.read(dictionary_.file("mes-mots.txt")));
     const auto planned = session.plan();
