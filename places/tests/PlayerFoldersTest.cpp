@@ -1,9 +1,15 @@
-// Where the player's own folders are, from the environment as the XDG rules read it.
+// Where the player's own folders are, from the environment as the system gives them: the XDG
+// rules on Linux, APPDATA and LOCALAPPDATA on Windows.
 #include <places/PlayerFolders.h>
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
 #include <cstdlib>
+
 #include <optional>
 #include <string>
 
@@ -16,24 +22,29 @@ class Variable {
 public:
     Variable(const char* name, const char* value) : name_(name)
     {
-        if (const char* was = std::getenv(name))
-            was_ = was;
-        if (value)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
+        if (qEnvironmentVariableIsSet(name))
+            was_ = qEnvironmentVariable(name).toStdString();
+        set(name, value);
     }
-    ~Variable()
-    {
-        if (was_)
-            ::setenv(name_, was_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
+    ~Variable() { set(name_, was_ ? was_->c_str() : nullptr); }
     Variable(const Variable&) = delete;
     Variable& operator=(const Variable&) = delete;
 
 private:
+    static void set(const char* name, const char* value)
+    {
+#ifdef _WIN32
+        // wide, as the program reads it: an accented user name comes through whole
+        _wputenv_s(QString::fromLatin1(name).toStdWString().c_str(),
+                   value ? QString::fromUtf8(value).toStdWString().c_str() : L"");
+#else
+        if (value)
+            qputenv(name, QByteArray(value));
+        else
+            qunsetenv(name);
+#endif
+    }
+
     const char* name_;
     std::optional<std::string> was_;
 };
@@ -49,15 +60,35 @@ struct Environment {
 
 class PlayerHome : public ::testing::TestWithParam<Environment> {};
 
+#ifdef _WIN32
+// APPDATA holds the lists, LOCALAPPDATA the work files; HOME plays no part.
+const char* const dataVariable = "APPDATA";
+const char* const cacheVariable = "LOCALAPPDATA";
+#else
+const char* const dataVariable = "XDG_DATA_HOME";
+const char* const cacheVariable = "XDG_CACHE_HOME";
+#endif
+
 TEST_P(PlayerHome, FollowsAbsolutePathsOnly)
 {
-    const Variable data("XDG_DATA_HOME", GetParam().dataHome);
-    const Variable cache("XDG_CACHE_HOME", GetParam().cacheHome);
+    const Variable data(dataVariable, GetParam().dataHome);
+    const Variable cache(cacheVariable, GetParam().cacheHome);
     const Variable home("HOME", GetParam().home);
     EXPECT_EQ(PlayerFolders::lists(), GetParam().playerFolder);
     EXPECT_EQ(PlayerFolders::cacheHome(), GetParam().cacheFolder);
 }
 
+#ifdef _WIN32
+INSTANTIATE_TEST_SUITE_P(
+    Environments, PlayerHome,
+    ::testing::Values(Environment{"appData", "C:\\Users\\Hélène\\AppData\\Roaming",
+                                  "C:\\Users\\Hélène\\AppData\\Local", nullptr,
+                                  "C:/Users/Hélène/AppData/Roaming/vorlane/data",
+                                  "C:/Users/Hélène/AppData/Local"},
+                      Environment{"homeIgnored", nullptr, nullptr, "C:/Users/joueur", "", ""},
+                      Environment{"relativeIgnored", "Roaming", "Local", nullptr, "", ""}),
+    [](const ::testing::TestParamInfo<Environment>& info) { return std::string(info.param.name); });
+#else
 INSTANTIATE_TEST_SUITE_P(
     Environments, PlayerHome,
     ::testing::Values(Environment{"xdg", "/srv/donnees", "/srv/cache", "/home/joueur",
@@ -73,5 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Environment{"noHomeButXdg", "/srv/donnees", nullptr, nullptr,
                                   "/srv/donnees/vorlane/data", ""}),
     [](const ::testing::TestParamInfo<Environment>& info) { return std::string(info.param.name); });
+
+#endif
 
 }  // namespace
