@@ -12,7 +12,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -240,7 +239,7 @@ void ImportWindow::readAndPlan(const QString& file)
     session = std::make_unique<ownlists::ImportSession>(setup(), true, std::string());
     newRun(&ImportWindow::readFinished, QStringLiteral("Lecture de %1…").arg(file));
     ownlists::ImportSession* work = session.get();
-    runner->start([work, path = QFile::encodeName(file).toStdString()](
+    runner->start([work, path = file.toStdString()](
                       const listmaking::RunControl& control) {
         work->repairFirst();
         if (auto read = work->read(path, control); !read)

@@ -3,7 +3,6 @@
 #include <workshop/window/OperationFailure.h>
 #include <workshop/window/SystemReason.h>
 
-#include <QFile>
 
 namespace workshop {
 
@@ -18,7 +17,7 @@ QString boxName(const QString& box)
 }  // namespace
 
 CheckedLineSource::CheckedLineSource(const QString& path, const QString& box)
-    : path_(path), box_(box), reader_(QFile::encodeName(path).toStdString())
+    : path_(path), box_(box), reader_(path.toStdString())
 {
     if (path.isEmpty())
         throw OperationFailure(
