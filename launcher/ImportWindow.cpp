@@ -239,8 +239,7 @@ void ImportWindow::readAndPlan(const QString& file)
     session = std::make_unique<ownlists::ImportSession>(setup(), true, std::string());
     newRun(&ImportWindow::readFinished, QStringLiteral("Lecture de %1…").arg(file));
     ownlists::ImportSession* work = session.get();
-    runner->start([work, path = file.toStdString()](
-                      const listmaking::RunControl& control) {
+    runner->start([work, path = file.toStdString()](const listmaking::RunControl& control) {
         work->repairFirst();
         if (auto read = work->read(path, control); !read)
             return read;

@@ -56,9 +56,9 @@ void Form1ListFormsTest::cleanup()
 void Form1ListFormsTest::click(const QString& button, const QString& source,
                                const QString& reference) const
 {
-    QTest::keyClicks(probe().box("Text1"), path(source));
-    QTest::keyClicks(probe().box("Text2"), path("dest.txt"));
-    QTest::keyClicks(probe().box("Text3"), path(reference));
+    typePath(probe().box("Text1"), path(source));
+    typePath(probe().box("Text2"), path("dest.txt"));
+    typePath(probe().box("Text3"), path(reference));
     auto* control = window->findChild<QPushButton*>(button);
     QVERIFY(control);
     QVERIFY(control->isVisible());

@@ -68,7 +68,7 @@ void Form1Test::cleanup()
 void Form1Test::type(QLineEdit* box, const QString& text) const
 {
     box->clear();
-    QTest::keyClicks(box, text);
+    typePath(box, text);
 }
 
 // The controls of the table stand inside the window as it opens and cover one another nowhere

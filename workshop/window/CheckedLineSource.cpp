@@ -3,7 +3,6 @@
 #include <workshop/window/OperationFailure.h>
 #include <workshop/window/SystemReason.h>
 
-
 namespace workshop {
 
 namespace {
