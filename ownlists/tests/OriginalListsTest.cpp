@@ -12,7 +12,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -199,6 +201,10 @@ class KilledWhileKeeping : public GoingBack, public ::testing::WithParamInterfac
 
 TEST_P(KilledWhileKeeping, LeavesTheOriginalsWhole)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "no fork() on Windows: a switch cut short is tried there by listfolder_tests, "
+                    "its child program ended by TerminateProcess";
+#else
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -218,6 +224,7 @@ TEST_P(KilledWhileKeeping, LeavesTheOriginalsWhole)
     EXPECT_EQ(FolderSnapshot::of(data_), originals_);
     EXPECT_EQ(OriginalLists(setup(true)).whatGoingBackDoes(noon_), "");
     expectTheNextImportKeepsEveryOriginal();
+#endif
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, KilledWhileKeeping,
