@@ -3,6 +3,7 @@
 // original lists.
 #include <listmaking/tests/HunspellFixture.h>
 
+#include <files/Utf8Path.h>
 #include <launcher/CatalogueBox.h>
 #include <launcher/Form2.h>
 #include <launcher/ImportWindow.h>
@@ -14,8 +15,10 @@
 #include <places/ListFolders.h>
 #include <places/ProgramFiles.h>
 #include <testsupport/CurrentFolder.h>
+#include <testsupport/EnvironmentVariable.h>
 #include <testsupport/FolderSnapshot.h>
 #include <testsupport/SeededRandomSource.h>
+#include <testsupport/SmallDisk.h>
 #include <testsupport/WindowLayout.h>
 #include <testsupport/WindowProbe.h>
 #include <training/window/Form1.h>
@@ -38,8 +41,6 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
-#include <sys/mount.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using launcher::Form2;
@@ -366,31 +367,25 @@ void ImportWindowTest::folderThatFailsChangesNothing_data()
     QTest::newRow("read-only folder") << false << "ne peut pas être écrit";
 }
 
-// A small file system of its own, when this process may mount one: filled up before the lists
-// are written, or made read-only; else a folder without the write right. The engine's tests
-// also fail each step of the switch in turn.
+// A small file system of its own, filled up before the lists are written, or made read-only;
+// where it cannot be made read-only, a folder without the write right, which only a user other
+// than root is refused. The engine's tests also fail each step of the switch in turn.
 void ImportWindowTest::folderThatFailsChangesNothing()
 {
     QFETCH(bool, full);
     QFETCH(QString, said);
     testsupport::TempFolder place;
-    const std::string disk = place.file("disk");
-    fs::create_directories(disk);
-    const bool mounted = ::mount("vorlane-test", disk.c_str(), "tmpfs", 0, "size=1m") == 0;
-    if (!mounted && (full || ::geteuid() == 0))
-        QSKIP(full ? "no tmpfs can be mounted here (not root?)"
-                   : "no read-only tmpfs can be mounted, and root writes through the rights");
-    const std::string data = disk + "/data";
+    testsupport::SmallDisk disk(place.file("disk"), 1 << 20);
+    if (full && !disk.ready())
+        QSKIP(disk.why().c_str());
+    const std::string data = disk.ready() ? disk.file("data") : place.file("data");
     const auto before = writeOldLists(data);
     if (full) {
-        std::ofstream filler(disk + "/filler", std::ios::binary);
-        const std::string block(4096, 'x');
-        while (filler.write(block.data(), block.size()) && filler.flush()) {
-        }
-    } else if (mounted) {
-        ::mount("vorlane-test", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr);
-    } else {
+        QVERIFY(disk.fill());
+    } else if (!disk.makeReadOnly()) {
         fs::permissions(data, fs::perms::owner_read | fs::perms::owner_exec);
+        if (QFileInfo(QString::fromStdString(data)).isWritable())
+            QSKIP("no read-only disk here, and this user writes through the rights (root?)");
     }
     Launcher launcher(data);
     launcher.menuEntry("fabriquerListes")->trigger();
@@ -401,8 +396,6 @@ void ImportWindowTest::folderThatFailsChangesNothing()
     const QString explanation = launcher.explanation();
     const auto after = FolderSnapshot::of(data);
     launcher.import().close();
-    if (mounted)
-        ::umount(disk.c_str());
     QCOMPARE(step, Step::failed);
     QVERIFY2(explanation.contains(said), qPrintable(explanation));
     QCOMPARE(after, before);
@@ -517,18 +510,25 @@ void ImportWindowTest::onAWorkerThreadTheMenuWaits()
     QCOMPARE(WindowProbe(launcher.import()).get<QProgressBar>("progression")->value(), 1000);
 }
 
-// The working folder's data/ first, then the player's folder (following XDG_DATA_HOME), then
-// the lists installed with the program.
+// The working folder's data/ first, then the player's folder (following XDG_DATA_HOME, or
+// APPDATA on Windows), then the lists installed with the program.
 void ImportWindowTest::listsAreReadFromThePlayersFolderAfterTheWorkingOne()
 {
     testsupport::TempFolder home;
     testsupport::TempFolder working;
     const testsupport::CurrentFolder inside(working.path());
-    const QByteArray playerHome = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", home.path().c_str());
-    const std::vector<std::string> folders = places::ListFolders::afterWorkingFolder();
-    qputenv("XDG_DATA_HOME", playerHome);
-    QCOMPARE(folders.front(), home.file("vorlane/data"));
+#ifdef _WIN32
+    const char* const dataHome = "APPDATA";
+#else
+    const char* const dataHome = "XDG_DATA_HOME";
+#endif
+    std::vector<std::string> folders;
+    {
+        const testsupport::EnvironmentVariable playerHome(dataHome,
+                                                          files::toUtf8(home.path()).c_str());
+        folders = places::ListFolders::afterWorkingFolder();
+    }
+    QVERIFY(fs::path(folders.front()) == fs::path(home.file("vorlane/data")));
     QCOMPARE(folders.back(), places::ProgramFiles::shippedLists());
     QVERIFY(!places::ListFolders::workingFolderInUse());
 

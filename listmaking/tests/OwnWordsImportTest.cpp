@@ -1,6 +1,7 @@
 #include <listmaking/tests/HunspellFixture.h>
 
 #include <testsupport/FolderSnapshot.h>
+#include <testsupport/SmallDisk.h>
 
 #include <listfolder/RunLock.h>
 #include <listfolder/StagedFiles.h>
@@ -19,9 +20,6 @@
 #include <map>
 #include <random>
 #include <sstream>
-#ifdef __linux__
-#include <sys/mount.h>
-#endif
 #ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
@@ -511,39 +509,26 @@ INSTANTIATE_TEST_SUITE_P(Steps, FailingStep,
                                            "journal", "remplacement ods6new_9L_all.txt",
                                            "remplacement mots_absents_du_dictionnaire.txt"));
 
-// A small file system that fills up: the real full disk, when this process may mount one.
+// A small file system that fills up: the real full disk, when one can be had.
 TEST_F(ImportFixture, AFullDiskLeavesEveryOldFileAsItWas)
 {
-#ifndef __linux__
-    GTEST_SKIP() << "no tmpfs on this system: the failing steps stand in";
-#else
-    const std::string disk = folder_.file("disk");
-    fs::create_directories(disk);
-    if (::mount("listgen-test", disk.c_str(), "tmpfs", 0, "size=1m") != 0)
-        GTEST_SKIP() << "no tmpfs can be mounted here (not root?): the failing steps stand in";
-    const std::string data = disk + "/data";
+    testsupport::SmallDisk disk(folder_.file("disk"), 1 << 20);
+    if (!disk.ready())
+        GTEST_SKIP() << disk.why() << ": the failing steps stand in";
+    const std::string data = disk.file("data");
     fs::create_directories(data);
     for (const auto& name : OwnWordsImport::fileNames())
         std::ofstream(data + "/" + name) << "OLD;" << name << "\r\n";
-    {
-        std::ofstream filler(disk + "/filler", std::ios::binary);
-        const std::string block(4096, 'x');
-        while (filler.write(block.data(), block.size()) && filler.flush()) {
-        }
-    }
+    ASSERT_TRUE(disk.fill());
     const auto before = snapshot(data);
     OwnWordsImport run({data, dictionary_.paths(), true});
     auto ran = run.read(dictionary_.file("mes-mots.txt"));
     if (ran)
         ran = run.run();
-    const auto after = snapshot(data);
-    const bool leftover = fs::exists(disk + "/.data.listgen-attente");
-    ::umount(disk.c_str());
     EXPECT_FALSE(ran);
     EXPECT_NE(ran.why().find("disque est plein"), std::string::npos) << ran.why();
-    EXPECT_EQ(after, before);
-    EXPECT_FALSE(leftover);
-#endif
+    EXPECT_EQ(snapshot(data), before);
+    EXPECT_FALSE(fs::exists(disk.file(".data.listgen-attente")));
 }
 
 TEST_F(ImportFixture, CancellingChangesNothing)

@@ -2,52 +2,15 @@
 // rules on Linux, APPDATA and LOCALAPPDATA on Windows.
 #include <places/PlayerFolders.h>
 
+#include <testsupport/EnvironmentVariable.h>
+
 #include <gtest/gtest.h>
 
-#include <QByteArray>
-#include <QString>
-#include <QtGlobal>
-
-#include <cstdlib>
-
-#include <optional>
 #include <string>
 
 namespace {
 
 using places::PlayerFolders;
-
-// Sets an environment variable, or unsets it, for the life of the object.
-class Variable {
-public:
-    Variable(const char* name, const char* value) : name_(name)
-    {
-        if (qEnvironmentVariableIsSet(name))
-            was_ = qEnvironmentVariable(name).toStdString();
-        set(name, value);
-    }
-    ~Variable() { set(name_, was_ ? was_->c_str() : nullptr); }
-    Variable(const Variable&) = delete;
-    Variable& operator=(const Variable&) = delete;
-
-private:
-    static void set(const char* name, const char* value)
-    {
-#ifdef _WIN32
-        // wide, as the program reads it: an accented user name comes through whole
-        _wputenv_s(QString::fromLatin1(name).toStdWString().c_str(),
-                   value ? QString::fromUtf8(value).toStdWString().c_str() : L"");
-#else
-        if (value)
-            qputenv(name, QByteArray(value));
-        else
-            qunsetenv(name);
-#endif
-    }
-
-    const char* name_;
-    std::optional<std::string> was_;
-};
 
 struct Environment {
     const char* name;
@@ -71,9 +34,9 @@ const char* const cacheVariable = "XDG_CACHE_HOME";
 
 TEST_P(PlayerHome, FollowsAbsolutePathsOnly)
 {
-    const Variable data(dataVariable, GetParam().dataHome);
-    const Variable cache(cacheVariable, GetParam().cacheHome);
-    const Variable home("HOME", GetParam().home);
+    const testsupport::EnvironmentVariable data(dataVariable, GetParam().dataHome);
+    const testsupport::EnvironmentVariable cache(cacheVariable, GetParam().cacheHome);
+    const testsupport::EnvironmentVariable home("HOME", GetParam().home);
     EXPECT_EQ(PlayerFolders::lists(), GetParam().playerFolder);
     EXPECT_EQ(PlayerFolders::cacheHome(), GetParam().cacheFolder);
 }

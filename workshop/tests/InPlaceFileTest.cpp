@@ -2,6 +2,7 @@
 #include <files/Utf8Path.h>
 #include <workshop/window/InPlaceFile.h>
 
+#include <testsupport/SmallDisk.h>
 #include <testsupport/TempFolder.h>
 
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <tuple>
 
@@ -19,8 +21,6 @@
 #ifdef _WIN32
 #include <io.h>
 #else
-#include <sys/mount.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 #endif
 
@@ -55,21 +55,10 @@ QString qtPath(const std::filesystem::path& path)
 
 class InPlaceFileTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-#ifndef _WIN32
-        if (mounted_)
-            ::umount2(disk().c_str(), MNT_DETACH);
-#endif
-    }
-
-    std::filesystem::path path(const std::string& name) const
-    {
-        return folder.path() / name;
-    }
+    std::filesystem::path path(const std::string& name) const { return folder.path() / name; }
     std::filesystem::path disk() const
     {
-        return path("disk");
+        return files::fromUtf8(disk_ ? disk_->path() : std::string());
     }
 
     // A result staged in a file of its own, as the frame stages it; the descriptor stays open.
@@ -84,31 +73,20 @@ protected:
         return staged_;
     }
 
-    // A small in-memory disk with `room` bytes left free once `name` holds `bytes`; false when
-    // it cannot be mounted (a normal user may not).
-    bool nearlyFullDisk(const std::string& name, const std::string& bytes, long room)
+    // A small disk with `room` bytes left free once `name` holds `bytes`; false when none can
+    // be had (a normal user may not mount one).
+    bool nearlyFullDisk(const std::string& name, const std::string& bytes, std::uint64_t room)
     {
-#ifdef _WIN32
-        static_cast<void>(name);
-        static_cast<void>(bytes);
-        static_cast<void>(room);
-        return false;  // no tmpfs
-#else
-        std::filesystem::create_directory(disk());
-        if (::mount("tmpfs", disk().c_str(), "tmpfs", 0, "size=512k") != 0)
+        disk_ = std::make_unique<testsupport::SmallDisk>(path("disk"), 512 * 1024);
+        if (!disk_->ready())
             return false;
-        mounted_ = true;
         writeBytes(disk() / name, bytes);
-        writeBytes(disk() / "filler",
-                   std::string(static_cast<std::size_t>(freeBytes() - room), 'F'));
-        return true;
-#endif
+        return disk_->fill(room);
     }
 
     long freeBytes() const
     {
-        const auto space = std::filesystem::space(disk());
-        return static_cast<long>(space.available);
+        return static_cast<long>(disk_->freeBytes());
     }
 
     ~InPlaceFileTest() override
@@ -123,8 +101,8 @@ protected:
     }
 
     testsupport::TempFolder folder;
+    std::unique_ptr<testsupport::SmallDisk> disk_;
     int staged_ = -1;
-    bool mounted_ = false;
 };
 
 // Longer, shorter, equal and empty results, through the room reserved by the file system or,
@@ -166,7 +144,7 @@ TEST_F(InPlaceFileTest, NoRoomLeavesTheFileAndTheDiskAsTheyWere)
 {
     const std::string list(40000, 'L');
     if (!nearlyFullDisk("list.txt", list, 16384))
-        GTEST_SKIP() << "A small disk can be mounted only as root: this test needs root.";
+        GTEST_SKIP() << "no small disk: " << disk_->why();
     const long room = freeBytes();
     const int staged = stage(std::string(120000, 'R'));
     for (const bool withoutFallocate : {false, true}) {

@@ -2,6 +2,7 @@
 #include <training/progress/ProgressStore.h>
 
 #include <catalogue/Catalogue.h>
+#include <testsupport/EnvironmentVariable.h>
 #include <testsupport/TempFolder.h>
 
 #include <QFile>
@@ -189,8 +190,9 @@ TEST(DrillOptionsTest, KeptOptionsComeBackAndMissingOnesAreTheDesigns)
     EXPECT_EQ(training::DrillOptions::afterClick(14), 8);
 }
 
-// Where the player's progress and options go follows the XDG rules: a relative variable is
-// ignored, and without a home nothing is kept anywhere (never at the root).
+// Where the player's progress and options go follows the system's rules (XDG on Linux, APPDATA
+// on Windows): a relative variable is ignored, and without a home nothing is kept anywhere
+// (never at the root).
 struct PlayerPlace {
     const char* dataHome;
     const char* configHome;
@@ -199,42 +201,35 @@ struct PlayerPlace {
     QString options;
 };
 
-class PlayerPlaceTest : public testing::TestWithParam<PlayerPlace> {
-protected:
-    void SetUp() override
-    {
-        for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"})
-            if (const char* value = std::getenv(name))
-                saved.emplace_back(name, value);
-    }
-    void TearDown() override
-    {
-        for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"})
-            unsetenv(name);
-        for (const auto& [name, value] : saved)
-            setenv(name.c_str(), value.c_str(), 1);
-    }
-    static void set(const char* name, const char* value)
-    {
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    std::vector<std::pair<std::string, std::string>> saved;
-};
+class PlayerPlaceTest : public testing::TestWithParam<PlayerPlace> {};
 
-TEST_P(PlayerPlaceTest, FollowsTheXdgRules)
+TEST_P(PlayerPlaceTest, FollowsTheSystemsRules)
 {
-    set("XDG_DATA_HOME", GetParam().dataHome);
-    set("XDG_CONFIG_HOME", GetParam().configHome);
-    set("HOME", GetParam().home);
+#ifdef _WIN32
+    const testsupport::EnvironmentVariable data("APPDATA", GetParam().dataHome);
+    const testsupport::EnvironmentVariable config("LOCALAPPDATA", GetParam().configHome);
+#else
+    const testsupport::EnvironmentVariable data("XDG_DATA_HOME", GetParam().dataHome);
+    const testsupport::EnvironmentVariable config("XDG_CONFIG_HOME", GetParam().configHome);
+#endif
+    const testsupport::EnvironmentVariable home("HOME", GetParam().home);
     EXPECT_EQ(ProgressStore::playerFolder(), GetParam().progress);
     EXPECT_EQ(training::DrillOptions::playerFile(), GetParam().options);
     EXPECT_EQ(ProgressStore(ProgressStore::playerFolder()).find(sevenLetters(), "7L.txt").status,
               Status::none);
 }
 
+#ifdef _WIN32
+// The options go beside the lists, in the roaming folder; the local one and HOME play no part.
+INSTANTIATE_TEST_SUITE_P(
+    Places, PlayerPlaceTest,
+    testing::Values(
+        PlayerPlace{"C:\\Users\\Hélène\\AppData\\Roaming", "C:\\Local", nullptr,
+                    QString::fromUtf8("C:/Users/Hélène/AppData/Roaming/vorlane/progress"),
+                    QString::fromUtf8("C:/Users/Hélène/AppData/Roaming/vorlane/vorlane.conf")},
+        PlayerPlace{"Roaming", "C:\\Local", "C:\\Users\\joueur", QString(), QString()},
+        PlayerPlace{nullptr, nullptr, nullptr, QString(), QString()}));
+#else
 INSTANTIATE_TEST_SUITE_P(
     Places, PlayerPlaceTest,
     testing::Values(PlayerPlace{"/x/data", "/x/config", "/home/h", "/x/data/vorlane/progress",
@@ -243,3 +238,4 @@ INSTANTIATE_TEST_SUITE_P(
                                 "/home/h/.config/vorlane/vorlane.conf"},
                     PlayerPlace{nullptr, nullptr, nullptr, QString(), QString()},
                     PlayerPlace{nullptr, nullptr, "relative", QString(), QString()}));
+#endif
