@@ -18,7 +18,7 @@ int identityOf(const std::string& path, FileIdentity& identity)
         CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return errnoFromWindows(GetLastError(), ENOENT);
+        return errnoForPath(wide, GetLastError(), ENOENT);
     BY_HANDLE_FILE_INFORMATION information{};
     const bool read = GetFileInformationByHandle(handle, &information);
     const DWORD error = GetLastError();

@@ -27,7 +27,7 @@ int statusOf(const std::string& path, FileStatus& status, bool followLinks)
         CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, flags, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return errnoFromWindows(GetLastError(), ENOENT);
+        return errnoForPath(wide, GetLastError(), ENOENT);
     const DWORD type = GetFileType(handle);
     BY_HANDLE_FILE_INFORMATION information{};
     const bool read = type == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &information);

@@ -41,7 +41,7 @@ int InputFile::open(const std::string& path)
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return errnoFromWindows(GetLastError(), EACCES);
+        return errnoForPath(wide, GetLastError(), EACCES);
     if (const int error = kindError(handle)) {
         CloseHandle(handle);
         return error;

@@ -36,7 +36,7 @@ int NewFile::create(const std::string& path, unsigned mode)
                                       FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return errnoFromWindows(GetLastError(), EACCES);
+        return errnoForPath(wide, GetLastError(), EACCES);
     handle_ = handle;
     return (mode & 0222) ? 0 : setMode(mode);
 }

@@ -8,21 +8,6 @@
 
 namespace files {
 
-namespace {
-
-// Windows refuses a folder as "access denied"; the reason given is the one POSIX gives.
-int openError(const std::wstring& wide)
-{
-    const DWORD error = GetLastError();
-    const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES
-        && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return EISDIR;
-    return errnoFromWindows(error, EACCES);
-}
-
-}  // namespace
-
 OutputFile::~OutputFile()
 {
     close();
@@ -37,7 +22,7 @@ int OutputFile::open(const std::string& path)
     const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return openError(wide);
+        return errnoForPath(wide, GetLastError(), EACCES);
     handle_ = handle;
     return 0;
 }

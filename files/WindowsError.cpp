@@ -70,4 +70,25 @@ int errnoFromWindows(unsigned long windowsError, int fallback)
     }
 }
 
+int errnoForPath(const std::wstring& wide, unsigned long windowsError, int fallback)
+{
+    const int error = errnoFromWindows(windowsError, fallback);
+    if (error == EACCES) {
+        // a folder opened as a file is refused as "access denied"
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)
+            ? EISDIR
+            : EACCES;
+    }
+    if (error != ENOENT)
+        return error;
+    for (std::size_t slash = wide.find_last_of(L"/\\"); slash != std::wstring::npos && slash > 0;
+         slash = wide.find_last_of(L"/\\", slash - 1)) {
+        const DWORD attributes = GetFileAttributesW(wide.substr(0, slash).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES)
+            return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? ENOENT : ENOTDIR;
+    }
+    return ENOENT;
+}
+
 }  // namespace files

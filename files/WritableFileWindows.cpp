@@ -43,15 +43,8 @@ int WritableFile::open(const std::string& path)
     const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        // Windows refuses a folder as "access denied"; the reason given is the one POSIX gives
-        const DWORD error = GetLastError();
-        const DWORD attributes = GetFileAttributesW(wide.c_str());
-        if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES
-            && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-            return EISDIR;
-        return errnoFromWindows(error, EACCES);
-    }
+    if (handle == INVALID_HANDLE_VALUE)
+        return errnoForPath(wide, GetLastError(), EACCES);
     BY_HANDLE_FILE_INFORMATION information{};
     int error = 0;
     if (GetFileType(handle) != FILE_TYPE_DISK)

@@ -42,7 +42,8 @@ QStringList freeStandIns(const QString& family)
     if (family == "Courier New")
         return {"Liberation Mono", "DejaVu Sans Mono"};
     if (family == "Abadi MT Condensed Light")
-        return {"Open Sans Condensed Light", "Liberation Sans Narrow", "Liberation Sans"};
+        return {"Open Sans Condensed Light", "Open Sans", "Liberation Sans Narrow",
+                "Liberation Sans"};
     // MS Sans Serif, the face of every caption, and the rest: a condensed sans as narrow as
     // the designed boxes need.
     return {"Roboto Condensed", "Liberation Sans Narrow", "Liberation Sans"};
@@ -136,10 +137,22 @@ void keepColoursWhenDisabled(QWidget* widget)
     widget->setPalette(palette);
 }
 
+// The family and its stand-ins. The light condensed face is asked by its style too: where
+// fonts are read from their files without fontconfig (Qt's offscreen platform on Windows), Open
+// Sans's light condensed face is known only as the style "Condensed Light" of "Open Sans".
+namespace {
+void setFamilies(QFont& font, const QString& family)
+{
+    font.setFamilies(QStringList{family} + standIns(family));
+    font.setStyleName(family == "Abadi MT Condensed Light" ? QStringLiteral("Condensed Light")
+                                                           : QString());
+}
+}  // namespace
+
 QFont face(const QString& family, qreal points, bool bold)
 {
     QFont font;
-    font.setFamilies(QStringList{family} + standIns(family));
+    setFamilies(font, family);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -148,7 +161,7 @@ QFont face(const QString& family, qreal points, bool bold)
 void setFace(QWidget* widget, const QString& family)
 {
     QFont font = widget->font();
-    font.setFamilies(QStringList{family} + standIns(family));
+    setFamilies(font, family);
     widget->setFont(font);
 }
 

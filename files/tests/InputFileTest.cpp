@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,11 @@ struct Refusal {
 std::vector<Refusal> refusals(const testsupport::TempFolder& folder)
 {
     std::filesystem::create_directory(folder.path() / "dossier");
+    std::ofstream(folder.path() / "liste.txt") << "ABAQUE\r\n";
     std::vector<Refusal> cases = {{folder.file("dossier"), EISDIR},
                                   {folder.file("absent.txt"), ENOENT},
-                                  {folder.file("absent/liste.txt"), ENOENT}};
+                                  {folder.file("absent/liste.txt"), ENOENT},
+                                  {folder.file("liste.txt/mots.txt"), ENOTDIR}};
 #ifdef _WIN32
     cases.push_back({"NUL", files::notAPlainFile});
 #else

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -79,7 +80,9 @@ TEST(OutputFile, RefusesAFolderAndAMissingFolderWithTheirReasons)
     testsupport::TempFolder folder;
     ASSERT_TRUE(folder.ok());
     std::filesystem::create_directory(folder.path() / "dossier");
-    const std::pair<const char*, int> cases[] = {{"dossier", EISDIR}, {"absent/liste.txt", ENOENT}};
+    std::ofstream(folder.path() / "liste.txt") << "ABAQUE\r\n";
+    const std::pair<const char*, int> cases[] = {
+        {"dossier", EISDIR}, {"absent/liste.txt", ENOENT}, {"liste.txt/mots.txt", ENOTDIR}};
     for (const auto& [relative, reason] : cases) {
         files::OutputFile file;
         EXPECT_EQ(file.open(folder.file(relative)), reason) << relative;

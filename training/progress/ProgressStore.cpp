@@ -1,5 +1,6 @@
 #include <training/progress/ProgressStore.h>
 
+#include <files/FileSystem.h>
 #include <places/PlayerFolders.h>
 
 #include <textfile/Cp1252.h>
@@ -118,7 +119,7 @@ std::optional<drill::SavedDrill> readDrill(const QJsonObject& record)
 QString cannotWrite(const QString& path, int error)
 {
     return QStringLiteral("impossible d'écrire « %1 » : %2")
-        .arg(path,
+        .arg(QDir::toNativeSeparators(path),
              error != 0 ? QString::fromStdString(textfile::systemReason(error))
                         : QStringLiteral("écriture refusée"));
 }
@@ -184,13 +185,12 @@ bool ProgressStore::save(const catalogue::ListRow& list, const ListFingerprint& 
     const QString path = recordPath(list);
     QSaveFile out(path);
     const QByteArray json = QJsonDocument(toJson(list, file, saved)).toJson();
-    errno = 0;
-    if (!QDir().mkpath(folder_)) {
-        // mkdir says "exists" when a file stands where the folder should be.
+    if (const int error = files::makeFolders(folder_.toStdString()); error != 0) {
         if (why)
-            *why = cannotWrite(path, errno == EEXIST ? ENOTDIR : errno);
+            *why = cannotWrite(path, error);
         return false;
     }
+    errno = 0;
     if (out.open(QIODevice::WriteOnly) && out.write(json) == json.size() && out.commit())
         return true;
     if (why)

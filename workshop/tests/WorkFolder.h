@@ -17,7 +17,9 @@ public:
     WorkFolder() { QDir().mkpath(path()); }
     QString path() const
     {
-        return QString::fromStdString(files::toUtf8(dir_.path()))
+        // with '/' throughout, as QDir gives the paths inside it, so that the window's messages
+        // can be compared with them on Windows too
+        return QDir::fromNativeSeparators(QString::fromStdString(files::toUtf8(dir_.path())))
             + QStringLiteral("/Mes listes à trier, Hélène");
     }
     QString path(const QString& name) const { return QDir(path()).filePath(name); }
