@@ -395,7 +395,8 @@ void ImportWindowTest::folderThatFailsChangesNothing()
     } else if (!disk.makeReadOnly()) {
         fs::permissions(data, fs::perms::owner_read | fs::perms::owner_exec);
         if (QFileInfo(QString::fromStdString(data)).isWritable())
-            QSKIP("no read-only disk here, and this user writes through the rights (root?)");
+            QSKIP("No read-only disk here, and the folder's rights do not stop this user (root, "
+                  "or Windows, where a folder's read-only mark does not guard its files).");
     }
     Launcher launcher(data);
     launcher.menuEntry("fabriquerListes")->trigger();
