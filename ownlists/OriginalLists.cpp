@@ -26,10 +26,10 @@ std::string reason(int error)
     return listfolder::ExclusiveFile::reason(error);
 }
 
-bool isA(const std::string& path, files::FileStatus::Kind kind)
+bool isA(const std::string& path, files::FileStatus::Kind kind, bool followLinks = true)
 {
     files::FileStatus status;
-    return files::statusOf(path, status, false) == 0 && status.kind == kind;
+    return files::statusOf(path, status, followLinks) == 0 && status.kind == kind;
 }
 
 bool isThere(const std::string& path)
@@ -139,7 +139,7 @@ status::Status OriginalLists::gather(const std::vector<std::string>& names) cons
     std::size_t kept = 0;
     for (const auto& name : names) {
         const std::string from = setup_.dataDir + "/" + name;
-        if (!isA(from, files::FileStatus::Kind::regular))
+        if (!isA(from, files::FileStatus::Kind::regular, false))
             continue;
         const int error = allowStep && !allowStep("garde " + name)
             ? ENOSPC

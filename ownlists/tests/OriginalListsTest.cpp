@@ -173,6 +173,7 @@ struct LeftKeep {
     const char* name;
     const char* folder;
     std::size_t files;
+    bool marked = false;  // marked complete for every list, as a going back cut short left it
 };
 
 class KeepCutShort : public GoingBack, public ::testing::WithParamInterface<LeftKeep> {};
@@ -184,19 +185,22 @@ TEST_P(KeepCutShort, IsNotOfferedAndTheNextImportKeepsEveryOriginal)
     const auto names = listmaking::OwnWordsImport::fileNames();
     for (std::size_t i = 0; i < GetParam().files; ++i)
         fs::create_hard_link(data_ + "/" + names[i], left + "/" + names[i]);
+    if (GetParam().marked)
+        std::ofstream(left + "/" + OriginalLists::completeMark, std::ios::binary)
+            << names.size() << "\n";
     EXPECT_EQ(OriginalLists(setup(true)).whatGoingBackDoes(noon_), "");
     EXPECT_NE(OriginalLists(setup(true)).whyNoGoingBack().find("aucune copie complète"),
               std::string::npos);
     expectTheNextImportKeepsEveryOriginal();
 }
 
-INSTANTIATE_TEST_SUITE_P(Leftovers, KeepCutShort,
-                         ::testing::Values(LeftKeep{"fiveOfAnOlderKeep", "data-d-origine", 5},
-                                           LeftKeep{"emptyFolder", "data-d-origine", 0},
-                                           LeftKeep{"fiveGathered", ".data-d-origine.en-cours", 5}),
-                         [](const ::testing::TestParamInfo<LeftKeep>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Leftovers, KeepCutShort,
+    ::testing::Values(LeftKeep{"fiveOfAnOlderKeep", "data-d-origine", 5},
+                      LeftKeep{"emptyFolder", "data-d-origine", 0},
+                      LeftKeep{"fiveGathered", ".data-d-origine.en-cours", 5},
+                      LeftKeep{"markedButFiveLeft", "data-d-origine", 5, true}),
+    [](const ::testing::TestParamInfo<LeftKeep>& info) { return std::string(info.param.name); });
 
 // An import killed while it keeps the original lists, at any of its steps: nothing is offered
 // as kept, and the next import keeps every original list.
