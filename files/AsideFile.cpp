@@ -1,25 +1,14 @@
 #include <files/AsideFile.h>
 #include <files/FileSystem.h>
+#include <files/RandomLetters.h>
 #include <files/Replace.h>
 #include <files/Utf8Path.h>
 
 #include <cerrno>
-#include <random>
 
 namespace files {
 
 namespace {
-
-std::string randomLetters()
-{
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static thread_local std::mt19937 random{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
-    std::string text(6, 'x');
-    for (char& c : text)
-        c = letters[pick(random)];
-    return text;
-}
 
 std::string folderOf(const std::string& path)
 {
@@ -78,14 +67,18 @@ int AsideFile::sync()
     return error;
 }
 
-int AsideFile::commit()
+int AsideFile::finish()
 {
     if (!file_.isOpen())
         return EBADF;
-    int error = synced_ ? 0 : file_.sync();
+    const int error = synced_ ? 0 : file_.sync();
     const int closed = file_.close();
-    if (error == 0)
-        error = closed;
+    return error != 0 ? error : closed;
+}
+
+int AsideFile::commit()
+{
+    int error = finish();
     if (error == 0)
         error = replaceFile(path_, target_);
     if (error != 0) {

@@ -26,6 +26,7 @@ public:
     bool isOpen() const { return file_.isOpen(); }
     // The name it is written under until commit().
     const std::string& path() const { return path_; }
+    const std::string& target() const { return target_; }
     int write(const char* data, std::size_t size);
     // Gives it the permission bits `mode` (those of the file it replaces).
     int setMode(unsigned mode);
@@ -36,6 +37,11 @@ public:
     int commit();
     // Removes it; the target is as it was.
     void discard();
+    // Syncs and closes it, leaving it under path() for a FileSwitch that puts several files in
+    // place together; discard() still removes it.
+    int finish();
+    // Its file has been put in its target's place by someone else: nothing is left to remove.
+    void placed() { path_.clear(); }
 
 private:
     NewFile file_;

@@ -16,6 +16,8 @@ int makeFolders(const std::string& path);
 int removeFolder(const std::string& path);
 // Removes the name of a file (a symbolic link itself, never what it leads to).
 int removeFile(const std::string& path);
+// Gives the folder `from` the name `to`, on one volume; `to` must not be there.
+int renameFolder(const std::string& from, const std::string& to);
 // Gives the file `existing` the second name `link`, in a folder of the same volume.
 int hardLink(const std::string& existing, const std::string& link);
 // The path `path` leads to once every link is followed, absolute, with '/' between names

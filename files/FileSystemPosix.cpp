@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 
 #include <fcntl.h>
@@ -48,6 +49,12 @@ int removeFile(const std::string& path)
 {
     errno = 0;
     return ::unlink(path.c_str()) == 0 ? 0 : lastError(EACCES);
+}
+
+int renameFolder(const std::string& from, const std::string& to)
+{
+    errno = 0;
+    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : lastError(EACCES);
 }
 
 int hardLink(const std::string& existing, const std::string& link)

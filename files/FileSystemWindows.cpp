@@ -69,6 +69,16 @@ int removeFile(const std::string& path)
     return lastError(EACCES);
 }
 
+int renameFolder(const std::string& from, const std::string& to)
+{
+    std::wstring wideFrom, wideTo;
+    if (!widePath(from, wideFrom) || !widePath(to, wideTo))
+        return EINVAL;
+    return MoveFileExW(wideFrom.c_str(), wideTo.c_str(), MOVEFILE_WRITE_THROUGH)
+        ? 0
+        : lastError(EACCES);
+}
+
 int hardLink(const std::string& existing, const std::string& link)
 {
     std::wstring wideExisting, wideLink;

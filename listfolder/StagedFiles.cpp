@@ -1,11 +1,11 @@
 #include <listfolder/StagedFiles.h>
 
 #include <listfolder/ExclusiveFile.h>
+#include <listfolder/FileBytes.h>
 #include <listfolder/ListFolder.h>
 
 #include <files/FileStatus.h>
 #include <files/FileSystem.h>
-#include <files/Replace.h>
 #include <files/Utf8Path.h>
 #include <textfile/LineWriter.h>
 
@@ -150,16 +150,22 @@ void StagedFiles::clearFolder()
         files::removeFile(folder_ + "/" + name);
 }
 
+// Whether `name` of the data folder is a file a new one replaces, and its permission bits.
+bool StagedFiles::replacesOne(const std::string& name, unsigned& mode) const
+{
+    files::FileStatus old;
+    if (files::statusOf(target(name), old, false) != 0
+        || old.kind != files::FileStatus::Kind::regular)
+        return false;
+    mode = old.mode;
+    return true;
+}
+
 status::Status StagedFiles::write(const std::string& name, const std::vector<std::string>& lines)
 {
-    Staged staged{name, false, {}, {}};
-    files::FileStatus old;
+    Staged staged{name, false, false, {}, {}};
     unsigned mode = 0666;
-    if (files::statusOf(target(name), old, false) == 0
-        && old.kind == files::FileStatus::Kind::regular) {
-        staged.replaces = true;
-        mode = old.mode;
-    }
+    staged.replaces = replacesOne(name, mode);
     const std::string path = waiting(name);
     ExclusiveFile file(path);
     bool ok = file.isOpen() && (!staged.replaces || file.setMode(mode));
@@ -188,6 +194,41 @@ status::Status StagedFiles::write(const std::string& name, const std::vector<std
     return status::Status::failure(std::move(why));
 }
 
+status::Status StagedFiles::take(const std::string& name, const std::string& from)
+{
+    Staged staged{name, false, false, {}, {}};
+    unsigned mode = 0666;
+    staged.replaces = replacesOne(name, mode);
+    const std::string path = waiting(name);
+    int error = step("écriture " + name) ? files::hardLink(from, path) : ENOSPC;
+    if (error != 0 && error != ENOSPC) {
+        // another volume, or none of hard links: a copy of its bytes
+        const auto bytes = FileBytes::read(from, std::size_t(1) << 30);
+        if (!bytes)
+            return status::Status::failure(bytes.why());
+        ExclusiveFile file(path);
+        error = file.write(bytes->data(), bytes->size()) && file.close()
+            ? 0
+            : (file.errorNumber() != 0 ? file.errorNumber() : EIO);
+        if (error != 0)
+            files::removeFile(path);
+    }
+    if (error != 0)
+        return status::Status::failure(from + " ne peut pas être mis en attente dans " + path
+                                       + " : " + ExclusiveFile::reason(error));
+    staged.put = SwitchJournal::Identity::of(path);
+    staged_.push_back(staged);
+    return {};
+}
+
+status::Status StagedFiles::remove(const std::string& name)
+{
+    unsigned mode = 0;
+    if (replacesOne(name, mode))
+        staged_.push_back({name, true, true, {}, {}});
+    return {};
+}
+
 bool StagedFiles::step(const std::string& description)
 {
     return !allowStep || allowStep(description);
@@ -195,14 +236,13 @@ bool StagedFiles::step(const std::string& description)
 
 status::Status StagedFiles::commit()
 {
-    std::size_t switched = 0;
     status::Status done = keepOldFiles();
     if (done)
         done = writeJournal();
     if (done)
-        done = switchFiles(switched);
+        done = switchFiles();
     if (!done)
-        return undo(switched, done);
+        return undo(done);
     SwitchJournal(dataDir_).remove();
     clearFolder();
     staged_.clear();
@@ -213,6 +253,10 @@ status::Status StagedFiles::commit()
 // once more, since someone may have put a link or protected a file since the plan.
 status::Status StagedFiles::keepOldFiles()
 {
+    switch_ = files::FileSwitch();
+    switch_.stepError = [this](const std::string& description) {
+        return step(description) ? 0 : ENOSPC;
+    };
     for (auto& staged : staged_) {
         const std::string place = target(staged.name);
         files::FileStatus info;
@@ -222,14 +266,13 @@ status::Status StagedFiles::keepOldFiles()
             return status::Status::failure(
                 place + " : " + (why.empty() ? "il a changé pendant la fabrication" : why));
         staged.old = SwitchJournal::Identity::of(place);
-        if (!staged.replaces)
-            continue;
-        const int error =
-            step("lien " + staged.name) ? files::hardLink(place, kept(staged.name)) : ENOSPC;
-        if (error != 0)
-            return status::Status::failure(place + " : sa copie de secours ne peut pas être faite ("
-                                           + ExclusiveFile::reason(error) + ")");
+        switch_.add(staged.removes ? std::string() : waiting(staged.name), place, kept(staged.name),
+                    staged.name);
     }
+    if (const int error = switch_.keepOld())
+        return status::Status::failure(switch_.failed().to
+                                       + " : sa copie de secours ne peut pas être faite ("
+                                       + ExclusiveFile::reason(error) + ")");
     return {};
 }
 
@@ -244,36 +287,21 @@ status::Status StagedFiles::writeJournal()
     realPlace(folder_, real, parent);
     std::vector<SwitchJournal::Entry> entries;
     for (const auto& staged : staged_)
-        entries.push_back({staged.name, staged.replaces, staged.put, staged.old});
+        entries.push_back({staged.name, staged.replaces, staged.put, staged.old, staged.removes});
     return SwitchJournal(dataDir_).write(real, entries);
 }
 
-status::Status StagedFiles::switchFiles(std::size_t& switched)
+status::Status StagedFiles::switchFiles()
 {
-    for (switched = 0; switched < staged_.size(); ++switched) {
-        const auto& staged = staged_[switched];
-        const std::string place = target(staged.name);
-        const int error = step("remplacement " + staged.name)
-            ? files::replaceFile(waiting(staged.name), place)
-            : ENOSPC;
-        if (error != 0)
-            return status::Status::failure(place + " : " + ExclusiveFile::reason(error));
-    }
+    if (const int error = switch_.switchIn())
+        return status::Status::failure(switch_.failed().to + " : " + ExclusiveFile::reason(error));
     return {};
 }
 
 // Puts the data folder back as it was: the kept files under their names, the new files gone.
-status::Status StagedFiles::undo(std::size_t switched, const status::Status& failed)
+status::Status StagedFiles::undo(const status::Status& failed)
 {
-    bool undone = true;
-    for (std::size_t i = switched; i-- > 0;) {
-        const auto& staged = staged_[i];
-        const std::string place = target(staged.name);
-        const int error = staged.replaces ? files::replaceFile(kept(staged.name), place)
-                                          : files::removeFile(place);
-        undone = undone && error == 0;
-    }
-    if (!undone) {
+    if (switch_.putBack() != 0) {
         // the journal stays for recover()
         return status::Status::failure(
             failed.why() + " ; la remise en place sera achevée au prochain lancement");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <files/FileSwitch.h>
 #include <files/LockFile.h>
 #include <listfolder/SwitchJournal.h>
 #include <status/Status.h>
@@ -19,7 +20,8 @@ namespace listfolder {
 // (ExclusiveFile), so nothing is written through a name or a link that was there. To switch,
 // each file to be replaced is first kept under a second name (a hard link) in the waiting
 // folder and a journal is written in the data folder (SwitchJournal); the new files are then
-// renamed into place. A failure puts the old files back; a run cut short while switching is
+// renamed into place (files::FileSwitch, which the workshop's outputs go through too). A
+// failure puts the old files back; a run cut short while switching is
 // undone from its journal by the next one that opens the data folder, whatever its work
 // folder. The waiting folder is locked while a run uses it, and emptied of any leftover when a
 // run takes it. The caller holds the data folder's lock (FolderLock).
@@ -44,6 +46,11 @@ public:
     // A file that will replace one of the data folder gets its permission bits. A failure in
     // French naming the file.
     status::Status write(const std::string& name, const std::vector<std::string>& lines);
+    // Takes the file `from` as it is (a second name for it, or a copy) to put under `name`.
+    status::Status take(const std::string& name, const std::string& from);
+    // The file `name` of the data folder goes out of it with the switch (nothing when there
+    // is none); the caller keeps it elsewhere.
+    status::Status remove(const std::string& name);
     // Switches every written file into the data folder. A failure in French when any step
     // failed: the data folder is then as it was.
     status::Status commit();
@@ -51,13 +58,15 @@ public:
     void discard();
 
     // For tests: asked before each step, with its description ("écriture NAME", "lien NAME",
-    // "journal", "remplacement NAME"); false makes the step fail as a full disk would.
+    // "journal", "remplacement NAME", "retrait NAME"); false makes the step fail as a full
+    // disk would.
     std::function<bool(const std::string& step)> allowStep;
 
 private:
     struct Staged {
         std::string name;
         bool replaces = false;
+        bool removes = false;
         SwitchJournal::Identity put;
         SwitchJournal::Identity old;
     };
@@ -69,9 +78,10 @@ private:
     bool step(const std::string& description);
     status::Status keepOldFiles();
     status::Status writeJournal();
-    status::Status switchFiles(std::size_t& switched);
+    status::Status switchFiles();
     // Gives back `failed`, told when the folder could not be put back whole.
-    status::Status undo(std::size_t switched, const status::Status& failed);
+    status::Status undo(const status::Status& failed);
+    bool replacesOne(const std::string& name, unsigned& mode) const;
     void close();
     std::string waiting(const std::string& name) const { return folder_ + "/" + name + ".part"; }
     std::string kept(const std::string& name) const { return folder_ + "/" + name + ".ancien"; }
@@ -82,6 +92,7 @@ private:
     std::string folder_;
     files::LockFile lock_;  // the waiting folder's
     std::vector<Staged> staged_;
+    files::FileSwitch switch_;
     std::vector<std::string> notes_;
 };
 

@@ -73,7 +73,9 @@ status::Status SwitchJournal::write(const std::string& keptFolder,
     std::ostringstream text;
     text << "attente " << keptFolder << '\n';
     for (const auto& entry : entries) {
-        text << (entry.replaces ? "remplace " : "ajoute ") << entry.put << ' ';
+        text << (entry.removes ? "enleve " : entry.replaces ? "remplace " : "ajoute ");
+        if (!entry.removes)
+            text << entry.put << ' ';
         if (entry.replaces)
             text << entry.old << ' ';
         text << entry.name << '\n';
@@ -111,8 +113,11 @@ bool SwitchJournal::read(std::string& keptFolder, std::vector<Entry>& entries) c
         std::istringstream fields(line);
         std::string kind;
         Entry entry;
-        fields >> kind >> entry.put;
-        entry.replaces = kind == "remplace";
+        fields >> kind;
+        entry.removes = kind == "enleve";
+        if (!entry.removes)
+            fields >> entry.put;  // a file taken out has none: its place is left empty
+        entry.replaces = kind == "remplace" || entry.removes;
         if (entry.replaces)
             fields >> entry.old;
         std::getline(fields >> std::ws, entry.name);

@@ -34,8 +34,9 @@ public:
     struct Entry {
         std::string name;
         bool replaces = false;
-        Identity put;  // the new file
-        Identity old;  // the file it replaces (replaces only)
+        Identity put;          // the new file; none when the switch takes the file out (removes)
+        Identity old;          // the file it replaces (replaces only)
+        bool removes = false;  // the old file goes out and nothing takes its place
     };
 
     explicit SwitchJournal(std::string dataDir);

@@ -1,51 +1,75 @@
 #include <ownlists/OriginalLists.h>
 
 #include <listfolder/ExclusiveFile.h>
+#include <listfolder/FileBytes.h>
 #include <listfolder/FolderLock.h>
+#include <listfolder/StagedFiles.h>
 #include <listfolder/SwitchJournal.h>
 #include <listmaking/ownwords/OwnWordsImport.h>
 
+#include <files/CopyFile.h>
+#include <files/FileStatus.h>
+#include <files/FileSystem.h>
+#include <files/Utf8Path.h>
+
 #include <algorithm>
 #include <cerrno>
-
 #include <filesystem>
 #include <system_error>
-
-namespace fs = std::filesystem;
 
 namespace ownlists {
 
 namespace {
 
-bool isFolderWithFiles(const std::string& path)
+std::string reason(int error)
 {
-    std::error_code error;
-    return fs::is_directory(path, error) && !fs::is_empty(path, error);
+    return listfolder::ExclusiveFile::reason(error);
 }
 
-std::string reason(const std::error_code& error)
+bool isA(const std::string& path, files::FileStatus::Kind kind, bool followLinks = true)
 {
-    return listfolder::ExclusiveFile::reason(error.value());
+    files::FileStatus status;
+    return files::statusOf(path, status, followLinks) == 0 && status.kind == kind;
 }
 
-// The names of every file of a folder.
-std::vector<std::string> filesOf(const std::string& folder)
+bool isThere(const std::string& path)
+{
+    files::FileStatus status;
+    return files::statusOf(path, status, false) == 0;
+}
+
+// The names of every entry of a folder.
+std::vector<std::string> namesIn(const std::string& folder)
 {
     std::vector<std::string> names;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error))
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(files::fromUtf8(folder), error))
+        names.push_back(files::toUtf8(entry.path().filename()));
     return names;
+}
+
+// A folder that holds only files (a keep, or second names), removed with them.
+void removeWithItsFiles(const std::string& folder)
+{
+    for (const auto& name : namesIn(folder))
+        files::removeFile(folder + "/" + name);
+    files::removeFolder(folder);
 }
 
 // Whether a folder holds a list of the catalogue.
 bool holdsAList(const std::string& folder)
 {
-    std::error_code error;
     for (const auto& name : listmaking::OwnWordsImport::fileNames())
-        if (!folder.empty() && fs::is_regular_file(fs::path(folder) / name, error))
+        if (!folder.empty() && isA(folder + "/" + name, files::FileStatus::Kind::regular))
             return true;
     return false;
+}
+
+// A second name for the file `from` at `to`, or a copy where the volume has no hard links.
+int keepUnder(const std::string& from, const std::string& to)
+{
+    const int error = files::hardLink(from, to);
+    return error == 0 || error == EEXIST ? error : files::copyFile(from, to);
 }
 
 }  // namespace
@@ -54,7 +78,10 @@ OriginalLists::OriginalLists(ImportSetup setup) : setup_(std::move(setup)) {}
 
 std::string OriginalLists::parentFolder() const
 {
-    return fs::path(setup_.dataDir).lexically_normal().parent_path().string();
+    auto data = files::fromUtf8(setup_.dataDir).lexically_normal();
+    if (!data.has_filename())
+        data = data.parent_path();  // "data/"
+    return files::toUtf8(data.parent_path());
 }
 
 std::string OriginalLists::keptFolder() const
@@ -67,10 +94,23 @@ std::string OriginalLists::stagingFolder() const
     return parentFolder() + "/." + keptFolderName + ".en-cours";
 }
 
+// The original lists kept, without the mark.
+std::vector<std::string> OriginalLists::keptLists() const
+{
+    auto names = namesIn(keptFolder());
+    names.erase(std::remove(names.begin(), names.end(), completeMark), names.end());
+    return names;
+}
+
+// The mark holds the number of lists kept: a keep that lost some since (a going back cut short
+// by an older vorlane) is not whole.
 bool OriginalLists::keptWhole() const
 {
-    std::error_code failed;
-    return fs::is_regular_file(fs::path(keptFolder()) / completeMark, failed);
+    const std::string mark = keptFolder() + "/" + completeMark;
+    if (!isA(mark, files::FileStatus::Kind::regular))
+        return false;
+    const auto count = listfolder::FileBytes::read(mark, 64);
+    return count && std::to_string(keptLists().size()) + "\n" == *count;
 }
 
 // An earlier keep cut short, or a folder of that name made by hand: set aside, never deleted.
@@ -78,15 +118,13 @@ status::Status OriginalLists::setIncompleteAside() const
 {
     const std::string base = keptFolder() + "-incomplet";
     std::string name = base;
-    std::error_code failed;
-    for (int n = 2; fs::exists(fs::symlink_status(name, failed)); ++n)
+    for (int n = 2; isThere(name); ++n)
         name = base + "-" + std::to_string(n);
-    fs::rename(keptFolder(), name, failed);
-    if (failed)
+    if (const int error = files::renameFolder(keptFolder(), name))
         return status::Status::failure(keptFolder()
                                        + " n'est pas une copie complète des listes d'origine et "
                                          "ne peut pas être mis de côté : "
-                                       + reason(failed));
+                                       + reason(error));
     return {};
 }
 
@@ -94,27 +132,25 @@ status::Status OriginalLists::setIncompleteAside() const
 // replaces the file, never rewrites it.
 status::Status OriginalLists::gather(const std::vector<std::string>& names) const
 {
-    std::error_code failed;
-    fs::remove_all(stagingFolder(), failed);  // a keep cut short: never announced, ours
-    if (!fs::create_directory(stagingFolder(), failed))
+    removeWithItsFiles(stagingFolder());  // a keep cut short: never announced, ours
+    if (const int error = files::makeFolder(stagingFolder()))
         return status::Status::failure("le dossier " + stagingFolder()
-                                       + " ne peut pas être créé : " + reason(failed));
+                                       + " ne peut pas être créé : " + reason(error));
+    std::size_t kept = 0;
     for (const auto& name : names) {
-        const fs::path from = fs::path(setup_.dataDir) / name;
-        const fs::path to = fs::path(stagingFolder()) / name;
-        if (!fs::is_regular_file(fs::symlink_status(from, failed)))
+        const std::string from = setup_.dataDir + "/" + name;
+        if (!isA(from, files::FileStatus::Kind::regular, false))
             continue;
-        if (allowStep && !allowStep("garde " + name))
-            return status::Status::failure(from.string() + " ne peut pas être gardé dans "
-                                           + keptFolder() + " : "
-                                           + listfolder::ExclusiveFile::reason(ENOSPC));
-        fs::create_hard_link(from, to, failed);
-        if (failed && !fs::copy_file(from, to, failed))
-            return status::Status::failure(from.string() + " ne peut pas être gardé dans "
-                                           + keptFolder() + " : " + reason(failed));
+        const int error = allowStep && !allowStep("garde " + name)
+            ? ENOSPC
+            : keepUnder(from, stagingFolder() + "/" + name);
+        if (error != 0)
+            return status::Status::failure(from + " ne peut pas être gardé dans " + keptFolder()
+                                           + " : " + reason(error));
+        ++kept;
     }
-    listfolder::ExclusiveFile mark((fs::path(stagingFolder()) / completeMark).string());
-    const std::string count = std::to_string(names.size()) + "\n";
+    listfolder::ExclusiveFile mark(stagingFolder() + "/" + completeMark);
+    const std::string count = std::to_string(kept) + "\n";
     if (!mark.write(count.data(), count.size()) || !mark.close())
         return status::Status::failure(mark.errorText());
     return {};
@@ -122,26 +158,23 @@ status::Status OriginalLists::gather(const std::vector<std::string>& names) cons
 
 status::Status OriginalLists::keep(const std::vector<std::string>& names)
 {
-    std::error_code failed;
     if (!setup_.workingFolder || keptWhole())
         return {};  // kept already: the lists from before the very first import
-    if (fs::exists(fs::symlink_status(keptFolder(), failed))) {
+    if (isThere(keptFolder())) {
         if (auto setAside = setIncompleteAside(); !setAside)
             return setAside;
     }
     if (auto gathered = gather(names); !gathered) {
-        fs::remove_all(stagingFolder(), failed);
+        removeWithItsFiles(stagingFolder());
         return gathered;
     }
-    if (allowStep && !allowStep("garde complète"))
-        failed = std::make_error_code(std::errc::no_space_on_device);
-    else
-        fs::rename(stagingFolder(), keptFolder(), failed);
-    if (failed) {
-        const std::string why =
-            "le dossier " + keptFolder() + " ne peut pas être fait : " + reason(failed);
-        fs::remove_all(stagingFolder(), failed);
-        return status::Status::failure(why);
+    const int error = allowStep && !allowStep("garde complète")
+        ? ENOSPC
+        : files::renameFolder(stagingFolder(), keptFolder());
+    if (error != 0) {
+        removeWithItsFiles(stagingFolder());
+        return status::Status::failure("le dossier " + keptFolder()
+                                       + " ne peut pas être fait : " + reason(error));
     }
     madeKept_ = true;
     return {};
@@ -151,8 +184,7 @@ void OriginalLists::forgetKept()
 {
     if (!madeKept_)
         return;
-    std::error_code ignored;
-    fs::remove_all(keptFolder(), ignored);
+    removeWithItsFiles(keptFolder());
     madeKept_ = false;
 }
 
@@ -179,7 +211,7 @@ std::string OriginalLists::whyNoGoingBack() const
                 + " n'ont pas été remplacées par une importation de vos mots";
         return {};
     }
-    if (!isFolderWithFiles(setup_.dataDir))
+    if (!isA(setup_.dataDir, files::FileStatus::Kind::folder) || namesIn(setup_.dataDir).empty())
         return "votre dossier de listes " + setup_.dataDir + " est vide ou absent";
     if (!holdsAList(setup_.shippedDir))
         return "aucune liste n'est livrée avec vorlane"
@@ -194,26 +226,9 @@ std::string OriginalLists::asideName(std::time_t now) const
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", std::localtime(&now));
     const std::string base = parentFolder() + "/" + asidePrefix + stamp;
     std::string name = base;
-    std::error_code ignored;
-    for (int n = 2; fs::exists(name, ignored); ++n)
+    for (int n = 2; isThere(name); ++n)
         name = base + "-" + std::to_string(n);
     return name;
-}
-
-status::Status OriginalLists::moveFiles(const std::string& from, const std::string& to,
-                                        const std::vector<std::string>& names) const
-{
-    for (const auto& name : names) {
-        std::error_code failed;
-        if (!fs::exists(fs::symlink_status(fs::path(from) / name, failed)))
-            continue;
-        fs::rename(fs::path(from) / name, fs::path(to) / name, failed);
-        if (failed)
-            return status::Status::failure((fs::path(from) / name).string()
-                                           + " ne peut pas aller dans " + to + " : "
-                                           + reason(failed));
-    }
-    return {};
 }
 
 status::Result<std::string> OriginalLists::goBack(std::time_t now)
@@ -227,34 +242,83 @@ status::Result<std::string> OriginalLists::goBack(std::time_t now)
     if (!why.empty())
         return status::Status::failure("il n'y a pas de listes d'origine vers lesquelles revenir : "
                                        + why);
-    return moveBack(now);
+    if (!setup_.workingFolder)
+        return putFolderAside(now);
+    return bringBack(now);
 }
 
-status::Result<std::string> OriginalLists::moveBack(std::time_t now)
+// The player's own folder goes aside whole, in one rename.
+status::Result<std::string> OriginalLists::putFolderAside(std::time_t now) const
 {
     const std::string asideFolder = asideName(now);
-    std::error_code failed;
-    if (!setup_.workingFolder) {
-        fs::rename(setup_.dataDir, asideFolder, failed);
-        if (failed)
-            return status::Status::failure(setup_.dataDir
-                                           + " ne peut pas être mis de côté : " + reason(failed));
-        return asideFolder;
-    }
-    if (!fs::create_directory(asideFolder, failed))
+    if (const int error = files::renameFolder(setup_.dataDir, asideFolder))
+        return status::Status::failure(setup_.dataDir
+                                       + " ne peut pas être mis de côté : " + reason(error));
+    return asideFolder;
+}
+
+// The player's files get second names in the folder put aside; data/ is not touched.
+status::Status OriginalLists::keepPlayersLists(const std::string& asideFolder) const
+{
+    if (const int error = files::makeFolder(asideFolder))
         return status::Status::failure("le dossier " + asideFolder
-                                       + " ne peut pas être créé : " + reason(failed));
-    std::vector<std::string> originals = filesOf(keptFolder());
-    originals.erase(std::remove(originals.begin(), originals.end(), completeMark), originals.end());
-    auto moved = moveFiles(setup_.dataDir, asideFolder, listmaking::OwnWordsImport::fileNames());
-    if (moved)
-        moved = moveFiles(keptFolder(), setup_.dataDir, originals);
-    if (!moved)
-        return status::Status::failure(moved.why() + ". Vos listes sont dans " + asideFolder
-                                       + ", celles d'origine dans " + keptFolder() + " ou "
-                                       + setup_.dataDir);
-    fs::remove(fs::path(keptFolder()) / completeMark, failed);
-    fs::remove(keptFolder(), failed);
+                                       + " ne peut pas être créé : " + reason(error));
+    for (const auto& name : listmaking::OwnWordsImport::fileNames()) {
+        const std::string from = setup_.dataDir + "/" + name;
+        if (!isThere(from))
+            continue;
+        const int error = allowStep && !allowStep("de côté " + name)
+            ? ENOSPC
+            : keepUnder(from, asideFolder + "/" + name);
+        if (error != 0)
+            return status::Status::failure(from + " ne peut pas être mis de côté dans "
+                                           + asideFolder + " : " + reason(error));
+    }
+    return {};
+}
+
+// The kept lists take the places of the player's ones in one journaled switch
+// (listfolder::StagedFiles): a run cut short at any step is undone by the next start, so
+// data/ holds either every original list or every one of the player's, never a mix.
+status::Status OriginalLists::switchBack() const
+{
+    listfolder::StagedFiles staged(setup_.dataDir, setup_.sources.workDir);
+    staged.allowStep = allowStep;
+    status::Status done = staged.open();
+    const auto originals = keptLists();
+    for (const auto& name : originals)
+        if (done)
+            done = staged.take(name, keptFolder() + "/" + name);
+    for (const auto& name : listmaking::OwnWordsImport::fileNames())
+        if (done && std::find(originals.begin(), originals.end(), name) == originals.end())
+            done = staged.remove(name);
+    if (done)
+        done = staged.commit();
+    return done;
+}
+
+status::Result<std::string> OriginalLists::bringBack(std::time_t now)
+{
+    const std::string asideFolder = asideName(now);
+    status::Status done = keepPlayersLists(asideFolder);
+    if (done)
+        done = switchBack();
+    if (!done) {
+        const bool undone = !listfolder::SwitchJournal(setup_.dataDir).exists();
+        if (undone)  // only second names of files still in data/
+            removeWithItsFiles(asideFolder);
+        return status::Status::failure(done.why()
+                                       + (undone ? ". Rien n'a changé : vos listes sont dans "
+                                                  + setup_.dataDir + ", celles d'origine dans "
+                                                  + keptFolder()
+                                                 : ". Vos listes sont aussi dans " + asideFolder
+                                                  + ", celles d'origine dans " + keptFolder()));
+    }
+    // every original is in data/ now: the keep goes, its mark first
+    if (!allowStep || allowStep("garde retirée")) {
+        files::removeFile(keptFolder() + "/" + completeMark);
+        removeWithItsFiles(keptFolder());
+    }
     return asideFolder;
 }
 

@@ -19,10 +19,14 @@ namespace ownlists {
 //   with the program are drilled again.
 // - In the working folder's data/ (a source checkout), the first import keeps the files it
 //   replaces in "data-d-origine" beside it, whole or not at all: they are gathered in a hidden
-//   folder, marked complete, then that folder takes its name. A "data-d-origine" without the
-//   mark is not a keep: it is put aside ("data-d-origine-incomplet") and never offered. Going
-//   back puts the player's files aside and brings the kept ones back. Other files of data/
-//   (README.md, a list made by hand under another name) stay where they are.
+//   folder, marked complete (with the number of files kept), then that folder takes its name.
+//   A "data-d-origine" without the mark, or with fewer files than it says, is not a keep: it
+//   is put aside ("data-d-origine-incomplet") and never offered. Going back gives the
+//   player's files second names in the folder put aside, then switches the kept ones into
+//   data/ all together, as an import does (listfolder::StagedFiles, journaled): killed at any
+//   step, the next start leaves either every original list or every one of the player's.
+//   Other files of data/ (README.md, a list made by hand under another name) stay where they
+//   are.
 //
 // Both are done under the data folder's lock (FolderLock), after a switch cut short there is
 // undone.
@@ -54,19 +58,23 @@ public:
     // it gives. A failure in French naming where every file is.
     status::Result<std::string> goBack(std::time_t now);
 
-    // For tests: asked before each file is kept ("garde NAME") and before the kept folder
-    // takes its name ("garde complète"); false makes that step fail as a full disk would.
+    // For tests: asked before each step: each file kept ("garde NAME") and the kept folder
+    // taking its name ("garde complète"); going back, each of the player's files put aside
+    // ("de côté NAME"), the steps of the switch (listfolder::StagedFiles::allowStep) and the
+    // keep taken away ("garde retirée"). False makes that step fail as a full disk would.
     std::function<bool(const std::string& step)> allowStep;
 
 private:
     std::string parentFolder() const;
     std::string stagingFolder() const;
+    std::vector<std::string> keptLists() const;
     status::Status setIncompleteAside() const;
     status::Status gather(const std::vector<std::string>& names) const;
-    status::Result<std::string> moveBack(std::time_t now);
     std::string asideName(std::time_t now) const;
-    status::Status moveFiles(const std::string& from, const std::string& to,
-                             const std::vector<std::string>& names) const;
+    status::Result<std::string> putFolderAside(std::time_t now) const;
+    status::Result<std::string> bringBack(std::time_t now);
+    status::Status keepPlayersLists(const std::string& asideFolder) const;
+    status::Status switchBack() const;
 
     ImportSetup setup_;
     bool madeKept_ = false;

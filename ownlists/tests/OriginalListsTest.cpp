@@ -5,13 +5,16 @@
 #include <ownlists/OriginalLists.h>
 #include <testsupport/FolderSnapshot.h>
 
+#include <files/Utf8Path.h>
 #include <listfolder/FolderLock.h>
 #include <listfolder/RunLock.h>
+#include <listfolder/StagedFiles.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #ifndef _WIN32
 #include <sys/wait.h>
 #endif
@@ -170,6 +173,7 @@ struct LeftKeep {
     const char* name;
     const char* folder;
     std::size_t files;
+    bool marked = false;  // marked complete for every list, as a going back cut short left it
 };
 
 class KeepCutShort : public GoingBack, public ::testing::WithParamInterface<LeftKeep> {};
@@ -181,19 +185,22 @@ TEST_P(KeepCutShort, IsNotOfferedAndTheNextImportKeepsEveryOriginal)
     const auto names = listmaking::OwnWordsImport::fileNames();
     for (std::size_t i = 0; i < GetParam().files; ++i)
         fs::create_hard_link(data_ + "/" + names[i], left + "/" + names[i]);
+    if (GetParam().marked)
+        std::ofstream(left + "/" + OriginalLists::completeMark, std::ios::binary)
+            << names.size() << "\n";
     EXPECT_EQ(OriginalLists(setup(true)).whatGoingBackDoes(noon_), "");
     EXPECT_NE(OriginalLists(setup(true)).whyNoGoingBack().find("aucune copie complète"),
               std::string::npos);
     expectTheNextImportKeepsEveryOriginal();
 }
 
-INSTANTIATE_TEST_SUITE_P(Leftovers, KeepCutShort,
-                         ::testing::Values(LeftKeep{"fiveOfAnOlderKeep", "data-d-origine", 5},
-                                           LeftKeep{"emptyFolder", "data-d-origine", 0},
-                                           LeftKeep{"fiveGathered", ".data-d-origine.en-cours", 5}),
-                         [](const ::testing::TestParamInfo<LeftKeep>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Leftovers, KeepCutShort,
+    ::testing::Values(LeftKeep{"fiveOfAnOlderKeep", "data-d-origine", 5},
+                      LeftKeep{"emptyFolder", "data-d-origine", 0},
+                      LeftKeep{"fiveGathered", ".data-d-origine.en-cours", 5},
+                      LeftKeep{"markedButFiveLeft", "data-d-origine", 5, true}),
+    [](const ::testing::TestParamInfo<LeftKeep>& info) { return std::string(info.param.name); });
 
 // An import killed while it keeps the original lists, at any of its steps: nothing is offered
 // as kept, and the next import keeps every original list.
@@ -257,5 +264,68 @@ TEST_F(GoingBack, WithNoInstalledListsIsRefusedFirst)
         << refused.why();
     EXPECT_EQ(FolderSnapshot::of(data_), originals_);
 }
+
+// Keeping and going back where the folders' names hold accents, or a letter that no 8-bit code
+// page holds (Windows reads a narrow path in its code page).
+class InAFolderNamed : public ::testing::TestWithParam<const char*> {
+protected:
+    std::string home() const { return place_.file(GetParam()); }
+
+    void fill(const std::string& folder, const std::string& line,
+              const std::vector<std::string>& names) const
+    {
+        fs::create_directories(files::fromUtf8(folder));
+        for (const auto& name : names)
+            std::ofstream(files::fromUtf8(folder + "/" + name), std::ios::binary)
+                << line << ";" << name << "\r\n";
+    }
+
+    testsupport::TempFolder place_;
+    const std::time_t noon_ = 1796731200;
+};
+
+TEST_P(InAFolderNamed, TheOriginalsAreKeptAndBroughtBack)
+{
+    const std::string data = home() + "/data";
+    auto lists = listmaking::OwnWordsImport::fileNames();
+    lists.pop_back();  // the import's report is its own
+    fill(data, "OLD", lists);
+    const auto originals = FolderSnapshot::of(data);
+    const ownlists::ImportSetup setup(data, true, {}, home() + "/installées");
+    OriginalLists keeping(setup);
+    ASSERT_TRUE(keeping.keep(lists));
+    listfolder::StagedFiles import(data, home() + "/travail");
+    ASSERT_TRUE(import.open());
+    for (const auto& name : listmaking::OwnWordsImport::fileNames())
+        ASSERT_TRUE(import.write(name, {"MINE;" + name}));
+    ASSERT_TRUE(import.commit());
+    const auto players = FolderSnapshot::of(data);
+    EXPECT_NE(OriginalLists(setup).whatGoingBackDoes(noon_), "");
+
+    const auto aside = OriginalLists(setup).goBack(noon_);
+    ASSERT_TRUE(aside) << aside.why();
+    EXPECT_EQ(FolderSnapshot::of(data), originals);
+    EXPECT_EQ(FolderSnapshot::of(*aside), players);
+    EXPECT_FALSE(fs::exists(files::fromUtf8(OriginalLists(setup).keptFolder())));
+}
+
+TEST_P(InAFolderNamed, ThePlayersFolderIsPutAsideWhole)
+{
+    const std::string data = home() + "/vorlane/data";
+    fill(data, "MINE", listmaking::OwnWordsImport::fileNames());
+    fill(home() + "/installées", "SHIPPED", {"ods6new_7L.txt"});
+    const auto players = FolderSnapshot::of(data);
+    const ownlists::ImportSetup setup(data, false, {}, home() + "/installées");
+    ASSERT_NE(OriginalLists(setup).whatGoingBackDoes(noon_), "");
+    const auto aside = OriginalLists(setup).goBack(noon_);
+    ASSERT_TRUE(aside) << aside.why();
+    EXPECT_EQ(FolderSnapshot::of(*aside), players);
+    EXPECT_FALSE(fs::exists(files::fromUtf8(data)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, InAFolderNamed, ::testing::Values("à Désirée", "Hélène", "Łukasz"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return std::to_string(info.index);
+                         });
 
 }  // namespace

@@ -14,7 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <map>
 #include <stdexcept>
+#include <vector>
 
 using workshop::DescriptorByteSink;
 using workshop::OperationFrame;
@@ -217,6 +219,46 @@ TEST_F(OperationFrameTest, ReferenceLinesAreRead)
     EXPECT_TRUE(outcome.ok);
     EXPECT_EQ(lines, "X|Y|");
 }
+
+// A split whose k-th output cannot take its place (on Windows, a file a spreadsheet holds
+// open): the outputs put before it go back, and every file is as it was.
+class SplitSwitch : public OperationFrameTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SplitSwitch, AFailingOutputPutsEveryOtherBack)
+{
+    put("mots.txt", "A\r\nB\r\nC\r\nD\r\nE\r\n");
+    const std::vector<std::string> suffixes = {"_a.txt", "_b.txt", "_c.txt", "_d.txt", "_e.txt"};
+    std::map<QString, QByteArray> before;
+    for (const auto& suffix : suffixes)
+        if (suffix != "_c.txt")  // one output is new
+            put("mots" + QString::fromStdString(suffix), "ANCIEN" + QByteArray(suffix.c_str()));
+    for (const auto& name : files())
+        before[name] = get(name);
+    int switches = 0;
+    workshop::FrameHooks hooks;
+    hooks.switchStep = [&](const std::string& step) {
+        return step.rfind("remplacement ", 0) == 0 && ++switches == GetParam() ? EBUSY : 0;
+    };
+    const auto outcome = OperationFrame::run(
+        [&](OperationFrame& frame) {
+            const auto outputs = frame.derivedOutputs(path("mots.txt"), suffixes);
+            for (std::size_t i = 0; i < outputs.size(); ++i)
+                outputs[i]->write("NOUVEAU");
+            return QStringLiteral("Division en 5 OK");
+        },
+        hooks);
+    EXPECT_FALSE(outcome.ok);
+    const QString failing = path("mots" + QString::fromStdString(suffixes[GetParam() - 1]));
+    EXPECT_TRUE(outcome.message.contains(failing)) << outcome.message.toStdString();
+    EXPECT_TRUE(outcome.message.contains("aucun fichier n'a été modifié"))
+        << outcome.message.toStdString();
+    std::map<QString, QByteArray> after;
+    for (const auto& name : files())
+        after[name] = get(name);
+    EXPECT_EQ(after, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, SplitSwitch, ::testing::Range(1, 6));
 
 struct ReasonCase {
     int errorNumber;

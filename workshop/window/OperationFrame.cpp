@@ -2,6 +2,7 @@
 
 #include <files/AsideFile.h>
 #include <files/FileStatus.h>
+#include <files/FileSwitch.h>
 #include <files/FileSystem.h>
 #include <files/WritableFile.h>
 #include <textfile/ByteSink.h>
@@ -285,16 +286,45 @@ void OperationFrame::releaseInPlace()
             output->inPlace->release();
 }
 
+// Every output written aside is put in place with the others: each file it replaces keeps a
+// second name until the last one is in place, and a failure at any step puts every one back.
 void OperationFrame::commitSaveFiles()
 {
+    files::FileSwitch places;
+    places.copyWhereNoLinks = true;  // a USB key formatted FAT has no hard links
+    places.stepError = hooks_.switchStep;
+    std::vector<const Output*> switched;
     for (const auto& output : outputs_) {
         if (!output->aside)
             continue;
-        if (const int error = output->aside->commit()) {
+        if (const int error = output->aside->finish()) {
             releaseInPlace();
-            failToWrite(output->named, error);
+            failToWrite(output->named, systemReason(error) + nothingChanged);
         }
+        places.add(output->aside->path(), output->aside->target(), {}, output->aside->target());
+        switched.push_back(output.get());
     }
+    int error = places.keepOld();
+    if (error == 0)
+        error = places.switchIn();
+    if (error != 0) {
+        const auto failed = switched[std::size_t(&places.failed() - places.moves().data())];
+        const int notBack = places.putBack();
+        places.removeKept();
+        releaseInPlace();
+        if (notBack != 0)
+            failToWrite(failed->named,
+                        systemReason(error)
+                            + QStringLiteral(" ; « %1 » n'a pas pu reprendre sa place (%2), son "
+                                             "ancien contenu est conservé dans « %3 »")
+                                  .arg(QString::fromStdString(places.failed().to),
+                                       systemReason(notBack),
+                                       QString::fromStdString(places.failed().kept)));
+        failToWrite(failed->named, systemReason(error) + nothingChanged);
+    }
+    for (const auto* output : switched)
+        output->aside->placed();
+    places.removeKept();
 }
 
 // The room is there: a write can fail now only on a disk that fails, or on a file system
