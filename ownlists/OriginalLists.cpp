@@ -1,5 +1,7 @@
 #include <ownlists/OriginalLists.h>
 
+#include <files/ShownPath.h>
+
 #include <listfolder/ExclusiveFile.h>
 #include <listfolder/FolderLock.h>
 #include <listfolder/SwitchJournal.h>
@@ -83,7 +85,7 @@ status::Status OriginalLists::setIncompleteAside() const
         name = base + "-" + std::to_string(n);
     fs::rename(keptFolder(), name, failed);
     if (failed)
-        return status::Status::failure(keptFolder()
+        return status::Status::failure(files::shownPath(keptFolder())
                                        + " n'est pas une copie complète des listes d'origine et "
                                          "ne peut pas être mis de côté : "
                                        + reason(failed));
@@ -97,7 +99,7 @@ status::Status OriginalLists::gather(const std::vector<std::string>& names) cons
     std::error_code failed;
     fs::remove_all(stagingFolder(), failed);  // a keep cut short: never announced, ours
     if (!fs::create_directory(stagingFolder(), failed))
-        return status::Status::failure("le dossier " + stagingFolder()
+        return status::Status::failure("le dossier " + files::shownPath(stagingFolder())
                                        + " ne peut pas être créé : " + reason(failed));
     for (const auto& name : names) {
         const fs::path from = fs::path(setup_.dataDir) / name;
@@ -138,8 +140,8 @@ status::Status OriginalLists::keep(const std::vector<std::string>& names)
     else
         fs::rename(stagingFolder(), keptFolder(), failed);
     if (failed) {
-        const std::string why =
-            "le dossier " + keptFolder() + " ne peut pas être fait : " + reason(failed);
+        const std::string why = "le dossier " + files::shownPath(keptFolder())
+            + " ne peut pas être fait : " + reason(failed);
         fs::remove_all(stagingFolder(), failed);
         return status::Status::failure(why);
     }
@@ -161,29 +163,34 @@ std::string OriginalLists::whatGoingBackDoes(std::time_t now) const
     if (!whyNoGoingBack().empty())
         return {};
     if (setup_.workingFolder)
-        return "Vos listes de " + setup_.dataDir + " seront mises de côté dans " + asideName(now)
-            + ", sans rien effacer, et celles gardées dans " + keptFolder()
+        return "Vos listes de " + files::shownPath(setup_.dataDir) + " seront mises de côté dans "
+            + files::shownPath(asideName(now)) + ", sans rien effacer, et celles gardées dans "
+            + files::shownPath(keptFolder())
             + " reprendront leur place : LANCER les entraînera de nouveau.";
-    return "Votre dossier de listes " + setup_.dataDir + " sera mis de côté dans " + asideName(now)
+    return "Votre dossier de listes " + files::shownPath(setup_.dataDir) + " sera mis de côté dans "
+        + files::shownPath(asideName(now))
         + ", sans rien effacer : LANCER entraînera de nouveau les listes livrées avec vorlane, "
           "dans "
-        + setup_.shippedDir + ".";
+        + files::shownPath(setup_.shippedDir) + ".";
 }
 
 std::string OriginalLists::whyNoGoingBack() const
 {
     if (setup_.workingFolder) {
         if (!keptWhole())
-            return "aucune copie complète des listes d'origine n'a été gardée dans " + keptFolder()
-                + " : vos listes de " + setup_.dataDir
+            return "aucune copie complète des listes d'origine n'a été gardée dans "
+                + files::shownPath(keptFolder()) + " : vos listes de "
+                + files::shownPath(setup_.dataDir)
                 + " n'ont pas été remplacées par une importation de vos mots";
         return {};
     }
     if (!isFolderWithFiles(setup_.dataDir))
-        return "votre dossier de listes " + setup_.dataDir + " est vide ou absent";
+        return "votre dossier de listes " + files::shownPath(setup_.dataDir)
+            + " est vide ou absent";
     if (!holdsAList(setup_.shippedDir))
         return "aucune liste n'est livrée avec vorlane"
-            + (setup_.shippedDir.empty() ? std::string() : " dans " + setup_.shippedDir)
+            + (setup_.shippedDir.empty() ? std::string()
+                                         : " dans " + files::shownPath(setup_.shippedDir))
             + " : sans votre dossier de listes, LANCER n'aurait plus rien à entraîner";
     return {};
 }
@@ -237,12 +244,12 @@ status::Result<std::string> OriginalLists::moveBack(std::time_t now)
     if (!setup_.workingFolder) {
         fs::rename(setup_.dataDir, asideFolder, failed);
         if (failed)
-            return status::Status::failure(setup_.dataDir
+            return status::Status::failure(files::shownPath(setup_.dataDir)
                                            + " ne peut pas être mis de côté : " + reason(failed));
         return asideFolder;
     }
     if (!fs::create_directory(asideFolder, failed))
-        return status::Status::failure("le dossier " + asideFolder
+        return status::Status::failure("le dossier " + files::shownPath(asideFolder)
                                        + " ne peut pas être créé : " + reason(failed));
     std::vector<std::string> originals = filesOf(keptFolder());
     originals.erase(std::remove(originals.begin(), originals.end(), completeMark), originals.end());
@@ -250,9 +257,10 @@ status::Result<std::string> OriginalLists::moveBack(std::time_t now)
     if (moved)
         moved = moveFiles(keptFolder(), setup_.dataDir, originals);
     if (!moved)
-        return status::Status::failure(moved.why() + ". Vos listes sont dans " + asideFolder
-                                       + ", celles d'origine dans " + keptFolder() + " ou "
-                                       + setup_.dataDir);
+        return status::Status::failure(moved.why() + ". Vos listes sont dans "
+                                       + files::shownPath(asideFolder) + ", celles d'origine dans "
+                                       + files::shownPath(keptFolder()) + " ou "
+                                       + files::shownPath(setup_.dataDir));
     fs::remove(fs::path(keptFolder()) / completeMark, failed);
     fs::remove(keptFolder(), failed);
     return asideFolder;
