@@ -373,6 +373,9 @@ void LauncherTest::missingListShowsMessage()
     QVERIFY(WindowProbe(*launcher).label("message")->isVisible());
     QVERIFY(WindowProbe(*launcher).label("message")->text().contains(
         QStringLiteral("data/ods6new_7L.txt")));
+    // every folder searched, whole, in the tooltip too
+    QCOMPARE(WindowProbe(*launcher).label("message")->toolTip(),
+             launcher->training()->loadMessage());
 
     folder.write(QStringLiteral("ods6new_7L.txt"), ListFolder::entries(3));
     WindowProbe(*launcher).button("Command1")->click();
