@@ -16,7 +16,9 @@ std::vector<std::string> utf8Arguments(int argc, char** argv);
 // Makes the console show the UTF-8 text the program prints (Windows); nothing elsewhere.
 void printUtf8();
 // A windowed Windows program started from a console prints there, where its output is not
-// sent elsewhere already; nothing elsewhere.
-void useParentConsole();
+// sent elsewhere already. False when what it prints would reach no one: started from a
+// shortcut or a double click, a windowed program has neither console nor output (Windows);
+// always true elsewhere.
+bool useParentConsole();
 
 }  // namespace files

@@ -23,6 +23,9 @@ std::vector<std::string> utf8Arguments(int argc, char** argv)
 
 void printUtf8() {}
 
-void useParentConsole() {}
+bool useParentConsole()
+{
+    return true;
+}
 
 }  // namespace files

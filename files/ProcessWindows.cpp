@@ -56,17 +56,20 @@ bool sentSomewhere(DWORD which)
 
 }  // namespace
 
-void useParentConsole()
+bool useParentConsole()
 {
     const bool out = sentSomewhere(STD_OUTPUT_HANDLE);
     const bool err = sentSomewhere(STD_ERROR_HANDLE);
-    if ((out && err) || !AttachConsole(ATTACH_PARENT_PROCESS))
-        return;
+    if (out && err)
+        return true;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+        return false;
     if (!out)
         (void)std::freopen("CONOUT$", "w", stdout);
     if (!err)
         (void)std::freopen("CONOUT$", "w", stderr);
     printUtf8();
+    return true;
 }
 
 }  // namespace files

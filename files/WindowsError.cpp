@@ -1,5 +1,7 @@
 #include <files/WindowsError.h>
 
+#include <files/FileKind.h>
+
 #include <cerrno>
 
 #include <windows.h>
@@ -20,7 +22,7 @@ int errnoFromWindows(unsigned long windowsError, int fallback)
         return EACCES;
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-        return EBUSY;
+        return usedByAnotherProgram;
     case ERROR_FILE_EXISTS:
     case ERROR_ALREADY_EXISTS:
         return EEXIST;

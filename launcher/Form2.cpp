@@ -2,6 +2,7 @@
 
 #include <launcher/CatalogueBox.h>
 #include <launcher/ImportWindow.h>
+#include <launcher/MessageBand.h>
 
 #include <catalogue/Catalogue.h>
 #include <look/Colour.h>
@@ -304,10 +305,11 @@ void Form2::showEvent(QShowEvent* event)
     showProgress();
 }
 
+// The band reaches down to the progress line at most.
 void Form2::showMessage(const QString& text)
 {
     auto* message = controls.get<QLabel>("message");
-    message->setText(text);
+    MessageBand::show(message, text, look::px(1000), look::px(3480 - 60 - 1800));
     message->setVisible(!text.isEmpty());
 }
 

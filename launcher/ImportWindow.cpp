@@ -6,9 +6,11 @@
 #include <ownlists/OriginalLists.h>
 
 #include <catalogue/Catalogue.h>
+#include <files/ShownPath.h>
 #include <look/Colour.h>
 #include <look/Controls.h>
 #include <look/Look.h>
+#include <look/ScreenFit.h>
 
 #include <QCloseEvent>
 #include <QDir>
@@ -93,6 +95,7 @@ ImportWindow::ImportWindow(QWidget* launcher)
 {
     look::setUpWindow(this, QStringLiteral("Mes listes"), look::face("MS Sans Serif", 8.25),
                       QSize(7200, 5760), look::Colour::window);
+    look::ScreenFit::keep(this);
     createControls();
 }
 
@@ -237,7 +240,9 @@ void ImportWindow::choisir_Click()
 void ImportWindow::readAndPlan(const QString& file)
 {
     session = std::make_unique<ownlists::ImportSession>(setup(), true, std::string());
-    newRun(&ImportWindow::readFinished, QStringLiteral("Lecture de %1…").arg(file));
+    newRun(&ImportWindow::readFinished,
+           QStringLiteral("Lecture de %1…")
+               .arg(QString::fromStdString(files::shownPath(file.toStdString()))));
     ownlists::ImportSession* work = session.get();
     runner->start([work, path = file.toStdString()](const listmaking::RunControl& control) {
         work->repairFirst();
@@ -295,9 +300,10 @@ void ImportWindow::newRun(void (ImportWindow::*finished)(bool), const QString& e
 
 void ImportWindow::fabriquer_Click()
 {
-    newRun(&ImportWindow::runFinished,
-           QStringLiteral("Fabrication des listes à partir de %1…")
-               .arg(QString::fromStdString(session->engine().summary().playerFile)));
+    newRun(
+        &ImportWindow::runFinished,
+        QStringLiteral("Fabrication des listes à partir de %1…")
+            .arg(QString::fromStdString(files::shownPath(session->engine().summary().playerFile))));
     elapsed.start();
     Q_EMIT importRunningChanged(true);
     ownlists::ImportSession* work = session.get();
@@ -393,7 +399,7 @@ void ImportWindow::revenir_Click()
     showStep(Step::wentBack,
              QStringLiteral("C'est fait : LANCER entraîne de nouveau les listes d'origine."),
              QStringLiteral("Vos listes sont mises de côté, rien n'est effacé :\n%1")
-                 .arg(QString::fromStdString(*aside)));
+                 .arg(QString::fromStdString(files::shownPath(*aside))));
 }
 
 // Closing while the lists are made cancels the run; the window goes once it has stopped.

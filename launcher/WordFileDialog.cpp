@@ -1,5 +1,7 @@
 #include <launcher/WordFileDialog.h>
 
+#include <look/ScreenFit.h>
+
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -56,6 +58,7 @@ WordFileDialog::WordFileDialog(QWidget* parent, const QString& folder)
     setViewMode(QFileDialog::Detail);
     setProxyModel(new FrenchSizesAndDates(this));
     resize(860, 480);
+    look::ScreenFit::keep(this);
 }
 
 QString WordFileDialog::choose(QWidget* parent, const QString& folder)

@@ -1,3 +1,4 @@
+#include <launcher/CommandLineBox.h>
 #include <launcher/Form2.h>
 #include <launcher/ImportWindow.h>
 
@@ -32,7 +33,9 @@ int importWords(int argc, char* argv[], const ownlists::CommandLine& line)
     return line.importWords(ownlists::ImportSetup::forThisProgram(), &interrupted);
 }
 
-int window(int argc, char* argv[], const ownlists::CommandLine& line)
+// Started where nothing printed is read, `--aide` and a wrong line are said in a window, which
+// may open the import window for a line that lacks only the player's file.
+int window(int argc, char* argv[], ownlists::CommandLine line)
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));  // buttons show their background colour
@@ -41,6 +44,14 @@ int window(int argc, char* argv[], const ownlists::CommandLine& line)
     if (qtTexts.load(QStringLiteral("qtbase_fr"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
+    if (line.action == ownlists::CommandLine::Action::help
+        || line.action == ownlists::CommandLine::Action::wrong) {
+        launcher::CommandLineBox box(line);
+        box.exec();
+        if (!box.importWindowChosen())
+            return line.action == ownlists::CommandLine::Action::help ? 0 : 2;
+        line.action = ownlists::CommandLine::Action::importWindow;
+    }
     // Hiding the launcher for a drill is no reason to end; the farewell ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     launcher::Form2 launcher;
@@ -60,14 +71,18 @@ int main(int argc, char* argv[])
     for (const std::string& argument : arguments)
         given.push_back(argument.c_str());
     const auto line = ownlists::CommandLine::parse(static_cast<int>(given.size()), given.data());
-    if (line.action != ownlists::CommandLine::Action::window
-        && line.action != ownlists::CommandLine::Action::importWindow)
-        files::useParentConsole();
+    const bool windowed = line.action == ownlists::CommandLine::Action::window
+        || line.action == ownlists::CommandLine::Action::importWindow;
+    const bool printedIsRead = windowed || files::useParentConsole();
     switch (line.action) {
     case ownlists::CommandLine::Action::help:
+        if (!printedIsRead)
+            return window(argc, argv, line);
         std::fputs(ownlists::CommandLine::usage().c_str(), stdout);
         return 0;
     case ownlists::CommandLine::Action::wrong:
+        if (!printedIsRead)
+            return window(argc, argv, line);
         std::fprintf(stderr, "vorlane : %s\nvorlane --aide donne l'usage\n", line.error.c_str());
         return 2;
     case ownlists::CommandLine::Action::importWords:

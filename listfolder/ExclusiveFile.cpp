@@ -1,5 +1,7 @@
 #include <listfolder/ExclusiveFile.h>
 
+#include <files/ShownPath.h>
+
 #include <textfile/SystemReason.h>
 
 #include <cerrno>
@@ -19,7 +21,7 @@ void ExclusiveFile::fail(int number)
     if (errorNumber_ != 0)
         return;
     errorNumber_ = number;
-    error_ = path_ + " : " + reason(number);
+    error_ = files::shownPath(path_) + " : " + reason(number);
 }
 
 bool ExclusiveFile::write(const char* data, std::size_t size)

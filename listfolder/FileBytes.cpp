@@ -1,5 +1,7 @@
 #include <listfolder/FileBytes.h>
 
+#include <files/ShownPath.h>
+
 #include <textfile/FileByteSource.h>
 
 namespace listfolder {
@@ -9,7 +11,7 @@ status::Result<std::string> FileBytes::read(const std::string& path, std::size_t
     std::string bytes;
     textfile::FileByteSource source(path);
     if (!source.isOpen())
-        return status::Status::failure(path + " : " + source.errorText());
+        return status::Status::failure(files::shownPath(path) + " : " + source.errorText());
     char buffer[1 << 16];
     for (;;) {
         const std::size_t got = source.read(buffer, sizeof buffer);
@@ -17,14 +19,15 @@ status::Result<std::string> FileBytes::read(const std::string& path, std::size_t
             break;
         if (bytes.size() + got > limit) {
             const bool mebibytes = limit >= (std::size_t(1) << 20);
-            return status::Status::failure(path + " : fichier trop grand (plus de "
+            return status::Status::failure(files::shownPath(path)
+                                           + " : fichier trop grand (plus de "
                                            + std::to_string(mebibytes ? limit >> 20 : limit)
                                            + (mebibytes ? " Mio)" : " octets)"));
         }
         bytes.append(buffer, got);
     }
     if (source.failed())
-        return status::Status::failure(path + " : " + source.errorText());
+        return status::Status::failure(files::shownPath(path) + " : " + source.errorText());
     return bytes;
 }
 

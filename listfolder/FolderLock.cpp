@@ -4,6 +4,7 @@
 
 #include <files/FileSystem.h>
 #include <files/Process.h>
+#include <files/ShownPath.h>
 #include <files/Utf8Path.h>
 
 #include <cerrno>
@@ -71,18 +72,20 @@ status::Status FolderLock::take(const std::string& dataDir, const std::string& a
         opened = file_.openFolder(dataDir, true);
     }
     if (opened != 0)
-        return status::Status::failure(
-            "le dossier des listes " + dataDir + " ne peut pas être verrouillé, ni par "
-            + placeOf(dataDir) + " ni par lui-même (" + ExclusiveFile::reason(opened) + ")");
+        return status::Status::failure("le dossier des listes " + files::shownPath(dataDir)
+                                       + " ne peut pas être verrouillé, ni par "
+                                       + files::shownPath(placeOf(dataDir)) + " ni par lui-même ("
+                                       + ExclusiveFile::reason(opened) + ")");
     if (const int why = file_.tryLock(); why != 0) {
         const std::string holder = holderOf(file_);
         release();
         return status::Status::failure(
-            why == EWOULDBLOCK
-                ? "une autre opération est en cours sur le dossier des listes " + dataDir
+            why == EWOULDBLOCK ? "une autre opération est en cours sur le dossier des listes "
+                    + files::shownPath(dataDir)
                     + (holder.empty() ? std::string() : " (" + holder + ")")
                     + " : attendre qu'elle soit finie, puis recommencer"
-                : place + " ne peut pas être verrouillé (" + ExclusiveFile::reason(why) + ")");
+                               : files::shownPath(place) + " ne peut pas être verrouillé ("
+                    + ExclusiveFile::reason(why) + ")");
     }
     tellHolder(activity);
     return {};

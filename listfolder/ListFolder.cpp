@@ -4,6 +4,7 @@
 
 #include <files/FileStatus.h>
 #include <files/FileSystem.h>
+#include <files/ShownPath.h>
 
 #include <cerrno>
 
@@ -31,16 +32,17 @@ status::Status ListFolder::prepare(const std::string& dataDir, bool& created)
         if (why == 0 && !isFolder(dataDir))
             why = ENOTDIR;
         if (why != 0)
-            return status::Status::failure("le dossier des listes " + dataDir
+            return status::Status::failure("le dossier des listes " + files::shownPath(dataDir)
                                            + " ne peut pas être créé : "
                                            + ExclusiveFile::reason(why));
         created = true;
     } else if (info.kind != Kind::folder) {
         return status::Status::failure(
-            dataDir + " n'est pas un dossier : les listes ne peuvent pas y être écrites");
+            files::shownPath(dataDir)
+            + " n'est pas un dossier : les listes ne peuvent pas y être écrites");
     }
     if (const int why = files::mayWrite(dataDir); why != 0)
-        return status::Status::failure("le dossier des listes " + dataDir
+        return status::Status::failure("le dossier des listes " + files::shownPath(dataDir)
                                        + " ne peut pas être écrit : " + ExclusiveFile::reason(why));
     return {};
 }

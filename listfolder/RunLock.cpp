@@ -2,6 +2,7 @@
 
 #include <listfolder/ExclusiveFile.h>
 
+#include <files/ShownPath.h>
 #include <files/Utf8Path.h>
 
 #include <cerrno>
@@ -37,9 +38,10 @@ status::Status RunLock::takeWorkFolder(const std::string& workDir)
         workFile_.close();
         return status::Status::failure(
             why == EWOULDBLOCK
-                ? "une autre fabrication de listes est en cours (" + place
+                ? "une autre fabrication de listes est en cours (" + files::shownPath(place)
                     + " est pris) : attendre qu'elle soit finie, puis recommencer"
-                : place + " ne peut pas être verrouillé (" + ExclusiveFile::reason(why) + ")");
+                : files::shownPath(place) + " ne peut pas être verrouillé ("
+                    + ExclusiveFile::reason(why) + ")");
     }
     return {};
 }

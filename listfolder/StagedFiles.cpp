@@ -6,6 +6,7 @@
 
 #include <files/FileStatus.h>
 #include <files/FileSystem.h>
+#include <files/ShownPath.h>
 #include <files/Utf8Path.h>
 #include <textfile/LineWriter.h>
 
@@ -77,8 +78,8 @@ status::Status StagedFiles::open()
     recover();
     if (SwitchJournal(dataDir_).exists()) {
         // a switch that could not be undone: a new one would lose what its journal keeps
-        return status::Status::failure(notes_.empty() ? dataDir_ + " est à moitié remplacé"
-                                                      : notes_.back());
+        return status::Status::failure(
+            notes_.empty() ? files::shownPath(dataDir_) + " est à moitié remplacé" : notes_.back());
     }
     clearFolder();
     return {};
@@ -90,7 +91,8 @@ status::Status StagedFiles::chooseFolder()
 {
     std::uint64_t data = 0;
     if (const int error = volumeOf(dataDir_, data))
-        return status::Status::failure(dataDir_ + " : " + ExclusiveFile::reason(error));
+        return status::Status::failure(files::shownPath(dataDir_) + " : "
+                                       + ExclusiveFile::reason(error));
     std::string real;
     std::string parent;
     realPlace(dataDir_, real, parent);
@@ -115,7 +117,8 @@ status::Status StagedFiles::chooseFolder()
     }
     return status::Status::failure(
         "aucun dossier ne peut recevoir les fichiers en attente sur le système de fichiers de "
-        + dataDir_ + " (ni " + (workDir_.empty() ? std::string("le dossier de travail") : workDir_)
+        + files::shownPath(dataDir_) + " (ni "
+        + (workDir_.empty() ? std::string("le dossier de travail") : files::shownPath(workDir_))
         + ", ni " + parent + ")");
 }
 
@@ -125,11 +128,12 @@ status::Status StagedFiles::lock()
     if (error == 0 || error == EEXIST)
         error = lock_.openFolder(folder_, false);
     if (error != 0)
-        return status::Status::failure(folder_ + " : " + ExclusiveFile::reason(error));
+        return status::Status::failure(files::shownPath(folder_) + " : "
+                                       + ExclusiveFile::reason(error));
     if (lock_.tryLock() != 0) {
         lock_.close();
-        return status::Status::failure("une autre fabrication de listes est en cours (" + folder_
-                                       + " est pris)");
+        return status::Status::failure("une autre fabrication de listes est en cours ("
+                                       + files::shownPath(folder_) + " est pris)");
     }
     return {};
 }
@@ -171,7 +175,8 @@ status::Status StagedFiles::write(const std::string& name, const std::vector<std
     bool ok = file.isOpen() && (!staged.replaces || file.setMode(mode));
     if (ok && !step("écriture " + name)) {
         files::removeFile(path);
-        return status::Status::failure(path + " : " + ExclusiveFile::reason(ENOSPC));
+        return status::Status::failure(files::shownPath(path) + " : "
+                                       + ExclusiveFile::reason(ENOSPC));
     }
     if (ok) {
         textfile::LineWriter writer(file);
@@ -188,7 +193,7 @@ status::Status StagedFiles::write(const std::string& name, const std::vector<std
         return {};
     }
     std::string why = file.errorText().empty()
-        ? path + " : " + ExclusiveFile::reason(error ? error : EIO)
+        ? files::shownPath(path) + " : " + ExclusiveFile::reason(error ? error : EIO)
         : file.errorText();
     files::removeFile(path);
     return status::Status::failure(std::move(why));
@@ -264,13 +269,14 @@ status::Status StagedFiles::keepOldFiles()
         const std::string why = ListFolder::protection(place);
         if (!why.empty() || there != staged.replaces)
             return status::Status::failure(
-                place + " : " + (why.empty() ? "il a changé pendant la fabrication" : why));
+                files::shownPath(place) + " : "
+                + (why.empty() ? "il a changé pendant la fabrication" : why));
         staged.old = SwitchJournal::Identity::of(place);
         switch_.add(staged.removes ? std::string() : waiting(staged.name), place, kept(staged.name),
                     staged.name);
     }
     if (const int error = switch_.keepOld())
-        return status::Status::failure(switch_.failed().to
+        return status::Status::failure(files::shownPath(switch_.failed().to)
                                        + " : sa copie de secours ne peut pas être faite ("
                                        + ExclusiveFile::reason(error) + ")");
     return {};
@@ -279,8 +285,8 @@ status::Status StagedFiles::keepOldFiles()
 status::Status StagedFiles::writeJournal()
 {
     if (!step("journal"))
-        return status::Status::failure(dataDir_ + "/" + SwitchJournal::fileName + " : "
-                                       + ExclusiveFile::reason(ENOSPC));
+        return status::Status::failure(files::shownPath(dataDir_ + "/" + SwitchJournal::fileName)
+                                       + " : " + ExclusiveFile::reason(ENOSPC));
     // the real path: the run that undoes this one may start from another folder
     std::string real;
     std::string parent;
@@ -294,7 +300,8 @@ status::Status StagedFiles::writeJournal()
 status::Status StagedFiles::switchFiles()
 {
     if (const int error = switch_.switchIn())
-        return status::Status::failure(switch_.failed().to + " : " + ExclusiveFile::reason(error));
+        return status::Status::failure(files::shownPath(switch_.failed().to) + " : "
+                                       + ExclusiveFile::reason(error));
     return {};
 }
 

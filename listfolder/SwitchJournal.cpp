@@ -7,6 +7,7 @@
 #include <files/FileStatus.h>
 #include <files/FileSystem.h>
 #include <files/Replace.h>
+#include <files/ShownPath.h>
 
 #include <sstream>
 
@@ -149,16 +150,16 @@ std::vector<std::string> SwitchJournal::repair() const
     std::vector<Entry> entries;
     if (!read(keptFolder, entries)) {
         remove();
-        return {"un journal de remplacement illisible a été trouvé dans " + dataDir_
-                + " : il est abandonné et aucun fichier n'est touché"};
+        return {"un journal de remplacement illisible a été trouvé dans "
+                + files::shownPath(dataDir_) + " : il est abandonné et aucun fichier n'est touché"};
     }
     std::vector<const Entry*> switched;
     for (const auto& entry : entries) {
         const State state = stateOf(keptFolder, entry);
         if (state == State::changed) {
             remove();
-            return {"une fabrication interrompue avait laissé son journal dans " + dataDir_
-                    + ", mais " + entry.name
+            return {"une fabrication interrompue avait laissé son journal dans "
+                    + files::shownPath(dataDir_) + ", mais " + entry.name
                     + " a changé depuis : ce journal est abandonné, aucun fichier n'est remis à "
                       "sa place et les listes plus récentes restent"};
         }
@@ -172,16 +173,17 @@ std::vector<std::string> SwitchJournal::repair() const
             ? files::replaceFile(keptPath(keptFolder, entry->name), place)
             : files::removeFile(place);
         if (error != 0)
-            return {"une fabrication interrompue a laissé " + dataDir_
-                    + " à moitié remplacé et il ne peut pas être remis en état (" + place + " : "
-                    + ExclusiveFile::reason(error) + ")"};
+            return {"une fabrication interrompue a laissé " + files::shownPath(dataDir_)
+                    + " à moitié remplacé et il ne peut pas être remis en état ("
+                    + files::shownPath(place) + " : " + ExclusiveFile::reason(error) + ")"};
         names.push_back(entry->name);
     }
     remove();
     if (names.empty())
         return {};
-    return {"une fabrication interrompue a été défaite : les fichiers de " + dataDir_
-            + " sont de nouveau ceux d'avant elle (" + joined(names) + ")"};
+    return {"une fabrication interrompue a été défaite : les fichiers de "
+            + files::shownPath(dataDir_) + " sont de nouveau ceux d'avant elle (" + joined(names)
+            + ")"};
 }
 
 std::string SwitchJournal::halfReplaced() const
@@ -196,7 +198,7 @@ std::string SwitchJournal::halfReplaced() const
             names.push_back(entry.name);
     if (names.empty())
         return {};
-    return "le dossier des listes " + dataDir_
+    return "le dossier des listes " + files::shownPath(dataDir_)
         + " est à moitié remplacé par une fabrication interrompue (nouvelles : " + joined(names)
         + " ; les autres listes sont celles d'avant) : il sera remis en état par le prochain "
           "lancement qui peut y écrire";

@@ -6,6 +6,8 @@
 
 #include <listfolder/FolderRepair.h>
 
+#include <places/PlayerFolders.h>
+
 #include <chrono>
 
 namespace ownlists {
@@ -32,7 +34,9 @@ std::string CommandLine::usage()
           "                       UTF-8, UTF-16 ou Windows-1252. Elles vont dans le dossier data "
           "du\n"
           "                       dossier de travail s'il contient des listes, sinon dans votre\n"
-          "                       dossier de listes (~/.local/share/vorlane/data).\n"
+          "                       dossier de listes ("
+        + places::PlayerFolders::listsAsNamed()
+        + ").\n"
           "  --remplacer          avec --mes-mots : remplace les listes déjà là, toutes ensemble\n"
           "  --aide, --help       cette aide\n";
 }
@@ -54,9 +58,10 @@ CommandLine CommandLine::parse(int argc, const char* const* argv)
             line.action = Action::importWindow;
         else if (argument == "--remplacer")
             line.replace = true;
-        else if (argument == "--mes-mots" && i + 1 >= argc)
+        else if (argument == "--mes-mots" && i + 1 >= argc) {
+            line.fileMissing = true;
             return wrong("--mes-mots sans FICHIER");
-        else if (argument == "--mes-mots" && hasFile)
+        } else if (argument == "--mes-mots" && hasFile)
             return wrong("--mes-mots est donné deux fois");
         else if (argument == "--mes-mots" && argv[i + 1][0] == '\0')
             return wrong("--mes-mots \"\" : le nom du FICHIER est vide, il n'y a rien à lire");

@@ -13,9 +13,10 @@ struct CommandLine {
     enum class Action { window, importWindow, importWords, help, wrong };
 
     Action action = Action::window;
-    std::string playerFile;  // --mes-mots FICHIER
-    bool replace = false;    // --remplacer
-    std::string error;       // why the line is wrong, in French
+    std::string playerFile;    // --mes-mots FICHIER
+    bool replace = false;      // --remplacer
+    std::string error;         // why the line is wrong, in French
+    bool fileMissing = false;  // wrong because --mes-mots ends the line: the file is to be chosen
 
     // What `vorlane --aide` prints.
     static std::string usage();

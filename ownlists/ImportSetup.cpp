@@ -1,5 +1,7 @@
 #include <ownlists/ImportSetup.h>
 
+#include <files/ShownPath.h>
+
 #include <ownlists/OriginalLists.h>
 #include <places/ListFolders.h>
 #include <places/PlayerFolders.h>
@@ -24,11 +26,11 @@ std::string ImportSetup::destination() const
     if (!problem.empty())
         return "Aucune liste ne peut être faite : " + problem + ".";
     if (workingFolder)
-        return "Les listes vont dans " + dataDir
+        return "Les listes vont dans " + files::shownPath(dataDir)
             + " : le dossier data du dossier de travail, en usage, où LANCER les cherche "
               "d'abord. Celles qu'il contient avant la première importation sont gardées dans "
-            + OriginalLists(*this).keptFolder() + ".";
-    return "Les listes vont dans " + dataDir
+            + files::shownPath(OriginalLists(*this).keptFolder()) + ".";
+    return "Les listes vont dans " + files::shownPath(dataDir)
         + " : votre dossier de listes, où LANCER les cherche avant les listes livrées avec "
           "vorlane.";
 }

@@ -1,5 +1,7 @@
 #include <ownlists/OriginalLists.h>
 
+#include <files/ShownPath.h>
+
 #include <listfolder/ExclusiveFile.h>
 #include <listfolder/FileBytes.h>
 #include <listfolder/FolderLock.h>
@@ -121,7 +123,7 @@ status::Status OriginalLists::setIncompleteAside() const
     for (int n = 2; isThere(name); ++n)
         name = base + "-" + std::to_string(n);
     if (const int error = files::renameFolder(keptFolder(), name))
-        return status::Status::failure(keptFolder()
+        return status::Status::failure(files::shownPath(keptFolder())
                                        + " n'est pas une copie complète des listes d'origine et "
                                          "ne peut pas être mis de côté : "
                                        + reason(error));
@@ -134,7 +136,7 @@ status::Status OriginalLists::gather(const std::vector<std::string>& names) cons
 {
     removeWithItsFiles(stagingFolder());  // a keep cut short: never announced, ours
     if (const int error = files::makeFolder(stagingFolder()))
-        return status::Status::failure("le dossier " + stagingFolder()
+        return status::Status::failure("le dossier " + files::shownPath(stagingFolder())
                                        + " ne peut pas être créé : " + reason(error));
     std::size_t kept = 0;
     for (const auto& name : names) {
@@ -145,8 +147,9 @@ status::Status OriginalLists::gather(const std::vector<std::string>& names) cons
             ? ENOSPC
             : keepUnder(from, stagingFolder() + "/" + name);
         if (error != 0)
-            return status::Status::failure(from + " ne peut pas être gardé dans " + keptFolder()
-                                           + " : " + reason(error));
+            return status::Status::failure(files::shownPath(from) + " ne peut pas être gardé dans "
+                                           + files::shownPath(keptFolder()) + " : "
+                                           + reason(error));
         ++kept;
     }
     listfolder::ExclusiveFile mark(stagingFolder() + "/" + completeMark);
@@ -173,7 +176,7 @@ status::Status OriginalLists::keep(const std::vector<std::string>& names)
         : files::renameFolder(stagingFolder(), keptFolder());
     if (error != 0) {
         removeWithItsFiles(stagingFolder());
-        return status::Status::failure("le dossier " + keptFolder()
+        return status::Status::failure("le dossier " + files::shownPath(keptFolder())
                                        + " ne peut pas être fait : " + reason(error));
     }
     madeKept_ = true;
@@ -193,29 +196,34 @@ std::string OriginalLists::whatGoingBackDoes(std::time_t now) const
     if (!whyNoGoingBack().empty())
         return {};
     if (setup_.workingFolder)
-        return "Vos listes de " + setup_.dataDir + " seront mises de côté dans " + asideName(now)
-            + ", sans rien effacer, et celles gardées dans " + keptFolder()
+        return "Vos listes de " + files::shownPath(setup_.dataDir) + " seront mises de côté dans "
+            + files::shownPath(asideName(now)) + ", sans rien effacer, et celles gardées dans "
+            + files::shownPath(keptFolder())
             + " reprendront leur place : LANCER les entraînera de nouveau.";
-    return "Votre dossier de listes " + setup_.dataDir + " sera mis de côté dans " + asideName(now)
+    return "Votre dossier de listes " + files::shownPath(setup_.dataDir) + " sera mis de côté dans "
+        + files::shownPath(asideName(now))
         + ", sans rien effacer : LANCER entraînera de nouveau les listes livrées avec vorlane, "
           "dans "
-        + setup_.shippedDir + ".";
+        + files::shownPath(setup_.shippedDir) + ".";
 }
 
 std::string OriginalLists::whyNoGoingBack() const
 {
     if (setup_.workingFolder) {
         if (!keptWhole())
-            return "aucune copie complète des listes d'origine n'a été gardée dans " + keptFolder()
-                + " : vos listes de " + setup_.dataDir
+            return "aucune copie complète des listes d'origine n'a été gardée dans "
+                + files::shownPath(keptFolder()) + " : vos listes de "
+                + files::shownPath(setup_.dataDir)
                 + " n'ont pas été remplacées par une importation de vos mots";
         return {};
     }
     if (!isA(setup_.dataDir, files::FileStatus::Kind::folder) || namesIn(setup_.dataDir).empty())
-        return "votre dossier de listes " + setup_.dataDir + " est vide ou absent";
+        return "votre dossier de listes " + files::shownPath(setup_.dataDir)
+            + " est vide ou absent";
     if (!holdsAList(setup_.shippedDir))
         return "aucune liste n'est livrée avec vorlane"
-            + (setup_.shippedDir.empty() ? std::string() : " dans " + setup_.shippedDir)
+            + (setup_.shippedDir.empty() ? std::string()
+                                         : " dans " + files::shownPath(setup_.shippedDir))
             + " : sans votre dossier de listes, LANCER n'aurait plus rien à entraîner";
     return {};
 }
@@ -252,7 +260,7 @@ status::Result<std::string> OriginalLists::putFolderAside(std::time_t now) const
 {
     const std::string asideFolder = asideName(now);
     if (const int error = files::renameFolder(setup_.dataDir, asideFolder))
-        return status::Status::failure(setup_.dataDir
+        return status::Status::failure(files::shownPath(setup_.dataDir)
                                        + " ne peut pas être mis de côté : " + reason(error));
     return asideFolder;
 }
@@ -261,7 +269,7 @@ status::Result<std::string> OriginalLists::putFolderAside(std::time_t now) const
 status::Status OriginalLists::keepPlayersLists(const std::string& asideFolder) const
 {
     if (const int error = files::makeFolder(asideFolder))
-        return status::Status::failure("le dossier " + asideFolder
+        return status::Status::failure("le dossier " + files::shownPath(asideFolder)
                                        + " ne peut pas être créé : " + reason(error));
     for (const auto& name : listmaking::OwnWordsImport::fileNames()) {
         const std::string from = setup_.dataDir + "/" + name;
@@ -271,8 +279,9 @@ status::Status OriginalLists::keepPlayersLists(const std::string& asideFolder) c
             ? ENOSPC
             : keepUnder(from, asideFolder + "/" + name);
         if (error != 0)
-            return status::Status::failure(from + " ne peut pas être mis de côté dans "
-                                           + asideFolder + " : " + reason(error));
+            return status::Status::failure(files::shownPath(from)
+                                           + " ne peut pas être mis de côté dans "
+                                           + files::shownPath(asideFolder) + " : " + reason(error));
     }
     return {};
 }
@@ -307,12 +316,13 @@ status::Result<std::string> OriginalLists::bringBack(std::time_t now)
         const bool undone = !listfolder::SwitchJournal(setup_.dataDir).exists();
         if (undone)  // only second names of files still in data/
             removeWithItsFiles(asideFolder);
-        return status::Status::failure(done.why()
-                                       + (undone ? ". Rien n'a changé : vos listes sont dans "
-                                                  + setup_.dataDir + ", celles d'origine dans "
-                                                  + keptFolder()
-                                                 : ". Vos listes sont aussi dans " + asideFolder
-                                                  + ", celles d'origine dans " + keptFolder()));
+        return status::Status::failure(
+            done.why()
+            + (undone
+                   ? ". Rien n'a changé : vos listes sont dans " + files::shownPath(setup_.dataDir)
+                       + ", celles d'origine dans " + files::shownPath(keptFolder())
+                   : ". Vos listes sont aussi dans " + files::shownPath(asideFolder)
+                       + ", celles d'origine dans " + files::shownPath(keptFolder())));
     }
     // every original is in data/ now: the keep goes, its mark first
     if (!allowStep || allowStep("garde retirée")) {

@@ -52,6 +52,11 @@ std::string PlayerFolders::cacheHome()
     return absoluteVariable("LOCALAPPDATA");
 }
 
+std::string PlayerFolders::listsAsNamed()
+{
+    return "%APPDATA%\\vorlane\\data";
+}
+
 std::string PlayerFolders::noHome()
 {
     return "vous n'avez pas de dossier personnel : ni APPDATA ni LOCALAPPDATA ne donne un "
@@ -71,6 +76,11 @@ std::string PlayerFolders::configHome()
 std::string PlayerFolders::cacheHome()
 {
     return xdgFolder("XDG_CACHE_HOME", "/.cache");
+}
+
+std::string PlayerFolders::listsAsNamed()
+{
+    return "~/.local/share/vorlane/data";
 }
 
 std::string PlayerFolders::noHome()

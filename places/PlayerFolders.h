@@ -26,6 +26,10 @@ public:
     // <cache home>/vorlane: the prepared lexicon and the waiting files of an import.
     static std::string work();
 
+    // The player's lists folder as the help names it to any player: %APPDATA%\vorlane\data on
+    // Windows, ~/.local/share/vorlane/data elsewhere.
+    static std::string listsAsNamed();
+
     // Why the player has no folder of their own, in French.
     static std::string noHome();
 };

@@ -34,6 +34,8 @@ std::string systemReason(int errorNumber)
     switch (errorNumber) {
     case textfile::notAPlainFile:
         return "ce n'est pas un fichier ordinaire (tube, périphérique ou socket)";
+    case files::usedByAnotherProgram:
+        return "fichier utilisé par un autre programme";
     case textfile::lineTooLong:
         return lineTooLongReason(longestLine);
     case ENOENT:

@@ -1,3 +1,4 @@
+#include <files/FileKind.h>
 #include <files/Replace.h>
 #include <files/Utf8Path.h>
 
@@ -9,6 +10,10 @@
 #include <cerrno>
 #include <map>
 #include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -47,5 +52,37 @@ TEST(Replace, LeavesEverythingAsItWasWhenTheNewFileIsMissing)
     const std::map<std::string, std::string> expected = {{"liste.txt", "ANCIEN\r\n"}};
     EXPECT_EQ(testsupport::FolderSnapshot::of(files::toUtf8(folder.path())), expected);
 }
+
+#ifdef _WIN32
+struct Holding {
+    const char* name;
+    DWORD sharing;  // what the other program lets others do with the file it holds
+};
+
+// A list that another program holds open without sharing its replacement is said to be used
+// by that program, not refused to the player, and stays as it was.
+TEST(Replace, SaysAFileHeldByAnotherProgram)
+{
+    const Holding cases[] = {{"liste à jour.txt", FILE_SHARE_READ | FILE_SHARE_WRITE},
+                             {"liste.txt", 0}};
+    for (const Holding& holding : cases) {
+        testsupport::TempFolder folder;
+        ASSERT_TRUE(folder.ok());
+        folder.write("neuf.txt", {"NOUVEAU"});
+        folder.write(holding.name, {"ANCIEN"});
+        const HANDLE held =
+            CreateFileW((folder.path() / files::fromUtf8(holding.name)).c_str(), GENERIC_READ,
+                        holding.sharing, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE) << holding.name;
+        EXPECT_EQ(files::replaceFile(folder.file("neuf.txt"), folder.file(holding.name)),
+                  files::usedByAnotherProgram)
+            << holding.name;
+        CloseHandle(held);
+        EXPECT_EQ(testsupport::FolderSnapshot::of(files::toUtf8(folder.path()))[holding.name],
+                  "ANCIEN\r\n")
+            << holding.name;
+    }
+}
+#endif
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <listmaking/dictionary/LexiconMaker.h>
 
+#include <files/ShownPath.h>
+
 #include <lexicon/GameWord.h>
 #include <listfolder/FileBytes.h>
 #include <listmaking/dictionary/AffixExpander.h>
@@ -23,10 +25,10 @@ status::Status readEntries(const std::string& path, std::vector<DicEntry>& entri
 {
     textfile::LineReader reader(path);
     if (!reader.isOpen())
-        return status::Status::failure(path + " : " + reader.errorText());
+        return status::Status::failure(files::shownPath(path) + " : " + reader.errorText());
     entries = DicReader::entries(reader);
     if (reader.failed())
-        return status::Status::failure(path + " : " + reader.errorText());
+        return status::Status::failure(files::shownPath(path) + " : " + reader.errorText());
     return {};
 }
 
@@ -95,7 +97,8 @@ status::Status LexiconMaker::make(lexicon::PreparedLexicon& lexicon, const RunCo
     expand(rules, entries, filter, control);
     checker_ = std::make_unique<ParallelChecker>(paths_.modernAff, paths_.modernDic);
     if (!checker_->isLoaded())
-        return status::Status::failure(paths_.modernDic + " : lecture impossible par Hunspell");
+        return status::Status::failure(files::shownPath(paths_.modernDic)
+                                       + " : lecture impossible par Hunspell");
     control.report(0.35, "vérification des formes par Hunspell");
     std::vector<char> accepted;
     if (control.cancelled() || !checker_->check(spellings_, accepted, control.cancel))
@@ -118,7 +121,7 @@ status::Status LexiconMaker::readModern(AffixRules& rules, std::vector<DicEntry>
     if (!affText)
         return affText.status();
     if (auto parsed = rules.parse(*affText); !parsed)
-        return status::Status::failure(paths_.modernAff + ", " + parsed.why());
+        return status::Status::failure(files::shownPath(paths_.modernAff) + ", " + parsed.why());
     filter.readAffixMarks(paths_.modernAff);
     if (!paths_.stopList.empty()) {
         if (auto stops = filter.readStopList(paths_.stopList); !stops)

@@ -1,5 +1,7 @@
 #include <listmaking/dictionary/OlderLists.h>
 
+#include <files/ShownPath.h>
+
 #include <lexicon/SourceFiles.h>
 #include <lexicon/Utf8.h>
 #include <listfolder/FileBytes.h>
@@ -35,14 +37,16 @@ status::Status OlderLists::readAll(const lexicon::SourcePaths& paths,
 {
     textfile::LineReader reader(paths.olderList);
     if (!reader.isOpen())
-        return status::Status::failure(paths.olderList + " : " + reader.errorText());
+        return status::Status::failure(files::shownPath(paths.olderList) + " : "
+                                       + reader.errorText());
     words = DicReader::words(reader);
     if (reader.failed())
-        return status::Status::failure(paths.olderList + " : " + reader.errorText());
+        return status::Status::failure(files::shownPath(paths.olderList) + " : "
+                                       + reader.errorText());
     // a dictionary not given at all (an installed program has none) goes without a word
     if (!paths.myspellDic.empty()) {
         if (!lexicon::SourceFiles::exists(paths.myspellDic))
-            missing.push_back("myspell-fr (" + paths.myspellDic + " absent)");
+            missing.push_back("myspell-fr (" + files::shownPath(paths.myspellDic) + " absent)");
         else if (auto read =
                      hunspellForms(paths.myspellDic, lexicon::SourcePaths::affOf(paths.myspellDic),
                                    words, control);
@@ -53,7 +57,7 @@ status::Status OlderLists::readAll(const lexicon::SourcePaths& paths,
         return status::Status::cancelled();
     if (!paths.aspellList.empty()) {
         if (!lexicon::SourceFiles::exists(paths.aspellList))
-            missing.push_back("aspell-fr (" + paths.aspellList + " absent)");
+            missing.push_back("aspell-fr (" + files::shownPath(paths.aspellList) + " absent)");
         else if (auto read = readAspellList(paths.aspellList, words); !read)
             missing.push_back("aspell-fr (" + read.why() + ")");
     }
@@ -68,10 +72,10 @@ status::Status OlderLists::hunspellForms(const std::string& dicPath, const std::
         return affText.status();
     AffixRules rules;
     if (auto parsed = rules.parse(*affText); !parsed)
-        return status::Status::failure(affPath + ", " + parsed.why());
+        return status::Status::failure(files::shownPath(affPath) + ", " + parsed.why());
     textfile::LineReader reader(dicPath);
     if (!reader.isOpen())
-        return status::Status::failure(dicPath + " : " + reader.errorText());
+        return status::Status::failure(files::shownPath(dicPath) + " : " + reader.errorText());
     const auto entries = DicReader::entries(reader);
     const AffixExpander expander(rules);
     std::unordered_set<std::string> seen;
@@ -84,7 +88,8 @@ status::Status OlderLists::hunspellForms(const std::string& dicPath, const std::
     }
     ParallelChecker checker(affPath, dicPath);
     if (!checker.isLoaded())
-        return status::Status::failure(dicPath + " : lecture impossible par Hunspell");
+        return status::Status::failure(files::shownPath(dicPath)
+                                       + " : lecture impossible par Hunspell");
     std::vector<char> accepted;
     if (!checker.check(forms, accepted, control.cancel))
         return status::Status::cancelled();

@@ -1,5 +1,7 @@
 #include <listmaking/dictionary/WordFilter.h>
 
+#include <files/ShownPath.h>
+
 #include <lexicon/GameWord.h>
 
 #include <textfile/LineReader.h>
@@ -57,15 +59,15 @@ status::Status WordFilter::readStopList(const std::string& path)
 {
     textfile::LineReader reader(path);
     if (!reader.isOpen())
-        return status::Status::failure(path + ": " + reader.errorText());
+        return status::Status::failure(files::shownPath(path) + ": " + reader.errorText());
     std::vector<std::string> lines;
     std::string line;
     while (reader.next(line))
         lines.push_back(line);
     if (reader.failed())
-        return status::Status::failure(path + ": " + reader.errorText());
+        return status::Status::failure(files::shownPath(path) + ": " + reader.errorText());
     if (auto parsed = parseStopList(lines); !parsed)
-        return status::Status::failure(path + ", " + parsed.why());
+        return status::Status::failure(files::shownPath(path) + ", " + parsed.why());
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include <listmaking/lists/DefaultListsRun.h>
 
+#include <files/ShownPath.h>
+
 #include <listfolder/ListFolder.h>
 #include <listfolder/RunLock.h>
 #include <listfolder/StagedFiles.h>
@@ -86,7 +88,8 @@ status::Status DefaultListsRun::run(const RunControl& control)
     control.report(0.95, "mise en place des fichiers");
     if (auto committed = staged.commit(); !committed) {
         written_.clear();
-        return status::Status::failure(committed.why() + ". Les fichiers de " + dataDir_
+        return status::Status::failure(committed.why() + ". Les fichiers de "
+                                       + files::shownPath(dataDir_)
                                        + " sont restés tels qu'ils étaient.");
     }
     control.report(1.0, "terminé");

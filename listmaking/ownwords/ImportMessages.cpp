@@ -1,5 +1,7 @@
 #include <listmaking/ownwords/ImportMessages.h>
 
+#include <files/ShownPath.h>
+
 #include <catalogue/Catalogue.h>
 
 #include <cstdio>
@@ -62,8 +64,8 @@ ImportMessages::Line ImportMessages::said(const std::string& text, bool problem)
 ImportMessages::Lines ImportMessages::reading(const OwnWordsSummary& s,
                                               const std::string& reportPath) const
 {
-    std::string first = s.playerFile + " lu en " + s.encoding + " : " + std::to_string(s.wordsTaken)
-        + " mot(s) retenu(s)";
+    std::string first = files::shownPath(s.playerFile) + " lu en " + s.encoding + " : "
+        + std::to_string(s.wordsTaken) + " mot(s) retenu(s)";
     if (s.repeats > 0)
         first += " (" + std::to_string(s.repeats) + " en double)";
     first += ", " + std::to_string(s.refusedCount) + " ligne(s) refusée(s)";
@@ -164,8 +166,8 @@ ImportMessages::Lines ImportMessages::ofRun(const OwnWordsImport& import, const 
     char duration[32];
     std::snprintf(duration, sizeof duration, "%.1f", seconds);
     lines.push_back(said(std::to_string(s.linesPerFile.size()) + " listes et le rapport "
-                         + OwnWordsImport::reportName + " écrits dans " + dataDir + " en "
-                         + duration + " s"));
+                         + OwnWordsImport::reportName + " écrits dans " + files::shownPath(dataDir)
+                         + " en " + duration + " s"));
     return lines;
 }
 

@@ -1,5 +1,7 @@
 #include <listmaking/ownwords/OwnWordList.h>
 
+#include <files/ShownPath.h>
+
 #include <lexicon/GameWord.h>
 #include <lexicon/Nfc.h>
 #include <lexicon/Utf8.h>
@@ -160,7 +162,7 @@ status::Status OwnWordList::read(const std::string& path, const RunControl& cont
     for (const Pass pass : {Pass::count, Pass::take}) {
         textfile::FileByteSource source(path);
         if (!source.isOpen())
-            return status::Status::failure(path + " : " + source.errorText());
+            return status::Status::failure(files::shownPath(path) + " : " + source.errorText());
         startPass(pass);
         char buffer[1 << 16];
         while (!tooManyLines_) {
@@ -175,16 +177,17 @@ status::Status OwnWordList::read(const std::string& path, const RunControl& cont
                 control.report(std::min(1.0, done / (2 * size)), "lecture du fichier");
         }
         if (source.failed())
-            return status::Status::failure(path + " : " + source.errorText());
+            return status::Status::failure(files::shownPath(path) + " : " + source.errorText());
         if (tooManyLines_)
-            return status::Status::failure(path + " : plus de " + std::to_string(mostLines)
+            return status::Status::failure(files::shownPath(path) + " : plus de "
+                                           + std::to_string(mostLines)
                                            + " lignes, ce n'est pas une liste de mots");
         finish();
     }
     if (isNotText())
         return status::Status::failure(
-            path + " n'est pas une liste de mots : " + std::to_string(suspectLines_) + " de ses "
-            + std::to_string(textLines_)
+            files::shownPath(path) + " n'est pas une liste de mots : "
+            + std::to_string(suspectLines_) + " de ses " + std::to_string(textLines_)
             + " lignes contiennent des caractères de contrôle ou des octets illisibles (un "
               "fichier binaire, une image, un document de traitement de texte ?). Enregistrez "
               "vos mots en texte brut, un par ligne");

@@ -1,6 +1,7 @@
 #include <listmaking/ownwords/OwnWordsImport.h>
 
 #include <files/FileSystem.h>
+#include <files/ShownPath.h>
 #include <listfolder/RunLock.h>
 #include <listfolder/StagedFiles.h>
 #include <listmaking/dictionary/LexiconStore.h>
@@ -95,11 +96,13 @@ status::Status OwnWordsImport::plan()
 std::string OwnWordsImport::refusal() const
 {
     if (!plan_.protectedFiles.empty())
-        return "ces fichiers de " + settings_.dataDir + " ne seront pas remplacés : "
-            + joined(plan_.protectedFiles) + ". Rien n'a été écrit.";
+        return "ces fichiers de " + files::shownPath(settings_.dataDir)
+            + " ne seront pas remplacés : " + joined(plan_.protectedFiles)
+            + ". Rien n'a été écrit.";
     if (!plan_.present.empty() && !settings_.overwrite)
-        return settings_.dataDir + " contient déjà " + std::to_string(plan_.present.size())
-            + " des fichiers à écrire (" + joined(plan_.present)
+        return files::shownPath(settings_.dataDir) + " contient déjà "
+            + std::to_string(plan_.present.size()) + " des fichiers à écrire ("
+            + joined(plan_.present)
             + "). Rien n'a été écrit. Pour les remplacer tous : " + settings_.howToReplace + ".";
     return {};
 }
@@ -144,7 +147,8 @@ std::string OwnWordsImport::leftOut(const std::string& name) const
 
 std::string OwnWordsImport::unchanged() const
 {
-    return ". Les fichiers de " + settings_.dataDir + " sont restés tels qu'ils étaient.";
+    return ". Les fichiers de " + files::shownPath(settings_.dataDir)
+        + " sont restés tels qu'ils étaient.";
 }
 
 status::Status OwnWordsImport::prepare(const RunControl& control)

@@ -1,4 +1,6 @@
 // vorlane's command line: what it asks for, and the import without a window.
+
+#include <files/ShownPath.h>
 #include <listmaking/tests/HunspellFixture.h>
 
 #include <listfolder/tests/CutSwitch.h>
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
@@ -128,7 +131,8 @@ TEST_F(ImportWords, MakesThePlayersListsAndReplacesThemOnlyWhenAsked)
     for (const std::string& piece : std::vector<std::string>{
              "Les listes vont dans ", "liste.txt lu en ASCII : 2 mot(s) retenu(s)",
              "ligne 3 : « covid19 » : un chiffre n'est pas une lettre", "ods6new_7L.txt",
-             "vorlane : 2 mot(s) connu(s) du dictionnaire", "écrits dans " + data_})
+             "vorlane : 2 mot(s) connu(s) du dictionnaire",
+             "écrits dans " + files::shownPath(data_)})
         EXPECT_NE(said_.find(piece), std::string::npos) << piece << "\n" << said_;
     const auto first = testsupport::FolderSnapshot::of(data_);
     EXPECT_EQ(first.size(), listmaking::OwnWordsImport::fileNames().size() - 1);  // no reformed
@@ -149,6 +153,37 @@ TEST_F(ImportWords, MakesThePlayersListsAndReplacesThemOnlyWhenAsked)
     EXPECT_NE(testsupport::FolderSnapshot::of(data_), first);
 }
 
+// Every folder and file the import names is written as Windows writes it, here too for the
+// test: with "\\", never the "/" the program joins paths with.
+TEST_F(ImportWords, NamesEveryPathAsTheSystemWritesIt)
+{
+    const files::ShownSeparator windows('\\');
+    const auto asWindows = [](std::string path) {
+        std::replace(path.begin(), path.end(), '/', '\\');
+        return path;
+    };
+    const std::string words = asWindows(dictionary_.file("liste.txt"));
+    ASSERT_EQ(run("autrice\r\n", false), 0) << said_;
+    for (const std::string& piece :
+         {"Les listes vont dans " + asWindows(data_) + " : ", words + " lu en ASCII",
+          "écrits dans " + asWindows(data_) + " en "})
+        EXPECT_NE(said_.find(piece), std::string::npos) << piece << "\n" << said_;
+    EXPECT_EQ(run("katal\r\n", false), 1);
+    EXPECT_NE(said_.find(asWindows(data_) + " contient déjà "), std::string::npos) << said_;
+    EXPECT_EQ(said_.find(data_ + "/"), std::string::npos) << said_;
+}
+
+// --aide names the player's lists folder of the system it runs on.
+TEST(CommandLineUsage, NamesThePlayersFolderOfThisSystem)
+{
+#ifdef _WIN32
+    const std::string folder = "(%APPDATA%\\vorlane\\data)";
+#else
+    const std::string folder = "(~/.local/share/vorlane/data)";
+#endif
+    EXPECT_NE(CommandLine::usage().find(folder), std::string::npos) << CommandLine::usage();
+}
+
 // After an import cut while switching, the next one says first that it undid it, whether it
 // then runs or is refused.
 class AfterACutImport : public ImportWords, public ::testing::WithParamInterface<bool> {};
@@ -163,7 +198,7 @@ TEST_P(AfterACutImport, TheRepairIsTheFirstLine)
     const bool replace = GetParam();
     EXPECT_EQ(runInOrder("katal\r\n", replace), replace ? 0 : 1) << said_;
     EXPECT_EQ(said_.rfind("vorlane : une fabrication interrompue a été défaite : les fichiers de "
-                              + data_,
+                              + files::shownPath(data_),
                           0),
               0u)
         << said_;

@@ -70,7 +70,8 @@ Section "vorlane et extracteur"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
   ; Shortcuts start in the folder of the programs: a list under a working folder's data\ is
-  ; one the player puts there on purpose.
+  ; one the player puts there on purpose. The import entry opens the window that asks for the
+  ; player's file: a shortcut has no file to give, and no console to say so.
   CreateDirectory "${MENU}"
   SetOutPath "$INSTDIR\bin"
   CreateShortCut "${MENU}\vorlane.lnk" "$INSTDIR\bin\vorlane.exe" "" \
@@ -80,7 +81,7 @@ Section "vorlane et extracteur"
     "$INSTDIR\bin\extracteur.exe" 0 SW_SHOWNORMAL "" \
     "Atelier de préparation des fichiers de listes de vorlane"
   CreateShortCut "${MENU}\Fabriquer mes listes à partir de mes mots….lnk" \
-    "$INSTDIR\bin\vorlane.exe" "--mes-mots" "$INSTDIR\bin\vorlane.exe" 0 SW_SHOWNORMAL "" \
+    "$INSTDIR\bin\vorlane.exe" "--fabriquer" "$INSTDIR\bin\vorlane.exe" 0 SW_SHOWNORMAL "" \
     "vorlane : fabriquer les 34 listes à partir de votre propre liste de nouveaux mots"
   CreateShortCut "${MENU}\Désinstaller vorlane.lnk" "$INSTDIR\${UNINSTALLER}" "" \
     "$INSTDIR\${UNINSTALLER}" 0 SW_SHOWNORMAL "" "Enlever vorlane et extracteur de cet ordinateur"

@@ -22,18 +22,9 @@ rm -rf "$stage"
 cmake --install "$build" --prefix "$stage" >/dev/null
 find "$stage" \( -iname '*.exe' -o -iname '*.dll' \) -exec "$strip" --strip-unneeded {} +
 
-# What the uninstaller removes: each file the installer puts in place, then its folders, the
-# deepest first, each only when it is empty.
-files=$build/desinstaller-fichiers.nsh
-{
-  (cd "$stage" && find . -type f | sort) | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
-  (cd "$stage" && find . -mindepth 1 -type d | sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
-} >"$files"
-
 setup=$build/$name-setup.exe
 echo "Installateur : $setup"
-makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$files" \
-  -DOUTFILE="$setup" -DICON="$top/packaging/windows/vorlane.ico" "$top/packaging/windows/vorlane.nsi"
+"$top/scripts/windows/make-installer.sh" "$stage" "$version" "$setup"
 
 zip=$build/$name.zip
 echo "Archive : $zip"

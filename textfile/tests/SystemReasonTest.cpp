@@ -1,3 +1,4 @@
+#include <textfile/ByteSource.h>
 #include <textfile/SystemReason.h>
 
 #include <gtest/gtest.h>
@@ -36,6 +37,27 @@ std::vector<int> fileCallErrors()
 }
 
 INSTANTIATE_TEST_SUITE_P(Errors, FileCallErrors, ::testing::ValuesIn(fileCallErrors()));
+
+struct Said {
+    int number;
+    const char* reason;
+};
+
+class SaidReasons : public ::testing::TestWithParam<Said> {};
+
+// The reasons a player meets most, in the words they are told.
+TEST_P(SaidReasons, AreTheseWords)
+{
+    EXPECT_EQ(textfile::systemReason(GetParam().number), GetParam().reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, SaidReasons,
+    ::testing::Values(Said{EACCES, "permission refusée"},
+                      Said{ENOENT, "fichier ou dossier introuvable"},
+                      Said{files::usedByAnotherProgram, "fichier utilisé par un autre programme"},
+                      Said{textfile::notAPlainFile,
+                           "ce n'est pas un fichier ordinaire (tube, périphérique ou socket)"}));
 
 TEST(SystemReason, AnUnknownNumberComesAfterAFrenchSentence)
 {

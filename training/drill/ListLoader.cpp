@@ -1,5 +1,6 @@
 #include <training/drill/ListLoader.h>
 
+#include <files/ShownPath.h>
 #include <files/Utf8Path.h>
 
 #include <catalogue/Catalogue.h>
@@ -33,7 +34,8 @@ LoadedList refused(std::string message)
 
 LoadedList refusedLine(const std::string& fileName, std::size_t number, const std::string& why)
 {
-    return refused("Liste refusée : " + fileName + ", ligne " + std::to_string(number) + why);
+    return refused("Liste refusée : " + files::shownPath(fileName) + ", ligne "
+                   + std::to_string(number) + why);
 }
 
 // What no answer box takes: C0 controls (NUL, tab...), DEL, and the C1 controls, among which
@@ -119,11 +121,11 @@ std::string ListLoader::notFound(const std::string& relativePath,
     std::error_code ignored;
     std::string searched;
     for (const std::string& place : places(relativePath, dataFolders))
-        searched +=
-            (searched.empty() ? "" : ", ")
-            + files::toUtf8(
-                std::filesystem::absolute(files::fromUtf8(place), ignored).lexically_normal());
-    return "Liste introuvable : " + relativePath + " (cherchée dans " + searched + ")";
+        searched += (searched.empty() ? "" : ", ")
+            + files::shownPath(files::toUtf8(
+                std::filesystem::absolute(files::fromUtf8(place), ignored).lexically_normal()));
+    return "Liste introuvable : " + files::shownPath(relativePath) + " (cherchée dans " + searched
+        + ")";
 }
 
 LoadedList ListLoader::loadFile(const std::string& relativePath,
@@ -134,12 +136,12 @@ LoadedList ListLoader::loadFile(const std::string& relativePath,
         return refused(notFound(relativePath, dataFolders));
     textfile::LineReader reader(path);
     if (!reader.isOpen())
-        return refused("Liste illisible : " + relativePath);
+        return refused("Liste illisible : " + files::shownPath(relativePath));
     LoadedList result = read(reader, relativePath);
     if (result.ok && reader.errorNumber() == textfile::lineTooLong)
         return refusedLine(relativePath, reader.linesRead() + 1, " : " + reader.errorText());
     if (result.ok && reader.failed())
-        return refused("Liste illisible : " + relativePath);
+        return refused("Liste illisible : " + files::shownPath(relativePath));
     result.path = path;
     return result;
 }

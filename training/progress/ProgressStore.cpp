@@ -1,6 +1,7 @@
 #include <training/progress/ProgressStore.h>
 
 #include <files/FileSystem.h>
+#include <files/ShownPath.h>
 #include <places/PlayerFolders.h>
 
 #include <textfile/Cp1252.h>
@@ -207,7 +208,8 @@ void ProgressStore::forget(const catalogue::ListRow& list) const
 QString ProgressStore::ignoredLine(const catalogue::ListRow& list, const QString& reason) const
 {
     return QStringLiteral("vorlane : progression de « %1 » ignorée (%2) : %3.")
-        .arg(QString::fromStdString(list.title), recordPath(list), reason);
+        .arg(QString::fromStdString(list.title),
+             QString::fromStdString(files::shownPath(recordPath(list).toStdString())), reason);
 }
 
 }  // namespace training

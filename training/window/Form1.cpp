@@ -8,6 +8,7 @@
 #include <look/Colour.h>
 #include <look/Controls.h>
 #include <look/Look.h>
+#include <look/ScreenFit.h>
 #include <look/TextBox.h>
 #include <textfile/Cp1252.h>
 #include <training/drill/ClockRandomSource.h>
@@ -150,6 +151,7 @@ Form1::Form1(QWidget* launcher)
     look::setUpWindow(this, QStringLiteral("ENTRAINEMENT SCRABBLE - Nouveautés ODS 6"),
                       look::face("MS Sans Serif", 8.25), QSize(11805, 9780), look::Colour::window);
     look::steadyTextCursor();
+    look::ScreenFit::keep(this);
     createControls();
     connectEvents();
     windowCreation();

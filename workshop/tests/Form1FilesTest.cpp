@@ -81,6 +81,7 @@ private Q_SLOTS:
     void aFullDiskIsSaid();
     void aReadOnlyFileSystemIsSaid();
     void aPermissionRefusedIsSaid();
+    void aDestinationHeldByAnotherProgramIsSaid();
     void blanksAroundThePathsAreIgnored();
     void aReplacedDestinationKeepsItsMode_data();
     void aReplacedDestinationKeepsItsMode();
@@ -635,8 +636,10 @@ void Form1FilesTest::aPermissionRefusedIsSaid()
                                     GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     QVERIFY(held != INVALID_HANDLE_VALUE);
     const auto release = qScopeGuard([held] { CloseHandle(held); });
-    const QString refused = QStringLiteral("Impossible de lire la source « %1 » : fichier occupé.")
-                                .arg(path("secret.txt"));
+    const QString refused =
+        QStringLiteral("Impossible de lire la source « %1 » : fichier utilisé par un "
+                       "autre programme.")
+            .arg(path("secret.txt"));
 #else
     QVERIFY(QFile::setPermissions(path("secret.txt"), QFile::Permissions()));
     QVERIFY(QFile::setPermissions(folder->path(),
@@ -670,6 +673,31 @@ void Form1FilesTest::aPermissionRefusedIsSaid()
     QCOMPARE(code, 0);
     QCOMPARE(get("locked.txt"), QByteArray("OLD\r\n"));
     QVERIFY(!QFile::exists(path("dest.txt")));
+}
+
+// A destination that another program holds open, sharing its reading and writing but not its
+// replacement (as a spreadsheet or an editor may), is said for what it is, not as a refused
+// permission; it stays as it was.
+void Form1FilesTest::aDestinationHeldByAnotherProgramIsSaid()
+{
+#ifdef _WIN32
+    put("mots.txt", "ABAQUE*\r\n");
+    put("dest.txt", "OLD\r\n");
+    const HANDLE held =
+        CreateFileW(reinterpret_cast<const wchar_t*>(path("dest.txt").utf16()), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    QVERIFY(held != INVALID_HANDLE_VALUE);
+    const auto release = qScopeGuard([held] { CloseHandle(held); });
+    typePaths(path("mots.txt"), path("dest.txt"));
+    probe().button("Command1")->click();
+    QCOMPARE(probe().label("Label3")->text(),
+             QStringLiteral("Impossible d'écrire la destination « %1 » : fichier utilisé par un "
+                            "autre programme.")
+                 .arg(path("dest.txt")));
+    QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
+#else
+    QSKIP("Only Windows keeps a file open from being replaced.");
+#endif
 }
 
 void Form1FilesTest::blanksAroundThePathsAreIgnored()

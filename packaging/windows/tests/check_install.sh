@@ -2,12 +2,15 @@
 # Installs the Windows build into a temporary folder and checks it as the installer and the zip
 # carry it: every DLL that a program or a plugin loads is in bin/ or is one of Windows' own, the
 # plugins are where Qt looks for them, every list of the catalogue and what the import reads are
-# in share/vorlane/, and vorlane.exe starts under wine from that folder alone.
-# Usage: check_install.sh <build folder> <objdump> <catalogue_files.exe>
+# in share/vorlane/, and vorlane.exe starts under wine from that folder alone. Then the installer
+# made from that folder installs it into an accented folder of a wine prefix of its own: every
+# Start-menu entry starts what it says, and the uninstaller takes them away.
+# Usage: check_install.sh <build folder> <objdump> <catalogue_files.exe> <start_menu_entries.exe>
 set -euo pipefail
 build=$1
 objdump=$2
 catalogue_files=$3
+start_menu_entries=$4
 source_dir=$(cd "$(dirname "$0")/../../.." && pwd)
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -75,4 +78,41 @@ done
 help=$("$source_dir/scripts/windows/wine-run" --bare "$bin/vorlane.exe" --aide | tr -d '\r')
 grep -q -- "--mes-mots" <<<"$help" || fail "vorlane.exe --aide from the installed folder printed: $help"
 
-echo "Windows install tree OK: $(find "$prefix" -type f | wc -l) files, $checked modules checked"
+# The installer, as a player runs it (/S: no question), into a folder named as a French
+# player's may be; wine's own menus of this machine are left alone (winemenubuilder).
+setup_dir=$(mktemp -d)
+trap 'rm -rf "$prefix" "$setup_dir"' EXIT
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
+"$source_dir/scripts/windows/make-installer.sh" "$prefix" "$version" "$setup_dir/setup.exe" --fast ||
+  fail "the installer could not be made"
+export WINEPREFIX=$setup_dir/wine
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+installed='C:\users\Public\Jeux de lettres à Désirée\vorlane'
+"$source_dir/scripts/windows/wine-run" --bare "$setup_dir/setup.exe" /S "/D=$installed" ||
+  fail "the installer failed"
+unix_installed="$WINEPREFIX/drive_c/users/Public/Jeux de lettres à Désirée/vorlane"
+[ -f "$unix_installed/bin/vorlane.exe" ] || fail "nothing installed in $installed"
+
+entries=$("$source_dir/scripts/windows/wine-run" "$start_menu_entries" | tr -d '\r' | sort) ||
+  fail "the Start menu could not be read: $entries"
+expected=$(
+  printf '%s\t%s\t%s\n' \
+    "Désinstaller vorlane.lnk" "$installed\\désinstaller.exe" "" \
+    "Fabriquer mes listes à partir de mes mots….lnk" "$installed\\bin\\vorlane.exe" "--fabriquer" \
+    "extracteur.lnk" "$installed\\bin\\extracteur.exe" "" \
+    "vorlane.lnk" "$installed\\bin\\vorlane.exe" "" | sort
+)
+[ "${entries,,}" = "${expected,,}" ] || fail "Start menu entries:
+$entries
+expected:
+$expected"
+
+# Uninstalled where it stands (_?=), so that it ends before the check.
+"$source_dir/scripts/windows/wine-run" --bare "$unix_installed/désinstaller.exe" /S "_?=$installed" ||
+  fail "the uninstaller failed"
+left=$("$source_dir/scripts/windows/wine-run" "$start_menu_entries" 2>&1 | tr -d '\r') || true
+[ -z "$left" ] || fail "Start menu entries left after uninstalling: $left"
+[ ! -e "$unix_installed/bin" ] || fail "the uninstaller left $installed\\bin"
+
+echo "Windows install tree OK: $(find "$prefix" -type f | wc -l) files, $checked modules checked," \
+  "$(wc -l <<<"$entries") Start-menu entries"

@@ -1,5 +1,7 @@
 #include <training/drill/ListLoader.h>
 
+#include <files/ShownPath.h>
+
 #include <testsupport/CurrentFolder.h>
 #include <testsupport/TempFolder.h>
 #include <textfile/LineReader.h>
@@ -7,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -201,23 +204,26 @@ TEST(ListLoaderTest, AnEmptyFileLoadsWithoutEntries)
     EXPECT_TRUE(list.entries.empty());
 }
 
-// Every place looked at is named, the working folder's first, in the order they are searched.
+// Every place looked at is named, the working folder's first, in the order they are searched,
+// as Windows writes a path (here too, for the test).
 TEST(ListLoaderTest, MissingFileNamesTheFileAndEveryPlaceSearched)
 {
     TempFolder folder;
     CurrentFolder inside(folder.path());
+    const files::ShownSeparator windows('\\');
     const std::string here = folder.path().string();
     const auto list = ListLoader::loadFile("data/ods6new_7L.txt",
                                            {here + "/joueur/data", "", here + "/bin/../share"});
-    // as the system writes a path: with backslashes on Windows
     const auto at = [&here](const char* place) {
-        return std::filesystem::path(here + place).make_preferred().string();
+        std::string path = std::filesystem::path(here + place).make_preferred().string();
+        std::replace(path.begin(), path.end(), '/', '\\');
+        return path;
     };
     EXPECT_FALSE(list.ok);
     EXPECT_EQ(list.message,
-              "Liste introuvable : data/ods6new_7L.txt (cherchée dans " + at("/data/ods6new_7L.txt")
-                  + ", " + at("/joueur/data/ods6new_7L.txt") + ", " + at("/share/ods6new_7L.txt")
-                  + ")");
+              "Liste introuvable : data\\ods6new_7L.txt (cherchée dans "
+                  + at("/data/ods6new_7L.txt") + ", " + at("/joueur/data/ods6new_7L.txt") + ", "
+                  + at("/share/ods6new_7L.txt") + ")");
 }
 
 TEST(ListLoaderTest, UnknownTitleIsRefused)
