@@ -44,7 +44,8 @@ bool isPlainAbsolute(const std::string& path)
 {
     if (!files::fromUtf8(path).is_absolute())
         return false;
-    std::size_t start = path.find('/');
+    // a Windows share, "//serveur/partage/...", starts with its two slashes
+    std::size_t start = path.find('/', path.rfind("//", 0) == 0 ? 2 : 0);
     while (start != std::string::npos) {
         const std::size_t end = path.find('/', start + 1);
         const std::string name =
