@@ -20,6 +20,9 @@ int removeFile(const std::string& path);
 int renameFolder(const std::string& from, const std::string& to);
 // Gives the file `existing` the second name `link`, in a folder of the same volume.
 int hardLink(const std::string& existing, const std::string& link);
+// Gives the file, folder or link `from` the name `to` (on one volume) only while no name `to`
+// is there: EEXIST otherwise, and nothing is replaced.
+int renameNew(const std::string& from, const std::string& to);
 // The path `path` leads to once every link is followed, absolute, with '/' between names
 // (Windows accepts it too).
 int realPath(const std::string& path, std::string& real);

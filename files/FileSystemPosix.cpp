@@ -63,6 +63,21 @@ int hardLink(const std::string& existing, const std::string& link)
     return ::link(existing.c_str(), link.c_str()) == 0 ? 0 : lastError(EACCES);
 }
 
+int renameNew(const std::string& from, const std::string& to)
+{
+    errno = 0;
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return lastError(EACCES);
+    // a file system that cannot refuse by itself: looked at first
+    FileStatus status;
+    if (statusOf(to, status, false) != ENOENT)
+        return EEXIST;
+    errno = 0;
+    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : lastError(EACCES);
+}
+
 int realPath(const std::string& path, std::string& real)
 {
     char buffer[PATH_MAX];

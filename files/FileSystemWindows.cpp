@@ -87,6 +87,17 @@ int hardLink(const std::string& existing, const std::string& link)
     return CreateHardLinkW(wideLink.c_str(), wideExisting.c_str(), nullptr) ? 0 : lastError(EACCES);
 }
 
+int renameNew(const std::string& from, const std::string& to)
+{
+    std::wstring wideFrom, wideTo;
+    if (!widePath(from, wideFrom) || !widePath(to, wideTo))
+        return EINVAL;
+    // without MOVEFILE_REPLACE_EXISTING a name already there is refused
+    return MoveFileExW(wideFrom.c_str(), wideTo.c_str(), MOVEFILE_WRITE_THROUGH)
+        ? 0
+        : lastError(EACCES);
+}
+
 int realPath(const std::string& path, std::string& real)
 {
     std::wstring wide;

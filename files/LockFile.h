@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace files {
@@ -18,7 +19,8 @@ public:
     LockFile(const LockFile&) = delete;
     LockFile& operator=(const LockFile&) = delete;
 
-    // Opens the file `path`, made when missing, never through a symbolic link (ELOOP).
+    // Opens the file `path`, made when missing, never through a symbolic link (ELOOP); a
+    // folder (EISDIR) or anything else that is no plain file (notAPlainFile) is refused.
     int openFile(const std::string& path);
     // Opens the folder `path` itself; a symbolic link is followed only when `followLink`.
     int openFolder(const std::string& path, bool followLink);
@@ -29,6 +31,8 @@ public:
     // Best effort: the file holds `text` alone.
     void setText(const std::string& text);
     bool isOpen() const;
+    // How many names the open file has (hard links); 0 for a folder or when it cannot be told.
+    std::uint64_t names() const;
     void close();
 
 private:

@@ -1,9 +1,11 @@
+#include <files/FileKind.h>
 #include <files/LockFile.h>
 
 #include <cerrno>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace files {
@@ -27,7 +29,13 @@ int LockFile::openFile(const std::string& path)
     close();
     errno = 0;
     descriptor_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
-    return descriptor_ >= 0 ? 0 : lastError(EACCES);
+    if (descriptor_ < 0)
+        return lastError(EACCES);
+    struct stat status {};
+    if (::fstat(descriptor_, &status) == 0 && S_ISREG(status.st_mode))
+        return 0;
+    close();
+    return notAPlainFile;
 }
 
 int LockFile::openFolder(const std::string& path, bool followLink)
@@ -62,6 +70,14 @@ void LockFile::setText(const std::string& text)
     if (descriptor_ >= 0 && ::ftruncate(descriptor_, 0) == 0
         && ::pwrite(descriptor_, text.data(), text.size(), 0) < 0)
         return;
+}
+
+std::uint64_t LockFile::names() const
+{
+    struct stat status {};
+    if (descriptor_ < 0 || ::fstat(descriptor_, &status) != 0 || !S_ISREG(status.st_mode))
+        return 0;
+    return static_cast<std::uint64_t>(status.st_nlink);
 }
 
 bool LockFile::isOpen() const

@@ -44,6 +44,10 @@ int LockFile::openFile(const std::string& path)
         CloseHandle(handle);
         return ELOOP;  // never through a link
     }
+    if (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        CloseHandle(handle);
+        return EISDIR;
+    }
     handle_ = handle;
     return 0;
 }
@@ -128,6 +132,14 @@ void LockFile::setText(const std::string& text)
     if (SetFilePointerEx(asHandle(handle_), start, nullptr, FILE_BEGIN)
         && SetEndOfFile(asHandle(handle_)))
         WriteFile(asHandle(handle_), text.data(), static_cast<DWORD>(text.size()), &put, &place);
+}
+
+std::uint64_t LockFile::names() const
+{
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!handle_ || folder_ || !GetFileInformationByHandle(asHandle(handle_), &information))
+        return 0;
+    return information.nNumberOfLinks;
 }
 
 bool LockFile::isOpen() const

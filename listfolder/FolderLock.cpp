@@ -67,6 +67,17 @@ status::Status FolderLock::take(const std::string& dataDir, const std::string& a
     fs::create_directories(files::fromUtf8(placeOf(dataDir)).parent_path(), ignored);
     std::string place = placeOf(dataDir);
     int opened = file_.openFile(place);
+    if (opened == 0 && file_.names() > 1) {
+        // another name of the file: writing who holds the lock would change that file
+        release();
+        return status::Status::failure(
+            "le dossier des listes " + dataDir
+            + " ne peut pas être verrouillé : son fichier de "
+              "verrou "
+            + place
+            + " porte aussi d'autres noms (liens physiques vers le même fichier), "
+              "il n'est ni vidé ni écrit ; le supprimer, puis recommencer");
+    }
     if (opened != 0) {
         place = dataDir;
         opened = file_.openFolder(dataDir, true);

@@ -11,7 +11,9 @@ namespace listfolder {
 // file beside the folder (".data.verrou" for ".../data"), so that it outlives the folder being
 // made, put aside or brought back. Whoever holds it writes in it what runs ("fabrication de
 // listes par vorlane, processus 1234"), for the refusal of the next one. Where nothing can be
-// written beside the folder, the folder itself is locked. The system drops the lock when its
+// written beside the folder, the folder itself is locked. A lock file is taken only as the
+// program makes it: never through a symbolic link, and refused when it has other names (a
+// hard link), since writing in it would change another file. The system drops the lock when its
 // holder ends, however it ends.
 class FolderLock {
 public:

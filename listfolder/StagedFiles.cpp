@@ -3,9 +3,11 @@
 #include <listfolder/ExclusiveFile.h>
 #include <listfolder/FileBytes.h>
 #include <listfolder/ListFolder.h>
+#include <listfolder/WaitingFolder.h>
 
 #include <files/FileStatus.h>
 #include <files/FileSystem.h>
+#include <files/Replace.h>
 #include <files/ShownPath.h>
 #include <files/Utf8Path.h>
 #include <textfile/LineWriter.h>
@@ -44,16 +46,22 @@ void realPlace(const std::string& dataDir, std::string& real, std::string& paren
     parent = slash == std::string::npos ? "." : slash == 0 ? "/" : real.substr(0, slash);
 }
 
-// One waiting folder a data folder: the second names kept by a run cut short on one data
-// folder wait there until its journal is repaired, whatever other folder the work folder serves.
-std::string waitingFolderName(const std::string& realData)
+// Whether a file of `folder` can be renamed into `dataDir`, tried with a file of the run's own:
+// one file system may be mounted twice (a bind mount), and a rename between two mounts fails
+// even on one device (EXDEV). 0, otherwise errno's number.
+int renameReaches(const std::string& folder, const std::string& dataDir)
 {
-    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    for (const unsigned char c : realData)
-        hash = (hash ^ c) * 1099511628211ull;
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-    return std::string(StagedFiles::workFolderName) + "-" + hex;
+    const std::string probe = folder + "/essai-de-renommage";
+    const std::string there = dataDir + "/.essai-de-renommage";
+    files::removeFile(probe);
+    {
+        ExclusiveFile file(probe, 0600);
+        if (!file.isOpen() || !file.close())
+            return file.errorNumber() ? file.errorNumber() : EIO;
+    }
+    const int error = files::replaceFile(probe, there);
+    files::removeFile(error == 0 ? there : probe);
+    return error;
 }
 
 }  // namespace
@@ -71,10 +79,19 @@ StagedFiles::~StagedFiles()
 status::Status StagedFiles::open()
 {
     notes_.clear();
-    if (auto chosen = chooseFolder(); !chosen)
+    std::vector<std::string> places;
+    if (auto chosen = chooseFolders(places); !chosen)
         return chosen;
-    if (auto locked = lock(); !locked)
-        return locked;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        folder_ = places[i];
+        if (auto locked = lock(); !locked)
+            return locked;
+        if (i + 1 == places.size() || renameReaches(folder_, dataDir_) != EXDEV)
+            break;
+        // the next place, beside the data folder: this one is left as it was found
+        lock_.close();
+        files::removeFolder(folder_);
+    }
     recover();
     if (SwitchJournal(dataDir_).exists()) {
         // a switch that could not be undone: a new one would lose what its journal keeps
@@ -85,9 +102,9 @@ status::Status StagedFiles::open()
     return {};
 }
 
-// The work folder when a rename from it into the data folder stays on one file system;
-// otherwise a hidden folder beside the data folder.
-status::Status StagedFiles::chooseFolder()
+// The places a rename into the data folder may come from, best first: the work folder when it
+// lies on the data folder's file system, then a hidden folder beside the data folder.
+status::Status StagedFiles::chooseFolders(std::vector<std::string>& places) const
 {
     std::uint64_t data = 0;
     if (const int error = volumeOf(dataDir_, data))
@@ -104,17 +121,14 @@ status::Status StagedFiles::chooseFolder()
         realPlace(workDir_, realWork, unused);
         // never inside the data folder, even when the work folder is given there
         const bool inData = (realWork + "/").compare(0, real.size() + 1, real + "/") == 0;
-        if (!inData && volumeOf(workDir_, work) == 0 && work == data && writableFolder(workDir_)) {
-            folder_ = workDir_ + "/" + waitingFolderName(real);
-            return {};
-        }
+        if (!inData && volumeOf(workDir_, work) == 0 && work == data && writableFolder(workDir_))
+            places.push_back(WaitingFolder::inWorkFolder(workDir_, real));
     }
     std::uint64_t beside = 0;
-    if (volumeOf(parent, beside) == 0 && beside == data && writableFolder(parent)) {
-        folder_ = (parent == "/" ? "" : parent) + "/." + real.substr(real.find_last_of('/') + 1)
-            + ".listgen-attente";
+    if (volumeOf(parent, beside) == 0 && beside == data && writableFolder(parent))
+        places.push_back(WaitingFolder::beside(real));
+    if (!places.empty())
         return {};
-    }
     return status::Status::failure(
         "aucun dossier ne peut recevoir les fichiers en attente sur le système de fichiers de "
         + files::shownPath(dataDir_) + " (ni "

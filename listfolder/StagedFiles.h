@@ -14,11 +14,12 @@ namespace listfolder {
 // The new files of a run, written aside and then switched into the data folder all together:
 // either every one of them takes its place, or every file the folder had stays as it was.
 //
-// They wait in a folder of their own, never in the data folder: in the work folder (one
-// waiting folder for each data folder) when it lies on the data folder's file system (a rename
-// is then atomic), otherwise in a hidden folder beside the data folder. Each is created new
-// (ExclusiveFile), so nothing is written through a name or a link that was there. To switch,
-// each file to be replaced is first kept under a second name (a hard link) in the waiting
+// They wait in a folder of their own, never in the data folder (WaitingFolder): in the work
+// folder (one waiting folder for each data folder) when a rename from it into the data folder
+// works (it is then atomic), otherwise in a hidden folder beside the data folder; a file
+// system mounted twice (a bind mount) gives one device but no rename between the two. Each is
+// created new (ExclusiveFile), so nothing is written through a name or a link that was there. To
+// switch, each file to be replaced is first kept under a second name (a hard link) in the waiting
 // folder and a journal is written in the data folder (SwitchJournal); the new files are then
 // renamed into place (files::FileSwitch, which the workshop's outputs go through too). A
 // failure puts the old files back; a run cut short while switching is
@@ -71,7 +72,7 @@ private:
         SwitchJournal::Identity old;
     };
 
-    status::Status chooseFolder();
+    status::Status chooseFolders(std::vector<std::string>& places) const;
     status::Status lock();
     void recover();
     void clearFolder();

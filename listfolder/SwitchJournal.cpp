@@ -2,6 +2,7 @@
 
 #include <listfolder/ExclusiveFile.h>
 #include <listfolder/FileBytes.h>
+#include <listfolder/WaitingFolder.h>
 
 #include <files/AsideFile.h>
 #include <files/FileStatus.h>
@@ -9,6 +10,7 @@
 #include <files/Replace.h>
 #include <files/ShownPath.h>
 
+#include <cerrno>
 #include <sstream>
 
 namespace listfolder {
@@ -90,7 +92,8 @@ status::Status SwitchJournal::write(const std::string& keptFolder,
     if (failed == 0)
         failed = file.commit();  // synced, renamed over, and the folder synced
     if (failed != 0)
-        return status::Status::failure(part + " : " + ExclusiveFile::reason(failed));
+        return status::Status::failure(files::shownPath(part) + " : "
+                                       + ExclusiveFile::reason(failed));
     return {};
 }
 
@@ -100,16 +103,25 @@ void SwitchJournal::remove() const
     files::syncFolder(dataDir_);
 }
 
-bool SwitchJournal::read(std::string& keptFolder, std::vector<Entry>& entries) const
+status::Status SwitchJournal::read(std::string& keptFolder, std::vector<Entry>& entries) const
 {
+    const status::Status unreadable = status::Status::failure(
+        "un journal de remplacement illisible a été trouvé dans " + files::shownPath(dataDir_));
+    if (!kindWord().empty())
+        return unreadable;
     const auto text = FileBytes::read(path(), 1 << 20);
     if (!text)
-        return false;
+        return unreadable;
     std::istringstream lines(*text);
     std::string line;
     if (!std::getline(lines, line) || line.rfind("attente ", 0) != 0)
-        return false;
+        return unreadable;
     keptFolder = line.substr(8);
+    if (!WaitingFolder::isOwn(keptFolder, dataDir_))
+        return status::Status::failure("le journal de remplacement de " + files::shownPath(dataDir_)
+                                       + " nomme comme dossier d'attente "
+                                       + files::shownPath(keptFolder)
+                                       + ", qui n'est pas l'un des siens");
     while (std::getline(lines, line)) {
         std::istringstream fields(line);
         std::string kind;
@@ -124,10 +136,50 @@ bool SwitchJournal::read(std::string& keptFolder, std::vector<Entry>& entries) c
         std::getline(fields >> std::ws, entry.name);
         if (fields.fail() || (kind != "ajoute" && !entry.replaces) || entry.name.empty()
             || entry.name.find('/') != std::string::npos)
-            return false;
+            return unreadable;
         entries.push_back(entry);
     }
-    return true;
+    return {};
+}
+
+// What the journal's name is when it is no plain file, in French; empty for a plain file.
+std::string SwitchJournal::kindWord() const
+{
+    files::FileStatus status;
+    if (files::statusOf(path(), status, false) != 0)
+        return {};
+    switch (status.kind) {
+    case files::FileStatus::Kind::regular:
+        return {};
+    case files::FileStatus::Kind::folder:
+        return "un dossier";
+    case files::FileStatus::Kind::link:
+        return "un lien symbolique";
+    case files::FileStatus::Kind::other:
+        break;
+    }
+    return "un fichier spécial (tube, périphérique ou prise)";
+}
+
+// A journal that no switch wrote: kept under a free name for whoever put it there, never read
+// nor removed, so that the next runs go on.
+std::string SwitchJournal::setAside(const std::string& kind) const
+{
+    const std::string said = files::shownPath(path()) + " n'est pas un fichier ordinaire mais "
+        + kind + " : ce n'est pas un journal de remplacement écrit par une fabrication de listes";
+    int error = EEXIST;
+    std::string aside;
+    for (int i = 1; i <= 100 && error == EEXIST; ++i) {
+        aside = path() + ".mis-de-cote" + (i == 1 ? std::string() : "-" + std::to_string(i));
+        error = files::renameNew(path(), aside);
+    }
+    if (error != 0)
+        return said + " ; il ne peut pas être mis de côté (" + ExclusiveFile::reason(error)
+            + ") : aucune liste ne peut être fabriquée dans " + files::shownPath(dataDir_)
+            + " tant qu'il est là, le retirer à la main";
+    files::syncFolder(dataDir_);
+    return said + " ; il est mis de côté sous le nom " + files::shownPath(aside)
+        + ", et aucune liste n'est touchée";
 }
 
 // Switched: the new file stands in its place (and the old one waits, when it replaced one).
@@ -146,12 +198,13 @@ std::vector<std::string> SwitchJournal::repair() const
 {
     if (!exists())
         return {};
+    if (const std::string kind = kindWord(); !kind.empty())
+        return {setAside(kind)};
     std::string keptFolder;
     std::vector<Entry> entries;
-    if (!read(keptFolder, entries)) {
+    if (const auto read = this->read(keptFolder, entries); !read) {
         remove();
-        return {"un journal de remplacement illisible a été trouvé dans "
-                + files::shownPath(dataDir_) + " : il est abandonné et aucun fichier n'est touché"};
+        return {read.why() + " : il est abandonné et aucun fichier n'est touché"};
     }
     std::vector<const Entry*> switched;
     for (const auto& entry : entries) {

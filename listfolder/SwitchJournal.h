@@ -14,6 +14,10 @@ namespace listfolder {
 // for each file, the identity (files::FileIdentity) and size of the new file and of the one it
 // replaces.
 //
+// The journal is taken only as a switch writes it: one that is no plain file (a folder, a link,
+// a pipe) is set aside under another name, and one whose waiting folder is not the folder's
+// own is given up, so that no file is taken from elsewhere into the folder.
+//
 // A repair undoes a switch cut short only when every file of the folder is still either the
 // old one or exactly the new one the cut run put there; when anything changed since (a later
 // import, a file put by hand), the journal is given up and nothing is touched.
@@ -57,7 +61,11 @@ public:
 private:
     enum class State { pending, switched, changed };
 
-    bool read(std::string& keptFolder, std::vector<Entry>& entries) const;
+    // A failure in French when the journal is no plain file, cannot be read, or names a
+    // waiting folder that is not one of the folder's own (WaitingFolder).
+    status::Status read(std::string& keptFolder, std::vector<Entry>& entries) const;
+    std::string kindWord() const;
+    std::string setAside(const std::string& kind) const;
     State stateOf(const std::string& keptFolder, const Entry& entry) const;
     std::string path() const { return dataDir_ + "/" + fileName; }
 

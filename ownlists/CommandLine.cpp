@@ -5,6 +5,7 @@
 #include <catalogue/Catalogue.h>
 
 #include <listfolder/FolderRepair.h>
+#include <listmaking/ownwords/ShownText.h>
 
 #include <places/PlayerFolders.h>
 
@@ -46,7 +47,7 @@ CommandLine CommandLine::parse(int argc, const char* const* argv)
     CommandLine line;
     const auto wrong = [&line](const std::string& why) {
         line.action = Action::wrong;
-        line.error = why;
+        line.error = listmaking::ShownText::of(why);
         return line;
     };
     bool hasFile = false;

@@ -3,6 +3,8 @@
 #include <files/ShownPath.h>
 
 #include <ownlists/OriginalLists.h>
+
+#include <listmaking/ownwords/ShownText.h>
 #include <places/ListFolders.h>
 #include <places/PlayerFolders.h>
 #include <places/ProgramFiles.h>
@@ -22,6 +24,11 @@ ImportSetup ImportSetup::forThisProgram()
 }
 
 std::string ImportSetup::destination() const
+{
+    return listmaking::ShownText::of(destinationText());
+}
+
+std::string ImportSetup::destinationText() const
 {
     if (!problem.empty())
         return "Aucune liste ne peut être faite : " + problem + ".";

@@ -35,8 +35,11 @@ struct ImportSetup {
 
     // For this program, from the places it reads and writes (places/).
     static ImportSetup forThisProgram();
-    // Where the lists go and why there, in French.
+    // Where the lists go and why there, in French, as shown (listmaking::ShownText).
     std::string destination() const;
+
+private:
+    std::string destinationText() const;
 };
 
 }  // namespace ownlists

@@ -1,6 +1,7 @@
 #include <listmaking/ownwords/ImportMessages.h>
 
 #include <files/ShownPath.h>
+#include <listmaking/ownwords/ShownText.h>
 
 #include <catalogue/Catalogue.h>
 
@@ -186,7 +187,7 @@ void ImportMessages::print(const Lines& lines, std::FILE* out, std::FILE* errors
 {
     for (const auto& line : lines) {
         std::FILE* stream = line.problem ? errors : out;
-        std::fputs(line.text.c_str(), stream);
+        std::fputs(ShownText::of(line.text).c_str(), stream);
         std::fputc('\n', stream);
         std::fflush(stream);  // in the order they are said, when both go to one pipe
     }
@@ -196,7 +197,7 @@ std::string ImportMessages::text(const Lines& lines)
 {
     std::string text;
     for (const auto& line : lines)
-        text += line.text + "\n";
+        text += ShownText::of(line.text) + "\n";
     return text;
 }
 

@@ -51,9 +51,10 @@ public:
     std::function<void(double fraction, const std::string& step)>
     stepPrinter(std::FILE* out = stdout) const;
 
-    // Problems to `errors`, the rest to `out`, in their order.
+    // Problems to `errors`, the rest to `out`, in their order, each as shown (ShownText): the
+    // paths they name come from the player and the system.
     static void print(const Lines& lines, std::FILE* out = stdout, std::FILE* errors = stderr);
-    // One text, a line each (for a window).
+    // One text, a line each (for a window), as shown.
     static std::string text(const Lines& lines);
 
 private:

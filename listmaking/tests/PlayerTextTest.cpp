@@ -6,10 +6,12 @@
 #include <listmaking/ownwords/ImportReport.h>
 #include <listmaking/ownwords/OwnWordList.h>
 #include <listmaking/ownwords/OwnWords.h>
+#include <listmaking/ownwords/ShownText.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 using listmaking::OwnWordList;
 using listmaking::TypedWord;
@@ -132,6 +134,73 @@ TEST(QuotedLines, ReachNeitherTheTerminalNorTheReportRaw)
     for (const auto& line : listmaking::ImportReport::lines(summary))
         EXPECT_FALSE(hasControl(line)) << line;
 }
+
+// A path as the player's system may name it, and as every front end shows it.
+struct Path {
+    const char* name;
+    std::string raw;
+    std::string shown;
+};
+
+std::ostream& operator<<(std::ostream& out, const Path& path)
+{
+    return out << path.name;
+}
+
+class ShownPath : public ::testing::TestWithParam<Path> {};
+
+std::string contents(std::FILE* file)
+{
+    std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
+    std::rewind(file);
+    text.resize(std::fread(text.data(), 1, text.size(), file));
+    std::fclose(file);
+    return text;
+}
+
+TEST_P(ShownPath, NamesEachControlCharacterByItsCodePointWhereverAnImportSaysIt)
+{
+    const auto& [name, raw, shown] = GetParam();
+    EXPECT_EQ(listmaking::ShownText::of(raw), shown);
+    const listmaking::ImportMessages messages("vorlane");
+    listmaking::OwnWordsSummary summary;
+    summary.playerFile = raw + "/mots.txt";
+    auto lines = messages.reading(summary, "");
+    for (const auto& more :
+         {messages.notes({"rien dans " + raw}), messages.failure(raw + " : illisible", false)})
+        lines.insert(lines.end(), more.begin(), more.end());
+    std::FILE* out = std::tmpfile();
+    std::FILE* errors = std::tmpfile();
+    listmaking::ImportMessages::print(lines, out, errors);
+    const std::string printed = contents(out) + contents(errors);
+    EXPECT_EQ(printed, listmaking::ImportMessages::text(lines));
+    for (const std::string& piece :
+         {"vorlane : " + shown + "/mots.txt lu en ", "vorlane : rien dans " + shown + "\n",
+          "vorlane : " + shown + " : illisible\n"})
+        EXPECT_NE(printed.find(piece), std::string::npos) << piece << "\n" << printed;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, ShownPath,
+    ::testing::Values(Path{"escapeSequences", "/tmp/\x1B[2J\x1B]0;titre\x07",
+                           "/tmp/<U+001B>[2J<U+001B>]0;titre<U+0007>"},
+                      Path{"c1Introducer",
+                           "/tmp/a\xC2\x9B"
+                           "31m",
+                           "/tmp/a<U+009B>31m"},
+                      Path{"deleteAndNul",
+                           "/tmp/a\x7F"
+                           "b\0c"s,
+                           "/tmp/a<U+007F>b<U+0000>c"},
+                      Path{"lineEnds", "/tmp/a\nb\rc", "/tmp/a<U+000A>b<U+000D>c"},
+                      Path{"byteOfNoCharacter",
+                           "/tmp/\x9B"
+                           "31m",
+                           "/tmp/\xEF\xBF\xBD"
+                           "31m"},
+                      Path{"accentsAndTabKept", "/home/h\xC3\xA9l\xC3\xA8ne/mes\tmots",
+                           "/home/h\xC3\xA9l\xC3\xA8ne/mes\tmots"}),
+    [](const ::testing::TestParamInfo<Path>& info) { return std::string(info.param.name); });
 
 // The new forms that a word brings, typed with or without its accents.
 struct Typed {

@@ -72,8 +72,13 @@ INSTANTIATE_TEST_SUITE_P(
              "m.txt",
              false,
              "sans fenêtre"},
-        Line{
-            "unknown", {"--overwrite"}, Action::wrong, "", false, "option inconnue : --overwrite"}),
+        Line{"unknown", {"--overwrite"}, Action::wrong, "", false, "option inconnue : --overwrite"},
+        Line{"unknownWithAnEscape",
+             {"--\x1B]0;titre\x07"},
+             Action::wrong,
+             "",
+             false,
+             "option inconnue : --<U+001B>]0;titre<U+0007>"}),
     [](const ::testing::TestParamInfo<Line>& info) { return std::string(info.param.name); });
 
 // The import from the command line, into a player's folder on the fixture dictionary.
@@ -182,6 +187,22 @@ TEST(CommandLineUsage, NamesThePlayersFolderOfThisSystem)
     const std::string folder = "(~/.local/share/vorlane/data)";
 #endif
     EXPECT_NE(CommandLine::usage().find(folder), std::string::npos) << CommandLine::usage();
+}
+
+TEST_F(ImportWords, ShowsTheControlCharactersOfItsPathsByTheirCodePoints)
+{
+    CommandLine line;
+    line.action = Action::importWords;
+    line.playerFile = place_.file("mots\x1B[2J.txt");  // never made: it cannot be read
+    std::FILE* both = std::tmpfile();
+    const std::string data = place_.file("vorlane\x1B]0;titre\x07/data");
+    EXPECT_EQ(line.importWords({data, false, dictionary_.paths()}, nullptr, both, both), 1);
+    said_ = contents(both);
+    EXPECT_EQ(said_.find_first_of("\x1B\x07"), std::string::npos) << said_;
+    for (const std::string& piece :
+         {"Les listes vont dans " + place_.file("vorlane<U+001B>]0;titre<U+0007>/data"),
+          place_.file("mots<U+001B>[2J.txt")})
+        EXPECT_NE(said_.find(piece), std::string::npos) << piece << "\n" << said_;
 }
 
 // After an import cut while switching, the next one says first that it undid it, whether it

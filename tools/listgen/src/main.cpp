@@ -8,6 +8,7 @@
 #include <listmaking/lists/DefaultListsRun.h>
 #include <listmaking/ownwords/ImportMessages.h>
 #include <listmaking/ownwords/OwnWordsImport.h>
+#include <listmaking/ownwords/ShownText.h>
 
 #include <atomic>
 #include <chrono>
@@ -53,6 +54,12 @@ std::string usage()
           "  --help              cette aide\n";
 }
 
+// A path or an argument as the terminal may show it.
+std::string shown(const std::string& text)
+{
+    return listmaking::ShownText::of(text);
+}
+
 std::atomic<bool> interrupted{false};
 
 extern "C" void onSignal(int)
@@ -95,7 +102,7 @@ bool parseArguments(const std::vector<std::string>& argv, Options& o, bool& help
         }
         const auto option = options.find(argument);
         if (option == options.end() || i + 1 >= argc) {
-            std::fprintf(stderr, "listgen : option %s %s\n", argument.c_str(),
+            std::fprintf(stderr, "listgen : option %s %s\n", shown(argument).c_str(),
                          option == options.end() ? "inconnue" : "sans valeur");
             return false;
         }
@@ -152,15 +159,15 @@ int makeDefaultLists(const Options& o)
         return failure(ran.why(), ran.wasCancelled());
     if (run.lexiconMade())
         std::printf("listgen : lexique préparé dans %s/lexique.txt, repris ensuite tel quel\n",
-                    o.paths.workDir.c_str());
+                    shown(o.paths.workDir).c_str());
     if (run.linesPerFile().empty()) {
         std::printf("listgen : les listes de %s sont toutes là, aucune n'est remplacée\n",
-                    o.dataDir.c_str());
+                    shown(o.dataDir).c_str());
         return 0;
     }
     listmaking::ImportMessages::print(screen.files(run.linesPerFile()));
     std::printf("listgen : %zu liste(s) écrite(s) dans %s en %.1f s\n", run.linesPerFile().size(),
-                o.dataDir.c_str(), secondsSince(start));
+                shown(o.dataDir).c_str(), secondsSince(start));
     return 0;
 }
 

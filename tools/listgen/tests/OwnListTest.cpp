@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #ifdef _WIN32
 #include <files/WidePath.h>
@@ -266,6 +267,31 @@ INSTANTIATE_TEST_SUITE_P(
                "fichier.txt/data ne peut pas être créé : un élément du chemin n'est pas un "
                "dossier"}),
     [](const ::testing::TestParamInfo<Screen>& info) { return std::string(info.param.name); });
+
+// What listgen prints of its paths and arguments never holds a control character raw.
+TEST(Command, ShowsControlCharactersByTheirCodePoints)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows names hold no control character, and cmd.exe's line is no place "
+                    "to try one";
+#endif
+    HunspellFixture fixture;
+    const testsupport::TempFolder place;
+    std::string said;
+    // a words file never made, into a data folder never made
+    EXPECT_EQ(
+        runListgen(fixture, place.file("data\x1B]0;titre\x07"), false, "mots\x1B[2J.txt", &said),
+        1);
+    const std::string screen = fixture.file("screen.txt");
+    EXPECT_EQ(shell(programPath() + " " + inQuotes("--donnees\x1B[2J") + " x > " + inQuotes(screen)
+                    + " 2>&1"),
+              2);
+    std::ifstream in(screen);
+    said += std::string(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(said.find_first_of("\x1B\x07"), std::string::npos) << said;
+    for (const std::string piece : {"mots<U+001B>[2J.txt", "option --donnees<U+001B>[2J inconnue"})
+        EXPECT_NE(said.find(piece), std::string::npos) << piece << "\n" << said;
+}
 
 TEST(Command, HelpAndUnknownOptions)
 {
