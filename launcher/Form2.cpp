@@ -236,12 +236,16 @@ bool Form2::askToResume(const catalogue::ListRow& list)
     auto* question = controls.get<QMessageBox>("reprise");
     question->setText(QStringLiteral("Vous aviez commencé la liste « %1 ».")
                           .arg(QString::fromStdString(list.title)));
-    question->findChild<QPushButton*>(QStringLiteral("reprendre"))
-        ->setText(QStringLiteral("Reprendre là où vous en étiez (%1, %2)")
-                      .arg(entriesLeft(found.saved),
-                           counted(found.saved.seriesDone, QStringLiteral("série"),
-                                   QStringLiteral("séries"))));
+    auto* resume = question->findChild<QPushButton*>(QStringLiteral("reprendre"));
+    resume->setText(QStringLiteral("Reprendre là où vous en étiez (%1, %2)")
+                        .arg(entriesLeft(found.saved),
+                             counted(found.saved.seriesDone, QStringLiteral("série"),
+                                     QStringLiteral("séries"))));
     askedList = &list;
+    // The question is shown again and again: whichever answer had the focus last time,
+    // Return resumes, never starts the list again.
+    question->setDefaultButton(resume);
+    resume->setFocus(Qt::OtherFocusReason);
     question->open();
     return true;
 }

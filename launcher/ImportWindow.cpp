@@ -170,8 +170,7 @@ void ImportWindow::keyPressEvent(QKeyEvent* event)
 {
     QPushButton* pressed = nullptr;
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        pressed = focused && focused->isEnabled() ? focused : defaultButton();
+        pressed = defaultButton();  // a focused button took its Enter already (look::WindowsKeys)
     } else if (event->key() == Qt::Key_Escape) {
         pressed = usableButton("annuler");
         if (!pressed)
