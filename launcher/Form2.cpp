@@ -29,6 +29,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -50,6 +51,35 @@ QString entriesLeft(const drill::SavedDrill& saved)
     return counted(static_cast<std::int32_t>(saved.entries.size()),
                    QStringLiteral("tirage restant"), QStringLiteral("tirages restants"))
         + QStringLiteral(" sur ") + QLocale(QLocale::French).toString(saved.listSize);
+}
+
+// "Eliminer un mot après 3 réussites.": a criterion as the training window words it.
+QString criterionSentence(drill::Criterion criterion, double threshold)
+{
+    const QString number = QString::number(threshold);
+    return criterion == drill::Criterion::BySuccesses
+        ? QStringLiteral("Eliminer un mot après %1 réussites.").arg(number)
+        : QStringLiteral("Eliminer un mot trouvé en moins de %1 secondes.").arg(number);
+}
+
+// What a resumed drill's success counts were made under, when the criterion now in force is
+// another one: they are kept, but only mean what they meant under their own. Empty when no
+// entry has a success yet, or when the criterion is the same.
+QString countsCriterion(const drill::SavedDrill& saved, const drill::DrillState& now)
+{
+    const bool counted = std::any_of(saved.successCount.begin(), saved.successCount.end(),
+                                     [](std::int32_t count) { return count > 0; });
+    if (!counted || (saved.criterion == now.criterion && saved.threshold == now.threshold))
+        return QString();
+    const QString made = saved.criterion == drill::Criterion::BySuccesses
+        ? QStringLiteral("Ses réussites ont été comptées sous « %1 »")
+              .arg(criterionSentence(saved.criterion, saved.threshold))
+        : QStringLiteral("Ses réussites ont été comptées sous le critère des réussites, et "
+                         "vous l'aviez laissée sous « %1 »")
+              .arg(criterionSentence(saved.criterion, saved.threshold));
+    return made
+        + QStringLiteral(" ; la reprise garde votre critère : « %1 »")
+              .arg(criterionSentence(now.criterion, now.threshold));
 }
 
 }  // namespace
@@ -236,6 +266,7 @@ bool Form2::askToResume(const catalogue::ListRow& list)
     auto* question = controls.get<QMessageBox>("reprise");
     question->setText(QStringLiteral("Vous aviez commencé la liste « %1 ».")
                           .arg(QString::fromStdString(list.title)));
+    question->setInformativeText(countsCriterion(found.saved, trainingForm().logic().state()));
     auto* resume = question->findChild<QPushButton*>(QStringLiteral("reprendre"));
     resume->setText(QStringLiteral("Reprendre là où vous en étiez (%1, %2)")
                         .arg(entriesLeft(found.saved),

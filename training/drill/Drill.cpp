@@ -76,8 +76,6 @@ bool Drill::resume(const catalogue::ListRow& list, std::vector<ListEntry> entrie
     state_.seriesDone = saved.seriesDone;
     state_.errorCount = saved.errorCount;
     state_.totalSeconds = saved.totalSeconds;
-    state_.criterion = saved.criterion;
-    state_.threshold = saved.threshold;
     return true;
 }
 

@@ -9,8 +9,10 @@
 namespace drill {
 
 // What a drill keeps between two runs of the program: the entries still in play with their
-// success counts, the counters, the drill clock and the criterion in force. The series that
-// was open is not part of it: a resumed drill draws a new one.
+// success counts, the counters, the drill clock and the criterion in force when it was kept.
+// The series that was open is not part of it: a resumed drill draws a new one. The criterion
+// and threshold only say what the success counts were made under: a resumed drill takes the
+// window's own.
 struct SavedDrill {
     std::vector<ListEntry> entries;          // in play, in the drill's order
     std::vector<std::int32_t> successCount;  // parallel to entries
