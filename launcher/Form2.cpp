@@ -229,6 +229,8 @@ void Form2::Command1_Click()
     // The typed title is looked up once: from here on the list is its catalogue row.
     const QString title = fichier(*chosen)->currentText();
     const catalogue::ListRow* list = catalogue::Catalogue::find(title.toStdString(), *chosen);
+    if (!list)  // the progress shown is the picked list's, not that of this title
+        controls.get<QLabel>("progression")->hide();
     if (list && askToResume(*list))
         return;  // the answer starts the drill, or not
     startDrill([&](training::Form1& form) {

@@ -53,6 +53,7 @@ private Q_SLOTS:
     void answers();
     void aChangedListIsStartedAfresh();
     void theLauncherShowsWhereListsStand();
+    void anUnknownTitleClearsTheProgressLine();
     void resumingKeepsTheWindowsCriterion_data();
     void resumingKeepsTheWindowsCriterion();
     void optionsComeBackAtTheNextRun();
@@ -160,6 +161,20 @@ void ResumeTest::theLauncherShowsWhereListsStand()
              progression->text());
     QVERIFY(!first->itemData(first->findText(QStringLiteral("6 lettres")), Qt::FontRole).isValid());
     program.pick(0, first->findText(QStringLiteral("6 lettres")));
+    QVERIFY(!progression->isVisible());
+}
+
+// A title typed over the chosen one that names no list has no progress to show.
+void ResumeTest::anUnknownTitleClearsTheProgressLine()
+{
+    LauncherFixture program(3);
+    playTwoAndLeave(program);
+    auto* progression = program.launcherControls().label("progression");
+    QVERIFY(progression->isVisible());
+    program.box(0)->setEditText(QStringLiteral("7 lettres bis"));  // typed over "7 lettres"
+    program.launcherControls().button("Command1")->click();
+    QCOMPARE(program.launcherControls().label("message")->text(),
+             QStringLiteral("Liste inconnue : 7 lettres bis"));
     QVERIFY(!progression->isVisible());
 }
 
