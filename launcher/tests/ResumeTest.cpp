@@ -213,10 +213,15 @@ void ResumeTest::resumingKeepsTheWindowsCriterion()
     LauncherFixture program(3);
     const auto& ui = program.ui();
     ui.box("seuiltxt")->setText(playedUnder);
-    playTwoAndLeave(program);
+    program.writeList(kSeven, 0, ListFolder::entries(5));
+    QVERIFY(program.launch(kSeven, 0));
+    answer(ui, kFirstTwo);
+    ui.button("corriger")->click();
+    // The player's latest choice, made before the drill is left and its record written.
     if (bySpeed)
         ui.button("Command4")->click();
     ui.box("seuiltxt")->setText(threshold);
+    ui.button("quitter")->click();
 
     QVERIFY(!program.launch(kSeven, 0));
     auto* question = program.launcherControls().get<QMessageBox>("reprise");

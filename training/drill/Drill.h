@@ -100,6 +100,10 @@ private:
     std::int32_t entryOf(int slot) const;
 
     DrillState state_;
+    // What the success counts were made under: the criterion by successes and its threshold at
+    // the last success counted, or the criterion at the start while none is.
+    Criterion countedUnder_ = Criterion::BySuccesses;
+    double countedThreshold_ = 1;
 };
 
 }  // namespace drill

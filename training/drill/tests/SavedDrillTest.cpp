@@ -58,6 +58,11 @@ TEST(SavedDrillTest, ResumeGivesTheDrillAsItWasSaved)
     EXPECT_EQ(is.seriesDone, 2);
     EXPECT_EQ(is.errorCount, was.errorCount);
     EXPECT_EQ(is.totalSeconds, 75);
+    // The counts were made under 2 successes; the later corrections by speed counted none.
+    EXPECT_EQ(before.saved().criterion, Criterion::BySuccesses);
+    EXPECT_EQ(before.saved().threshold, 2);
+    EXPECT_EQ(after.saved().criterion, Criterion::BySuccesses);
+    EXPECT_EQ(after.saved().threshold, 2);
 
     // The next series is drawn from the entries left only.
     testsupport::SeededRandomSource random(9);
