@@ -30,6 +30,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -51,6 +52,35 @@ QString entriesLeft(const drill::SavedDrill& saved)
     return counted(static_cast<std::int32_t>(saved.entries.size()),
                    QStringLiteral("tirage restant"), QStringLiteral("tirages restants"))
         + QStringLiteral(" sur ") + QLocale(QLocale::French).toString(saved.listSize);
+}
+
+// "Eliminer un mot après 3 réussites.": a criterion as the training window words it.
+QString criterionSentence(drill::Criterion criterion, double threshold)
+{
+    const QString number = QString::number(threshold);
+    return criterion == drill::Criterion::BySuccesses
+        ? QStringLiteral("Eliminer un mot après %1 réussites.").arg(number)
+        : QStringLiteral("Eliminer un mot trouvé en moins de %1 secondes.").arg(number);
+}
+
+// What a resumed drill's success counts were made under, when the criterion now in force is
+// another one: they are kept, but only mean what they meant under their own. Empty when no
+// entry has a success yet, or when the criterion is the same.
+QString countsCriterion(const drill::SavedDrill& saved, const drill::DrillState& now)
+{
+    const bool counted = std::any_of(saved.successCount.begin(), saved.successCount.end(),
+                                     [](std::int32_t count) { return count > 0; });
+    if (!counted || (saved.criterion == now.criterion && saved.threshold == now.threshold))
+        return QString();
+    const QString made = saved.criterion == drill::Criterion::BySuccesses
+        ? QStringLiteral("Ses réussites ont été comptées sous « %1 »")
+              .arg(criterionSentence(saved.criterion, saved.threshold))
+        : QStringLiteral("Ses réussites ont été comptées sous le critère des réussites, et "
+                         "vous l'aviez laissée sous « %1 »")
+              .arg(criterionSentence(saved.criterion, saved.threshold));
+    return made
+        + QStringLiteral(" ; la reprise garde votre critère : « %1 »")
+              .arg(criterionSentence(now.criterion, now.threshold));
 }
 
 }  // namespace
@@ -200,6 +230,8 @@ void Form2::Command1_Click()
     // The typed title is looked up once: from here on the list is its catalogue row.
     const QString title = fichier(*chosen)->currentText();
     const catalogue::ListRow* list = catalogue::Catalogue::find(title.toStdString(), *chosen);
+    if (!list)  // the progress shown is the picked list's, not that of this title
+        controls.get<QLabel>("progression")->hide();
     if (list && askToResume(*list))
         return;  // the answer starts the drill, or not
     startDrill([&](training::Form1& form) {
@@ -237,12 +269,17 @@ bool Form2::askToResume(const catalogue::ListRow& list)
     auto* question = controls.get<QMessageBox>("reprise");
     question->setText(QStringLiteral("Vous aviez commencé la liste « %1 ».")
                           .arg(QString::fromStdString(list.title)));
-    question->findChild<QPushButton*>(QStringLiteral("reprendre"))
-        ->setText(QStringLiteral("Reprendre là où vous en étiez (%1, %2)")
-                      .arg(entriesLeft(found.saved),
-                           counted(found.saved.seriesDone, QStringLiteral("série"),
-                                   QStringLiteral("séries"))));
+    question->setInformativeText(countsCriterion(found.saved, trainingForm().logic().state()));
+    auto* resume = question->findChild<QPushButton*>(QStringLiteral("reprendre"));
+    resume->setText(QStringLiteral("Reprendre là où vous en étiez (%1, %2)")
+                        .arg(entriesLeft(found.saved),
+                             counted(found.saved.seriesDone, QStringLiteral("série"),
+                                     QStringLiteral("séries"))));
     askedList = &list;
+    // The question is shown again and again: whichever answer had the focus last time,
+    // Return resumes, never starts the list again.
+    question->setDefaultButton(resume);
+    resume->setFocus(Qt::OtherFocusReason);
     question->open();
     return true;
 }

@@ -68,7 +68,8 @@ const ImportWindow::Controls::Table& ImportWindow::controlTable()
     static const Controls::Table table = {
         {"titre", K::label, "Fabriquer mes listes à partir de mes mots", {240, 120, 0, 0}, -1, nullptr, Style().font("MS Sans Serif", 9.75, true), {kEveryStep, 0}},
         {"explication", K::label, "", {240, 480, 6720, 720}, -1, nullptr, text, {kEveryStep, 0}},  // what this step is, or what went wrong
-        {"details", K::plainText, "", {240, 1260, 6720, 3720}, 0, nullptr, Style().readOnly().font("Courier New", 8.25), {at(S::choose, S::confirm, S::summary, S::failed, S::goingBack, S::wentBack), 0}},
+        // 7.5 points: the summary's line of the longest title, its file name after it, on one line.
+        {"details", K::plainText, "", {240, 1260, 6720, 3720}, 0, nullptr, Style().readOnly().font("Courier New", 7.5), {at(S::choose, S::confirm, S::summary, S::failed, S::goingBack, S::wentBack), 0}},
         {"progression", K::own, "", {240, 1260, 6720, 315}, -1, nullptr, Style(), {at(S::running), 0}},  // a progress bar
         {"etape", K::label, "", {240, 1680, 6720, 480}, -1, nullptr, text, {at(S::running), 0}},  // the step under way
         {"choisir", K::button, "Choisir le fichier…", {240, 5160, 2160, 375}, 1, &ImportWindow::choisir_Click, Style(), {at(S::choose), at(S::choose)}},
@@ -173,8 +174,7 @@ void ImportWindow::keyPressEvent(QKeyEvent* event)
 {
     QPushButton* pressed = nullptr;
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        pressed = focused && focused->isEnabled() ? focused : defaultButton();
+        pressed = defaultButton();  // a focused button took its Enter already (look::WindowsKeys)
     } else if (event->key() == Qt::Key_Escape) {
         pressed = usableButton("annuler");
         if (!pressed)

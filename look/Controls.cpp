@@ -2,6 +2,7 @@
 
 #include <look/Look.h>
 #include <look/TextBox.h>
+#include <look/WindowsKeys.h>
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +22,7 @@ void setUpWindow(QWidget* window, const QString& caption, const QFont& face, QSi
 {
     window->setWindowTitle(caption);
     window->setFont(face);
+    WindowsKeys::install();
     if (twips.isValid())
         window->setFixedSize(px(twips.width()), px(twips.height()));
     if (background.isValid()) {

@@ -47,7 +47,8 @@ QObject* makeControl(QWidget* window, Kind kind, const QString& name, const QStr
 void dress(QObject* control, Kind kind, const QRect& twips, const Style& style);
 
 // The window's caption and the face of its controls; a fixed inner area when `twips` is
-// valid, and the window's own background colour when `background` is valid.
+// valid, and the window's own background colour when `background` is valid. Every window so
+// set up takes Enter and Shift+F10 as Windows does (`WindowsKeys`).
 void setUpWindow(QWidget* window, const QString& caption, const QFont& face, QSize twips = QSize(),
                  const QColor& background = QColor());
 

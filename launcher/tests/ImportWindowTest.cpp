@@ -3,6 +3,7 @@
 // original lists.
 #include <listmaking/tests/HunspellFixture.h>
 
+#include <catalogue/Catalogue.h>
 #include <files/Utf8Path.h>
 #include <launcher/CatalogueBox.h>
 #include <launcher/Form2.h>
@@ -10,6 +11,7 @@
 #include <launcher/WordFileDialog.h>
 #include <listfolder/RunLock.h>
 #include <listfolder/tests/CutSwitch.h>
+#include <listmaking/ownwords/ImportMessages.h>
 #include <listmaking/ownwords/OwnWordsImport.h>
 #include <ownlists/OriginalLists.h>
 #include <places/ListFolders.h>
@@ -35,6 +37,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTranslator>
 #include <QTreeView>
 #include <QtTest>
@@ -169,6 +172,7 @@ private Q_SLOTS:
     void goingBackPutsThePlayersListsAside();
     void onAWorkerThreadTheMenuWaits();
     void listsAreReadFromThePlayersFolderAfterTheWorkingOne();
+    void everyListsLineOfTheSummaryStandsOnOneLine();
 };
 
 void ImportWindowTest::importFromTheMenuThenDrillTheNewList()
@@ -555,6 +559,33 @@ void ImportWindowTest::listsAreReadFromThePlayersFolderAfterTheWorkingOne()
     QVERIFY(places::ListFolders::workingFolderInUse());
     QVERIFY(drill.commencer(QStringLiteral("7 lettres"), 0));
     QCOMPARE(WindowProbe(drill).box("tirage", 0)->text(), QStringLiteral("BGLORUZ"));
+}
+
+// The summary names each list with its count, then its file in one column after the longest
+// title the catalogue has: each such line stands on one line of the box at the window's design
+// size, for the largest list, the scroll bar of a long summary shown.
+void ImportWindowTest::everyListsLineOfTheSummaryStandsOnOneLine()
+{
+    testsupport::TempFolder working;
+    testsupport::CurrentFolder inside{working.path()};
+    Form2 window;
+    window.importForm().startImport();
+    auto* details = WindowProbe(window.importForm()).get<QPlainTextEdit>("details");
+    const int room = details->contentsRect().width()
+        - details->verticalScrollBar()->sizeHint().width()
+        - 2 * static_cast<int>(details->document()->documentMargin());
+    const QFontMetrics metrics(details->font());
+    std::vector<std::pair<std::string, std::size_t>> largest;
+    for (const catalogue::ListRow& row : catalogue::Catalogue::rows())
+        largest.emplace_back(row.fileName, 10001);
+    for (const auto& line : listmaking::ImportMessages().files(largest)) {
+        const QString text = QString::fromStdString(line.text);
+        QVERIFY2(metrics.horizontalAdvance(text) <= room,
+                 qPrintable(QStringLiteral("%1 px > %2 px : %3")
+                                .arg(metrics.horizontalAdvance(text))
+                                .arg(room)
+                                .arg(text)));
+    }
 }
 
 QTEST_MAIN(ImportWindowTest)

@@ -53,6 +53,9 @@ private Q_SLOTS:
     void answers();
     void aChangedListIsStartedAfresh();
     void theLauncherShowsWhereListsStand();
+    void anUnknownTitleClearsTheProgressLine();
+    void resumingKeepsTheWindowsCriterion_data();
+    void resumingKeepsTheWindowsCriterion();
     void optionsComeBackAtTheNextRun();
     void progressSurvivesAKilledProgram();
 };
@@ -159,6 +162,78 @@ void ResumeTest::theLauncherShowsWhereListsStand()
     QVERIFY(!first->itemData(first->findText(QStringLiteral("6 lettres")), Qt::FontRole).isValid());
     program.pick(0, first->findText(QStringLiteral("6 lettres")));
     QVERIFY(!progression->isVisible());
+}
+
+// A title typed over the chosen one that names no list has no progress to show.
+void ResumeTest::anUnknownTitleClearsTheProgressLine()
+{
+    LauncherFixture program(3);
+    playTwoAndLeave(program);
+    auto* progression = program.launcherControls().label("progression");
+    QVERIFY(progression->isVisible());
+    program.box(0)->setEditText(QStringLiteral("7 lettres bis"));  // typed over "7 lettres"
+    program.launcherControls().button("Command1")->click();
+    QCOMPARE(program.launcherControls().label("message")->text(),
+             QStringLiteral("Liste inconnue : 7 lettres bis"));
+    QVERIFY(!progression->isVisible());
+}
+
+void ResumeTest::resumingKeepsTheWindowsCriterion_data()
+{
+    QTest::addColumn<QString>("playedUnder");  // the threshold of successes of the first drill
+    QTest::addColumn<bool>("bySpeed");         // the window's criterion at the resume...
+    QTest::addColumn<QString>("threshold");    // ...and its threshold
+    QTest::addColumn<QString>("entriesLeft");
+    QTest::addColumn<QString>("said");  // what the question says of the counts' criterion
+    const QString madeUnderTwo =
+        QStringLiteral("Ses réussites ont été comptées sous « Eliminer un mot après 2 réussites. » "
+                       "; la reprise garde votre critère : « %1 »");
+    QTest::newRow("counted under 2 successes, resumed by speed in 8 s")
+        << "2" << true << "8"
+        << "5"
+        << madeUnderTwo.arg(QStringLiteral("Eliminer un mot trouvé en moins de 8 secondes."));
+    QTest::newRow("counted under 2 successes, resumed under 3")
+        << "2" << false << "3"
+        << "5" << madeUnderTwo.arg(QStringLiteral("Eliminer un mot après 3 réussites."));
+    QTest::newRow("counted under 2 successes, resumed under the same") << "2" << false << "2"
+                                                                       << "5"
+                                                                       << "";
+    QTest::newRow("no count left, resumed by speed in 8 s") << "1" << true << "8"
+                                                            << "3"
+                                                            << "";
+}
+
+// The criterion, the threshold, the clocks and the faces are the window's, the player's latest
+// choice; the record brings back only the list's entries, counts, counters and clock.
+void ResumeTest::resumingKeepsTheWindowsCriterion()
+{
+    QFETCH(QString, playedUnder);
+    QFETCH(bool, bySpeed);
+    QFETCH(QString, threshold);
+    LauncherFixture program(3);
+    const auto& ui = program.ui();
+    ui.box("seuiltxt")->setText(playedUnder);
+    program.writeList(kSeven, 0, ListFolder::entries(5));
+    QVERIFY(program.launch(kSeven, 0));
+    answer(ui, kFirstTwo);
+    ui.button("corriger")->click();
+    // The player's latest choice, made before the drill is left and its record written.
+    if (bySpeed)
+        ui.button("Command4")->click();
+    ui.box("seuiltxt")->setText(threshold);
+    ui.button("quitter")->click();
+
+    QVERIFY(!program.launch(kSeven, 0));
+    auto* question = program.launcherControls().get<QMessageBox>("reprise");
+    QTEST(question->informativeText(), "said");
+    program.launcherControls().button("reprendre")->click();
+    QTEST(ui.box("motsleft")->text(), "entriesLeft");
+    QCOMPARE(ui.label("Label6")->text(),
+             bySpeed ? QStringLiteral("secondes.") : QStringLiteral("réussites."));
+    QCOMPARE(ui.box("seuiltxt")->text(), threshold);
+    QCOMPARE(program.form().logic().state().threshold, threshold.toDouble());
+    QCOMPARE(program.form().logic().state().criterion,
+             bySpeed ? drill::Criterion::BySpeed : drill::Criterion::BySuccesses);
 }
 
 // Criterion, threshold, faces and clocks as the player left them, at the next run.

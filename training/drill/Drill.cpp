@@ -40,6 +40,8 @@ void Drill::start(const catalogue::ListRow& list, std::vector<ListEntry> entries
     state_.listSize = state_.entryCount;
     state_.seriesEntry.fill(-1);
     state_.slotState.fill(-1);
+    countedUnder_ = state_.criterion;
+    countedThreshold_ = state_.threshold;
 }
 
 SavedDrill Drill::saved() const
@@ -54,8 +56,8 @@ SavedDrill Drill::saved() const
     saved.seriesDone = state_.seriesDone;
     saved.errorCount = state_.errorCount;
     saved.totalSeconds = state_.totalSeconds;
-    saved.criterion = state_.criterion;
-    saved.threshold = state_.threshold;
+    saved.criterion = countedUnder_;
+    saved.threshold = countedThreshold_;
     return saved;
 }
 
@@ -76,8 +78,8 @@ bool Drill::resume(const catalogue::ListRow& list, std::vector<ListEntry> entrie
     state_.seriesDone = saved.seriesDone;
     state_.errorCount = saved.errorCount;
     state_.totalSeconds = saved.totalSeconds;
-    state_.criterion = saved.criterion;
-    state_.threshold = saved.threshold;
+    countedUnder_ = saved.criterion;
+    countedThreshold_ = saved.threshold;
     return true;
 }
 
@@ -203,6 +205,8 @@ void Drill::markFound(int slot, const std::string& answer, CorrectionResult& res
         return;
     std::int32_t& successes = state_.successCount[static_cast<std::size_t>(entry)];
     countOne(successes);
+    countedUnder_ = Criterion::BySuccesses;
+    countedThreshold_ = state_.threshold;
     if (!(state_.threshold > static_cast<double>(successes)))
         eliminate(entry);
 }

@@ -31,7 +31,9 @@ public:
     // What the drill keeps between two runs of the program.
     SavedDrill saved() const;
     // Starts a drill on `entries`, the whole list, where `saved` left it: only its entries in
-    // play, its counters, clock, criterion and threshold. Refused (false, nothing changed) when
+    // play with their success counts, its counters and clock. The criterion and threshold are
+    // the window's, the player's latest choice, and carry over as at start(); those of `saved`
+    // are only what the counts were made under. Refused (false, nothing changed) when
     // `saved` names an entry the list does not have, more often than the list has it, or
     // counters out of range: it was not made on this list.
     bool resume(const catalogue::ListRow& list, std::vector<ListEntry> entries,
@@ -98,6 +100,10 @@ private:
     std::int32_t entryOf(int slot) const;
 
     DrillState state_;
+    // What the success counts were made under: the criterion by successes and its threshold at
+    // the last success counted, or the criterion at the start while none is.
+    Criterion countedUnder_ = Criterion::BySuccesses;
+    double countedThreshold_ = 1;
 };
 
 }  // namespace drill

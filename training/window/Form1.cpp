@@ -261,12 +261,9 @@ bool Form1::begin(const catalogue::ListRow& list, bool resume)
     const QString listPath = QString::fromStdString(loaded.path);
     drilledList = &list;
     drilledFile = ListFingerprint::of(listPath);
-    const drill::Criterion painted = drill_.state().criterion;
     const bool resumed = resume && resumeDrill(list, loaded.entries, listPath);
     if (!resumed)
         drill_.start(list, std::move(loaded.entries));
-    if (drill_.state().criterion != painted)
-        paintCriterion();
     if (resumed)
         paintResumedCounters();
     look::setCaption(label("Label7"), QString::fromStdString(list.title));
@@ -303,7 +300,6 @@ void Form1::paintResumedCounters()
 {
     paintCounters();
     box("tempstot")->write(QString::fromStdString(drill_.drillClockText()));
-    box("seuiltxt")->write(QString::number(drill_.state().threshold));
 }
 
 // The series done and the wrong answers, as the drill says them.

@@ -51,9 +51,10 @@ public:
     bool commencer(const QString& fichier, int liste);
     // The same for a list already known by its catalogue row: from here on a list is its row.
     bool commencer(const catalogue::ListRow& list);
-    // The same, where the saved progress of that list left it: only the entries left, the
-    // counters, drill clock, criterion and threshold as they were, and a new series. Without
-    // usable progress it starts as commencer does, and says why on standard error.
+    // The same, where the saved progress of that list left it: only the entries left with
+    // their success counts, the counters and the drill clock as they were, and a new series;
+    // the criterion, threshold, clocks and faces stay the window's. Without usable progress it
+    // starts as commencer does, and says why on standard error.
     bool reprendre(const catalogue::ListRow& list);
 
     // Where the window keeps the player's progress on each list (saved after every correction,

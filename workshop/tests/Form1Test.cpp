@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 using testsupport::WindowLayout;
@@ -28,6 +30,10 @@ private Q_SLOTS:
     void operationsWriteTheirFiles_data();
     void operationsWriteTheirFiles();
     void theHiddenSortsAreOfferedByTheContextMenu();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
+    void shiftF10OpensTheRightClickMenu_data();
+    void shiftF10OpensTheRightClickMenu();
     void aFailingClickShowsWhyAndTheProgramGoesOn();
     void aNameWithoutExtensionNamesOutputsBesideIt();
     void quitterEndsTheProgram();
@@ -217,6 +223,65 @@ void Form1Test::theHiddenSortsAreOfferedByTheContextMenu()
     probe().get<QAction>("triValLC")->trigger();
     QVERIFY(probe().label("Label3")->text().contains(path("absent.txt")));
     QVERIFY(!QFile::exists(path("absentval7.txt")));
+}
+
+void Form1Test::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    for (const char* button : {"Command1", "Command2", "Command8", "Command16", "Command21"}) {
+        QTest::addRow("%s, Entrée", button) << button << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::addRow("%s, Entrée du pavé", button)
+            << button << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    }
+}
+
+// As on Windows, where the workshop comes from.
+void Form1Test::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QPushButton* pressed = probe().button(button);
+    window->activateWindow();
+    QCoreApplication::processEvents();
+    pressed->setFocus(Qt::TabFocusReason);
+    QVERIFY(pressed->hasFocus());
+    QSignalSpy clicks(pressed, &QAbstractButton::clicked);
+    QTest::keyClick(pressed, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(clicks.count(), 1);
+}
+
+void Form1Test::shiftF10OpensTheRightClickMenu_data()
+{
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<QString>("entry");  // the name of the menu it opens, or of one of its entries
+    QTest::newRow("a button: the window's sorts") << "Command1"
+                                                  << "trierValeurs";
+    QTest::newRow("Quitter: the window's sorts") << "Command2"
+                                                 << "trierValeurs";
+    QTest::newRow("a path box: its text's menu") << "Text1"
+                                                 << "qt_edit_menu";
+}
+
+// As the Menu key does.
+void Form1Test::shiftF10OpensTheRightClickMenu()
+{
+    QFETCH(QString, focused);
+    QFETCH(QString, entry);
+    window->activateWindow();
+    QCoreApplication::processEvents();
+    probe().get<QWidget>(focused)->setFocus(Qt::TabFocusReason);
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList entries{menu->objectName()};  // "qt_edit_menu": a text box's own
+    for (const QAction* action : menu->actions())
+        entries << action->objectName();
+    menu->close();
+    QVERIFY2(entries.contains(entry), qPrintable(entries.join(", ")));
 }
 
 void Form1Test::aFailingClickShowsWhyAndTheProgramGoesOn()

@@ -58,8 +58,11 @@ TEST(SavedDrillTest, ResumeGivesTheDrillAsItWasSaved)
     EXPECT_EQ(is.seriesDone, 2);
     EXPECT_EQ(is.errorCount, was.errorCount);
     EXPECT_EQ(is.totalSeconds, 75);
-    EXPECT_EQ(is.criterion, Criterion::BySpeed);
-    EXPECT_EQ(is.threshold, 7);
+    // The counts were made under 2 successes; the later corrections by speed counted none.
+    EXPECT_EQ(before.saved().criterion, Criterion::BySuccesses);
+    EXPECT_EQ(before.saved().threshold, 2);
+    EXPECT_EQ(after.saved().criterion, Criterion::BySuccesses);
+    EXPECT_EQ(after.saved().threshold, 2);
 
     // The next series is drawn from the entries left only.
     testsupport::SeededRandomSource random(9);
@@ -70,6 +73,30 @@ TEST(SavedDrillTest, ResumeGivesTheDrillAsItWasSaved)
                             draw.drawTexts[static_cast<std::size_t>(slot)]),
                   was.draws.begin() + was.entryCount);
 }
+
+// The criterion and threshold are the drill's own, the player's latest choice: the record's
+// (by speed, 7 seconds) only say what its success counts were made under.
+class ResumedCriterionTest : public testing::TestWithParam<std::pair<Criterion, double>> {};
+
+TEST_P(ResumedCriterionTest, IsTheOneTheDrillHad)
+{
+    const auto [criterion, threshold] = GetParam();
+    Drill drill;
+    if (criterion != drill.state().criterion)
+        drill.switchCriterion();
+    drill.setThreshold(threshold);
+    const SavedDrill saved = drillUnderWay().saved();
+    ASSERT_TRUE(drill.resume(listOf("7 lettres"), numberedEntries(40), saved));
+    EXPECT_EQ(drill.state().criterion, criterion);
+    EXPECT_EQ(drill.state().threshold, threshold);
+    EXPECT_EQ(drill.state().successCount, saved.successCount);
+}
+
+INSTANTIATE_TEST_SUITE_P(Criteria, ResumedCriterionTest,
+                         testing::Values(std::make_pair(Criterion::BySuccesses, 1.0),
+                                         std::make_pair(Criterion::BySuccesses, 3.0),
+                                         std::make_pair(Criterion::BySpeed, 8.0),
+                                         std::make_pair(Criterion::BySpeed, 2.5)));
 
 // A record that was not made on this list is refused, and the drill is left as it was.
 class RefusedRecordTest
