@@ -55,7 +55,10 @@ QString qtPath(const std::filesystem::path& path)
 
 class InPlaceFileTest : public ::testing::Test {
 protected:
-    std::filesystem::path path(const std::string& name) const { return folder.path() / name; }
+    std::filesystem::path path(const std::string& name) const
+    {
+        return folder.path() / files::fromUtf8(name);
+    }
     std::filesystem::path disk() const
     {
         return files::fromUtf8(disk_ ? disk_->path() : std::string());
