@@ -13,7 +13,7 @@ std::map<std::string, std::string> FolderSnapshot::of(const std::string& folder)
     namespace fs = std::filesystem;
     std::map<std::string, std::string> files;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
+    for (const auto& entry : fs::directory_iterator(files::fromUtf8(folder), error)) {
         const auto name = files::toUtf8(entry.path().filename());
         if (entry.is_symlink()) {
             files[name] = "-> " + files::toUtf8(fs::read_symlink(entry.path()));

@@ -385,7 +385,7 @@ void ImportWindowTest::folderThatFailsChangesNothing()
     QFETCH(bool, full);
     QFETCH(QString, said);
     testsupport::TempFolder place;
-    testsupport::SmallDisk disk(place.file("disk"), 1 << 20);
+    testsupport::SmallDisk disk(files::fromUtf8(place.file("disk")), 1 << 20);
     if (full && !disk.ready())
         QSKIP(disk.why().c_str());
     const std::string data = disk.ready() ? disk.file("data") : place.file("data");

@@ -563,7 +563,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, FailingStep,
 // A small file system that fills up: the real full disk, when one can be had.
 TEST_F(ImportFixture, AFullDiskLeavesEveryOldFileAsItWas)
 {
-    testsupport::SmallDisk disk(folder_.file("disk"), 1 << 20);
+    testsupport::SmallDisk disk(files::fromUtf8(folder_.file("disk")), 1 << 20);
     if (!disk.ready())
         GTEST_SKIP() << disk.why() << ": the failing steps stand in";
     const std::string data = disk.file("data");

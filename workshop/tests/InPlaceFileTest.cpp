@@ -83,7 +83,7 @@ protected:
         disk_ = std::make_unique<testsupport::SmallDisk>(path("disk"), 512 * 1024);
         if (!disk_->ready())
             return false;
-        writeBytes(disk() / name, bytes);
+        writeBytes(disk() / files::fromUtf8(name), bytes);
         return disk_->fill(room);
     }
 
