@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config clang-format
+  build-essential cmake pkg-config clang-format clang-tools
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgtest-dev
   xvfb xauth xdotool imagemagick
   fonts-dejavu-core fonts-liberation2 fonts-roboto-unhinted fonts-open-sans fonts-crosextra-caladea

@@ -36,7 +36,8 @@ TempFolder::TempFolder()
     std::random_device seed;
     std::mt19937_64 names(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::filesystem::path candidate = base / ("vorlane-test-" + std::to_string(names()));
+        const std::filesystem::path candidate =
+            base / files::fromUtf8("vorlane-test-" + std::to_string(names()));
         if (std::filesystem::create_directory(candidate, error)) {
             path_ = candidate;
             return;

@@ -21,6 +21,7 @@
 #include <testsupport/FolderSnapshot.h>
 #include <testsupport/SeededRandomSource.h>
 #include <testsupport/SmallDisk.h>
+#include <testsupport/TestFiles.h>
 #include <testsupport/WindowLayout.h>
 #include <testsupport/WindowProbe.h>
 #include <training/window/Form1.h>
@@ -43,7 +44,6 @@
 #include <QtTest>
 
 #include <filesystem>
-#include <fstream>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -147,9 +147,9 @@ QString misfits(const ImportWindow& window)
 // Old lists in every file of an import, to see that they stay as they were.
 std::map<std::string, std::string> writeOldLists(const std::string& data)
 {
-    fs::create_directories(data);
+    fs::create_directories(files::fromUtf8(data));
     for (const auto& name : listmaking::OwnWordsImport::fileNames())
-        std::ofstream(data + "/" + name) << "OLD;" << name << "\r\n";
+        testsupport::writeBytes(data + "/" + name, "OLD;" + name + "\r\n");
     return FolderSnapshot::of(data);
 }
 
@@ -197,7 +197,7 @@ void ImportWindowTest::importFromTheMenuThenDrillTheNewList()
                                  QStringLiteral("Les listes vont dans %1").arg(data.c_str()),
                                  QStringLiteral("Aucun fichier n'y est remplacé.")})
         QVERIFY2(launcher.details().contains(piece), qPrintable(launcher.details()));
-    QVERIFY(!fs::exists(data + "/ods6new_7L.txt"));  // nothing before the confirmation
+    QVERIFY(!testsupport::exists(data + "/ods6new_7L.txt"));  // nothing before the confirmation
 
     launcher.button("fabriquer")->click();
     QCOMPARE(launcher.import().step(), Step::summary);
@@ -245,7 +245,7 @@ void ImportWindowTest::cancelChangesNothing()
     QVERIFY2(launcher.explanation().startsWith(QStringLiteral("Fabrication annulée")),
              qPrintable(launcher.explanation()));
     QCOMPARE(FolderSnapshot::of(data), before);
-    QVERIFY(!fs::exists(place.file(ownlists::OriginalLists::keptFolderName)));
+    QVERIFY(!testsupport::exists(place.file(ownlists::OriginalLists::keptFolderName)));
     QVERIFY(launcher.menuEntry("fabriquerListes")->isEnabled());
 
     launcher.button("autre")->click();  // a cancel once does not grey « Annuler » for good
@@ -291,7 +291,7 @@ void ImportWindowTest::theFileDialogSpeaksFrenchWhole()
     QVERIFY(qtTexts.load(QStringLiteral("qtbase_fr"), texts));
     QApplication::installTranslator(&qtTexts);
     testsupport::TempFolder folder;
-    std::ofstream(folder.file("mes mots.txt")) << std::string(42, 'a');
+    testsupport::writeBytes(folder.file("mes mots.txt"), std::string(42, 'a'));
     launcher::WordFileDialog dialog(nullptr, QString::fromStdString(files::toUtf8(folder.path())));
     auto* files = dialog.findChild<QFileSystemModel*>();
     QSignalSpy loaded(files, &QFileSystemModel::directoryLoaded);
@@ -335,7 +335,7 @@ void ImportWindowTest::theKeyboardAloneImports()
     QCOMPARE(launcher.focusedName(), QStringLiteral("fabriquer"));
     launcher.press(Qt::Key_Escape);  // « Annuler »: nothing made
     QVERIFY(launcher.import().isHidden());
-    QVERIFY(!fs::exists(data + "/ods6new_7L.txt"));
+    QVERIFY(!testsupport::exists(data + "/ods6new_7L.txt"));
 
     launcher.menuEntry("fabriquerListes")->trigger();
     launcher.press(Qt::Key_Enter);
@@ -346,7 +346,7 @@ void ImportWindowTest::theKeyboardAloneImports()
     QCOMPARE(launcher.focusedName(), QStringLiteral("fabriquer"));
     launcher.press(Qt::Key_Return);
     QCOMPARE(launcher.import().step(), Step::summary);
-    QVERIFY(fs::exists(data + "/ods6new_7L.txt"));
+    QVERIFY(testsupport::exists(data + "/ods6new_7L.txt"));
     QCOMPARE(launcher.focusedName(), QStringLiteral("fermer"));
     launcher.press(Qt::Key_Escape);
     QVERIFY(launcher.import().isHidden());
@@ -355,11 +355,11 @@ void ImportWindowTest::theKeyboardAloneImports()
     QCOMPARE(launcher.import().step(), Step::goingBack);
     QCOMPARE(launcher.focusedName(), QStringLiteral("revenir"));
     launcher.press(Qt::Key_Escape);  // stays as it is
-    QVERIFY(launcher.import().isHidden() && fs::exists(data + "/ods6new_7L.txt"));
+    QVERIFY(launcher.import().isHidden() && testsupport::exists(data + "/ods6new_7L.txt"));
     launcher.menuEntry("revenirOrigine")->trigger();
     launcher.press(Qt::Key_Return);
     QCOMPARE(launcher.import().step(), Step::wentBack);
-    QVERIFY(!fs::exists(data + "/ods6new_7L.txt"));
+    QVERIFY(!testsupport::exists(data + "/ods6new_7L.txt"));
     QCOMPARE(launcher.focusedName(), QStringLiteral("fermer"));
     launcher.press(Qt::Key_Return);
     QVERIFY(launcher.import().isHidden());
@@ -389,7 +389,7 @@ void ImportWindowTest::folderThatFailsChangesNothing()
     QFETCH(bool, full);
     QFETCH(QString, said);
     testsupport::TempFolder place;
-    testsupport::SmallDisk disk(place.file("disk"), 1 << 20);
+    testsupport::SmallDisk disk(files::fromUtf8(place.file("disk")), 1 << 20);
     if (full && !disk.ready())
         QSKIP(disk.why().c_str());
     const std::string data = disk.ready() ? disk.file("data") : place.file("data");
@@ -397,7 +397,7 @@ void ImportWindowTest::folderThatFailsChangesNothing()
     if (full) {
         QVERIFY(disk.fill());
     } else if (!disk.makeReadOnly()) {
-        fs::permissions(data, fs::perms::owner_read | fs::perms::owner_exec);
+        fs::permissions(files::fromUtf8(data), fs::perms::owner_read | fs::perms::owner_exec);
         if (QFileInfo(QString::fromStdString(data)).isWritable())
             QSKIP("No read-only disk here, and the folder's rights do not stop this user (root, "
                   "or Windows, where a folder's read-only mark does not guard its files).");
@@ -460,7 +460,7 @@ void ImportWindowTest::badInputIsToldInFrench()
     const std::string data = place.file(folder.toStdString());
     const std::string file = place.file("liste.txt");
     if (words != "-")
-        std::ofstream(file) << words.toStdString();
+        testsupport::writeBytes(file, words.toStdString());
     Launcher launcher(data);
     launcher.chosen = chosen.isEmpty() ? QString() : QString::fromStdString(file);
     listfolder::RunLock other;
@@ -470,7 +470,7 @@ void ImportWindowTest::badInputIsToldInFrench()
     QCOMPARE(static_cast<int>(launcher.import().step()), step);
     QVERIFY2(launcher.explanation().contains(said), qPrintable(launcher.explanation()));
     launcher.import().close();
-    QVERIFY(!fs::exists(data));
+    QVERIFY(!testsupport::exists(data));
 }
 
 void ImportWindowTest::goingBackPutsThePlayersListsAside()
@@ -493,13 +493,13 @@ void ImportWindowTest::goingBackPutsThePlayersListsAside()
     QVERIFY2(offered.contains(QString::fromStdString(data)), qPrintable(offered));
     launcher.button("revenir")->click();
     QCOMPARE(launcher.import().step(), Step::wentBack);
-    QVERIFY(!fs::exists(data));
+    QVERIFY(!testsupport::exists(data));
     std::vector<fs::path> aside;
-    for (const auto& entry : fs::directory_iterator(home.file("vorlane")))
-        if (entry.path().filename().string()[0] != '.')  // the folder's lock stays beside it
+    for (const auto& entry : fs::directory_iterator(files::fromUtf8(home.file("vorlane"))))
+        if (files::toUtf8(entry.path().filename())[0] != '.')  // the folder's lock stays beside it
             aside.push_back(entry.path());
     QCOMPARE(aside.size(), std::size_t(1));
-    QVERIFY(aside[0].filename().string().rfind(ownlists::OriginalLists::asidePrefix, 0) == 0);
+    QVERIFY(files::toUtf8(aside[0].filename()).rfind(ownlists::OriginalLists::asidePrefix, 0) == 0);
     QCOMPARE(FolderSnapshot::of(files::toUtf8(aside[0])), players);  // nothing deleted
     // the folder announced, and told (with the separators the test's folder has)
     const QString asideName =
@@ -546,7 +546,7 @@ void ImportWindowTest::listsAreReadFromThePlayersFolderAfterTheWorkingOne()
                                                           files::toUtf8(home.path()).c_str());
         folders = places::ListFolders::afterWorkingFolder();
     }
-    QVERIFY(fs::path(folders.front()) == fs::path(home.file("vorlane/data")));
+    QVERIFY(files::fromUtf8(folders.front()) == files::fromUtf8(home.file("vorlane/data")));
     QCOMPARE(folders.back(), places::ProgramFiles::shippedLists());
     QVERIFY(!places::ListFolders::workingFolderInUse());
 

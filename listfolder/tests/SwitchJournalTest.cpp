@@ -1,5 +1,6 @@
 // A switch of lists cut short, and what the next start makes of it: the journal lives with
 // the lists folder, puts back only what the cut run left, and never older lists over newer.
+#include <files/Utf8Path.h>
 #include <listfolder/tests/CutSwitch.h>
 
 #include <files/Process.h>
@@ -77,10 +78,10 @@ TEST_F(CutFolder, AChildKilledAtRandomStepsNeverLeavesAMixTheNextStartKeeps)
     std::mt19937 random(26);  // fixed: a failing round comes back the same
     std::size_t cutWhileSwitched = 0;
     for (int round = 0; round < 60; ++round) {
-        fs::remove_all(data_);
-        fs::create_directories(data_);
+        fs::remove_all(files::fromUtf8(data_));
+        fs::create_directories(files::fromUtf8(data_));
         for (const auto& [name, bytes] : before_)
-            std::ofstream(data_ + "/" + name, std::ios::binary) << bytes;
+            std::ofstream(files::fromUtf8(data_ + "/" + name), std::ios::binary) << bytes;
         ASSERT_EQ(now(), before_);
         // 4 writes, 3 links, the journal, 4 renames: 12 steps, and a few runs left to end
         const std::size_t killAt = std::uniform_int_distribution<std::size_t>(0, 14)(random);
@@ -146,15 +147,20 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Change{"newerList",
                [](const std::string& data) {
-                   std::ofstream(data + "/newer", std::ios::binary) << "NEWER;NEWER\r\n";
-                   fs::rename(data + "/newer", data + "/ods6new_5L.txt");
+                   std::ofstream(files::fromUtf8(data + "/newer"), std::ios::binary)
+                       << "NEWER;NEWER\r\n";
+                   fs::rename(files::fromUtf8(data + "/newer"),
+                              files::fromUtf8(data + "/ods6new_5L.txt"));
                }},
         Change{"listRemoved",
-               [](const std::string& data) { fs::remove(data + "/ods6new_2-4L.txt"); }},
+               [](const std::string& data) {
+                   fs::remove(files::fromUtf8(data + "/ods6new_2-4L.txt"));
+               }},
         Change{"notYetSwitchedReplaced",
                [](const std::string& data) {
-                   fs::remove(data + "/ods6new_6L.txt");
-                   std::ofstream(data + "/ods6new_6L.txt", std::ios::binary) << "MINE;MINE\r\n";
+                   fs::remove(files::fromUtf8(data + "/ods6new_6L.txt"));
+                   std::ofstream(files::fromUtf8(data + "/ods6new_6L.txt"), std::ios::binary)
+                       << "MINE;MINE\r\n";
                }}),
     [](const ::testing::TestParamInfo<Change>& info) { return std::string(info.param.name); });
 
@@ -188,9 +194,10 @@ class SecondHolder : public ::testing::TestWithParam<Naming> {};
 TEST_P(SecondHolder, IsRefusedAndToldWhatRuns)
 {
     testsupport::TempFolder place;
-    fs::create_directories(place.file("share/data"));
+    fs::create_directories(files::fromUtf8(place.file("share/data")));
     std::error_code linked;
-    fs::create_symlink(place.file("share/data"), place.file("lien"), linked);
+    fs::create_symlink(files::fromUtf8(place.file("share/data")),
+                       files::fromUtf8(place.file("lien")), linked);
     if (linked && GetParam().throughALink)
         GTEST_SKIP() << "no symbolic link here (it needs a privilege on Windows): "
                      << linked.message();
@@ -223,8 +230,9 @@ INSTANTIATE_TEST_SUITE_P(
         Naming{"underALinkBeforeItIsMade",
                [](const testsupport::TempFolder& p) {
                    std::error_code made;  // asked twice: made once
-                   fs::create_symlink(p.file("share"), p.file("partage"), made);
-                   fs::remove(p.file("share/data"), made);
+                   fs::create_symlink(files::fromUtf8(p.file("share")),
+                                      files::fromUtf8(p.file("partage")), made);
+                   fs::remove(files::fromUtf8(p.file("share/data")), made);
                    return p.file("partage/data");
                },
                true}),

@@ -6,12 +6,13 @@
 #include <lexicon/Nfc.h>
 #include <lexicon/Utf8.h>
 
+#include <files/FileStatus.h>
+
 #include <textfile/Cp1252.h>
 #include <textfile/FileByteSource.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
 namespace listmaking {
 
@@ -155,10 +156,10 @@ bool hasHighByte(std::string_view bytes)
 
 status::Status OwnWordList::read(const std::string& path, const RunControl& control)
 {
-    std::error_code unknown;
-    const auto bytes = std::filesystem::file_size(path, unknown);
-    const double size = unknown ? 0.0 : static_cast<double>(bytes);  // 0: no progress told
-    double done = 0;                                                 // bytes, over both passes
+    files::FileStatus status;
+    const bool known = files::statusOf(path, status) == 0;
+    const double size = known ? static_cast<double>(status.size) : 0.0;  // 0: no progress told
+    double done = 0;                                                     // bytes, over both passes
     for (const Pass pass : {Pass::count, Pass::take}) {
         textfile::FileByteSource source(path);
         if (!source.isOpen())

@@ -1,3 +1,4 @@
+#include <files/Utf8Path.h>
 #include <listmaking/tests/Drillable.h>
 
 #include <catalogue/Catalogue.h>
@@ -100,12 +101,13 @@ private:
         if (!lexicon::SourceFiles::exists(paths.modernDic)
             || !lexicon::SourceFiles::exists(paths.olderList))
             return;
-        std::filesystem::create_directories(paths.workDir);
+        std::filesystem::create_directories(files::fromUtf8(paths.workDir));
         const std::string built =
             std::string(LISTGEN_WORK_DIR) + "/" + listmaking::LexiconStore::fileName;
         if (lexicon::SourceFiles::exists(built))
             std::filesystem::create_symlink(
-                built, paths.workDir + "/" + listmaking::LexiconStore::fileName);
+                files::fromUtf8(built),
+                files::fromUtf8(paths.workDir + "/" + listmaking::LexiconStore::fileName));
         listmaking::DefaultListsRun run(folder_.file("data"), paths);
         made_ = run.run().ok();
     }

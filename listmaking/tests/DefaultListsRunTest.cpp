@@ -20,7 +20,7 @@ namespace {
 
 std::string bytesOf(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(files::fromUtf8(path), std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
@@ -73,7 +73,8 @@ TEST(DefaultListsRun, WritesEveryMissingFileAndLeavesAPlayersOwn)
     for (const auto& entry : std::filesystem::directory_iterator(data.path()))
         files += entry.path().extension() == ".txt";
     EXPECT_EQ(files, allButTheOwn + 1);
-    EXPECT_FALSE(std::filesystem::exists(fixture.paths.workDir + "/listes-en-attente"));
+    EXPECT_FALSE(
+        std::filesystem::exists(files::fromUtf8(fixture.paths.workDir + "/listes-en-attente")));
 
     EXPECT_TRUE(generate(files::toUtf8(data.path()), fixture).empty());
 }

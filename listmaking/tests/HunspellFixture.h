@@ -1,5 +1,6 @@
 #pragma once
 
+#include <files/Utf8Path.h>
 #include <testsupport/TempFolder.h>
 
 #include <lexicon/SourceFiles.h>
@@ -81,7 +82,7 @@ public:
     }
 
     std::string file(const std::string& name) const { return dir_.file(name); }
-    std::string path() const { return dir_.path().string(); }
+    std::string path() const { return files::toUtf8(dir_.path()); }
 
     lexicon::SourcePaths paths() const
     {

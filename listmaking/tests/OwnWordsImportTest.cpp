@@ -1,10 +1,15 @@
+#include <files/Utf8Path.h>
 #include <listmaking/tests/HunspellFixture.h>
 
+#include <files/FileSystem.h>
+#include <testsupport/AccentedNames.h>
 #include <testsupport/FolderSnapshot.h>
 #include <testsupport/SmallDisk.h>
+#include <testsupport/TestFiles.h>
 
 #include <listfolder/RunLock.h>
 #include <listfolder/StagedFiles.h>
+#include <listmaking/dictionary/LexiconStore.h>
 #include <listmaking/lists/DefaultListsRun.h>
 #include <listmaking/ownwords/ImportMessages.h>
 #include <listmaking/ownwords/OwnWordList.h>
@@ -156,7 +161,7 @@ protected:
     {
         dictionary_.write("mes-mots.txt", "autrice\r\nbloguons\r\nkatal\r\nzorglub\r\n");
         data_ = folder_.file("data");
-        fs::create_directories(data_);
+        fs::create_directories(files::fromUtf8(data_));
         for (const auto& name : OwnWordsImport::fileNames())
             folder_.write("data/" + name, {"OLD;" + name});
         before_ = snapshot(data_);
@@ -171,8 +176,10 @@ protected:
     bool leftovers() const
     {
         std::error_code ignored;
-        for (const auto& entry : fs::directory_iterator(dictionary_.paths().workDir, ignored))
-            if (entry.path().filename().string().rfind(listfolder::StagedFiles::workFolderName, 0)
+        for (const auto& entry :
+             fs::directory_iterator(files::fromUtf8(dictionary_.paths().workDir), ignored))
+            if (files::toUtf8(entry.path().filename())
+                    .rfind(listfolder::StagedFiles::workFolderName, 0)
                 == 0)
                 return true;
         return false;
@@ -236,6 +243,46 @@ TEST_F(ImportFixture, ReplacesEveryFileWhenAskedWithProgress)
     EXPECT_EQ(fractions.back(), 1.0);
     EXPECT_FALSE(leftovers());
 }
+
+// A player whose words, lists, dictionary and work folder lie under a name the Windows code
+// page misreads or lacks: the import reads them all there, writes every list there and keeps
+// its prepared lexicon in the work folder.
+class AccentedImport : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(AccentedImport, ReadsAndWritesEveryFileThere)
+{
+    const HunspellFixture fixture(true);
+    testsupport::TempFolder top;
+    const std::string home = top.file(GetParam());
+    ASSERT_EQ(files::makeFolders(home + "/dictionnaire"), 0);
+    lexicon::SourcePaths paths = fixture.paths();
+    for (std::string* source :
+         {&paths.modernDic, &paths.modernAff, &paths.olderList, &paths.stopList}) {
+        const std::string moved =
+            home + "/dictionnaire/" + files::toUtf8(files::fromUtf8(*source).filename());
+        ASSERT_TRUE(testsupport::writeBytes(moved, testsupport::readBytes(*source)));
+        *source = moved;
+    }
+    paths.workDir = home + "/travail";
+    const std::string words = home + "/mes mots.txt";
+    ASSERT_TRUE(testsupport::writeBytes(words, "autrice\r\nbloguons\r\nkatal\r\n"));
+
+    OwnWordsImport run({home + "/data", paths, false});
+    const auto read = run.read(words);
+    ASSERT_TRUE(read) << read.why();
+    ASSERT_TRUE(run.plan());
+    const auto ran = run.run();
+    ASSERT_TRUE(ran) << ran.why();
+    // every list but the reformed spellings', which this dictionary cannot make
+    for (const auto& name : OwnWordsImport::fileNames())
+        EXPECT_EQ(testsupport::exists(home + "/data/" + name), name != "ods6new_nouv_graphies.txt")
+            << name;
+    EXPECT_NE(testsupport::readBytes(home + "/data/ods6new_7L.txt").find("AUTRICE"),
+              std::string::npos);
+    EXPECT_TRUE(testsupport::exists(listmaking::LexiconStore(paths).path()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, AccentedImport, ::testing::ValuesIn(testsupport::accentedNames()));
 
 // The forms that each kind of word brings, and no other word's.
 struct Family {
@@ -435,7 +482,7 @@ TEST_P(ProtectedFile, StopsTheWholeRun)
 {
     const std::string path = data_ + "/ods6new_7L.txt";
     const std::string victim = folder_.write("victim.txt", {"VICTIM"});
-    fs::remove(path);
+    fs::remove(files::fromUtf8(path));
     try {
         GetParam().make(path, victim);
     } catch (const fs::filesystem_error& error) {
@@ -449,34 +496,38 @@ TEST_P(ProtectedFile, StopsTheWholeRun)
     EXPECT_FALSE(ran);
     EXPECT_NE(ran.why().find("ods6new_7L.txt"), std::string::npos) << ran.why();
     EXPECT_EQ(snapshot(data_), before);
-    EXPECT_EQ(snapshot(folder_.path().string())["victim.txt"], "VICTIM\r\n");
+    EXPECT_EQ(snapshot(files::toUtf8(folder_.path()))["victim.txt"], "VICTIM\r\n");
     EXPECT_FALSE(leftovers());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ProtectedFile,
-    ::testing::Values(
-        Protected{"link",
-                  [](const std::string& p, const std::string& v) { fs::create_symlink(v, p); }},
-        Protected{"folder",
-                  [](const std::string& p, const std::string&) { fs::create_directory(p); }},
-        Protected{"readOnly",
-                  [](const std::string& p, const std::string&) {
-                      std::ofstream(p) << "MINE;MINE\r\n";
-                      fs::permissions(p,
-                                      fs::perms::owner_read | fs::perms::group_read
-                                          | fs::perms::others_read);
-                  }}),
+    ::testing::Values(Protected{"link",
+                                [](const std::string& p, const std::string& v) {
+                                    fs::create_symlink(files::fromUtf8(v), files::fromUtf8(p));
+                                }},
+                      Protected{"folder",
+                                [](const std::string& p, const std::string&) {
+                                    fs::create_directory(files::fromUtf8(p));
+                                }},
+                      Protected{"readOnly",
+                                [](const std::string& p, const std::string&) {
+                                    std::ofstream(files::fromUtf8(p)) << "MINE;MINE\r\n";
+                                    fs::permissions(files::fromUtf8(p),
+                                                    fs::perms::owner_read | fs::perms::group_read
+                                                        | fs::perms::others_read);
+                                }}),
     [](const ::testing::TestParamInfo<Protected>& info) { return std::string(info.param.name); });
 
 TEST_F(ImportFixture, ALeftoverPartLinkIsNeverWrittenThrough)
 {
     const std::string waiting = waitingFolder();
     ASSERT_FALSE(waiting.empty());
-    fs::create_directories(waiting);
+    fs::create_directories(files::fromUtf8(waiting));
     const std::string victim = folder_.write("victim.txt", {"VICTIM"});
     std::error_code refused;
-    fs::create_symlink(victim, waiting + "/ods6new_5L.txt.part", refused);
+    fs::create_symlink(files::fromUtf8(victim), files::fromUtf8(waiting + "/ods6new_5L.txt.part"),
+                       refused);
     if (refused)
         GTEST_SKIP() << "no symbolic link here (it needs a privilege on Windows): "
                      << refused.message();
@@ -484,7 +535,7 @@ TEST_F(ImportFixture, ALeftoverPartLinkIsNeverWrittenThrough)
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
     const auto ran = run.run();
     ASSERT_TRUE(ran) << ran.why();
-    EXPECT_EQ(snapshot(folder_.path().string())["victim.txt"], "VICTIM\r\n");
+    EXPECT_EQ(snapshot(files::toUtf8(folder_.path()))["victim.txt"], "VICTIM\r\n");
     EXPECT_NE(snapshot(data_)["ods6new_5L.txt"], before_["ods6new_5L.txt"]);
     EXPECT_FALSE(leftovers());
 }
@@ -512,13 +563,13 @@ INSTANTIATE_TEST_SUITE_P(Steps, FailingStep,
 // A small file system that fills up: the real full disk, when one can be had.
 TEST_F(ImportFixture, AFullDiskLeavesEveryOldFileAsItWas)
 {
-    testsupport::SmallDisk disk(folder_.file("disk"), 1 << 20);
+    testsupport::SmallDisk disk(files::fromUtf8(folder_.file("disk")), 1 << 20);
     if (!disk.ready())
         GTEST_SKIP() << disk.why() << ": the failing steps stand in";
     const std::string data = disk.file("data");
-    fs::create_directories(data);
+    fs::create_directories(files::fromUtf8(data));
     for (const auto& name : OwnWordsImport::fileNames())
-        std::ofstream(data + "/" + name) << "OLD;" << name << "\r\n";
+        std::ofstream(files::fromUtf8(data + "/" + name)) << "OLD;" << name << "\r\n";
     ASSERT_TRUE(disk.fill());
     const auto before = snapshot(data);
     OwnWordsImport run({data, dictionary_.paths(), true});
@@ -528,7 +579,7 @@ TEST_F(ImportFixture, AFullDiskLeavesEveryOldFileAsItWas)
     EXPECT_FALSE(ran);
     EXPECT_NE(ran.why().find("disque est plein"), std::string::npos) << ran.why();
     EXPECT_EQ(snapshot(data), before);
-    EXPECT_FALSE(fs::exists(disk.file(".data.listgen-attente")));
+    EXPECT_FALSE(fs::exists(files::fromUtf8(disk.file(".data.listgen-attente"))));
 }
 
 TEST_F(ImportFixture, CancellingChangesNothing)
@@ -595,7 +646,7 @@ TEST_F(ImportFixture, AWorkFolderWithoutItsParentsIsMade)
     ASSERT_TRUE(run.read(dictionary_.file("mes-mots.txt")));
     const auto ran = run.run();
     EXPECT_TRUE(ran) << ran.why();
-    EXPECT_TRUE(fs::exists(paths.workDir + "/" + listfolder::RunLock::fileName));
+    EXPECT_TRUE(fs::exists(files::fromUtf8(paths.workDir + "/" + listfolder::RunLock::fileName)));
 }
 
 // Another user's build: its work folder cannot be written and the player has no lists yet.
@@ -633,8 +684,9 @@ TEST_P(MadeFolder, StaysOnlyAfterASuccess)
         EXPECT_TRUE(run.folderPlan().created);
         GetParam().end(run);
     }
-    EXPECT_EQ(fs::exists(fresh), GetParam().folderStays);
-    EXPECT_TRUE(fs::exists(folder_.file("nouveau")));  // the folders above it are not its own
+    EXPECT_EQ(fs::exists(files::fromUtf8(fresh)), GetParam().folderStays);
+    EXPECT_TRUE(fs::exists(
+        files::fromUtf8(folder_.file("nouveau"))));  // the folders above it are not its own
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -712,7 +764,7 @@ TEST_P(WaitingFolder, IsNeverInTheDataFolder)
 {
     testsupport::TempFolder place;
     const std::string data = place.file("data");
-    fs::create_directories(data);
+    fs::create_directories(files::fromUtf8(data));
     listfolder::StagedFiles staged(data, place.file(GetParam()));
     const auto opened = staged.open();
     ASSERT_TRUE(opened) << opened.why();

@@ -1,5 +1,6 @@
 // The lexicon installed with the program: when it stands for this machine's dictionary, and
 // what happens when it does not.
+#include <files/Utf8Path.h>
 #include <listmaking/tests/HunspellFixture.h>
 
 #include <lexicon/SourceFingerprint.h>
@@ -116,11 +117,11 @@ TEST(ShippedLexicon, IsReadWhenItFitsAndMadeInTheWorkFolderOtherwise)
     ASSERT_TRUE(obtained) << obtained.why();
     EXPECT_FALSE(store.made());
     EXPECT_EQ(read.forms().size(), built.forms().size());
-    EXPECT_FALSE(fs::exists(store.path()));
+    EXPECT_FALSE(fs::exists(files::fromUtf8(store.path())));
 
     // the player's dictionary is another version (another size): the lexicon is made for it,
     // once
-    std::ofstream(fs::u8path(paths.modernDic), std::ios::binary | std::ios::app) << "\n";
+    std::ofstream(files::fromUtf8(paths.modernDic), std::ios::binary | std::ios::app) << "\n";
     listmaking::LexiconStore again(paths);
     EXPECT_FALSE(again.isFresh());
     const auto obtainedAgain = again.obtain(read);

@@ -2,6 +2,7 @@
 #include <textfile/LineReader.h>
 
 #include <testsupport/TempFolder.h>
+#include <testsupport/TestFiles.h>
 
 #include <gtest/gtest.h>
 
@@ -22,11 +23,7 @@ namespace {
 
 bool put(const std::string& path, const std::string& bytes)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
+    return testsupport::writeBytes(path, bytes);
 }
 
 // Symbolic links need a privilege on Windows: there the plain file alone is read.

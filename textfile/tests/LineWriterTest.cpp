@@ -2,6 +2,7 @@
 #include <textfile/LineWriter.h>
 #include <textfile/StringByteSink.h>
 
+#include <files/Utf8Path.h>
 #include <testsupport/TempFolder.h>
 
 #include <gtest/gtest.h>
@@ -38,13 +39,13 @@ TEST(LineWriter, RoundTripsAllBytesThroughAFile)
         if (b != '\r' && b != '\n')
             line.push_back(static_cast<char>(b));
     {
-        LineWriter writer(path.string());
+        LineWriter writer(files::toUtf8(path));
         ASSERT_TRUE(writer.isOpen());
         writer.write(line);
         writer.write("fin");
         EXPECT_TRUE(writer.close());
     }
-    LineReader reader(path.string());
+    LineReader reader(files::toUtf8(path));
     std::string got;
     ASSERT_TRUE(reader.next(got));
     EXPECT_EQ(got, line);

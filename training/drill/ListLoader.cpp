@@ -1,5 +1,6 @@
 #include <training/drill/ListLoader.h>
 
+#include <files/FileStatus.h>
 #include <files/ShownPath.h>
 #include <files/Utf8Path.h>
 
@@ -62,8 +63,8 @@ std::string faultOf(const ListEntry& entry)
 
 bool isFile(const std::string& path)
 {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    files::FileStatus status;
+    return files::statusOf(path, status) == 0 && status.kind == files::FileStatus::Kind::regular;
 }
 
 }  // namespace

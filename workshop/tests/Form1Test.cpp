@@ -1,3 +1,4 @@
+#include <files/Utf8Path.h>
 #include <testsupport/CurrentFolder.h>
 #include <testsupport/WindowLayout.h>
 #include <testsupport/WindowProbe.h>
@@ -313,7 +314,7 @@ void Form1Test::aFailingClickShowsWhyAndTheProgramGoesOn()
 void Form1Test::aNameWithoutExtensionNamesOutputsBesideIt()
 {
     // A name without an extension is kept whole: its outputs stand beside it.
-    const testsupport::CurrentFolder inside(QFile::encodeName(folder->path()).toStdString());
+    const testsupport::CurrentFolder inside(files::fromUtf8(folder->path().toStdString()));
     put("m.t", "A\r\nB\r\n");
     type(probe().box("Text1"), QStringLiteral("m.t"));
     QTest::mouseClick(probe().button("Command10"), Qt::LeftButton);

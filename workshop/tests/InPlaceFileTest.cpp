@@ -55,7 +55,10 @@ QString qtPath(const std::filesystem::path& path)
 
 class InPlaceFileTest : public ::testing::Test {
 protected:
-    std::filesystem::path path(const std::string& name) const { return folder.path() / name; }
+    std::filesystem::path path(const std::string& name) const
+    {
+        return folder.path() / files::fromUtf8(name);
+    }
     std::filesystem::path disk() const
     {
         return files::fromUtf8(disk_ ? disk_->path() : std::string());
@@ -80,7 +83,7 @@ protected:
         disk_ = std::make_unique<testsupport::SmallDisk>(path("disk"), 512 * 1024);
         if (!disk_->ready())
             return false;
-        writeBytes(disk() / name, bytes);
+        writeBytes(disk() / files::fromUtf8(name), bytes);
         return disk_->fill(room);
     }
 

@@ -5,6 +5,7 @@
 #include <workshop/window/OperationFrame.h>
 #include <workshop/window/SystemReason.h>
 
+#include <testsupport/AccentedNames.h>
 #include <testsupport/TempFolder.h>
 
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <cerrno>
 #include <map>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 using workshop::DescriptorByteSink;
@@ -66,6 +68,30 @@ TEST_F(OperationFrameTest, WritesLinesWithCrLfAndReportsTheMessage)
     EXPECT_EQ(get("out.txt"), "ABAQUE\r\n\r\nAB*\r\n");
     EXPECT_EQ(files(), (QStringList{"in.txt", "out.txt"}));
 }
+
+// A source and a destination in a folder whose name the Windows code page misreads or lacks:
+// the destination is made, or replaced, there.
+class AccentedFolder : public OperationFrameTest,
+                       public ::testing::WithParamInterface<std::tuple<std::string, bool>> {};
+
+TEST_P(AccentedFolder, TakesTheSourceAndWritesTheDestinationThere)
+{
+    const auto& [name, replaced] = GetParam();
+    const QString sub = QString::fromStdString(name);
+    ASSERT_TRUE(QDir(root()).mkdir(sub));
+    put(sub + "/in.txt", "KIWI*\r\nZEN\r\n");
+    if (replaced)
+        put(sub + "/out.txt", "OLD\r\n");
+    const auto outcome = transfer(path(sub + "/in.txt"), path(sub + "/out.txt"));
+    EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
+    EXPECT_EQ(get(sub + "/out.txt"), "KIWI\r\n");
+    EXPECT_EQ(QDir(path(sub)).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"in.txt", "out.txt"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, AccentedFolder,
+                         ::testing::Combine(::testing::ValuesIn(testsupport::accentedNames()),
+                                            ::testing::Bool()));
 
 TEST_F(OperationFrameTest, AnEmptySourceEmptiesTheDestination)
 {

@@ -1,3 +1,4 @@
+#include <files/Utf8Path.h>
 #include <listmaking/tests/HunspellFixture.h>
 
 #include <listmaking/ownwords/OwnWordList.h>
@@ -108,7 +109,7 @@ int runListgen(const HunspellFixture& fixture, const std::string& data, bool ove
         + " > " + inQuotes(screen) + " 2>&1";
     const int status = shell(command);
     if (output) {
-        std::ifstream in(screen);
+        std::ifstream in(files::fromUtf8(screen));
         std::ostringstream text;
         text << in.rdbuf();
         *output = text.str();
@@ -225,10 +226,10 @@ TEST_F(OwnListCommand, KeepsAFileAlreadyThereUnlessAsked)
         own.write("A;A");
     }
     // without leave to replace it, nothing at all is written
-    ASSERT_NE(runListgen(*fixture_, data.path().string(), false), 0);
+    ASSERT_NE(runListgen(*fixture_, files::toUtf8(data.path()), false), 0);
     EXPECT_EQ(linesOf(data.file("ods6new_5L.txt")), (std::vector<std::string>{"A;A"}));
     EXPECT_FALSE(lexicon::SourceFiles::exists(data.file("ods6new_2-4L.txt")));
-    ASSERT_EQ(runListgen(*fixture_, data.path().string(), true), 0);
+    ASSERT_EQ(runListgen(*fixture_, files::toUtf8(data.path()), true), 0);
     EXPECT_EQ(linesOf(data.file("ods6new_2-4L.txt")).size(), 5u);
     EXPECT_EQ(linesOf(data.file("ods6new_5L.txt")).size(), 2u);
 }
@@ -303,7 +304,7 @@ TEST(Command, HelpAndUnknownOptions)
     const std::string run = program + " --data " + inQuotes(place.file("d")) + " --work "
         + inQuotes(place.file("w")) + " --new-words " + inQuotes("") + " > " + nowhere + " 2>&1";
     EXPECT_EQ(shell(run), 2);
-    EXPECT_FALSE(std::filesystem::exists(place.file("d")));
+    EXPECT_FALSE(std::filesystem::exists(files::fromUtf8(place.file("d"))));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <training/drill/ListLoader.h>
 
 #include <files/ShownPath.h>
+#include <files/Utf8Path.h>
+#include <testsupport/AccentedNames.h>
 
 #include <testsupport/CurrentFolder.h>
 #include <testsupport/TempFolder.h>
@@ -172,9 +174,10 @@ TEST_P(LongLines, ALineOverTheLimitRefusesTheListWithItsNumber)
     TempFolder folder;
     const std::string path = folder.write("data/ods6new_7L.txt", {"AB;BA"});
     if (length > 1u << 30) {
-        std::filesystem::resize_file(path, std::filesystem::file_size(path) + length);
+        const std::filesystem::path file = files::fromUtf8(path);
+        std::filesystem::resize_file(file, std::filesystem::file_size(file) + length);
     } else {
-        std::ofstream(path, std::ios::app | std::ios::binary)
+        std::ofstream(files::fromUtf8(path), std::ios::app | std::ios::binary)
             << std::string(length - 1, 'A') << ";\r\n";
     }
     CurrentFolder inside(folder.path());
@@ -211,11 +214,11 @@ TEST(ListLoaderTest, MissingFileNamesTheFileAndEveryPlaceSearched)
     TempFolder folder;
     CurrentFolder inside(folder.path());
     const files::ShownSeparator windows('\\');
-    const std::string here = folder.path().string();
+    const std::string here = files::toUtf8(folder.path());
     const auto list = ListLoader::loadFile("data/ods6new_7L.txt",
                                            {here + "/joueur/data", "", here + "/bin/../share"});
     const auto at = [&here](const char* place) {
-        std::string path = std::filesystem::path(here + place).make_preferred().string();
+        std::string path = files::toUtf8(files::fromUtf8(here + place).make_preferred());
         std::replace(path.begin(), path.end(), '/', '\\');
         return path;
     };
@@ -225,6 +228,34 @@ TEST(ListLoaderTest, MissingFileNamesTheFileAndEveryPlaceSearched)
                   + at("/data/ods6new_7L.txt") + ", " + at("/joueur/data/ods6new_7L.txt") + ", "
                   + at("/share/ods6new_7L.txt") + ")");
 }
+
+// A folder whose name the Windows code page misreads (« Hélène ») or lacks (« Łukasz »):
+// its lists are found and loaded, whether it is the working folder or one searched after it,
+// and a list missing there is said with the folder's name as it is.
+class AccentedFolder : public testing::TestWithParam<std::tuple<std::string, bool>> {};
+
+TEST_P(AccentedFolder, LoadsItsListsAndNamesItWhenOneIsMissing)
+{
+    const auto& [name, working] = GetParam();
+    TempFolder top;
+    const std::string folder = top.file(name);
+    top.write(name + "/data/ods6new_7L.txt", {"AEINRST;SATINER"});
+    const std::vector<std::string> dataFolders =
+        working ? std::vector<std::string>{} : std::vector<std::string>{folder + "/data"};
+    TempFolder elsewhere;
+    CurrentFolder inside(working ? files::fromUtf8(folder) : elsewhere.path());
+    const auto list = ListLoader::loadTitle("7 lettres", 0, dataFolders);
+    ASSERT_TRUE(list.ok) << list.message;
+    ASSERT_EQ(list.entries.size(), 1u);
+    EXPECT_EQ(list.entries[0].solutions, "SATINER");
+    const auto missing = ListLoader::loadTitle("8 lettres", 0, dataFolders);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.message.find(name), std::string::npos) << missing.message;
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, AccentedFolder,
+                         testing::Combine(testing::ValuesIn(testsupport::accentedNames()),
+                                          testing::Bool()));
 
 TEST(ListLoaderTest, UnknownTitleIsRefused)
 {
@@ -266,13 +297,12 @@ TEST(ListLoaderTest, DataFoldersAreTriedAfterTheWorkingFolderInOrder)
     TempFolder installedB;
     installedA.write("a/ods6new_8L.txt", {"A;A"});
     const std::string fromB = installedB.write("data/ods6new_8L.txt", {"B;B", "C;C"});
-    const std::vector<std::string> folders = {(installedA.path() / "none").string(),
-                                              (installedB.path() / "data").string()};
+    const std::vector<std::string> folders = {installedA.file("none"), installedB.file("data")};
     CurrentFolder inside(work.path());
     auto list = ListLoader::loadTitle("8 lettres", 0, folders);
     ASSERT_TRUE(list.ok) << list.message;
     EXPECT_EQ(list.entries.size(), 2u);
-    EXPECT_EQ(std::filesystem::path(list.path), std::filesystem::path(fromB));
+    EXPECT_EQ(files::fromUtf8(list.path), files::fromUtf8(fromB));
 
     work.write("data/ods6new_8L.txt", {"W;W"});
     list = ListLoader::loadTitle("8 lettres", 0, folders);

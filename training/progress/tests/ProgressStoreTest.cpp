@@ -2,6 +2,7 @@
 #include <training/progress/ProgressStore.h>
 
 #include <catalogue/Catalogue.h>
+#include <testsupport/AccentedNames.h>
 #include <testsupport/EnvironmentVariable.h>
 #include <testsupport/TempFolder.h>
 
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 using training::ListFingerprint;
 using training::ProgressStore;
@@ -239,3 +241,34 @@ INSTANTIATE_TEST_SUITE_P(
                     PlayerPlace{nullptr, nullptr, nullptr, QString(), QString()},
                     PlayerPlace{nullptr, nullptr, "relative", QString(), QString()}));
 #endif
+
+// A player whose folders and lists lie under a name the Windows code page misreads or lacks
+// keeps and finds their progress and options there, tied to the list file it was made on.
+class AccentedPlayer : public testing::TestWithParam<std::string> {};
+
+TEST_P(AccentedPlayer, KeepsAndFindsProgressAndOptions)
+{
+    testsupport::TempFolder top;
+    const std::string home = top.file(GetParam());
+#ifdef _WIN32
+    const testsupport::EnvironmentVariable data("APPDATA", home.c_str());
+#else
+    const testsupport::EnvironmentVariable data("XDG_DATA_HOME", home.c_str());
+    const testsupport::EnvironmentVariable config("XDG_CONFIG_HOME", home.c_str());
+#endif
+    const QString list =
+        qpath(top.write(GetParam() + "/data/ods6new_7L.txt", {"ACEIRTU;AUTRICE", "X;Y", "Z;W"}));
+    const std::optional<ListFingerprint> fingerprint = ListFingerprint::of(list);
+    ASSERT_TRUE(fingerprint.has_value());
+    const ProgressStore store(ProgressStore::playerFolder());
+    QString why;
+    ASSERT_TRUE(store.save(sevenLetters(), *fingerprint, savedDrill(), &why)) << why.toStdString();
+    EXPECT_TRUE(store.recordPath(sevenLetters()).contains(QString::fromStdString(GetParam())));
+    EXPECT_EQ(store.find(sevenLetters(), list).status, Status::usable);
+
+    const training::DrillOptions kept{drill::Criterion::BySpeed, QStringLiteral("12"), 9, false};
+    kept.write(training::DrillOptions::playerFile());
+    EXPECT_EQ(training::DrillOptions::read(training::DrillOptions::playerFile()).fontClicks, 9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, AccentedPlayer, testing::ValuesIn(testsupport::accentedNames()));
