@@ -12,6 +12,10 @@
 #include <testsupport/FolderSnapshot.h>
 #include <testsupport/TempFolder.h>
 
+#include <files/Utf8Path.h>
+
+#include <testsupport/TestFiles.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -38,10 +42,7 @@ std::string joined(const std::vector<std::string>& notes)
 
 std::string bytesOf(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return testsupport::readBytes(path);
 }
 
 // Puts at `path` something no program writes there (`other` is a file of the player's); why
@@ -50,14 +51,14 @@ using Maker = std::function<std::string(const std::string& path, const std::stri
 
 std::string makeFolder(const std::string& path, const std::string&)
 {
-    fs::create_directory(path);
+    fs::create_directory(files::fromUtf8(path));
     return {};
 }
 
 std::string makeSymbolicLink(const std::string& path, const std::string& other)
 {
     std::error_code linked;
-    fs::create_symlink(other, path, linked);
+    fs::create_symlink(files::fromUtf8(other), files::fromUtf8(path), linked);
     return linked ? "no symbolic link here (it needs a privilege on Windows): " + linked.message()
                   : std::string();
 }
@@ -75,7 +76,7 @@ std::string makePipe(const std::string& path, const std::string&)
 std::string makeHardLink(const std::string& path, const std::string& other)
 {
     std::error_code linked;
-    fs::create_hard_link(other, path, linked);
+    fs::create_hard_link(files::fromUtf8(other), files::fromUtf8(path), linked);
     return linked ? "no hard link here: " + linked.message() : std::string();
 }
 
@@ -109,10 +110,11 @@ TEST_P(OddJournal, IsSetAsideAndSaidAndTheNextRunsGoOn)
         EXPECT_NE(said.find(journal + " n'est pas un fichier ordinaire mais "), std::string::npos)
             << said;
         EXPECT_NE(said.find("il est mis de côté sous le nom " + aside), std::string::npos) << said;
-        EXPECT_EQ(fs::symlink_status(aside).type(), GetParam().type);
+        EXPECT_EQ(fs::symlink_status(files::fromUtf8(aside)).type(), GetParam().type);
         EXPECT_FALSE(SwitchJournal(data).exists());
     }
-    EXPECT_EQ(fs::symlink_status(journal + ".mis-de-cote").type(), GetParam().type);
+    EXPECT_EQ(fs::symlink_status(files::fromUtf8(journal + ".mis-de-cote")).type(),
+              GetParam().type);
     listfolder::StagedFiles staged(data, place.file("travail"));
     const auto opened = staged.open();
     ASSERT_TRUE(opened) << opened.why();
@@ -152,8 +154,8 @@ TEST_P(KeptElsewhere, IsTakenOnlyFromTheFoldersOwnWaitingFolders)
     std::string realData;
     ASSERT_EQ(files::realPath(data, realData), 0);
     const std::string kept = GetParam().kept(place, realData);
-    fs::create_directories(kept);
-    std::ofstream(kept + "/ods6new_5L.txt.ancien", std::ios::binary) << "OLD;OLD\r\n";
+    fs::create_directories(files::fromUtf8(kept));
+    testsupport::writeBytes(kept + "/ods6new_5L.txt.ancien", "OLD;OLD\r\n");
     const SwitchJournal::Entry entry{"ods6new_5L.txt", true,
                                      SwitchJournal::Identity::of(data + "/ods6new_5L.txt"),
                                      SwitchJournal::Identity::of(kept + "/ods6new_5L.txt.ancien")};
@@ -162,7 +164,8 @@ TEST_P(KeptElsewhere, IsTakenOnlyFromTheFoldersOwnWaitingFolders)
     const auto keptBefore = testsupport::FolderSnapshot::of(kept);
     std::string said;
     {
-        testsupport::CurrentFolder inData(data);  // where "../ailleurs" is the folder beside
+        testsupport::CurrentFolder inData(
+            files::fromUtf8(data));  // where "../ailleurs" is the folder beside
         said = joined(listfolder::FolderRepair::atStart(data));
     }
     EXPECT_FALSE(SwitchJournal(data).exists());
@@ -200,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Kept{"inAWorkFolder",
                            [](const testsupport::TempFolder& p, const std::string& realData) {
                                std::string work;
-                               fs::create_directories(p.file("travail"));
+                               fs::create_directories(files::fromUtf8(p.file("travail")));
                                files::realPath(p.file("travail"), work);
                                return listfolder::WaitingFolder::inWorkFolder(work, realData);
                            },
@@ -225,7 +228,7 @@ TEST_P(OddLockFile, LeavesTheOtherFileAsItWas)
 {
     testsupport::TempFolder place;
     const std::string data = place.file("data");
-    fs::create_directories(data);
+    fs::create_directories(files::fromUtf8(data));
     const std::string notes = place.write("mes-notes.txt", {"à garder"});
     const std::string lock = listfolder::FolderLock::placeOf(data);
     const std::string before = bytesOf(notes);

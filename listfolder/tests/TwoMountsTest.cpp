@@ -6,6 +6,8 @@
 #include <testsupport/FolderSnapshot.h>
 #include <testsupport/TempFolder.h>
 
+#include <files/Utf8Path.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,8 +21,9 @@ TEST(TwoMounts, TheFilesWaitBesideTheListsAndAreSwitchedIn)
     testsupport::TempFolder place;
     const std::string data = place.file("disque/data");
     place.write("disque/data/ods6new_5L.txt", {"OLD;OLD"});
-    fs::create_directories(place.file("disque/travail"));
-    testsupport::BindMount again(place.file("disque"), place.file("autre"));
+    fs::create_directories(files::fromUtf8(place.file("disque/travail")));
+    testsupport::BindMount again(files::fromUtf8(place.file("disque")),
+                                 files::fromUtf8(place.file("autre")));
     if (!again.ready())
         GTEST_SKIP() << again.why();
     // the work folder of the same disk, seen through the second mount
@@ -35,7 +38,7 @@ TEST(TwoMounts, TheFilesWaitBesideTheListsAndAreSwitchedIn)
     EXPECT_EQ(testsupport::FolderSnapshot::of(data),
               (std::map<std::string, std::string>{{"ods6new_5L.txt", "NEW;NEW\r\n"},
                                                   {"ods6new_6L.txt", "NEW6;NEW6\r\n"}}));
-    EXPECT_TRUE(fs::is_empty(place.file("autre/travail")));
+    EXPECT_TRUE(fs::is_empty(files::fromUtf8(place.file("autre/travail"))));
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <listfolder/RunLock.h>
 #include <listfolder/StagedFiles.h>
 
+#include <testsupport/TestFiles.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -114,14 +116,14 @@ TEST_F(GoingBack, BringsBackTheWorkingFoldersListsFromBeforeTheFirstImport)
     auto playersLists = players;
     playersLists.erase("README.md");  // not the player's: it stays
     EXPECT_EQ(FolderSnapshot::of(*aside), playersLists);
-    EXPECT_FALSE(fs::exists(kept()));
+    EXPECT_FALSE(fs::exists(files::fromUtf8(kept())));
 }
 
 TEST_F(GoingBack, AFailedImportKeepsNothing)
 {
     EXPECT_FALSE(import(true, "journal"));
     EXPECT_EQ(FolderSnapshot::of(data_), originals_);
-    EXPECT_FALSE(fs::exists(kept()));
+    EXPECT_FALSE(fs::exists(files::fromUtf8(kept())));
 }
 
 // Going back takes the folder's lock: during an import it is refused and nothing moves.
@@ -141,7 +143,7 @@ TEST_P(GoingBackDuringAnImport, IsRefusedAndTheFolderStaysWhole)
     running.release();
     EXPECT_EQ(FolderSnapshot::of(data_), before);
     for (const auto& entry : fs::directory_iterator(place_.path()))
-        EXPECT_NE(entry.path().filename().string().rfind(OriginalLists::asidePrefix, 0), 0u);
+        EXPECT_NE(files::toUtf8(entry.path().filename()).rfind(OriginalLists::asidePrefix, 0), 0u);
     const auto wentBack = OriginalLists(setup(GetParam())).goBack(noon_);
     EXPECT_TRUE(wentBack) << wentBack.why();
 }
@@ -164,7 +166,7 @@ TEST_F(GoingBack, AnImportDuringAGoingBackIsRefused)
               std::string::npos)
         << planned.why();
     EXPECT_EQ(FolderSnapshot::of(data_), originals_);
-    EXPECT_FALSE(fs::exists(kept()));
+    EXPECT_FALSE(fs::exists(files::fromUtf8(kept())));
 }
 
 // What a keep cut short, or a folder of that name that is no keep, leaves beside data/: never
@@ -181,13 +183,14 @@ class KeepCutShort : public GoingBack, public ::testing::WithParamInterface<Left
 TEST_P(KeepCutShort, IsNotOfferedAndTheNextImportKeepsEveryOriginal)
 {
     const std::string left = place_.file(GetParam().folder);
-    fs::create_directories(left);
+    fs::create_directories(files::fromUtf8(left));
     const auto names = listmaking::OwnWordsImport::fileNames();
     for (std::size_t i = 0; i < GetParam().files; ++i)
-        fs::create_hard_link(data_ + "/" + names[i], left + "/" + names[i]);
+        fs::create_hard_link(files::fromUtf8(data_ + "/" + names[i]),
+                             files::fromUtf8(left + "/" + names[i]));
     if (GetParam().marked)
-        std::ofstream(left + "/" + OriginalLists::completeMark, std::ios::binary)
-            << names.size() << "\n";
+        testsupport::writeBytes(left + "/" + OriginalLists::completeMark,
+                                std::to_string(names.size()) + "\n");
     EXPECT_EQ(OriginalLists(setup(true)).whatGoingBackDoes(noon_), "");
     EXPECT_NE(OriginalLists(setup(true)).whyNoGoingBack().find("aucune copie complète"),
               std::string::npos);
@@ -246,8 +249,8 @@ TEST_F(GoingBack, AFullDiskWhileKeepingChangesNothing)
 {
     EXPECT_FALSE(import(true, "garde ods6new_7L.txt"));
     EXPECT_EQ(FolderSnapshot::of(data_), originals_);
-    EXPECT_FALSE(fs::exists(kept()));
-    EXPECT_FALSE(fs::exists(place_.file(".data-d-origine.en-cours")));
+    EXPECT_FALSE(fs::exists(files::fromUtf8(kept())));
+    EXPECT_FALSE(fs::exists(files::fromUtf8(place_.file(".data-d-origine.en-cours"))));
 }
 
 // In the player's folder, going back with no list installed with the program would leave

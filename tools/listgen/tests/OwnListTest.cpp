@@ -6,6 +6,8 @@
 #include <textfile/LineReader.h>
 #include <textfile/LineWriter.h>
 
+#include <testsupport/TestFiles.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -287,8 +289,7 @@ TEST(Command, ShowsControlCharactersByTheirCodePoints)
     EXPECT_EQ(shell(programPath() + " " + inQuotes("--donnees\x1B[2J") + " x > " + inQuotes(screen)
                     + " 2>&1"),
               2);
-    std::ifstream in(screen);
-    said += std::string(std::istreambuf_iterator<char>(in), {});
+    said += testsupport::readBytes(screen);
     EXPECT_EQ(said.find_first_of("\x1B\x07"), std::string::npos) << said;
     for (const std::string piece : {"mots<U+001B>[2J.txt", "option --donnees<U+001B>[2J inconnue"})
         EXPECT_NE(said.find(piece), std::string::npos) << piece << "\n" << said;
