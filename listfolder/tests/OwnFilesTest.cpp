@@ -16,6 +16,8 @@
 
 #include <testsupport/TestFiles.h>
 
+#include <files/ShownPath.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -107,9 +109,12 @@ TEST_P(OddJournal, IsSetAsideAndSaidAndTheNextRunsGoOn)
             GTEST_SKIP() << why;
         const std::string said = joined(listfolder::FolderRepair::atStart(data));
         const std::string aside = journal + ".mis-de-cote" + std::string(suffix);
-        EXPECT_NE(said.find(journal + " n'est pas un fichier ordinaire mais "), std::string::npos)
+        EXPECT_NE(said.find(files::shownPath(journal) + " n'est pas un fichier ordinaire mais "),
+                  std::string::npos)
             << said;
-        EXPECT_NE(said.find("il est mis de côté sous le nom " + aside), std::string::npos) << said;
+        EXPECT_NE(said.find("il est mis de côté sous le nom " + files::shownPath(aside)),
+                  std::string::npos)
+            << said;
         EXPECT_EQ(fs::symlink_status(files::fromUtf8(aside)).type(), GetParam().type);
         EXPECT_FALSE(SwitchJournal(data).exists());
     }
@@ -177,7 +182,7 @@ TEST_P(KeptElsewhere, IsTakenOnlyFromTheFoldersOwnWaitingFolders)
     EXPECT_EQ(testsupport::FolderSnapshot::of(kept), keptBefore);
     EXPECT_NE(
         said.find(
-            "nomme comme dossier d'attente " + named
+            "nomme comme dossier d'attente " + files::shownPath(named)
             + ", qui n'est pas l'un des siens : il est abandonné et aucun fichier n'est touché"),
         std::string::npos)
         << said;

@@ -8,6 +8,8 @@
 
 #include <testsupport/TempFolder.h>
 
+#include <files/ShownPath.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -97,7 +99,8 @@ TEST(DefaultListsRun, UnwritableFolderFails)
     DefaultListsRun run(notAFolder + "/data", Fixture::standard().paths);
     const auto ran = run.run();
     EXPECT_FALSE(ran);
-    EXPECT_NE(ran.why().find(notAFolder + "/data"), std::string::npos) << ran.why();
+    EXPECT_NE(ran.why().find(files::shownPath(notAFolder + "/data")), std::string::npos)
+        << ran.why();
 }
 
 struct Thinning {

@@ -8,6 +8,8 @@
 #include <listmaking/ownwords/OwnWords.h>
 #include <listmaking/ownwords/ShownText.h>
 
+#include <files/ShownPath.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -162,6 +164,7 @@ TEST_P(ShownPath, NamesEachControlCharacterByItsCodePointWhereverAnImportSaysIt)
 {
     const auto& [name, raw, shown] = GetParam();
     EXPECT_EQ(listmaking::ShownText::of(raw), shown);
+    const files::ShownSeparator slashes('/');  // the control characters, not the separators
     const listmaking::ImportMessages messages("vorlane");
     listmaking::OwnWordsSummary summary;
     summary.playerFile = raw + "/mots.txt";

@@ -8,6 +8,8 @@
 
 #include <testsupport/TestFiles.h>
 
+#include <files/ShownPath.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -256,7 +258,7 @@ TEST_P(CommandScreen, SaysWhatIsWrongInFrench)
                                                        : place.file("data");
     std::string output;
     EXPECT_EQ(runListgen(fixture, data, false, "liste.txt", &output), GetParam().status);
-    EXPECT_NE(output.find(GetParam().said), std::string::npos) << output;
+    EXPECT_NE(output.find(files::shownPath(GetParam().said)), std::string::npos) << output;
     EXPECT_FALSE(lexicon::SourceFiles::exists(fixture.paths().workDir + "/lexique.txt"));
 }
 

@@ -25,6 +25,9 @@ using testsupport::TempFolder;
 
 namespace {
 
+// These tests read which line is refused and why; how a path is written has tests of its own.
+const files::ShownSeparator slashes('/');
+
 drill::LoadedList readLines(std::vector<std::string> lines)
 {
     textfile::VectorLineSource source(std::move(lines));
