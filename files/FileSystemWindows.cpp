@@ -69,14 +69,10 @@ int removeFile(const std::string& path)
     return lastError(EACCES);
 }
 
+// Windows moves a folder as it moves a file, and never over a name that is there.
 int renameFolder(const std::string& from, const std::string& to)
 {
-    std::wstring wideFrom, wideTo;
-    if (!widePath(from, wideFrom) || !widePath(to, wideTo))
-        return EINVAL;
-    return MoveFileExW(wideFrom.c_str(), wideTo.c_str(), MOVEFILE_WRITE_THROUGH)
-        ? 0
-        : lastError(EACCES);
+    return renameNew(from, to);
 }
 
 int hardLink(const std::string& existing, const std::string& link)
