@@ -204,6 +204,14 @@ void ImportWindow::startImport()
     raise();
 }
 
+void ImportWindow::startImportOf(const QString& file)
+{
+    const bool running = importRunning();
+    startImport();
+    if (!running)
+        readAndPlan(file);
+}
+
 void ImportWindow::showChoice(const QString& warning)
 {
     showStep(Step::choose,

@@ -42,6 +42,9 @@ public:
 
     // Shows the window at its first step, choosing the file.
     void startImport();
+    // The same, the file already chosen: `vorlane --mes-mots FICHIER` started where nothing
+    // printed is read (a Windows shortcut) shows its import here.
+    void startImportOf(const QString& file);
     // Shows the window on what going back to the original lists does, to be confirmed.
     void offerGoingBack();
     // Whether there is anything to go back from, for the launcher's menu.

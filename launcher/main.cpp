@@ -34,7 +34,8 @@ int importWords(int argc, char* argv[], const ownlists::CommandLine& line)
 }
 
 // Started where nothing printed is read, `--aide` and a wrong line are said in a window, which
-// may open the import window for a line that lacks only the player's file.
+// may open the import window for a line that lacks only the player's file; `--mes-mots
+// FICHIER` is done in the import window.
 int window(int argc, char* argv[], ownlists::CommandLine line)
 {
     QApplication app(argc, argv);
@@ -56,7 +57,9 @@ int window(int argc, char* argv[], ownlists::CommandLine line)
     QApplication::setQuitOnLastWindowClosed(false);
     launcher::Form2 launcher;
     launcher.show();
-    if (line.action == ownlists::CommandLine::Action::importWindow)
+    if (line.action == ownlists::CommandLine::Action::importWords)
+        launcher.importForm().startImportOf(QString::fromStdString(line.playerFile));
+    else if (line.action == ownlists::CommandLine::Action::importWindow)
         launcher.importForm().startImport();
     return app.exec();
 }
@@ -86,6 +89,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "vorlane : %s\nvorlane --aide donne l'usage\n", line.error.c_str());
         return 2;
     case ownlists::CommandLine::Action::importWords:
+        if (!printedIsRead)  // its progress and summary are shown in the import window
+            return window(argc, argv, line);
         return importWords(argc, argv, line);
     case ownlists::CommandLine::Action::window:
     case ownlists::CommandLine::Action::importWindow:

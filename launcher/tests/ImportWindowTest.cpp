@@ -169,6 +169,8 @@ private Q_SLOTS:
     void folderThatFailsChangesNothing();
     void badInputIsToldInFrench_data();
     void badInputIsToldInFrench();
+    void aFileGivenAtStartIsReadAtOnce_data();
+    void aFileGivenAtStartIsReadAtOnce();
     void goingBackPutsThePlayersListsAside();
     void onAWorkerThreadTheMenuWaits();
     void listsAreReadFromThePlayersFolderAfterTheWorkingOne();
@@ -469,6 +471,37 @@ void ImportWindowTest::badInputIsToldInFrench()
     launcher.button("choisir")->click();
     QCOMPARE(static_cast<int>(launcher.import().step()), step);
     QVERIFY2(launcher.explanation().contains(said), qPrintable(launcher.explanation()));
+    launcher.import().close();
+    QVERIFY(!testsupport::exists(data));
+}
+
+void ImportWindowTest::aFileGivenAtStartIsReadAtOnce_data()
+{
+    QTest::addColumn<bool>("there");  // the file given exists
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("words") << true << static_cast<int>(Step::confirm) << "mes-mots.txt";
+    QTest::newRow("no such file") << false << static_cast<int>(Step::failed) << "absent.txt";
+}
+
+// `vorlane --mes-mots FICHIER` from a shortcut: no file dialog, the window reads it at once and
+// says what it found, or why not.
+void ImportWindowTest::aFileGivenAtStartIsReadAtOnce()
+{
+    QFETCH(bool, there);
+    QFETCH(int, step);
+    QFETCH(QString, said);
+    testsupport::TempFolder place;
+    const std::string data = place.file("data");
+    Launcher launcher(data);
+    launcher.chosen = QStringLiteral("le dialogue ne doit pas s'ouvrir");
+    const QString given = QString::fromStdString(there ? launcher.dictionary.file("mes-mots.txt")
+                                                       : place.file("absent.txt"));
+    launcher.import().startImportOf(given);
+    QVERIFY(launcher.import().isVisible());
+    QCOMPARE(static_cast<int>(launcher.import().step()), step);
+    const QString shown = launcher.explanation() + launcher.details();
+    QVERIFY2(shown.contains(said), qPrintable(shown));
     launcher.import().close();
     QVERIFY(!testsupport::exists(data));
 }
