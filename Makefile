@@ -6,11 +6,11 @@
 #            the catalogue lists of a player's own list of new words, in the DATA folder
 #            (data/ by default), all at once; when any of them is already there nothing is
 #            written unless OVERWRITE=1, which replaces them all together
-# make windows-deps  the Windows cross build's Debian packages, then GoogleTest, Hunspell and a
-#                    minimal Qt built for Windows into ~/.cache/vorlane/windows (kept there)
+# make windows-deps  the Windows cross build's Debian packages, then GoogleTest, Hunspell, SQLite
+#                    and a minimal Qt built for Windows into ~/.cache/vorlane/windows (kept there)
 # make windows-test  cross-builds the libraries without Qt, listgen.exe and their tests into
-#                    build-windows-free/ and runs them under wine64 (needs GoogleTest and
-#                    Hunspell from the cache, not Qt)
+#                    build-windows-free/ and runs them under wine64 (needs GoogleTest, Hunspell
+#                    and SQLite from the cache, not Qt)
 # make windows       windows-deps, the lists and lexicon of this machine's build (make lists), then
 #                    vorlane.exe, extracteur.exe, listgen.exe and every test cross-built into
 #                    build-windows/, the tests run under wine64, and the installer and the zip:
@@ -72,11 +72,11 @@ windows-setup:
 windows-deps: windows-setup
 	JOBS=$(JOBS) ./scripts/windows/build-deps.sh
 
-# Only what the libraries without Qt and listgen need (GoogleTest, and Hunspell for the list
-# making): their suites run before Qt for Windows is built, in a folder of their own, so that
-# they leave the programs' build as it is.
+# Only what the libraries without Qt and listgen need (GoogleTest, Hunspell for the list
+# making, SQLite for the study record): their suites run before Qt for Windows is built, in a
+# folder of their own, so that they leave the programs' build as it is.
 windows-test: windows-setup
-	JOBS=$(JOBS) ./scripts/windows/build-deps.sh gtest hunspell
+	JOBS=$(JOBS) ./scripts/windows/build-deps.sh gtest hunspell sqlite
 	cmake -S . -B $(WINDOWS_FREE_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_TOOLCHAIN) \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLANE_WINDOW_FREE_ONLY=ON -DVORLANE_WERROR=ON \
 	  $(CMAKE_ARGS)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the Windows cross build needs, when missing: the MinGW-w64
 # compilers (the -posix ones, for std::thread), wine64 to run the Windows tests here, NSIS for
-# the installer, Ninja, and what `apt-get source` needs to fetch the Qt and Hunspell sources.
+# the installer, Ninja, what `apt-get source` needs to fetch the Qt, Hunspell and SQLite sources,
+# and Tcl, with which SQLite's sources make their one-file form.
 # As root it installs directly, otherwise through sudo. Running it again changes nothing.
 set -euo pipefail
 
@@ -11,7 +12,7 @@ packages=(
   mingw-w64-x86-64-dev mingw-w64-tools
   wine64 nsis zip
   googletest qt6-base-dev qt6-base-dev-tools
-  autoconf automake autopoint libtool gettext
+  autoconf automake autopoint libtool gettext tcl
 )
 
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
