@@ -436,6 +436,7 @@ void Form1::correctSeries()
     }
     const drill::CorrectionResult result = drill_.correctSeries(answers);
     recordCorrection(result);
+    noteCountable(result);
     keepProgress();
     paintVerdict(result.lastSlotVerdict);
     paintSeriesPhase();
@@ -483,23 +484,26 @@ study::DeckDraw Form1::deckDrawOf(int slot) const
     return {list, drill_.state().draws[k], drill_.state().solutions[k]};
 }
 
-// Every corrected series goes to the study record; its found slots may then be counted as
-// missed.
+// Every corrected series goes to the study record, each slot under the list its draw came from.
 void Form1::recordCorrection(const drill::CorrectionResult& result)
 {
     std::vector<study::SlotAnswer> slots;
-    for (int i = 0; i < kSlots; ++i) {
-        const drill::SlotCorrection& slot = result.slots[i];
-        countable[i] = slot.inSeries && slot.found;
-        if (slot.inSeries)
-            slots.push_back({correctedDraws[i], slot.found, 0});
-    }
+    for (int i = 0; i < kSlots; ++i)
+        if (result.slots[i].inSeries)
+            slots.push_back({correctedDraws[i], result.slots[i].found, 0});
     if (!study_ || slots.empty())
         return;
     const status::Status kept = study_->recordCorrection(slots);
     if (!kept)
         std::fprintf(stderr, "vorlane : correction non inscrite au carnet d'étude : %s.\n",
                      kept.why().c_str());
+}
+
+// The found slots of the correction just made may be counted as missed, until the next series.
+void Form1::noteCountable(const drill::CorrectionResult& result)
+{
+    for (int i = 0; i < kSlots; ++i)
+        countable[i] = result.slots[i].inSeries && result.slots[i].found;
 }
 
 bool Form1::canCountAsMissed(int slot) const

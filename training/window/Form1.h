@@ -148,6 +148,7 @@ private:
     // found answer counted as missed.
     study::DeckDraw deckDrawOf(int slot) const;
     void recordCorrection(const drill::CorrectionResult& result);
+    void noteCountable(const drill::CorrectionResult& result);
     void countAsMissed(int slot);
     void openAnswerMenu(int slot, const QContextMenuEvent& event);
 
