@@ -471,7 +471,8 @@ void Form1::paintCorrection(const drill::CorrectionResult& result)
 
 // ---------------------------------------------------------------- the study record
 
-// The list a slot's draw came from: its own in a review, the drilled list's otherwise.
+// A slot's draw as the study record knows it: under the list it came from in a review, under
+// the drilled list otherwise.
 study::DeckDraw Form1::deckDrawOf(int slot) const
 {
     const std::int32_t entry = drill_.state().seriesEntry[static_cast<std::size_t>(slot)];
