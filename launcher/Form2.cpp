@@ -3,6 +3,8 @@
 #include <launcher/CatalogueBox.h>
 #include <launcher/ImportWindow.h>
 #include <launcher/MessageBand.h>
+#include <launcher/ReviewLine.h>
+#include <launcher/ReviewOptionsDialog.h>
 
 #include <catalogue/Catalogue.h>
 #include <look/Colour.h>
@@ -22,11 +24,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStringList>
 #include <QTimer>
 
@@ -38,6 +42,11 @@ namespace {
 
 const QString kPrompt = QStringLiteral("Sélectionnez votre liste");
 const QString kBreak = QStringLiteral("\n");
+
+// The line of the review of the day, and its button, under the message band and above the
+// progress line; the band stops above them.
+constexpr int kReviewTop = 3180;
+constexpr int kBandTop = 1800;
 
 // "1 tirage", "5 586 tirages": a count in French, with its noun.
 QString counted(std::int32_t count, const QString& singular, const QString& plural)
@@ -105,7 +114,7 @@ const Form2::Controls::Table& Form2::controlTable()
         // countdown must still be read.
         {"Text1", K::plainText, "", {600, 1680, 3735, 1575}, 3, nullptr, Style().readOnly().disabled().noScrollBar().hidden().keepColoursWhenDisabled()},
         {"Label2", K::label, "", {4800, 2880, 375, 255}, -1, nullptr, Style().keepColoursWhenDisabled()},  // the farewell countdown
-        {"quitter", K::button, "Quitter", {4560, 3480, 1215, 495}, 4, &Form2::quitter_Click},  // starts the farewell
+        {"quitter", K::button, "Quitter", {4560, 3480, 1215, 495}, 5, &Form2::quitter_Click},  // starts the farewell
         {"Timer1", K::timer, "", {}, -1, &Form2::Timer1_Timer},  // ticks the farewell countdown
         // Not one of the designed controls: why a list could not be started, in the free band
         // under "LANCER", without a dialog that would stop the player.
@@ -117,6 +126,14 @@ const Form2::Controls::Table& Form2::controlTable()
         // under way (its answers: reprise_Click).
         {"progression", K::label, "", {240, 3480, 4200, 495}, -1, nullptr, Style().wordWrap().align(Qt::AlignLeft | Qt::AlignVCenter).hidden()},
         {"reprise", K::own, "Reprendre la liste ?", {}, -1, nullptr},
+        // Nor these: the review of the day, its line (in line with the progress line under it)
+        // and its button (in line with "Quitter"), and the entries of the right-click menus
+        // about it.
+        {"revisions", K::label, "", {240, kReviewTop, 4200, 255}, -1, nullptr, Style().align(Qt::AlignLeft | Qt::AlignVCenter)},
+        {"reviser", K::button, "&Réviser", {4560, kReviewTop, 1215, 255}, 4, &Form2::reviser_Click},
+        {"apprendreListe", K::menuEntry, "Apprendre cette liste", {}, -1, &Form2::apprendreListe_Click},
+        {"oublierListe", K::menuEntry, "Ne plus réviser cette liste", {}, -1, &Form2::oublierListe_Click},
+        {"optionsRevision", K::menuEntry, "Options de révision…", {}, -1, &Form2::optionsRevision_Click},
     };
     // clang-format on
     return table;
@@ -126,7 +143,9 @@ Form2::Form2(QWidget* parent)
     : QWidget(parent),
       quitProgram([] { QCoreApplication::exit(0); }),
       progressStore(training::ProgressStore::playerFolder()),
-      optionsFile(training::DrillOptions::playerFile())
+      optionsFile(training::DrillOptions::playerFile()),
+      studyTrouble(QStringLiteral("carnet d'étude non ouvert")),
+      reviewOptions_(training::ReviewOptions::read(optionsFile))
 {
     look::setUpWindow(this, QStringLiteral("Bienvenue :o)"), look::face("MS Sans Serif", 8.25),
                       QSize(6045, 4125), look::Colour::window);
@@ -134,10 +153,12 @@ Form2::Form2(QWidget* parent)
     createControls();
     // Nothing else in the window says that the player's own words can be drilled.
     setToolTip(QStringLiteral("Clic droit : fabriquer vos listes à partir de vos mots, ou "
-                              "revenir aux listes d'origine"));
+                              "revenir aux listes d'origine ; apprendre la liste choisie peu à "
+                              "peu, options de révision"));
     fillBoxes();
     repairFolders();
     showProgress();
+    showReviewLine();
 }
 
 // Before any list is read: a switch cut short in a folder the launcher reads is undone (or,
@@ -164,6 +185,9 @@ void Form2::createControls()
 {
     controls.setDefault(look::Kind::label, look::Style().background(look::Colour::window));
     controls.build(controlTable(), [this](const Controls::Row& row) { return makeOwn(row); });
+    reviewKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    reviewKey->setObjectName(QStringLiteral("reviserCtrlR"));
+    connect(reviewKey, &QShortcut::activated, this, &Form2::reviser_Click);
 }
 
 // The two catalogue boxes, and the question about a list under way.
@@ -177,6 +201,7 @@ QObject* Form2::makeOwn(const Controls::Row& row)
     auto* box = new CatalogueBox(this);
     look::place(box, row.twips.left(), row.twips.top(), row.twips.width(), row.twips.height());
     connect(box, &CatalogueBox::itemPicked, this, row.handler);
+    box->lineEdit()->installEventFilter(this);  // its right-click menu
     return box;
 }
 
@@ -340,13 +365,14 @@ void Form2::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     showProgress();
+    showReviewLine();
 }
 
-// The band reaches down to the progress line at most.
+// The band reaches down to the review's line at most.
 void Form2::showMessage(const QString& text)
 {
     auto* message = controls.get<QLabel>("message");
-    MessageBand::show(message, text, look::px(1000), look::px(3480 - 60 - 1800));
+    MessageBand::show(message, text, look::px(1000), look::px(kReviewTop - 60 - kBandTop));
     message->setVisible(!text.isEmpty());
 }
 
@@ -355,6 +381,7 @@ training::Form1& Form2::trainingForm()
     if (!trainingWindow) {
         trainingWindow = std::make_unique<training::Form1>(this);
         trainingWindow->remember(progressStore.folder(), optionsFile);
+        trainingWindow->setStudy(study_);
     }
     return *trainingWindow;
 }
@@ -363,9 +390,11 @@ void Form2::quitter_Click()
 {
     controls.get<QTimer>("Timer1")->start();
     farewellCount = 9;
-    for (const char* gone : {"fichier(0)", "fichier(1)", "Label3(0)", "Label3(1)", "Label1",
-                             "Command1", "quitter", "message", "progression"})
+    for (const char* gone :
+         {"fichier(0)", "fichier(1)", "Label3(0)", "Label3(1)", "Label1", "Command1", "quitter",
+          "message", "progression", "revisions", "reviser"})
         controls.get<QWidget>(gone)->hide();
+    reviewKey->setEnabled(false);
     setEnabled(false);
     auto* farewell = controls.get<QPlainTextEdit>("Text1");
     farewell->show();
@@ -426,6 +455,7 @@ void Form2::contextMenuEvent(QContextMenuEvent* event)
     menu->setToolTipsVisible(true);
     menu->addAction(controls.get<QAction>("fabriquerListes"));
     menu->addAction(going);
+    addStudyEntries(menu, chosen ? listOfBox(*chosen) : nullptr);
     menu->popup(event->globalPos());
 }
 
@@ -437,6 +467,181 @@ void Form2::fabriquerListes_Click()
 void Form2::revenirOrigine_Click()
 {
     importForm().offerGoingBack();
+}
+
+// ---------------------------------------------------------------- the review
+
+void Form2::setStudy(study::Study* study, const QString& whyNot)
+{
+    study_ = study;
+    studyTrouble = whyNot.isEmpty() ? QStringLiteral("carnet d'étude non ouvert") : whyNot;
+    if (study_)
+        study_->setPolicy(reviewOptions_.policy);
+    if (trainingWindow)
+        trainingWindow->setStudy(study_);
+    showReviewLine();
+}
+
+// Said whole in its tooltip, cut to the line's width on it.
+void Form2::showReviewLine()
+{
+    QString text = ReviewLine::unavailable(studyTrouble);
+    if (study_) {
+        const status::Result<study::DueCounts> due = study_->dueCounts();
+        text = due ? ReviewLine::text(*due)
+                   : ReviewLine::unavailable(QString::fromStdString(due.why()));
+    }
+    auto* line = controls.get<QLabel>("revisions");
+    line->setToolTip(text);
+    line->setText(line->fontMetrics().elidedText(text, Qt::ElideRight, line->width()));
+    controls.get<QPushButton>("reviser")->setEnabled(study_ != nullptr);
+}
+
+void Form2::reviser_Click()
+{
+    if (!study_) {
+        showMessage(ReviewLine::unavailable(studyTrouble));
+        return;
+    }
+    startDrill([](training::Form1& form) { return form.reviser(); });
+}
+
+const catalogue::ListRow* Form2::listOfBox(int box) const
+{
+    return catalogue::Catalogue::find(fichier(box)->currentText().toStdString(), box);
+}
+
+// « Apprendre cette liste » or « Ne plus réviser cette liste », whichever applies, the other
+// greyed with the reason in its tooltip; then the options.
+void Form2::addStudyEntries(QMenu* menu, const catalogue::ListRow* list)
+{
+    menuList = list;
+    auto* learn = controls.get<QAction>("apprendreListe");
+    auto* stop = controls.get<QAction>("oublierListe");
+    const QString title =
+        list ? QStringLiteral(" (%1)").arg(QString::fromStdString(list->title)) : QString();
+    learn->setText(QStringLiteral("Apprendre cette liste") + title);
+    stop->setText(QStringLiteral("Ne plus réviser cette liste") + title);
+    QString why;  // why neither applies
+    bool learning = false;
+    if (!study_) {
+        why = ReviewLine::unavailable(studyTrouble);
+    } else if (!list) {
+        why = QStringLiteral("Choisissez d'abord une liste dans l'une des deux boîtes.");
+    } else if (const status::Result<bool> state = study_->isLearning(list->fileName); !state) {
+        why = ReviewLine::unavailable(QString::fromStdString(state.why()));
+    } else {
+        learning = *state;
+    }
+    learn->setEnabled(why.isEmpty() && !learning);
+    stop->setEnabled(why.isEmpty() && learning);
+    learn->setToolTip(!why.isEmpty() ? why
+                          : learning ? QStringLiteral("Cette liste est déjà dans vos révisions.")
+                                     : QString());
+    stop->setToolTip(!why.isEmpty() ? why
+                         : learning ? QString()
+                                    : QStringLiteral("Cette liste n'est pas dans vos révisions."));
+    menu->setToolTipsVisible(true);
+    menu->addSeparator();
+    menu->addAction(learn);
+    menu->addAction(stop);
+    menu->addAction(controls.get<QAction>("optionsRevision"));
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ContextMenu)
+        return QWidget::eventFilter(watched, event);
+    for (int box = 0; box < 2; ++box) {
+        QLineEdit* text = fichier(box)->lineEdit();
+        if (watched != text)
+            continue;
+        QMenu* menu = text->createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        addStudyEntries(menu, listOfBox(box));
+        menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The list is read as LANCER reads it; its entries enter the deck in its order.
+void Form2::apprendreListe_Click()
+{
+    const catalogue::ListRow* list = std::exchange(menuList, nullptr);
+    if (!list || !study_)
+        return;
+    const drill::LoadedList loaded = drill::ListLoader::loadFile(list->path(), listFolders());
+    if (!loaded.ok) {
+        showMessage(QString::fromStdString(loaded.message));
+        return;
+    }
+    std::vector<study::DeckDraw> entries;
+    for (const drill::ListEntry& entry : loaded.entries)
+        entries.push_back({list->fileName, entry.draw, entry.solutions});
+    const QString title = QString::fromStdString(list->title);
+    const status::Status learned = study_->learnList(list->fileName, entries);
+    if (!learned) {
+        showMessage(QStringLiteral("« %1 » n'a pas pu entrer dans vos révisions : %2")
+                        .arg(title, QString::fromStdString(learned.why())));
+        return;
+    }
+    showMessage(QStringLiteral("« %1 » entre dans vos révisions : %2, dans l'ordre de la liste, "
+                               "au plus %3 par jour.")
+                    .arg(title,
+                         counted(static_cast<std::int32_t>(entries.size()),
+                                 QStringLiteral("tirage"), QStringLiteral("tirages")),
+                         counted(reviewOptions_.policy.newPerDay, QStringLiteral("nouveau"),
+                                 QStringLiteral("nouveaux"))));
+    showReviewLine();
+}
+
+void Form2::oublierListe_Click()
+{
+    const catalogue::ListRow* list = std::exchange(menuList, nullptr);
+    if (!list || !study_)
+        return;
+    const QString title = QString::fromStdString(list->title);
+    const status::Status stopped = study_->stopLearning(list->fileName);
+    if (!stopped) {
+        showMessage(QStringLiteral("« %1 » n'a pas pu sortir de vos révisions : %2")
+                        .arg(title, QString::fromStdString(stopped.why())));
+        return;
+    }
+    showMessage(QStringLiteral("« %1 » n'est plus révisée ; vos réponses à ses tirages restent "
+                               "dans votre carnet d'étude.")
+                    .arg(title));
+    showReviewLine();
+}
+
+ReviewOptionsDialog& Form2::reviewOptionsForm()
+{
+    if (!optionsDialog) {
+        optionsDialog = std::make_unique<ReviewOptionsDialog>(this);
+        connect(optionsDialog.get(), &ReviewOptionsDialog::policyChosen, this, &Form2::applyPolicy);
+    }
+    return *optionsDialog;
+}
+
+void Form2::optionsRevision_Click()
+{
+    reviewOptionsForm().edit(reviewOptions_.policy);
+}
+
+// Kept in the player's options file and given to the study record; the new draws a day change
+// what is due today.
+void Form2::applyPolicy(const study::ReviewPolicy& policy)
+{
+    reviewOptions_.policy = policy;
+    reviewOptions_.write(optionsFile);
+    if (study_)
+        study_->setPolicy(policy);
+    showMessage(QStringLiteral("Options de révision enregistrées : réussite visée %1 %, %2 par "
+                               "jour.")
+                    .arg(training::ReviewOptions::percentText(policy.desiredRetention),
+                         counted(policy.newPerDay, QStringLiteral("nouveau tirage"),
+                                 QStringLiteral("nouveaux tirages"))));
+    showReviewLine();
 }
 
 void Form2::closeEvent(QCloseEvent* event)

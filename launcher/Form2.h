@@ -1,7 +1,9 @@
 #pragma once
 
 #include <look/ControlSet.h>
+#include <study/Study.h>
 #include <training/progress/ProgressStore.h>
+#include <training/progress/ReviewOptions.h>
 
 #include <QHash>
 #include <QRect>
@@ -22,13 +24,16 @@ class QAbstractButton;
 class QAction;
 
 class QLabel;
+class QMenu;
 class QMessageBox;
 class QPushButton;
+class QShortcut;
 
 namespace launcher {
 
 class CatalogueBox;
 class ImportWindow;
+class ReviewOptionsDialog;
 
 // The launcher: the catalogue of lists in two boxes, the start of a drill in the training
 // window, and the farewell that counts down before the program ends. Its controls are made
@@ -50,6 +55,15 @@ public:
 
     // The window that makes the player's lists from the player's words, created on first use.
     ImportWindow& importForm();
+    // « Options de révision », created on first use.
+    ReviewOptionsDialog& reviewOptionsForm();
+
+    // The player's study record, which the line of the review of the day, the review, the
+    // menu's « Apprendre cette liste » and the training window's corrections use; it outlives
+    // the launcher, and takes the review options kept. Without one the line says why in short
+    // (`whyNot`) and « Réviser » is greyed.
+    void setStudy(study::Study* study, const QString& whyNot = QString());
+    const training::ReviewOptions& reviewOptions() const { return reviewOptions_; }
 
     // Ends the program; tests replace it to watch the request.
     std::function<void()> quitProgram;
@@ -64,6 +78,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // The right-click menu: the player's own lists, made or left.
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The right-click menu of a catalogue box's text: its own entries, then those of the
+    // review about the list it names.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private Q_SLOTS:
     // Handlers, named by control and event, connected by the table.
@@ -74,6 +91,10 @@ private Q_SLOTS:
     void fabriquerListes_Click();
     void revenirOrigine_Click();
     void reprise_Click(QAbstractButton* answer);  // the answer to "Reprendre là où…"
+    void reviser_Click();                         // also Ctrl+R
+    void apprendreListe_Click();
+    void oublierListe_Click();
+    void optionsRevision_Click();
 
 private:
     // A catalogue box's handler is its pick.
@@ -97,6 +118,13 @@ private:
     // The lists under way in bold in the boxes, the chosen one's progress under the buttons.
     void showProgress();
 
+    // The review: its line, the study entries of a right-click menu about `list` (none: no list
+    // chosen), the list a box names, and the options the player saved.
+    void showReviewLine();
+    void addStudyEntries(QMenu* menu, const catalogue::ListRow* list);
+    const catalogue::ListRow* listOfBox(int box) const;
+    void applyPolicy(const study::ReviewPolicy& policy);
+
     CatalogueBox* fichier(int index) const;
 
     Controls controls{this, "The launcher"};
@@ -107,6 +135,12 @@ private:
     training::ProgressStore progressStore;
     QString optionsFile;
     const catalogue::ListRow* askedList = nullptr;  // the list the question is about
+    study::Study* study_ = nullptr;
+    QString studyTrouble;  // why there is no study record
+    training::ReviewOptions reviewOptions_;
+    std::unique_ptr<ReviewOptionsDialog> optionsDialog;
+    QShortcut* reviewKey = nullptr;                // Ctrl+R
+    const catalogue::ListRow* menuList = nullptr;  // the list the study entries are about
 };
 
 }  // namespace launcher

@@ -24,8 +24,16 @@ template <typename Counter> void countOne(Counter& counter)
 
 void Drill::start(const catalogue::ListRow& list, std::vector<ListEntry> entries)
 {
-    state_.listTitle = list.title;
-    state_.extensionList = list.isExtensionList();
+    load(list.title, list.isExtensionList(), std::move(entries));
+}
+
+void Drill::load(const std::string& title, bool extensionList, std::vector<ListEntry> entries)
+{
+    state_.listTitle = title;
+    state_.extensionList = extensionList;
+    state_.review = false;
+    state_.origins.clear();
+    state_.extensionEntries.clear();
     state_.errorCount = 0;
     const std::size_t count =
         std::min<std::size_t>(entries.size(), std::numeric_limits<std::int32_t>::max());
@@ -42,6 +50,45 @@ void Drill::start(const catalogue::ListRow& list, std::vector<ListEntry> entries
     state_.slotState.fill(-1);
     countedUnder_ = state_.criterion;
     countedThreshold_ = state_.threshold;
+}
+
+void Drill::startReview(const std::string& title, std::vector<ReviewDraw> draws)
+{
+    std::vector<ListEntry> entries;
+    std::vector<std::string> origins;
+    std::vector<bool> extensions;
+    for (ReviewDraw& draw : draws) {
+        entries.push_back(std::move(draw.entry));
+        origins.push_back(std::move(draw.origin));
+        extensions.push_back(draw.extension);
+    }
+    load(title, false, std::move(entries));
+    origins.resize(state_.draws.size());
+    extensions.resize(state_.draws.size());
+    state_.review = true;
+    state_.origins = std::move(origins);
+    state_.extensionEntries = std::move(extensions);
+}
+
+std::string Drill::originOf(int slot) const
+{
+    const std::int32_t entry = entryOf(slot);
+    return state_.review && entry >= 0 ? state_.origins[static_cast<std::size_t>(entry)]
+                                       : std::string();
+}
+
+bool Drill::putBack(ReviewDraw draw)
+{
+    if (!state_.review || state_.phase != SeriesPhase::Corrected || draw.entry.draw.empty()
+        || state_.entryCount == std::numeric_limits<std::int32_t>::max())
+        return false;
+    state_.draws.push_back(std::move(draw.entry.draw));
+    state_.solutions.push_back(std::move(draw.entry.solutions));
+    state_.successCount.push_back(0);
+    state_.origins.push_back(std::move(draw.origin));
+    state_.extensionEntries.push_back(draw.extension);
+    ++state_.entryCount;
+    return true;
 }
 
 SavedDrill Drill::saved() const
@@ -201,6 +248,10 @@ void Drill::markFound(int slot, const std::string& answer, CorrectionResult& res
     mark.answerText = answer;
     mark.drawText = state_.draws[static_cast<std::size_t>(entry)];
     ++result.foundCount;
+    if (state_.review) {  // found, it is due again only days later
+        eliminate(entry);
+        return;
+    }
     if (state_.criterion != Criterion::BySuccesses)
         return;
     std::int32_t& successes = state_.successCount[static_cast<std::size_t>(entry)];
@@ -218,7 +269,8 @@ void Drill::markMissed(int slot, const std::string& answer, CorrectionResult& re
     const std::string& draw = state_.draws[static_cast<std::size_t>(entry)];
     if (answer.empty()) {
         mark.answerText = draw;
-    } else if (state_.extensionList) {
+    } else if (state_.extensionList
+               || (state_.review && state_.extensionEntries[static_cast<std::size_t>(entry)])) {
         mark.tooltip = "Vous aviez saisi: " + answer;
         mark.answerText = draw;
     } else {
@@ -256,7 +308,7 @@ CorrectionResult Drill::correctSeries(const std::array<std::string, kSlots>& ans
         else
             markMissed(slot, answer, result);
     }
-    if (state_.criterion == Criterion::BySpeed)
+    if (state_.criterion == Criterion::BySpeed && !state_.review)
         eliminateGradedSlots();
     compactEntries();
     result.seriesSize = size;
@@ -281,12 +333,20 @@ void Drill::compactEntries()
             state_.draws[kept] = std::move(state_.draws[p]);
             state_.solutions[kept] = std::move(state_.solutions[p]);
             state_.successCount[kept] = state_.successCount[p];
+            if (state_.review) {
+                state_.origins[kept] = std::move(state_.origins[p]);
+                state_.extensionEntries[kept] = state_.extensionEntries[p];
+            }
         }
         ++kept;
     }
     state_.draws.resize(kept);
     state_.solutions.resize(kept);
     state_.successCount.resize(kept);
+    if (state_.review) {
+        state_.origins.resize(kept);
+        state_.extensionEntries.resize(kept);
+    }
     state_.entryCount = static_cast<std::int32_t>(kept);
 }
 

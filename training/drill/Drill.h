@@ -4,6 +4,7 @@
 #include <training/drill/DrillState.h>
 #include <training/drill/ListEntry.h>
 #include <training/drill/RandomSource.h>
+#include <training/drill/ReviewDraw.h>
 #include <training/drill/SavedDrill.h>
 #include <training/drill/SeriesDraw.h>
 #include <training/drill/SeriesTick.h>
@@ -27,6 +28,17 @@ public:
     // Start of a drill on a loaded list of the catalogue: title, tables, entryCount, success
     // counts 0, errorCount 0. Clocks, seriesDone, criterion, threshold and pause carry over.
     void start(const catalogue::ListRow& list, std::vector<ListEntry> entries);
+    // Start of a review titled `title`: draws of several lists, each with its own solutions
+    // and list. As start(), but at each correction a found draw leaves whatever the criterion
+    // (the study record brings it back days later) and a missed one stays.
+    void startReview(const std::string& title, std::vector<ReviewDraw> draws);
+    bool isReview() const { return state_.review; }
+    // The list that the entry shown in `slot` came from, in a review; empty otherwise.
+    std::string originOf(int slot) const;
+    // A draw back into a corrected review, to come again in a later series: one found, then
+    // counted as missed by the player. Refused (false, nothing changed) outside a review, or
+    // when no series can be drawn any more.
+    bool putBack(ReviewDraw draw);
 
     // What the drill keeps between two runs of the program.
     SavedDrill saved() const;
@@ -90,6 +102,8 @@ public:
     void leave();
 
 private:
+    // The tables, title and counters of a new drill on `entries`, outside any review.
+    void load(const std::string& title, bool extensionList, std::vector<ListEntry> entries);
     static bool belongsTo(const SavedDrill& saved, const std::vector<ListEntry>& entries);
     void markFound(int slot, const std::string& answer, CorrectionResult& result);
     void markMissed(int slot, const std::string& answer, CorrectionResult& result);

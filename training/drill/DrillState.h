@@ -36,6 +36,12 @@ struct DrillState {
     bool paused = false;         // "Pause": the drill and series clocks stand, answers locked
     std::string listTitle;       // UTF-8
     bool extensionList = false;  // missed answers swap with their draw instead of being struck
+    // A review: draws of several lists, each found one leaving at its correction whatever the
+    // criterion. Per entry, parallel to draws and empty outside a review: the list it came
+    // from, and whether that list is an extension list.
+    bool review = false;
+    std::vector<std::string> origins;
+    std::vector<bool> extensionEntries;
 
     DrillState()
     {

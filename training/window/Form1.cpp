@@ -17,18 +17,22 @@
 #include <training/drill/Threshold.h>
 #include <training/progress/DrillOptions.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -69,6 +73,19 @@ QString indexed(const char* name, int index)
 QRect slotPlace(const int (&columnLefts)[3], int slot)
 {
     return {columnLefts[slot / 10], kGridTop + kRowStep * (slot % 10), 1600, 375};
+}
+
+// A review takes every draw due: the series draw picks its thirty at random among them, as in
+// a list.
+constexpr std::int32_t kReviewDraws = std::numeric_limits<std::int32_t>::max();
+
+// The catalogue row whose file is `fileName`; null for a file the catalogue does not name.
+const catalogue::ListRow* rowOfFile(const std::string& fileName)
+{
+    for (const catalogue::ListRow& row : catalogue::Catalogue::rows())
+        if (row.fileName == fileName)
+            return &row;
+    return nullptr;
 }
 
 }  // namespace
@@ -133,6 +150,9 @@ const Form1::Controls::Table& Form1::controlTable()
             {"Timer1", K::timer, "", {}, -1, &Form1::Timer1_Timer},  // series clock
             {"Timer2", K::timer, "", {}, -1, &Form1::Timer2_Timer},  // drill clock
             {"Timer3", K::timer, "", {}, -1, &Form1::Timer3_Timer},  // answer stopwatch
+            // Not one of the designed controls: the entry that an answer box's right-click menu
+            // adds after a correction (Ctrl+M in the box does the same).
+            {"compterRate", K::menuEntry, "Compter comme raté", {}, -1, &Form1::compterRate_Click},
         };
         rows.insert(rows.end(), others.begin(), others.end());
         return rows;
@@ -178,6 +198,8 @@ void Form1::createControls()
     }
     for (int k = 0; k < kTiles; ++k)
         Command1[k] = button(indexed("Command1", k));
+    // Shown in the menu only: the answer box itself takes Ctrl+M (filterAnswerEvent).
+    controls.get<QAction>("compterRate")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
 }
 
 void Form1::connectEvents()
@@ -250,6 +272,45 @@ bool Form1::reprendre(const catalogue::ListRow& list)
     return begin(list, true);
 }
 
+bool Form1::reviser()
+{
+    if (!study_) {
+        lastLoadMessage = QStringLiteral("Révisions impossibles : le carnet d'étude n'est pas "
+                                         "ouvert.");
+        return false;
+    }
+    const status::Result<std::vector<study::DeckDraw>> due = study_->dueDraws(kReviewDraws);
+    if (!due) {
+        lastLoadMessage =
+            QStringLiteral("Révisions impossibles : %1.").arg(QString::fromStdString(due.why()));
+        return false;
+    }
+    std::vector<drill::ReviewDraw> draws;
+    int points = static_cast<int>(GridFont::designed().pointSizeF());
+    for (const study::DeckDraw& draw : *due) {
+        if (draw.draw.empty())
+            continue;  // an empty draw is the drill's mark of an eliminated entry
+        const catalogue::ListRow* row = rowOfFile(draw.list);
+        draws.push_back({{draw.draw, draw.solutions}, draw.list, row && row->isExtensionList()});
+        if (row)  // the smaller face of the lists of the longest words, when one of them is there
+            points = std::min(points, row->gridPoints());
+    }
+    if (draws.empty()) {
+        lastLoadMessage = QStringLiteral("Aucun tirage à réviser pour l'instant : vos révisions "
+                                         "du jour sont faites.");
+        return false;
+    }
+    lastLoadMessage.clear();
+    drilledList = nullptr;  // a review is no list: no progress is kept for it
+    drilledFile.reset();
+    drill_.startReview(reviewTitle().toStdString(), std::move(draws));
+    look::setCaption(label("Label7"), reviewTitle());
+    gridFont.setPoints(tirage, solution, points);
+    look::setBackground(box("tempstot"), look::systemWindow());
+    seriesDraw();
+    return true;
+}
+
 bool Form1::begin(const catalogue::ListRow& list, bool resume)
 {
     drill::LoadedList loaded = drill::ListLoader::loadFile(list.path(), dataFolders);
@@ -318,6 +379,7 @@ void Form1::seriesDraw()
     label("score")->hide();
     label("tps")->hide();
     pendingTile = -1;
+    countable.fill(false);
     for (int i = 0; i < kSlots; ++i) {
         tirage[i]->clear();
         solution[i]->clear();
@@ -368,9 +430,13 @@ void Form1::correctSeries()
     timer("Timer3")->stop();
     look::setBackground(box("temps"), look::Colour::stopped);
     std::array<std::string, kSlots> answers;
-    for (int i = 0; i < kSlots; ++i)
+    for (int i = 0; i < kSlots; ++i) {
         answers[i] = toBytes(solution[i]->text());
+        correctedDraws[i] = deckDrawOf(i);
+    }
     const drill::CorrectionResult result = drill_.correctSeries(answers);
+    recordCorrection(result);
+    noteCountable(result);
     keepProgress();
     paintVerdict(result.lastSlotVerdict);
     paintSeriesPhase();
@@ -401,6 +467,90 @@ void Form1::paintCorrection(const drill::CorrectionResult& result)
         if (slot.drawRevealed)
             look::setBackground(tirage[i], look::Colour::found);
     }
+}
+
+// ---------------------------------------------------------------- the study record
+
+// A slot's draw as the study record knows it: under the list it came from in a review, under
+// the drilled list otherwise.
+study::DeckDraw Form1::deckDrawOf(int slot) const
+{
+    const std::int32_t entry = drill_.state().seriesEntry[static_cast<std::size_t>(slot)];
+    if (entry < 0 || entry >= drill_.state().entryCount)
+        return {};
+    const auto k = static_cast<std::size_t>(entry);
+    const std::string list = drill_.isReview() ? drill_.originOf(slot)
+        : drilledList                          ? drilledList->fileName
+                                               : std::string();
+    return {list, drill_.state().draws[k], drill_.state().solutions[k]};
+}
+
+// Every corrected series goes to the study record, each slot under the list its draw came from.
+void Form1::recordCorrection(const drill::CorrectionResult& result)
+{
+    std::vector<study::SlotAnswer> slots;
+    for (int i = 0; i < kSlots; ++i)
+        if (result.slots[i].inSeries)
+            slots.push_back({correctedDraws[i], result.slots[i].found, 0});
+    if (!study_ || slots.empty())
+        return;
+    const status::Status kept = study_->recordCorrection(slots);
+    if (!kept)
+        std::fprintf(stderr, "vorlane : correction non inscrite au carnet d'étude : %s.\n",
+                     kept.why().c_str());
+}
+
+// The found slots of the correction just made may be counted as missed, until the next series.
+void Form1::noteCountable(const drill::CorrectionResult& result)
+{
+    for (int i = 0; i < kSlots; ++i)
+        countable[i] = result.slots[i].inSeries && result.slots[i].found;
+}
+
+bool Form1::canCountAsMissed(int slot) const
+{
+    return study_ && slot >= 0 && slot < kSlots && countable[slot] && !drill_.seriesOpen();
+}
+
+// A find too slow to count: the record schedules the draw as if missed, the counters stay as
+// the correction made them, and a review still under way draws it again.
+void Form1::countAsMissed(int slot)
+{
+    if (!canCountAsMissed(slot)) {
+        beep();
+        return;
+    }
+    const study::DeckDraw& draw = correctedDraws[slot];
+    const status::Status counted = study_->countAsMissed(draw);
+    if (!counted) {
+        solution[slot]->setToolTip(QStringLiteral("Non compté comme raté : %1.")
+                                       .arg(QString::fromStdString(counted.why())));
+        return;
+    }
+    countable[slot] = false;
+    solution[slot]->setToolTip(QStringLiteral("Compté comme raté"));
+    if (drill_.isReview()) {
+        const catalogue::ListRow* row = rowOfFile(draw.list);
+        drill_.putBack({{draw.draw, draw.solutions}, draw.list, row && row->isExtensionList()});
+    }
+}
+
+void Form1::compterRate_Click()
+{
+    countAsMissed(std::exchange(menuSlot, -1));
+}
+
+// The box's own menu (copy, paste...) with « Compter comme raté » after it.
+void Form1::openAnswerMenu(int slot, const QContextMenuEvent& event)
+{
+    QMenu* menu = solution[slot]->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    auto* entry = controls.get<QAction>("compterRate");
+    entry->setEnabled(canCountAsMissed(slot));
+    menu->addAction(entry);
+    menuSlot = slot;
+    menu->popup(event.globalPos());
 }
 
 void Form1::paintFinished()
@@ -746,6 +896,7 @@ void Form1::quitter_Click()
         timer(clock)->stop();
     keepProgress();
     drilledList = nullptr;
+    countable.fill(false);
     drill_.leave();
     pendingTile = -1;
     paintCounters();
@@ -832,10 +983,17 @@ bool Form1::filterAnswerEvent(int slot, QEvent* event)
     }
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_M && key->modifiers() == Qt::ControlModifier) {
+            countAsMissed(slot);
+            return true;
+        }
         if (solution_KeyDown(key->key()) || pressEnter(key))
             return true;
         return filterKeyPress(solution[slot], key);
     }
+    case QEvent::ContextMenu:
+        openAnswerMenu(slot, *static_cast<QContextMenuEvent*>(event));
+        return true;
     default:
         return false;
     }

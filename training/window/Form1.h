@@ -7,6 +7,7 @@
 #include <training/window/GridFont.h>
 
 #include <look/ControlSet.h>
+#include <study/Study.h>
 
 #include <QHash>
 #include <QRect>
@@ -21,6 +22,7 @@
 #include <utility>
 #include <vector>
 
+class QContextMenuEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -64,6 +66,20 @@ public:
     void remember(const QString& progressFolder, const QString& optionsFile);
     QString loadMessage() const { return lastLoadMessage; }
 
+    // The player's study record, told of every correction and asked for the review; without
+    // one nothing is recorded and there is no review. It outlives the window.
+    void setStudy(study::Study* study) { study_ = study; }
+    // Opens the review of the day: the draws the study record says are due now, from any
+    // lists, drilled in series as a list is, under the title « Révisions du jour ». A found
+    // draw leaves the review, a missed one comes back, and the review ends as a finished list
+    // does. Nothing is kept as a list's progress. False, with loadMessage(), when nothing is
+    // due or the record cannot say.
+    bool reviser();
+    static QString reviewTitle() { return QStringLiteral("Révisions du jour"); }
+    // Whether the answer of `slot` may still be counted as missed: found at the correction
+    // just made, not counted yet, and a study record to count it.
+    bool canCountAsMissed(int slot) const;
+
     // What the window paints, to be read: the drill, the slot whose answer box holds the focus
     // (-1 when the focus is elsewhere), the tile waiting for its swap partner (-1 when none)
     // and the number of the font that the next "Changer de police" applies.
@@ -100,6 +116,7 @@ private Q_SLOTS:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
+    void compterRate_Click();  // « Compter comme raté » in an answer box's right-click menu
 
 private:
     using Controls = look::ControlSet<Form1>;
@@ -127,6 +144,13 @@ private:
     void gradeByTime(int slot);
     void showTiles(const QString& text);
     void focusAnswer(int slot);
+    // The study record: the draw of each slot as the record knows it, every correction, a
+    // found answer counted as missed.
+    study::DeckDraw deckDrawOf(int slot) const;
+    void recordCorrection(const drill::CorrectionResult& result);
+    void noteCountable(const drill::CorrectionResult& result);
+    void countAsMissed(int slot);
+    void openAnswerMenu(int slot, const QContextMenuEvent& event);
 
     // Painting what the drill says.
     void paintSeriesPhase();
@@ -178,6 +202,13 @@ private:
     std::optional<ListFingerprint> drilledFile;       // the list file as it was loaded
     int fontClicks = 0;                               // as DrillOptions counts them
     bool applyingOptions = false;
+    // The study record, the draws of the series last corrected (the drill compacts its tables
+    // at correction), which of its found slots may still be counted as missed, and the slot
+    // whose right-click menu is open.
+    study::Study* study_ = nullptr;
+    std::array<study::DeckDraw, drill::kSlots> correctedDraws{};
+    std::array<bool, drill::kSlots> countable{};
+    int menuSlot = -1;
 };
 
 }  // namespace training

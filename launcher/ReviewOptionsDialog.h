@@ -1,0 +1,49 @@
+#pragma once
+
+#include <look/ControlSet.h>
+#include <study/Study.h>
+
+#include <QDialog>
+#include <QHash>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+
+namespace launcher {
+
+// « Options de révision », opened from the launcher's right-click menu: the share of draws the
+// review aims to see remembered, in percent, and the new draws of a learned list that enter
+// the review each day. Tab walks the boxes and buttons, Enter saves, Esc leaves it unchanged; a
+// value out of range is refused with a sentence that says which values are taken. Its controls
+// are made from one table (ReviewOptionsDialog.cpp).
+class ReviewOptionsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit ReviewOptionsDialog(QWidget* launcher = nullptr);
+
+    // Shows the options as they stand, the first box ready to be typed over.
+    void edit(const study::ReviewPolicy& current);
+
+Q_SIGNALS:
+    // The player saved `policy`, every value in range.
+    void policyChosen(const study::ReviewPolicy& policy);
+
+private Q_SLOTS:
+    void enregistrer_Click();
+    void annuler_Click();
+
+private:
+    using Controls = look::ControlSet<ReviewOptionsDialog>;
+    static const Controls::Table& controlTable();
+
+    QLineEdit* box(const QString& name) const;
+    // Says why `name`'s text is refused, and puts the focus there to type it again.
+    void refuse(const QString& name, const QString& why);
+
+    Controls controls{this, "The review options"};
+};
+
+}  // namespace launcher
