@@ -25,7 +25,8 @@ public:
                   const std::array<double, kWeights>& weights = kDefaultWeights);
 
     // The memory after a review graded `grade`, `elapsedDays` after the previous one (none for
-    // the first review of a draw).
+    // the first review of a draw). Days are whole days: under one, the review is a same-day
+    // review.
     MemoryState next(const std::optional<MemoryState>& before, double elapsedDays,
                      Grade grade) const;
     // The probability of recall `elapsedDays` after a review that left `stability`.
@@ -37,6 +38,14 @@ public:
     double desiredRetention() const { return retention_; }
 
 private:
+    double decay() const;
+    double factor() const;
+    double initialDifficulty(Grade grade) const;
+    double nextDifficulty(double difficulty, Grade grade) const;
+    double recallStability(const MemoryState& before, double retrievability, Grade grade) const;
+    double forgetStability(const MemoryState& before, double retrievability) const;
+    double sameDayStability(double stability, Grade grade) const;
+
     double retention_;
     std::array<double, kWeights> w_;
 };
