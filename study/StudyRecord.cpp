@@ -366,7 +366,7 @@ status::Result<std::vector<DeckDraw>> StudyRecord::dueDraws(std::int32_t limit)
         code = newAllowance(now, allowance);
     const std::int64_t room = std::min<std::int64_t>(allowance, limit - std::int64_t(draws.size()));
     if (code == SQLITE_OK && room > 0)
-        code = newDraws(room, draws);
+        code = newDraws(static_cast<std::int64_t>(draws.size()) + room, draws);
     if (code != SQLITE_OK)
         return readFailure(code);
     return draws;
@@ -418,7 +418,8 @@ int StudyRecord::newWaiting(std::int64_t limit, std::int64_t& waiting)
     return code == SQLITE_ROW ? SQLITE_OK : code;
 }
 
-// Up to `limit` new draws, list after list in the order they were started, each in its order.
+// New draws until `draws` holds `limit`, list after list in the order they were started, each in
+// its order.
 int StudyRecord::newDraws(std::int64_t limit, std::vector<DeckDraw>& draws)
 {
     int code = SQLITE_OK;

@@ -138,6 +138,7 @@ struct Blocker {
     const char* name;
     std::function<bool(const testsupport::TempFolder& home, const std::string& path)> make;
     const char* said;
+    const char* stillThere = "vorlane/etude.sqlite";
 };
 
 class BlockedPlaceTest : public StudyFileTest, public testing::WithParamInterface<Blocker> {};
@@ -152,7 +153,7 @@ TEST_P(BlockedPlaceTest, IsRefusedWithoutWaiting)
     ASSERT_FALSE(opened.ok());
     EXPECT_NE(opened.why().find(GetParam().said), std::string::npos) << opened.why();
     EXPECT_NE(opened.why().find("etude.sqlite »"), std::string::npos);
-    EXPECT_TRUE(testsupport::exists(path));
+    EXPECT_TRUE(testsupport::exists(home.file(GetParam().stillThere)));
     EXPECT_FALSE(record.recordCorrection({{kAutrice, false, 4}}).ok());
 }
 
@@ -182,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 return files::removeFolder(home.file("vorlane")) == 0
                                     && testsupport::writeBytes(home.file("vorlane"), "un fichier");
                             },
-                            "impossible de créer le dossier"}),
+                            "un élément du chemin n'est pas un dossier", "vorlane"}),
     [](const testing::TestParamInfo<Blocker>& info) { return std::string(info.param.name); });
 
 // Two vorlane at once on one record: each write waits for the other's, none is lost.
