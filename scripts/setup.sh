@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config clang-format clang-tools
-  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgtest-dev
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgtest-dev libsqlite3-dev
   xvfb xauth xdotool imagemagick
   fonts-dejavu-core fonts-liberation2 fonts-roboto-unhinted fonts-open-sans fonts-crosextra-caladea
   hunspell-fr-classical libhunspell-dev wfrench gzip

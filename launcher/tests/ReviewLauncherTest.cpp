@@ -309,7 +309,7 @@ void ReviewLauncherTest::learnAndStopFromTheMenu()
     QVERIFY(study.learning.empty());
     QCOMPARE(messageOf(program),
              QStringLiteral("« 7 lettres » n'est plus révisée ; vos réponses à ses tirages "
-                            "restent dans votre carnet d'étude."));
+                            "restent dans votre relevé d'étude."));
     QCOMPARE(lineOf(program), QStringLiteral("Révisions du jour : 0 tirage"));
 }
 

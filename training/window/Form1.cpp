@@ -26,6 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -33,6 +34,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -275,7 +277,7 @@ bool Form1::reprendre(const catalogue::ListRow& list)
 bool Form1::reviser()
 {
     if (!study_) {
-        lastLoadMessage = QStringLiteral("Révisions impossibles : le carnet d'étude n'est pas "
+        lastLoadMessage = QStringLiteral("Révisions impossibles : le relevé d'étude n'est pas "
                                          "ouvert.");
         return false;
     }
@@ -304,6 +306,8 @@ bool Form1::reviser()
     drilledList = nullptr;  // a review is no list: no progress is kept for it
     drilledFile.reset();
     drill_.startReview(reviewTitle().toStdString(), std::move(draws));
+    // each slot under the list its draw came from, noted before the correction compacts
+    slotList = [this](int slot, const drill::SlotCorrection&) { return correctedDraws[slot].list; };
     look::setCaption(label("Label7"), reviewTitle());
     gridFont.setPoints(tirage, solution, points);
     look::setBackground(box("tempstot"), look::systemWindow());
@@ -325,6 +329,9 @@ bool Form1::begin(const catalogue::ListRow& list, bool resume)
     const bool resumed = resume && resumeDrill(list, loaded.entries, listPath);
     if (!resumed)
         drill_.start(list, std::move(loaded.entries));
+    if (!resumed && progress)
+        progress->startAfresh();
+    slotList = [file = list.fileName](int, const drill::SlotCorrection&) { return file; };
     if (resumed)
         paintResumedCounters();
     look::setCaption(label("Label7"), QString::fromStdString(list.title));
@@ -344,8 +351,10 @@ bool Form1::resumeDrill(const catalogue::ListRow& list, std::vector<drill::ListE
     ProgressStore::Found found = progress->find(list, listPath);
     QString reason = found.reason;
     if (found.status == ProgressStore::Found::Status::usable) {
-        if (drill_.resume(list, entries, found.saved))
+        if (drill_.resume(list, entries, found.saved)) {
+            progress->follow(list, found);
             return true;
+        }
         reason = QStringLiteral("elle nomme des tirages que la liste n'a pas");
     } else if (found.status == ProgressStore::Found::Status::stale) {
         progress->forget(list);
@@ -435,9 +444,9 @@ void Form1::correctSeries()
         correctedDraws[i] = deckDrawOf(i);
     }
     const drill::CorrectionResult result = drill_.correctSeries(answers);
-    recordCorrection(result);
+    keepAnswers(result);
     noteCountable(result);
-    keepProgress();
+    keepProgress(&result);
     paintVerdict(result.lastSlotVerdict);
     paintSeriesPhase();
     paintCorrection(result);
@@ -483,21 +492,6 @@ study::DeckDraw Form1::deckDrawOf(int slot) const
         : drilledList                          ? drilledList->fileName
                                                : std::string();
     return {list, drill_.state().draws[k], drill_.state().solutions[k]};
-}
-
-// Every corrected series goes to the study record, each slot under the list its draw came from.
-void Form1::recordCorrection(const drill::CorrectionResult& result)
-{
-    std::vector<study::SlotAnswer> slots;
-    for (int i = 0; i < kSlots; ++i)
-        if (result.slots[i].inSeries)
-            slots.push_back({correctedDraws[i], result.slots[i].found, 0});
-    if (!study_ || slots.empty())
-        return;
-    const status::Status kept = study_->recordCorrection(slots);
-    if (!kept)
-        std::fprintf(stderr, "vorlane : correction non inscrite au carnet d'étude : %s.\n",
-                     kept.why().c_str());
 }
 
 // The found slots of the correction just made may be counted as missed, until the next series.
@@ -829,10 +823,9 @@ void Form1::Check1_Click()
 
 // ---------------------------------------------------------------- what outlives the program
 
-void Form1::remember(const QString& progressFolder, const QString& file)
+void Form1::remember(ProgressStore* store, const QString& file)
 {
-    if (!progressFolder.isEmpty())  // without a home, the drill keeps nothing
-        progress = std::make_unique<ProgressStore>(progressFolder);
+    progress = store;
     optionsFile = file;
     applyOptions();
 }
@@ -870,7 +863,7 @@ void Form1::keepOptions()
 
 // The record of the list being drilled: written after each correction, when the drill is left
 // and when the program ends, once a series has been corrected; gone when the list is done.
-void Form1::keepProgress()
+void Form1::keepProgress(const drill::CorrectionResult* corrected)
 {
     if (!progress || !drilledList)
         return;
@@ -881,9 +874,42 @@ void Form1::keepProgress()
     if (drill_.state().seriesDone == 0 || !drilledFile)
         return;
     QString why;
-    if (!progress->save(*drilledList, *drilledFile, drill_.saved(), &why))
+    if (!progress->keep(*drilledList, *drilledFile, drill_, corrected, &why)) {
         std::fprintf(stderr, "vorlane : progression de « %s » non enregistrée : %s.\n",
                      drilledList->title.c_str(), qPrintable(why));
+        tellNotKept(why);
+    }
+}
+
+// Every answer of the series goes to the study record, whatever the drill keeps.
+void Form1::keepAnswers(const drill::CorrectionResult& result)
+{
+    if (!study_ || !slotList)
+        return;
+    const status::Status kept = StudyLink::record(*study_, result, slotList);
+    if (!kept) {
+        std::fprintf(stderr, "vorlane : réponses de la série non enregistrées : %s.\n",
+                     kept.why().c_str());
+        tellNotKept(QString::fromStdString(kept.why()));
+    }
+}
+
+// Said once in a run, without stopping the drill: a box that waits for no answer.
+void Form1::tellNotKept(const QString& why)
+{
+    if (std::exchange(notKeptTold, true))
+        return;
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Progression non gardée"),
+                                QStringLiteral("Votre progression n'est plus gardée : %1. "
+                                               "L'entraînement continue, mais ce que vous faites "
+                                               "maintenant sera perdu en quittant ; ce qui était "
+                                               "déjà gardé reste intact.")
+                                    .arg(why),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("progressionNonGardee"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 // Leaving a drill. The clocks stop with it, so that a hidden series is never
@@ -912,6 +938,7 @@ void Form1::quitter_Click()
 
 void Form1::Timer1_Timer()
 {
+    drill_.tickSlot(focusSlot);
     const drill::SeriesTick tick = drill_.tickSeries();
     box("temps")->write(QString::fromStdString(tick.text));
     if (tick.expired)

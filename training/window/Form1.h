@@ -5,6 +5,7 @@
 #include <training/progress/ListFingerprint.h>
 #include <training/progress/ProgressStore.h>
 #include <training/window/GridFont.h>
+#include <training/window/StudyLink.h>
 
 #include <look/ControlSet.h>
 #include <study/Study.h>
@@ -29,6 +30,10 @@ class QTimer;
 
 namespace look {
 class TextBox;
+}
+
+namespace study {
+class Study;
 }
 
 namespace training {
@@ -60,14 +65,18 @@ public:
     bool reprendre(const catalogue::ListRow& list);
 
     // Where the window keeps the player's progress on each list (saved after every correction,
-    // on leaving a drill and when the program ends) and the options of the window (applied
-    // now, as if the player had set them, and kept at each change). Without this call the
-    // window keeps nothing.
-    void remember(const QString& progressFolder, const QString& optionsFile);
+    // on leaving a drill and when the program ends; the launcher's, shared) and the options of
+    // the window (applied now, as if the player had set them, and kept at each change). Without
+    // this call the window keeps nothing.
+    void remember(ProgressStore* progress, const QString& optionsFile);
+    // The list each slot's entry came from, for the study record; a list's drill sets it to
+    // its own file name at its start.
+    StudyLink::ListOfSlot slotList;
     QString loadMessage() const { return lastLoadMessage; }
 
-    // The player's study record, told of every correction and asked for the review; without
-    // one nothing is recorded and there is no review. It outlives the window.
+    // The player's study record, given every answer of every correction and asked for the
+    // review; null keeps none and there is no review (a list's drill works the same). It
+    // outlives the window.
     void setStudy(study::Study* study) { study_ = study; }
     // Opens the review of the day: the draws the study record says are due now, from any
     // lists, drilled in series as a list is, under the title « Révisions du jour ». A found
@@ -147,7 +156,6 @@ private:
     // The study record: the draw of each slot as the record knows it, every correction, a
     // found answer counted as missed.
     study::DeckDraw deckDrawOf(int slot) const;
-    void recordCorrection(const drill::CorrectionResult& result);
     void noteCountable(const drill::CorrectionResult& result);
     void countAsMissed(int slot);
     void openAnswerMenu(int slot, const QContextMenuEvent& event);
@@ -165,7 +173,10 @@ private:
     // What outlives the program.
     void applyOptions();
     void keepOptions();
-    void keepProgress();
+    void keepProgress(const drill::CorrectionResult* corrected = nullptr);
+    void keepAnswers(const drill::CorrectionResult& result);
+    // Once a run: the progress is not being kept, and why.
+    void tellNotKept(const QString& why);
 
     // Events of the answer boxes and keys.
     void solution_KeyPress(QChar& character);
@@ -196,7 +207,8 @@ private:
     QString lastLoadMessage;
     bool closingAllowed = false;
     // What outlives the program: the record of the list being drilled and the options.
-    std::unique_ptr<ProgressStore> progress;
+    ProgressStore* progress = nullptr;
+    bool notKeptTold = false;
     QString optionsFile;
     const catalogue::ListRow* drilledList = nullptr;  // until the drill is left
     std::optional<ListFingerprint> drilledFile;       // the list file as it was loaded

@@ -189,7 +189,7 @@ void ReviewTest::nothingToReview_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("no study record")
         << "none"
-        << "Révisions impossibles : le carnet d'étude n'est pas ouvert.";
+        << "Révisions impossibles : le relevé d'étude n'est pas ouvert.";
     QTest::newRow("nothing due")
         << "empty"
         << "Aucun tirage à réviser pour l'instant : vos révisions du jour sont faites.";
