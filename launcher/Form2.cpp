@@ -5,11 +5,13 @@
 #include <launcher/MessageBand.h>
 
 #include <catalogue/Catalogue.h>
+#include <files/ShownPath.h>
 #include <look/Colour.h>
 #include <look/Controls.h>
 #include <look/Look.h>
 #include <places/ListFolders.h>
 #include <places/PlayerFolders.h>
+#include <study/StudyRecord.h>
 #include <training/drill/ListLoader.h>
 #include <training/progress/DrillOptions.h>
 #include <training/window/Form1.h>
@@ -83,6 +85,27 @@ QString countsCriterion(const drill::SavedDrill& saved, const drill::DrillState&
               .arg(criterionSentence(now.criterion, now.threshold));
 }
 
+// The player's study record, opened at start; null, with what to tell the player in `note`,
+// when it cannot be (the drill then keeps nothing). A damaged record set aside is said too.
+std::unique_ptr<study::StudyRecord> openStudyRecord(QString& note)
+{
+    const std::string path = places::PlayerFolders::studyRecord();
+    if (path.empty())
+        return nullptr;  // no home: nothing was ever kept
+    auto record = std::make_unique<study::StudyRecord>();
+    if (const status::Status opened = record->open(path); !opened) {
+        std::fprintf(stderr, "vorlane : %s\n", opened.why().c_str());
+        note = QStringLiteral("Votre progression ne sera pas gardée : %1.")
+                   .arg(QString::fromStdString(opened.why()));
+        return nullptr;
+    }
+    if (!record->setAsideAs().empty())
+        note = QStringLiteral("Votre relevé d'étude était abîmé : il a été mis de côté sous « %1 » "
+                              "(rien n'a été effacé) et un nouveau relevé a été commencé.")
+                   .arg(QString::fromStdString(files::shownPath(record->setAsideAs())));
+    return record;
+}
+
 }  // namespace
 
 namespace launcher {
@@ -125,7 +148,8 @@ const Form2::Controls::Table& Form2::controlTable()
 Form2::Form2(QWidget* parent)
     : QWidget(parent),
       quitProgram([] { QCoreApplication::exit(0); }),
-      progressStore(training::ProgressStore::playerFolder()),
+      studyRecord(openStudyRecord(studyNote)),
+      progressStore(studyRecord.get(), training::ProgressStore::playerFolder()),
       optionsFile(training::DrillOptions::playerFile())
 {
     look::setUpWindow(this, QStringLiteral("Bienvenue :o)"), look::face("MS Sans Serif", 8.25),
@@ -137,7 +161,24 @@ Form2::Form2(QWidget* parent)
                               "revenir aux listes d'origine"));
     fillBoxes();
     repairFolders();
+    carryOverProgress();
     showProgress();
+}
+
+// The progress the earlier versions kept comes into the study record at the first start; what
+// the record could not do is said once, under the message band.
+void Form2::carryOverProgress()
+{
+    if (const status::Status carried = progressStore.carryOver(); !carried) {
+        std::fprintf(stderr, "vorlane : %s\n", carried.why().c_str());
+        studyNote = QStringLiteral("Votre progression d'avant n'a pas pu être reprise : %1.")
+                        .arg(QString::fromStdString(carried.why()));
+    }
+    if (studyNote.isEmpty())
+        return;
+    auto* message = controls.get<QLabel>("message");
+    showMessage(message->isVisible() ? message->text() + QStringLiteral(" ") + studyNote
+                                     : studyNote);
 }
 
 // Before any list is read: a switch cut short in a folder the launcher reads is undone (or,
@@ -159,6 +200,11 @@ void Form2::repairFolders()
 }
 
 Form2::~Form2() = default;
+
+study::Study* Form2::study() const
+{
+    return studyRecord.get();
+}
 
 void Form2::createControls()
 {
@@ -237,6 +283,8 @@ void Form2::Command1_Click()
     startDrill([&](training::Form1& form) {
         return list ? form.commencer(*list) : form.commencer(title, *chosen);
     });
+    if (!startNote.isEmpty())  // read when the player comes back
+        showMessage(std::exchange(startNote, QString()));
 }
 
 void Form2::startDrill(const std::function<bool(training::Form1&)>& load)
@@ -258,8 +306,10 @@ void Form2::startDrill(const std::function<bool(training::Form1&)>& load)
 
 bool Form2::askToResume(const catalogue::ListRow& list)
 {
-    const training::ProgressStore::Found found = progressOf(list);
+    training::ProgressStore::Found found = progressOf(list);
     using Status = training::ProgressStore::Found::Status;
+    if (found.status == Status::usable)
+        found = judged(list, found);
     if (found.status == Status::stale)
         progressStore.forget(list);
     if (found.status == Status::unusable)
@@ -295,6 +345,23 @@ void Form2::reprise_Click(QAbstractButton* answer)
     startDrill([&](training::Form1& form) {
         return resume ? form.reprendre(*list) : form.commencer(*list);
     });
+}
+
+// A record that names entries the list lacks is never offered: the player is told why the
+// list starts from its beginning.
+training::ProgressStore::Found Form2::judged(const catalogue::ListRow& list,
+                                             const training::ProgressStore::Found& found)
+{
+    drill::LoadedList loaded = drill::ListLoader::loadFile(list.path(), listFolders());
+    if (!loaded.ok)
+        return found;  // LANCER says why the list cannot be read
+    training::ProgressStore::Found fits =
+        progressStore.find(list, QString::fromStdString(loaded.path), &loaded.entries);
+    if (fits.status == training::ProgressStore::Found::Status::unusable)
+        startNote = QStringLiteral("La progression gardée pour « %1 » ne peut pas être reprise "
+                                   "(%2) : la liste recommence au début.")
+                        .arg(QString::fromStdString(list.title), fits.reason);
+    return fits;
 }
 
 std::vector<std::string> Form2::listFolders() const
@@ -354,7 +421,8 @@ training::Form1& Form2::trainingForm()
 {
     if (!trainingWindow) {
         trainingWindow = std::make_unique<training::Form1>(this);
-        trainingWindow->remember(progressStore.folder(), optionsFile);
+        trainingWindow->remember(&progressStore, optionsFile);
+        trainingWindow->setStudy(studyRecord.get());
     }
     return *trainingWindow;
 }

@@ -18,6 +18,11 @@ namespace training {
 class Form1;
 }
 
+namespace study {
+class Study;
+class StudyRecord;
+}  // namespace study
+
 class QAbstractButton;
 class QAction;
 
@@ -57,6 +62,9 @@ public:
     // Where the player's progress and the training window's options are kept: the player's
     // folders, read from the environment when the launcher is made.
     const training::ProgressStore& progress() const { return progressStore; }
+    // The player's study record, opened at start; null when it could not be (the launcher
+    // said why).
+    study::Study* study() const;
 
 protected:
     // Back from a drill: the progress of the lists as it now stands.
@@ -84,6 +92,7 @@ private:
     QObject* makeOwn(const Controls::Row& row);
     void fillBoxes();
     void repairFolders();
+    void carryOverProgress();
     void showMessage(const QString& text);
     QMessageBox* makeQuestion();
 
@@ -93,6 +102,9 @@ private:
     bool askToResume(const catalogue::ListRow& list);
     // The saved progress of `list`, judged against the file LANCER would read.
     training::ProgressStore::Found progressOf(const catalogue::ListRow& list) const;
+    // `found` judged against the entries of the list as it is now.
+    training::ProgressStore::Found judged(const catalogue::ListRow& list,
+                                          const training::ProgressStore::Found& found);
     std::vector<std::string> listFolders() const;
     // The lists under way in bold in the boxes, the chosen one's progress under the buttons.
     void showProgress();
@@ -104,6 +116,9 @@ private:
     std::int16_t farewellCount = 0;
     std::unique_ptr<training::Form1> trainingWindow;
     std::unique_ptr<ImportWindow> importWindow;
+    QString studyNote;  // what opening the study record has to tell the player
+    QString startNote;  // why a list under way starts from its beginning
+    std::unique_ptr<study::StudyRecord> studyRecord;
     training::ProgressStore progressStore;
     QString optionsFile;
     const catalogue::ListRow* askedList = nullptr;  // the list the question is about

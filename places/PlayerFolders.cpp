@@ -100,6 +100,11 @@ std::string PlayerFolders::progress()
     return under(dataHome(), "/vorlane/progress");
 }
 
+std::string PlayerFolders::studyRecord()
+{
+    return under(dataHome(), "/vorlane/etude.sqlite");
+}
+
 std::string PlayerFolders::options()
 {
     return under(configHome(), "/vorlane/vorlane.conf");

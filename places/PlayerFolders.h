@@ -19,8 +19,11 @@ public:
 
     // <data home>/vorlane/data: the lists made from the player's words.
     static std::string lists();
-    // <data home>/vorlane/progress: where each list was left.
+    // <data home>/vorlane/progress: where each list was left, as the earlier versions kept it.
     static std::string progress();
+    // <data home>/vorlane/etude.sqlite: the study record (every answer, the review deck, the
+    // progress on each list).
+    static std::string studyRecord();
     // <config home>/vorlane/vorlane.conf: the training window's options.
     static std::string options();
     // <cache home>/vorlane: the prepared lexicon and the waiting files of an import.

@@ -35,6 +35,8 @@ void forgetPlayersFiles()
 {
     QDir(QString::fromStdString(places::PlayerFolders::progress())).removeRecursively();
     QFile::remove(QString::fromStdString(places::PlayerFolders::options()));
+    for (const char* part : {"", "-wal", "-shm"})
+        QFile::remove(QString::fromStdString(places::PlayerFolders::studyRecord() + part));
 }
 
 }  // namespace testsupport

@@ -39,6 +39,10 @@ TEST_P(PlayerHome, FollowsAbsolutePathsOnly)
     const testsupport::EnvironmentVariable home("HOME", GetParam().home);
     EXPECT_EQ(PlayerFolders::lists(), GetParam().playerFolder);
     EXPECT_EQ(PlayerFolders::cacheHome(), GetParam().cacheFolder);
+    // The study record lies beside the player's lists folder, or nowhere.
+    const std::string lists = GetParam().playerFolder;
+    EXPECT_EQ(PlayerFolders::studyRecord(),
+              lists.empty() ? "" : lists.substr(0, lists.size() - 4) + "etude.sqlite");
 }
 
 #ifdef _WIN32

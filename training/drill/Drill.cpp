@@ -46,12 +46,18 @@ void Drill::start(const catalogue::ListRow& list, std::vector<ListEntry> entries
 
 SavedDrill Drill::saved() const
 {
-    SavedDrill saved;
+    SavedDrill saved = savedCounters();
     const auto count = static_cast<std::size_t>(std::max<std::int32_t>(state_.entryCount, 0));
     for (std::size_t k = 0; k < count; ++k) {
         saved.entries.push_back({state_.draws[k], state_.solutions[k]});
         saved.successCount.push_back(state_.successCount[k]);
     }
+    return saved;
+}
+
+SavedDrill Drill::savedCounters() const
+{
+    SavedDrill saved;
     saved.listSize = state_.listSize;
     saved.seriesDone = state_.seriesDone;
     saved.errorCount = state_.errorCount;
@@ -136,6 +142,7 @@ SeriesDraw Drill::drawSeries(RandomSource& random)
     for (std::size_t s = 0; s < picked.size(); ++s)
         state_.seriesEntry[s] = picked[s];
     state_.slotState.fill(-1);
+    state_.slotSeconds.fill(0);
     for (std::size_t s = 0; s < picked.size(); ++s)
         result.drawTexts[s] = state_.draws[static_cast<std::size_t>(picked[s])];
     result.seriesSize = static_cast<int>(picked.size());
@@ -250,6 +257,7 @@ CorrectionResult Drill::correctSeries(const std::array<std::string, kSlots>& ans
         if (entryOf(slot) < 0)
             continue;  // only when no series was drawn for this pool
         result.slots[static_cast<std::size_t>(slot)].inSeries = true;
+        noteSlot(slot, result);
         const std::string& answer = answers[static_cast<std::size_t>(slot)];
         if (isAnswerRight(slot, answer))
             markFound(slot, answer, result);
@@ -258,6 +266,7 @@ CorrectionResult Drill::correctSeries(const std::array<std::string, kSlots>& ans
     }
     if (state_.criterion == Criterion::BySpeed)
         eliminateGradedSlots();
+    noteOutcomes(result);
     compactEntries();
     result.seriesSize = size;
     result.scoreText = std::to_string(result.foundCount) + "/" + std::to_string(size);
@@ -268,6 +277,28 @@ CorrectionResult Drill::correctSeries(const std::array<std::string, kSlots>& ans
     result.finished = state_.entryCount == 0;
     state_.phase = result.finished ? SeriesPhase::Finished : SeriesPhase::Corrected;
     return result;
+}
+
+// What the slot holds, before grading may eliminate its entry.
+void Drill::noteSlot(int slot, CorrectionResult& result) const
+{
+    SlotCorrection& mark = result.slots[static_cast<std::size_t>(slot)];
+    mark.entry = entryOf(slot);
+    mark.entryDraw = state_.draws[static_cast<std::size_t>(mark.entry)];
+    mark.entrySolutions = state_.solutions[static_cast<std::size_t>(mark.entry)];
+    mark.seconds = state_.slotSeconds[static_cast<std::size_t>(slot)];
+}
+
+// Where each entry of the series stands, before the tables are compacted.
+void Drill::noteOutcomes(CorrectionResult& result) const
+{
+    for (SlotCorrection& mark : result.slots) {
+        if (!mark.inSeries)
+            continue;
+        const auto entry = static_cast<std::size_t>(mark.entry);
+        mark.eliminated = state_.draws[entry].empty();
+        mark.successCount = state_.successCount[entry];
+    }
 }
 
 void Drill::compactEntries()
@@ -306,6 +337,12 @@ std::string Drill::tickDrill()
 void Drill::tickAnswer()
 {
     countOne(state_.answerSeconds);
+}
+
+void Drill::tickSlot(int slot)
+{
+    if (slot >= 0 && slot < kSlots && seriesOpen())
+        countOne(state_.slotSeconds[static_cast<std::size_t>(slot)]);
 }
 
 void Drill::leave()

@@ -30,6 +30,8 @@ public:
 
     // What the drill keeps between two runs of the program.
     SavedDrill saved() const;
+    // The same without its entries: the counters and the criterion the counts were made under.
+    SavedDrill savedCounters() const;
     // Starts a drill on `entries`, the whole list, where `saved` left it: only its entries in
     // play with their success counts, its counters and clock. The criterion and threshold are
     // the window's, the player's latest choice, and carry over as at start(); those of `saved`
@@ -84,13 +86,20 @@ public:
     SeriesTick tickSeries();  // secondsLeft - 1 and its text; expired below 1
     std::string tickDrill();  // totalSeconds + 1 and its text h:mm:ss
     void tickAnswer();        // answerSeconds + 1
+    // One second of the series clock spent in the answer box of `slot`.
+    void tickSlot(int slot);
     void resetAnswerClock() { state_.answerSeconds = 0; }
 
     // Leaving a drill: secondsLeft kSeriesSeconds, totalSeconds 0, seriesDone 0, errorCount 0.
     void leave();
 
-private:
+    // Whether `saved` can be resumed on the list `entries`: every saved entry is a line of
+    // the list, each line used at most as often as it stands there, the counters in range.
     static bool belongsTo(const SavedDrill& saved, const std::vector<ListEntry>& entries);
+
+private:
+    void noteSlot(int slot, CorrectionResult& result) const;
+    void noteOutcomes(CorrectionResult& result) const;
     void markFound(int slot, const std::string& answer, CorrectionResult& result);
     void markMissed(int slot, const std::string& answer, CorrectionResult& result);
     void eliminate(std::int32_t entry);

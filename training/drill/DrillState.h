@@ -28,9 +28,11 @@ struct DrillState {
     std::int32_t secondsShown = kSeriesSeconds;
     std::int32_t totalSeconds = 0;   // drill clock; stops at its largest value (68 years)
     std::int16_t answerSeconds = 0;  // answer stopwatch; stops at 32767
-    std::int16_t currentSlot = 0;    // slot whose answer box last got the focus
-    std::int16_t seriesDone = 0;     // series corrected in this drill; stops at 32767
-    std::int32_t errorCount = 0;     // wrong answers in this drill; stops at its largest value
+    // Seconds each slot's answer box held the focus in the open series (series clock ticks).
+    std::array<std::int32_t, kSlots> slotSeconds{};
+    std::int16_t currentSlot = 0;  // slot whose answer box last got the focus
+    std::int16_t seriesDone = 0;   // series corrected in this drill; stops at 32767
+    std::int32_t errorCount = 0;   // wrong answers in this drill; stops at its largest value
     Criterion criterion = Criterion::BySuccesses;
     double threshold = 1;        // found this many times, or in less than this many seconds
     bool paused = false;         // "Pause": the drill and series clocks stand, answers locked

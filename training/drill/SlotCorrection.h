@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace drill {
@@ -13,6 +14,16 @@ struct SlotCorrection {
     bool struckThrough = false;  // the typed answer stays, struck through
     std::string drawText;        // text the draw box shows now
     bool drawRevealed = false;   // the draw box shows the solutions and turns light green
+
+    // What the slot held, for the study record and the progress kept: its entry (index in the
+    // drill's tables before the correction compacted them), that entry's draw and solutions,
+    // the seconds its answer box held the focus, and where the entry stands now.
+    std::int32_t entry = -1;
+    std::string entryDraw;
+    std::string entrySolutions;
+    std::int32_t seconds = 0;
+    std::int32_t successCount = 0;  // after the correction
+    bool eliminated = false;        // by this correction
 };
 
 }  // namespace drill

@@ -1,5 +1,6 @@
 #include <training/progress/DrillOptions.h>
 
+#include <files/FileStatus.h>
 #include <places/PlayerFolders.h>
 
 #include <QSettings>
@@ -13,6 +14,14 @@ const QString kThreshold = QStringLiteral("entrainement/seuil");
 const QString kFonts = QStringLiteral("entrainement/police");
 const QString kClocks = QStringLiteral("entrainement/horloges");
 
+// A missing file or a plain one; a pipe in its place would stop the program for ever.
+bool mayOpen(const QString& file)
+{
+    files::FileStatus status;
+    const int error = files::statusOf(file.toStdString(), status);
+    return error != 0 || status.kind == files::FileStatus::Kind::regular;
+}
+
 }  // namespace
 
 QString DrillOptions::playerFile()
@@ -22,8 +31,10 @@ QString DrillOptions::playerFile()
 
 DrillOptions DrillOptions::read(const QString& file)
 {
-    const QSettings settings(file, QSettings::IniFormat);
     DrillOptions options;
+    if (!mayOpen(file))
+        return options;  // the design's
+    const QSettings settings(file, QSettings::IniFormat);
     if (settings.value(kCriterion).toString() == QLatin1String("secondes"))
         options.criterion = drill::Criterion::BySpeed;
     options.threshold = settings.value(kThreshold).toString();
@@ -34,6 +45,8 @@ DrillOptions DrillOptions::read(const QString& file)
 
 void DrillOptions::write(const QString& file) const
 {
+    if (!mayOpen(file))
+        return;
     QSettings settings(file, QSettings::IniFormat);
     settings.setValue(kCriterion,
                       criterion == drill::Criterion::BySpeed ? QStringLiteral("secondes")

@@ -1,129 +1,31 @@
 #include <training/progress/ProgressStore.h>
 
-#include <files/FileSystem.h>
+#include <training/progress/OlderProgress.h>
+
+#include <training/drill/Drill.h>
+
 #include <files/ShownPath.h>
 #include <places/PlayerFolders.h>
+#include <study/StudyRecord.h>
 
-#include <textfile/Cp1252.h>
-#include <textfile/SystemReason.h>
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <cmath>
-#include <limits>
-#include <optional>
+#include <algorithm>
 #include <utility>
 
 namespace training {
 
 namespace {
 
-const QString kFormat = QStringLiteral("vorlane-progression");
-
-QString fromBytes(const std::string& bytes)
+study::ListFile listFileOf(const ListFingerprint& file)
 {
-    return QString::fromStdU16String(textfile::Cp1252::decode(bytes));
+    return {file.path.toStdString(), file.size, file.sha256.toStdString()};
 }
 
-std::string toBytes(const QString& text)
+ListFingerprint fingerprintOf(const study::ListFile& file)
 {
-    return textfile::Cp1252::encode(text.toStdU16String());
+    return {QString::fromStdString(file.path), file.size, QByteArray::fromStdString(file.sha256)};
 }
 
-// A whole number of JSON between `low` and `high`, or none.
-std::optional<qint64> whole(const QJsonValue& value, qint64 low, qint64 high)
-{
-    if (!value.isDouble())
-        return std::nullopt;
-    const double number = value.toDouble();
-    if (number != std::floor(number) || number < static_cast<double>(low)
-        || number > static_cast<double>(high))
-        return std::nullopt;
-    return static_cast<qint64>(number);
-}
-
-constexpr qint64 kInt32 = std::numeric_limits<std::int32_t>::max();
-constexpr qint64 kInt16 = std::numeric_limits<std::int16_t>::max();
-
-QJsonObject toJson(const catalogue::ListRow& list, const ListFingerprint& file,
-                   const drill::SavedDrill& saved)
-{
-    QJsonArray entries;
-    for (std::size_t k = 0; k < saved.entries.size(); ++k)
-        entries.append(QJsonArray{fromBytes(saved.entries[k].draw),
-                                  fromBytes(saved.entries[k].solutions),
-                                  static_cast<qint64>(saved.successCount[k])});
-    return {
-        {QStringLiteral("format"), kFormat},
-        {QStringLiteral("version"), ProgressStore::kVersion},
-        {QStringLiteral("liste"), QString::fromStdString(list.title)},
-        {QStringLiteral("fichier"), file.path},
-        {QStringLiteral("taille"), file.size},
-        {QStringLiteral("sha256"), QString::fromLatin1(file.sha256)},
-        {QStringLiteral("tiragesDeLaListe"), static_cast<qint64>(saved.listSize)},
-        {QStringLiteral("seriesRealisees"), saved.seriesDone},
-        {QStringLiteral("fautes"), static_cast<qint64>(saved.errorCount)},
-        {QStringLiteral("secondes"), static_cast<qint64>(saved.totalSeconds)},
-        {QStringLiteral("critere"),
-         saved.criterion == drill::Criterion::BySpeed ? QStringLiteral("secondes")
-                                                      : QStringLiteral("reussites")},
-        {QStringLiteral("seuil"), saved.threshold},
-        {QStringLiteral("restants"), entries},
-    };
-}
-
-bool readEntries(const QJsonArray& rows, drill::SavedDrill& saved)
-{
-    for (const QJsonValue& value : rows) {
-        const QJsonArray row = value.toArray();
-        const std::optional<qint64> successes = whole(row.at(2), 0, kInt32);
-        if (row.size() != 3 || !row.at(0).isString() || !row.at(1).isString() || !successes)
-            return false;
-        saved.entries.push_back({toBytes(row.at(0).toString()), toBytes(row.at(1).toString())});
-        saved.successCount.push_back(static_cast<std::int32_t>(*successes));
-    }
-    return true;
-}
-
-// The drill part of a record; none when a field is missing or out of range.
-std::optional<drill::SavedDrill> readDrill(const QJsonObject& record)
-{
-    drill::SavedDrill saved;
-    const auto listSize = whole(record.value(QStringLiteral("tiragesDeLaListe")), 0, kInt32);
-    const auto series = whole(record.value(QStringLiteral("seriesRealisees")), 0, kInt16);
-    const auto errors = whole(record.value(QStringLiteral("fautes")), 0, kInt32);
-    const auto seconds = whole(record.value(QStringLiteral("secondes")), 0, kInt32);
-    const QString criterion = record.value(QStringLiteral("critere")).toString();
-    const QJsonValue threshold = record.value(QStringLiteral("seuil"));
-    if (!listSize || !series || !errors || !seconds || !threshold.isDouble()
-        || !std::isfinite(threshold.toDouble())
-        || (criterion != QLatin1String("reussites") && criterion != QLatin1String("secondes"))
-        || !readEntries(record.value(QStringLiteral("restants")).toArray(), saved))
-        return std::nullopt;
-    saved.listSize = static_cast<std::int32_t>(*listSize);
-    saved.seriesDone = static_cast<std::int16_t>(*series);
-    saved.errorCount = static_cast<std::int32_t>(*errors);
-    saved.totalSeconds = static_cast<std::int32_t>(*seconds);
-    saved.criterion = criterion == QLatin1String("secondes") ? drill::Criterion::BySpeed
-                                                             : drill::Criterion::BySuccesses;
-    saved.threshold = threshold.toDouble();
-    return saved;
-}
-
-QString cannotWrite(const QString& path, int error)
-{
-    return QStringLiteral("impossible d'écrire « %1 » : %2")
-        .arg(QDir::toNativeSeparators(path),
-             error != 0 ? QString::fromStdString(textfile::systemReason(error))
-                        : QStringLiteral("écriture refusée"));
-}
+const drill::CorrectionResult kNoCorrection;
 
 ProgressStore::Found unusable(const QString& reason)
 {
@@ -135,81 +37,178 @@ ProgressStore::Found unusable(const QString& reason)
 
 }  // namespace
 
-ProgressStore::ProgressStore(QString folder) : folder_(std::move(folder)) {}
+ProgressStore::ProgressStore(study::StudyRecord* record, QString olderFolder)
+    : record_(record),
+      book_(record ? std::make_unique<study::ProgressBook>(*record) : nullptr),
+      folder_(std::move(olderFolder))
+{
+}
+
+ProgressStore::~ProgressStore() = default;
 
 QString ProgressStore::playerFolder()
 {
     return QString::fromStdString(places::PlayerFolders::progress());
 }
 
-QString ProgressStore::recordPath(const catalogue::ListRow& list) const
+status::Status ProgressStore::carryOver()
 {
-    return folder_ + QLatin1Char('/') + QFileInfo(QString::fromStdString(list.fileName)).baseName()
-        + QStringLiteral(".json");
+    if (!book_)
+        return {};
+    const status::Result<bool> done = book_->carriedOver();
+    if (!done.ok())
+        return done.status();
+    if (*done)
+        return {};
+    return book_->carryOver(OlderProgress::readAll(folder_));
 }
 
-ProgressStore::Found ProgressStore::find(const catalogue::ListRow& list,
-                                         const QString& listPath) const
+ProgressStore::Found ProgressStore::find(const catalogue::ListRow& list, const QString& listPath,
+                                         const std::vector<drill::ListEntry>* entries) const
 {
-    QFile file(recordPath(list));
-    if (folder_.isEmpty() || !file.exists())  // no home: nothing was kept
+    if (!book_)
         return {};
-    if (!file.open(QIODevice::ReadOnly))
-        return unusable(QStringLiteral("fichier de progression illisible"));
-    const QJsonObject record = QJsonDocument::fromJson(file.readAll()).object();
-    if (record.value(QStringLiteral("format")).toString() != kFormat)
-        return unusable(QStringLiteral("ce n'est pas un fichier de progression de vorlane"));
-    const std::optional<qint64> version = whole(record.value(QStringLiteral("version")), 1, kInt32);
-    if (!version)
-        return unusable(QStringLiteral("fichier de progression endommagé"));
-    if (*version > kVersion)
-        return unusable(QStringLiteral("fichier écrit par une version plus récente de vorlane"));
+    const status::Result<std::optional<study::KeptProgress>> kept = book_->find(list.fileName);
+    if (!kept.ok())
+        return unusable(QString::fromStdString(kept.why()));
+    if (!kept->has_value())
+        return {};
+    // A list that cannot be read now may be read again: its progress waits for it.
     const std::optional<ListFingerprint> now = ListFingerprint::of(listPath);
-    const ListFingerprint then{record.value(QStringLiteral("fichier")).toString(),
-                               record.value(QStringLiteral("taille")).toInteger(-1),
-                               record.value(QStringLiteral("sha256")).toString().toLatin1()};
+    if (!now)
+        return unusable(QStringLiteral("la liste « %1 » ne peut pas être lue pour l'instant")
+                            .arg(QString::fromStdString(files::shownPath(listPath.toStdString()))));
     Found found;
     found.status = Found::Status::stale;
-    if (!now || *now != then)
+    if (*now != fingerprintOf((*kept)->file))
         return found;
-    std::optional<drill::SavedDrill> saved = readDrill(record);
-    if (!saved)
-        return unusable(QStringLiteral("fichier de progression endommagé"));
+    if (entries && !drill::Drill::belongsTo((*kept)->saved, *entries))
+        return unusable(QStringLiteral("elle nomme des tirages que la liste n'a pas"));
     found.status = Found::Status::usable;
-    found.saved = std::move(*saved);
+    found.saved = std::move((*kept)->saved);
+    found.positions = std::move((*kept)->positions);
+    found.generation = (*kept)->generation;
     return found;
 }
 
-bool ProgressStore::save(const catalogue::ListRow& list, const ListFingerprint& file,
-                         const drill::SavedDrill& saved, QString* why) const
+void ProgressStore::follow(const catalogue::ListRow& list, const Found& found)
 {
-    const QString path = recordPath(list);
-    QSaveFile out(path);
-    const QByteArray json = QJsonDocument(toJson(list, file, saved)).toJson();
-    if (const int error = files::makeFolders(folder_.toStdString()); error != 0) {
-        if (why)
-            *why = cannotWrite(path, error);
-        return false;
-    }
-    errno = 0;
-    if (out.open(QIODevice::WriteOnly) && out.write(json) == json.size() && out.commit())
-        return true;
-    if (why)
-        *why = cannotWrite(path, errno);
-    return false;
+    following_ = Following{list.fileName, found.generation, found.positions, found.saved};
+    following_->counters.entries.clear();
+    following_->counters.successCount.clear();
 }
 
-void ProgressStore::forget(const catalogue::ListRow& list) const
+bool ProgressStore::keep(const catalogue::ListRow& list, const ListFingerprint& file,
+                         const drill::Drill& drill, const drill::CorrectionResult* corrected,
+                         QString* why)
 {
-    if (!folder_.isEmpty())
-        QFile::remove(recordPath(list));
+    if (!book_)
+        return true;  // nothing is kept, as the player was told
+    if (following_ && following_->list == list.fileName) {
+        if (const std::optional<study::ProgressChange> change = changeOf(drill, corrected)) {
+            const status::Result<bool> applied =
+                book_->saveChange(list.fileName, following_->generation, *change);
+            if (applied.ok() && *applied) {
+                advance(drill, corrected);
+                return true;
+            }
+            if (!applied.ok()) {
+                following_.reset();  // what the record holds is no longer known
+                if (why)
+                    *why = QString::fromStdString(applied.why());
+                return false;
+            }
+        }
+    }
+    // The first save of this drill, or the record holds another drill now.
+    return save(list, file, drill.saved(), why);
+}
+
+// What changed since the last save; none when the drill does not match what was followed.
+std::optional<study::ProgressChange>
+ProgressStore::changeOf(const drill::Drill& drill, const drill::CorrectionResult* corrected) const
+{
+    const drill::SavedDrill now = drill.savedCounters();
+    study::ProgressChange change;
+    change.seriesAdded = now.seriesDone - following_->counters.seriesDone;
+    change.errorsAdded = now.errorCount - following_->counters.errorCount;
+    change.secondsAdded = now.totalSeconds - following_->counters.totalSeconds;
+    change.criterion = now.criterion;
+    change.threshold = now.threshold;
+    std::size_t eliminated = 0;
+    const std::vector<std::int32_t>& positions = following_->positions;
+    for (const drill::SlotCorrection& slot : corrected ? corrected->slots : kNoCorrection.slots) {
+        if (!slot.inSeries)
+            continue;
+        if (slot.entry < 0 || static_cast<std::size_t>(slot.entry) >= positions.size())
+            return std::nullopt;
+        const std::int32_t position = positions[static_cast<std::size_t>(slot.entry)];
+        if (slot.eliminated) {
+            change.eliminated.push_back(position);
+            ++eliminated;
+        } else {
+            change.counted.emplace_back(position, slot.successCount);
+        }
+    }
+    if (positions.size() - eliminated != static_cast<std::size_t>(drill.state().entryCount))
+        return std::nullopt;
+    return change;
+}
+
+// The positions of the entries left, as the drill compacted its tables.
+void ProgressStore::advance(const drill::Drill& drill, const drill::CorrectionResult* corrected)
+{
+    std::vector<std::int32_t>& positions = following_->positions;
+    if (corrected) {
+        std::vector<bool> gone(positions.size(), false);
+        for (const drill::SlotCorrection& slot : corrected->slots)
+            if (slot.inSeries && slot.eliminated)
+                gone[static_cast<std::size_t>(slot.entry)] = true;
+        std::size_t kept = 0;
+        for (std::size_t k = 0; k < positions.size(); ++k)
+            if (!gone[k])
+                positions[kept++] = positions[k];
+        positions.resize(kept);
+    }
+    following_->counters = drill.savedCounters();
+}
+
+bool ProgressStore::save(const catalogue::ListRow& list, const ListFingerprint& file,
+                         const drill::SavedDrill& saved, QString* why)
+{
+    if (!book_)
+        return true;
+    const status::Result<std::int64_t> generation =
+        book_->saveWhole(list.fileName, list.title, listFileOf(file), saved);
+    if (!generation.ok()) {
+        following_.reset();
+        if (why)
+            *why = QString::fromStdString(generation.why());
+        return false;
+    }
+    Following whole{list.fileName, *generation, {}, saved};
+    whole.counters.entries.clear();
+    whole.counters.successCount.clear();
+    for (std::size_t k = 0; k < saved.entries.size(); ++k)
+        whole.positions.push_back(static_cast<std::int32_t>(k));
+    following_ = std::move(whole);
+    return true;
+}
+
+void ProgressStore::forget(const catalogue::ListRow& list)
+{
+    if (following_ && following_->list == list.fileName)
+        following_.reset();
+    if (book_)
+        (void)book_->forget(list.fileName);
 }
 
 QString ProgressStore::ignoredLine(const catalogue::ListRow& list, const QString& reason) const
 {
     return QStringLiteral("vorlane : progression de « %1 » ignorée (%2) : %3.")
         .arg(QString::fromStdString(list.title),
-             QString::fromStdString(files::shownPath(recordPath(list).toStdString())), reason);
+             QString::fromStdString(files::shownPath(record_ ? record_->path() : std::string())),
+             reason);
 }
 
 }  // namespace training

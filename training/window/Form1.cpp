@@ -23,12 +23,14 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -264,6 +266,9 @@ bool Form1::begin(const catalogue::ListRow& list, bool resume)
     const bool resumed = resume && resumeDrill(list, loaded.entries, listPath);
     if (!resumed)
         drill_.start(list, std::move(loaded.entries));
+    if (!resumed && progress)
+        progress->startAfresh();
+    slotList = [file = list.fileName](int, const drill::SlotCorrection&) { return file; };
     if (resumed)
         paintResumedCounters();
     look::setCaption(label("Label7"), QString::fromStdString(list.title));
@@ -283,8 +288,10 @@ bool Form1::resumeDrill(const catalogue::ListRow& list, std::vector<drill::ListE
     ProgressStore::Found found = progress->find(list, listPath);
     QString reason = found.reason;
     if (found.status == ProgressStore::Found::Status::usable) {
-        if (drill_.resume(list, entries, found.saved))
+        if (drill_.resume(list, entries, found.saved)) {
+            progress->follow(list, found);
             return true;
+        }
         reason = QStringLiteral("elle nomme des tirages que la liste n'a pas");
     } else if (found.status == ProgressStore::Found::Status::stale) {
         progress->forget(list);
@@ -371,7 +378,8 @@ void Form1::correctSeries()
     for (int i = 0; i < kSlots; ++i)
         answers[i] = toBytes(solution[i]->text());
     const drill::CorrectionResult result = drill_.correctSeries(answers);
-    keepProgress();
+    keepAnswers(result);
+    keepProgress(&result);
     paintVerdict(result.lastSlotVerdict);
     paintSeriesPhase();
     paintCorrection(result);
@@ -679,10 +687,9 @@ void Form1::Check1_Click()
 
 // ---------------------------------------------------------------- what outlives the program
 
-void Form1::remember(const QString& progressFolder, const QString& file)
+void Form1::remember(ProgressStore* store, const QString& file)
 {
-    if (!progressFolder.isEmpty())  // without a home, the drill keeps nothing
-        progress = std::make_unique<ProgressStore>(progressFolder);
+    progress = store;
     optionsFile = file;
     applyOptions();
 }
@@ -720,7 +727,7 @@ void Form1::keepOptions()
 
 // The record of the list being drilled: written after each correction, when the drill is left
 // and when the program ends, once a series has been corrected; gone when the list is done.
-void Form1::keepProgress()
+void Form1::keepProgress(const drill::CorrectionResult* corrected)
 {
     if (!progress || !drilledList)
         return;
@@ -731,9 +738,42 @@ void Form1::keepProgress()
     if (drill_.state().seriesDone == 0 || !drilledFile)
         return;
     QString why;
-    if (!progress->save(*drilledList, *drilledFile, drill_.saved(), &why))
+    if (!progress->keep(*drilledList, *drilledFile, drill_, corrected, &why)) {
         std::fprintf(stderr, "vorlane : progression de « %s » non enregistrée : %s.\n",
                      drilledList->title.c_str(), qPrintable(why));
+        tellNotKept(why);
+    }
+}
+
+// Every answer of the series goes to the study record, whatever the drill keeps.
+void Form1::keepAnswers(const drill::CorrectionResult& result)
+{
+    if (!studyRecord || !slotList)
+        return;
+    const status::Status kept = StudyLink::record(*studyRecord, result, slotList);
+    if (!kept) {
+        std::fprintf(stderr, "vorlane : réponses de la série non enregistrées : %s.\n",
+                     kept.why().c_str());
+        tellNotKept(QString::fromStdString(kept.why()));
+    }
+}
+
+// Said once in a run, without stopping the drill: a box that waits for no answer.
+void Form1::tellNotKept(const QString& why)
+{
+    if (std::exchange(notKeptTold, true))
+        return;
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Progression non gardée"),
+                                QStringLiteral("Votre progression n'est plus gardée : %1. "
+                                               "L'entraînement continue, mais ce que vous faites "
+                                               "maintenant sera perdu en quittant ; ce qui était "
+                                               "déjà gardé reste intact.")
+                                    .arg(why),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("progressionNonGardee"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 // Leaving a drill. The clocks stop with it, so that a hidden series is never
@@ -761,6 +801,7 @@ void Form1::quitter_Click()
 
 void Form1::Timer1_Timer()
 {
+    drill_.tickSlot(focusSlot);
     const drill::SeriesTick tick = drill_.tickSeries();
     box("temps")->write(QString::fromStdString(tick.text));
     if (tick.expired)

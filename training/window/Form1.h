@@ -5,6 +5,7 @@
 #include <training/progress/ListFingerprint.h>
 #include <training/progress/ProgressStore.h>
 #include <training/window/GridFont.h>
+#include <training/window/StudyLink.h>
 
 #include <look/ControlSet.h>
 
@@ -27,6 +28,10 @@ class QTimer;
 
 namespace look {
 class TextBox;
+}
+
+namespace study {
+class Study;
 }
 
 namespace training {
@@ -58,10 +63,16 @@ public:
     bool reprendre(const catalogue::ListRow& list);
 
     // Where the window keeps the player's progress on each list (saved after every correction,
-    // on leaving a drill and when the program ends) and the options of the window (applied
-    // now, as if the player had set them, and kept at each change). Without this call the
-    // window keeps nothing.
-    void remember(const QString& progressFolder, const QString& optionsFile);
+    // on leaving a drill and when the program ends; the launcher's, shared) and the options of
+    // the window (applied now, as if the player had set them, and kept at each change). Without
+    // this call the window keeps nothing.
+    void remember(ProgressStore* progress, const QString& optionsFile);
+    // The player's study record, given every answer of every correction; null keeps none (the
+    // drill works the same).
+    void setStudy(study::Study* study) { studyRecord = study; }
+    // The list each slot's entry came from, for the study record; a list's drill sets it to
+    // its own file name at its start.
+    StudyLink::ListOfSlot slotList;
     QString loadMessage() const { return lastLoadMessage; }
 
     // What the window paints, to be read: the drill, the slot whose answer box holds the focus
@@ -141,7 +152,10 @@ private:
     // What outlives the program.
     void applyOptions();
     void keepOptions();
-    void keepProgress();
+    void keepProgress(const drill::CorrectionResult* corrected = nullptr);
+    void keepAnswers(const drill::CorrectionResult& result);
+    // Once a run: the progress is not being kept, and why.
+    void tellNotKept(const QString& why);
 
     // Events of the answer boxes and keys.
     void solution_KeyPress(QChar& character);
@@ -172,7 +186,9 @@ private:
     QString lastLoadMessage;
     bool closingAllowed = false;
     // What outlives the program: the record of the list being drilled and the options.
-    std::unique_ptr<ProgressStore> progress;
+    ProgressStore* progress = nullptr;
+    study::Study* studyRecord = nullptr;
+    bool notKeptTold = false;
     QString optionsFile;
     const catalogue::ListRow* drilledList = nullptr;  // until the drill is left
     std::optional<ListFingerprint> drilledFile;       // the list file as it was loaded

@@ -333,3 +333,45 @@ TEST(CorrectionTest, CountersAndTimeUsedAfterEachSeries)
     EXPECT_EQ(result.scoreText, "29/30");
     EXPECT_EQ(drill.state().entryCount, 21);
 }
+
+// What each slot held, for the study record: its entry before compaction, the entry's draw and
+// solutions (even once eliminated), the seconds its box held the focus, and where it stands.
+TEST(CorrectionTest, EachSlotTellsItsEntryItsSecondsAndItsOutcome)
+{
+    Drill drill;
+    drill.start(listOf("5 lettres"), numberedEntries(40));
+    SeededRandomSource random(3);
+    drill.drawSeries(random);
+    std::array<std::string, drill::kSlots> answers = rightAnswers(drill);
+    answers[4].clear();  // slot 4 missed
+    const std::array<std::int32_t, drill::kSlots> entries = drill.state().seriesEntry;
+    for (int tick = 0; tick < 7; ++tick)
+        drill.tickSlot(4);
+    drill.tickSlot(0);
+    drill.tickSlot(-1);  // the focus elsewhere: no slot's time
+    drill.tickSlot(drill::kSlots);
+    const auto result = correct(drill, answers, Criterion::BySuccesses, 2);
+    for (int slot = 0; slot < drill::kSlots; ++slot) {
+        const drill::SlotCorrection& mark = result.slots[static_cast<std::size_t>(slot)];
+        const auto entry = entries[static_cast<std::size_t>(slot)];
+        EXPECT_EQ(mark.entry, entry) << slot;
+        EXPECT_EQ(mark.entryDraw, "D" + std::to_string(entry)) << slot;
+        EXPECT_EQ(mark.entrySolutions, "S" + std::to_string(entry)) << slot;
+        EXPECT_EQ(mark.seconds, slot == 4 ? 7 : slot == 0 ? 1 : 0) << slot;
+        EXPECT_EQ(mark.successCount, slot == 4 ? 0 : 1) << slot;
+        EXPECT_FALSE(mark.eliminated) << slot;
+    }
+    // Under a threshold of 1, found means eliminated; the next series' seconds start at 0.
+    drill.drawSeries(random);
+    const std::array<std::int32_t, drill::kSlots> next = drill.state().seriesEntry;
+    answers = rightAnswers(drill);
+    answers[0] = "faux";
+    const auto second = correct(drill, answers, Criterion::BySuccesses, 1);
+    for (int slot = 0; slot < drill::kSlots; ++slot) {
+        const drill::SlotCorrection& mark = second.slots[static_cast<std::size_t>(slot)];
+        EXPECT_EQ(mark.entry, next[static_cast<std::size_t>(slot)]);
+        EXPECT_EQ(mark.eliminated, slot != 0) << slot;
+        EXPECT_EQ(mark.seconds, 0) << slot;
+        EXPECT_FALSE(mark.entryDraw.empty()) << slot;
+    }
+}

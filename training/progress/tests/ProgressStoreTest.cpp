@@ -1,22 +1,37 @@
 #include <training/progress/DrillOptions.h>
+#include <training/progress/OlderProgress.h>
 #include <training/progress/ProgressStore.h>
 
 #include <catalogue/Catalogue.h>
+#include <files/FileSystem.h>
+#include <places/PlayerFolders.h>
+#include <study/StudyRecord.h>
 #include <testsupport/AccentedNames.h>
 #include <testsupport/EnvironmentVariable.h>
+#include <testsupport/SeededRandomSource.h>
 #include <testsupport/TempFolder.h>
+#include <testsupport/TestFiles.h>
+#include <training/drill/Drill.h>
+#include <training/drill/Threshold.h>
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <optional>
+#include <set>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 using training::ListFingerprint;
+using training::OlderProgress;
 using training::ProgressStore;
 using Status = training::ProgressStore::Found::Status;
 
@@ -47,36 +62,74 @@ drill::SavedDrill savedDrill()
     return saved;
 }
 
+// A record as the earlier versions wrote it (QJsonDocument, indented), of savedDrill() on the
+// list file `list`.
+std::string olderRecord(const QString& list)
+{
+    const ListFingerprint file = *ListFingerprint::of(list);
+    return R"({
+    "critere": "secondes",
+    "fautes": 9,
+    "fichier": ")"
+        + file.path.toStdString() + R"(",
+    "format": "vorlane-progression",
+    "liste": "7 lettres",
+    "restants": [
+        [
+            "ACEIRTU",
+            "AUTRICE",
+            0
+        ],
+        [
+            "ÉTAPE",
+            "PÉTALE;ÉPELAT",
+            2
+        ]
+    ],
+    "secondes": 3725,
+    "seriesRealisees": 4,
+    "seuil": 4.5,
+    "sha256": ")"
+        + file.sha256.toStdString() + R"(",
+    "taille": )"
+        + std::to_string(file.size) + R"(,
+    "tiragesDeLaListe": 3,
+    "version": 1
+}
+)";
+}
+
 class ProgressStoreTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        list = qpath(home.write("data/ods6new_7L.txt", {"ACEIRTU;AUTRICE", "X;Y", "Z;W"}));
-        store.save(sevenLetters(), *ListFingerprint::of(list), savedDrill(), nullptr);
+        ASSERT_TRUE(record.open(home.file("etude.sqlite")).ok());
+        ASSERT_EQ(files::makeFolders(home.file("progress")), 0);
+        list = qpath(home.write("data/ods6new_7L.txt",
+                                {"ACEIRTU;AUTRICE", "X;Y", "\xC9TAPE;P\xC9TALE;\xC9PELAT"}));
     }
-    // Rewrites one field of the record as a damaged or foreign file would have it.
-    void editRecord(const std::function<void(QJsonObject&)>& edit) const
+    void saveDrill(const drill::SavedDrill& saved = savedDrill())
     {
-        QFile file(store.recordPath(sevenLetters()));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        QJsonObject record = QJsonDocument::fromJson(file.readAll()).object();
-        file.close();
-        edit(record);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(QJsonDocument(record).toJson());
+        QString why;
+        ASSERT_TRUE(store.save(sevenLetters(), *ListFingerprint::of(list), saved, &why))
+            << why.toStdString();
+    }
+    std::string olderPath() const
+    {
+        return OlderProgress::recordPath(qpath(home.file("progress")), sevenLetters())
+            .toStdString();
     }
 
     testsupport::TempFolder home;
-    ProgressStore store{qpath(home.file("progress"))};
+    std::int64_t now = 1'800'000'000;
+    study::StudyRecord record{[this] { return now; }};
+    ProgressStore store{&record, qpath(home.file("progress"))};
     QString list;
 };
 
-}  // namespace
-
-TEST_F(ProgressStoreTest, WhatIsSavedIsFoundAgain)
+void expectSavedDrill(const ProgressStore::Found& found)
 {
-    const ProgressStore::Found found = store.find(sevenLetters(), list);
-    ASSERT_EQ(found.status, Status::usable);
+    ASSERT_EQ(found.status, Status::usable) << found.reason.toStdString();
     const drill::SavedDrill expected = savedDrill();
     ASSERT_EQ(found.saved.entries.size(), 2u);
     EXPECT_EQ(found.saved.entries[1].draw, expected.entries[1].draw);
@@ -88,9 +141,14 @@ TEST_F(ProgressStoreTest, WhatIsSavedIsFoundAgain)
     EXPECT_EQ(found.saved.totalSeconds, 3725);
     EXPECT_EQ(found.saved.criterion, drill::Criterion::BySpeed);
     EXPECT_EQ(found.saved.threshold, 4.5);
-    EXPECT_TRUE(
-        store.recordPath(sevenLetters()).endsWith(QStringLiteral("progress/ods6new_7L.json")));
+}
 
+}  // namespace
+
+TEST_F(ProgressStoreTest, WhatIsSavedIsFoundAgain)
+{
+    saveDrill();
+    expectSavedDrill(store.find(sevenLetters(), list));
     store.forget(sevenLetters());
     EXPECT_EQ(store.find(sevenLetters(), list).status, Status::none);
 }
@@ -98,33 +156,126 @@ TEST_F(ProgressStoreTest, WhatIsSavedIsFoundAgain)
 // Progress belongs to the file it was made on: another content or another place is stale.
 TEST_F(ProgressStoreTest, AChangedOrMovedListMakesTheRecordStale)
 {
-    const QString copy =
-        qpath(home.write("elsewhere/ods6new_7L.txt", {"ACEIRTU;AUTRICE", "X;Y", "Z;W"}));
+    saveDrill();
+    const QString copy = qpath(home.write(
+        "elsewhere/ods6new_7L.txt", {"ACEIRTU;AUTRICE", "X;Y", "\xC9TAPE;P\xC9TALE;\xC9PELAT"}));
     EXPECT_EQ(store.find(sevenLetters(), copy).status, Status::stale);
-    home.write("data/ods6new_7L.txt", {"ACEIRTU;AUTRICE", "X;Y", "Z;V"});  // same size
+    home.write("data/ods6new_7L.txt", {"ACEIRTU;AUTRICE", "X;Z", "\xC9TAPE;P\xC9TALE;\xC9PELAT"});
     EXPECT_EQ(store.find(sevenLetters(), list).status, Status::stale);
-    EXPECT_EQ(store.find(sevenLetters(), qpath(home.file("data/absente.txt"))).status,
-              Status::stale);
 }
 
-class DamagedRecordTest
+// A list that cannot be read for a moment is no changed list: its progress waits for it.
+TEST_F(ProgressStoreTest, AListUnreadableForAMomentKeepsItsProgress)
+{
+    saveDrill();
+    ASSERT_EQ(files::renameNew(list.toStdString(), list.toStdString() + ".ailleurs"), 0);
+    const ProgressStore::Found away = store.find(sevenLetters(), list);
+    EXPECT_EQ(away.status, Status::unusable);
+    EXPECT_TRUE(away.reason.contains(QStringLiteral("ne peut pas être lue pour l'instant")));
+    ASSERT_EQ(files::renameNew(list.toStdString() + ".ailleurs", list.toStdString()), 0);
+    expectSavedDrill(store.find(sevenLetters(), list));
+}
+
+// Judged against the list's entries before it is offered: one it lacks makes it unusable.
+TEST_F(ProgressStoreTest, ARecordNamingEntriesTheListLacksIsUnusable)
+{
+    drill::SavedDrill foreign = savedDrill();
+    foreign.entries[0].solutions = "AUTRICES";
+    saveDrill(foreign);
+    const std::vector<drill::ListEntry> entries = {
+        {"ACEIRTU", "AUTRICE"}, {"X", "Y"}, {"\xC9TAPE", "P\xC9TALE;\xC9PELAT"}};
+    EXPECT_EQ(store.find(sevenLetters(), list).status, Status::usable);
+    const ProgressStore::Found judged = store.find(sevenLetters(), list, &entries);
+    EXPECT_EQ(judged.status, Status::unusable);
+    EXPECT_EQ(judged.reason, QStringLiteral("elle nomme des tirages que la liste n'a pas"));
+    saveDrill();
+    EXPECT_EQ(store.find(sevenLetters(), list, &entries).status, Status::usable);
+}
+
+// A threshold typed as 320 nines is infinite: kept as the largest number, the drill found again
+// and resumed, never called damaged.
+TEST_F(ProgressStoreTest, AnInfiniteThresholdIsKeptAndResumed)
+{
+    drill::SavedDrill saved = savedDrill();
+    saved.criterion = drill::Criterion::BySuccesses;
+    saved.threshold = drill::Threshold::parse(std::string(320, '9'));
+    saveDrill(saved);
+    const ProgressStore::Found found = store.find(sevenLetters(), list);
+    ASSERT_EQ(found.status, Status::usable);
+    EXPECT_EQ(found.saved.threshold, std::numeric_limits<double>::max());
+    drill::Drill drill;
+    EXPECT_TRUE(drill.resume(
+        sevenLetters(), {{"ACEIRTU", "AUTRICE"}, {"X", "Y"}, {"\xC9TAPE", "P\xC9TALE;\xC9PELAT"}},
+        found.saved));
+}
+
+// A record that cannot be written says why in French, and what was kept stays.
+TEST_F(ProgressStoreTest, AFailedSaveSaysWhyAndKeepsWhatWasKept)
+{
+    saveDrill();
+    ASSERT_EQ(record.database().exec("PRAGMA query_only = ON"), SQLITE_OK);
+    drill::SavedDrill later = savedDrill();
+    later.seriesDone = 5;
+    QString why;
+    EXPECT_FALSE(store.save(sevenLetters(), *ListFingerprint::of(list), later, &why));
+    EXPECT_TRUE(why.startsWith(QStringLiteral("impossible d'écrire dans le relevé d'étude « ")))
+        << why.toStdString();
+    ASSERT_EQ(record.database().exec("PRAGMA query_only = OFF"), SQLITE_OK);
+    expectSavedDrill(store.find(sevenLetters(), list));
+}
+
+// A player who resumed a list yesterday with the earlier version resumes it today with the
+// same counts; the older record is left byte for byte.
+TEST_F(ProgressStoreTest, TheEarlierVersionsRecordIsCarriedOverAndLeftAsItIs)
+{
+    const std::string older = olderRecord(list);
+    ASSERT_TRUE(testsupport::writeBytes(olderPath(), older));
+    ASSERT_TRUE(store.carryOver().ok());
+    expectSavedDrill(store.find(sevenLetters(), list));
+    EXPECT_EQ(testsupport::readBytes(olderPath()), older);
+
+    // Carried once: a drill forgotten since does not come back at the next start.
+    store.forget(sevenLetters());
+    ASSERT_TRUE(store.carryOver().ok());
+    EXPECT_EQ(store.find(sevenLetters(), list).status, Status::none);
+}
+
+// Saved with "seuil": null by the earlier versions (an infinite threshold): carried over.
+TEST_F(ProgressStoreTest, AnOlderRecordWithANullThresholdIsCarriedOver)
+{
+    std::string older = olderRecord(list);
+    older.replace(older.find("\"seuil\": 4.5"), 12, "\"seuil\": null");
+    ASSERT_TRUE(testsupport::writeBytes(olderPath(), older));
+    ASSERT_TRUE(store.carryOver().ok());
+    const ProgressStore::Found found = store.find(sevenLetters(), list);
+    ASSERT_EQ(found.status, Status::usable);
+    EXPECT_EQ(found.saved.threshold, std::numeric_limits<double>::max());
+}
+
+class OlderRecordTest
     : public ProgressStoreTest,
       public testing::WithParamInterface<
           std::tuple<const char*, std::function<void(QJsonObject&)>, const char*>> {};
 
-TEST_P(DamagedRecordTest, IsIgnoredWithItsReason)
+// Not carried, with its reason, and left as it is: a newer record is never overwritten.
+TEST_P(OlderRecordTest, IsNotCarriedAndLeftAsItIs)
 {
-    editRecord(std::get<1>(GetParam()));
-    const ProgressStore::Found found = store.find(sevenLetters(), list);
-    EXPECT_EQ(found.status, Status::unusable);
-    EXPECT_EQ(found.reason, QString::fromUtf8(std::get<2>(GetParam())));
-    EXPECT_TRUE(
-        store.ignoredLine(sevenLetters(), found.reason)
-            .startsWith(QStringLiteral("vorlane : progression de « 7 lettres » ignorée (")));
+    QJsonObject json =
+        QJsonDocument::fromJson(QByteArray::fromStdString(olderRecord(list))).object();
+    std::get<1>(GetParam())(json);
+    const std::string bytes = QJsonDocument(json).toJson().toStdString();
+    ASSERT_TRUE(testsupport::writeBytes(olderPath(), bytes));
+    QString reason;
+    EXPECT_FALSE(OlderProgress::read(qpath(olderPath()), &reason).has_value());
+    EXPECT_EQ(reason, QString::fromUtf8(std::get<2>(GetParam())));
+    ASSERT_TRUE(store.carryOver().ok());
+    EXPECT_EQ(store.find(sevenLetters(), list).status, Status::none);
+    saveDrill();
+    EXPECT_EQ(testsupport::readBytes(olderPath()), bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Records, DamagedRecordTest,
+    Records, OlderRecordTest,
     testing::Values(std::make_tuple(
                         "newer", [](QJsonObject& r) { r["version"] = 2; },
                         "fichier écrit par une version plus récente de vorlane"),
@@ -151,24 +302,125 @@ INSTANTIATE_TEST_SUITE_P(
                         "fichier de progression endommagé")),
     [](const auto& info) { return std::string(std::get<0>(info.param)); });
 
-TEST_F(ProgressStoreTest, ACutRecordIsIgnored)
+#ifndef _WIN32
+// A pipe in the place of a progress record or of the options file is never opened: reading it
+// would wait for ever. The options are then the design's.
+TEST_F(ProgressStoreTest, APipeInThePlaceOfARecordOrOfTheOptionsIsNotRead)
 {
-    QFile file(store.recordPath(sevenLetters()));
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    file.resize(file.size() / 2);
-    file.close();
-    EXPECT_EQ(store.find(sevenLetters(), list).status, Status::unusable);
+    ASSERT_EQ(::mkfifo(olderPath().c_str(), 0600), 0);
+    QString reason;
+    EXPECT_FALSE(OlderProgress::read(qpath(olderPath()), &reason).has_value());
+    EXPECT_EQ(reason, QStringLiteral("ce n'est pas un fichier ordinaire"));
+    EXPECT_TRUE(store.carryOver().ok());
+
+    const std::string options = home.file("vorlane.conf");
+    ASSERT_EQ(::mkfifo(options.c_str(), 0600), 0);
+    training::DrillOptions{drill::Criterion::BySpeed, QStringLiteral("12"), 9, false}.write(
+        qpath(options));
+    const training::DrillOptions read = training::DrillOptions::read(qpath(options));
+    EXPECT_EQ(read.criterion, drill::Criterion::BySuccesses);
+    EXPECT_EQ(read.fontClicks, 0);
+    EXPECT_TRUE(read.clocksShown);
+}
+#endif
+
+// A drill on a long list: its first save writes the list's entries, each correction after it
+// only the rows of its series; two programs on the list add up their counters and both keep
+// their eliminations.
+class KeptDrillTest : public ProgressStoreTest {
+protected:
+    void SetUp() override
+    {
+        ProgressStoreTest::SetUp();
+        std::vector<std::string> lines;
+        for (int k = 0; k < 1000; ++k) {
+            entries.push_back({"D" + std::to_string(k), "S" + std::to_string(k)});
+            lines.push_back(entries.back().draw + ";" + entries.back().solutions);
+        }
+        list = qpath(home.write("data/ods6new_7L.txt", lines));
+    }
+    // A series where every other slot is answered right.
+    drill::CorrectionResult playSeries(drill::Drill& drill, std::uint32_t seed)
+    {
+        testsupport::SeededRandomSource random(seed);
+        const drill::SeriesDraw drawn = drill.drawSeries(random);
+        std::array<std::string, drill::kSlots> answers;
+        for (int s = 0; s < drawn.seriesSize; s += 2)
+            answers[s] = "S" + drawn.drawTexts[s].substr(1);
+        return drill.correctSeries(answers);
+    }
+    bool keep(ProgressStore& into, const drill::Drill& drill, const drill::CorrectionResult* result)
+    {
+        QString why;
+        const bool kept =
+            into.keep(sevenLetters(), *ListFingerprint::of(list), drill, result, &why);
+        EXPECT_TRUE(kept) << why.toStdString();
+        return kept;
+    }
+    int changes() { return sqlite3_total_changes(record.database().handle()); }
+
+    std::vector<drill::ListEntry> entries;
+};
+
+TEST_F(KeptDrillTest, ACorrectionWritesOnlyItsSeries)
+{
+    drill::Drill drill;
+    drill.start(sevenLetters(), entries);
+    drill::CorrectionResult result = playSeries(drill, 1);
+    int before = changes();
+    ASSERT_TRUE(keep(store, drill, &result));
+    EXPECT_GE(changes() - before, 1000 - 15);  // the whole drill, once
+    for (std::uint32_t seed = 2; seed < 5; ++seed) {
+        result = playSeries(drill, seed);
+        before = changes();
+        ASSERT_TRUE(keep(store, drill, &result));
+        EXPECT_LE(changes() - before, drill::kSlots + 2);
+    }
+    const ProgressStore::Found found = store.find(sevenLetters(), list);
+    const drill::SavedDrill now = drill.saved();
+    ASSERT_EQ(found.status, Status::usable);
+    EXPECT_EQ(found.saved.successCount, now.successCount);
+    EXPECT_EQ(found.saved.seriesDone, 4);
+    EXPECT_EQ(found.saved.errorCount, now.errorCount);
+    ASSERT_EQ(found.saved.entries.size(), now.entries.size());
+    for (std::size_t k = 0; k < now.entries.size(); ++k)
+        EXPECT_EQ(found.saved.entries[k].draw, now.entries[k].draw);
 }
 
-// A record that cannot be written says why in French.
-TEST_F(ProgressStoreTest, AFailedSaveSaysWhy)
+TEST_F(KeptDrillTest, TwoProgramsOnOneListAddUp)
 {
-    ProgressStore blocked{qpath(home.write("bloque", {"un fichier, pas un dossier"}))};
-    QString why;
-    EXPECT_FALSE(blocked.save(sevenLetters(), *ListFingerprint::of(list), savedDrill(), &why));
-    EXPECT_TRUE(why.startsWith(QStringLiteral("impossible d'écrire « "))) << why.toStdString();
-    EXPECT_TRUE(why.endsWith(QStringLiteral("un élément du chemin n'est pas un dossier")))
-        << why.toStdString();
+    drill::Drill started;
+    started.start(sevenLetters(), entries);
+    drill::CorrectionResult result = playSeries(started, 1);
+    ASSERT_TRUE(keep(store, started, &result));
+
+    study::StudyRecord otherRecord([this] { return now; });
+    ASSERT_TRUE(otherRecord.open(home.file("etude.sqlite")).ok());
+    ProgressStore one(&record, QString()), two(&otherRecord, QString());
+    drill::Drill first, second;
+    const ProgressStore::Found found = one.find(sevenLetters(), list);
+    ASSERT_TRUE(first.resume(sevenLetters(), entries, found.saved));
+    ASSERT_TRUE(second.resume(sevenLetters(), entries, found.saved));
+    one.follow(sevenLetters(), found);
+    two.follow(sevenLetters(), two.find(sevenLetters(), list));
+    std::set<std::string> eliminated;
+    for (std::uint32_t seed : {7u, 8u}) {
+        for (auto [drill, into] : {std::pair{&first, &one}, std::pair{&second, &two}}) {
+            result = playSeries(*drill, seed + (drill == &second ? 100 : 0));
+            for (const drill::SlotCorrection& slot : result.slots)
+                if (slot.inSeries && slot.eliminated)
+                    eliminated.insert(slot.entryDraw);
+            ASSERT_TRUE(keep(*into, *drill, &result));
+        }
+    }
+    const ProgressStore::Found both = one.find(sevenLetters(), list);
+    EXPECT_EQ(both.saved.seriesDone, 1 + 2 + 2);
+    EXPECT_EQ(both.saved.errorCount,
+              started.state().errorCount + (first.state().errorCount - found.saved.errorCount)
+                  + (second.state().errorCount - found.saved.errorCount));
+    EXPECT_EQ(both.saved.entries.size(), found.saved.entries.size() - eliminated.size());
+    for (const drill::ListEntry& entry : both.saved.entries)
+        EXPECT_EQ(eliminated.count(entry.draw), 0u) << entry.draw;
 }
 
 TEST(DrillOptionsTest, KeptOptionsComeBackAndMissingOnesAreTheDesigns)
@@ -217,8 +469,6 @@ TEST_P(PlayerPlaceTest, FollowsTheSystemsRules)
     const testsupport::EnvironmentVariable home("HOME", GetParam().home);
     EXPECT_EQ(ProgressStore::playerFolder(), GetParam().progress);
     EXPECT_EQ(training::DrillOptions::playerFile(), GetParam().options);
-    EXPECT_EQ(ProgressStore(ProgressStore::playerFolder()).find(sevenLetters(), "7L.txt").status,
-              Status::none);
 }
 
 #ifdef _WIN32
@@ -260,10 +510,12 @@ TEST_P(AccentedPlayer, KeepsAndFindsProgressAndOptions)
         qpath(top.write(GetParam() + "/data/ods6new_7L.txt", {"ACEIRTU;AUTRICE", "X;Y", "Z;W"}));
     const std::optional<ListFingerprint> fingerprint = ListFingerprint::of(list);
     ASSERT_TRUE(fingerprint.has_value());
-    const ProgressStore store(ProgressStore::playerFolder());
+    study::StudyRecord record;
+    ASSERT_TRUE(record.open(places::PlayerFolders::studyRecord()).ok());
+    EXPECT_NE(record.path().find(GetParam()), std::string::npos);
+    ProgressStore store(&record, ProgressStore::playerFolder());
     QString why;
     ASSERT_TRUE(store.save(sevenLetters(), *fingerprint, savedDrill(), &why)) << why.toStdString();
-    EXPECT_TRUE(store.recordPath(sevenLetters()).contains(QString::fromStdString(GetParam())));
     EXPECT_EQ(store.find(sevenLetters(), list).status, Status::usable);
 
     const training::DrillOptions kept{drill::Criterion::BySpeed, QStringLiteral("12"), 9, false};

@@ -1,0 +1,184 @@
+// How fast the study record stays with a player's years of study: a record of 1 000 000
+// answers and 100 000 draws in the deck, and the drill under way on a list of 110 000 entries.
+// Prints the milliseconds of each operation the program waits on. `study_bench --petit` runs the
+// same on a small record (the test that keeps it building and running).
+#include <study/ProgressBook.h>
+#include <study/SqliteDatabase.h>
+#include <study/StudyRecord.h>
+
+#include <testsupport/TempFolder.h>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Size {
+    long long answers;
+    long long deckDraws;
+    int listEntries;
+};
+
+constexpr std::int64_t kNow = 1'800'000'000;
+
+double milliseconds(const std::function<bool()>& work, bool& ok)
+{
+    const auto start = std::chrono::steady_clock::now();
+    ok = work() && ok;
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+// The median of `runs` runs of `work`.
+double median(int runs, const std::function<bool()>& work, bool& ok)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run)
+        times.push_back(milliseconds(work, ok));
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// The deck's draws, due from 30 days ago to 60 days ahead, and the answers of their history,
+// 30 a correction, written straight in SQL: the history a player makes in years.
+bool fill(study::StudyRecord& record, const Size& size)
+{
+    study::SqliteDatabase& db = record.database();
+    const std::string deck = std::to_string(size.deckDraws);
+    const std::string answers = std::to_string(size.answers);
+    const std::string sql =
+        "BEGIN;"
+        "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < "
+        + deck
+        + ") "
+          "INSERT INTO deck_draw (list, draw, solutions, place, stability, difficulty, "
+          "last_review, due, reviews, lapses) SELECT 'ods6new_' || (5 + i % 5) || 'L.txt', "
+          "CAST(printf('T%07d', i) AS BLOB), CAST(printf('S%07d', i) AS BLOB), 1, 3.5, 5.0, "
+        + std::to_string(kNow) + " - 86400 * 10, " + std::to_string(kNow)
+        + " + 86400 * (i % 90 - 30), 4, 1 FROM n;"
+          "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < "
+        + answers + " / 30) INSERT INTO correction (id, at) SELECT i + 1, " + std::to_string(kNow)
+        + " - 600 * i FROM n;"
+          "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < "
+        + answers
+        + ") INSERT INTO answer (correction, draw, found, seconds) SELECT i / 30 + 1, "
+          "(i * 7919) % "
+        + deck
+        + " + 1, i % 3 <> 0, i % 40 FROM n;"
+          "COMMIT;";
+    return db.exec(sql) == SQLITE_OK;
+}
+
+std::vector<study::SlotAnswer> series(int round, const Size& size)
+{
+    std::vector<study::SlotAnswer> answers;
+    for (int slot = 0; slot < 30; ++slot) {
+        const long long k = (round * 30 + slot) * 104729LL % size.deckDraws;
+        char draw[32], solutions[32];
+        std::snprintf(draw, sizeof draw, "T%07lld", k);
+        std::snprintf(solutions, sizeof solutions, "S%07lld", k);
+        answers.push_back({{"ods6new_" + std::to_string(5 + k % 5) + "L.txt", draw, solutions},
+                           slot % 4 != 0,
+                           7});
+    }
+    return answers;
+}
+
+void say(const char* what, double ms, const char* target)
+{
+    std::printf("%-58s %9.2f ms%s%s\n", what, ms, *target ? "   (objectif " : "", target);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const bool small = argc > 1 && std::strcmp(argv[1], "--petit") == 0;
+    const Size size = small ? Size{3000, 300, 1100} : Size{1'000'000, 100'000, 110'000};
+    testsupport::TempFolder home;
+    const std::string path = home.file("etude.sqlite");
+    bool ok = true;
+    {
+        study::StudyRecord record([] { return kNow; });
+        ok = record.open(path).ok();
+        const double filled = milliseconds([&] { return fill(record, size); }, ok);
+        std::printf("relevé : %lld réponses, %lld tirages dans le paquet (rempli en %.0f ms)\n",
+                    size.answers, size.deckDraws, filled);
+    }
+
+    study::StudyRecord record([] { return kNow; });
+    say("ouverture (vérification rapide comprise)",
+        milliseconds([&] { return record.open(path).ok(); }, ok), "");
+    study::DueCounts counts;
+    say("« Révisions du jour » au lancement (dueCounts)",
+        milliseconds(
+            [&] {
+                const auto due = record.dueCounts();
+                counts = due.ok() ? *due : counts;
+                return due.ok();
+            },
+            ok),
+        "< 50 ms)");
+    std::printf("  dus aujourd'hui : %d, demain : %d\n", counts.today, counts.tomorrow);
+    say("série de révision suivante (dueDraws(30))",
+        median(
+            9, [&] { return record.dueDraws(30).ok(); }, ok),
+        "< 100 ms)");
+    int round = 0;
+    say("une correction de 30 réponses (médiane de 21)",
+        median(
+            21, [&] { return record.recordCorrection(series(round++, size)).ok(); }, ok),
+        "< 20 ms)");
+
+    study::ProgressBook progress(record);
+    drill::SavedDrill saved;
+    for (int k = 0; k < size.listEntries; ++k)
+        saved.entries.push_back({"E" + std::to_string(k), "S" + std::to_string(k)});
+    saved.successCount.assign(saved.entries.size(), 0);
+    std::int64_t generation = 0;
+    char whole[96];
+    std::snprintf(whole, sizeof whole, "progression d'une liste de %d : première écriture",
+                  size.listEntries);
+    say(whole,
+        milliseconds(
+            [&] {
+                const auto written =
+                    progress.saveWhole("ods6new_9L.txt", "9 lettres", {"/l", 1, "00"}, saved);
+                generation = written.ok() ? *written : 0;
+                return written.ok();
+            },
+            ok),
+        "une fois par liste)");
+    int series = 0;
+    say("progression après une série (médiane de 21)",
+        median(
+            21,
+            [&] {
+                study::ProgressChange change;
+                change.seriesAdded = 1;
+                change.errorsAdded = 10;
+                change.secondsAdded = 95;
+                for (int slot = 0; slot < 30; ++slot) {
+                    const int position = (series * 30 + slot) * 7 % size.listEntries;
+                    if (slot % 3 == 0)
+                        change.eliminated.push_back(position);
+                    else
+                        change.counted.emplace_back(position, 1);
+                }
+                ++series;
+                const auto applied = progress.saveChange("ods6new_9L.txt", generation, change);
+                return applied.ok() && *applied;
+            },
+            ok),
+        "proportionnelle à la série)");
+    if (!ok)
+        std::printf("ÉCHEC : une opération du relevé a échoué\n");
+    return ok ? 0 : 1;
+}
