@@ -30,6 +30,10 @@ class QLabel;
 class QMessageBox;
 class QPushButton;
 
+namespace progress {
+class ProgressWindow;
+}
+
 namespace launcher {
 
 class CatalogueBox;
@@ -81,6 +85,7 @@ private Q_SLOTS:
     void Timer1_Timer();
     void fabriquerListes_Click();
     void revenirOrigine_Click();
+    void mesProgres_Click();
     void reprise_Click(QAbstractButton* answer);  // the answer to "Reprendre là où…"
 
 private:
@@ -116,6 +121,7 @@ private:
     std::int16_t farewellCount = 0;
     std::unique_ptr<training::Form1> trainingWindow;
     std::unique_ptr<ImportWindow> importWindow;
+    std::unique_ptr<progress::ProgressWindow> progressWindow;  // « Mes progrès »
     QString studyNote;  // what opening the study record has to tell the player
     QString startNote;  // why a list under way starts from its beginning
     std::unique_ptr<study::StudyRecord> studyRecord;

@@ -269,6 +269,7 @@ bool Form1::begin(const catalogue::ListRow& list, bool resume)
     if (!resumed && progress)
         progress->startAfresh();
     slotList = [file = list.fileName](int, const drill::SlotCorrection&) { return file; };
+    clockAtCorrection = drill_.state().totalSeconds;
     if (resumed)
         paintResumedCounters();
     look::setCaption(label("Label7"), QString::fromStdString(list.title));
@@ -750,7 +751,14 @@ void Form1::keepAnswers(const drill::CorrectionResult& result)
 {
     if (!studyRecord || !slotList)
         return;
-    const status::Status kept = StudyLink::record(*studyRecord, result, slotList);
+    // The list drilled, the drill clock since the last correction and a drill's end, for the
+    // player's figures.
+    study::SeriesOrigin origin;
+    origin.list = drilledList ? drilledList->fileName : std::string();
+    origin.clockSeconds = std::max(drill_.state().totalSeconds - clockAtCorrection, 0);
+    origin.finishesDrill = result.finished;
+    clockAtCorrection = drill_.state().totalSeconds;
+    const status::Status kept = StudyLink::record(*studyRecord, result, slotList, origin);
     if (!kept) {
         std::fprintf(stderr, "vorlane : réponses de la série non enregistrées : %s.\n",
                      kept.why().c_str());

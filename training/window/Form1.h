@@ -189,6 +189,7 @@ private:
     ProgressStore* progress = nullptr;
     study::Study* studyRecord = nullptr;
     bool notKeptTold = false;
+    std::int32_t clockAtCorrection = 0;  // the drill clock at the last correction
     QString optionsFile;
     const catalogue::ListRow* drilledList = nullptr;  // until the drill is left
     std::optional<ListFingerprint> drilledFile;       // the list file as it was loaded
