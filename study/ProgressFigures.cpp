@@ -49,10 +49,8 @@ status::Result<std::vector<ListFigures>> ProgressFigures::lists()
         list.list = row.text(0);
         return list;
     };
-    int code = eachRow(db,
-                       "SELECT d.list, sum(t.seen), sum(t.seen - t.missed) FROM draw_tally t "
-                       "JOIN deck_draw d ON d.id = t.draw GROUP BY d.list",
-                       noBinding, [&](const SqliteStatement& row) {
+    int code = eachRow(db, "SELECT list, answers, found FROM list_tally", noBinding,
+                       [&](const SqliteStatement& row) {
                            ListFigures& list = of(row);
                            list.answers = row.integer(1);
                            list.found = row.integer(2);
@@ -116,8 +114,8 @@ status::Result<DeckFigures> ProgressFigures::deck(int days)
     if (code == SQLITE_OK)
         code = count(due, 0, localDayStartAfter(now, 7), figures.dueWeek);
     if (code == SQLITE_OK)
-        code = count("SELECT count(*) FROM deck_draw d JOIN draw_tally t ON t.draw = d.id "
-                     "WHERE d.place = 1 AND t.streak >= 3",
+        code = count("SELECT count(*) FROM deck_draw d WHERE d.place = 1 AND EXISTS (SELECT 1 "
+                     "FROM draw_tally t WHERE t.draw = d.id AND t.streak >= 3)",
                      0, 0, figures.known);
     for (int day = 0; day < days && code == SQLITE_OK; ++day) {
         std::int64_t onDay = 0;
