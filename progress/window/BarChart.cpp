@@ -17,13 +17,14 @@ double largest(const std::vector<double>& values)
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
 }
 
-// The top of a scale: the largest value rounded up to 1, 2 or 5 times a power of ten.
+// The top of a scale: the largest value rounded up to 2, 4, 6, 8 or 10 times a power of ten,
+// so that its half, written too, is a whole count.
 double scaleTop(double largestValue)
 {
     if (largestValue <= 0)
-        return 1;
+        return 2;
     const double power = std::pow(10.0, std::floor(std::log10(largestValue)));
-    for (const double step : {1.0, 2.0, 5.0, 10.0})
+    for (const double step : {2.0, 4.0, 6.0, 8.0, 10.0})
         if (largestValue <= step * power)
             return step * power;
     return 10 * power;
@@ -74,9 +75,16 @@ std::size_t BarChart::barCount() const
 QRect BarChart::plotArea() const
 {
     const QFontMetrics metrics(font());
-    const int side = metrics.horizontalAdvance(QStringLiteral("00 h 00")) + kMargin;
-    const int left = side;
-    const int right = line_.values.empty() ? kMargin : side;
+    // As wide as the scale's texts: those of its top are the longest.
+    auto side = [&](const std::vector<double>& values, const ValueText& text) {
+        return text ? metrics.horizontalAdvance(text(scaleTop(largest(values)))) + 2 * kMargin
+                    : kMargin;
+    };
+    std::vector<double> all;
+    for (const Series& one : bars_)
+        all.insert(all.end(), one.values.begin(), one.values.end());
+    const int left = side(all, barText_);
+    const int right = line_.values.empty() ? kMargin : side(line_.values, lineText_);
     const int top = metrics.height() + 2 * kMargin;
     const int bottom = metrics.height() + kMargin;
     return QRect(left, top, width() - left - right, height() - top - bottom);

@@ -80,22 +80,22 @@ const ProgressWindow::Controls::Table& ProgressWindow::controlTable()
     // clang-format off
     static const Controls::Table table = {
         {"titreListes", K::label, "Mes listes", {120, 120, 0, 0}, -1, nullptr, title},
-        {"tri", K::own, "", {6480, 60, 3000, 315}, 1, nullptr},  // the column the lists are sorted by
-        {"listes", K::own, "", {120, 420, 9360, 3840}, 0, nullptr},  // a list a row
+        {"tri", K::own, "", {7680, 60, 3000, 315}, 1, nullptr},  // the column the lists are sorted by
+        {"listes", K::own, "", {120, 420, 10560, 3840}, 0, nullptr},  // a list a row
         {"lancer", K::button, "LANCER", {120, 4380, 1440, 375}, 2, &ProgressWindow::lancer_Click},
         {"titreRates", K::label, "Ce que je rate le plus", {120, 4980, 0, 0}, -1, nullptr, title},
-        {"rates", K::own, "", {120, 5280, 9360, 3600}, 3, nullptr},  // the draws missed most
+        {"rates", K::own, "", {120, 5280, 10560, 3600}, 3, nullptr},  // the draws missed most
         {"reviser", K::button, "Réviser ces tirages", {120, 9000, 2400, 375}, 4, &ProgressWindow::reviser_Click},
-        {"message", K::label, "", {2640, 9000, 6840, 780}, -1, nullptr, text},  // what the last button did
-        {"titreRevisions", K::label, "Mes révisions", {9720, 120, 0, 0}, -1, nullptr, title},
-        {"revisions", K::label, "", {9720, 420, 5760, 720}, -1, nullptr, text},  // the deck in numbers
-        {"retention", K::label, "", {9720, 1140, 5760, 480}, -1, nullptr, text},
-        {"echeances", K::own, "", {9720, 1620, 5760, 2760}, -1, nullptr},  // reviews due each day, 30 days
-        {"titreJours", K::label, "Mes 90 derniers jours", {9720, 4980, 0, 0}, -1, nullptr, title},
-        {"jours", K::own, "", {9720, 5280, 5760, 2880}, -1, nullptr},  // answers, found and time each day
-        {"resumeJours", K::label, "", {9720, 8220, 5760, 720}, -1, nullptr, text},
-        {"exporter", K::button, "Exporter…", {9720, 9420, 1800, 375}, 5, &ProgressWindow::exporter_Click},
-        {"fermer", K::button, "Fermer", {13680, 9420, 1800, 375}, 6, &ProgressWindow::fermer_Click},
+        {"message", K::label, "", {2640, 9000, 8040, 780}, -1, nullptr, text},  // what the last button did
+        {"titreRevisions", K::label, "Mes révisions", {10920, 120, 0, 0}, -1, nullptr, title},
+        {"revisions", K::label, "", {10920, 420, 5760, 720}, -1, nullptr, text},  // the deck in numbers
+        {"retention", K::label, "", {10920, 1140, 5760, 480}, -1, nullptr, text},
+        {"echeances", K::own, "", {10920, 1620, 5760, 2760}, -1, nullptr},  // reviews due each day, 30 days
+        {"titreJours", K::label, "Mes 90 derniers jours", {10920, 4980, 0, 0}, -1, nullptr, title},
+        {"jours", K::own, "", {10920, 5280, 5760, 2880}, -1, nullptr},  // answers, found and time each day
+        {"resumeJours", K::label, "", {10920, 8220, 5760, 720}, -1, nullptr, text},
+        {"exporter", K::button, "Exporter…", {10920, 9420, 1800, 375}, 5, &ProgressWindow::exporter_Click},
+        {"fermer", K::button, "Fermer", {14880, 9420, 1800, 375}, 6, &ProgressWindow::fermer_Click},
     };
     // clang-format on
     return table;
@@ -105,7 +105,7 @@ ProgressWindow::ProgressWindow(study::StudyRecord& record, QWidget* launcher)
     : QWidget(launcher, Qt::Window), record_(record), figures_(record)
 {
     look::setUpWindow(this, QStringLiteral("Mes progrès"), look::face("MS Sans Serif", 8.25),
-                      QSize(15600, 9960), look::Colour::window);
+                      QSize(16800, 9960), look::Colour::window);
     look::ScreenFit::keep(this);
     chooseExportFile = [this] {
         QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -158,8 +158,11 @@ QObject* ProgressWindow::makeOwn(const Controls::Row& row)
         grid->setTabKeyNavigation(false);  // Tab goes on to the next control
         grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // as made
         grid->setSortingEnabled(true);
+        // Each column as wide as its figures, the names taking what is left.
         grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        grid->horizontalHeader()->setStretchLastSection(true);
+        grid->horizontalHeader()->setSectionResizeMode(row.name == QLatin1String("listes") ? 0 : 1,
+                                                       QHeaderView::Stretch);
+        grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
         grid->setAccessibleName(row.name == QLatin1String("listes")
                                     ? QStringLiteral("Mes listes")
                                     : QStringLiteral("Ce que je rate le plus"));
