@@ -9,6 +9,7 @@
 #include <study/StudyRecord.h>
 #include <testsupport/PlayerHome.h>
 #include <testsupport/TestFiles.h>
+#include <training/progress/ProgressStore.h>
 
 #include <QLabel>
 #include <QMessageBox>
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void aDamagedRecordIsSetAsideAndSaid();
     void aRecordThatCannotBeHadIsSaidAndTheDrillGoesOn();
     void aFailedWriteIsSaidOnceAndTheDrillGoesOn();
+    void aRecordNotMadeOnTheListIsNotOfferedAndSaid();
 };
 
 // Two found and three missed: five answers with their list, the three missed due today.
@@ -126,6 +128,36 @@ void StudyWindowTest::aFailedWriteIsSaidOnceAndTheDrillGoesOn()
         told.front()->text().startsWith(QStringLiteral("Votre progression n'est plus gardée : ")));
     QVERIFY(!told.front()->isModal());
     QVERIFY(program.form().logic().seriesOpen());
+}
+
+// A drill kept on this very file that names an entry the list lacks: no « Reprendre » that
+// would start the whole list anyway; the list starts from its beginning and the band says why.
+void StudyWindowTest::aRecordNotMadeOnTheListIsNotOfferedAndSaid()
+{
+    LauncherFixture program(3);
+    program.writeList(kSeven, 0, ListFolder::entries(5));
+    const catalogue::ListRow& seven = *catalogue::Catalogue::find("7 lettres", 0);
+    {
+        study::StudyRecord other;
+        QVERIFY(other.open(places::PlayerFolders::studyRecord()).ok());
+        training::ProgressStore store(&other, QString());
+        drill::SavedDrill foreign;
+        foreign.entries = {{"D000", "S000"}, {"D009", "S009"}};
+        foreign.successCount = {0, 0};
+        foreign.listSize = 5;
+        foreign.seriesDone = 1;
+        const auto file = training::ListFingerprint::of(program.folder.path()
+                                                        + QStringLiteral("/data/ods6new_7L.txt"));
+        QVERIFY(file.has_value());
+        QVERIFY(store.save(seven, *file, foreign, nullptr));
+    }
+    QVERIFY(program.launch(kSeven, 0));
+    QVERIFY(!program.launcherControls().get<QMessageBox>("reprise")->isVisible());
+    QCOMPARE(program.ui().box("motsleft")->text(), QStringLiteral("5"));
+    QCOMPARE(program.launcherControls().label("message")->toolTip(),
+             QStringLiteral("La progression gardée pour « 7 lettres » ne peut pas être reprise "
+                            "(elle nomme des tirages que la liste n'a pas) : la liste recommence "
+                            "au début."));
 }
 
 QTEST_MAIN(StudyWindowTest)

@@ -183,7 +183,11 @@ INSTANTIATE_TEST_SUITE_P(
                                 return files::removeFolder(home.file("vorlane")) == 0
                                     && testsupport::writeBytes(home.file("vorlane"), "un fichier");
                             },
+#ifdef _WIN32
+                            "ne peut pas servir", "vorlane"}),
+#else
                             "un élément du chemin n'est pas un dossier", "vorlane"}),
+#endif
     [](const testing::TestParamInfo<Blocker>& info) { return std::string(info.param.name); });
 
 // Two vorlane at once on one record: each write waits for the other's, none is lost.
