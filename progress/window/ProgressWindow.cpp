@@ -11,10 +11,12 @@
 #include <look/ScreenFit.h>
 #include <study/AnswerHistory.h>
 #include <study/FrenchFormat.h>
+#include <study/LocalDay.h>
 #include <study/StudyRecord.h>
 #include <textfile/Cp1252.h>
 #include <training/drill/ListLoader.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -406,7 +408,9 @@ void ProgressWindow::exporter_Click()
     if (chosen.isEmpty())
         return;
     const std::string path = chosen.toStdString();
+    QApplication::setOverrideCursor(Qt::WaitCursor);  // a long history takes seconds
     const status::Status written = study::AnswerHistory::write(record_, path);
+    QApplication::restoreOverrideCursor();
     if (!written)
         return tell(QStringLiteral("L'historique n'a pas été exporté : %1.").arg(fr(written.why())),
                     true);
