@@ -82,7 +82,7 @@ void ProgressWindowTest::init()
 {
     qRegisterMetaType<const catalogue::ListRow*>();
     qRegisterMetaType<std::vector<study::DeckDraw>>();
-    zone = std::make_unique<study::tests::LocalZone>("Europe/Paris");
+    zone = std::make_unique<study::tests::LocalZone>("CET-1");
     home = std::make_unique<testsupport::TempFolder>();
     here = std::make_unique<testsupport::CurrentFolder>(home->path());
     home->write(std::string("data/") + kFive,
