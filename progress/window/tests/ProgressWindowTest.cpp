@@ -170,11 +170,15 @@ void ProgressWindowTest::theListsSortByTheColumnChosen()
     auto* sorter = probe.get<QComboBox>(QStringLiteral("tri"));
     QCOMPARE(lists->item(0, 0)->text(), QStringLiteral("2 à 4 lettres"));  // the catalogue's order
     sorter->setFocus();
-    QTest::keyClick(sorter, Qt::Key_Down);  // by entries, from the largest
-    sorter->setCurrentIndex(5);
-    Q_EMIT sorter->activated(5);  // by answers
+    QTest::keyClick(sorter, Qt::Key_Down);  // by entries, from the largest: the only file there
     QCOMPARE(lists->item(0, 0)->text(), QStringLiteral("5 lettres"));
-    Q_EMIT sorter->activated(0);  // by name, from A to Z: « 2 à 4 » before « 2 à 9 »
+    QCOMPARE(lists->item(0, 1)->text(), QStringLiteral("5"));
+    for (int k = 0; k < 8; ++k)  // down to the last, by the day last drilled
+        QTest::keyClick(sorter, Qt::Key_Down);
+    QCOMPARE(sorter->currentIndex(), 9);
+    QCOMPARE(lists->item(0, 9)->text(), QStringLiteral("05/12/2026"));
+    QCOMPARE(lists->item(1, 9)->text(), QStringLiteral("jamais"));
+    QTest::keyClick(sorter, Qt::Key_Home);  // by name, from A to Z: « 2 à 4 » before « 2 à 9 »
     QCOMPARE(lists->item(0, 0)->text(), QStringLiteral("2 à 4 lettres"));
     QVERIFY(rowOf(QStringLiteral("2 à 9 lettres")) < rowOf(QStringLiteral("5 lettres")));
 }
