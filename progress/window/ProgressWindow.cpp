@@ -140,40 +140,46 @@ void ProgressWindow::createControls()
 
 QObject* ProgressWindow::makeOwn(const Controls::Row& row)
 {
-    const QRect& t = row.twips;
     QWidget* made = nullptr;
-    if (row.name == QLatin1String("tri")) {
-        auto* sorter = new QComboBox(this);
-        for (const QString& column : kListColumns)
-            sorter->addItem(QStringLiteral("Trier par : %1").arg(column.toLower()));
-        sorter->setAccessibleName(QStringLiteral("Trier les listes"));
-        made = sorter;
-    } else if (row.name == QLatin1String("listes") || row.name == QLatin1String("rates")) {
-        const QStringList& columns =
-            row.name == QLatin1String("listes") ? kListColumns : kMissedColumns;
-        auto* grid = new QTableWidget(0, static_cast<int>(columns.size()), this);
-        grid->setHorizontalHeaderLabels(columns);
-        grid->verticalHeader()->hide();
-        grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-        grid->setSelectionMode(QAbstractItemView::SingleSelection);
-        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        grid->setTabKeyNavigation(false);  // Tab goes on to the next control
-        grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // as made
-        grid->setSortingEnabled(true);
-        // Each column as wide as its figures, the names taking what is left.
-        grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        grid->horizontalHeader()->setSectionResizeMode(row.name == QLatin1String("listes") ? 0 : 1,
-                                                       QHeaderView::Stretch);
-        grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-        grid->setAccessibleName(row.name == QLatin1String("listes")
-                                    ? QStringLiteral("Mes listes")
-                                    : QStringLiteral("Ce que je rate le plus"));
-        made = grid;
-    } else {
+    if (row.name == QLatin1String("tri"))
+        made = makeSorter();
+    else if (row.name == QLatin1String("listes"))
+        made = makeTable(kListColumns, 0, QStringLiteral("Mes listes"));
+    else if (row.name == QLatin1String("rates"))
+        made = makeTable(kMissedColumns, 1, QStringLiteral("Ce que je rate le plus"));
+    else
         made = new BarChart(this);
-    }
-    look::place(made, t.left(), t.top(), t.width(), t.height());
+    look::place(made, row.twips.left(), row.twips.top(), row.twips.width(), row.twips.height());
     return made;
+}
+
+QWidget* ProgressWindow::makeSorter()
+{
+    auto* sorter = new QComboBox(this);
+    for (const QString& column : kListColumns)
+        sorter->addItem(QStringLiteral("Trier par : %1").arg(column.toLower()));
+    sorter->setAccessibleName(QStringLiteral("Trier les listes"));
+    return sorter;
+}
+
+// A table of figures a row a line, sorted by a click on a header, its `stretched` column
+// taking the room its figures leave.
+QWidget* ProgressWindow::makeTable(const QStringList& columns, int stretched, const QString& name)
+{
+    auto* grid = new QTableWidget(0, static_cast<int>(columns.size()), this);
+    grid->setHorizontalHeaderLabels(columns);
+    grid->verticalHeader()->hide();
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setTabKeyNavigation(false);  // Tab goes on to the next control
+    grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // as made
+    grid->setSortingEnabled(true);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid->horizontalHeader()->setSectionResizeMode(stretched, QHeaderView::Stretch);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    grid->setAccessibleName(name);
+    return grid;
 }
 
 QTableWidget* ProgressWindow::table(const QString& name) const

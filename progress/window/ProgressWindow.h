@@ -4,6 +4,7 @@
 #include <study/ProgressFigures.h>
 #include <study/Study.h>
 
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -81,6 +82,8 @@ private:
 
     void createControls();
     QObject* makeOwn(const Controls::Row& row);
+    QWidget* makeSorter();
+    QWidget* makeTable(const QStringList& columns, int stretched, const QString& name);
     QTableWidget* table(const QString& name) const;
     QLabel* label(const QString& name) const;
     void showLists(const std::vector<study::ListFigures>& figures);
