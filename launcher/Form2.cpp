@@ -13,6 +13,7 @@
 #include <look/Look.h>
 #include <places/ListFolders.h>
 #include <places/PlayerFolders.h>
+#include <progress/window/ProgressWindow.h>
 #include <study/StudyRecord.h>
 #include <training/drill/ListLoader.h>
 #include <training/progress/DrillOptions.h>
@@ -145,6 +146,7 @@ const Form2::Controls::Table& Form2::controlTable()
         // Nor these: the entries of the window's right-click menu.
         {"fabriquerListes", K::menuEntry, "Fabriquer mes listes à partir de mes mots…", {}, -1, &Form2::fabriquerListes_Click},
         {"revenirOrigine", K::menuEntry, "Revenir aux listes d'origine", {}, -1, &Form2::revenirOrigine_Click},
+        {"mesProgres", K::menuEntry, "Mes progrès…", {}, -1, &Form2::mesProgres_Click},  // Ctrl+P too
         // Nor these: where the chosen list stands, and the question LANCER asks about a list
         // under way (its answers: reprise_Click).
         {"progression", K::label, "", {240, 3480, 4200, 495}, -1, nullptr, Style().wordWrap().align(Qt::AlignLeft | Qt::AlignVCenter).hidden()},
@@ -237,6 +239,10 @@ void Form2::createControls()
     reviewKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
     reviewKey->setObjectName(QStringLiteral("reviserCtrlR"));
     connect(reviewKey, &QShortcut::activated, this, &Form2::reviser_Click);
+    auto* progressEntry = controls.get<QAction>("mesProgres");
+    progressEntry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    progressEntry->setShortcutContext(Qt::WindowShortcut);
+    addAction(progressEntry);
 }
 
 // The two catalogue boxes, and the question about a list under way.
@@ -526,7 +532,39 @@ void Form2::contextMenuEvent(QContextMenuEvent* event)
     menu->addAction(controls.get<QAction>("fabriquerListes"));
     menu->addAction(going);
     addStudyEntries(menu, chosen ? listOfBox(*chosen) : nullptr);
+    menu->addAction(controls.get<QAction>("mesProgres"));
     menu->popup(event->globalPos());
+}
+
+// « Mes progrès », by the right-click menu or Ctrl+P: made on first use, its figures read
+// again each time it is shown; a list chosen there starts as LANCER starts it here.
+void Form2::mesProgres_Click()
+{
+    if (!studyRecord) {
+        showMessage(QStringLiteral("Vos progrès ne peuvent pas être montrés : votre relevé "
+                                   "d'étude n'a pas pu être ouvert."));
+        return;
+    }
+    if (!progressWindow) {
+        progressWindow = std::make_unique<progress::ProgressWindow>(*studyRecord, this);
+        connect(progressWindow.get(), &progress::ProgressWindow::startList, this,
+                [this](const catalogue::ListRow* list) {
+                    chosen = list->box;
+                    fichier(list->box)->setCurrentText(QString::fromStdString(list->title));
+                    showProgress();
+                    progressWindow->hide();
+                    Command1_Click();
+                });
+        connect(progressWindow.get(), &progress::ProgressWindow::reviewDraws, this,
+                [this](const std::vector<study::DeckDraw>& draws) {
+                    progressWindow->hide();
+                    startDrill([&draws](training::Form1& form) { return form.reviser(draws); });
+                });
+    }
+    progressWindow->dataFolders = listFolders();
+    progressWindow->show();
+    progressWindow->raise();
+    progressWindow->activateWindow();
 }
 
 void Form2::fabriquerListes_Click()

@@ -34,6 +34,10 @@ class QMessageBox;
 class QPushButton;
 class QShortcut;
 
+namespace progress {
+class ProgressWindow;
+}
+
 namespace launcher {
 
 class CatalogueBox;
@@ -98,6 +102,7 @@ private Q_SLOTS:
     void Timer1_Timer();
     void fabriquerListes_Click();
     void revenirOrigine_Click();
+    void mesProgres_Click();
     void reprise_Click(QAbstractButton* answer);  // the answer to "Reprendre là où…"
     void reviser_Click();                         // also Ctrl+R
     void apprendreListe_Click();
@@ -144,6 +149,7 @@ private:
     std::int16_t farewellCount = 0;
     std::unique_ptr<training::Form1> trainingWindow;
     std::unique_ptr<ImportWindow> importWindow;
+    std::unique_ptr<progress::ProgressWindow> progressWindow;  // « Mes progrès »
     QString studyNote;  // what opening the study record has to tell the player
     QString startNote;  // why a list under way starts from its beginning
     std::unique_ptr<study::StudyRecord> studyRecord;

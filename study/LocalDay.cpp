@@ -6,18 +6,6 @@ namespace study {
 
 namespace {
 
-std::tm localTime(std::int64_t time)
-{
-    const std::time_t t = static_cast<std::time_t>(time);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &t);
-#else
-    localtime_r(&t, &local);
-#endif
-    return local;
-}
-
 // The start of a local calendar day; mktime carries a day of the month out of range into the
 // next or previous months, and tells summer time from winter time itself (tm_isdst = -1).
 std::int64_t midnight(const std::tm& date, std::int32_t daysLater)
@@ -46,6 +34,18 @@ std::int64_t dayNumber(const std::tm& date)
 }
 
 }  // namespace
+
+std::tm localTime(std::int64_t time)
+{
+    const std::time_t t = static_cast<std::time_t>(time);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &t);
+#else
+    localtime_r(&t, &local);
+#endif
+    return local;
+}
 
 std::int64_t localDayStart(std::int64_t time)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 
 namespace study {
 
@@ -8,6 +9,8 @@ namespace study {
 // zone). Times are seconds since 1970 (UTC); a local day lasts 23 or 25 hours across a change
 // of daylight saving time, so days are counted on the calendar, never as 86 400 seconds.
 
+// The local calendar date and time of `time`.
+std::tm localTime(std::int64_t time);
 // The start of the local day that holds `time`.
 std::int64_t localDayStart(std::int64_t time);
 // The start of the local day `days` days after the one that holds `time` (before it when

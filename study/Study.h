@@ -29,6 +29,15 @@ struct SlotAnswer {
     std::int32_t seconds = 0;
 };
 
+// Where a corrected series was drilled: its list (the list's file name; empty for the review),
+// the seconds the drill clock ran since the previous correction (negative: unknown, the sum of
+// its slots' seconds counts instead), and whether this correction finished the list's drill.
+struct SeriesOrigin {
+    std::string list;
+    std::int32_t clockSeconds = -1;
+    bool finishesDrill = false;
+};
+
 // The reviews waiting: due before the end of today, and due tomorrow.
 struct DueCounts {
     std::int32_t today = 0;
@@ -55,6 +64,14 @@ public:
     // transaction. A missed draw enters the deck; every draw of the deck in it is rescheduled
     // (missed: again today; found: at the scheduler's next interval).
     virtual status::Status recordCorrection(const std::vector<SlotAnswer>& answers) = 0;
+    // The same, with where the series was drilled, for the player's figures. A record that
+    // keeps no figures keeps the answers alone.
+    virtual status::Status recordSeries(const std::vector<SlotAnswer>& answers,
+                                        const SeriesOrigin& origin)
+    {
+        (void)origin;
+        return recordCorrection(answers);
+    }
     // A slot found too slowly, counted as missed by the player after the correction: the draw
     // is scheduled as if missed; the answers already kept stay as they were.
     virtual status::Status countAsMissed(const DeckDraw& draw) = 0;

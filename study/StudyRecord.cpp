@@ -147,20 +147,53 @@ status::Status StudyRecord::readFailure(int code) const
 
 status::Status StudyRecord::recordCorrection(const std::vector<SlotAnswer>& answers)
 {
+    return recordSeries(answers, SeriesOrigin{});
+}
+
+status::Status StudyRecord::recordSeries(const std::vector<SlotAnswer>& answers,
+                                         const SeriesOrigin& origin)
+{
     return write([&](std::int64_t now) {
-        int code = SQLITE_OK;
-        SqliteStatement* add = db_.cached("INSERT INTO correction (at) VALUES (?1)", code);
-        if (!add)
-            return code;
-        add->bind(1, now);
-        if ((code = add->run()) != SQLITE_OK)
-            return code;
-        const std::int64_t correction = sqlite3_last_insert_rowid(db_.handle());
+        std::int64_t correction = 0;
+        int code = addCorrection(answers, origin, now, correction);
         for (const SlotAnswer& answer : answers)
-            if ((code = recordAnswer(correction, answer, now)) != SQLITE_OK)
-                return code;
-        return SQLITE_OK;
+            if (code == SQLITE_OK)
+                code = recordAnswer(correction, answer, now);
+        if (code != SQLITE_OK || !origin.finishesDrill || origin.list.empty())
+            return code;
+        SqliteStatement* end = db_.cached("INSERT INTO drill_end (list, at) VALUES (?1, ?2)", code);
+        if (!end)
+            return code;
+        end->bindText(1, origin.list);
+        end->bind(2, now);
+        return end->run();
     });
+}
+
+// The correction's row: its time, its list (none for the review) and the seconds it took.
+int StudyRecord::addCorrection(const std::vector<SlotAnswer>& answers, const SeriesOrigin& origin,
+                               std::int64_t now, std::int64_t& correction)
+{
+    std::int64_t seconds = origin.clockSeconds;
+    if (seconds < 0) {
+        seconds = 0;
+        for (const SlotAnswer& answer : answers)
+            seconds += std::max<std::int32_t>(answer.seconds, 0);
+    }
+    int code = SQLITE_OK;
+    SqliteStatement* add =
+        db_.cached("INSERT INTO correction (at, list, seconds) VALUES (?1, ?2, ?3)", code);
+    if (!add)
+        return code;
+    add->bind(1, now);
+    if (origin.list.empty())
+        add->bindNull(2);
+    else
+        add->bindText(2, origin.list);
+    add->bind(3, seconds);
+    code = add->run();
+    correction = sqlite3_last_insert_rowid(db_.handle());
+    return code;
 }
 
 // The answer kept; a missed draw enters the deck, a draw of the deck (or a new one) is
@@ -302,6 +335,13 @@ status::Status StudyRecord::countAsMissed(const DeckDraw& draw)
         // A new draw found in the review already counted as entered.
         if (row.place == kNew)
             row.place = kInDeck;
+        SqliteStatement* unknown =
+            db_.cached("UPDATE draw_tally SET streak = 0 WHERE draw = ?1", code);
+        if (!unknown)
+            return code;
+        unknown->bind(1, row.id);
+        if ((code = unknown->run()) != SQLITE_OK)
+            return code;
         return reschedule(row, draw.list, Grade::Again, now);
     });
 }

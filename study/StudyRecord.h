@@ -31,6 +31,8 @@ public:
     ReviewPolicy policy() const override { return policy_; }
 
     status::Status recordCorrection(const std::vector<SlotAnswer>& answers) override;
+    status::Status recordSeries(const std::vector<SlotAnswer>& answers,
+                                const SeriesOrigin& origin) override;
     status::Status countAsMissed(const DeckDraw& draw) override;
     status::Result<DueCounts> dueCounts() override;
     status::Result<std::vector<DeckDraw>> dueDraws(std::int32_t limit) override;
@@ -56,6 +58,8 @@ private:
 
     void readPolicy();
     int findOrAdd(const DeckDraw& draw, DrawRow& row);
+    int addCorrection(const std::vector<SlotAnswer>& answers, const SeriesOrigin& origin,
+                      std::int64_t now, std::int64_t& correction);
     int recordAnswer(std::int64_t correction, const SlotAnswer& answer, std::int64_t now);
     int reschedule(const DrawRow& row, const std::string& list, Grade grade, std::int64_t now);
     int keepUndo(const DrawRow& row);

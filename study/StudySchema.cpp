@@ -101,6 +101,52 @@ CREATE TABLE progress_entry (
     successes INTEGER NOT NULL,
     PRIMARY KEY (list, position)
 ) WITHOUT ROWID;
+
+-- What the player's figures read. A correction's list (the list drilled, its file name; null
+-- for the review) and its seconds (the drill clock since the previous correction, else the sum
+-- of its slots' seconds), with its answers and finds added up as they are kept; each drill of
+-- a list finished; each draw's answers added up (streak: found at its last answers in a row),
+-- and each list's.
+ALTER TABLE correction ADD COLUMN list TEXT;
+ALTER TABLE correction ADD COLUMN seconds INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE correction ADD COLUMN answers INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE correction ADD COLUMN found INTEGER NOT NULL DEFAULT 0;
+CREATE INDEX correction_at ON correction (at);
+CREATE INDEX correction_list ON correction (list, at, seconds) WHERE list IS NOT NULL;
+CREATE INDEX answer_correction ON answer (correction);
+CREATE TABLE drill_end (
+    id INTEGER PRIMARY KEY,
+    list TEXT NOT NULL,
+    at INTEGER NOT NULL
+);
+CREATE INDEX drill_end_list ON drill_end (list);
+CREATE TABLE draw_tally (
+    draw INTEGER PRIMARY KEY REFERENCES deck_draw (id),
+    seen INTEGER NOT NULL,
+    missed INTEGER NOT NULL,
+    streak INTEGER NOT NULL,
+    last_missed INTEGER NOT NULL
+);
+CREATE INDEX draw_tally_missed ON draw_tally (missed, last_missed) WHERE missed > 0;
+CREATE TABLE list_tally (
+    list TEXT PRIMARY KEY,
+    answers INTEGER NOT NULL,
+    found INTEGER NOT NULL
+);
+CREATE TRIGGER answer_tally AFTER INSERT ON answer BEGIN
+    UPDATE correction SET answers = answers + 1, found = found + NEW.found
+        WHERE id = NEW.correction;
+    INSERT INTO draw_tally (draw, seen, missed, streak, last_missed)
+        SELECT NEW.draw, 1, NEW.found = 0, NEW.found <> 0,
+               CASE WHEN NEW.found THEN 0 ELSE at END
+        FROM correction WHERE id = NEW.correction
+    ON CONFLICT (draw) DO UPDATE SET seen = seen + 1, missed = missed + excluded.missed,
+        streak = CASE WHEN excluded.missed THEN 0 ELSE streak + 1 END,
+        last_missed = max(last_missed, excluded.last_missed);
+    INSERT INTO list_tally (list, answers, found)
+        SELECT list, 1, NEW.found <> 0 FROM deck_draw WHERE id = NEW.draw
+    ON CONFLICT (list) DO UPDATE SET answers = answers + 1, found = found + excluded.found;
+END;
 )";
 
 }  // namespace

@@ -287,9 +287,19 @@ bool Form1::reviser()
             QStringLiteral("Révisions impossibles : %1.").arg(QString::fromStdString(due.why()));
         return false;
     }
+    return reviser(*due);
+}
+
+bool Form1::reviser(const std::vector<study::DeckDraw>& picked)
+{
+    if (!study_) {
+        lastLoadMessage = QStringLiteral("Révisions impossibles : le relevé d'étude n'est pas "
+                                         "ouvert.");
+        return false;
+    }
     std::vector<drill::ReviewDraw> draws;
     int points = static_cast<int>(GridFont::designed().pointSizeF());
-    for (const study::DeckDraw& draw : *due) {
+    for (const study::DeckDraw& draw : picked) {
         if (draw.draw.empty())
             continue;  // an empty draw is the drill's mark of an eliminated entry
         const catalogue::ListRow* row = rowOfFile(draw.list);
@@ -308,6 +318,7 @@ bool Form1::reviser()
     drill_.startReview(reviewTitle().toStdString(), std::move(draws));
     // each slot under the list its draw came from, noted before the correction compacts
     slotList = [this](int slot, const drill::SlotCorrection&) { return correctedDraws[slot].list; };
+    clockAtCorrection = drill_.state().totalSeconds;
     look::setCaption(label("Label7"), reviewTitle());
     gridFont.setPoints(tirage, solution, points);
     look::setBackground(box("tempstot"), look::systemWindow());
@@ -332,6 +343,7 @@ bool Form1::begin(const catalogue::ListRow& list, bool resume)
     if (!resumed && progress)
         progress->startAfresh();
     slotList = [file = list.fileName](int, const drill::SlotCorrection&) { return file; };
+    clockAtCorrection = drill_.state().totalSeconds;
     if (resumed)
         paintResumedCounters();
     look::setCaption(label("Label7"), QString::fromStdString(list.title));
@@ -886,7 +898,14 @@ void Form1::keepAnswers(const drill::CorrectionResult& result)
 {
     if (!study_ || !slotList)
         return;
-    const status::Status kept = StudyLink::record(*study_, result, slotList);
+    // The list drilled, the drill clock since the last correction and a drill's end, for the
+    // player's figures.
+    study::SeriesOrigin origin;
+    origin.list = drilledList ? drilledList->fileName : std::string();
+    origin.clockSeconds = std::max(drill_.state().totalSeconds - clockAtCorrection, 0);
+    origin.finishesDrill = result.finished;
+    clockAtCorrection = drill_.state().totalSeconds;
+    const status::Status kept = StudyLink::record(*study_, result, slotList, origin);
     if (!kept) {
         std::fprintf(stderr, "vorlane : réponses de la série non enregistrées : %s.\n",
                      kept.why().c_str());

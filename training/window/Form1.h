@@ -84,6 +84,9 @@ public:
     // does. Nothing is kept as a list's progress. False, with loadMessage(), when nothing is
     // due or the record cannot say.
     bool reviser();
+    // The same on the draws the player picked (« Réviser ces tirages » of « Mes progrès »),
+    // due or not.
+    bool reviser(const std::vector<study::DeckDraw>& picked);
     static QString reviewTitle() { return QStringLiteral("Révisions du jour"); }
     // Whether the answer of `slot` may still be counted as missed: found at the correction
     // just made, not counted yet, and a study record to count it.
@@ -209,6 +212,7 @@ private:
     // What outlives the program: the record of the list being drilled and the options.
     ProgressStore* progress = nullptr;
     bool notKeptTold = false;
+    std::int32_t clockAtCorrection = 0;  // the drill clock at the last correction
     QString optionsFile;
     const catalogue::ListRow* drilledList = nullptr;  // until the drill is left
     std::optional<ListFingerprint> drilledFile;       // the list file as it was loaded

@@ -19,12 +19,12 @@ std::vector<study::SlotAnswer> StudyLink::answersOf(const drill::CorrectionResul
 }
 
 status::Status StudyLink::record(study::Study& study, const drill::CorrectionResult& result,
-                                 const ListOfSlot& listOf)
+                                 const ListOfSlot& listOf, const study::SeriesOrigin& origin)
 {
     const std::vector<study::SlotAnswer> answers = answersOf(result, listOf);
     if (answers.empty())
         return {};
-    return study.recordCorrection(answers);
+    return study.recordSeries(answers, origin);
 }
 
 }  // namespace training

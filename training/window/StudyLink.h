@@ -21,9 +21,10 @@ public:
 
     static std::vector<study::SlotAnswer> answersOf(const drill::CorrectionResult& result,
                                                     const ListOfSlot& listOf);
-    // Keeps the answers of `result` in `study`, in one transaction; the French reason when not.
+    // Keeps the answers of `result` in `study`, with where the series was drilled, in one
+    // transaction; the French reason when not.
     static status::Status record(study::Study& study, const drill::CorrectionResult& result,
-                                 const ListOfSlot& listOf);
+                                 const ListOfSlot& listOf, const study::SeriesOrigin& origin = {});
 };
 
 }  // namespace training
