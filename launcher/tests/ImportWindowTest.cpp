@@ -4,6 +4,7 @@
 #include <listmaking/tests/HunspellFixture.h>
 
 #include <catalogue/Catalogue.h>
+#include <files/ShownPath.h>
 #include <files/Utf8Path.h>
 #include <launcher/CatalogueBox.h>
 #include <launcher/Form2.h>
@@ -196,7 +197,8 @@ void ImportWindowTest::importFromTheMenuThenDrillTheNewList()
     QVERIFY2(misfits(launcher.import()).isEmpty(), qPrintable(misfits(launcher.import())));
     for (const QString& piece : {QStringLiteral("mes-mots.txt lu en ASCII : 3 mot(s) retenu(s)"),
                                  QStringLiteral("ligne 4 : « covid19 »"),
-                                 QStringLiteral("Les listes vont dans %1").arg(data.c_str()),
+                                 QStringLiteral("Les listes vont dans %1")
+                                     .arg(QString::fromStdString(files::shownPath(data))),
                                  QStringLiteral("Aucun fichier n'y est remplacé.")})
         QVERIFY2(launcher.details().contains(piece), qPrintable(launcher.details()));
     QVERIFY(!testsupport::exists(data + "/ods6new_7L.txt"));  // nothing before the confirmation
@@ -523,7 +525,7 @@ void ImportWindowTest::goingBackPutsThePlayersListsAside()
     QCOMPARE(launcher.import().step(), Step::goingBack);
     QVERIFY2(misfits(launcher.import()).isEmpty(), qPrintable(misfits(launcher.import())));
     const QString offered = launcher.details();
-    QVERIFY2(offered.contains(QString::fromStdString(data)), qPrintable(offered));
+    QVERIFY2(offered.contains(QString::fromStdString(files::shownPath(data))), qPrintable(offered));
     launcher.button("revenir")->click();
     QCOMPARE(launcher.import().step(), Step::wentBack);
     QVERIFY(!testsupport::exists(data));

@@ -439,10 +439,9 @@ void LauncherTest::longerSolutionsRefuseTheList()
     QVERIFY(launcher->training()->isHidden());
     QVERIFY(!WindowProbe(*launcher->training()).button("corriger")->isEnabled());
     QVERIFY(WindowProbe(*launcher).label("message")->isVisible());
-    QCOMPARE(
-        WindowProbe(*launcher).label("message")->toolTip(),
-        QString::fromUtf8(
-            "Liste refusée : data/ods6new_7L.txt, ligne 3 : solutions plus longues que le tirage"));
+    QCOMPARE(WindowProbe(*launcher).label("message")->toolTip(),
+             QStringLiteral("Liste refusée : %1, ligne 3 : solutions plus longues que le tirage")
+                 .arg(QString::fromStdString(files::shownPath("data/ods6new_7L.txt"))));
 }
 
 void LauncherTest::farewell()

@@ -200,8 +200,9 @@ TEST_F(ImportWords, ShowsTheControlCharactersOfItsPathsByTheirCodePoints)
     said_ = contents(both);
     EXPECT_EQ(said_.find_first_of("\x1B\x07"), std::string::npos) << said_;
     for (const std::string& piece :
-         {"Les listes vont dans " + place_.file("vorlane<U+001B>]0;titre<U+0007>/data"),
-          place_.file("mots<U+001B>[2J.txt")})
+         {"Les listes vont dans "
+              + files::shownPath(place_.file("vorlane<U+001B>]0;titre<U+0007>/data")),
+          files::shownPath(place_.file("mots<U+001B>[2J.txt"))})
         EXPECT_NE(said_.find(piece), std::string::npos) << piece << "\n" << said_;
 }
 

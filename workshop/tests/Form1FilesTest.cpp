@@ -690,10 +690,12 @@ void Form1FilesTest::aDestinationHeldByAnotherProgramIsSaid()
     const auto release = qScopeGuard([held] { CloseHandle(held); });
     typePaths(path("mots.txt"), path("dest.txt"));
     probe().button("Command1")->click();
-    QCOMPARE(probe().label("Label3")->text(),
-             QStringLiteral("Impossible d'écrire la destination « %1 » : fichier utilisé par un "
-                            "autre programme.")
-                 .arg(path("dest.txt")));
+    const QString said = probe().label("Label3")->text();
+    QVERIFY2(said.startsWith(QStringLiteral("Impossible d'écrire la destination « %1 » : fichier "
+                                            "utilisé par un autre programme ; aucun fichier n'a "
+                                            "été modifié")
+                                 .arg(path("dest.txt"))),
+             qPrintable(said));
     QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
 #else
     QSKIP("Only Windows keeps a file open from being replaced.");

@@ -88,7 +88,11 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 export WINEPREFIX=$setup_dir/wine
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 installed='C:\users\Public\Jeux de lettres à Désirée\vorlane'
-"$source_dir/scripts/windows/wine-run" --bare "$setup_dir/setup.exe" /S "/D=$installed" ||
+# /D= and _?= take the rest of the command line as it stands, spaces included, and no quotes:
+# wine would quote an argument with spaces, so the line is given whole to cmd, as a player types
+# it there (the uninstaller from its own folder: cmd would not take a quoted program there).
+windows_path() { "$source_dir/scripts/windows/wine-run" --bare winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+"$source_dir/scripts/windows/wine-run" --bare cmd /c "$(windows_path "$setup_dir/setup.exe") /S /D=$installed" ||
   fail "the installer failed"
 unix_installed="$WINEPREFIX/drive_c/users/Public/Jeux de lettres à Désirée/vorlane"
 [ -f "$unix_installed/bin/vorlane.exe" ] || fail "nothing installed in $installed"
@@ -108,7 +112,7 @@ expected:
 $expected"
 
 # Uninstalled where it stands (_?=), so that it ends before the check.
-"$source_dir/scripts/windows/wine-run" --bare "$unix_installed/désinstaller.exe" /S "_?=$installed" ||
+(cd "$unix_installed" && "$source_dir/scripts/windows/wine-run" --bare cmd /c "désinstaller.exe /S _?=$installed") ||
   fail "the uninstaller failed"
 left=$("$source_dir/scripts/windows/wine-run" "$start_menu_entries" 2>&1 | tr -d '\r') || true
 [ -z "$left" ] || fail "Start menu entries left after uninstalling: $left"

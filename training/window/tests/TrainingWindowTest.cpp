@@ -1,6 +1,7 @@
 // The training window as created, and the start of a drill.
 #include <training/window/tests/DrillFixture.h>
 
+#include <files/ShownPath.h>
 #include <look/Colour.h>
 #include <look/Look.h>
 #include <testsupport/WindowLayout.h>
@@ -223,8 +224,8 @@ void TrainingWindowTest::missingListChangesNothing_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("box");
     QTest::addColumn<QString>("named");
-    QTest::newRow("file missing") << QStringLiteral("8 lettres") << 0
-                                  << QStringLiteral("data/ods6new_8L.txt");
+    QTest::newRow("file missing") << QStringLiteral(
+        "8 lettres") << 0 << QString::fromStdString(files::shownPath("data/ods6new_8L.txt"));
     QTest::newRow("title in the other list") << QString::fromUtf8("2 à 9 lettres (tout)") << 0
                                              << QString::fromUtf8("2 à 9 lettres (tout)");
     QTest::newRow("typed title") << QStringLiteral("huit lettres") << 1
