@@ -206,9 +206,10 @@ void ImportWindowTest::importFromTheMenuThenDrillTheNewList()
     launcher.button("fabriquer")->click();
     QCOMPARE(launcher.import().step(), Step::summary);
     QVERIFY2(misfits(launcher.import()).isEmpty(), qPrintable(misfits(launcher.import())));
-    for (const QString& piece : {QStringLiteral("7 lettres : 2 tirages"),
-                                 QStringLiteral("1 absent(s), entraîné(s) tels quels : ZORGLUB"),
-                                 QStringLiteral("écrits dans %1").arg(data.c_str())})
+    for (const QString& piece :
+         {QStringLiteral("7 lettres : 2 tirages"),
+          QStringLiteral("1 absent(s), entraîné(s) tels quels : ZORGLUB"),
+          QStringLiteral("écrits dans %1").arg(QString::fromStdString(files::shownPath(data)))})
         QVERIFY2(launcher.details().contains(piece), qPrintable(launcher.details()));
     launcher.button("fermer")->click();
     QVERIFY(launcher.import().isHidden());

@@ -140,9 +140,9 @@ std::string OwnWordsImport::leftOut(const std::string& name) const
     return "la liste « " + CatalogueLists::titleOf(name) + " » (" + name
         + ") n'est pas faite : le lexique préparé a été fait sans le dictionnaire de "
           "l'orthographe réformée"
-        + (reformed.empty() ? std::string() : " (" + reformed + ")")
-        + ", qui seul en donne les mots ; un fichier de ce nom déjà dans " + settings_.dataDir
-        + " n'est pas touché";
+        + (reformed.empty() ? std::string() : " (" + files::shownPath(reformed) + ")")
+        + ", qui seul en donne les mots ; un fichier de ce nom déjà dans "
+        + files::shownPath(settings_.dataDir) + " n'est pas touché";
 }
 
 std::string OwnWordsImport::unchanged() const
