@@ -45,6 +45,21 @@ QStringList listRow(progress::ProgressWindow& window, const QString& title)
     return {};
 }
 
+// A drill of a list of five: the first two found, the other three missed, corrected, then back
+// to the launcher.
+bool twoFoundThreeMissed(LauncherFixture& program)
+{
+    program.writeList(kFive, 0, ListFolder::entries(5));
+    if (!program.launch(kFive, 0))
+        return false;
+    answer(program.ui(),
+           {{QStringLiteral("D000"), QStringLiteral("S000")},
+            {QStringLiteral("D001"), QStringLiteral("S001")}});
+    program.ui().button("corriger")->click();
+    QTest::mouseClick(program.ui().button("quitter"), Qt::LeftButton);
+    return true;
+}
+
 }  // namespace
 
 class ProgressLauncherTest : public QObject {
@@ -57,19 +72,14 @@ private Q_SLOTS:
     void ctrlPShowsTheDrillJustMadeAndLancerStartsItsList();
     void theRightClickMenuOffersIt();
     void reviserCesTiragesDrillsTheDrawsMissed();
+    void aReviewCountsWithItsList();
 };
 
 // Two found and three missed on a list of five, then Ctrl+P in the launcher.
 void ProgressLauncherTest::ctrlPShowsTheDrillJustMadeAndLancerStartsItsList()
 {
     LauncherFixture program(3);
-    program.writeList(kFive, 0, ListFolder::entries(5));
-    QVERIFY(program.launch(kFive, 0));
-    answer(program.ui(),
-           {{QStringLiteral("D000"), QStringLiteral("S000")},
-            {QStringLiteral("D001"), QStringLiteral("S001")}});
-    program.ui().button("corriger")->click();
-    QTest::mouseClick(program.ui().button("quitter"), Qt::LeftButton);
+    QVERIFY(twoFoundThreeMissed(program));
     QVERIFY(program.launcher.isVisible());
 
     program.launcher.activateWindow();
@@ -110,13 +120,7 @@ void ProgressLauncherTest::theRightClickMenuOffersIt()
 void ProgressLauncherTest::reviserCesTiragesDrillsTheDrawsMissed()
 {
     LauncherFixture program(3);
-    program.writeList(kFive, 0, ListFolder::entries(5));
-    QVERIFY(program.launch(kFive, 0));
-    answer(program.ui(),
-           {{QStringLiteral("D000"), QStringLiteral("S000")},
-            {QStringLiteral("D001"), QStringLiteral("S001")}});
-    program.ui().button("corriger")->click();
-    QTest::mouseClick(program.ui().button("quitter"), Qt::LeftButton);
+    QVERIFY(twoFoundThreeMissed(program));
     program.launcherControls().get<QAction>("mesProgres")->trigger();
     auto* window = program.launcher.findChild<progress::ProgressWindow*>();
     QVERIFY(window && window->isVisible());
@@ -131,6 +135,33 @@ void ProgressLauncherTest::reviserCesTiragesDrillsTheDrawsMissed()
     std::vector<std::string> draws(state.draws.begin(), state.draws.begin() + state.entryCount);
     std::sort(draws.begin(), draws.end());
     QCOMPARE(draws, (std::vector<std::string>{"D002", "D003", "D004"}));
+}
+
+// The three missed, then found in the review: the list's row counts the eight answers, five of
+// them found, and the three draws stay among those missed most.
+void ProgressLauncherTest::aReviewCountsWithItsList()
+{
+    LauncherFixture program(3);
+    QVERIFY(twoFoundThreeMissed(program));
+    program.launcherControls().get<QPushButton>("reviser")->click();
+    QVERIFY(program.form().isVisible());
+    answer(program.ui(),
+           {{QStringLiteral("D002"), QStringLiteral("S002")},
+            {QStringLiteral("D003"), QStringLiteral("S003")},
+            {QStringLiteral("D004"), QStringLiteral("S004")}});
+    program.ui().button("corriger")->click();
+    QVERIFY(program.form().logic().isFinished());
+    QTest::mouseClick(program.ui().button("quitter"), Qt::LeftButton);
+
+    program.launcherControls().get<QAction>("mesProgres")->trigger();
+    auto* window = program.launcher.findChild<progress::ProgressWindow*>();
+    QVERIFY(window && window->isVisible());
+    const QStringList cells = listRow(*window, kFive);
+    QVERIFY(!cells.isEmpty());
+    QCOMPARE(cells.at(1), QStringLiteral("5"));            // entries
+    QCOMPARE(cells.at(5), QStringLiteral("8"));            // answers
+    QCOMPARE(cells.at(6), QStringLiteral("62,5\u00A0%"));  // found
+    QCOMPARE(window->missedDraws().size(), std::size_t(3));
 }
 
 QTEST_MAIN(ProgressLauncherTest)
