@@ -120,19 +120,23 @@ TEST(ReviewDrill, SameDrawOfTwoListsKeepsEachOrigin)
     EXPECT_EQ(drill.state().origins[0], "a.txt");
 }
 
-struct MissRow {
+namespace {
+
+struct ReviewMissRow {
     const char* name;
     bool extension;
     const char* answerShown;
     const char* tooltip;
 };
 
-class ReviewMiss : public testing::TestWithParam<MissRow> {};
+}  // namespace
+
+class ReviewMiss : public testing::TestWithParam<ReviewMissRow> {};
 
 // A missed draw of an extension list is shown as in its own list's drill, among the others.
 TEST_P(ReviewMiss, WrongAnswerShownAsItsListShowsIt)
 {
-    const MissRow row = GetParam();
+    const ReviewMissRow row = GetParam();
     Drill drill;
     drill.startReview("Révisions du jour", {{{"ABC", "ABCD"}, "x.txt", row.extension}});
     SeededRandomSource random(3);
@@ -146,9 +150,9 @@ TEST_P(ReviewMiss, WrongAnswerShownAsItsListShowsIt)
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, ReviewMiss,
-    testing::Values(MissRow{"extension", true, "ABC", "Vous aviez saisi: ABCE"},
-                    MissRow{"other", false, "ABCE", "Tirage: ABC"}),
-    [](const testing::TestParamInfo<MissRow>& info) { return std::string(info.param.name); });
+    testing::Values(ReviewMissRow{"extension", true, "ABC", "Vous aviez saisi: ABCE"},
+                    ReviewMissRow{"other", false, "ABCE", "Tirage: ABC"}),
+    [](const testing::TestParamInfo<ReviewMissRow>& info) { return std::string(info.param.name); });
 
 struct PutBackRow {
     const char* name;
