@@ -183,7 +183,7 @@ Form2::Form2(QWidget* parent)
     // Nothing else in the window says that the player's own words can be drilled.
     setToolTip(QStringLiteral("Clic droit : fabriquer vos listes à partir de vos mots, ou "
                               "revenir aux listes d'origine ; apprendre la liste choisie peu à "
-                              "peu, options de révision"));
+                              "peu, options de révision ; mes progrès (Ctrl+P)"));
     fillBoxes();
     repairFolders();
     carryOverProgress();
