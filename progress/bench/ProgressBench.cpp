@@ -3,6 +3,7 @@
 // and of the window's opening, from its making to its first paint. `progress_bench --petit`
 // runs the same on a small record (the test that keeps it building and running).
 #include <progress/window/ProgressWindow.h>
+#include <study/bench/BenchTiming.h>
 
 #include <study/AnswerHistory.h>
 #include <study/ProgressFigures.h>
@@ -32,23 +33,8 @@ struct Size {
 
 constexpr std::int64_t kNow = 1'800'000'000;
 
-double milliseconds(const std::function<bool()>& work, bool& ok)
-{
-    const auto start = std::chrono::steady_clock::now();
-    ok = work() && ok;
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-// The median of `runs` runs of `work`.
-double median(int runs, const std::function<bool()>& work, bool& ok)
-{
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run)
-        times.push_back(milliseconds(work, ok));
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+using study::bench::median;
+using study::bench::milliseconds;
 
 // Draws of five lists, a third in the deck due from 30 days ago to 60 days ahead; series of 30
 // answers ten minutes apart back from now, every fifth a review; written straight in SQL, the

@@ -5,6 +5,7 @@
 #include <study/ProgressBook.h>
 #include <study/SqliteDatabase.h>
 #include <study/StudyRecord.h>
+#include <study/bench/BenchTiming.h>
 
 #include <testsupport/TempFolder.h>
 
@@ -28,23 +29,8 @@ struct Size {
 
 constexpr std::int64_t kNow = 1'800'000'000;
 
-double milliseconds(const std::function<bool()>& work, bool& ok)
-{
-    const auto start = std::chrono::steady_clock::now();
-    ok = work() && ok;
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-// The median of `runs` runs of `work`.
-double median(int runs, const std::function<bool()>& work, bool& ok)
-{
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run)
-        times.push_back(milliseconds(work, ok));
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+using study::bench::median;
+using study::bench::milliseconds;
 
 // The deck's draws, due from 30 days ago to 60 days ahead, and the answers of their history,
 // 30 a correction, written straight in SQL: the history a player makes in years.
