@@ -231,6 +231,16 @@ void ProgressWindow::refresh()
     showMissed();
 }
 
+// A list as the launcher names it (those of the second box marked, some titles being in both),
+// or its file's name when the catalogue has no such list.
+QString ProgressWindow::listTitle(const std::string& fileName)
+{
+    for (const catalogue::ListRow& row : catalogue::Catalogue::rows())
+        if (row.fileName == fileName)
+            return fr(row.title) + (row.box == 1 ? QStringLiteral(" · flexions") : QString());
+    return fr(fileName);
+}
+
 // The catalogue's lists in its order, then any other list the record has seen.
 void ProgressWindow::showLists(const std::vector<study::ListFigures>& figures)
 {
@@ -244,9 +254,8 @@ void ProgressWindow::showLists(const std::vector<study::ListFigures>& figures)
     for (const catalogue::ListRow& row : catalogue::Catalogue::rows()) {
         const auto found = byFile.find(row.fileName);
         const study::ListFigures& list = found == byFile.end() ? none : *found->second;
-        const QString title =
-            fr(row.title) + (row.box == 1 ? QStringLiteral(" · flexions") : QString());
-        addListRow(title, row.fileName, list.underWay ? list.drillSize : entriesOf(row), list);
+        addListRow(listTitle(row.fileName), row.fileName,
+                   list.underWay ? list.drillSize : entriesOf(row), list);
         grid->item(grid->rowCount() - 1, 0)
             ->setData(kListRole, QVariant::fromValue(reinterpret_cast<quintptr>(&row)));
         if (found != byFile.end())
@@ -367,7 +376,8 @@ void ProgressWindow::showMissed()
         grid->setItem(r, 0, new FigureItem(shown, shown));
         const QString solutions = fromBytes(draw.draw.solutions);
         grid->setItem(r, 1, new FigureItem(solutions, solutions));
-        grid->setItem(r, 2, new FigureItem(fr(draw.draw.list), fr(draw.draw.list)));
+        const QString list = listTitle(draw.draw.list);
+        grid->setItem(r, 2, new FigureItem(list, list));
         grid->setItem(
             r, 3, new FigureItem(fr(FrenchFormat::number(draw.missed)), qlonglong(draw.missed)));
         grid->setItem(r, 4,

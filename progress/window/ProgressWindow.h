@@ -92,6 +92,7 @@ private:
     void showDeck(const study::DeckFigures& deck);
     void showDays(const std::vector<study::DayFigures>& days);
     void showMissed();
+    static QString listTitle(const std::string& fileName);
     void sortBy(int column);
     void tell(const QString& text, bool warning);
     std::int64_t entriesOf(const catalogue::ListRow& list) const;

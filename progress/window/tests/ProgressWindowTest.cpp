@@ -238,6 +238,7 @@ void ProgressWindowTest::theDrawsMissedMostAreReviewedAtOnce()
     QCOMPARE(missed->rowCount(), 3);
     for (int r = 0; r < 3; ++r) {
         QCOMPARE(missed->item(r, 0)->text().left(4), QStringLiteral("TIRA"));
+        QCOMPARE(missed->item(r, 2)->text(), QStringLiteral("5 lettres"));
         QCOMPARE(missed->item(r, 3)->text(), QStringLiteral("1"));
         QCOMPARE(missed->item(r, 4)->text(), QStringLiteral("2"));
         QCOMPARE(missed->item(r, 5)->text(), QStringLiteral("05/12/2026"));
