@@ -16,10 +16,8 @@
 #include <progress/window/ProgressWindow.h>
 #include <study/StudyRecord.h>
 #include <training/drill/ListLoader.h>
-#include <training/progress/DrillOptions.h>
+#include <training/progress/PlayerKeeping.h>
 #include <training/window/Form1.h>
-
-#include <listfolder/FolderRepair.h>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -95,27 +93,6 @@ QString countsCriterion(const drill::SavedDrill& saved, const drill::DrillState&
               .arg(criterionSentence(now.criterion, now.threshold));
 }
 
-// The player's study record, opened at start; null, with what to tell the player in `note`,
-// when it cannot be (the drill then keeps nothing). A damaged record set aside is said too.
-std::unique_ptr<study::StudyRecord> openStudyRecord(QString& note)
-{
-    const std::string path = places::PlayerFolders::studyRecord();
-    if (path.empty())
-        return nullptr;  // no home: nothing was ever kept
-    auto record = std::make_unique<study::StudyRecord>();
-    if (const status::Status opened = record->open(path); !opened) {
-        std::fprintf(stderr, "vorlane : %s\n", opened.why().c_str());
-        note = QStringLiteral("Votre progression ne sera pas gardée : %1.")
-                   .arg(QString::fromStdString(opened.why()));
-        return nullptr;
-    }
-    if (!record->setAsideAs().empty())
-        note = QStringLiteral("Votre relevé d'étude était abîmé : il a été mis de côté sous « %1 » "
-                              "(rien n'a été effacé) et un nouveau relevé a été commencé.")
-                   .arg(QString::fromStdString(files::shownPath(record->setAsideAs())));
-    return record;
-}
-
 }  // namespace
 
 namespace launcher {
@@ -164,72 +141,51 @@ const Form2::Controls::Table& Form2::controlTable()
     return table;
 }
 
-Form2::Form2(QWidget* parent)
+Form2::Form2(const QStringList& repaired, QWidget* parent)
     : QWidget(parent),
       quitProgram([] { QCoreApplication::exit(0); }),
-      studyRecord(openStudyRecord(studyNote)),
-      progressStore(studyRecord.get(), training::ProgressStore::playerFolder()),
-      optionsFile(training::DrillOptions::playerFile()),
-      study_(studyRecord.get()),
-      studyTrouble(QStringLiteral("relevé d'étude non ouvert")),
-      reviewOptions_(training::ReviewOptions::read(optionsFile))
+      keeping_(training::PlayerKeeping::ofPlayer()),
+      studyTrouble(QStringLiteral("relevé d'étude non ouvert"))
 {
     look::setUpWindow(this, QStringLiteral("Bienvenue :o)"), look::face("MS Sans Serif", 8.25),
                       QSize(6045, 4125), look::Colour::window);
     look::steadyTextCursor();
     createControls();
-    if (study_)
-        study_->setPolicy(reviewOptions_.policy);
     // Nothing else in the window says that the player's own words can be drilled.
     setToolTip(QStringLiteral("Clic droit : fabriquer vos listes à partir de vos mots, ou "
                               "revenir aux listes d'origine ; apprendre la liste choisie peu à "
                               "peu, options de révision ; mes progrès (Ctrl+P)"));
     fillBoxes();
-    repairFolders();
-    carryOverProgress();
+    tellRepairs(repaired);
+    tellKeeping();
     showProgress();
     showReviewLine();
 }
 
-// The progress the earlier versions kept comes into the study record at the first start; what
-// the record could not do is said once, under the message band.
-void Form2::carryOverProgress()
+// What opening the study record, or carrying the earlier progress into it, has to tell the
+// player is said once, under the message band.
+void Form2::tellKeeping()
 {
-    if (const status::Status carried = progressStore.carryOver(); !carried) {
-        std::fprintf(stderr, "vorlane : %s\n", carried.why().c_str());
-        studyNote = QStringLiteral("Votre progression d'avant n'a pas pu être reprise : %1.")
-                        .arg(QString::fromStdString(carried.why()));
-    }
-    if (studyNote.isEmpty())
+    const QString note = keeping_->openingNote();
+    if (note.isEmpty())
         return;
     auto* message = controls.get<QLabel>("message");
-    showMessage(message->isVisible() ? message->text() + QStringLiteral(" ") + studyNote
-                                     : studyNote);
+    showMessage(message->isVisible() ? message->text() + QStringLiteral(" ") + note : note);
 }
 
-// Before any list is read: a switch cut short in a folder the launcher reads is undone (or,
-// where it cannot be, the player is told which lists are new), under the message band.
-void Form2::repairFolders()
+// What the program's start did to a switch cut short in the lists folders (ListsRepair),
+// under the message band.
+void Form2::tellRepairs(const QStringList& repaired)
 {
-    QStringList said;
-    for (const std::string& folder :
-         {places::ListFolders::workingFolder(), places::PlayerFolders::lists()}) {
-        if (folder.empty())
-            continue;
-        for (const std::string& note : listfolder::FolderRepair::atStart(folder)) {
-            std::fprintf(stderr, "vorlane : %s\n", note.c_str());
-            said << QString::fromStdString(note);
-        }
-    }
-    if (!said.isEmpty())
-        showMessage(QStringLiteral("Au lancement, %1.").arg(said.join(QStringLiteral(" ; "))));
+    if (!repaired.isEmpty())
+        showMessage(QStringLiteral("Au lancement, %1.").arg(repaired.join(QStringLiteral(" ; "))));
 }
 
 Form2::~Form2() = default;
 
 study::Study* Form2::study() const
 {
-    return study_;
+    return keeping_->study();
 }
 
 void Form2::createControls()
@@ -344,12 +300,10 @@ bool Form2::askToResume(const catalogue::ListRow& list)
     using Status = training::ProgressStore::Found::Status;
     if (found.status == Status::usable)
         found = judged(list, found);
-    if (found.status == Status::stale)
-        progressStore.forget(list);
-    if (found.status == Status::unusable)
-        std::fprintf(stderr, "%s\n", qPrintable(progressStore.ignoredLine(list, found.reason)));
-    if (found.status != Status::usable)
+    if (found.status != Status::usable) {
+        keeping_->passOver(list, found);
         return false;
+    }
     auto* question = controls.get<QMessageBox>("reprise");
     question->setText(QStringLiteral("Vous aviez commencé la liste « %1 ».")
                           .arg(QString::fromStdString(list.title)));
@@ -375,7 +329,7 @@ void Form2::reprise_Click(QAbstractButton* answer)
         return;
     const bool resume = answer->objectName() == QLatin1String("reprendre");
     if (!resume)
-        progressStore.forget(*list);
+        keeping_->progress().forget(*list);
     startDrill([&](training::Form1& form) {
         return resume ? form.reprendre(*list) : form.commencer(*list);
     });
@@ -390,7 +344,7 @@ training::ProgressStore::Found Form2::judged(const catalogue::ListRow& list,
     if (!loaded.ok)
         return found;  // LANCER says why the list cannot be read
     training::ProgressStore::Found fits =
-        progressStore.find(list, QString::fromStdString(loaded.path), &loaded.entries);
+        keeping_->progress().find(list, QString::fromStdString(loaded.path), &loaded.entries);
     if (fits.status == training::ProgressStore::Found::Status::unusable)
         startNote = QStringLiteral("La progression gardée pour « %1 » ne peut pas être reprise "
                                    "(%2) : la liste recommence au début.")
@@ -408,7 +362,7 @@ training::ProgressStore::Found Form2::progressOf(const catalogue::ListRow& list)
     const std::string path = drill::ListLoader::locate(list.path(), listFolders());
     if (path.empty())
         return {};  // nowhere to be found now: the record waits for its list
-    return progressStore.find(list, QString::fromStdString(path));
+    return keeping_->progress().find(list, QString::fromStdString(path));
 }
 
 void Form2::showProgress()
@@ -456,8 +410,7 @@ training::Form1& Form2::trainingForm()
 {
     if (!trainingWindow) {
         trainingWindow = std::make_unique<training::Form1>(this);
-        trainingWindow->remember(&progressStore, optionsFile);
-        trainingWindow->setStudy(study_);
+        trainingWindow->remember(*keeping_);
     }
     return *trainingWindow;
 }
@@ -540,13 +493,13 @@ void Form2::contextMenuEvent(QContextMenuEvent* event)
 // again each time it is shown; a list chosen there starts as LANCER starts it here.
 void Form2::mesProgres_Click()
 {
-    if (!studyRecord) {
+    if (!keeping_->record()) {
         showMessage(QStringLiteral("Vos progrès ne peuvent pas être montrés : votre relevé "
                                    "d'étude n'a pas pu être ouvert."));
         return;
     }
     if (!progressWindow) {
-        progressWindow = std::make_unique<progress::ProgressWindow>(*studyRecord, this);
+        progressWindow = std::make_unique<progress::ProgressWindow>(*keeping_->record(), this);
         connect(progressWindow.get(), &progress::ProgressWindow::startList, this,
                 [this](const catalogue::ListRow* list) {
                     chosen = list->box;
@@ -581,12 +534,8 @@ void Form2::revenirOrigine_Click()
 
 void Form2::setStudy(study::Study* study, const QString& whyNot)
 {
-    study_ = study;
+    keeping_->setStudy(study);
     studyTrouble = whyNot.isEmpty() ? QStringLiteral("relevé d'étude non ouvert") : whyNot;
-    if (study_)
-        study_->setPolicy(reviewOptions_.policy);
-    if (trainingWindow)
-        trainingWindow->setStudy(study_);
     showReviewLine();
 }
 
@@ -594,20 +543,20 @@ void Form2::setStudy(study::Study* study, const QString& whyNot)
 void Form2::showReviewLine()
 {
     QString text = ReviewLine::unavailable(studyTrouble);
-    if (study_) {
-        const status::Result<study::DueCounts> due = study_->dueCounts();
+    if (study()) {
+        const status::Result<study::DueCounts> due = study()->dueCounts();
         text = due ? ReviewLine::text(*due)
                    : ReviewLine::unavailable(QString::fromStdString(due.why()));
     }
     auto* line = controls.get<QLabel>("revisions");
     line->setToolTip(text);
     line->setText(line->fontMetrics().elidedText(text, Qt::ElideRight, line->width()));
-    controls.get<QPushButton>("reviser")->setEnabled(study_ != nullptr);
+    controls.get<QPushButton>("reviser")->setEnabled(study() != nullptr);
 }
 
 void Form2::reviser_Click()
 {
-    if (!study_) {
+    if (!study()) {
         showMessage(ReviewLine::unavailable(studyTrouble));
         return;
     }
@@ -632,11 +581,11 @@ void Form2::addStudyEntries(QMenu* menu, const catalogue::ListRow* list)
     stop->setText(QStringLiteral("Ne plus réviser cette liste") + title);
     QString why;  // why neither applies
     bool learning = false;
-    if (!study_) {
+    if (!study()) {
         why = ReviewLine::unavailable(studyTrouble);
     } else if (!list) {
         why = QStringLiteral("Choisissez d'abord une liste dans l'une des deux boîtes.");
-    } else if (const status::Result<bool> state = study_->isLearning(list->fileName); !state) {
+    } else if (const status::Result<bool> state = study()->isLearning(list->fileName); !state) {
         why = ReviewLine::unavailable(QString::fromStdString(state.why()));
     } else {
         learning = *state;
@@ -677,7 +626,7 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
 void Form2::apprendreListe_Click()
 {
     const catalogue::ListRow* list = std::exchange(menuList, nullptr);
-    if (!list || !study_)
+    if (!list || !study())
         return;
     const drill::LoadedList loaded = drill::ListLoader::loadFile(list->path(), listFolders());
     if (!loaded.ok) {
@@ -688,7 +637,7 @@ void Form2::apprendreListe_Click()
     for (const drill::ListEntry& entry : loaded.entries)
         entries.push_back({list->fileName, entry.draw, entry.solutions});
     const QString title = QString::fromStdString(list->title);
-    const status::Status learned = study_->learnList(list->fileName, entries);
+    const status::Status learned = study()->learnList(list->fileName, entries);
     if (!learned) {
         showMessage(QStringLiteral("« %1 » n'a pas pu entrer dans vos révisions : %2")
                         .arg(title, QString::fromStdString(learned.why())));
@@ -699,7 +648,7 @@ void Form2::apprendreListe_Click()
                     .arg(title,
                          counted(static_cast<std::int32_t>(entries.size()),
                                  QStringLiteral("tirage"), QStringLiteral("tirages")),
-                         counted(reviewOptions_.policy.newPerDay, QStringLiteral("nouveau"),
+                         counted(reviewOptions().policy.newPerDay, QStringLiteral("nouveau"),
                                  QStringLiteral("nouveaux"))));
     showReviewLine();
 }
@@ -707,10 +656,10 @@ void Form2::apprendreListe_Click()
 void Form2::oublierListe_Click()
 {
     const catalogue::ListRow* list = std::exchange(menuList, nullptr);
-    if (!list || !study_)
+    if (!list || !study())
         return;
     const QString title = QString::fromStdString(list->title);
-    const status::Status stopped = study_->stopLearning(list->fileName);
+    const status::Status stopped = study()->stopLearning(list->fileName);
     if (!stopped) {
         showMessage(QStringLiteral("« %1 » n'a pas pu sortir de vos révisions : %2")
                         .arg(title, QString::fromStdString(stopped.why())));
@@ -733,17 +682,14 @@ ReviewOptionsDialog& Form2::reviewOptionsForm()
 
 void Form2::optionsRevision_Click()
 {
-    reviewOptionsForm().edit(reviewOptions_.policy);
+    reviewOptionsForm().edit(reviewOptions().policy);
 }
 
 // Kept in the player's options file and given to the study record; the new draws a day change
 // what is due today.
 void Form2::applyPolicy(const study::ReviewPolicy& policy)
 {
-    reviewOptions_.policy = policy;
-    reviewOptions_.write(optionsFile);
-    if (study_)
-        study_->setPolicy(policy);
+    keeping_->keep(policy);
     showMessage(QStringLiteral("Options de révision enregistrées : réussite visée %1 %, %2 par "
                                "jour.")
                     .arg(training::ReviewOptions::percentText(policy.desiredRetention),

@@ -2,12 +2,12 @@
 
 #include <look/ControlSet.h>
 #include <study/Study.h>
-#include <training/progress/ProgressStore.h>
-#include <training/progress/ReviewOptions.h>
+#include <training/progress/PlayerKeeping.h>
 
 #include <QHash>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -51,7 +51,9 @@ class Form2 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form2(QWidget* parent = nullptr);
+    // `repaired`: what the program's start said of the lists folders it repaired
+    // (ListsRepair::atStart), shown in the message band.
+    explicit Form2(const QStringList& repaired = QStringList(), QWidget* parent = nullptr);
     ~Form2() override;
 
     // The box (0 or 1) in which the player picked an item last; none before the first pick.
@@ -72,14 +74,15 @@ public:
     // the launcher, and takes the review options kept. Without one the line says why in short
     // (`whyNot`) and « Réviser » is greyed.
     void setStudy(study::Study* study, const QString& whyNot = QString());
-    const training::ReviewOptions& reviewOptions() const { return reviewOptions_; }
+    const training::ReviewOptions& reviewOptions() const { return keeping_->reviewOptions(); }
 
     // Ends the program; tests replace it to watch the request.
     std::function<void()> quitProgram;
 
-    // Where the player's progress and the training window's options are kept: the player's
-    // folders, read from the environment when the launcher is made.
-    const training::ProgressStore& progress() const { return progressStore; }
+    // What is kept of the player between runs, which the training window shares: the progress
+    // on each list, the options, the study record; the player's folders, read from the
+    // environment when the launcher is made.
+    const training::ProgressStore& progress() const { return keeping_->progress(); }
     // The player's study record, opened at start; null when it could not be (the launcher
     // said why).
     study::Study* study() const;
@@ -117,8 +120,8 @@ private:
     void createControls();
     QObject* makeOwn(const Controls::Row& row);
     void fillBoxes();
-    void repairFolders();
-    void carryOverProgress();
+    void tellRepairs(const QStringList& repaired);
+    void tellKeeping();
     void showMessage(const QString& text);
     QMessageBox* makeQuestion();
 
@@ -150,15 +153,10 @@ private:
     std::unique_ptr<training::Form1> trainingWindow;
     std::unique_ptr<ImportWindow> importWindow;
     std::unique_ptr<progress::ProgressWindow> progressWindow;  // « Mes progrès »
-    QString studyNote;  // what opening the study record has to tell the player
     QString startNote;  // why a list under way starts from its beginning
-    std::unique_ptr<study::StudyRecord> studyRecord;
-    training::ProgressStore progressStore;
-    QString optionsFile;
+    std::unique_ptr<training::PlayerKeeping> keeping_;
     const catalogue::ListRow* askedList = nullptr;  // the list the question is about
-    study::Study* study_ = nullptr;
-    QString studyTrouble;  // why there is no study record
-    training::ReviewOptions reviewOptions_;
+    QString studyTrouble;                           // why there is no study record
     std::unique_ptr<ReviewOptionsDialog> optionsDialog;
     QShortcut* reviewKey = nullptr;                // Ctrl+R
     const catalogue::ListRow* menuList = nullptr;  // the list the study entries are about

@@ -1,6 +1,7 @@
 #include <launcher/CommandLineBox.h>
 #include <launcher/Form2.h>
 #include <launcher/ImportWindow.h>
+#include <launcher/ListsRepair.h>
 
 #include <files/Process.h>
 #include <ownlists/CommandLine.h>
@@ -55,7 +56,8 @@ int window(int argc, char* argv[], ownlists::CommandLine line)
     }
     // Hiding the launcher for a drill is no reason to end; the farewell ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    launcher::Form2 launcher;
+    // Before any list is read, a switch cut short in the lists folders is undone.
+    launcher::Form2 launcher(launcher::ListsRepair::atStart());
     launcher.show();
     if (line.action == ownlists::CommandLine::Action::importWords)
         launcher.importForm().startImportOf(QString::fromStdString(line.playerFile));

@@ -5,6 +5,7 @@
 #include <files/ShownPath.h>
 #include <launcher/CatalogueBox.h>
 #include <launcher/Form2.h>
+#include <launcher/ListsRepair.h>
 #include <look/Colour.h>
 #include <look/Look.h>
 #include <testsupport/FolderSnapshot.h>
@@ -32,6 +33,7 @@
 #include <utility>
 
 using launcher::Form2;
+using launcher::ListsRepair;
 using testsupport::WindowLayout;
 using testsupport::WindowProbe;
 using training::Form1;
@@ -96,9 +98,10 @@ void LauncherTest::initTestCase()
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
+// Made as the program makes it, after the start's repair of the lists folders.
 std::unique_ptr<Form2> LauncherTest::makeLauncher()
 {
-    auto launcher = std::make_unique<Form2>();
+    auto launcher = std::make_unique<Form2>(ListsRepair::atStart());
     launcher->quitProgram = [this] { ++ended; };
     Form1& form = launcher->trainingForm();
     form.dataFolders.clear();
@@ -385,8 +388,9 @@ void LauncherTest::missingListShowsMessage()
     QVERIFY(WindowProbe(*launcher->training()).button("corriger")->isEnabled());
 }
 
-// An import cut while it switched the working folder's lists: the launcher undoes it before
-// any list is read, or, while another run holds the folder, says which lists are new.
+// An import cut while it switched the working folder's lists: the program's start undoes it
+// before any list is read or, while another run holds the folder, names the lists that are new;
+// the launcher says which in its band.
 void LauncherTest::aHalfSwitchedFolderIsRepairedOrToldAtStart_data()
 {
     QTest::addColumn<bool>("otherRun");

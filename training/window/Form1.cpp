@@ -1,16 +1,15 @@
 #include <training/window/Form1.h>
 
 #include <places/ListFolders.h>
+#include <training/progress/PlayerKeeping.h>
 #include <training/window/GridFont.h>
 
 #include <catalogue/Catalogue.h>
-#include <catalogue/DrawPadding.h>
 #include <look/Colour.h>
 #include <look/Controls.h>
 #include <look/Look.h>
 #include <look/ScreenFit.h>
 #include <look/TextBox.h>
-#include <textfile/Cp1252.h>
 #include <training/drill/ClockRandomSource.h>
 #include <training/drill/ClockText.h>
 #include <training/drill/ListLoader.h>
@@ -28,7 +27,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
@@ -40,15 +38,6 @@ namespace {
 
 using drill::kSlots;
 
-// The grid of slots: three columns of ten; slot i stands in column i / 10, row i % 10.
-constexpr int kDrawLeft[3] = {360, 4320, 8160};
-constexpr int kAnswerLeft[3] = {2100, 6060, 9900};
-constexpr int kFrameLeft[3] = {240, 4200, 8040};
-constexpr int kGridTop = 600;
-constexpr int kRowStep = 600;
-constexpr int kTileLeft = 3000;
-constexpr int kTileSide = 600;
-
 // Where the criterion sentence moves. Under the criterion by speed its first half is longer,
 // so the threshold box and the unit move 900 twips to the right of where they stand. Back
 // under successes they stand at 1800 and 2160, left of their designed 2000 and 2355: the
@@ -56,26 +45,6 @@ constexpr int kTileSide = 600;
 constexpr int kSpeedShift = 900;
 constexpr int kSuccessBoxLeft = 1800;
 constexpr int kSuccessUnitLeft = 2160;
-
-QString fromBytes(const std::string& bytes)
-{
-    return QString::fromStdU16String(textfile::Cp1252::decode(bytes));
-}
-
-std::string toBytes(const QString& text)
-{
-    return textfile::Cp1252::encode(text.toStdU16String());
-}
-
-QString indexed(const char* name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-QRect slotPlace(const int (&columnLefts)[3], int slot)
-{
-    return {columnLefts[slot / 10], kGridTop + kRowStep * (slot % 10), 1600, 375};
-}
 
 // A review takes every draw due: the series draw picks its thirty at random among them, as in
 // a list.
@@ -94,8 +63,9 @@ const catalogue::ListRow* rowOfFile(const std::string& fileName)
 
 namespace training {
 
-// The controls, in the order they are made (later ones stand above earlier ones). A new
-// control takes one row here, and its handler, declared with the others, when it has one.
+// The controls after the grid's, in the order they are made (later ones stand above earlier
+// ones). A new control takes one row here, and its handler, declared with the others, when it
+// has one.
 const Form1::Controls::Table& Form1::controlTable()
 {
     // clang-format off
@@ -103,19 +73,9 @@ const Form1::Controls::Table& Form1::controlTable()
         using K = look::Kind;
         using look::Style;
         namespace Colour = look::Colour;
-        Controls::Table rows;
-        for (int c = 0; c < 3; ++c)  // a frame behind each column of slots
-            rows.push_back({indexed("Frame1", c), K::frame, {}, {kFrameLeft[c], 360, 3600, 6255}, -1, nullptr});
-        const Style grid = Style().font(GridFont::designed()).align(Qt::AlignCenter);
-        for (int i = 0; i < kSlots; ++i) {  // the draw and the answer of slot i (its events: eventFilter)
-            rows.push_back({indexed("tirage", i), K::lockedBox, {}, slotPlace(kDrawLeft, i), kSlots + i, nullptr, Style(grid).background(Colour::draw)});
-            rows.push_back({indexed("solution", i), K::textBox, {}, slotPlace(kAnswerLeft, i), i, nullptr, Style(grid).background(Colour::answer)});
-        }
-        for (int k = 0; k < kTiles; ++k)  // the letters of the focused draw, graphical buttons
-            rows.push_back({indexed("Command1", k), K::button, {}, {kTileLeft + kTileSide * k, 6960, kTileSide, kTileSide}, 2 * kSlots + k, &Form1::Command1_Click, Style().font("Arial", 22).background(Colour::tile).flat()});
         const Style result = Style().font("MS Sans Serif", 8.25, true).foreground(look::activeTitleBar());
-        // Tab indices from 69 on: after the answers, the draws and the tiles.
-        const Controls::Table others = {
+        // Tab indices from 69 on: after the grid's answers, draws and tiles (AnswerGrid).
+        return Controls::Table{
             {"Label7", K::label, "Base", {360, 45, 0, 0}, -1, nullptr, Style().font("MS Sans Serif", 9.75)},  // the list title
             {"police", K::label, "1", {10080, 0, 0, 0}, -1, nullptr},  // number of the next font
             {"Command3", K::button, "Changer de police", {10200, 0, 1455, 255}, 69, &Form1::Command3_Click},  // the next font
@@ -156,8 +116,6 @@ const Form1::Controls::Table& Form1::controlTable()
             // adds after a correction (Ctrl+M in the box does the same).
             {"compterRate", K::menuEntry, "Compter comme raté", {}, -1, &Form1::compterRate_Click},
         };
-        rows.insert(rows.end(), others.begin(), others.end());
-        return rows;
     }();
     // clang-format on
     return table;
@@ -168,12 +126,15 @@ Form1::Form1(QWidget* launcher)
       beep([] { QApplication::beep(); }),
       dataFolders(places::ListFolders::afterWorkingFolder()),
       launcherWindow(launcher),
-      random(std::make_unique<drill::ClockRandomSource>())
+      random(std::make_unique<drill::ClockRandomSource>()),
+      ownKeeping(std::make_unique<PlayerKeeping>()),
+      keeping(ownKeeping.get())
 {
     look::setUpWindow(this, QStringLiteral("ENTRAINEMENT SCRABBLE - Nouveautés ODS 6"),
                       look::face("MS Sans Serif", 8.25), QSize(11805, 9780), look::Colour::window);
     look::steadyTextCursor();
     look::ScreenFit::keep(this);
+    grid = new AnswerGrid(this, *this);  // first: below the others and first in the Tab walk
     createControls();
     connectEvents();
     windowCreation();
@@ -194,23 +155,28 @@ void Form1::createControls()
     for (look::Kind kind : {look::Kind::label, look::Kind::frame, look::Kind::checkBox})
         controls.setDefault(kind, look::Style().background(look::Colour::window));
     controls.build(controlTable());
-    for (int i = 0; i < kSlots; ++i) {
-        tirage[i] = box(indexed("tirage", i));
-        solution[i] = box(indexed("solution", i));
-    }
-    for (int k = 0; k < kTiles; ++k)
-        Command1[k] = button(indexed("Command1", k));
+    joinTabWalks();
     // Shown in the menu only: the answer box itself takes Ctrl+M (filterAnswerEvent).
     controls.get<QAction>("compterRate")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
 }
 
+// The window's Tab walk goes on from the grid's last stop, and on through the window's own
+// controls in the order of their indices, as one table would have made it.
+void Form1::joinTabWalks()
+{
+    std::vector<std::pair<int, QWidget*>> stops;
+    for (const Controls::Row& row : controls.rows())
+        if (row.tabIndex >= 0)
+            stops.emplace_back(row.tabIndex, controls.get<QWidget>(row.name));
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QWidget* previous = grid->lastTabStop();
+    for (const auto& stop : stops)
+        QWidget::setTabOrder(std::exchange(previous, stop.second), stop.second);
+}
+
 void Form1::connectEvents()
 {
-    for (int i = 0; i < kSlots; ++i) {
-        solution[i]->installEventFilter(this);
-        connect(solution[i], &QLineEdit::textChanged, this, [this, i] { solution_Change(i); });
-        tirage[i]->installEventFilter(this);  // Enter there too performs the default button
-    }
     for (const char* name : {"recherche", "seuiltxt", "temps", "tempstot"})
         box(name)->installEventFilter(this);
     controls.get<QCheckBox>("Check1")->installEventFilter(this);
@@ -221,9 +187,7 @@ void Form1::connectEvents()
 // Runs once, when the window is first used.
 void Form1::windowCreation()
 {
-    tileLeft = look::left(Command1[0]);
-    tileWidth = look::twips(Command1[0]->width());
-    pendingTile = -1;
+    grid->forgetPendingTile();
     defaultButton = button("Command2");
     defaultButton->setDefault(true);
 }
@@ -276,12 +240,13 @@ bool Form1::reprendre(const catalogue::ListRow& list)
 
 bool Form1::reviser()
 {
-    if (!study_) {
+    study::Study* record = keeping->study();
+    if (!record) {
         lastLoadMessage = QStringLiteral("Révisions impossibles : le relevé d'étude n'est pas "
                                          "ouvert.");
         return false;
     }
-    const status::Result<std::vector<study::DeckDraw>> due = study_->dueDraws(kReviewDraws);
+    const status::Result<std::vector<study::DeckDraw>> due = record->dueDraws(kReviewDraws);
     if (!due) {
         lastLoadMessage =
             QStringLiteral("Révisions impossibles : %1.").arg(QString::fromStdString(due.why()));
@@ -292,7 +257,7 @@ bool Form1::reviser()
 
 bool Form1::reviser(const std::vector<study::DeckDraw>& picked)
 {
-    if (!study_) {
+    if (!keeping->study()) {
         lastLoadMessage = QStringLiteral("Révisions impossibles : le relevé d'étude n'est pas "
                                          "ouvert.");
         return false;
@@ -320,7 +285,7 @@ bool Form1::reviser(const std::vector<study::DeckDraw>& picked)
     slotList = [this](int slot, const drill::SlotCorrection&) { return correctedDraws[slot].list; };
     clockAtCorrection = drill_.state().totalSeconds;
     look::setCaption(label("Label7"), reviewTitle());
-    gridFont.setPoints(tirage, solution, points);
+    grid->setPoints(points);
     look::setBackground(box("tempstot"), look::systemWindow());
     seriesDraw();
     return true;
@@ -340,40 +305,35 @@ bool Form1::begin(const catalogue::ListRow& list, bool resume)
     const bool resumed = resume && resumeDrill(list, loaded.entries, listPath);
     if (!resumed)
         drill_.start(list, std::move(loaded.entries));
-    if (!resumed && progress)
-        progress->startAfresh();
+    if (!resumed)
+        keeping->progress().startAfresh();
     slotList = [file = list.fileName](int, const drill::SlotCorrection&) { return file; };
     clockAtCorrection = drill_.state().totalSeconds;
     if (resumed)
         paintResumedCounters();
     look::setCaption(label("Label7"), QString::fromStdString(list.title));
-    gridFont.setPoints(tirage, solution, list.gridPoints());
+    grid->setPoints(list.gridPoints());
     look::setBackground(box("tempstot"), look::systemWindow());
     seriesDraw();
     return true;
 }
 
-// The drill where the record of `list` left it; false, with the reason on standard error,
-// when there is no record this list file can take.
+// The drill where the record of `list` left it; false when there is no record this list file
+// can take (passed over as the keeping says).
 bool Form1::resumeDrill(const catalogue::ListRow& list, std::vector<drill::ListEntry>& entries,
                         const QString& listPath)
 {
-    if (!progress)
-        return false;
-    ProgressStore::Found found = progress->find(list, listPath);
-    QString reason = found.reason;
+    ProgressStore& progress = keeping->progress();
+    ProgressStore::Found found = progress.find(list, listPath);
     if (found.status == ProgressStore::Found::Status::usable) {
         if (drill_.resume(list, entries, found.saved)) {
-            progress->follow(list, found);
+            progress.follow(list, found);
             return true;
         }
-        reason = QStringLiteral("elle nomme des tirages que la liste n'a pas");
-    } else if (found.status == ProgressStore::Found::Status::stale) {
-        progress->forget(list);
-        return false;
+        found.status = ProgressStore::Found::Status::unusable;
+        found.reason = QStringLiteral("elle nomme des tirages que la liste n'a pas");
     }
-    if (!reason.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(progress->ignoredLine(list, reason)));
+    keeping->passOver(list, found);
     return false;
 }
 
@@ -399,18 +359,10 @@ void Form1::seriesDraw()
     box("motsleft")->writeWhole(QString::fromStdString(drawn.entriesLeftText));
     label("score")->hide();
     label("tps")->hide();
-    pendingTile = -1;
     countable.fill(false);
-    for (int i = 0; i < kSlots; ++i) {
-        tirage[i]->clear();
-        solution[i]->clear();
-        QFont font = solution[i]->font();
-        font.setStrikeOut(false);
-        solution[i]->setFont(font);
-        solution[i]->setToolTip(QString());
-    }
+    grid->clearSeries();
     for (int s = 0; s < drawn.seriesSize; ++s)
-        tirage[s]->write(fromBytes(drawn.drawTexts[s]));
+        grid->writeDraw(s, drawn.drawTexts[s]);
     unsetCursor();
     look::setBackground(box("seuiltxt"), look::systemWindow());
     paintSeriesPhase();
@@ -418,11 +370,9 @@ void Form1::seriesDraw()
     // The box left behind belonged to the series just corrected: it is not graded
     // against the new one. The arrival in the first box runs even when it already
     // holds the focus, so the new series always starts highlighted.
-    if (focusSlot >= 0 && focusSlot != 0)
+    if (grid->focusedSlot() > 0)
         timer("Timer3")->stop();
-    focusSlot = 0;
-    solution[0]->setFocus(Qt::OtherFocusReason);
-    solution_GotFocus(0);
+    grid->enterFirst();
 
     look::setBackground(box("temps"), look::systemWindow());
     timer("Timer1")->start();
@@ -452,7 +402,7 @@ void Form1::correctSeries()
     look::setBackground(box("temps"), look::Colour::stopped);
     std::array<std::string, kSlots> answers;
     for (int i = 0; i < kSlots; ++i) {
-        answers[i] = toBytes(solution[i]->text());
+        answers[i] = grid->answer(i);
         correctedDraws[i] = deckDrawOf(i);
     }
     const drill::CorrectionResult result = drill_.correctSeries(answers);
@@ -475,18 +425,8 @@ void Form1::correctSeries()
 void Form1::paintCorrection(const drill::CorrectionResult& result)
 {
     for (int i = 0; i < kSlots; ++i) {
-        const drill::SlotCorrection& slot = result.slots[i];
-        if (!slot.inSeries)
-            continue;
-        look::setBackground(solution[i], slot.found ? look::Colour::found : look::Colour::missed);
-        solution[i]->write(fromBytes(slot.answerText));
-        solution[i]->setToolTip(fromBytes(slot.tooltip));
-        QFont font = solution[i]->font();
-        font.setStrikeOut(slot.struckThrough);
-        solution[i]->setFont(font);
-        tirage[i]->write(fromBytes(slot.drawText));
-        if (slot.drawRevealed)
-            look::setBackground(tirage[i], look::Colour::found);
+        if (result.slots[i].inSeries)
+            grid->showCorrection(i, result.slots[i]);
     }
 }
 
@@ -515,7 +455,8 @@ void Form1::noteCountable(const drill::CorrectionResult& result)
 
 bool Form1::canCountAsMissed(int slot) const
 {
-    return study_ && slot >= 0 && slot < kSlots && countable[slot] && !drill_.seriesOpen();
+    return keeping->study() && slot >= 0 && slot < kSlots && countable[slot]
+        && !drill_.seriesOpen();
 }
 
 // A find too slow to count: the record schedules the draw as if missed, the counters stay as
@@ -527,14 +468,15 @@ void Form1::countAsMissed(int slot)
         return;
     }
     const study::DeckDraw& draw = correctedDraws[slot];
-    const status::Status counted = study_->countAsMissed(draw);
+    const status::Status counted = keeping->study()->countAsMissed(draw);
     if (!counted) {
-        solution[slot]->setToolTip(QStringLiteral("Non compté comme raté : %1.")
-                                       .arg(QString::fromStdString(counted.why())));
+        grid->setAnswerTip(slot,
+                           QStringLiteral("Non compté comme raté : %1.")
+                               .arg(QString::fromStdString(counted.why())));
         return;
     }
     countable[slot] = false;
-    solution[slot]->setToolTip(QStringLiteral("Compté comme raté"));
+    grid->setAnswerTip(slot, QStringLiteral("Compté comme raté"));
     if (drill_.isReview()) {
         const catalogue::ListRow* row = rowOfFile(draw.list);
         drill_.putBack({{draw.draw, draw.solutions}, draw.list, row && row->isExtensionList()});
@@ -547,9 +489,9 @@ void Form1::compterRate_Click()
 }
 
 // The box's own menu (copy, paste...) with « Compter comme raté » after it.
-void Form1::openAnswerMenu(int slot, const QContextMenuEvent& event)
+void Form1::answerMenu(int slot, const QContextMenuEvent& event)
 {
-    QMenu* menu = solution[slot]->createStandardContextMenu();
+    QMenu* menu = grid->answerMenu(slot);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
     auto* entry = controls.get<QAction>("compterRate");
@@ -563,10 +505,9 @@ void Form1::paintFinished()
 {
     timer("Timer2")->stop();
     look::setBackground(box("tempstot"), look::Colour::stopped);
-    for (QPushButton* tile : Command1)
-        look::setBackground(tile, look::Colour::missed);
+    grid->paintTiles(look::Colour::missed);
     box("motsleft")->writeWhole(QStringLiteral("0"));
-    showTiles(QStringLiteral(" BRAVO! "));
+    grid->showTiles(" BRAVO! ");
 }
 
 void Form1::paintVerdict(drill::Verdict verdict)
@@ -575,109 +516,59 @@ void Form1::paintVerdict(drill::Verdict verdict)
         look::setCaption(label("voyant"), QString::fromStdString(drill::verdictCaption(verdict)));
 }
 
-// ---------------------------------------------------------------- answer entry
+// ---------------------------------------------------------------- the grid's slots
 
-void Form1::solution_KeyPress(QChar& character)
+int Form1::currentSlot() const
 {
-    if (character >= QLatin1Char('a') && character <= QLatin1Char('z'))
-        character = QChar(character.unicode() - 32);
+    return drill_.state().currentSlot;
 }
 
-void Form1::solution_Change(int index)
+void Form1::answerArrived(int slot)
 {
-    const QString text = solution[index]->text();
-    const qsizetype bound = tirage[index]->text().size();
-    if (text.size() <= bound)
+    drill_.setCurrentSlot(slot);
+    if (!drill_.seriesOpen())
         return;
-    // One beep per character too many. The cut is made in one step with the change
-    // signal held back: removing one character per change would nest one change in the
-    // other, and a long paste would run out of stack.
-    {
-        const QSignalBlocker quiet(solution[index]);
-        const int cursor = solution[index]->cursorPosition();
-        solution[index]->setText(text.left(bound));
-        solution[index]->setCursorPosition(std::min(cursor, static_cast<int>(bound)));
+    defaultButton = button("Command2");
+    defaultButton->setDefault(true);
+    button("valider")->setDefault(false);
+    if (drill_.state().criterion == drill::Criterion::BySpeed) {
+        drill_.resetAnswerClock();
+        timer("Timer3")->start();
     }
-    for (qsizetype removed = bound; removed < text.size(); ++removed)
-        beep();
+    grid->highlight(slot);
 }
 
-void Form1::solution_GotFocus(int index)
-{
-    drill_.setCurrentSlot(index);
-    if (drill_.seriesOpen()) {
-        defaultButton = button("Command2");
-        defaultButton->setDefault(true);
-        button("valider")->setDefault(false);
-        if (drill_.state().criterion == drill::Criterion::BySpeed) {
-            drill_.resetAnswerClock();
-            timer("Timer3")->start();
-        }
-        highlightSlot(index);
-    }
-    showTiles(tirage[index]->text());
-}
-
-void Form1::highlightSlot(int slot)
-{
-    for (int k = 0; k < kSlots; ++k) {
-        look::setBackground(tirage[k], k == slot ? look::Colour::currentDraw : look::Colour::draw);
-        look::setBackground(solution[k],
-                            k == slot ? look::Colour::currentAnswer : look::Colour::answer);
-    }
-}
-
-void Form1::solution_LostFocus(int index)
+void Form1::answerLeft(int slot)
 {
     timer("Timer3")->stop();
     if (!drill_.seriesOpen())
         return;
     if (drill_.state().criterion == drill::Criterion::BySpeed)
-        gradeByTime(index);
-    look::setBackground(tirage[index], look::Colour::draw);
-    look::setBackground(solution[index], look::Colour::answer);
+        paintVerdict(drill_.gradeByTime(slot, grid->answer(slot)));
+    grid->unhighlight(slot);
 }
 
-void Form1::gradeByTime(int slot)
+// Ctrl+M counts an answer as missed; F12 corrects, F8 draws the next series; Enter, in a draw
+// box too, performs the default button.
+bool Form1::keyPressed(int slot, QKeyEvent& key)
 {
-    paintVerdict(drill_.gradeByTime(slot, toBytes(solution[slot]->text())));
-}
-
-// Moves the keyboard focus to an answer box, leaving the previous one first.
-void Form1::focusAnswer(int slot)
-{
-    const int previous = focusSlot;
-    if (previous >= 0 && previous != slot) {
-        focusSlot = -1;
-        solution_LostFocus(previous);
+    if (slot >= 0 && key.key() == Qt::Key_M && key.modifiers() == Qt::ControlModifier) {
+        countAsMissed(slot);
+        return true;
     }
-    focusSlot = slot;
-    solution[slot]->setFocus(Qt::OtherFocusReason);
-    if (previous != slot)
-        solution_GotFocus(slot);
-}
-
-bool Form1::solution_KeyDown(int key)
-{
-    const int current = drill_.state().currentSlot;
-    switch (key) {
-    case Qt::Key_Down:
-        Command2_Click();
-        return true;
-    case Qt::Key_Up:
-        focusAnswer(current != 0 ? current - 1 : kSlots - 1);
-        return true;
-    case Qt::Key_F12:
+    if (slot >= 0 && key.key() == Qt::Key_F12) {
         if (drill_.seriesOpen())
             correctSeries();
         return true;
-    case Qt::Key_F8:
-        if (drill_.canDrawSeries())
-            newSeries();
-        return true;
-    default:
-        return false;
     }
+    if (slot >= 0 && key.key() == Qt::Key_F8)
+        return restart_KeyDown(key.key());
+    return pressEnter(&key);
+}
+
+void Form1::answerTooLong()
+{
+    beep();
 }
 
 bool Form1::restart_KeyDown(int key)
@@ -691,30 +582,16 @@ bool Form1::restart_KeyDown(int key)
 
 void Form1::Command2_Click()
 {
-    const int current = drill_.state().currentSlot;
-    focusAnswer(current == kSlots - 1 ? 0 : current + 1);
+    grid->nextAnswer();
 }
 
 void Form1::valider_Click()
 {
     const int slot = drill_.state().currentSlot;
-    solution[slot]->setText(box("recherche")->text());
+    grid->setAnswer(slot, box("recherche")->text());
     box("recherche")->clear();
-    focusAnswer(slot);
+    grid->focusAnswer(slot);
     Command2_Click();
-}
-
-void Form1::showTiles(const QString& text)
-{
-    const QString tiles = fromBytes(catalogue::DrawPadding::tileLetters(toBytes(text)));
-    if (tiles.isEmpty() || tiles.size() > kTiles)
-        return;
-    for (QPushButton* tile : Command1)
-        tile->setText(QString());
-    for (int k = 0; k < tiles.size(); ++k) {
-        Command1[k]->setText(tiles.mid(k, 1));
-        look::setLeft(Command1[k], tileLeft + k * tileWidth);
-    }
 }
 
 // ---------------------------------------------------------------- buttons
@@ -731,37 +608,18 @@ void Form1::restart_Click()
         newSeries();
 }
 
-void Form1::Command1_Click()
-{
-    const auto clicked = std::find(Command1.begin(), Command1.end(), sender());
-    if (clicked == Command1.end())
-        return;
-    const int index = static_cast<int>(clicked - Command1.begin());
-    look::setBackground(solution[drill_.state().currentSlot], look::Colour::currentAnswer);
-    if (pendingTile == -1) {
-        pendingTile = index;
-        return;
-    }
-    if (!Command1[pendingTile]->text().isEmpty() && !Command1[index]->text().isEmpty()) {
-        const int remembered = look::left(Command1[pendingTile]);
-        look::setLeft(Command1[pendingTile], look::left(Command1[index]));
-        look::setLeft(Command1[index], remembered);
-    }
-    pendingTile = -1;
-}
-
 void Form1::recherche_Click()
 {
     defaultButton = button("valider");
     defaultButton->setDefault(true);
     button("Command2")->setDefault(false);
-    look::setBackground(solution[drill_.state().currentSlot], look::Colour::currentAnswer);
+    grid->markCurrentAnswer(drill_.state().currentSlot);
 }
 
 void Form1::Command3_Click()
 {
-    gridFont.change(tirage, solution);
-    look::setCaption(label("police"), QString::number(gridFont.next()));
+    grid->changeFont();
+    look::setCaption(label("police"), QString::number(grid->nextFont()));
     fontClicks = DrillOptions::afterClick(fontClicks);
     keepOptions();
 }
@@ -821,8 +679,7 @@ void Form1::paintPause()
     }
     box("recherche")->setEnabled(!paused);
     button("Command5")->setText(paused ? QStringLiteral("Reprendre") : QStringLiteral("Pause"));
-    for (look::TextBox* answer : solution)
-        answer->setReadOnly(paused);
+    grid->setReadOnly(paused);
 }
 
 void Form1::Check1_Click()
@@ -835,17 +692,22 @@ void Form1::Check1_Click()
 
 // ---------------------------------------------------------------- what outlives the program
 
-void Form1::remember(ProgressStore* store, const QString& file)
+void Form1::remember(PlayerKeeping& kept)
 {
-    progress = store;
-    optionsFile = file;
+    keeping = &kept;
+    ownKeeping.reset();
     applyOptions();
+}
+
+void Form1::setStudy(study::Study* study)
+{
+    keeping->setStudy(study);
 }
 
 // The kept options, given through the window's own handlers as the player gave them.
 void Form1::applyOptions()
 {
-    const DrillOptions options = DrillOptions::read(optionsFile);
+    const DrillOptions options = keeping->drillOptions();
     applyingOptions = true;
     if (options.criterion != drill_.state().criterion)
         Command4_Click();
@@ -863,30 +725,31 @@ void Form1::applyOptions()
 
 void Form1::keepOptions()
 {
-    if (optionsFile.isEmpty() || applyingOptions)
+    if (applyingOptions)
         return;
     DrillOptions options;
     options.criterion = drill_.state().criterion;
     options.threshold = box("seuiltxt")->text();
     options.fontClicks = fontClicks;
     options.clocksShown = controls.get<QCheckBox>("Check1")->isChecked();
-    options.write(optionsFile);
+    keeping->keep(options);
 }
 
 // The record of the list being drilled: written after each correction, when the drill is left
 // and when the program ends, once a series has been corrected; gone when the list is done.
 void Form1::keepProgress(const drill::CorrectionResult* corrected)
 {
-    if (!progress || !drilledList)
+    if (!drilledList)
         return;
+    ProgressStore& progress = keeping->progress();
     if (drill_.isFinished()) {
-        progress->forget(*drilledList);
+        progress.forget(*drilledList);
         return;
     }
     if (drill_.state().seriesDone == 0 || !drilledFile)
         return;
     QString why;
-    if (!progress->keep(*drilledList, *drilledFile, drill_, corrected, &why)) {
+    if (!progress.keep(*drilledList, *drilledFile, drill_, corrected, &why)) {
         std::fprintf(stderr, "vorlane : progression de « %s » non enregistrée : %s.\n",
                      drilledList->title.c_str(), qPrintable(why));
         tellNotKept(why);
@@ -896,7 +759,8 @@ void Form1::keepProgress(const drill::CorrectionResult* corrected)
 // Every answer of the series goes to the study record, whatever the drill keeps.
 void Form1::keepAnswers(const drill::CorrectionResult& result)
 {
-    if (!study_ || !slotList)
+    study::Study* record = keeping->study();
+    if (!record || !slotList)
         return;
     // The list drilled, the drill clock since the last correction and a drill's end, for the
     // player's figures.
@@ -905,7 +769,7 @@ void Form1::keepAnswers(const drill::CorrectionResult& result)
     origin.clockSeconds = std::max(drill_.state().totalSeconds - clockAtCorrection, 0);
     origin.finishesDrill = result.finished;
     clockAtCorrection = drill_.state().totalSeconds;
-    const status::Status kept = StudyLink::record(*study_, result, slotList, origin);
+    const status::Status kept = StudyLink::record(*record, result, slotList, origin);
     if (!kept) {
         std::fprintf(stderr, "vorlane : réponses de la série non enregistrées : %s.\n",
                      kept.why().c_str());
@@ -935,15 +799,14 @@ void Form1::tellNotKept(const QString& why)
 // corrected while the launcher is shown.
 void Form1::quitter_Click()
 {
-    for (QPushButton* tile : Command1)
-        look::setBackground(tile, look::Colour::tile);
+    grid->paintTiles(look::Colour::tile);
     for (const char* clock : {"Timer1", "Timer2", "Timer3"})
         timer(clock)->stop();
     keepProgress();
     drilledList = nullptr;
     countable.fill(false);
     drill_.leave();
-    pendingTile = -1;
+    grid->forgetPendingTile();
     paintCounters();
     QCoreApplication::processEvents();
     hide();
@@ -957,7 +820,7 @@ void Form1::quitter_Click()
 
 void Form1::Timer1_Timer()
 {
-    drill_.tickSlot(focusSlot);
+    drill_.tickSlot(grid->focusedSlot());
     const drill::SeriesTick tick = drill_.tickSeries();
     box("temps")->write(QString::fromStdString(tick.text));
     if (tick.expired)
@@ -976,19 +839,8 @@ void Form1::Timer3_Timer()
 
 // ---------------------------------------------------------------- window events
 
-int Form1::slotOfAnswer(const QObject* object) const
-{
-    for (int i = 0; i < kSlots; ++i)
-        if (solution[i] == object)
-            return i;
-    return -1;
-}
-
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    const int slot = slotOfAnswer(watched);
-    if (slot >= 0)
-        return filterAnswerEvent(slot, event);
     const QString name = watched->objectName();
     if (name == QLatin1String("restart") && event->type() == QEvent::KeyPress)
         return restart_KeyDown(static_cast<QKeyEvent*>(event)->key());
@@ -1000,49 +852,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         if (pressEnter(key))
             return true;
         if (search)
-            return filterKeyPress(static_cast<QWidget*>(watched), key);
+            return AnswerGrid::typeUpperCase(static_cast<QWidget*>(watched), key);
     }
     return QWidget::eventFilter(watched, event);
-}
-
-bool Form1::filterAnswerEvent(int slot, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::FocusIn: {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        // Focus coming back with the window is no arrival: the box never lost it.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-            && focusSlot != slot) {
-            focusSlot = slot;
-            solution_GotFocus(slot);
-        }
-        return false;
-    }
-    case QEvent::FocusOut: {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-            && focusSlot == slot) {
-            focusSlot = -1;
-            solution_LostFocus(slot);
-        }
-        return false;
-    }
-    case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_M && key->modifiers() == Qt::ControlModifier) {
-            countAsMissed(slot);
-            return true;
-        }
-        if (solution_KeyDown(key->key()) || pressEnter(key))
-            return true;
-        return filterKeyPress(solution[slot], key);
-    }
-    case QEvent::ContextMenu:
-        openAnswerMenu(slot, *static_cast<QContextMenuEvent*>(event));
-        return true;
-    default:
-        return false;
-    }
 }
 
 // Enter in a text box or on the check box performs the click of the window's default button.
@@ -1052,21 +864,6 @@ bool Form1::pressEnter(QKeyEvent* event)
         return false;
     if (defaultButton)  // a disabled button takes no click
         defaultButton->click();
-    return true;
-}
-
-// The upper-case filter: a typed a..z reaches the box as A..Z.
-bool Form1::filterKeyPress(QWidget* box, QKeyEvent* event)
-{
-    if (event->text().size() != 1)
-        return false;
-    QChar character = event->text().at(0);
-    solution_KeyPress(character);
-    if (character == event->text().at(0))
-        return false;
-    QKeyEvent replaced(event->type(), event->key(), event->modifiers(), QString(character),
-                       event->isAutoRepeat(), static_cast<ushort>(event->count()));
-    QCoreApplication::sendEvent(box, &replaced);
     return true;
 }
 

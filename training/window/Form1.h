@@ -4,7 +4,7 @@
 #include <training/drill/RandomSource.h>
 #include <training/progress/ListFingerprint.h>
 #include <training/progress/ProgressStore.h>
-#include <training/window/GridFont.h>
+#include <training/window/AnswerGrid.h>
 #include <training/window/StudyLink.h>
 
 #include <look/ControlSet.h>
@@ -38,15 +38,18 @@ class Study;
 
 namespace training {
 
+class PlayerKeeping;
+
 // The training window: thirty slots of draws and answers, the letter tiles, the clocks and the
-// options of a drill. Its controls are made from one table (Form1.cpp), each named with its
-// design name ("tirage(3)", "corriger", "Timer1"). The drill decides and holds the whole drill
-// state; the window passes it what the player does and paints what it says.
-class Form1 : public QWidget {
+// options of a drill. Its controls are made from two tables, the grid's (AnswerGrid.cpp) and
+// then the window's (Form1.cpp), each named with its design name ("tirage(3)", "corriger",
+// "Timer1"). The drill decides and holds the whole drill state; the window passes it what the
+// player does and paints what it says.
+class Form1 : public QWidget, private AnswerGrid::Host {
     Q_OBJECT
 
 public:
-    static constexpr int kTiles = 9;
+    static constexpr int kTiles = AnswerGrid::kTiles;
 
     // `launcher` is shown again when the player leaves a drill.
     explicit Form1(QWidget* launcher = nullptr);
@@ -64,11 +67,11 @@ public:
     // starts as commencer does, and says why on standard error.
     bool reprendre(const catalogue::ListRow& list);
 
-    // Where the window keeps the player's progress on each list (saved after every correction,
-    // on leaving a drill and when the program ends; the launcher's, shared) and the options of
-    // the window (applied now, as if the player had set them, and kept at each change). Without
-    // this call the window keeps nothing.
-    void remember(ProgressStore* progress, const QString& optionsFile);
+    // What the window keeps of the player, the launcher's, shared: the progress on each list
+    // (saved after every correction, on leaving a drill and when the program ends), the options
+    // of the window (applied now, as if the player had set them, and kept at each change) and
+    // the study record. Without this call the window keeps nothing. `kept` outlives the window.
+    void remember(PlayerKeeping& kept);
     // The list each slot's entry came from, for the study record; a list's drill sets it to
     // its own file name at its start.
     StudyLink::ListOfSlot slotList;
@@ -76,8 +79,8 @@ public:
 
     // The player's study record, given every answer of every correction and asked for the
     // review; null keeps none and there is no review (a list's drill works the same). It
-    // outlives the window.
-    void setStudy(study::Study* study) { study_ = study; }
+    // outlives the window; it is the one of what the window keeps (remember).
+    void setStudy(study::Study* study);
     // Opens the review of the day: the draws the study record says are due now, from any
     // lists, drilled in series as a list is, under the title « Révisions du jour ». A found
     // draw leaves the review, a missed one comes back, and the review ends as a finished list
@@ -96,9 +99,9 @@ public:
     // (-1 when the focus is elsewhere), the tile waiting for its swap partner (-1 when none)
     // and the number of the font that the next "Changer de police" applies.
     const drill::Drill& logic() const { return drill_; }
-    int focusedSlot() const { return focusSlot; }
-    int lettre() const { return pendingTile; }
-    int fontNumber() const { return gridFont.next(); }
+    int focusedSlot() const { return grid->focusedSlot(); }
+    int pendingTile() const { return grid->pendingTile(); }
+    int fontNumber() const { return grid->nextFont(); }
 
     // Hooks that tests replace: the beep of the length limit, the folders searched for a list
     // after the working folder's "data/", and the random source of the series draws (reseeded
@@ -113,8 +116,7 @@ protected:
 
 private Q_SLOTS:
     // Handlers, named by control and event. The table connects the clicks and the ticks; the
-    // events of the answer boxes come through eventFilter().
-    void Command1_Click();  // the letter tile that sent the click
+    // events of the answer boxes come from the grid (AnswerGrid::Host).
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
@@ -136,6 +138,7 @@ private:
 
     // Building the window.
     void createControls();
+    void joinTabWalks();
     void connectEvents();
     void windowCreation();
 
@@ -153,15 +156,11 @@ private:
     void seriesDraw();
     void newSeries();
     void correctSeries();
-    void gradeByTime(int slot);
-    void showTiles(const QString& text);
-    void focusAnswer(int slot);
     // The study record: the draw of each slot as the record knows it, every correction, a
     // found answer counted as missed.
     study::DeckDraw deckDrawOf(int slot) const;
     void noteCountable(const drill::CorrectionResult& result);
     void countAsMissed(int slot);
-    void openAnswerMenu(int slot, const QContextMenuEvent& event);
 
     // Painting what the drill says.
     void paintSeriesPhase();
@@ -171,7 +170,6 @@ private:
     void paintCriterion();
     void paintCounters();
     void paintVerdict(drill::Verdict verdict);
-    void highlightSlot(int slot);
 
     // What outlives the program.
     void applyOptions();
@@ -181,47 +179,39 @@ private:
     // Once a run: the progress is not being kept, and why.
     void tellNotKept(const QString& why);
 
-    // Events of the answer boxes and keys.
-    void solution_KeyPress(QChar& character);
-    void solution_Change(int index);
-    void solution_GotFocus(int index);
-    void solution_LostFocus(int index);
-    bool solution_KeyDown(int key);
+    // The grid's slots: arrivals, departures, keys and menus (AnswerGrid::Host).
+    int currentSlot() const override;
+    void answerArrived(int slot) override;
+    void answerLeft(int slot) override;
+    bool keyPressed(int slot, QKeyEvent& key) override;
+    void answerMenu(int slot, const QContextMenuEvent& event) override;
+    void answerTooLong() override;
+    // Other keys.
     bool restart_KeyDown(int key);
     void recherche_Click();
-    bool filterAnswerEvent(int slot, QEvent* event);
-    bool filterKeyPress(QWidget* box, QKeyEvent* event);
     bool pressEnter(QKeyEvent* event);
-    int slotOfAnswer(const QObject* object) const;
 
     drill::Drill drill_;
+    AnswerGrid* grid = nullptr;  // the slots and tiles, children of the window made first
     Controls controls{this, "The training window"};
-    GridFont gridFont;  // the grid's face and size
-    std::array<look::TextBox*, drill::kSlots> tirage{};
-    std::array<look::TextBox*, drill::kSlots> solution{};
-    std::array<QPushButton*, kTiles> Command1{};
     QPushButton* defaultButton = nullptr;  // the button whose click Enter performs
-    int pendingTile = -1;                  // "lettre": tile waiting for its swap partner
-    int tileLeft = 0;                      // home of the first tile, twips
-    int tileWidth = 0;                     // width of a tile, twips
-    int focusSlot = -1;
     QWidget* launcherWindow = nullptr;
     std::unique_ptr<drill::RandomSource> random;
     QString lastLoadMessage;
     bool closingAllowed = false;
-    // What outlives the program: the record of the list being drilled and the options.
-    ProgressStore* progress = nullptr;
+    // What outlives the program, kept by the launcher's keeping or, until remember(), by the
+    // window's own that keeps nothing; the list being drilled and its file.
+    std::unique_ptr<PlayerKeeping> ownKeeping;
+    PlayerKeeping* keeping = nullptr;
     bool notKeptTold = false;
-    std::int32_t clockAtCorrection = 0;  // the drill clock at the last correction
-    QString optionsFile;
+    std::int32_t clockAtCorrection = 0;               // the drill clock at the last correction
     const catalogue::ListRow* drilledList = nullptr;  // until the drill is left
     std::optional<ListFingerprint> drilledFile;       // the list file as it was loaded
     int fontClicks = 0;                               // as DrillOptions counts them
     bool applyingOptions = false;
-    // The study record, the draws of the series last corrected (the drill compacts its tables
-    // at correction), which of its found slots may still be counted as missed, and the slot
-    // whose right-click menu is open.
-    study::Study* study_ = nullptr;
+    // The draws of the series last corrected (the drill compacts its tables at correction),
+    // which of its found slots may still be counted as missed, and the slot whose right-click
+    // menu is open.
     std::array<study::DeckDraw, drill::kSlots> correctedDraws{};
     std::array<bool, drill::kSlots> countable{};
     int menuSlot = -1;

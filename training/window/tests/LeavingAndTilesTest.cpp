@@ -123,7 +123,7 @@ void LeavingAndTilesTest::nextDrillStartsClean()
     QCOMPARE(form.logic().state().secondsLeft, 240);
     QCOMPARE(form.logic().state().totalSeconds, 0);
     QCOMPARE(form.logic().state().seriesDone, std::int16_t(0));
-    QCOMPARE(form.lettre(), std::int16_t(-1));
+    QCOMPARE(form.pendingTile(), std::int16_t(-1));
 
     drill.show();
     QVERIFY(drill.start(QStringLiteral("6 lettres"), 0, ListFolder::entries(40)));
@@ -167,7 +167,7 @@ void LeavingAndTilesTest::tileClicks()
         QTest::mouseClick(ui.button("Command1", tile), Qt::LeftButton);
     for (int k = 0; k < 5; ++k)
         QCOMPARE(look::left(ui.button("Command1", k)), lefts[k]);
-    QCOMPARE(int(form.lettre()), waiting);
+    QCOMPARE(int(form.pendingTile()), waiting);
     QCOMPARE(ui.button("Command1", 0)->text(),
              QStringLiteral("A"));  // captions stay with their tiles
     QCOMPARE(look::background(ui.box("solution", 0)), look::Colour::currentAnswer);

@@ -120,7 +120,7 @@ void TrainingWindowTest::creationLooks()
         QVERIFY(!timer->isActive());
         QCOMPARE(timer->interval(), 1000);
     }
-    QCOMPARE(form.lettre(), -1);
+    QCOMPARE(form.pendingTile(), -1);
     QCOMPARE(form.fontNumber(), 1);
     QCOMPARE(form.logic().state().secondsLeft, 240);
     QVERIFY(ui.button("Command2")->isDefault());
