@@ -140,7 +140,7 @@ LoadedList ListLoader::loadFile(const std::string& relativePath,
         return refused("Liste illisible : " + files::shownPath(relativePath));
     LoadedList result = read(reader, relativePath);
     if (result.ok && reader.errorNumber() == textfile::lineTooLong)
-        return refusedLine(relativePath, reader.linesRead() + 1, " : " + reader.errorText());
+        return refusedLine(relativePath, reader.linesRead() + 1, " : " + reader.status().why());
     if (result.ok && reader.failed())
         return refused("Liste illisible : " + files::shownPath(relativePath));
     result.path = path;
