@@ -386,11 +386,11 @@ void Form2::reprise_Click(QAbstractButton* answer)
 training::ProgressStore::Found Form2::judged(const catalogue::ListRow& list,
                                              const training::ProgressStore::Found& found)
 {
-    drill::LoadedList loaded = drill::ListLoader::loadFile(list.path(), listFolders());
-    if (!loaded.ok)
+    const drill::ListLoad loaded = drill::ListLoader::loadFile(list.path(), listFolders());
+    if (!loaded.ok())
         return found;  // LANCER says why the list cannot be read
     training::ProgressStore::Found fits =
-        progressStore.find(list, QString::fromStdString(loaded.path), &loaded.entries);
+        progressStore.find(list, QString::fromStdString(loaded->path), &loaded->entries);
     if (fits.status == training::ProgressStore::Found::Status::unusable)
         startNote = QStringLiteral("La progression gardée pour « %1 » ne peut pas être reprise "
                                    "(%2) : la liste recommence au début.")
@@ -679,13 +679,13 @@ void Form2::apprendreListe_Click()
     const catalogue::ListRow* list = std::exchange(menuList, nullptr);
     if (!list || !study_)
         return;
-    const drill::LoadedList loaded = drill::ListLoader::loadFile(list->path(), listFolders());
-    if (!loaded.ok) {
-        showMessage(QString::fromStdString(loaded.message));
+    const drill::ListLoad loaded = drill::ListLoader::loadFile(list->path(), listFolders());
+    if (!loaded.ok()) {
+        showMessage(QString::fromStdString(loaded.why()));
         return;
     }
     std::vector<study::DeckDraw> entries;
-    for (const drill::ListEntry& entry : loaded.entries)
+    for (const drill::ListEntry& entry : loaded->entries)
         entries.push_back({list->fileName, entry.draw, entry.solutions});
     const QString title = QString::fromStdString(list->title);
     const status::Status learned = study_->learnList(list->fileName, entries);

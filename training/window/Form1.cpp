@@ -328,18 +328,18 @@ bool Form1::reviser(const std::vector<study::DeckDraw>& picked)
 
 bool Form1::begin(const catalogue::ListRow& list, bool resume)
 {
-    drill::LoadedList loaded = drill::ListLoader::loadFile(list.path(), dataFolders);
-    if (!loaded.ok) {
-        lastLoadMessage = QString::fromStdString(loaded.message);
+    drill::ListLoad loaded = drill::ListLoader::loadFile(list.path(), dataFolders);
+    if (!loaded.ok()) {
+        lastLoadMessage = QString::fromStdString(loaded.why());
         return false;
     }
     lastLoadMessage.clear();
-    const QString listPath = QString::fromStdString(loaded.path);
+    const QString listPath = QString::fromStdString(loaded->path);
     drilledList = &list;
     drilledFile = ListFingerprint::of(listPath);
-    const bool resumed = resume && resumeDrill(list, loaded.entries, listPath);
+    const bool resumed = resume && resumeDrill(list, loaded->entries, listPath);
     if (!resumed)
-        drill_.start(list, std::move(loaded.entries));
+        drill_.start(list, std::move(loaded->entries));
     if (!resumed && progress)
         progress->startAfresh();
     slotList = [file = list.fileName](int, const drill::SlotCorrection&) { return file; };
