@@ -341,14 +341,14 @@ void Form2::startDrill(const std::function<bool(training::Form1&)>& load)
 bool Form2::askToResume(const catalogue::ListRow& list)
 {
     training::ProgressStore::Found found = progressOf(list);
-    using Status = training::ProgressStore::Found::Status;
-    if (found.status == Status::usable)
+    using State = training::ProgressStore::Found::State;
+    if (found.state == State::usable)
         found = judged(list, found);
-    if (found.status == Status::stale)
+    if (found.state == State::stale)
         progressStore.forget(list);
-    if (found.status == Status::unusable)
+    if (found.state == State::unusable)
         std::fprintf(stderr, "%s\n", qPrintable(progressStore.ignoredLine(list, found.reason)));
-    if (found.status != Status::usable)
+    if (found.state != State::usable)
         return false;
     auto* question = controls.get<QMessageBox>("reprise");
     question->setText(QStringLiteral("Vous aviez commencé la liste « %1 ».")
@@ -391,7 +391,7 @@ training::ProgressStore::Found Form2::judged(const catalogue::ListRow& list,
         return found;  // LANCER says why the list cannot be read
     training::ProgressStore::Found fits =
         progressStore.find(list, QString::fromStdString(loaded->path), &loaded->entries);
-    if (fits.status == training::ProgressStore::Found::Status::unusable)
+    if (fits.state == training::ProgressStore::Found::State::unusable)
         startNote = QStringLiteral("La progression gardée pour « %1 » ne peut pas être reprise "
                                    "(%2) : la liste recommence au début.")
                         .arg(QString::fromStdString(list.title), fits.reason);
@@ -413,7 +413,7 @@ training::ProgressStore::Found Form2::progressOf(const catalogue::ListRow& list)
 
 void Form2::showProgress()
 {
-    using Status = training::ProgressStore::Found::Status;
+    using State = training::ProgressStore::Found::State;
     QString chosenProgress;
     for (int box = 0; box < 2; ++box) {
         CatalogueBox* titles = fichier(box);
@@ -422,7 +422,7 @@ void Form2::showProgress()
         for (int item = 0; item < titles->count(); ++item) {
             const training::ProgressStore::Found found = progressOf(
                 catalogue::Catalogue::rows()[titles->itemData(item).value<std::size_t>()]);
-            const bool usable = found.status == Status::usable;
+            const bool usable = found.state == State::usable;
             const QString text = usable
                 ? titles->itemText(item) + QStringLiteral(" : ") + entriesLeft(found.saved)
                 : QString();

@@ -362,13 +362,13 @@ bool Form1::resumeDrill(const catalogue::ListRow& list, std::vector<drill::ListE
         return false;
     ProgressStore::Found found = progress->find(list, listPath);
     QString reason = found.reason;
-    if (found.status == ProgressStore::Found::Status::usable) {
+    if (found.state == ProgressStore::Found::State::usable) {
         if (drill_.resume(list, entries, found.saved)) {
             progress->follow(list, found);
             return true;
         }
         reason = QStringLiteral("elle nomme des tirages que la liste n'a pas");
-    } else if (found.status == ProgressStore::Found::Status::stale) {
+    } else if (found.state == ProgressStore::Found::State::stale) {
         progress->forget(list);
         return false;
     }
@@ -885,8 +885,9 @@ void Form1::keepProgress(const drill::CorrectionResult* corrected)
     }
     if (drill_.state().seriesDone == 0 || !drilledFile)
         return;
-    QString why;
-    if (!progress->keep(*drilledList, *drilledFile, drill_, corrected, &why)) {
+    if (const status::Status kept = progress->keep(*drilledList, *drilledFile, drill_, corrected);
+        !kept) {
+        const QString why = QString::fromStdString(kept.why());
         std::fprintf(stderr, "vorlane : progression de « %s » non enregistrée : %s.\n",
                      drilledList->title.c_str(), qPrintable(why));
         tellNotKept(why);
