@@ -297,10 +297,10 @@ void Form2::startDrill(const std::function<bool(training::Form1&)>& load)
 bool Form2::askToResume(const catalogue::ListRow& list)
 {
     training::ProgressStore::Found found = progressOf(list);
-    using Status = training::ProgressStore::Found::Status;
-    if (found.status == Status::usable)
+    using State = training::ProgressStore::Found::State;
+    if (found.state == State::usable)
         found = judged(list, found);
-    if (found.status != Status::usable) {
+    if (found.state != State::usable) {
         keeping_->passOver(list, found);
         return false;
     }
@@ -340,12 +340,12 @@ void Form2::reprise_Click(QAbstractButton* answer)
 training::ProgressStore::Found Form2::judged(const catalogue::ListRow& list,
                                              const training::ProgressStore::Found& found)
 {
-    drill::LoadedList loaded = drill::ListLoader::loadFile(list.path(), listFolders());
-    if (!loaded.ok)
+    const drill::ListLoad loaded = drill::ListLoader::loadFile(list.path(), listFolders());
+    if (!loaded.ok())
         return found;  // LANCER says why the list cannot be read
     training::ProgressStore::Found fits =
-        keeping_->progress().find(list, QString::fromStdString(loaded.path), &loaded.entries);
-    if (fits.status == training::ProgressStore::Found::Status::unusable)
+        keeping_->progress().find(list, QString::fromStdString(loaded->path), &loaded->entries);
+    if (fits.state == training::ProgressStore::Found::State::unusable)
         startNote = QStringLiteral("La progression gardée pour « %1 » ne peut pas être reprise "
                                    "(%2) : la liste recommence au début.")
                         .arg(QString::fromStdString(list.title), fits.reason);
@@ -367,7 +367,7 @@ training::ProgressStore::Found Form2::progressOf(const catalogue::ListRow& list)
 
 void Form2::showProgress()
 {
-    using Status = training::ProgressStore::Found::Status;
+    using State = training::ProgressStore::Found::State;
     QString chosenProgress;
     for (int box = 0; box < 2; ++box) {
         CatalogueBox* titles = fichier(box);
@@ -376,7 +376,7 @@ void Form2::showProgress()
         for (int item = 0; item < titles->count(); ++item) {
             const training::ProgressStore::Found found = progressOf(
                 catalogue::Catalogue::rows()[titles->itemData(item).value<std::size_t>()]);
-            const bool usable = found.status == Status::usable;
+            const bool usable = found.state == State::usable;
             const QString text = usable
                 ? titles->itemText(item) + QStringLiteral(" : ") + entriesLeft(found.saved)
                 : QString();
@@ -628,13 +628,13 @@ void Form2::apprendreListe_Click()
     const catalogue::ListRow* list = std::exchange(menuList, nullptr);
     if (!list || !study())
         return;
-    const drill::LoadedList loaded = drill::ListLoader::loadFile(list->path(), listFolders());
-    if (!loaded.ok) {
-        showMessage(QString::fromStdString(loaded.message));
+    const drill::ListLoad loaded = drill::ListLoader::loadFile(list->path(), listFolders());
+    if (!loaded.ok()) {
+        showMessage(QString::fromStdString(loaded.why()));
         return;
     }
     std::vector<study::DeckDraw> entries;
-    for (const drill::ListEntry& entry : loaded.entries)
+    for (const drill::ListEntry& entry : loaded->entries)
         entries.push_back({list->fileName, entry.draw, entry.solutions});
     const QString title = QString::fromStdString(list->title);
     const status::Status learned = study()->learnList(list->fileName, entries);

@@ -1,7 +1,6 @@
 #include <listfolder/ExclusiveFile.h>
 
-#include <files/ShownPath.h>
-
+#include <textfile/FileFailure.h>
 #include <textfile/SystemReason.h>
 
 #include <cerrno>
@@ -21,7 +20,7 @@ void ExclusiveFile::fail(int number)
     if (errorNumber_ != 0)
         return;
     errorNumber_ = number;
-    error_ = files::shownPath(path_) + " : " + reason(number);
+    error_ = textfile::failureText(path_, textfile::systemReason(number));
 }
 
 bool ExclusiveFile::write(const char* data, std::size_t size)
@@ -53,20 +52,6 @@ bool ExclusiveFile::close()
     if (const int error = file_.close())
         fail(error);
     return errorNumber_ == 0;
-}
-
-std::string ExclusiveFile::reason(int errorNumber)
-{
-    switch (errorNumber) {
-    case EEXIST:
-        return "un fichier ou un lien porte déjà ce nom";
-    case EXDEV:
-        return "pas sur le même système de fichiers";
-    case ENOTEMPTY:
-        return "le dossier n'est pas vide";
-    default:
-        return textfile::systemReason(errorNumber);
-    }
 }
 
 }  // namespace listfolder

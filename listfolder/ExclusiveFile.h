@@ -28,10 +28,6 @@ public:
     std::string errorText() const override { return error_; }
     int errorNumber() const override { return errorNumber_; }
 
-    // The system's reason for an error number, in French, for the numbers the generator meets
-    // beyond those of the line files (an existing name, another file system).
-    static std::string reason(int errorNumber);
-
 private:
     void fail(int number);
 

@@ -1,5 +1,7 @@
 #include <listfolder/FileBytes.h>
 
+#include <textfile/FileFailure.h>
+
 #include <files/ShownPath.h>
 
 #include <textfile/FileByteSource.h>
@@ -11,7 +13,7 @@ status::Result<std::string> FileBytes::read(const std::string& path, std::size_t
     std::string bytes;
     textfile::FileByteSource source(path);
     if (!source.isOpen())
-        return status::Status::failure(files::shownPath(path) + " : " + source.errorText());
+        return textfile::fromErrno(path, source.errorNumber());
     char buffer[1 << 16];
     for (;;) {
         const std::size_t got = source.read(buffer, sizeof buffer);
@@ -19,15 +21,15 @@ status::Result<std::string> FileBytes::read(const std::string& path, std::size_t
             break;
         if (bytes.size() + got > limit) {
             const bool mebibytes = limit >= (std::size_t(1) << 20);
-            return status::Status::failure(files::shownPath(path)
-                                           + " : fichier trop grand (plus de "
+            return textfile::failureAt(path,
+                                       "fichier trop grand (plus de "
                                            + std::to_string(mebibytes ? limit >> 20 : limit)
                                            + (mebibytes ? " Mio)" : " octets)"));
         }
         bytes.append(buffer, got);
     }
     if (source.failed())
-        return status::Status::failure(files::shownPath(path) + " : " + source.errorText());
+        return textfile::fromErrno(path, source.errorNumber());
     return bytes;
 }
 

@@ -1,6 +1,7 @@
 #include <listfolder/FolderLock.h>
 
 #include <listfolder/ExclusiveFile.h>
+#include <textfile/SystemReason.h>
 
 #include <files/FileSystem.h>
 #include <files/Process.h>
@@ -86,7 +87,7 @@ status::Status FolderLock::take(const std::string& dataDir, const std::string& a
         return status::Status::failure("le dossier des listes " + files::shownPath(dataDir)
                                        + " ne peut pas être verrouillé, ni par "
                                        + files::shownPath(placeOf(dataDir)) + " ni par lui-même ("
-                                       + ExclusiveFile::reason(opened) + ")");
+                                       + textfile::systemReason(opened) + ")");
     if (const int why = file_.tryLock(); why != 0) {
         const std::string holder = holderOf(file_);
         release();
@@ -96,7 +97,7 @@ status::Status FolderLock::take(const std::string& dataDir, const std::string& a
                     + (holder.empty() ? std::string() : " (" + holder + ")")
                     + " : attendre qu'elle soit finie, puis recommencer"
                                : files::shownPath(place) + " ne peut pas être verrouillé ("
-                    + ExclusiveFile::reason(why) + ")");
+                    + textfile::systemReason(why) + ")");
     }
     tellHolder(activity);
     return {};

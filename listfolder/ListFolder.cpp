@@ -1,6 +1,8 @@
 #include <listfolder/ListFolder.h>
 
 #include <listfolder/ExclusiveFile.h>
+#include <textfile/FileFailure.h>
+#include <textfile/SystemReason.h>
 
 #include <files/FileStatus.h>
 #include <files/FileSystem.h>
@@ -34,7 +36,7 @@ status::Status ListFolder::prepare(const std::string& dataDir, bool& created)
         if (why != 0)
             return status::Status::failure("le dossier des listes " + files::shownPath(dataDir)
                                            + " ne peut pas être créé : "
-                                           + ExclusiveFile::reason(why));
+                                           + textfile::systemReason(why));
         created = true;
     } else if (info.kind != Kind::folder) {
         return status::Status::failure(
@@ -43,7 +45,8 @@ status::Status ListFolder::prepare(const std::string& dataDir, bool& created)
     }
     if (const int why = files::mayWrite(dataDir); why != 0)
         return status::Status::failure("le dossier des listes " + files::shownPath(dataDir)
-                                       + " ne peut pas être écrit : " + ExclusiveFile::reason(why));
+                                       + " ne peut pas être écrit : "
+                                       + textfile::systemReason(why));
     return {};
 }
 
@@ -75,7 +78,7 @@ FolderPlan ListFolder::inspect(const std::string& dataDir, const std::vector<std
         plan.present.push_back(name);
         const std::string why = protection(path);
         if (!why.empty())
-            plan.protectedFiles.push_back(name + " : " + why);
+            plan.protectedFiles.push_back(textfile::failureText(name, why));
     }
     return plan;
 }

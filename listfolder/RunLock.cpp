@@ -1,6 +1,7 @@
 #include <listfolder/RunLock.h>
 
 #include <listfolder/ExclusiveFile.h>
+#include <textfile/SystemReason.h>
 
 #include <files/ShownPath.h>
 #include <files/Utf8Path.h>
@@ -41,7 +42,7 @@ status::Status RunLock::takeWorkFolder(const std::string& workDir)
                 ? "une autre fabrication de listes est en cours (" + files::shownPath(place)
                     + " est pris) : attendre qu'elle soit finie, puis recommencer"
                 : files::shownPath(place) + " ne peut pas être verrouillé ("
-                    + ExclusiveFile::reason(why) + ")");
+                    + textfile::systemReason(why) + ")");
     }
     return {};
 }

@@ -10,7 +10,9 @@
 #include <files/Replace.h>
 #include <files/ShownPath.h>
 #include <files/Utf8Path.h>
+#include <textfile/FileFailure.h>
 #include <textfile/LineWriter.h>
+#include <textfile/SystemReason.h>
 
 #include <cerrno>
 #include <cstdint>
@@ -108,8 +110,7 @@ status::Status StagedFiles::chooseFolders(std::vector<std::string>& places) cons
 {
     std::uint64_t data = 0;
     if (const int error = volumeOf(dataDir_, data))
-        return status::Status::failure(files::shownPath(dataDir_) + " : "
-                                       + ExclusiveFile::reason(error));
+        return textfile::fromErrno(dataDir_, error);
     std::string real;
     std::string parent;
     realPlace(dataDir_, real, parent);
@@ -142,8 +143,7 @@ status::Status StagedFiles::lock()
     if (error == 0 || error == EEXIST)
         error = lock_.openFolder(folder_, false);
     if (error != 0)
-        return status::Status::failure(files::shownPath(folder_) + " : "
-                                       + ExclusiveFile::reason(error));
+        return textfile::fromErrno(folder_, error);
     if (lock_.tryLock() != 0) {
         lock_.close();
         return status::Status::failure("une autre fabrication de listes est en cours ("
@@ -189,8 +189,7 @@ status::Status StagedFiles::write(const std::string& name, const std::vector<std
     bool ok = file.isOpen() && (!staged.replaces || file.setMode(mode));
     if (ok && !step("écriture " + name)) {
         files::removeFile(path);
-        return status::Status::failure(files::shownPath(path) + " : "
-                                       + ExclusiveFile::reason(ENOSPC));
+        return textfile::fromErrno(path, ENOSPC);
     }
     if (ok) {
         textfile::LineWriter writer(file);
@@ -207,7 +206,7 @@ status::Status StagedFiles::write(const std::string& name, const std::vector<std
         return {};
     }
     std::string why = file.errorText().empty()
-        ? files::shownPath(path) + " : " + ExclusiveFile::reason(error ? error : EIO)
+        ? textfile::failureText(path, textfile::systemReason(error ? error : EIO))
         : file.errorText();
     files::removeFile(path);
     return status::Status::failure(std::move(why));
@@ -233,8 +232,9 @@ status::Status StagedFiles::take(const std::string& name, const std::string& fro
             files::removeFile(path);
     }
     if (error != 0)
-        return status::Status::failure(from + " ne peut pas être mis en attente dans " + path
-                                       + " : " + ExclusiveFile::reason(error));
+        return status::Status::failure(
+            from + " ne peut pas être mis en attente dans "
+            + textfile::failureText(path, textfile::systemReason(error)));
     staged.put = SwitchJournal::Identity::of(path);
     staged_.push_back(staged);
     return {};
@@ -282,9 +282,8 @@ status::Status StagedFiles::keepOldFiles()
         const bool there = files::statusOf(place, info, false) == 0;
         const std::string why = ListFolder::protection(place);
         if (!why.empty() || there != staged.replaces)
-            return status::Status::failure(
-                files::shownPath(place) + " : "
-                + (why.empty() ? "il a changé pendant la fabrication" : why));
+            return textfile::failureAt(place,
+                                       why.empty() ? "il a changé pendant la fabrication" : why);
         staged.old = SwitchJournal::Identity::of(place);
         switch_.add(staged.removes ? std::string() : waiting(staged.name), place, kept(staged.name),
                     staged.name);
@@ -292,15 +291,14 @@ status::Status StagedFiles::keepOldFiles()
     if (const int error = switch_.keepOld())
         return status::Status::failure(files::shownPath(switch_.failed().to)
                                        + " : sa copie de secours ne peut pas être faite ("
-                                       + ExclusiveFile::reason(error) + ")");
+                                       + textfile::systemReason(error) + ")");
     return {};
 }
 
 status::Status StagedFiles::writeJournal()
 {
     if (!step("journal"))
-        return status::Status::failure(files::shownPath(dataDir_ + "/" + SwitchJournal::fileName)
-                                       + " : " + ExclusiveFile::reason(ENOSPC));
+        return textfile::fromErrno(dataDir_ + "/" + SwitchJournal::fileName, ENOSPC);
     // the real path: the run that undoes this one may start from another folder
     std::string real;
     std::string parent;
@@ -314,8 +312,7 @@ status::Status StagedFiles::writeJournal()
 status::Status StagedFiles::switchFiles()
 {
     if (const int error = switch_.switchIn())
-        return status::Status::failure(files::shownPath(switch_.failed().to) + " : "
-                                       + ExclusiveFile::reason(error));
+        return textfile::fromErrno(switch_.failed().to, error);
     return {};
 }
 

@@ -3,6 +3,8 @@
 #include <listfolder/ExclusiveFile.h>
 #include <listfolder/FileBytes.h>
 #include <listfolder/WaitingFolder.h>
+#include <textfile/FileFailure.h>
+#include <textfile/SystemReason.h>
 
 #include <files/AsideFile.h>
 #include <files/FileStatus.h>
@@ -92,8 +94,7 @@ status::Status SwitchJournal::write(const std::string& keptFolder,
     if (failed == 0)
         failed = file.commit();  // synced, renamed over, and the folder synced
     if (failed != 0)
-        return status::Status::failure(files::shownPath(part) + " : "
-                                       + ExclusiveFile::reason(failed));
+        return textfile::fromErrno(part, failed);
     return {};
 }
 
@@ -174,7 +175,7 @@ std::string SwitchJournal::setAside(const std::string& kind) const
         error = files::renameNew(path(), aside);
     }
     if (error != 0)
-        return said + " ; il ne peut pas être mis de côté (" + ExclusiveFile::reason(error)
+        return said + " ; il ne peut pas être mis de côté (" + textfile::systemReason(error)
             + ") : aucune liste ne peut être fabriquée dans " + files::shownPath(dataDir_)
             + " tant qu'il est là, le retirer à la main";
     files::syncFolder(dataDir_);
@@ -228,7 +229,7 @@ std::vector<std::string> SwitchJournal::repair() const
         if (error != 0)
             return {"une fabrication interrompue a laissé " + files::shownPath(dataDir_)
                     + " à moitié remplacé et il ne peut pas être remis en état ("
-                    + files::shownPath(place) + " : " + ExclusiveFile::reason(error) + ")"};
+                    + textfile::failureText(place, textfile::systemReason(error)) + ")"};
         names.push_back(entry->name);
     }
     remove();

@@ -1,6 +1,8 @@
 #include <ownlists/OriginalLists.h>
 
 #include <files/ShownPath.h>
+#include <textfile/FileFailure.h>
+#include <textfile/SystemReason.h>
 
 #include <listfolder/ExclusiveFile.h>
 #include <listfolder/FileBytes.h>
@@ -22,11 +24,6 @@
 namespace ownlists {
 
 namespace {
-
-std::string reason(int error)
-{
-    return listfolder::ExclusiveFile::reason(error);
-}
 
 bool isA(const std::string& path, files::FileStatus::Kind kind, bool followLinks = true)
 {
@@ -126,7 +123,7 @@ status::Status OriginalLists::setIncompleteAside() const
         return status::Status::failure(files::shownPath(keptFolder())
                                        + " n'est pas une copie complète des listes d'origine et "
                                          "ne peut pas être mis de côté : "
-                                       + reason(error));
+                                       + textfile::systemReason(error));
     return {};
 }
 
@@ -137,7 +134,8 @@ status::Status OriginalLists::gather(const std::vector<std::string>& names) cons
     removeWithItsFiles(stagingFolder());  // a keep cut short: never announced, ours
     if (const int error = files::makeFolder(stagingFolder()))
         return status::Status::failure("le dossier " + files::shownPath(stagingFolder())
-                                       + " ne peut pas être créé : " + reason(error));
+                                       + " ne peut pas être créé : "
+                                       + textfile::systemReason(error));
     std::size_t kept = 0;
     for (const auto& name : names) {
         const std::string from = setup_.dataDir + "/" + name;
@@ -147,9 +145,9 @@ status::Status OriginalLists::gather(const std::vector<std::string>& names) cons
             ? ENOSPC
             : keepUnder(from, stagingFolder() + "/" + name);
         if (error != 0)
-            return status::Status::failure(files::shownPath(from) + " ne peut pas être gardé dans "
-                                           + files::shownPath(keptFolder()) + " : "
-                                           + reason(error));
+            return status::Status::failure(
+                files::shownPath(from) + " ne peut pas être gardé dans "
+                + textfile::failureText(keptFolder(), textfile::systemReason(error)));
         ++kept;
     }
     listfolder::ExclusiveFile mark(stagingFolder() + "/" + completeMark);
@@ -177,7 +175,8 @@ status::Status OriginalLists::keep(const std::vector<std::string>& names)
     if (error != 0) {
         removeWithItsFiles(stagingFolder());
         return status::Status::failure("le dossier " + files::shownPath(keptFolder())
-                                       + " ne peut pas être fait : " + reason(error));
+                                       + " ne peut pas être fait : "
+                                       + textfile::systemReason(error));
     }
     madeKept_ = true;
     return {};
@@ -261,7 +260,8 @@ status::Result<std::string> OriginalLists::putFolderAside(std::time_t now) const
     const std::string asideFolder = asideName(now);
     if (const int error = files::renameFolder(setup_.dataDir, asideFolder))
         return status::Status::failure(files::shownPath(setup_.dataDir)
-                                       + " ne peut pas être mis de côté : " + reason(error));
+                                       + " ne peut pas être mis de côté : "
+                                       + textfile::systemReason(error));
     return asideFolder;
 }
 
@@ -270,7 +270,8 @@ status::Status OriginalLists::keepPlayersLists(const std::string& asideFolder) c
 {
     if (const int error = files::makeFolder(asideFolder))
         return status::Status::failure("le dossier " + files::shownPath(asideFolder)
-                                       + " ne peut pas être créé : " + reason(error));
+                                       + " ne peut pas être créé : "
+                                       + textfile::systemReason(error));
     for (const auto& name : listmaking::OwnWordsImport::fileNames()) {
         const std::string from = setup_.dataDir + "/" + name;
         if (!isThere(from))
@@ -279,9 +280,9 @@ status::Status OriginalLists::keepPlayersLists(const std::string& asideFolder) c
             ? ENOSPC
             : keepUnder(from, asideFolder + "/" + name);
         if (error != 0)
-            return status::Status::failure(files::shownPath(from)
-                                           + " ne peut pas être mis de côté dans "
-                                           + files::shownPath(asideFolder) + " : " + reason(error));
+            return status::Status::failure(
+                files::shownPath(from) + " ne peut pas être mis de côté dans "
+                + textfile::failureText(asideFolder, textfile::systemReason(error)));
     }
     return {};
 }

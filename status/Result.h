@@ -25,6 +25,10 @@ public:
     const T& value() const { return *value_; }
     const T& operator*() const { return *value_; }
     const T* operator->() const { return &*value_; }
+    // The same, for a value taken out of it.
+    T& value() { return *value_; }
+    T& operator*() { return *value_; }
+    T* operator->() { return &*value_; }
 
 private:
     std::optional<T> value_;

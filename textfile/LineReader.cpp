@@ -28,11 +28,14 @@ bool LineReader::isOpen() const
     return !file || file->isOpen();
 }
 
-std::string LineReader::errorText() const
+status::Status LineReader::status() const
 {
     if (error_ == lineTooLong)
-        return lineTooLongReason(limit_);
-    return source_->errorText();
+        return status::Status::failure(lineTooLongReason(limit_));
+    if (!source_->failed())
+        return {};
+    const std::string why = source_->errorText();
+    return status::Status::failure(why.empty() ? systemReason(source_->errorNumber()) : why);
 }
 
 bool LineReader::fill()

@@ -3,6 +3,8 @@
 #include <textfile/ByteSource.h>
 #include <textfile/LineSource.h>
 
+#include <status/Status.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,12 +22,13 @@ constexpr int lineTooLong = -2;
 // Cuts a byte stream into lines. A line ends at CR LF, at a lone CR or at a lone LF;
 // the terminator is not part of the line, a last line without one is still a line,
 // and every other byte is kept as it is. A line longer than the limit ends the reading:
-// next() returns false and failed() tells it apart from the end.
+// next() returns false and failed() tells it apart from the end; status() says why in French
+// (textfile::fromReader names the file).
 class LineReader : public LineSource {
 public:
     explicit LineReader(ByteSource& source, std::size_t bufferSize = 1 << 16,
                         std::size_t limit = longestLine);
-    // Reads a file on disk; check isOpen() / errorText() before use.
+    // Reads a file on disk; check isOpen() / status() before use.
     explicit LineReader(const std::string& path, std::size_t bufferSize = 1 << 16,
                         std::size_t limit = longestLine);
     ~LineReader() override;
@@ -33,8 +36,9 @@ public:
     bool isOpen() const;
     bool next(std::string& line) override;
     bool failed() const { return error_ != 0 || source_->failed(); }
-    // The reason of the failure in French, e.g. "ligne trop longue (plus de 1 048 576 octets)".
-    std::string errorText() const;
+    // Success, or the reason of the failure in French without the file's name, e.g.
+    // "ligne trop longue (plus de 1 048 576 octets)".
+    status::Status status() const;
     // errno's number, notAPlainFile or lineTooLong; 0 when none.
     int errorNumber() const { return error_ ? error_ : source_->errorNumber(); }
     // How many lines were handed out; a failure stands on the line after them.

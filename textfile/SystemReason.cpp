@@ -29,6 +29,7 @@ std::string lineTooLongReason(std::size_t limit)
     return "ligne trop longue (plus de " + groupedDigits(limit) + " octets)";
 }
 
+// The one table of the system's reasons in the whole program: one wording a number.
 std::string systemReason(int errorNumber)
 {
     switch (errorNumber) {
@@ -81,11 +82,11 @@ std::string systemReason(int errorNumber)
     case EPIPE:
         return "le programme qui lisait la sortie s'est arrêté";
     case EEXIST:
-        return "un fichier de ce nom existe déjà";
+        return "un fichier ou un lien porte déjà ce nom";
     case ENOTEMPTY:
         return "le dossier n'est pas vide";
     case EXDEV:
-        return "les deux chemins sont sur des disques différents";
+        return "les deux chemins ne sont pas sur le même système de fichiers";
     case EAGAIN:
         return "ressource momentanément indisponible, réessayez";
     case EINTR:

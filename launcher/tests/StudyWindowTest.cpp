@@ -149,7 +149,7 @@ void StudyWindowTest::aRecordNotMadeOnTheListIsNotOfferedAndSaid()
         const auto file = training::ListFingerprint::of(program.folder.path()
                                                         + QStringLiteral("/data/ods6new_7L.txt"));
         QVERIFY(file.has_value());
-        QVERIFY(store.save(seven, *file, foreign, nullptr));
+        QVERIFY(store.save(seven, *file, foreign).ok());
     }
     QVERIFY(program.launch(kSeven, 0));
     QVERIFY(!program.launcherControls().get<QMessageBox>("reprise")->isVisible());

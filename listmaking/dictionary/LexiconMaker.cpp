@@ -1,5 +1,7 @@
 #include <listmaking/dictionary/LexiconMaker.h>
 
+#include <textfile/FileFailure.h>
+
 #include <files/ShownPath.h>
 
 #include <lexicon/GameWord.h>
@@ -25,10 +27,10 @@ status::Status readEntries(const std::string& path, std::vector<DicEntry>& entri
 {
     textfile::LineReader reader(path);
     if (!reader.isOpen())
-        return status::Status::failure(files::shownPath(path) + " : " + reader.errorText());
+        return textfile::fromReader(path, reader);
     entries = DicReader::entries(reader);
     if (reader.failed())
-        return status::Status::failure(files::shownPath(path) + " : " + reader.errorText());
+        return textfile::fromReader(path, reader);
     return {};
 }
 

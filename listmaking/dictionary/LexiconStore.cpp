@@ -7,6 +7,8 @@
 #include <listfolder/ExclusiveFile.h>
 #include <listfolder/FileBytes.h>
 #include <listmaking/dictionary/LexiconMaker.h>
+#include <textfile/FileFailure.h>
+#include <textfile/SystemReason.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -81,11 +83,11 @@ bool LexiconStore::read(const std::string& file, lexicon::PreparedLexicon& lexic
 {
     const auto text = listfolder::FileBytes::read(file, largestLexicon);
     if (!text) {
-        warnings_.push_back(file + " : " + text.why() + " ; il n'est pas repris");
+        warnings_.push_back(textfile::failureText(file, text.why() + " ; il n'est pas repris"));
         return false;
     }
     if (auto parsed = lexicon::LexiconFile::parse(*text, lexicon); !parsed) {
-        warnings_.push_back(file + " : " + parsed.why() + " ; il n'est pas repris");
+        warnings_.push_back(textfile::failureText(file, parsed.why() + " ; il n'est pas repris"));
         return false;
     }
     return true;
@@ -96,11 +98,11 @@ std::string LexiconStore::workFolderProblem() const
     const std::string& work = paths_.workDir;
     if (const int why = files::makeFolder(work); why != 0 && why != EEXIST)
         return "le dossier de travail " + work + " ne peut pas être créé ("
-            + listfolder::ExclusiveFile::reason(why)
+            + textfile::systemReason(why)
             + ") : les dictionnaires anciens n'ont pas pu y être décompressés";
     if (const int why = files::mayWrite(work); why != 0)
         return "le dossier de travail " + work + " ne peut pas être écrit ("
-            + listfolder::ExclusiveFile::reason(why)
+            + textfile::systemReason(why)
             + ") : les dictionnaires anciens n'ont pas pu y être décompressés ni le lexique "
               "préparé y être gardé";
     return {};
@@ -120,7 +122,7 @@ void LexiconStore::save(const lexicon::PreparedLexicon& lexicon)
         saved_ = true;
         return;
     }
-    const std::string why = part + " : " + listfolder::ExclusiveFile::reason(failed);
+    const std::string why = textfile::failureText(part, textfile::systemReason(failed));
     warnings_.push_back("le lexique préparé n'a pas pu être enregistré (" + why
                         + ") : il sera refait à la prochaine fabrication");
 }

@@ -1,5 +1,7 @@
 #include <listmaking/dictionary/OlderLists.h>
 
+#include <textfile/FileFailure.h>
+
 #include <files/ShownPath.h>
 
 #include <lexicon/SourceFiles.h>
@@ -37,12 +39,10 @@ status::Status OlderLists::readAll(const lexicon::SourcePaths& paths,
 {
     textfile::LineReader reader(paths.olderList);
     if (!reader.isOpen())
-        return status::Status::failure(files::shownPath(paths.olderList) + " : "
-                                       + reader.errorText());
+        return textfile::fromReader(paths.olderList, reader);
     words = DicReader::words(reader);
     if (reader.failed())
-        return status::Status::failure(files::shownPath(paths.olderList) + " : "
-                                       + reader.errorText());
+        return textfile::fromReader(paths.olderList, reader);
     // a dictionary not given at all (an installed program has none) goes without a word
     if (!paths.myspellDic.empty()) {
         if (!lexicon::SourceFiles::exists(paths.myspellDic))
@@ -75,7 +75,7 @@ status::Status OlderLists::hunspellForms(const std::string& dicPath, const std::
         return status::Status::failure(files::shownPath(affPath) + ", " + parsed.why());
     textfile::LineReader reader(dicPath);
     if (!reader.isOpen())
-        return status::Status::failure(files::shownPath(dicPath) + " : " + reader.errorText());
+        return textfile::fromReader(dicPath, reader);
     const auto entries = DicReader::entries(reader);
     const AffixExpander expander(rules);
     std::unordered_set<std::string> seen;

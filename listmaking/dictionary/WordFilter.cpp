@@ -1,5 +1,7 @@
 #include <listmaking/dictionary/WordFilter.h>
 
+#include <textfile/FileFailure.h>
+
 #include <files/ShownPath.h>
 
 #include <lexicon/GameWord.h>
@@ -59,13 +61,13 @@ status::Status WordFilter::readStopList(const std::string& path)
 {
     textfile::LineReader reader(path);
     if (!reader.isOpen())
-        return status::Status::failure(files::shownPath(path) + ": " + reader.errorText());
+        return textfile::fromReader(path, reader);
     std::vector<std::string> lines;
     std::string line;
     while (reader.next(line))
         lines.push_back(line);
     if (reader.failed())
-        return status::Status::failure(files::shownPath(path) + ": " + reader.errorText());
+        return textfile::fromReader(path, reader);
     if (auto parsed = parseStopList(lines); !parsed)
         return status::Status::failure(files::shownPath(path) + ", " + parsed.why());
     return {};

@@ -1,5 +1,7 @@
 #include <listmaking/ownwords/OwnWordList.h>
 
+#include <textfile/FileFailure.h>
+
 #include <files/ShownPath.h>
 
 #include <lexicon/GameWord.h>
@@ -163,7 +165,7 @@ status::Status OwnWordList::read(const std::string& path, const RunControl& cont
     for (const Pass pass : {Pass::count, Pass::take}) {
         textfile::FileByteSource source(path);
         if (!source.isOpen())
-            return status::Status::failure(files::shownPath(path) + " : " + source.errorText());
+            return textfile::fromErrno(path, source.errorNumber());
         startPass(pass);
         char buffer[1 << 16];
         while (!tooManyLines_) {
@@ -178,10 +180,10 @@ status::Status OwnWordList::read(const std::string& path, const RunControl& cont
                 control.report(std::min(1.0, done / (2 * size)), "lecture du fichier");
         }
         if (source.failed())
-            return status::Status::failure(files::shownPath(path) + " : " + source.errorText());
+            return textfile::fromErrno(path, source.errorNumber());
         if (tooManyLines_)
-            return status::Status::failure(files::shownPath(path) + " : plus de "
-                                           + std::to_string(mostLines)
+            return textfile::failureAt(path,
+                                       "plus de " + std::to_string(mostLines)
                                            + " lignes, ce n'est pas une liste de mots");
         finish();
     }

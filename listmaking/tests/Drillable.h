@@ -15,13 +15,13 @@ inline std::string drillProblem(const std::vector<std::string>& lines, const std
 {
     textfile::VectorLineSource source(lines);
     const auto loaded = drill::ListLoader::read(source, name);
-    if (!loaded.ok)
-        return loaded.message;
-    if (loaded.entries.size() != lines.size())
-        return name + ": " + std::to_string(loaded.entries.size()) + " entries of "
+    if (!loaded.ok())
+        return loaded.why();
+    if (loaded->entries.size() != lines.size())
+        return name + ": " + std::to_string(loaded->entries.size()) + " entries of "
             + std::to_string(lines.size()) + " lines";
     std::set<std::string> draws;
-    for (const auto& entry : loaded.entries) {
+    for (const auto& entry : loaded->entries) {
         if (entry.draw.empty())
             return name + ": empty draw before " + entry.solutions;
         if (entry.draw.size() < entry.solutions.size())

@@ -66,7 +66,7 @@ TEST(LineReader, MissingFileIsNotOpenAndGivesTheReason)
 {
     LineReader reader(std::string("/nonexistent/folder/list.txt"));
     EXPECT_FALSE(reader.isOpen());
-    EXPECT_FALSE(reader.errorText().empty());
+    EXPECT_FALSE(reader.status().why().empty());
     std::string line;
     EXPECT_FALSE(reader.next(line));
 }
@@ -97,7 +97,7 @@ TEST_P(LineLimitCases, ALongerLineEndsTheReadingWithItsNumber)
         EXPECT_EQ(reader.linesRead(), c.lines.size());
         if (c.refused) {
             EXPECT_EQ(reader.errorNumber(), textfile::lineTooLong);
-            EXPECT_EQ(reader.errorText(), "ligne trop longue (plus de 4 octets)");
+            EXPECT_EQ(reader.status().why(), "ligne trop longue (plus de 4 octets)");
             EXPECT_FALSE(reader.next(line));
             EXPECT_TRUE(line.empty());
         }
@@ -138,11 +138,11 @@ TEST(LineReader, AGiganticLineIsRefusedAfterTheLimitIsReached)
     EXPECT_EQ(reader.linesRead(), 0u);
     EXPECT_LE(source.handedOut, textfile::longestLine + (1 << 16));
     EXPECT_LT(line.capacity(), textfile::longestLine);
-    EXPECT_EQ(reader.errorText(),
+    EXPECT_EQ(reader.status().why(),
               "ligne trop longue (plus de 1\xC2\xA0"
               "048\xC2\xA0"
               "576 octets)");
-    EXPECT_EQ(textfile::systemReason(textfile::lineTooLong), reader.errorText());
+    EXPECT_EQ(textfile::systemReason(textfile::lineTooLong), reader.status().why());
 }
 
 }  // namespace

@@ -26,14 +26,12 @@ bool isBlank(const std::string& line)
     return line.find_first_not_of(" \t") == std::string::npos;
 }
 
-LoadedList refused(std::string message)
+status::Status refused(std::string message)
 {
-    LoadedList result;
-    result.message = std::move(message);
-    return result;
+    return status::Status::failure(std::move(message));
 }
 
-LoadedList refusedLine(const std::string& fileName, std::size_t number, const std::string& why)
+status::Status refusedLine(const std::string& fileName, std::size_t number, const std::string& why)
 {
     return refused("Liste refusée : " + files::shownPath(fileName) + ", ligne "
                    + std::to_string(number) + why);
@@ -69,7 +67,7 @@ bool isFile(const std::string& path)
 
 }  // namespace
 
-LoadedList ListLoader::read(textfile::LineSource& lines, const std::string& fileName)
+ListLoad ListLoader::read(textfile::LineSource& lines, const std::string& fileName)
 {
     LoadedList result;
     std::string line;
@@ -90,7 +88,6 @@ LoadedList ListLoader::read(textfile::LineSource& lines, const std::string& file
         std::vector<ListEntry>().swap(result.entries);  // the memory back before the message
         return refusedLine(fileName, number + 1, " : mémoire insuffisante pour la charger");
     }
-    result.ok = true;
     return result;
 }
 
@@ -129,8 +126,8 @@ std::string ListLoader::notFound(const std::string& relativePath,
         + ")";
 }
 
-LoadedList ListLoader::loadFile(const std::string& relativePath,
-                                const std::vector<std::string>& dataFolders)
+ListLoad ListLoader::loadFile(const std::string& relativePath,
+                              const std::vector<std::string>& dataFolders)
 {
     const std::string path = locate(relativePath, dataFolders);
     if (path.empty())
@@ -138,17 +135,18 @@ LoadedList ListLoader::loadFile(const std::string& relativePath,
     textfile::LineReader reader(path);
     if (!reader.isOpen())
         return refused("Liste illisible : " + files::shownPath(relativePath));
-    LoadedList result = read(reader, relativePath);
-    if (result.ok && reader.errorNumber() == textfile::lineTooLong)
-        return refusedLine(relativePath, reader.linesRead() + 1, " : " + reader.errorText());
-    if (result.ok && reader.failed())
+    ListLoad result = read(reader, relativePath);
+    if (result.ok() && reader.errorNumber() == textfile::lineTooLong)
+        return refusedLine(relativePath, reader.linesRead() + 1, " : " + reader.status().why());
+    if (result.ok() && reader.failed())
         return refused("Liste illisible : " + files::shownPath(relativePath));
-    result.path = path;
+    if (result.ok())
+        result->path = path;
     return result;
 }
 
-LoadedList ListLoader::loadTitle(const std::string& title, int box,
-                                 const std::vector<std::string>& dataFolders)
+ListLoad ListLoader::loadTitle(const std::string& title, int box,
+                               const std::vector<std::string>& dataFolders)
 {
     const catalogue::ListRow* row = catalogue::Catalogue::find(title, box);
     if (!row)

@@ -17,7 +17,7 @@ namespace drill {
 class ListLoader {
 public:
     // Parses lines from any source. `fileName` only serves the messages.
-    static LoadedList read(textfile::LineSource& lines, const std::string& fileName);
+    static ListLoad read(textfile::LineSource& lines, const std::string& fileName);
 
     // Where "data/<name>" lives: first relative to the working folder, then in each of
     // `dataFolders` in order (each stands for the "data" folder itself, e.g.
@@ -39,13 +39,13 @@ public:
     // "Liste refusée : data/x.txt, ligne 12 : caractère de contrôle",
     // "Liste refusée : data/x.txt, ligne 12 : ligne trop longue (plus de 1 048 576 octets)",
     // "Liste refusée : data/x.txt, ligne 12 : mémoire insuffisante pour la charger".
-    static LoadedList loadFile(const std::string& relativePath,
-                               const std::vector<std::string>& dataFolders);
+    static ListLoad loadFile(const std::string& relativePath,
+                             const std::vector<std::string>& dataFolders);
 
     // Looks `title` up in box `box` of the catalogue, then loads its file.
     // A title without a row gives "Liste inconnue : <title>".
-    static LoadedList loadTitle(const std::string& title, int box,
-                                const std::vector<std::string>& dataFolders);
+    static ListLoad loadTitle(const std::string& title, int box,
+                              const std::vector<std::string>& dataFolders);
     // Why a title that names no row of its box has no list.
     static std::string unknownTitle(const std::string& title);
 };

@@ -2,17 +2,20 @@
 
 #include <training/drill/ListEntry.h>
 
+#include <status/Result.h>
+
 #include <string>
 #include <vector>
 
 namespace drill {
 
-// What reading a list gave: its entries, or the reason why it was refused.
+// A list read whole: its entries and the file they came from.
 struct LoadedList {
-    bool ok = false;
     std::vector<ListEntry> entries;  // in file order, blank lines left out
-    std::string path;                // the file actually read (empty when none was found)
-    std::string message;             // UTF-8 French message for the player; empty when ok
+    std::string path;                // the file actually read (empty when read from elsewhere)
 };
+
+// What reading a list gives: the list, or why it was refused in French, for the player.
+using ListLoad = status::Result<LoadedList>;
 
 }  // namespace drill

@@ -93,10 +93,10 @@ void PlayerKeeping::keep(const study::ReviewPolicy& policy)
 
 void PlayerKeeping::passOver(const catalogue::ListRow& list, const ProgressStore::Found& found)
 {
-    using Status = ProgressStore::Found::Status;
-    if (found.status == Status::stale)
+    using State = ProgressStore::Found::State;
+    if (found.state == State::stale)
         progress_.forget(list);
-    else if (found.status == Status::unusable)
+    else if (found.state == State::unusable)
         std::fprintf(stderr, "%s\n", qPrintable(progress_.ignoredLine(list, found.reason)));
 }
 

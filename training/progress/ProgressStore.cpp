@@ -30,7 +30,7 @@ const drill::CorrectionResult kNoCorrection;
 ProgressStore::Found unusable(const QString& reason)
 {
     ProgressStore::Found found;
-    found.status = ProgressStore::Found::Status::unusable;
+    found.state = ProgressStore::Found::State::unusable;
     found.reason = reason;
     return found;
 }
@@ -79,12 +79,12 @@ ProgressStore::Found ProgressStore::find(const catalogue::ListRow& list, const Q
         return unusable(QStringLiteral("la liste « %1 » ne peut pas être lue pour l'instant")
                             .arg(QString::fromStdString(files::shownPath(listPath.toStdString()))));
     Found found;
-    found.status = Found::Status::stale;
+    found.state = Found::State::stale;
     if (*now != fingerprintOf((*kept)->file))
         return found;
     if (entries && !drill::Drill::belongsTo((*kept)->saved, *entries))
         return unusable(QStringLiteral("elle nomme des tirages que la liste n'a pas"));
-    found.status = Found::Status::usable;
+    found.state = Found::State::usable;
     found.saved = std::move((*kept)->saved);
     found.positions = std::move((*kept)->positions);
     found.generation = (*kept)->generation;
@@ -98,30 +98,28 @@ void ProgressStore::follow(const catalogue::ListRow& list, const Found& found)
     following_->counters.successCount.clear();
 }
 
-bool ProgressStore::keep(const catalogue::ListRow& list, const ListFingerprint& file,
-                         const drill::Drill& drill, const drill::CorrectionResult* corrected,
-                         QString* why)
+status::Status ProgressStore::keep(const catalogue::ListRow& list, const ListFingerprint& file,
+                                   const drill::Drill& drill,
+                                   const drill::CorrectionResult* corrected)
 {
     if (!book_)
-        return true;  // nothing is kept, as the player was told
+        return {};  // nothing is kept, as the player was told
     if (following_ && following_->list == list.fileName) {
         if (const std::optional<study::ProgressChange> change = changeOf(drill, corrected)) {
             const status::Result<bool> applied =
                 book_->saveChange(list.fileName, following_->generation, *change);
             if (applied.ok() && *applied) {
                 advance(drill, corrected);
-                return true;
+                return {};
             }
             if (!applied.ok()) {
                 following_.reset();  // what the record holds is no longer known
-                if (why)
-                    *why = QString::fromStdString(applied.why());
-                return false;
+                return applied.status();
             }
         }
     }
     // The first save of this drill, or the record holds another drill now.
-    return save(list, file, drill.saved(), why);
+    return save(list, file, drill.saved());
 }
 
 // What changed since the last save; none when the drill does not match what was followed.
@@ -173,18 +171,16 @@ void ProgressStore::advance(const drill::Drill& drill, const drill::CorrectionRe
     following_->counters = drill.savedCounters();
 }
 
-bool ProgressStore::save(const catalogue::ListRow& list, const ListFingerprint& file,
-                         const drill::SavedDrill& saved, QString* why)
+status::Status ProgressStore::save(const catalogue::ListRow& list, const ListFingerprint& file,
+                                   const drill::SavedDrill& saved)
 {
     if (!book_)
-        return true;
+        return {};
     const status::Result<std::int64_t> generation =
         book_->saveWhole(list.fileName, list.title, listFileOf(file), saved);
     if (!generation.ok()) {
         following_.reset();
-        if (why)
-            *why = QString::fromStdString(generation.why());
-        return false;
+        return generation.status();
     }
     Following whole{list.fileName, *generation, {}, saved};
     whole.counters.entries.clear();
@@ -192,7 +188,7 @@ bool ProgressStore::save(const catalogue::ListRow& list, const ListFingerprint& 
     for (std::size_t k = 0; k < saved.entries.size(); ++k)
         whole.positions.push_back(static_cast<std::int32_t>(k));
     following_ = std::move(whole);
-    return true;
+    return {};
 }
 
 void ProgressStore::forget(const catalogue::ListRow& list)

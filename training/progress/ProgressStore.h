@@ -35,13 +35,13 @@ class ProgressStore {
 public:
     // What looking for the progress of a list finds.
     struct Found {
-        enum class Status {
+        enum class State {
             none,      // no record
             usable,    // made on the list file as it is now
             stale,     // made on another file, or on this one before it changed
             unusable,  // unreadable for now, or not made on this list: `reason` says which
         };
-        Status status = Status::none;
+        State state = State::none;
         drill::SavedDrill saved;              // when usable
         QString reason;                       // French, when unusable
         std::vector<std::int32_t> positions;  // the record's own, parallel to saved.entries
@@ -71,12 +71,12 @@ public:
     void follow(const catalogue::ListRow& list, const Found& found);
     // Keeps the drill as the progress of `list` on the file `file`: whole the first time,
     // then only what `corrected` (or the clock alone) changed. On failure what was kept stays
-    // as it was, and `why` gets the French reason.
-    bool keep(const catalogue::ListRow& list, const ListFingerprint& file,
-              const drill::Drill& drill, const drill::CorrectionResult* corrected, QString* why);
+    // as it was, and the Status says why in French.
+    status::Status keep(const catalogue::ListRow& list, const ListFingerprint& file,
+                        const drill::Drill& drill, const drill::CorrectionResult* corrected);
     // Keeps `saved` whole as the progress of `list` on the file `file`.
-    bool save(const catalogue::ListRow& list, const ListFingerprint& file,
-              const drill::SavedDrill& saved, QString* why);
+    status::Status save(const catalogue::ListRow& list, const ListFingerprint& file,
+                        const drill::SavedDrill& saved);
     void forget(const catalogue::ListRow& list);
 
     // The line said on standard error when a record cannot be used.

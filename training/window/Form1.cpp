@@ -293,18 +293,18 @@ bool Form1::reviser(const std::vector<study::DeckDraw>& picked)
 
 bool Form1::begin(const catalogue::ListRow& list, bool resume)
 {
-    drill::LoadedList loaded = drill::ListLoader::loadFile(list.path(), dataFolders);
-    if (!loaded.ok) {
-        lastLoadMessage = QString::fromStdString(loaded.message);
+    drill::ListLoad loaded = drill::ListLoader::loadFile(list.path(), dataFolders);
+    if (!loaded.ok()) {
+        lastLoadMessage = QString::fromStdString(loaded.why());
         return false;
     }
     lastLoadMessage.clear();
-    const QString listPath = QString::fromStdString(loaded.path);
+    const QString listPath = QString::fromStdString(loaded->path);
     drilledList = &list;
     drilledFile = ListFingerprint::of(listPath);
-    const bool resumed = resume && resumeDrill(list, loaded.entries, listPath);
+    const bool resumed = resume && resumeDrill(list, loaded->entries, listPath);
     if (!resumed)
-        drill_.start(list, std::move(loaded.entries));
+        drill_.start(list, std::move(loaded->entries));
     if (!resumed)
         keeping->progress().startAfresh();
     slotList = [file = list.fileName](int, const drill::SlotCorrection&) { return file; };
@@ -325,12 +325,12 @@ bool Form1::resumeDrill(const catalogue::ListRow& list, std::vector<drill::ListE
 {
     ProgressStore& progress = keeping->progress();
     ProgressStore::Found found = progress.find(list, listPath);
-    if (found.status == ProgressStore::Found::Status::usable) {
+    if (found.state == ProgressStore::Found::State::usable) {
         if (drill_.resume(list, entries, found.saved)) {
             progress.follow(list, found);
             return true;
         }
-        found.status = ProgressStore::Found::Status::unusable;
+        found.state = ProgressStore::Found::State::unusable;
         found.reason = QStringLiteral("elle nomme des tirages que la liste n'a pas");
     }
     keeping->passOver(list, found);
@@ -748,8 +748,9 @@ void Form1::keepProgress(const drill::CorrectionResult* corrected)
     }
     if (drill_.state().seriesDone == 0 || !drilledFile)
         return;
-    QString why;
-    if (!progress.keep(*drilledList, *drilledFile, drill_, corrected, &why)) {
+    if (const status::Status kept = progress.keep(*drilledList, *drilledFile, drill_, corrected);
+        !kept) {
+        const QString why = QString::fromStdString(kept.why());
         std::fprintf(stderr, "vorlane : progression de « %s » non enregistrée : %s.\n",
                      drilledList->title.c_str(), qPrintable(why));
         tellNotKept(why);

@@ -142,12 +142,14 @@ std::vector<Run> streamingRuns()
         {"Diviser en 2", "list.txt",
          [](OperationFrame& f, const Paths& p) {
              auto& in = f.source(p.source);
-             workshop::splitLines(in, f.derivedOutputs(p.source, workshop::splitSuffixes(2)));
+             f.require(workshop::splitLines(
+                 in, f.derivedOutputs(p.source, f.require(workshop::splitSuffixes(2)))));
          }},
         {"Diviser en 5", "list.txt",
          [](OperationFrame& f, const Paths& p) {
              auto& in = f.source(p.source);
-             workshop::splitLines(in, f.derivedOutputs(p.source, workshop::splitSuffixes(5)));
+             f.require(workshop::splitLines(
+                 in, f.derivedOutputs(p.source, f.require(workshop::splitSuffixes(5)))));
          }},
         {"Trier par valeurs", "list.txt",
          [](OperationFrame& f, const Paths& p) {

@@ -1,13 +1,12 @@
 #include <workshop/ops/Splitting.h>
 
-#include <stdexcept>
-
 namespace workshop {
 
-void splitLines(textfile::LineSource& source, const std::vector<textfile::LineSink*>& parts)
+status::Status splitLines(textfile::LineSource& source,
+                          const std::vector<textfile::LineSink*>& parts)
 {
     if (parts.empty())
-        throw std::invalid_argument("splitLines needs at least one part");
+        return status::Status::failure("une liste ne se divise pas en zéro partie");
     std::size_t next = 0;
     std::string line;
     while (source.next(line)) {
@@ -15,12 +14,14 @@ void splitLines(textfile::LineSource& source, const std::vector<textfile::LineSi
         if (++next == parts.size())
             next = 0;
     }
+    return {};
 }
 
-std::vector<std::string> splitSuffixes(int parts)
+status::Result<std::vector<std::string>> splitSuffixes(int parts)
 {
     if (parts < 1 || parts > 26)
-        throw std::invalid_argument("a list splits into 1 to 26 parts");
+        return status::Status::failure("une liste se divise en 1 à 26 parties, pas en "
+                                       + std::to_string(parts));
     std::vector<std::string> suffixes;
     for (int i = 0; i < parts; ++i)
         suffixes.push_back(std::string("_") + static_cast<char>('a' + i) + ".txt");

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -29,7 +29,7 @@ TEST_P(SplitLines, DealsTheLinesOutInTurn)
     for (auto& part : parts)
         sinks.push_back(&part);
 
-    workshop::splitLines(source, sinks);
+    ASSERT_TRUE(workshop::splitLines(source, sinks).ok());
 
     std::vector<Lines> written;
     for (const auto& part : parts)
@@ -44,17 +44,32 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{0, 2, {{}, {}}}, SplitCase{4, 2, {{"1", "3"}, {"2", "4"}}},
                       SplitCase{9, 4, {{"1", "5", "9"}, {"2", "6"}, {"3", "7"}, {"4", "8"}}}));
 
-TEST(SplitLines, NeedsAtLeastOnePart)
+TEST(SplitLines, NoPartIsRefusedInFrench)
 {
     textfile::VectorLineSource source({"A"});
-    EXPECT_THROW(workshop::splitLines(source, {}), std::invalid_argument);
+    const status::Status split = workshop::splitLines(source, {});
+    EXPECT_FALSE(split.ok());
+    EXPECT_EQ(split.why(), "une liste ne se divise pas en zéro partie");
 }
 
 TEST(SplitSuffixes, NameThePartsFromA)
 {
-    EXPECT_EQ(workshop::splitSuffixes(2), (Lines{"_a.txt", "_b.txt"}));
-    EXPECT_EQ(workshop::splitSuffixes(5),
+    EXPECT_EQ(*workshop::splitSuffixes(2), (Lines{"_a.txt", "_b.txt"}));
+    EXPECT_EQ(*workshop::splitSuffixes(5),
               (Lines{"_a.txt", "_b.txt", "_c.txt", "_d.txt", "_e.txt"}));
 }
+
+class SplitCounts : public ::testing::TestWithParam<int> {};
+
+// A count out of 1 to 26 has no letters to name its parts.
+TEST_P(SplitCounts, OutOfOneToTwentySixAreRefusedInFrench)
+{
+    const auto suffixes = workshop::splitSuffixes(GetParam());
+    EXPECT_FALSE(suffixes.ok());
+    EXPECT_EQ(suffixes.why(),
+              "une liste se divise en 1 à 26 parties, pas en " + std::to_string(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, SplitCounts, ::testing::Values(-1, 0, 27));
 
 }  // namespace

@@ -35,7 +35,7 @@ bool CheckedLineSource::next(std::string& line)
             QStringLiteral("Impossible de lire %1 « %2 », ligne %3 : %4 ; aucun fichier n'a été "
                            "modifié.")
                 .arg(box_, path_, QString::number(reader_.linesRead() + 1),
-                     QString::fromStdString(reader_.errorText())));
+                     QString::fromStdString(reader_.status().why())));
     if (reader_.failed())
         throw OperationFailure(QStringLiteral("Erreur de lecture dans %1 « %2 » : %3.")
                                    .arg(box_, path_, systemReason(reader_.errorNumber())));

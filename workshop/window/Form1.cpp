@@ -153,8 +153,9 @@ void Form1::split(int parts, const QString& message)
 {
     runOperation([this, parts, message](OperationFrame& frame) {
         auto& source = frame.source(pathIn("Text1"));
-        const auto outputs = frame.derivedOutputs(pathIn("Text1"), workshop::splitSuffixes(parts));
-        workshop::splitLines(source, outputs);
+        const auto outputs =
+            frame.derivedOutputs(pathIn("Text1"), frame.require(workshop::splitSuffixes(parts)));
+        frame.require(workshop::splitLines(source, outputs));
         return message;
     });
 }

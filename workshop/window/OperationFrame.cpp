@@ -142,6 +142,14 @@ OperationFrame::Outcome OperationFrame::run(const std::function<QString(Operatio
 
 OperationFrame::OperationFrame(const FrameHooks& hooks) : hooks_(hooks) {}
 
+void OperationFrame::require(const status::Status& done)
+{
+    if (!done.ok())
+        throw OperationFailure(
+            QStringLiteral("L'opération a échoué (%1) : aucun fichier n'a été modifié.")
+                .arg(QString::fromStdString(done.why())));
+}
+
 OperationFrame::~OperationFrame() = default;
 
 textfile::LineSource& OperationFrame::source(const QString& path)

@@ -5,11 +5,15 @@
 #include <workshop/ops/ReferenceOpener.h>
 #include <workshop/window/FrameHooks.h>
 
+#include <status/Result.h>
+#include <status/Status.h>
+
 #include <QString>
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace workshop {
@@ -34,7 +38,9 @@ class CheckedLineSource;
 // keep the old content.
 //
 // Failures throw OperationFailure with a French message that names the box, the path and the
-// system's reason.
+// system's reason. Exceptions stay inside the frame: run() catches every one and gives back an
+// Outcome; the operations of workshop/ops and the libraries below them throw none and say a
+// failure with a status::Status, which require() turns into the frame's failure.
 class OperationFrame {
 public:
     struct Outcome {
@@ -64,6 +70,16 @@ public:
 
     // Closes the sources and puts every output in place.
     void commit();
+
+    // Ends the operation when `done` failed: nothing is put in place and its French reason is
+    // said, « L'opération a échoué (…) : aucun fichier n'a été modifié. ».
+    void require(const status::Status& done);
+    // The value made, or the same end.
+    template <typename T> T require(status::Result<T> made)
+    {
+        require(made.status());
+        return std::move(*made);
+    }
 
 private:
     struct Output;

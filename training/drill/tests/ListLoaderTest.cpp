@@ -28,7 +28,7 @@ namespace {
 // These tests read which line is refused and why; how a path is written has tests of its own.
 const files::ShownSeparator slashes('/');
 
-drill::LoadedList readLines(std::vector<std::string> lines)
+drill::ListLoad readLines(std::vector<std::string> lines)
 {
     textfile::VectorLineSource source(std::move(lines));
     return ListLoader::read(source, "data/liste.txt");
@@ -59,27 +59,26 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ListLoaderTest, KeepsFileOrderAndSkipsBlankLines)
 {
     const auto list = readLines({"", "AB;BA", "   ", "\t", "CD;DC", ""});
-    ASSERT_TRUE(list.ok) << list.message;
-    ASSERT_EQ(list.entries.size(), 2u);
-    EXPECT_EQ(list.entries[0].draw, "AB");
-    EXPECT_EQ(list.entries[1].solutions, "DC");
-    EXPECT_TRUE(list.message.empty());
+    ASSERT_TRUE(list.ok()) << list.why();
+    ASSERT_EQ(list->entries.size(), 2u);
+    EXPECT_EQ(list->entries[0].draw, "AB");
+    EXPECT_EQ(list->entries[1].solutions, "DC");
+    EXPECT_TRUE(list.why().empty());
 }
 
 TEST(ListLoaderTest, EmptySourceGivesAnEmptyList)
 {
     const auto list = readLines({});
-    EXPECT_TRUE(list.ok);
-    EXPECT_TRUE(list.entries.empty());
+    ASSERT_TRUE(list.ok());
+    EXPECT_TRUE(list->entries.empty());
 }
 
 TEST(ListLoaderTest, LineWithoutSemicolonRefusesTheListWithItsNumber)
 {
     // blank lines count in the numbering: the faulty line is the fourth of the file
     const auto list = readLines({"AB;BA", "", "CD;DC", "EFG", "HI;IH"});
-    EXPECT_FALSE(list.ok);
-    EXPECT_TRUE(list.entries.empty());
-    EXPECT_EQ(list.message, "Liste refusée : data/liste.txt, ligne 4 sans « ; »");
+    EXPECT_FALSE(list.ok());
+    EXPECT_EQ(list.why(), "Liste refusée : data/liste.txt, ligne 4 sans « ; »");
 }
 
 // An answer box takes no more characters than its draw: a line whose solutions are longer
@@ -91,11 +90,8 @@ TEST_P(SolutionsLength, LongerSolutionsRefuseTheListWithTheLineNumber)
 {
     const auto& [lines, message] = GetParam();
     const auto list = readLines(lines);
-    EXPECT_EQ(list.ok, std::string(message).empty());
-    EXPECT_EQ(list.message, message);
-    if (!list.ok) {
-        EXPECT_TRUE(list.entries.empty());
-    }
+    EXPECT_EQ(list.ok(), std::string(message).empty());
+    EXPECT_EQ(list.why(), message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -121,9 +117,11 @@ TEST_P(ControlCharacters, ASolutionThatCannotBeTypedRefusesTheList)
 {
     const auto& [line, message] = GetParam();
     const auto list = readLines({"AB;BA", "", line, "CD;DC"});
-    EXPECT_EQ(list.ok, std::string(message).empty());
-    EXPECT_EQ(list.message, message);
-    EXPECT_EQ(list.entries.size(), list.ok ? 3u : 0u);
+    EXPECT_EQ(list.ok(), std::string(message).empty());
+    EXPECT_EQ(list.why(), message);
+    if (list.ok()) {
+        EXPECT_EQ(list->entries.size(), 3u);
+    }
 }
 
 const char* const kControl = "Liste refusée : data/liste.txt, ligne 3 : caractère de contrôle";
@@ -161,9 +159,8 @@ TEST(ListLoaderTest, MemoryRunningOutRefusesTheListWithTheLine)
 {
     ExhaustedLines lines;
     const auto list = ListLoader::read(lines, "data/liste.txt");
-    EXPECT_FALSE(list.ok);
-    EXPECT_TRUE(list.entries.empty());
-    EXPECT_EQ(list.message,
+    EXPECT_FALSE(list.ok());
+    EXPECT_EQ(list.why(),
               "Liste refusée : data/liste.txt, ligne 3 : mémoire insuffisante pour la charger");
 }
 
@@ -185,9 +182,11 @@ TEST_P(LongLines, ALineOverTheLimitRefusesTheListWithItsNumber)
     }
     CurrentFolder inside(folder.path());
     const auto list = ListLoader::loadFile("data/ods6new_7L.txt", {});
-    EXPECT_EQ(list.message, message);
-    EXPECT_EQ(list.ok, std::string(message).empty());
-    EXPECT_EQ(list.entries.size(), list.ok ? 2u : 0u);
+    EXPECT_EQ(list.why(), message);
+    EXPECT_EQ(list.ok(), std::string(message).empty());
+    if (list.ok()) {
+        EXPECT_EQ(list->entries.size(), 2u);
+    }
 }
 
 const char* const kTooLong = "Liste refusée : data/ods6new_7L.txt, ligne 2 : ligne trop longue "
@@ -206,8 +205,8 @@ TEST(ListLoaderTest, AnEmptyFileLoadsWithoutEntries)
     folder.write("data/ods6new_5L.txt", {});
     CurrentFolder inside(folder.path());
     const auto list = ListLoader::loadTitle("5 lettres", 0, {});
-    EXPECT_TRUE(list.ok) << list.message;
-    EXPECT_TRUE(list.entries.empty());
+    ASSERT_TRUE(list.ok()) << list.why();
+    EXPECT_TRUE(list->entries.empty());
 }
 
 // Every place looked at is named, the working folder's first, in the order they are searched,
@@ -225,8 +224,8 @@ TEST(ListLoaderTest, MissingFileNamesTheFileAndEveryPlaceSearched)
         std::replace(path.begin(), path.end(), '/', '\\');
         return path;
     };
-    EXPECT_FALSE(list.ok);
-    EXPECT_EQ(list.message,
+    EXPECT_FALSE(list.ok());
+    EXPECT_EQ(list.why(),
               "Liste introuvable : data\\ods6new_7L.txt (cherchée dans "
                   + at("/data/ods6new_7L.txt") + ", " + at("/joueur/data/ods6new_7L.txt") + ", "
                   + at("/share/ods6new_7L.txt") + ")");
@@ -248,12 +247,12 @@ TEST_P(AccentedFolder, LoadsItsListsAndNamesItWhenOneIsMissing)
     TempFolder elsewhere;
     CurrentFolder inside(working ? files::fromUtf8(folder) : elsewhere.path());
     const auto list = ListLoader::loadTitle("7 lettres", 0, dataFolders);
-    ASSERT_TRUE(list.ok) << list.message;
-    ASSERT_EQ(list.entries.size(), 1u);
-    EXPECT_EQ(list.entries[0].solutions, "SATINER");
+    ASSERT_TRUE(list.ok()) << list.why();
+    ASSERT_EQ(list->entries.size(), 1u);
+    EXPECT_EQ(list->entries[0].solutions, "SATINER");
     const auto missing = ListLoader::loadTitle("8 lettres", 0, dataFolders);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_NE(missing.message.find(name), std::string::npos) << missing.message;
+    EXPECT_FALSE(missing.ok());
+    EXPECT_NE(missing.why().find(name), std::string::npos) << missing.why();
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, AccentedFolder,
@@ -263,8 +262,8 @@ INSTANTIATE_TEST_SUITE_P(Names, AccentedFolder,
 TEST(ListLoaderTest, UnknownTitleIsRefused)
 {
     const auto list = ListLoader::loadTitle("7 lettres", 1, {});
-    EXPECT_FALSE(list.ok);
-    EXPECT_EQ(list.message, "Liste inconnue : 7 lettres");
+    EXPECT_FALSE(list.ok());
+    EXPECT_EQ(list.why(), "Liste inconnue : 7 lettres");
 }
 
 TEST(ListLoaderTest, FolderInPlaceOfAFileIsRefused)
@@ -273,8 +272,8 @@ TEST(ListLoaderTest, FolderInPlaceOfAFileIsRefused)
     std::filesystem::create_directories(folder.path() / "data" / "ods6new_5L.txt");
     CurrentFolder inside(folder.path());
     const auto list = ListLoader::loadTitle("5 lettres", 0, {});
-    EXPECT_FALSE(list.ok);
-    EXPECT_NE(list.message.find("data/ods6new_5L.txt"), std::string::npos) << list.message;
+    EXPECT_FALSE(list.ok());
+    EXPECT_NE(list.why().find("data/ods6new_5L.txt"), std::string::npos) << list.why();
 }
 
 TEST(ListLoaderTest, TitleLoadsItsOwnBoxFileFromTheWorkingFolder)
@@ -285,12 +284,12 @@ TEST(ListLoaderTest, TitleLoadsItsOwnBoxFileFromTheWorkingFolder)
     CurrentFolder inside(folder.path());
     const auto first = ListLoader::loadTitle("5 lettres (anag multiples)", 0, {});
     const auto second = ListLoader::loadTitle("5 lettres (anag multiples)", 1, {});
-    ASSERT_TRUE(first.ok) << first.message;
-    ASSERT_TRUE(second.ok) << second.message;
-    EXPECT_EQ(first.entries.size(), 1u);
-    EXPECT_EQ(second.entries.size(), 2u);
-    EXPECT_EQ(second.entries[1].solutions, "ARETE;TERAI");
-    EXPECT_EQ(first.path, "data/entrees_5L_anags.txt");
+    ASSERT_TRUE(first.ok()) << first.why();
+    ASSERT_TRUE(second.ok()) << second.why();
+    EXPECT_EQ(first->entries.size(), 1u);
+    EXPECT_EQ(second->entries.size(), 2u);
+    EXPECT_EQ(second->entries[1].solutions, "ARETE;TERAI");
+    EXPECT_EQ(first->path, "data/entrees_5L_anags.txt");
 }
 
 TEST(ListLoaderTest, DataFoldersAreTriedAfterTheWorkingFolderInOrder)
@@ -303,15 +302,15 @@ TEST(ListLoaderTest, DataFoldersAreTriedAfterTheWorkingFolderInOrder)
     const std::vector<std::string> folders = {installedA.file("none"), installedB.file("data")};
     CurrentFolder inside(work.path());
     auto list = ListLoader::loadTitle("8 lettres", 0, folders);
-    ASSERT_TRUE(list.ok) << list.message;
-    EXPECT_EQ(list.entries.size(), 2u);
-    EXPECT_EQ(files::fromUtf8(list.path), files::fromUtf8(fromB));
+    ASSERT_TRUE(list.ok()) << list.why();
+    EXPECT_EQ(list->entries.size(), 2u);
+    EXPECT_EQ(files::fromUtf8(list->path), files::fromUtf8(fromB));
 
     work.write("data/ods6new_8L.txt", {"W;W"});
     list = ListLoader::loadTitle("8 lettres", 0, folders);
-    ASSERT_TRUE(list.ok);
-    ASSERT_EQ(list.entries.size(), 1u);
-    EXPECT_EQ(list.entries[0].draw, "W");
+    ASSERT_TRUE(list.ok());
+    ASSERT_EQ(list->entries.size(), 1u);
+    EXPECT_EQ(list->entries[0].draw, "W");
 }
 
 TEST(ListLoaderTest, HundredThousandLinesLoadWithoutCap)
@@ -323,8 +322,8 @@ TEST(ListLoaderTest, HundredThousandLinesLoadWithoutCap)
     folder.write("data/ods6new_2-9L_all.txt", lines);
     CurrentFolder inside(folder.path());
     const auto list = ListLoader::loadTitle("2 à 9 lettres (tout)", 1, {});
-    ASSERT_TRUE(list.ok) << list.message;
-    ASSERT_EQ(list.entries.size(), 100000u);
-    EXPECT_EQ(list.entries[10001].draw, "D10001");
-    EXPECT_EQ(list.entries[99999].solutions, "S99999");
+    ASSERT_TRUE(list.ok()) << list.why();
+    ASSERT_EQ(list->entries.size(), 100000u);
+    EXPECT_EQ(list->entries[10001].draw, "D10001");
+    EXPECT_EQ(list->entries[99999].solutions, "S99999");
 }

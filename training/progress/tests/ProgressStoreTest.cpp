@@ -33,7 +33,7 @@
 using training::ListFingerprint;
 using training::OlderProgress;
 using training::ProgressStore;
-using Status = training::ProgressStore::Found::Status;
+using State = training::ProgressStore::Found::State;
 
 namespace {
 
@@ -110,9 +110,8 @@ protected:
     }
     void saveDrill(const drill::SavedDrill& saved = savedDrill())
     {
-        QString why;
-        ASSERT_TRUE(store.save(sevenLetters(), *ListFingerprint::of(list), saved, &why))
-            << why.toStdString();
+        const status::Status kept = store.save(sevenLetters(), *ListFingerprint::of(list), saved);
+        ASSERT_TRUE(kept.ok()) << kept.why();
     }
     std::string olderPath() const
     {
@@ -129,7 +128,7 @@ protected:
 
 void expectSavedDrill(const ProgressStore::Found& found)
 {
-    ASSERT_EQ(found.status, Status::usable) << found.reason.toStdString();
+    ASSERT_EQ(found.state, State::usable) << found.reason.toStdString();
     const drill::SavedDrill expected = savedDrill();
     ASSERT_EQ(found.saved.entries.size(), 2u);
     EXPECT_EQ(found.saved.entries[1].draw, expected.entries[1].draw);
@@ -150,7 +149,7 @@ TEST_F(ProgressStoreTest, WhatIsSavedIsFoundAgain)
     saveDrill();
     expectSavedDrill(store.find(sevenLetters(), list));
     store.forget(sevenLetters());
-    EXPECT_EQ(store.find(sevenLetters(), list).status, Status::none);
+    EXPECT_EQ(store.find(sevenLetters(), list).state, State::none);
 }
 
 // Progress belongs to the file it was made on: another content or another place is stale.
@@ -159,9 +158,9 @@ TEST_F(ProgressStoreTest, AChangedOrMovedListMakesTheRecordStale)
     saveDrill();
     const QString copy = qpath(home.write(
         "elsewhere/ods6new_7L.txt", {"ACEIRTU;AUTRICE", "X;Y", "\xC9TAPE;P\xC9TALE;\xC9PELAT"}));
-    EXPECT_EQ(store.find(sevenLetters(), copy).status, Status::stale);
+    EXPECT_EQ(store.find(sevenLetters(), copy).state, State::stale);
     home.write("data/ods6new_7L.txt", {"ACEIRTU;AUTRICE", "X;Z", "\xC9TAPE;P\xC9TALE;\xC9PELAT"});
-    EXPECT_EQ(store.find(sevenLetters(), list).status, Status::stale);
+    EXPECT_EQ(store.find(sevenLetters(), list).state, State::stale);
 }
 
 // A list that cannot be read for a moment is no changed list: its progress waits for it.
@@ -170,7 +169,7 @@ TEST_F(ProgressStoreTest, AListUnreadableForAMomentKeepsItsProgress)
     saveDrill();
     ASSERT_EQ(files::renameNew(list.toStdString(), list.toStdString() + ".ailleurs"), 0);
     const ProgressStore::Found away = store.find(sevenLetters(), list);
-    EXPECT_EQ(away.status, Status::unusable);
+    EXPECT_EQ(away.state, State::unusable);
     EXPECT_TRUE(away.reason.contains(QStringLiteral("ne peut pas être lue pour l'instant")));
     ASSERT_EQ(files::renameNew(list.toStdString() + ".ailleurs", list.toStdString()), 0);
     expectSavedDrill(store.find(sevenLetters(), list));
@@ -184,12 +183,12 @@ TEST_F(ProgressStoreTest, ARecordNamingEntriesTheListLacksIsUnusable)
     saveDrill(foreign);
     const std::vector<drill::ListEntry> entries = {
         {"ACEIRTU", "AUTRICE"}, {"X", "Y"}, {"\xC9TAPE", "P\xC9TALE;\xC9PELAT"}};
-    EXPECT_EQ(store.find(sevenLetters(), list).status, Status::usable);
+    EXPECT_EQ(store.find(sevenLetters(), list).state, State::usable);
     const ProgressStore::Found judged = store.find(sevenLetters(), list, &entries);
-    EXPECT_EQ(judged.status, Status::unusable);
+    EXPECT_EQ(judged.state, State::unusable);
     EXPECT_EQ(judged.reason, QStringLiteral("elle nomme des tirages que la liste n'a pas"));
     saveDrill();
-    EXPECT_EQ(store.find(sevenLetters(), list, &entries).status, Status::usable);
+    EXPECT_EQ(store.find(sevenLetters(), list, &entries).state, State::usable);
 }
 
 // A threshold typed as 320 nines is infinite: kept as the largest number, the drill found again
@@ -201,7 +200,7 @@ TEST_F(ProgressStoreTest, AnInfiniteThresholdIsKeptAndResumed)
     saved.threshold = drill::Threshold::parse(std::string(320, '9'));
     saveDrill(saved);
     const ProgressStore::Found found = store.find(sevenLetters(), list);
-    ASSERT_EQ(found.status, Status::usable);
+    ASSERT_EQ(found.state, State::usable);
     EXPECT_EQ(found.saved.threshold, std::numeric_limits<double>::max());
     drill::Drill drill;
     EXPECT_TRUE(drill.resume(
@@ -216,10 +215,10 @@ TEST_F(ProgressStoreTest, AFailedSaveSaysWhyAndKeepsWhatWasKept)
     ASSERT_EQ(record.database().exec("PRAGMA query_only = ON"), SQLITE_OK);
     drill::SavedDrill later = savedDrill();
     later.seriesDone = 5;
-    QString why;
-    EXPECT_FALSE(store.save(sevenLetters(), *ListFingerprint::of(list), later, &why));
-    EXPECT_TRUE(why.startsWith(QStringLiteral("impossible d'écrire dans le relevé d'étude « ")))
-        << why.toStdString();
+    const status::Status kept = store.save(sevenLetters(), *ListFingerprint::of(list), later);
+    EXPECT_FALSE(kept.ok());
+    EXPECT_EQ(kept.why().rfind("impossible d'écrire dans le relevé d'étude « ", 0), 0u)
+        << kept.why();
     ASSERT_EQ(record.database().exec("PRAGMA query_only = OFF"), SQLITE_OK);
     expectSavedDrill(store.find(sevenLetters(), list));
 }
@@ -237,7 +236,7 @@ TEST_F(ProgressStoreTest, TheEarlierVersionsRecordIsCarriedOverAndLeftAsItIs)
     // Carried once: a drill forgotten since does not come back at the next start.
     store.forget(sevenLetters());
     ASSERT_TRUE(store.carryOver().ok());
-    EXPECT_EQ(store.find(sevenLetters(), list).status, Status::none);
+    EXPECT_EQ(store.find(sevenLetters(), list).state, State::none);
 }
 
 // Saved with "seuil": null by the earlier versions (an infinite threshold): carried over.
@@ -248,7 +247,7 @@ TEST_F(ProgressStoreTest, AnOlderRecordWithANullThresholdIsCarriedOver)
     ASSERT_TRUE(testsupport::writeBytes(olderPath(), older));
     ASSERT_TRUE(store.carryOver().ok());
     const ProgressStore::Found found = store.find(sevenLetters(), list);
-    ASSERT_EQ(found.status, Status::usable);
+    ASSERT_EQ(found.state, State::usable);
     EXPECT_EQ(found.saved.threshold, std::numeric_limits<double>::max());
 }
 
@@ -269,7 +268,7 @@ TEST_P(OlderRecordTest, IsNotCarriedAndLeftAsItIs)
     EXPECT_FALSE(OlderProgress::read(qpath(olderPath()), &reason).has_value());
     EXPECT_EQ(reason, QString::fromUtf8(std::get<2>(GetParam())));
     ASSERT_TRUE(store.carryOver().ok());
-    EXPECT_EQ(store.find(sevenLetters(), list).status, Status::none);
+    EXPECT_EQ(store.find(sevenLetters(), list).state, State::none);
     saveDrill();
     EXPECT_EQ(testsupport::readBytes(olderPath()), bytes);
 }
@@ -351,11 +350,10 @@ protected:
     }
     bool keep(ProgressStore& into, const drill::Drill& drill, const drill::CorrectionResult* result)
     {
-        QString why;
-        const bool kept =
-            into.keep(sevenLetters(), *ListFingerprint::of(list), drill, result, &why);
-        EXPECT_TRUE(kept) << why.toStdString();
-        return kept;
+        const status::Status kept =
+            into.keep(sevenLetters(), *ListFingerprint::of(list), drill, result);
+        EXPECT_TRUE(kept.ok()) << kept.why();
+        return kept.ok();
     }
     int changes() { return sqlite3_total_changes(record.database().handle()); }
 
@@ -378,7 +376,7 @@ TEST_F(KeptDrillTest, ACorrectionWritesOnlyItsSeries)
     }
     const ProgressStore::Found found = store.find(sevenLetters(), list);
     const drill::SavedDrill now = drill.saved();
-    ASSERT_EQ(found.status, Status::usable);
+    ASSERT_EQ(found.state, State::usable);
     EXPECT_EQ(found.saved.successCount, now.successCount);
     EXPECT_EQ(found.saved.seriesDone, 4);
     EXPECT_EQ(found.saved.errorCount, now.errorCount);
@@ -514,9 +512,9 @@ TEST_P(AccentedPlayer, KeepsAndFindsProgressAndOptions)
     ASSERT_TRUE(record.open(places::PlayerFolders::studyRecord()).ok());
     EXPECT_NE(record.path().find(GetParam()), std::string::npos);
     ProgressStore store(&record, ProgressStore::playerFolder());
-    QString why;
-    ASSERT_TRUE(store.save(sevenLetters(), *fingerprint, savedDrill(), &why)) << why.toStdString();
-    EXPECT_EQ(store.find(sevenLetters(), list).status, Status::usable);
+    const status::Status saved = store.save(sevenLetters(), *fingerprint, savedDrill());
+    ASSERT_TRUE(saved.ok()) << saved.why();
+    EXPECT_EQ(store.find(sevenLetters(), list).state, State::usable);
 
     const training::DrillOptions kept{drill::Criterion::BySpeed, QStringLiteral("12"), 9, false};
     kept.write(training::DrillOptions::playerFile());
