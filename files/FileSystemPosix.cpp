@@ -1,4 +1,4 @@
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSystem.h>
 
 #include <cerrno>
@@ -71,8 +71,8 @@ int renameNew(const std::string& from, const std::string& to)
     if (errno != EINVAL && errno != ENOSYS)
         return lastError(EACCES);
     // a file system that cannot refuse by itself: looked at first
-    FileStatus status;
-    if (statusOf(to, status, false) != ENOENT)
+    FileFacts facts;
+    if (factsOf(to, facts, false) != ENOENT)
         return EEXIST;
     errno = 0;
     return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : lastError(EACCES);
@@ -101,10 +101,10 @@ int syncFolder(const std::string& path)
 
 int mayWrite(const std::string& path)
 {
-    FileStatus status;
-    if (const int error = statusOf(path, status))
+    FileFacts facts;
+    if (const int error = factsOf(path, facts))
         return error;
-    const int wanted = status.kind == FileStatus::Kind::folder ? W_OK | X_OK : W_OK;
+    const int wanted = facts.kind == FileFacts::Kind::folder ? W_OK | X_OK : W_OK;
     errno = 0;
     // the effective ids, those the system checks when the file is opened
     return ::faccessat(AT_FDCWD, path.c_str(), wanted, AT_EACCESS) == 0 ? 0 : lastError(EACCES);

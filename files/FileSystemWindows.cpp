@@ -1,4 +1,4 @@
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSystem.h>
 #include <files/Utf8Path.h>
 #include <files/WidePath.h>
@@ -33,10 +33,10 @@ int makeFolders(const std::string& path)
     for (std::size_t slash = path.find_first_of("/\\", 1);;
          slash = path.find_first_of("/\\", slash + 1)) {
         const std::string part = path.substr(0, slash);
-        FileStatus status;
+        FileFacts facts;
         // a drive ("C:") or a share ("//serveur/partage") is there or not, never made
-        const bool there = !part.empty() && statusOf(part, status) == 0;
-        if (there && status.kind != FileStatus::Kind::folder)
+        const bool there = !part.empty() && factsOf(part, facts) == 0;
+        if (there && facts.kind != FileFacts::Kind::folder)
             return ENOTDIR;
         if (!part.empty() && !there)
             if (const int error = makeFolder(part); error != 0 && error != EEXIST)
@@ -131,17 +131,17 @@ int realPath(const std::string& path, std::string& real)
 
 int syncFolder(const std::string& path)
 {
-    FileStatus status;
-    return statusOf(path, status);  // names reach the disk with the call that changes them
+    FileFacts facts;
+    return factsOf(path, facts);  // names reach the disk with the call that changes them
 }
 
 int mayWrite(const std::string& path)
 {
-    FileStatus status;
-    if (const int error = statusOf(path, status))
+    FileFacts facts;
+    if (const int error = factsOf(path, facts))
         return error;
     // a folder's read-only mark only tells Explorer to look for a desktop.ini in it
-    if (status.kind != FileStatus::Kind::folder && (status.mode & 0222) == 0)
+    if (facts.kind != FileFacts::Kind::folder && (facts.mode & 0222) == 0)
         return EACCES;
     return 0;
 }

@@ -8,7 +8,7 @@
 namespace files {
 
 // What the system says of a name: its kind, identity, length, permission bits and last change.
-struct FileStatus {
+struct FileFacts {
     enum class Kind { regular, folder, link, other };
 
     Kind kind = Kind::other;
@@ -20,8 +20,8 @@ struct FileStatus {
     std::int64_t modifiedNanoseconds = 0;
 };
 
-// The status of the file `path` (UTF-8) names, through symbolic links when `followLinks`,
+// The facts of the file `path` (UTF-8) names, through symbolic links when `followLinks`,
 // else of the link itself (Kind::link); 0 on success, otherwise errno's number.
-int statusOf(const std::string& path, FileStatus& status, bool followLinks = true);
+int factsOf(const std::string& path, FileFacts& facts, bool followLinks = true);
 
 }  // namespace files

@@ -1,4 +1,4 @@
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/WidePath.h>
 #include <files/WindowsError.h>
 
@@ -15,12 +15,12 @@ constexpr std::int64_t unixEpoch = 116444736000000000LL;
 
 }  // namespace
 
-int statusOf(const std::string& path, FileStatus& status, bool followLinks)
+int factsOf(const std::string& path, FileFacts& facts, bool followLinks)
 {
     std::wstring wide;
     if (!widePath(path, wide))
         return EINVAL;
-    // No access right asked: the status of a file others hold open is read all the same.
+    // No access right asked: the facts of a file others hold open is read all the same.
     const DWORD flags =
         FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
     const HANDLE handle =
@@ -34,28 +34,27 @@ int statusOf(const std::string& path, FileStatus& status, bool followLinks)
     const DWORD error = GetLastError();
     CloseHandle(handle);
     if (type != FILE_TYPE_DISK) {
-        status = FileStatus{};  // a pipe, a console or a device
+        facts = FileFacts{};  // a pipe, a console or a device
         return 0;
     }
     if (!read)
         return errnoFromWindows(error, EIO);
     const DWORD attributes = information.dwFileAttributes;
-    status.kind = !followLinks && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-        ? FileStatus::Kind::link
-        : (attributes & FILE_ATTRIBUTE_DIRECTORY) ? FileStatus::Kind::folder
-                                                  : FileStatus::Kind::regular;
-    status.identity.volume = information.dwVolumeSerialNumber;
-    status.identity.index =
+    facts.kind = !followLinks && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? FileFacts::Kind::link
+        : (attributes & FILE_ATTRIBUTE_DIRECTORY) ? FileFacts::Kind::folder
+                                                  : FileFacts::Kind::regular;
+    facts.identity.volume = information.dwVolumeSerialNumber;
+    facts.identity.index =
         (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow;
-    status.size = (std::uint64_t{information.nFileSizeHigh} << 32) | information.nFileSizeLow;
+    facts.size = (std::uint64_t{information.nFileSizeHigh} << 32) | information.nFileSizeLow;
     const bool readOnly = attributes & FILE_ATTRIBUTE_READONLY;
-    status.mode = (attributes & FILE_ATTRIBUTE_DIRECTORY) ? 0777 : readOnly ? 0444 : 0666;
+    facts.mode = (attributes & FILE_ATTRIBUTE_DIRECTORY) ? 0777 : readOnly ? 0444 : 0666;
     const std::int64_t ticks =
         static_cast<std::int64_t>((std::uint64_t{information.ftLastWriteTime.dwHighDateTime} << 32)
                                   | information.ftLastWriteTime.dwLowDateTime)
         - unixEpoch;
-    status.modifiedSeconds = ticks / 10000000;
-    status.modifiedNanoseconds = (ticks % 10000000) * 100;
+    facts.modifiedSeconds = ticks / 10000000;
+    facts.modifiedNanoseconds = (ticks % 10000000) * 100;
     return 0;
 }
 
