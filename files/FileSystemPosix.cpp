@@ -1,5 +1,6 @@
 #include <files/FileFacts.h>
 #include <files/FileSystem.h>
+#include <files/SystemCalls.h>
 
 #include <cerrno>
 #include <climits>
@@ -12,31 +13,12 @@
 
 namespace files {
 
-namespace {
-
-int lastError(int fallback)
-{
-    return errno ? errno : fallback;
-}
-
-}  // namespace
+using system::lastError;
 
 int makeFolder(const std::string& path, unsigned mode)
 {
     errno = 0;
     return ::mkdir(path.c_str(), static_cast<mode_t>(mode)) == 0 ? 0 : lastError(EACCES);
-}
-
-int makeFolders(const std::string& path)
-{
-    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string part = path.substr(0, slash);
-        if (!part.empty())
-            if (const int error = makeFolder(part); error != 0 && error != EEXIST)
-                return error;
-        if (slash == std::string::npos)
-            return 0;
-    }
 }
 
 int removeFolder(const std::string& path)
@@ -90,13 +72,12 @@ int realPath(const std::string& path, std::string& real)
 
 int syncFolder(const std::string& path)
 {
-    errno = 0;
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0)
-        return lastError(EACCES);
-    const int error = ::fsync(descriptor) == 0 ? 0 : lastError(EIO);
-    ::close(descriptor);
-    return error;
+    NativeHandle handle = noHandle;
+    if (const int error = system::openFolder(path, true, handle))
+        return error;
+    OpenHandle folder;
+    folder.hold(handle);
+    return system::sync(handle);
 }
 
 int mayWrite(const std::string& path)

@@ -1,5 +1,6 @@
 #include <files/FileFacts.h>
 #include <files/FileSystem.h>
+#include <files/SystemCalls.h>
 #include <files/Utf8Path.h>
 #include <files/WidePath.h>
 #include <files/WindowsError.h>
@@ -11,14 +12,7 @@
 
 namespace files {
 
-namespace {
-
-int lastError(int fallback)
-{
-    return errnoFromWindows(GetLastError(), fallback);
-}
-
-}  // namespace
+using system::lastError;
 
 int makeFolder(const std::string& path, unsigned)
 {
@@ -26,24 +20,6 @@ int makeFolder(const std::string& path, unsigned)
     if (!widePath(path, wide))
         return EINVAL;
     return CreateDirectoryW(wide.c_str(), nullptr) ? 0 : lastError(EACCES);
-}
-
-int makeFolders(const std::string& path)
-{
-    for (std::size_t slash = path.find_first_of("/\\", 1);;
-         slash = path.find_first_of("/\\", slash + 1)) {
-        const std::string part = path.substr(0, slash);
-        FileFacts facts;
-        // a drive ("C:") or a share ("//serveur/partage") is there or not, never made
-        const bool there = !part.empty() && factsOf(part, facts) == 0;
-        if (there && facts.kind != FileFacts::Kind::folder)
-            return ENOTDIR;
-        if (!part.empty() && !there)
-            if (const int error = makeFolder(part); error != 0 && error != EEXIST)
-                return error;
-        if (slash == std::string::npos)
-            return 0;
-    }
 }
 
 int removeFolder(const std::string& path)

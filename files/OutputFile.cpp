@@ -1,0 +1,34 @@
+#include <files/OutputFile.h>
+
+#include <files/HandleCalls.h>
+
+namespace files {
+
+OutputFile::~OutputFile() = default;
+
+int OutputFile::open(const std::string& path)
+{
+    close();
+    NativeHandle handle = noHandle;
+    const int error = system::open(path, system::Opening::replace, 0666, handle);
+    file_.hold(handle);
+    return error;
+}
+
+bool OutputFile::isOpen() const
+{
+    return file_.isOpen();
+}
+
+int OutputFile::write(const char* data, std::size_t size)
+{
+    return writeAll(file_.get(), data, size);
+}
+
+// A network or quota file system may report a failed write only here.
+int OutputFile::close()
+{
+    return file_.close();
+}
+
+}  // namespace files
