@@ -71,6 +71,24 @@ std::size_t readSome(NativeHandle handle, char* buffer, std::size_t capacity, st
         buffer, capacity, offset, error);
 }
 
+int openInto(OpenHandle& file, const std::string& path, system::Opening opening, unsigned mode)
+{
+    NativeHandle handle = noHandle;
+    const int error = system::open(path, opening, mode, handle);
+    file.hold(handle);
+    return error;
+}
+
+int openPlainFile(OpenHandle& file, const std::string& path, system::Opening opening, unsigned mode)
+{
+    int error = openInto(file, path, opening, mode);
+    if (error == 0)
+        error = plainFileError(file.get());
+    if (error != 0)
+        file.close();
+    return error;
+}
+
 int plainFileError(NativeHandle handle)
 {
     FileFacts facts;

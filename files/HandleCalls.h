@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 // What every open file of this library does with its handle, written once over the system
 // calls: the loops that write every byte and read once, their chunks, the kind of file a
@@ -37,6 +38,12 @@ std::size_t readOnce(const ReadStep& read, char* buffer, std::size_t capacity, s
                      int& error);
 std::size_t readSome(NativeHandle handle, char* buffer, std::size_t capacity, std::uint64_t offset,
                      int& error);
+
+// Opens `path` the way `opening` says into `file`, which holds nothing on a failure.
+int openInto(OpenHandle& file, const std::string& path, system::Opening opening, unsigned mode = 0);
+// The same, then refuses what is not a plain file (see plainFileError), closing it.
+int openPlainFile(OpenHandle& file, const std::string& path, system::Opening opening,
+                  unsigned mode = 0);
 
 // 0 for a plain file open on `handle`, EISDIR for a folder, notAPlainFile for a pipe, a device
 // or a socket (files/FileKind.h), else why its facts could not be read.

@@ -19,14 +19,8 @@ int InputFile::open(const std::string& path)
         return error;
     if (facts.kind != FileFacts::Kind::regular)
         return facts.kind == FileFacts::Kind::folder ? EISDIR : notAPlainFile;
-    NativeHandle handle = noHandle;
-    const int error = system::open(path, system::Opening::read, 0, handle);
-    file_.hold(handle);
     // the path may have been swapped for a pipe or a folder since it was looked at
-    const int kind = error != 0 ? error : plainFileError(handle);
-    if (kind != 0)
-        file_.close();
-    return kind;
+    return openPlainFile(file_, path, system::Opening::read);
 }
 
 bool InputFile::isOpen() const

@@ -12,13 +12,7 @@ LockFile::~LockFile() = default;
 int LockFile::openFile(const std::string& path)
 {
     close();
-    NativeHandle handle = noHandle;
-    const int error = system::open(path, system::Opening::lock, 0644, handle);
-    file_.hold(handle);
-    const int refused = error != 0 ? error : plainFileError(handle);
-    if (refused != 0)
-        file_.close();
-    return refused;
+    return openPlainFile(file_, path, system::Opening::lock, 0644);
 }
 
 int LockFile::openFolder(const std::string& path, bool followLink)

@@ -12,10 +12,7 @@ int NewFile::create(const std::string& path, unsigned mode)
 {
     if (file_.isOpen())
         return EBUSY;
-    NativeHandle handle = noHandle;
-    const int error = system::open(path, system::Opening::create, mode, handle);
-    file_.hold(handle);
-    return error;
+    return openInto(file_, path, system::Opening::create, mode);
 }
 
 bool NewFile::isOpen() const

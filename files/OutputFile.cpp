@@ -9,10 +9,7 @@ OutputFile::~OutputFile() = default;
 int OutputFile::open(const std::string& path)
 {
     close();
-    NativeHandle handle = noHandle;
-    const int error = system::open(path, system::Opening::replace, 0666, handle);
-    file_.hold(handle);
-    return error;
+    return openInto(file_, path, system::Opening::replace, 0666);
 }
 
 bool OutputFile::isOpen() const

@@ -31,6 +31,13 @@ int flagsOf(Opening opening)
     return O_RDONLY;
 }
 
+// What a read or a write returned: how many bytes in `done`, or why none.
+int counted(ssize_t count, std::size_t& done)
+{
+    done = count > 0 ? static_cast<std::size_t>(count) : 0;
+    return count >= 0 ? 0 : lastError(EIO);
+}
+
 }  // namespace
 
 int lastError(int fallback)
@@ -75,22 +82,20 @@ int read(NativeHandle handle, char* buffer, std::size_t size, std::uint64_t offs
          std::size_t& got)
 {
     errno = 0;
-    const ssize_t count = offset == whereItStands
-        ? ::read(handle, buffer, size)
-        : ::pread(handle, buffer, size, static_cast<off_t>(offset));
-    got = count > 0 ? static_cast<std::size_t>(count) : 0;
-    return count >= 0 ? 0 : lastError(EIO);
+    return counted(offset == whereItStands
+                       ? ::read(handle, buffer, size)
+                       : ::pread(handle, buffer, size, static_cast<off_t>(offset)),
+                   got);
 }
 
 int write(NativeHandle handle, const char* data, std::size_t size, std::uint64_t offset,
           std::size_t& put)
 {
     errno = 0;
-    const ssize_t count = offset == whereItStands
-        ? ::write(handle, data, size)
-        : ::pwrite(handle, data, size, static_cast<off_t>(offset));
-    put = count > 0 ? static_cast<std::size_t>(count) : 0;
-    return count >= 0 ? 0 : lastError(EIO);
+    return counted(offset == whereItStands
+                       ? ::write(handle, data, size)
+                       : ::pwrite(handle, data, size, static_cast<off_t>(offset)),
+                   put);
 }
 
 int sync(NativeHandle handle)

@@ -69,6 +69,22 @@ bool isLink(HANDLE handle)
         || (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
+// What ReadFile or WriteFile said: how many bytes in `done`, or why none (the end of the file
+// is no failure).
+int counted(bool succeeded, DWORD count, std::size_t& done)
+{
+    done = count;
+    const DWORD error = succeeded ? ERROR_SUCCESS : GetLastError();
+    return succeeded || error == ERROR_HANDLE_EOF ? 0 : errnoFromWindows(error, EIO);
+}
+
+// Where a read or a write goes: nowhere given is where the file stands.
+OVERLAPPED* placeOf(OVERLAPPED& place, std::uint64_t offset)
+{
+    place = at(offset);
+    return offset == whereItStands ? nullptr : &place;
+}
+
 }  // namespace
 
 int lastError(int fallback)
@@ -128,26 +144,21 @@ int close(NativeHandle handle)
 int read(NativeHandle handle, char* buffer, std::size_t size, std::uint64_t offset,
          std::size_t& got)
 {
-    OVERLAPPED place = at(offset);
+    OVERLAPPED place;
     DWORD count = 0;
     const bool done = ReadFile(asHandle(handle), buffer, static_cast<DWORD>(size), &count,
-                               offset == whereItStands ? nullptr : &place);
-    got = count;
-    if (done)
-        return 0;
-    const DWORD error = GetLastError();
-    return error == ERROR_HANDLE_EOF ? 0 : errnoFromWindows(error, EIO);
+                               placeOf(place, offset));
+    return counted(done, count, got);
 }
 
 int write(NativeHandle handle, const char* data, std::size_t size, std::uint64_t offset,
           std::size_t& put)
 {
-    OVERLAPPED place = at(offset);
+    OVERLAPPED place;
     DWORD count = 0;
-    const bool written = WriteFile(asHandle(handle), data, static_cast<DWORD>(size), &count,
-                                   offset == whereItStands ? nullptr : &place);
-    put = count;
-    return written ? 0 : lastError(EIO);
+    const bool done =
+        WriteFile(asHandle(handle), data, static_cast<DWORD>(size), &count, placeOf(place, offset));
+    return counted(done, count, put);
 }
 
 int sync(NativeHandle handle)

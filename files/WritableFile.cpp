@@ -12,16 +12,13 @@ WritableFile::~WritableFile() = default;
 int WritableFile::open(const std::string& path)
 {
     close();
-    NativeHandle handle = noHandle;
-    const int error = system::open(path, system::Opening::writeExisting, 0, handle);
-    file_.hold(handle);
     FileFacts facts;
-    int refused = error != 0 ? error : plainFileError(handle);
-    if (refused == 0)
-        refused = system::factsOf(handle, facts);
-    if (refused != 0) {
+    int error = openPlainFile(file_, path, system::Opening::writeExisting);
+    if (error == 0)
+        error = system::factsOf(file_.get(), facts);
+    if (error != 0) {
         file_.close();
-        return refused;
+        return error;
     }
     identity_ = facts.identity;
     return 0;
