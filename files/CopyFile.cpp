@@ -1,6 +1,6 @@
 #include <files/CopyFile.h>
 
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSystem.h>
 #include <files/InputFile.h>
 #include <files/NewFile.h>
@@ -11,14 +11,14 @@ namespace files {
 
 int copyFile(const std::string& from, const std::string& to)
 {
-    FileStatus status;
-    int error = statusOf(from, status);
+    FileFacts facts;
+    int error = factsOf(from, facts);
     InputFile in;
     if (error == 0)
         error = in.open(from);
     NewFile out;
     if (error == 0)
-        error = out.create(to, status.mode);
+        error = out.create(to, facts.mode);
     const bool made = error == 0;
     char buffer[1 << 16];
     while (error == 0) {

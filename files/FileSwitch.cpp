@@ -1,7 +1,7 @@
 #include <files/FileSwitch.h>
 
 #include <files/CopyFile.h>
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSystem.h>
 #include <files/RandomLetters.h>
 #include <files/Replace.h>
@@ -49,8 +49,8 @@ int FileSwitch::keepOld()
 
 int FileSwitch::keep(Move& move) const
 {
-    FileStatus status;
-    const int missing = statusOf(move.to, status, false);
+    FileFacts facts;
+    const int missing = factsOf(move.to, facts, false);
     if (missing == ENOENT)
         return 0;  // nothing in the place: nothing to keep
     if (missing != 0)

@@ -1,5 +1,6 @@
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSystem.h>
+#include <files/SystemCalls.h>
 
 #include <cerrno>
 #include <climits>
@@ -12,31 +13,12 @@
 
 namespace files {
 
-namespace {
-
-int lastError(int fallback)
-{
-    return errno ? errno : fallback;
-}
-
-}  // namespace
+using system::lastError;
 
 int makeFolder(const std::string& path, unsigned mode)
 {
     errno = 0;
     return ::mkdir(path.c_str(), static_cast<mode_t>(mode)) == 0 ? 0 : lastError(EACCES);
-}
-
-int makeFolders(const std::string& path)
-{
-    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string part = path.substr(0, slash);
-        if (!part.empty())
-            if (const int error = makeFolder(part); error != 0 && error != EEXIST)
-                return error;
-        if (slash == std::string::npos)
-            return 0;
-    }
 }
 
 int removeFolder(const std::string& path)
@@ -71,8 +53,8 @@ int renameNew(const std::string& from, const std::string& to)
     if (errno != EINVAL && errno != ENOSYS)
         return lastError(EACCES);
     // a file system that cannot refuse by itself: looked at first
-    FileStatus status;
-    if (statusOf(to, status, false) != ENOENT)
+    FileFacts facts;
+    if (factsOf(to, facts, false) != ENOENT)
         return EEXIST;
     errno = 0;
     return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : lastError(EACCES);
@@ -90,21 +72,20 @@ int realPath(const std::string& path, std::string& real)
 
 int syncFolder(const std::string& path)
 {
-    errno = 0;
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0)
-        return lastError(EACCES);
-    const int error = ::fsync(descriptor) == 0 ? 0 : lastError(EIO);
-    ::close(descriptor);
-    return error;
+    NativeHandle handle = noHandle;
+    if (const int error = system::openFolder(path, true, handle))
+        return error;
+    OpenHandle folder;
+    folder.hold(handle);
+    return system::sync(handle);
 }
 
 int mayWrite(const std::string& path)
 {
-    FileStatus status;
-    if (const int error = statusOf(path, status))
+    FileFacts facts;
+    if (const int error = factsOf(path, facts))
         return error;
-    const int wanted = status.kind == FileStatus::Kind::folder ? W_OK | X_OK : W_OK;
+    const int wanted = facts.kind == FileFacts::Kind::folder ? W_OK | X_OK : W_OK;
     errno = 0;
     // the effective ids, those the system checks when the file is opened
     return ::faccessat(AT_FDCWD, path.c_str(), wanted, AT_EACCESS) == 0 ? 0 : lastError(EACCES);

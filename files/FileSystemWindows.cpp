@@ -1,5 +1,6 @@
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSystem.h>
+#include <files/SystemCalls.h>
 #include <files/Utf8Path.h>
 #include <files/WidePath.h>
 #include <files/WindowsError.h>
@@ -11,14 +12,7 @@
 
 namespace files {
 
-namespace {
-
-int lastError(int fallback)
-{
-    return errnoFromWindows(GetLastError(), fallback);
-}
-
-}  // namespace
+using system::lastError;
 
 int makeFolder(const std::string& path, unsigned)
 {
@@ -26,24 +20,6 @@ int makeFolder(const std::string& path, unsigned)
     if (!widePath(path, wide))
         return EINVAL;
     return CreateDirectoryW(wide.c_str(), nullptr) ? 0 : lastError(EACCES);
-}
-
-int makeFolders(const std::string& path)
-{
-    for (std::size_t slash = path.find_first_of("/\\", 1);;
-         slash = path.find_first_of("/\\", slash + 1)) {
-        const std::string part = path.substr(0, slash);
-        FileStatus status;
-        // a drive ("C:") or a share ("//serveur/partage") is there or not, never made
-        const bool there = !part.empty() && statusOf(part, status) == 0;
-        if (there && status.kind != FileStatus::Kind::folder)
-            return ENOTDIR;
-        if (!part.empty() && !there)
-            if (const int error = makeFolder(part); error != 0 && error != EEXIST)
-                return error;
-        if (slash == std::string::npos)
-            return 0;
-    }
 }
 
 int removeFolder(const std::string& path)
@@ -131,17 +107,17 @@ int realPath(const std::string& path, std::string& real)
 
 int syncFolder(const std::string& path)
 {
-    FileStatus status;
-    return statusOf(path, status);  // names reach the disk with the call that changes them
+    FileFacts facts;
+    return factsOf(path, facts);  // names reach the disk with the call that changes them
 }
 
 int mayWrite(const std::string& path)
 {
-    FileStatus status;
-    if (const int error = statusOf(path, status))
+    FileFacts facts;
+    if (const int error = factsOf(path, facts))
         return error;
     // a folder's read-only mark only tells Explorer to look for a desktop.ini in it
-    if (status.kind != FileStatus::Kind::folder && (status.mode & 0222) == 0)
+    if (facts.kind != FileFacts::Kind::folder && (facts.mode & 0222) == 0)
         return EACCES;
     return 0;
 }

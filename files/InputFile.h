@@ -1,5 +1,7 @@
 #pragma once
 
+#include <files/OpenHandle.h>
+
 #include <cstddef>
 #include <string>
 
@@ -20,14 +22,11 @@ public:
     bool isOpen() const;
     // Reads up to `capacity` bytes; 0 at the end or on a failure, whose number goes to `error`.
     std::size_t read(char* buffer, std::size_t capacity, int& error);
+    // Closes; a file already closed is left as it is (OpenHandle).
     void close();
 
 private:
-#ifdef _WIN32
-    void* handle_ = nullptr;  // a HANDLE, kept out of this header with <windows.h>
-#else
-    int descriptor_ = -1;
-#endif
+    OpenHandle file_;
 };
 
 }  // namespace files

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <files/OpenHandle.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -33,17 +35,14 @@ public:
     bool isOpen() const;
     // How many names the open file has (hard links); 0 for a folder or when it cannot be told.
     std::uint64_t names() const;
+    // Closes; a file already closed is left as it is (OpenHandle).
     void close();
 
 private:
-#ifdef _WIN32
-    void* handle_ = nullptr;  // a HANDLE
+    OpenHandle file_;
     bool folder_ = false;
-    std::wstring path_;  // the folder's, opened again to lock it
-    void* folderLock_ = nullptr;
-#else
-    int descriptor_ = -1;
-#endif
+    std::string path_;       // the folder's, which Windows opens again to lock it
+    OpenHandle folderLock_;  // that second handle, on Windows
 };
 
 }  // namespace files

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <files/OpenHandle.h>
+
 #include <cstddef>
 #include <string>
 
@@ -25,15 +27,11 @@ public:
     int setMode(unsigned mode);
     // Makes every byte written reach the disk.
     int sync();
-    // Closes; 0 when the system took every byte.
+    // Closes; 0 when the system took every byte, and for a file already closed (OpenHandle).
     int close();
 
 private:
-#ifdef _WIN32
-    void* handle_ = nullptr;  // a HANDLE
-#else
-    int descriptor_ = -1;
-#endif
+    OpenHandle file_;
 };
 
 }  // namespace files

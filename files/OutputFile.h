@@ -1,5 +1,7 @@
 #pragma once
 
+#include <files/OpenHandle.h>
+
 #include <cstddef>
 #include <string>
 
@@ -19,15 +21,12 @@ public:
     bool isOpen() const;
     // Writes every byte; 0 on success, otherwise the reason's number.
     int write(const char* data, std::size_t size);
-    // Closes; 0 when the system took every byte, otherwise the reason's number.
+    // Closes; 0 when the system took every byte, otherwise the reason's number; 0 for a file
+    // already closed (OpenHandle).
     int close();
 
 private:
-#ifdef _WIN32
-    void* handle_ = nullptr;  // a HANDLE, kept out of this header with <windows.h>
-#else
-    int descriptor_ = -1;
-#endif
+    OpenHandle file_;
 };
 
 }  // namespace files

@@ -1,4 +1,5 @@
 #include <files/Replace.h>
+#include <files/SystemCalls.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -9,7 +10,7 @@ int replaceFile(const std::string& from, const std::string& to)
 {
     errno = 0;
     if (std::rename(from.c_str(), to.c_str()) != 0)
-        return errno ? errno : EIO;
+        return system::lastError(EIO);
     return 0;
 }
 

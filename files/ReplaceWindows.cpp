@@ -1,5 +1,6 @@
 #include <files/FileKind.h>
 #include <files/Replace.h>
+#include <files/SystemCalls.h>
 #include <files/WidePath.h>
 #include <files/WindowsError.h>
 
@@ -37,7 +38,7 @@ int replaceFile(const std::string& from, const std::string& to)
     // once the new name is on disk.
     if (!MoveFileExW(wideFrom.c_str(), wideTo.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const int error = errnoFromWindows(GetLastError(), EIO);
+        const int error = system::lastError(EIO);
         return error == EACCES && heldByAnotherProgram(wideTo) ? usedByAnotherProgram : error;
     }
     return 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <files/FileIdentity.h>
+#include <files/OpenHandle.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -38,14 +39,11 @@ public:
     // The system's number of the file, as a test's hook sees it: a descriptor on POSIX
     // systems, -1 on Windows.
     int descriptor() const;
+    // Closes; a file already closed is left as it is (OpenHandle).
     void close();
 
 private:
-#ifdef _WIN32
-    void* handle_ = nullptr;  // a HANDLE
-#else
-    int descriptor_ = -1;
-#endif
+    OpenHandle file_;
     FileIdentity identity_;
 };
 

@@ -1,6 +1,6 @@
 #include <lexicon/SourceFiles.h>
 
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 
 namespace lexicon {
 
@@ -24,8 +24,8 @@ void SourcePaths::fillFromWorkDir()
 
 bool SourceFiles::exists(const std::string& path)
 {
-    files::FileStatus status;
-    return !path.empty() && files::statusOf(path, status) == 0;
+    files::FileFacts facts;
+    return !path.empty() && files::factsOf(path, facts) == 0;
 }
 
 }  // namespace lexicon

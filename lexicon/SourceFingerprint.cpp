@@ -1,6 +1,6 @@
 #include <lexicon/SourceFingerprint.h>
 
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSystem.h>
 
 namespace lexicon {
@@ -10,13 +10,13 @@ namespace {
 // The same file named from another folder, or through a link, gives the same line.
 std::string line(const std::string& role, const std::string& path)
 {
-    files::FileStatus info;
-    if (path.empty() || files::statusOf(path, info) != 0)
+    files::FileFacts facts;
+    if (path.empty() || files::factsOf(path, facts) != 0)
         return role + " " + path + " absent\n";
     std::string real;
     const std::string text = role + " " + (files::realPath(path, real) == 0 ? real : path);
-    return text + " " + std::to_string(info.size) + " " + std::to_string(info.modifiedSeconds) + "."
-        + std::to_string(info.modifiedNanoseconds) + "\n";
+    return text + " " + std::to_string(facts.size) + " " + std::to_string(facts.modifiedSeconds)
+        + "." + std::to_string(facts.modifiedNanoseconds) + "\n";
 }
 
 // A source's line with its size alone: its role, then its size (the word before the last, the

@@ -4,7 +4,7 @@
 #include <textfile/FileFailure.h>
 #include <textfile/SystemReason.h>
 
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSystem.h>
 #include <files/ShownPath.h>
 
@@ -14,12 +14,12 @@ namespace listfolder {
 
 namespace {
 
-using Kind = files::FileStatus::Kind;
+using Kind = files::FileFacts::Kind;
 
 bool isFolder(const std::string& path)
 {
-    files::FileStatus status;
-    return files::statusOf(path, status) == 0 && status.kind == Kind::folder;
+    files::FileFacts facts;
+    return files::factsOf(path, facts) == 0 && facts.kind == Kind::folder;
 }
 
 }  // namespace
@@ -27,8 +27,8 @@ bool isFolder(const std::string& path)
 status::Status ListFolder::prepare(const std::string& dataDir, bool& created)
 {
     created = false;
-    files::FileStatus info;
-    if (int why = files::statusOf(dataDir, info); why != 0) {
+    files::FileFacts facts;
+    if (int why = files::factsOf(dataDir, facts); why != 0) {
         if (why == ENOENT)
             why = files::makeFolders(dataDir);
         if (why == 0 && !isFolder(dataDir))
@@ -38,7 +38,7 @@ status::Status ListFolder::prepare(const std::string& dataDir, bool& created)
                                            + " ne peut pas être créé : "
                                            + textfile::systemReason(why));
         created = true;
-    } else if (info.kind != Kind::folder) {
+    } else if (facts.kind != Kind::folder) {
         return status::Status::failure(
             files::shownPath(dataDir)
             + " n'est pas un dossier : les listes ne peuvent pas y être écrites");
@@ -52,16 +52,16 @@ status::Status ListFolder::prepare(const std::string& dataDir, bool& created)
 
 std::string ListFolder::protection(const std::string& path)
 {
-    files::FileStatus info;
-    if (files::statusOf(path, info, false) != 0)
+    files::FileFacts facts;
+    if (files::factsOf(path, facts, false) != 0)
         return {};
-    if (info.kind == Kind::link)
+    if (facts.kind == Kind::link)
         return "c'est un lien symbolique, jamais remplacé ni suivi";
-    if (info.kind != Kind::regular)
+    if (facts.kind != Kind::regular)
         return "ce n'est pas un fichier ordinaire";
     // the write bits, not only the access check: root may write anything, yet a read-only
     // list is the player's way of keeping it
-    if ((info.mode & 0222) == 0 || files::mayWrite(path) != 0)
+    if ((facts.mode & 0222) == 0 || files::mayWrite(path) != 0)
         return "il est protégé en écriture";
     return {};
 }
@@ -72,8 +72,8 @@ FolderPlan ListFolder::inspect(const std::string& dataDir, const std::vector<std
     plan.dataDir = dataDir;
     for (const auto& name : names) {
         const std::string path = dataDir + "/" + name;
-        files::FileStatus info;
-        if (files::statusOf(path, info, false) != 0)
+        files::FileFacts facts;
+        if (files::factsOf(path, facts, false) != 0)
             continue;
         plan.present.push_back(name);
         const std::string why = protection(path);

@@ -5,7 +5,7 @@
 #include <listfolder/ListFolder.h>
 #include <listfolder/WaitingFolder.h>
 
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSystem.h>
 #include <files/Replace.h>
 #include <files/ShownPath.h>
@@ -26,16 +26,16 @@ namespace {
 // The volume of `path`; 0, otherwise errno's number.
 int volumeOf(const std::string& path, std::uint64_t& volume)
 {
-    files::FileStatus status;
-    const int error = files::statusOf(path, status);
-    volume = status.identity.volume;
+    files::FileFacts facts;
+    const int error = files::factsOf(path, facts);
+    volume = facts.identity.volume;
     return error;
 }
 
 bool writableFolder(const std::string& path)
 {
-    files::FileStatus status;
-    return files::statusOf(path, status) == 0 && status.kind == files::FileStatus::Kind::folder
+    files::FileFacts facts;
+    return files::factsOf(path, facts) == 0 && facts.kind == files::FileFacts::Kind::folder
         && files::mayWrite(path) == 0;
 }
 
@@ -171,9 +171,9 @@ void StagedFiles::clearFolder()
 // Whether `name` of the data folder is a file a new one replaces, and its permission bits.
 bool StagedFiles::replacesOne(const std::string& name, unsigned& mode) const
 {
-    files::FileStatus old;
-    if (files::statusOf(target(name), old, false) != 0
-        || old.kind != files::FileStatus::Kind::regular)
+    files::FileFacts old;
+    if (files::factsOf(target(name), old, false) != 0
+        || old.kind != files::FileFacts::Kind::regular)
         return false;
     mode = old.mode;
     return true;
@@ -198,8 +198,8 @@ status::Status StagedFiles::write(const std::string& name, const std::vector<std
         ok = writer.flush();
     }
     ok = file.close() && ok;
-    files::FileStatus written;
-    const int error = ok ? files::statusOf(path, written, false) : file.errorNumber();
+    files::FileFacts written;
+    const int error = ok ? files::factsOf(path, written, false) : file.errorNumber();
     if (ok && error == 0) {
         staged.put = SwitchJournal::Identity::of(path);
         staged_.push_back(staged);
@@ -278,8 +278,8 @@ status::Status StagedFiles::keepOldFiles()
     };
     for (auto& staged : staged_) {
         const std::string place = target(staged.name);
-        files::FileStatus info;
-        const bool there = files::statusOf(place, info, false) == 0;
+        files::FileFacts facts;
+        const bool there = files::factsOf(place, facts, false) == 0;
         const std::string why = ListFolder::protection(place);
         if (!why.empty() || there != staged.replaces)
             return textfile::failureAt(place,

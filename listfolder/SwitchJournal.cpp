@@ -7,7 +7,7 @@
 #include <textfile/SystemReason.h>
 
 #include <files/AsideFile.h>
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSystem.h>
 #include <files/Replace.h>
 #include <files/ShownPath.h>
@@ -51,11 +51,10 @@ std::istream& operator>>(std::istream& in, SwitchJournal::Identity& identity)
 
 SwitchJournal::Identity SwitchJournal::Identity::of(const std::string& path)
 {
-    files::FileStatus status;
-    if (files::statusOf(path, status, false) != 0
-        || status.kind != files::FileStatus::Kind::regular)
+    files::FileFacts facts;
+    if (files::factsOf(path, facts, false) != 0 || facts.kind != files::FileFacts::Kind::regular)
         return {};
-    return {status.identity.volume, status.identity.index, status.size, true};
+    return {facts.identity.volume, facts.identity.index, facts.size, true};
 }
 
 bool SwitchJournal::Identity::operator==(const Identity& other) const
@@ -68,8 +67,8 @@ SwitchJournal::SwitchJournal(std::string dataDir) : dataDir_(std::move(dataDir))
 
 bool SwitchJournal::exists() const
 {
-    files::FileStatus status;
-    return files::statusOf(path(), status, false) == 0;
+    files::FileFacts facts;
+    return files::factsOf(path(), facts, false) == 0;
 }
 
 status::Status SwitchJournal::write(const std::string& keptFolder,
@@ -146,17 +145,17 @@ status::Status SwitchJournal::read(std::string& keptFolder, std::vector<Entry>& 
 // What the journal's name is when it is no plain file, in French; empty for a plain file.
 std::string SwitchJournal::kindWord() const
 {
-    files::FileStatus status;
-    if (files::statusOf(path(), status, false) != 0)
+    files::FileFacts facts;
+    if (files::factsOf(path(), facts, false) != 0)
         return {};
-    switch (status.kind) {
-    case files::FileStatus::Kind::regular:
+    switch (facts.kind) {
+    case files::FileFacts::Kind::regular:
         return {};
-    case files::FileStatus::Kind::folder:
+    case files::FileFacts::Kind::folder:
         return "un dossier";
-    case files::FileStatus::Kind::link:
+    case files::FileFacts::Kind::link:
         return "un lien symbolique";
-    case files::FileStatus::Kind::other:
+    case files::FileFacts::Kind::other:
         break;
     }
     return "un fichier spécial (tube, périphérique ou prise)";

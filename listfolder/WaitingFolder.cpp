@@ -1,6 +1,6 @@
 #include <listfolder/WaitingFolder.h>
 
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSystem.h>
 #include <files/Utf8Path.h>
 
@@ -84,11 +84,11 @@ bool WaitingFolder::isOwn(const std::string& path, const std::string& dataDir)
     if (path != beside(realData) && lastName(path) != nameInWorkFolder(realData))
         return false;
     // gone with a cleaned cache, it still tells which lists the cut run added
-    files::FileStatus status;
-    if (files::statusOf(path, status, false) != 0)
+    files::FileFacts facts;
+    if (files::factsOf(path, facts, false) != 0)
         return true;
     std::string real;
-    return status.kind == files::FileStatus::Kind::folder && files::realPath(path, real) == 0
+    return facts.kind == files::FileFacts::Kind::folder && files::realPath(path, real) == 0
         && real == path;
 }
 

@@ -12,7 +12,7 @@
 #include <listmaking/ownwords/OwnWordsImport.h>
 
 #include <files/CopyFile.h>
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSystem.h>
 #include <files/Utf8Path.h>
 
@@ -25,16 +25,16 @@ namespace ownlists {
 
 namespace {
 
-bool isA(const std::string& path, files::FileStatus::Kind kind, bool followLinks = true)
+bool isA(const std::string& path, files::FileFacts::Kind kind, bool followLinks = true)
 {
-    files::FileStatus status;
-    return files::statusOf(path, status, followLinks) == 0 && status.kind == kind;
+    files::FileFacts facts;
+    return files::factsOf(path, facts, followLinks) == 0 && facts.kind == kind;
 }
 
 bool isThere(const std::string& path)
 {
-    files::FileStatus status;
-    return files::statusOf(path, status, false) == 0;
+    files::FileFacts facts;
+    return files::factsOf(path, facts, false) == 0;
 }
 
 // The names of every entry of a folder.
@@ -59,7 +59,7 @@ void removeWithItsFiles(const std::string& folder)
 bool holdsAList(const std::string& folder)
 {
     for (const auto& name : listmaking::OwnWordsImport::fileNames())
-        if (!folder.empty() && isA(folder + "/" + name, files::FileStatus::Kind::regular))
+        if (!folder.empty() && isA(folder + "/" + name, files::FileFacts::Kind::regular))
             return true;
     return false;
 }
@@ -106,7 +106,7 @@ std::vector<std::string> OriginalLists::keptLists() const
 bool OriginalLists::keptWhole() const
 {
     const std::string mark = keptFolder() + "/" + completeMark;
-    if (!isA(mark, files::FileStatus::Kind::regular))
+    if (!isA(mark, files::FileFacts::Kind::regular))
         return false;
     const auto count = listfolder::FileBytes::read(mark, 64);
     return count && std::to_string(keptLists().size()) + "\n" == *count;
@@ -139,7 +139,7 @@ status::Status OriginalLists::gather(const std::vector<std::string>& names) cons
     std::size_t kept = 0;
     for (const auto& name : names) {
         const std::string from = setup_.dataDir + "/" + name;
-        if (!isA(from, files::FileStatus::Kind::regular, false))
+        if (!isA(from, files::FileFacts::Kind::regular, false))
             continue;
         const int error = allowStep && !allowStep("garde " + name)
             ? ENOSPC
@@ -216,7 +216,7 @@ std::string OriginalLists::whyNoGoingBack() const
                 + " n'ont pas été remplacées par une importation de vos mots";
         return {};
     }
-    if (!isA(setup_.dataDir, files::FileStatus::Kind::folder) || namesIn(setup_.dataDir).empty())
+    if (!isA(setup_.dataDir, files::FileFacts::Kind::folder) || namesIn(setup_.dataDir).empty())
         return "votre dossier de listes " + files::shownPath(setup_.dataDir)
             + " est vide ou absent";
     if (!holdsAList(setup_.shippedDir))

@@ -4,7 +4,7 @@
 #include <study/SqliteReason.h>
 #include <study/StudySchema.h>
 
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSystem.h>
 #include <files/ShownPath.h>
 #include <textfile/SystemReason.h>
@@ -83,8 +83,8 @@ status::Status StudyFile::open(const std::string& path, std::int64_t now, Sqlite
 
 status::Status StudyFile::checkPlace(const std::string& path)
 {
-    files::FileStatus status;
-    const int error = files::statusOf(path, status, false);
+    files::FileFacts facts;
+    const int error = files::factsOf(path, facts, false);
     if (error == ENOENT) {
         const std::string folder = folderOf(path);
         if (const int made = folder.empty() ? 0 : files::makeFolders(folder); made != 0)
@@ -95,14 +95,14 @@ status::Status StudyFile::checkPlace(const std::string& path)
     }
     if (error != 0)
         return failed(path, textfile::systemReason(error));
-    switch (status.kind) {
-    case files::FileStatus::Kind::regular:
+    switch (facts.kind) {
+    case files::FileFacts::Kind::regular:
         return {};
-    case files::FileStatus::Kind::folder:
+    case files::FileFacts::Kind::folder:
         return failed(path, "c'est un dossier, pas un fichier");
-    case files::FileStatus::Kind::link:
+    case files::FileFacts::Kind::link:
         return failed(path, "c'est un lien, pas un fichier ordinaire");
-    case files::FileStatus::Kind::other:
+    case files::FileFacts::Kind::other:
         break;
     }
     return failed(path, "c'est un tube, un périphérique ou une socket, pas un fichier ordinaire");
@@ -148,7 +148,7 @@ status::Status StudyFile::setAside(const std::string& path, std::int64_t now,
     const std::string base = setAsideName(path, now);
     for (int attempt = 1; attempt < 100; ++attempt) {
         const std::string name = attempt == 1 ? base : base + "-" + std::to_string(attempt);
-        if (files::FileStatus taken; files::statusOf(name, taken, false) != ENOENT)
+        if (files::FileFacts taken; files::factsOf(name, taken, false) != ENOENT)
             continue;
         for (const char* companion : {"-wal", "-shm"}) {
             const int moved = files::renameNew(path + companion, name + companion);

@@ -1,6 +1,6 @@
 #include <testsupport/TestFiles.h>
 
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/InputFile.h>
 #include <files/OutputFile.h>
 
@@ -27,8 +27,8 @@ std::string readBytes(const std::string& path)
 
 bool exists(const std::string& path)
 {
-    files::FileStatus status;
-    return files::statusOf(path, status, false) == 0;
+    files::FileFacts facts;
+    return files::factsOf(path, facts, false) == 0;
 }
 
 }  // namespace testsupport

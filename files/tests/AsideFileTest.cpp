@@ -1,5 +1,5 @@
 #include <files/AsideFile.h>
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/Utf8Path.h>
 
 #include <testsupport/FolderSnapshot.h>
@@ -103,9 +103,9 @@ TEST(AsideFile, TakesTheModeItIsGiven)
     ASSERT_EQ(aside.open(folder.file("liste.txt"), ".part", 0600), 0);
     ASSERT_EQ(aside.setMode(0444), 0);
     ASSERT_EQ(aside.commit(), 0);
-    files::FileStatus status;
-    ASSERT_EQ(files::statusOf(folder.file("liste.txt"), status), 0);
-    EXPECT_EQ(status.mode & 0222, 0u);
+    files::FileFacts facts;
+    ASSERT_EQ(files::factsOf(folder.file("liste.txt"), facts), 0);
+    EXPECT_EQ(facts.mode & 0222, 0u);
     fs::permissions(folder.path() / "liste.txt", fs::perms::owner_write, fs::perm_options::add);
 }
 

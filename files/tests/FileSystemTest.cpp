@@ -1,5 +1,5 @@
+#include <files/FileFacts.h>
 #include <files/FileIdentity.h>
-#include <files/FileStatus.h>
 #include <files/FileSystem.h>
 #include <files/Process.h>
 #include <files/Utf8Path.h>
@@ -38,9 +38,9 @@ TEST_P(FolderNames, ChangeOrSayWhyNot)
     fs::create_directories(folder.path() / files::fromUtf8("vide"));
     EXPECT_EQ(GetParam().call(folder), GetParam().error);
     if (*GetParam().made) {
-        files::FileStatus status;
-        EXPECT_EQ(files::statusOf(folder.file(GetParam().made), status), 0);
-        EXPECT_EQ(status.kind, files::FileStatus::Kind::folder);
+        files::FileFacts facts;
+        EXPECT_EQ(files::factsOf(folder.file(GetParam().made), facts), 0);
+        EXPECT_EQ(facts.kind, files::FileFacts::Kind::folder);
     }
     if (*GetParam().gone) {
         EXPECT_FALSE(fs::exists(files::fromUtf8(folder.file(GetParam().gone))));
@@ -62,6 +62,10 @@ INSTANTIATE_TEST_SUITE_P(
                ""},
         Change{"makeFoldersUnderAFile",
                [](T f) { return files::makeFolders(f.file("liste.txt/data")); }, ENOTDIR, "", ""},
+        Change{"makeFoldersOverAFile", [](T f) { return files::makeFolders(f.file("liste.txt")); },
+               ENOTDIR, "", ""},
+        Change{"makeFoldersAllThere", [](T f) { return files::makeFolders(f.file("plein")); }, 0,
+               "plein", ""},
         Change{"removeFolder", [](T f) { return files::removeFolder(f.file("vide")); }, 0, "",
                "vide"},
         Change{"removeFullFolder", [](T f) { return files::removeFolder(f.file("plein")); },

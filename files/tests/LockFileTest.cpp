@@ -1,4 +1,4 @@
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/LockFile.h>
 #include <files/Utf8Path.h>
 

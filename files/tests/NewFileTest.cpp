@@ -1,4 +1,4 @@
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/NewFile.h>
 #include <files/Utf8Path.h>
 
@@ -97,9 +97,9 @@ TEST_P(ModeOfAReplacement, IsKept)
     ASSERT_EQ(file.create(folder.file("liste.txt")), 0);
     EXPECT_EQ(file.setMode(GetParam().mode), 0);
     EXPECT_EQ(file.close(), 0);
-    files::FileStatus status;
-    ASSERT_EQ(files::statusOf(folder.file("liste.txt"), status), 0);
-    EXPECT_EQ((status.mode & 0222) != 0, GetParam().writable);
+    files::FileFacts facts;
+    ASSERT_EQ(files::factsOf(folder.file("liste.txt"), facts), 0);
+    EXPECT_EQ((facts.mode & 0222) != 0, GetParam().writable);
     fs::permissions(folder.path() / "liste.txt", fs::perms::owner_write, fs::perm_options::add);
 }
 

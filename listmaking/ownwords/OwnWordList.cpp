@@ -8,7 +8,7 @@
 #include <lexicon/Nfc.h>
 #include <lexicon/Utf8.h>
 
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 
 #include <textfile/Cp1252.h>
 #include <textfile/FileByteSource.h>
@@ -158,10 +158,10 @@ bool hasHighByte(std::string_view bytes)
 
 status::Status OwnWordList::read(const std::string& path, const RunControl& control)
 {
-    files::FileStatus status;
-    const bool known = files::statusOf(path, status) == 0;
-    const double size = known ? static_cast<double>(status.size) : 0.0;  // 0: no progress told
-    double done = 0;                                                     // bytes, over both passes
+    files::FileFacts facts;
+    const bool known = files::factsOf(path, facts) == 0;
+    const double size = known ? static_cast<double>(facts.size) : 0.0;  // 0: no progress told
+    double done = 0;                                                    // bytes, over both passes
     for (const Pass pass : {Pass::count, Pass::take}) {
         textfile::FileByteSource source(path);
         if (!source.isOpen())

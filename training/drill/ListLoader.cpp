@@ -1,6 +1,6 @@
 #include <training/drill/ListLoader.h>
 
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/ShownPath.h>
 #include <files/Utf8Path.h>
 
@@ -61,8 +61,8 @@ std::string faultOf(const ListEntry& entry)
 
 bool isFile(const std::string& path)
 {
-    files::FileStatus status;
-    return files::statusOf(path, status) == 0 && status.kind == files::FileStatus::Kind::regular;
+    files::FileFacts facts;
+    return files::factsOf(path, facts) == 0 && facts.kind == files::FileFacts::Kind::regular;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <training/progress/DrillOptions.h>
 
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <places/PlayerFolders.h>
 
 #include <QSettings>
@@ -17,9 +17,9 @@ const QString kClocks = QStringLiteral("entrainement/horloges");
 // A missing file or a plain one; a pipe in its place would stop the program for ever.
 bool mayOpen(const QString& file)
 {
-    files::FileStatus status;
-    const int error = files::statusOf(file.toStdString(), status);
-    return error != 0 || status.kind == files::FileStatus::Kind::regular;
+    files::FileFacts facts;
+    const int error = files::factsOf(file.toStdString(), facts);
+    return error != 0 || facts.kind == files::FileFacts::Kind::regular;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <workshop/window/OperationFrame.h>
 
 #include <files/AsideFile.h>
-#include <files/FileStatus.h>
+#include <files/FileFacts.h>
 #include <files/FileSwitch.h>
 #include <files/FileSystem.h>
 #include <files/WritableFile.h>
@@ -168,14 +168,14 @@ textfile::LineSink& OperationFrame::output(const QString& path)
 
 textfile::LineSink& OperationFrame::openOutput(const QString& path, const QString& named)
 {
-    files::FileStatus status;
-    const int missing = files::statusOf(utf8(path), status);
+    files::FileFacts facts;
+    const int missing = files::factsOf(utf8(path), facts);
     const bool exists = missing == 0;
     if (exists) {
-        if (status.kind != files::FileStatus::Kind::regular)
+        if (facts.kind != files::FileFacts::Kind::regular)
             failToWrite(named,
-                        status.kind == files::FileStatus::Kind::folder ? EISDIR
-                                                                       : textfile::notAPlainFile);
+                        facts.kind == files::FileFacts::Kind::folder ? EISDIR
+                                                                     : textfile::notAPlainFile);
         if (const int refusal = files::mayWrite(utf8(path)))
             failToWrite(named, refusal);
     } else if (missing != ENOENT) {
@@ -208,7 +208,7 @@ textfile::LineSink& OperationFrame::openOutput(const QString& path, const QStrin
         failToWrite(named, error);
     // The replacement takes the permission bits of the file it replaces.
     if (exists)
-        if (const int error = aside->setMode(status.mode))
+        if (const int error = aside->setMode(facts.mode))
             failToWrite(named, error);
     outputs_.push_back(std::make_unique<Output>(named, std::move(aside)));
     return outputs_.back()->writer;

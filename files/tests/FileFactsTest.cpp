@@ -1,5 +1,5 @@
+#include <files/FileFacts.h>
 #include <files/FileIdentity.h>
-#include <files/FileStatus.h>
 #include <files/FileSystem.h>
 #include <files/Utf8Path.h>
 
@@ -13,7 +13,7 @@
 #include <string>
 
 namespace fs = std::filesystem;
-using Kind = files::FileStatus::Kind;
+using Kind = files::FileFacts::Kind;
 
 namespace {
 
@@ -25,8 +25,8 @@ struct Named {
     std::uint64_t size;
 };
 
-// A file, a folder with accents and a missing name, through the status and the identity.
-TEST(FileStatus, TellsKindSizeAndIdentity)
+// A file, a folder with accents and a missing name, through its facts and its identity.
+TEST(FileFacts, TellsKindSizeAndIdentity)
 {
     testsupport::TempFolder folder;
     ASSERT_TRUE(folder.ok());
@@ -41,22 +41,22 @@ TEST(FileStatus, TellsKindSizeAndIdentity)
         {"absent/liste.txt", false, ENOENT, Kind::other, 0},
     };
     for (const auto& c : cases) {
-        files::FileStatus status;
-        EXPECT_EQ(files::statusOf(folder.file(c.path), status, c.follow), c.error) << c.path;
+        files::FileFacts facts;
+        EXPECT_EQ(files::factsOf(folder.file(c.path), facts, c.follow), c.error) << c.path;
         if (c.error != 0)
             continue;
-        EXPECT_EQ(status.kind, c.kind) << c.path;
+        EXPECT_EQ(facts.kind, c.kind) << c.path;
         if (c.kind == Kind::regular) {
-            EXPECT_EQ(status.size, c.size) << c.path;
+            EXPECT_EQ(facts.size, c.size) << c.path;
         }
         files::FileIdentity identity;
         ASSERT_EQ(files::identityOf(folder.file(c.path), identity), 0) << c.path;
-        EXPECT_EQ(status.identity, identity) << c.path;
+        EXPECT_EQ(facts.identity, identity) << c.path;
     }
 }
 
 // The write bits as the system keeps them, and the time of the last change to the second.
-TEST(FileStatus, TellsWriteBitsAndTheLastChange)
+TEST(FileFacts, TellsWriteBitsAndTheLastChange)
 {
     testsupport::TempFolder folder;
     ASSERT_TRUE(folder.ok());
@@ -66,21 +66,21 @@ TEST(FileStatus, TellsWriteBitsAndTheLastChange)
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const auto stamp = fs::last_write_time(files::fromUtf8(open)) - std::chrono::hours(48);
     fs::last_write_time(files::fromUtf8(open), stamp);
-    files::FileStatus keptStatus, openStatus, later;
-    ASSERT_EQ(files::statusOf(kept, keptStatus), 0);
-    ASSERT_EQ(files::statusOf(open, openStatus), 0);
-    EXPECT_EQ(keptStatus.mode & 0222, 0u);
-    EXPECT_NE(openStatus.mode & 0200, 0u);
+    files::FileFacts keptFacts, openFacts, later;
+    ASSERT_EQ(files::factsOf(kept, keptFacts), 0);
+    ASSERT_EQ(files::factsOf(open, openFacts), 0);
+    EXPECT_EQ(keptFacts.mode & 0222, 0u);
+    EXPECT_NE(openFacts.mode & 0200, 0u);
     // two days on: the seconds grow by 172 800, whatever the clock of the file system
     fs::last_write_time(files::fromUtf8(open), stamp + std::chrono::hours(48));
-    ASSERT_EQ(files::statusOf(open, later), 0);
-    EXPECT_EQ(later.modifiedSeconds - openStatus.modifiedSeconds, 172800);
-    EXPECT_EQ(later.modifiedNanoseconds, openStatus.modifiedNanoseconds);
+    ASSERT_EQ(files::factsOf(open, later), 0);
+    EXPECT_EQ(later.modifiedSeconds - openFacts.modifiedSeconds, 172800);
+    EXPECT_EQ(later.modifiedNanoseconds, openFacts.modifiedNanoseconds);
     fs::permissions(files::fromUtf8(kept), fs::perms::owner_write, fs::perm_options::add);
 }
 
 // A symbolic link is told as such, or followed; where links need a privilege, nothing to see.
-TEST(FileStatus, TellsALinkOnlyWhenNotFollowed)
+TEST(FileFacts, TellsALinkOnlyWhenNotFollowed)
 {
     testsupport::TempFolder folder;
     ASSERT_TRUE(folder.ok());
@@ -90,9 +90,9 @@ TEST(FileStatus, TellsALinkOnlyWhenNotFollowed)
     if (refused)
         GTEST_SKIP() << "no symbolic link here (it needs a privilege on Windows): "
                      << refused.message();
-    files::FileStatus link, followed;
-    ASSERT_EQ(files::statusOf(folder.file("lien.txt"), link, false), 0);
-    ASSERT_EQ(files::statusOf(folder.file("lien.txt"), followed, true), 0);
+    files::FileFacts link, followed;
+    ASSERT_EQ(files::factsOf(folder.file("lien.txt"), link, false), 0);
+    ASSERT_EQ(files::factsOf(folder.file("lien.txt"), followed, true), 0);
     EXPECT_EQ(link.kind, Kind::link);
     EXPECT_EQ(followed.kind, Kind::regular);
     EXPECT_EQ(followed.size, 5u);
