@@ -51,29 +51,22 @@ int main(int argc, char* argv[])
     testsupport::TempFolder home;
     const std::string path = home.file("etude.sqlite");
     bool ok = true;
-    {
-        study::StudyRecord record([] { return kNow; });
-        ok = record.open(path).ok();
-        const double filled = milliseconds(
-            [&] { return study::bench::fillRecord(record, kNow, size.answers, size.draws, 3); },
-            ok);
-        std::printf("relevé : %lld réponses, %lld tirages (rempli en %.0f ms)\n", size.answers,
-                    size.draws, filled);
-    }
+    const double filled = study::bench::makeRecord(path, kNow, {size.answers, size.draws, 3}, ok);
+    std::printf("relevé : %lld réponses, %lld tirages (rempli en %.0f ms)\n", size.answers,
+                size.draws, filled);
 
     study::StudyRecord record([] { return kNow; });
     ok = record.open(path).ok() && ok;
+    // From the window's making to its first paint.
+    const auto openWindow = [&] {
+        progress::ProgressWindow window(record);
+        window.show();
+        window.repaint();
+        QApplication::processEvents();
+        return window.isVisible();
+    };
     // The first opening, its statements not prepared yet: what the player waits for.
-    say("ouverture de « Mes progrès » (jusqu'au premier dessin)",
-        milliseconds(
-            [&] {
-                progress::ProgressWindow window(record);
-                window.show();
-                window.repaint();
-                QApplication::processEvents();
-                return window.isVisible();
-            },
-            ok),
+    say("ouverture de « Mes progrès » (jusqu'au premier dessin)", milliseconds(openWindow, ok),
         "< 300 ms)");
     study::ProgressFigures figures(record);
     say("  par liste (médiane de 5)",
@@ -88,18 +81,7 @@ int main(int argc, char* argv[])
     say("  les 50 tirages les plus ratés",
         median(
             5, [&] { return figures.mostMissed(50).ok(); }, ok));
-    say("ouverture suivante (médiane de 5)",
-        median(
-            5,
-            [&] {
-                progress::ProgressWindow window(record);
-                window.show();
-                window.repaint();
-                QApplication::processEvents();
-                return window.isVisible();
-            },
-            ok),
-        "< 300 ms)");
+    say("ouverture suivante (médiane de 5)", median(5, openWindow, ok), "< 300 ms)");
     say("export de l'historique (une fois)",
         milliseconds(
             [&] { return study::AnswerHistory::write(record, home.file("historique.csv")).ok(); },

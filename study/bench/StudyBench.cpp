@@ -59,18 +59,11 @@ int main(int argc, char* argv[])
     testsupport::TempFolder home;
     const std::string path = home.file("etude.sqlite");
     bool ok = true;
-    {
-        study::StudyRecord record([] { return kNow; });
-        ok = record.open(path).ok();
-        const double filled = milliseconds(
-            [&] {
-                // every draw in the deck
-                return study::bench::fillRecord(record, kNow, size.answers, size.deckDraws, 1);
-            },
-            ok);
-        std::printf("relevé : %lld réponses, %lld tirages dans le paquet (rempli en %.0f ms)\n",
-                    size.answers, size.deckDraws, filled);
-    }
+    // every draw in the deck
+    const double filled =
+        study::bench::makeRecord(path, kNow, {size.answers, size.deckDraws, 1}, ok);
+    std::printf("relevé : %lld réponses, %lld tirages dans le paquet (rempli en %.0f ms)\n",
+                size.answers, size.deckDraws, filled);
 
     study::StudyRecord record([] { return kNow; });
     say("ouverture (vérification rapide comprise)",
