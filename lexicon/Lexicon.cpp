@@ -1,6 +1,6 @@
 #include <lexicon/Lexicon.h>
 
-#include <workshop/ops/DrawKeys.h>
+#include <words/DrawKey.h>
 
 #include <algorithm>
 
@@ -43,7 +43,7 @@ void Lexicon::fillWhole(const PreparedLexicon& prepared)
     std::unordered_set<std::string> draws;
     const auto addDraw = [&](const std::string& word) {
         if (word.size() >= shortestAnagram && word.size() <= longestWord)
-            draws.insert(workshop::drawKey(word));
+            draws.insert(words::drawKey(word));
     };
     for (const auto& [word, kind] : newWords)
         addDraw(word);
@@ -52,7 +52,7 @@ void Lexicon::fillWhole(const PreparedLexicon& prepared)
     for (const auto& word : whole) {
         if (word.size() < shortestAnagram || word.size() > longestWord)
             continue;
-        auto draw = workshop::drawKey(word);
+        auto draw = words::drawKey(word);
         if (draws.count(draw))
             wholeByDraw[std::move(draw)].push_back(word);
     }

@@ -10,6 +10,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <utility>
 
 namespace study {
@@ -52,6 +53,23 @@ void bindSchedule(SqliteStatement& statement, int first, const DrawSchedule& sch
 DeckDraw deckDrawAt(const SqliteStatement& row)
 {
     return {row.text(0), row.text(1), row.text(2)};
+}
+
+// The one number `sql` gives (a count, a sum), its parameters bound in order from 1.
+int readNumber(SqliteDatabase& db, const char* sql, std::initializer_list<std::int64_t> parameters,
+               std::int64_t& number)
+{
+    int code = SQLITE_OK;
+    SqliteStatement* read = db.cached(sql, code);
+    if (!read)
+        return code;
+    int index = 1;
+    for (const std::int64_t parameter : parameters)
+        read->bind(index++, parameter);
+    code = read->step();
+    number = code == SQLITE_ROW ? read->integer(0) : 0;
+    read->reset();
+    return code == SQLITE_ROW ? SQLITE_OK : code;
 }
 
 }  // namespace
@@ -414,48 +432,28 @@ status::Result<std::vector<DeckDraw>> StudyRecord::dueDraws(std::int32_t limit)
 
 int StudyRecord::dueBetween(std::int64_t from, std::int64_t to, std::int64_t& count)
 {
-    int code = SQLITE_OK;
-    SqliteStatement* read = db_.cached(
-        "SELECT count(*) FROM deck_draw WHERE place = 1 AND due >= ?1 AND due < ?2", code);
-    if (!read)
-        return code;
-    read->bind(1, from);
-    read->bind(2, to);
-    code = read->step();
-    count = code == SQLITE_ROW ? read->integer(0) : 0;
-    read->reset();
-    return code == SQLITE_ROW ? SQLITE_OK : code;
+    return readNumber(db_,
+                      "SELECT count(*) FROM deck_draw WHERE place = 1 AND due >= ?1 AND due < ?2",
+                      {from, to}, count);
 }
 
 // How many more new draws may enter the review today.
 int StudyRecord::newAllowance(std::int64_t now, std::int64_t& allowance)
 {
-    int code = SQLITE_OK;
-    SqliteStatement* read =
-        db_.cached("SELECT coalesce(sum(entered), 0) FROM learned_list WHERE day = ?1", code);
-    if (!read)
-        return code;
-    read->bind(1, localDayStart(now));
-    code = read->step();
-    const std::int64_t entered = code == SQLITE_ROW ? read->integer(0) : 0;
-    read->reset();
+    std::int64_t entered = 0;
+    const int code =
+        readNumber(db_, "SELECT coalesce(sum(entered), 0) FROM learned_list WHERE day = ?1",
+                   {localDayStart(now)}, entered);
     allowance = std::max<std::int64_t>(policy_.newPerDay - entered, 0);
-    return code == SQLITE_ROW ? SQLITE_OK : code;
+    return code;
 }
 
 // The new draws waiting, counted up to `limit` only.
 int StudyRecord::newWaiting(std::int64_t limit, std::int64_t& waiting)
 {
-    int code = SQLITE_OK;
-    SqliteStatement* read =
-        db_.cached("SELECT count(*) FROM (SELECT 1 FROM deck_draw WHERE place = 2 LIMIT ?1)", code);
-    if (!read)
-        return code;
-    read->bind(1, limit);
-    code = read->step();
-    waiting = code == SQLITE_ROW ? read->integer(0) : 0;
-    read->reset();
-    return code == SQLITE_ROW ? SQLITE_OK : code;
+    return readNumber(db_,
+                      "SELECT count(*) FROM (SELECT 1 FROM deck_draw WHERE place = 2 LIMIT ?1)",
+                      {limit}, waiting);
 }
 
 // New draws until `draws` holds `limit`, list after list in the order they were started, each in

@@ -4,8 +4,8 @@
 #include <listmaking/lists/SolutionLines.h>
 
 #include <catalogue/Catalogue.h>
-#include <workshop/ops/DrawKeys.h>
-#include <workshop/ops/LetterValues.h>
+#include <words/DrawKey.h>
+#include <words/LetterValues.h>
 
 #include <algorithm>
 #include <map>
@@ -107,7 +107,7 @@ std::set<std::string> CatalogueLists::withExpensiveLetter(const std::set<std::st
     std::set<std::string> expensiveWords;
     for (const auto& word : words) {
         if (std::any_of(word.begin(), word.end(),
-                        [](char c) { return workshop::letterValue(c) >= 7; }))
+                        [](char c) { return words::letterValue(c) >= 7; }))
             expensiveWords.insert(word);
     }
     return expensiveWords;
@@ -118,7 +118,7 @@ std::vector<std::string> CatalogueLists::multipleAnagrams(const std::set<std::st
 {
     std::map<std::string, std::string> byDraw;
     for (const auto& word : words) {
-        const auto draw = workshop::drawKey(word);
+        const auto draw = words::drawKey(word);
         const auto& formed = lexicon.wordsOfDraw(draw);
         if (formed.size() >= 2 && !byDraw.count(draw))
             byDraw.emplace(draw, SolutionLines::line(draw, formed));
@@ -134,7 +134,7 @@ std::vector<std::string> CatalogueLists::uniqueSolutions(const std::set<std::str
 {
     std::map<std::string, std::string> byDraw;
     for (const auto& word : words) {
-        const auto draw = workshop::drawKey(word);
+        const auto draw = words::drawKey(word);
         if (lexicon.wordsOfDraw(draw).size() == 1)
             byDraw.emplace(draw, SolutionLines::line(draw, {word}));
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <listmaking/lists/SolutionLines.h>
+
 #include <set>
 #include <string>
 #include <unordered_set>
@@ -8,8 +10,8 @@
 namespace listmaking {
 
 // Extension lists: the draw is the base word with "+" where a letter goes ("+ABLE", "CHAT+"),
-// the solutions the letters that fit there in alphabetical order ("CFST"). Built the way a
-// player would with the workshop: pair lines ABLE;TABLE, reduced and assembled.
+// the solutions the letters that fit there in alphabetical order ("CFST"): those that make a word
+// of the dictionary with the base.
 class ExtensionLines {
 public:
     // The bases that take a letter in front and make a word of `dictionary`.
@@ -20,7 +22,9 @@ public:
                                          const std::unordered_set<std::string>& dictionary);
 
 private:
-    static std::string frontLine(const std::string& assembled);
+    static std::vector<std::string> linesOf(const std::set<std::string>& bases,
+                                            const std::unordered_set<std::string>& dictionary,
+                                            SolutionLines::Side side);
 };
 
 }  // namespace listmaking

@@ -1,6 +1,6 @@
 #include <listmaking/lists/SolutionLines.h>
 
-#include <workshop/ops/DrawKeys.h>
+#include <words/DrawKey.h>
 
 #include <map>
 
@@ -10,7 +10,7 @@ std::vector<std::string> SolutionLines::ofWords(const std::set<std::string>& wor
 {
     std::map<std::string, std::vector<std::string>> byDraw;
     for (const auto& word : words)
-        byDraw[workshop::drawKey(word)].push_back(word);
+        byDraw[words::drawKey(word)].push_back(word);
     std::vector<std::string> lines;
     lines.reserve(byDraw.size());
     for (const auto& [draw, group] : byDraw)

@@ -14,7 +14,7 @@ namespace listmaking {
 // (catalogue::DrawPadding).
 class SolutionLines {
 public:
-    // One line per draw, in draw order: a word alone gives drawKey(word) ";" word; words of
+    // One line per draw, in draw order: a word alone gives words::drawKey(word) ";" word; words of
     // the set that share a draw go on one line, in alphabetical order, one space apart.
     static std::vector<std::string> ofWords(const std::set<std::string>& words);
 

@@ -1,5 +1,6 @@
 #include <listmaking/ownwords/OwnWordList.h>
 
+#include <listmaking/ownwords/ShownText.h>
 #include <textfile/FileFailure.h>
 
 #include <files/ShownPath.h>
@@ -14,7 +15,6 @@
 #include <textfile/FileByteSource.h>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace listmaking {
 
@@ -59,18 +59,6 @@ std::string trimmed(const std::string& utf8)
     return lexicon::Utf8::encode(text.substr(begin, end - begin));
 }
 
-std::string codePoint(char32_t c)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(c));
-    return text;
-}
-
-bool isControl(char32_t c)
-{
-    return (c < 0x20 && c != U'\t') || (c >= 0x7F && c <= 0x9F);
-}
-
 // Shown as nothing, or as a mark on its neighbour: named by code point only.
 bool isInvisible(char32_t c)
 {
@@ -82,21 +70,21 @@ bool isInvisible(char32_t c)
 // A character that no text holds: a control character, a byte that decodes as nothing.
 bool isSuspect(char32_t c)
 {
-    return isControl(c) || c == 0xFFFD || (c >= 0xDC80 && c <= 0xDCFF);
+    return ShownText::isControl(c) || c == 0xFFFD || (c >= 0xDC80 && c <= 0xDCFF);
 }
 
-// The text quoted from the player's file, shortened when long, its control and invisible
-// characters written <U+001B>: never a raw escape sequence to a terminal nor a NUL in a file.
+// The text quoted from the player's file, shortened when long, shown as ShownText shows it and
+// its invisible characters written <U+200B> too: never a raw escape sequence to a terminal nor
+// a NUL in a file.
 std::string quoted(const std::string& utf8)
 {
     const std::u32string text = lexicon::Utf8::decode(utf8);
     std::string shown;
     for (std::size_t i = 0; i < text.size() && i < shownCharacters; ++i) {
-        const char32_t c = text[i] >= 0xDC80 && text[i] <= 0xDCFF ? 0xFFFD : text[i];
-        if (isControl(c) || isInvisible(c))
-            shown += "<" + codePoint(c) + ">";
+        if (isInvisible(text[i]))
+            shown += ShownText::codePoint(text[i]);
         else
-            lexicon::Utf8::append(shown, c);
+            ShownText::append(shown, text[i]);
     }
     return text.size() > shownCharacters ? shown + "…" : shown;
 }
@@ -116,13 +104,17 @@ std::string reasonOf(const std::string& line)
         const std::string one = lexicon::Utf8::encode(std::u32string(1, c));
         if (lexicon::GameWord::fold(one))
             continue;
-        if (isControl(c))
-            return "un caractère de contrôle (" + codePoint(c) + ") n'est pas une lettre";
+        if (ShownText::isControl(c))
+            return "un caractère de contrôle (" + ShownText::codePointName(c)
+                + ") n'est pas une lettre";
         if (c >= 0x300 && c <= 0x36F)
-            return "l'accent seul " + codePoint(c) + " ne se pose sur aucune lettre du jeu";
+            return "l'accent seul " + ShownText::codePointName(c)
+                + " ne se pose sur aucune lettre du jeu";
         if (isInvisible(c))
-            return "le caractère invisible " + codePoint(c) + " n'est pas une lettre du jeu";
-        return "le caractère « " + one + " » (" + codePoint(c) + ") n'est pas une lettre du jeu";
+            return "le caractère invisible " + ShownText::codePointName(c)
+                + " n'est pas une lettre du jeu";
+        return "le caractère « " + one + " » (" + ShownText::codePointName(c)
+            + ") n'est pas une lettre du jeu";
     }
     return "pas un mot du jeu";
 }

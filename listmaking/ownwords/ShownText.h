@@ -12,10 +12,14 @@ namespace listmaking {
 class ShownText {
 public:
     static std::string of(std::string_view text);
+    // Appends one character of a decoded text as `of` shows it.
+    static void append(std::string& shown, char32_t c);
     // A control character, tab excepted: C0, DEL and C1.
     static bool isControl(char32_t c);
     // "<U+001B>" for U+001B.
     static std::string codePoint(char32_t c);
+    // "U+001B" for U+001B: the character as a message names it.
+    static std::string codePointName(char32_t c);
 };
 
 }  // namespace listmaking

@@ -3,13 +3,11 @@
 // Prints the milliseconds of each operation the program waits on. `study_bench --petit` runs the
 // same on a small record (the test that keeps it building and running).
 #include <study/ProgressBook.h>
-#include <study/SqliteDatabase.h>
 #include <study/StudyRecord.h>
+#include <study/bench/BenchRecord.h>
 #include <study/bench/BenchTiming.h>
 
 #include <testsupport/TempFolder.h>
-
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <chrono>
@@ -31,36 +29,6 @@ constexpr std::int64_t kNow = 1'800'000'000;
 
 using study::bench::median;
 using study::bench::milliseconds;
-
-// The deck's draws, due from 30 days ago to 60 days ahead, and the answers of their history,
-// 30 a correction, written straight in SQL: the history a player makes in years.
-bool fill(study::StudyRecord& record, const Size& size)
-{
-    study::SqliteDatabase& db = record.database();
-    const std::string deck = std::to_string(size.deckDraws);
-    const std::string answers = std::to_string(size.answers);
-    const std::string sql =
-        "BEGIN;"
-        "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < "
-        + deck
-        + ") "
-          "INSERT INTO deck_draw (list, draw, solutions, place, stability, difficulty, "
-          "last_review, due, reviews, lapses) SELECT 'ods6new_' || (5 + i % 5) || 'L.txt', "
-          "CAST(printf('T%07d', i) AS BLOB), CAST(printf('S%07d', i) AS BLOB), 1, 3.5, 5.0, "
-        + std::to_string(kNow) + " - 86400 * 10, " + std::to_string(kNow)
-        + " + 86400 * (i % 90 - 30), 4, 1 FROM n;"
-          "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < "
-        + answers + " / 30) INSERT INTO correction (id, at) SELECT i + 1, " + std::to_string(kNow)
-        + " - 600 * i FROM n;"
-          "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < "
-        + answers
-        + ") INSERT INTO answer (correction, draw, found, seconds) SELECT i / 30 + 1, "
-          "(i * 7919) % "
-        + deck
-        + " + 1, i % 3 <> 0, i % 40 FROM n;"
-          "COMMIT;";
-    return db.exec(sql) == SQLITE_OK;
-}
 
 std::vector<study::SlotAnswer> series(int round, const Size& size)
 {
@@ -91,13 +59,11 @@ int main(int argc, char* argv[])
     testsupport::TempFolder home;
     const std::string path = home.file("etude.sqlite");
     bool ok = true;
-    {
-        study::StudyRecord record([] { return kNow; });
-        ok = record.open(path).ok();
-        const double filled = milliseconds([&] { return fill(record, size); }, ok);
-        std::printf("relevé : %lld réponses, %lld tirages dans le paquet (rempli en %.0f ms)\n",
-                    size.answers, size.deckDraws, filled);
-    }
+    // every draw in the deck
+    const double filled =
+        study::bench::makeRecord(path, kNow, {size.answers, size.deckDraws, 1}, ok);
+    std::printf("relevé : %lld réponses, %lld tirages dans le paquet (rempli en %.0f ms)\n",
+                size.answers, size.deckDraws, filled);
 
     study::StudyRecord record([] { return kNow; });
     say("ouverture (vérification rapide comprise)",

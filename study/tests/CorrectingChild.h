@@ -2,6 +2,7 @@
 
 #include <study/ProgressBook.h>
 #include <study/StudyRecord.h>
+#include <testsupport/ChildProcess.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -9,24 +10,11 @@
 #include <random>
 #include <string>
 #include <vector>
-#ifdef _WIN32
-#include <files/Utf8Path.h>
-#include <files/WidePath.h>
-
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#else
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 // A program that corrects series into a study record without end and tells each correction
 // once committed ("12" after its 12th), so that a test kills it at a point of its writing it
-// does not choose: the kill comes while the child goes on with the next correction. On POSIX
-// systems the child is forked; on Windows, which has no fork(), it is the program
-// study_kill_child, started with CreateProcessW and ended by TerminateProcess.
+// does not choose: the kill comes while the child goes on with the next correction
+// (testsupport::ChildProcess, free-running; on Windows the child is the program study_kill_child).
 class CorrectingChild {
 public:
     // The child's work: series of 30 answers on a few lists (each with the drill progress of
@@ -73,61 +61,18 @@ public:
     static long long run(const std::string& program, const std::string& path, std::uint32_t seed,
                          const std::function<bool(long long)>& killAfter)
     {
-        SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-        HANDLE toldRead = nullptr, toldWrite = nullptr;
-        if (!CreatePipe(&toldRead, &toldWrite, &inherited, 0))
-            return -1;
-        SetHandleInformation(toldRead, HANDLE_FLAG_INHERIT, 0);
-        std::wstring line = quoted(program) + L" " + quoted(path) + L" " + std::to_wstring(seed);
-        STARTUPINFOW start{};
-        start.cb = sizeof start;
-        start.dwFlags = STARTF_USESTDHANDLES;
-        start.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-        start.hStdOutput = toldWrite;
-        start.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-        PROCESS_INFORMATION child{};
-        const bool started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0,
-                                            nullptr, nullptr, &start, &child);
-        CloseHandle(toldWrite);
         long long last = 0;
-        std::string told;
-        char c = 0;
-        DWORD got = 0;
-        while (started && ReadFile(toldRead, &c, 1, &got, nullptr) && got == 1) {
-            if (c != '\n') {
-                told += c;
-                continue;
-            }
-            last = std::stoll(told);
-            told.clear();
-            if (killAfter(last)) {
-                TerminateProcess(child.hProcess, 9);  // only the child this test started
-                break;
-            }
-        }
-        CloseHandle(toldRead);
-        if (started) {
-            WaitForSingleObject(child.hProcess, INFINITE);
-            CloseHandle(child.hThread);
-            CloseHandle(child.hProcess);
-        }
-        return last;
+        const bool started = testsupport::ChildProcess::run(
+            {program, path, std::to_string(seed)}, testsupport::ChildProcess::Pace::freeRunning,
+            counted(last, killAfter));
+        return started ? last : -1;
     }
 
     // In the child program: tells `done` on standard output.
     static bool tell(long long done)
     {
-        const std::string line = std::to_string(done) + "\n";
-        return std::fwrite(line.data(), 1, line.size(), stdout) == line.size()
-            && std::fflush(stdout) == 0;
-    }
-
-private:
-    static std::wstring quoted(const std::string& utf8)
-    {
-        std::wstring wide;
-        files::widePath(utf8, wide);
-        return L"\"" + wide + L"\"";
+        return testsupport::ChildProcess::tell(std::to_string(done),
+                                               testsupport::ChildProcess::Pace::freeRunning);
     }
 #else
     // Runs the work in a forked child; `killAfter` says, from the count told, whether to end
@@ -135,35 +80,25 @@ private:
     static long long run(const std::string& path, std::uint32_t seed,
                          const std::function<bool(long long)>& killAfter)
     {
-        int told[2];
-        if (::pipe(told) != 0)
-            return -1;
-        std::fflush(nullptr);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            ::close(told[0]);
-            const int out = told[1];
-            std::_Exit(correct(path, seed, [out](long long done) {
-                const std::string line = std::to_string(done) + "\n";
-                return ::write(out, line.data(), line.size()) == ssize_t(line.size());
-            }));
-        }
-        ::close(told[1]);
         long long last = 0;
-        std::FILE* in = ::fdopen(told[0], "r");
-        char line[64];
-        while (in && std::fgets(line, sizeof line, in)) {
-            last = std::stoll(line);
-            if (killAfter(last)) {
-                ::kill(child, SIGKILL);  // only the child this test started
-                break;
-            }
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        if (in)
-            std::fclose(in);
-        return last;
+        const bool started = testsupport::ChildProcess::run(
+            [&path, seed](const testsupport::ChildProcess::Tell& tell) {
+                return correct(path, seed,
+                               [&tell](long long done) { return tell(std::to_string(done)); });
+            },
+            testsupport::ChildProcess::Pace::freeRunning, counted(last, killAfter));
+        return started ? last : -1;
     }
 #endif
+
+private:
+    // Keeps the count told in `last` and asks `killAfter` about it.
+    static testsupport::ChildProcess::KillHere
+    counted(long long& last, const std::function<bool(long long)>& killAfter)
+    {
+        return [&last, &killAfter](const std::string& line) {
+            last = std::stoll(line);
+            return killAfter(last);
+        };
+    }
 };

@@ -4,13 +4,9 @@
 
 int main()
 {
-    int count = 0;
-    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!wide || count != 3)
+    const auto arguments = testsupport::ChildProcess::arguments();
+    if (arguments.size() != 2)
         return 2;
-    _setmode(_fileno(stdout), _O_BINARY);
-    const std::string path = files::toUtf8(std::filesystem::path(wide[1]));
-    const auto seed =
-        static_cast<std::uint32_t>(std::stoul(files::toUtf8(std::filesystem::path(wide[2]))));
-    return CorrectingChild::correct(path, seed, CorrectingChild::tell);
+    const auto seed = static_cast<std::uint32_t>(std::stoul(arguments[1]));
+    return CorrectingChild::correct(arguments[0], seed, CorrectingChild::tell);
 }

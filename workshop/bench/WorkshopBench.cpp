@@ -1,6 +1,7 @@
 // Times the workshop operations on large generated lists, through the same files and frame
 // as the window, against a plain line-by-line copy of the same input (the floor).
 #include <textfile/LineWriter.h>
+#include <words/DrawKey.h>
 #include <workshop/ops/AnagramRemoval.h>
 #include <workshop/ops/Cleaning.h>
 #include <workshop/ops/DrawKeys.h>
@@ -180,21 +181,21 @@ void generateReferenceInputs(const QTemporaryDir& folder, std::mt19937& random)
     generate(folder.filePath("plur.txt"), kAnagramLines, [&](int i) {
         singulars.push_back(randomWord(random, 2, 9));
         const std::string word = singulars.back() + (i % 2 ? "S" : "E");
-        const std::string draw = workshop::drawKey(word);
+        const std::string draw = words::drawKey(word);
         return draw + ";" + word + ";" + draw + ";" + word;
     });
     generate(folder.filePath("plurref.txt"), kAnagramLines, [&](int i) {
         const std::string word =
             i % 3 ? randomWord(random, 2, 9) : singulars[random() % singulars.size()];
-        return workshop::drawKey(word) + ";" + word;
+        return words::drawKey(word) + ";" + word;
     });
     generate(folder.filePath("halves.txt"), kAnagramLines, [&](int) {
         const std::string word = randomWord(random, 6, 9);
-        draws.push_back(workshop::drawKey(word));
+        draws.push_back(words::drawKey(word));
         return draws.back() + ";" + word;
     });
     generate(folder.filePath("halvesref.txt"), kAnagramLines, [&](int i) {
-        return i % 3 ? workshop::drawKey(randomWord(random, 6, 9)) : draws[random() % draws.size()];
+        return i % 3 ? words::drawKey(randomWord(random, 6, 9)) : draws[random() % draws.size()];
     });
 }
 
@@ -225,7 +226,7 @@ void generateInputs(const QTemporaryDir& folder)
     generate(folder.filePath("list.txt"), kStreamLines, [&](int i) {
         if (i % 10 != 0)
             previous = randomWord(random, 2, 15);
-        return workshop::drawKey(previous) + ";" + previous;
+        return words::drawKey(previous) + ";" + previous;
     });
     const char* const endings[] = {"ER", "IR", "", "E"};
     generate(folder.filePath("verbs.txt"), kStreamLines,
@@ -239,11 +240,11 @@ void generateInputs(const QTemporaryDir& folder)
     });
     generate(folder.filePath("anag.txt"), kAnagramLines, [&](int) {
         const std::string word = randomWord(random, 7, 8);
-        return workshop::drawKey(word) + ";" + word;
+        return words::drawKey(word) + ";" + word;
     });
     generate(folder.filePath("anagref.txt"), kAnagramLines, [&](int) {
         const std::string word = randomWord(random, 6, 7);
-        return workshop::drawKey(word) + ";" + word;
+        return words::drawKey(word) + ";" + word;
     });
     generateReferenceInputs(folder, random);
 }

@@ -8,11 +8,7 @@
 
 namespace workshop {
 
-// The draw of a word: its characters in ascending order of byte value, repeats kept
-// (ABAQUE gives AABEQU, A?B gives ?AB, bA gives Ab). Any length.
-std::string drawKey(std::string_view word);
-
-// "Ajouter Tirages": drawKey(word) + ";" + line, after taking one final "*" off the line.
+// "Ajouter Tirages": words::drawKey(word) + ";" + line, after taking one final "*" off the line.
 // The word is the text before the first ";", or the whole line when it holds none.
 std::string withDraw(std::string_view line);
 void addDraws(textfile::LineSource& source, textfile::LineSink& sink);

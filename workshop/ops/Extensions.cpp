@@ -1,5 +1,6 @@
 #include <workshop/ops/Extensions.h>
 
+#include <words/Extensions.h>
 #include <workshop/ops/LineParts.h>
 
 namespace workshop {
@@ -29,6 +30,13 @@ void eachLine(textfile::LineSource& source, textfile::LineSink& sink, PerLine pe
         sink.write(perLine(line));
 }
 
+// The longer word of a pair line, read from position [h + 2] on.
+std::string_view longerWord(std::string_view line)
+{
+    return partFrom(line, nearestWhole(halfLength(line.size()) + 2),
+                    static_cast<long>(line.size()));
+}
+
 // The shortest line that "rall assemblage" reads as a pair line.
 constexpr std::size_t shortestAssembledLine = 4;
 
@@ -38,24 +46,20 @@ std::string backExtension(std::string_view line)
 {
     if (line.empty())  // [h] would be -1, a length below 0
         return std::string(line);
-    const double h = halfLength(line.size());
-    const long k = nearestWhole(h);
-    const std::string_view base = leftPart(line, k);
-    if (base != partFrom(line, nearestWhole(h + 2), k))
-        return std::string(line);
-    return reduced(base, line.substr(line.size() - 1));
+    if (line.size() == 1)  // [h + 2] lies past its end: its one character is the letter
+        return reduced({}, line);
+    const std::string_view base = leftPart(line, nearestWhole(halfLength(line.size())));
+    const auto letter = words::backLetter(base, longerWord(line));
+    return letter ? reduced(base, *letter) : std::string(line);
 }
 
 std::string frontExtension(std::string_view line)
 {
     if (line.empty())
         return std::string(line);
-    const double h = halfLength(line.size());
-    const long k = nearestWhole(h);
-    const std::string_view base = leftPart(line, k);
-    if (base != rightPart(line, k))
-        return std::string(line);
-    return reduced(base, partFrom(line, nearestWhole(h + 2), 1));
+    const std::string_view base = leftPart(line, nearestWhole(halfLength(line.size())));
+    const auto letter = words::frontLetter(base, longerWord(line));
+    return letter ? reduced(base, *letter) : std::string(line);
 }
 
 void backExtensions(textfile::LineSource& source, textfile::LineSink& sink)

@@ -10,12 +10,14 @@ namespace workshop {
 
 // Extension lists, built from pair lines "WORD;LONGER" where LONGER has one letter more.
 
-// "rall arr" on one line: CHAT;CHATS gives CHAT;S; a line whose longer word does not begin
-// with its base word is returned unchanged. An empty line is returned unchanged.
+// "rall arr" on one line, its base word and longer word read by the line's length, the letter
+// by words::backLetter: CHAT;CHATS gives CHAT;S; a line whose longer word does not begin with
+// its base word is returned unchanged. An empty line is returned unchanged.
 std::string backExtension(std::string_view line);
 
-// "rall av" on one line: ABLE;TABLE gives ABLE;T; a line whose longer word does not end with
-// its base word is returned unchanged. An empty line is returned unchanged.
+// "rall av" on one line, read the same way, the letter by words::frontLetter: ABLE;TABLE gives
+// ABLE;T; a line whose longer word does not end with its base word is returned unchanged. An
+// empty line is returned unchanged.
 std::string frontExtension(std::string_view line);
 
 // "rall arr" and "rall av" over a whole list: one output line per source line.

@@ -1,31 +1,13 @@
 #include <workshop/ops/LetterValues.h>
 
+#include <words/LetterValues.h>
 #include <workshop/ops/LineParts.h>
 
-#include <array>
-#include <climits>
 #include <stdexcept>
 
 namespace workshop {
 
 namespace {
-
-std::array<unsigned char, 256> makeValueTable()
-{
-    std::array<unsigned char, 256> table{};
-    const auto set = [&table](const char* letters, unsigned char value) {
-        for (; *letters; ++letters)
-            table[static_cast<unsigned char>(*letters)] = value;
-    };
-    set("DGM", 1);
-    set("BCP", 2);
-    set("FHV", 3);
-    set("JQ", 7);
-    set("KWXYZ", 9);
-    return table;
-}
-
-const std::array<unsigned char, 256> valueTable = makeValueTable();
 
 void checkOutputs(const std::vector<textfile::LineSink*>& outputs, std::size_t expected)
 {
@@ -35,25 +17,12 @@ void checkOutputs(const std::vector<textfile::LineSink*>& outputs, std::size_t e
 
 }  // namespace
 
-int letterValue(char c)
-{
-    return valueTable[static_cast<unsigned char>(c)];
-}
-
-int wordValue(std::string_view text)
-{
-    long long sum = 0;
-    for (const char c : text)
-        sum += valueTable[static_cast<unsigned char>(c)];
-    return sum > INT_MAX ? INT_MAX : static_cast<int>(sum);
-}
-
 int lineValue(std::string_view line)
 {
     const auto semi = line.find(';');
     if (semi == std::string_view::npos)
-        return wordValue(line);
-    return wordValue(rightPart(line, static_cast<long>(semi)));
+        return words::wordValue(line);
+    return words::wordValue(rightPart(line, static_cast<long>(semi)));
 }
 
 void sortByValue(textfile::LineSource& source, const std::vector<textfile::LineSink*>& outputs)

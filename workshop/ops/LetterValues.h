@@ -9,14 +9,7 @@
 
 namespace workshop {
 
-// A capital letter's French Scrabble face value less one (B 2, K 9, Q 7...); 0 for every
-// other character, lower case and accented letters included.
-int letterValue(char c);
-
-// The sum of letterValue over the text (ABAQUE 9, ZEBRE 11, KIWI 18).
-int wordValue(std::string_view text);
-
-// The value of a list line: wordValue of its last k - 1 characters when its first ";" stands
+// The value of a list line: words::wordValue of its last k - 1 characters when its first ";" stands
 // at position k (as many characters as its draw part). A line without ";" is a bare word
 // and is valued on the whole line.
 int lineValue(std::string_view line);
