@@ -255,8 +255,8 @@ public:
 
     // The older form of a row, by position, that the training window's table still uses until
     // it is written with the builders above; it goes then. Its tab index is the control's place
-    // in the Tab key's walk (-1: none), its handler is connected to whatever signal the kind of
-    // control has, and its control of kind `own` is made by the `MakeOwn` given to `build`.
+    // in the Tab key's walk (-1: none) and its handler is connected to whatever signal the kind
+    // of control has; it knows no kind `own`.
     ControlRow(const QString& name, Kind kind, const QString& caption, const QRect& twips,
                int tabIndex, Handler handler, const Style& style = Style(),
                const Extra& extra = Extra())

@@ -62,17 +62,7 @@ public:
     // ---- The older form, by position and by name, that the training window still uses until
     // its table is written with the builders of `ControlRow`; it goes then, with `get`.
 
-    using MakeOwn = std::function<QObject*(const Row&)>;
-
     ControlSet(Window* window, const char* what) : window_(window), what_(what) {}
-
-    void build(const Table& table, const MakeOwn& makeOwn)
-    {
-        makeOwn_ = makeOwn;
-        table_ = &table;
-        build(table);
-    }
-    const Table& rows() const { return *table_; }
 
     // The control named `name`; a name that is not in the table, or a control of another
     // class, ends the program.
@@ -90,9 +80,7 @@ public:
 private:
     QObject* makeOlderRow(const Row& row, std::vector<std::pair<int, QWidget*>>& tabStops) const
     {
-        QObject* made = row.kind == Kind::own
-            ? makeOwn_(row)
-            : makeControl(window_, row.kind, row.name, row.caption, row.twips);
+        QObject* made = makeControl(window_, row.kind, row.name, row.caption, row.twips);
         if (row.tabIndex >= 0)
             if (auto* widget = qobject_cast<QWidget*>(made))
                 tabStops.emplace_back(row.tabIndex, widget);
@@ -114,8 +102,6 @@ private:
 
     Window* window_;
     const char* what_ = "";
-    MakeOwn makeOwn_;
-    const Table* table_ = nullptr;
     Made made_;
     std::map<Kind, Style> defaults_;
 };
