@@ -97,47 +97,106 @@ QString countsCriterion(const drill::SavedDrill& saved, const drill::DrillState&
 
 namespace launcher {
 
-// The controls, in the order they are made. A new control takes one row here, and its
-// handler, declared with the others, when it has one.
+// The controls, in the order they are made (later ones stand above earlier ones), the Tab
+// key's walk in the same order. A new control takes one row here, and its handler, declared
+// with the others, when it has one.
 const Form2::Controls::Table& Form2::controlTable()
 {
-    using K = look::Kind;
+    using Row = Controls::Row;
     using look::Style;
-    // clang-format off
     static const Controls::Table table = {
-        {"Label1", K::label, "MOTS NOUVEAUX ODS 6", {840, 120, 0, 0}, -1, nullptr, Style().font("MS Sans Serif", 13.5, true)},
-        {"Label3(0)", K::label, "Listes basées sur les entrées :", {240, 720, 0, 0}, -1, nullptr},
-        {"Label3(1)", K::label, "Listes avec flexions et conjugaisons :", {3120, 720, 0, 0}, -1, nullptr},
-        {"fichier(0)", K::own, kPrompt, {120, 960, 2295, 315}, 0, &Form2::fichier_Click},  // first list
-        {"fichier(1)", K::own, kPrompt, {3120, 960, 2655, 315}, 1, &Form2::fichier_Click},  // second list
-        {"Command1", K::button, "LANCER", {2160, 1320, 1215, 375}, 2, &Form2::Command1_Click},  // starts a drill
+        Row::label("Label1", "MOTS NOUVEAUX ODS 6")
+            .at(840, 120, 0, 0)
+            .style(Style().font("MS Sans Serif", 13.5, true))
+            .into(&Form2::title),
+        Row::label("Label3(0)", "Listes basées sur les entrées :")
+            .at(240, 720, 0, 0)
+            .into(&Form2::firstBoxCaption),
+        Row::label("Label3(1)", "Listes avec flexions et conjugaisons :")
+            .at(3120, 720, 0, 0)
+            .into(&Form2::secondBoxCaption),
+        // The two catalogue boxes; a pick in either is fichier_Click.
+        Row::own("fichier(0)", &Form2::makeCatalogueBox, kPrompt)
+            .at(120, 960, 2295, 315)
+            .tabStop()
+            .into(&Form2::firstBox),
+        Row::own("fichier(1)", &Form2::makeCatalogueBox, kPrompt)
+            .at(3120, 960, 2655, 315)
+            .tabStop()
+            .into(&Form2::secondBox),
+        // Starts a drill.
+        Row::button("Command1", "LANCER")
+            .at(2160, 1320, 1215, 375)
+            .into(&Form2::startButton)
+            .onClick(&Form2::Command1_Click),
         // The farewell text, shown by "Quitter"; the farewell disables the window, its text and
         // countdown must still be read.
-        {"Text1", K::plainText, "", {600, 1680, 3735, 1575}, 3, nullptr, Style().readOnly().disabled().noScrollBar().hidden().keepColoursWhenDisabled()},
-        {"Label2", K::label, "", {4800, 2880, 375, 255}, -1, nullptr, Style().keepColoursWhenDisabled()},  // the farewell countdown
-        {"quitter", K::button, "Quitter", {4560, 3480, 1215, 495}, 5, &Form2::quitter_Click},  // starts the farewell
-        {"Timer1", K::timer, "", {}, -1, &Form2::Timer1_Timer},  // ticks the farewell countdown
+        Row::plainText("Text1")
+            .at(600, 1680, 3735, 1575)
+            .style(Style().readOnly().disabled().noScrollBar().hidden().keepColoursWhenDisabled())
+            .into(&Form2::farewell),
+        // The farewell countdown.
+        Row::label("Label2")
+            .at(4800, 2880, 375, 255)
+            .style(Style().keepColoursWhenDisabled())
+            .into(&Form2::countdown),
+        // Not one of the designed controls: the review of the day's button (in line with
+        // "Quitter", before it in the Tab key's walk); its line is further down.
+        Row::button("reviser", "&Réviser")
+            .at(4560, kReviewTop, 1215, 255)
+            .into(&Form2::reviewButton)
+            .onClick(&Form2::reviser_Click),
+        // Starts the farewell.
+        Row::button("quitter", "Quitter")
+            .at(4560, 3480, 1215, 495)
+            .into(&Form2::quitButton)
+            .onClick(&Form2::quitter_Click),
+        // Ticks the farewell countdown.
+        Row::timer("Timer1").into(&Form2::farewellTimer).onTick(&Form2::Timer1_Timer),
         // Not one of the designed controls: why a list could not be started, in the free band
         // under "LANCER", without a dialog that would stop the player.
-        {"message", K::label, "", {240, 1800, 5565, 1000}, -1, nullptr, Style().wordWrap().align(Qt::AlignHCenter | Qt::AlignTop).foreground(look::Colour::warning).hidden()},
+        Row::label("message")
+            .at(240, 1800, 5565, 1000)
+            .style(Style()
+                       .wordWrap()
+                       .align(Qt::AlignHCenter | Qt::AlignTop)
+                       .foreground(look::Colour::warning)
+                       .hidden())
+            .into(&Form2::messageBand),
         // Nor these: the entries of the window's right-click menu.
-        {"fabriquerListes", K::menuEntry, "Fabriquer mes listes à partir de mes mots…", {}, -1, &Form2::fabriquerListes_Click},
-        {"revenirOrigine", K::menuEntry, "Revenir aux listes d'origine", {}, -1, &Form2::revenirOrigine_Click},
-        {"mesProgres", K::menuEntry, "Mes progrès…", {}, -1, &Form2::mesProgres_Click},  // Ctrl+P too
+        Row::menuEntry("fabriquerListes", "Fabriquer mes listes à partir de mes mots…")
+            .into(&Form2::makeListsEntry)
+            .onPick(&Form2::fabriquerListes_Click),
+        Row::menuEntry("revenirOrigine", "Revenir aux listes d'origine")
+            .into(&Form2::goBackEntry)
+            .onPick(&Form2::revenirOrigine_Click),
+        Row::menuEntry("mesProgres", "Mes progrès…")  // Ctrl+P too
+            .into(&Form2::progressEntry)
+            .onPick(&Form2::mesProgres_Click),
         // Nor these: where the chosen list stands, and the question LANCER asks about a list
         // under way (its answers: reprise_Click).
-        {"progression", K::label, "", {240, 3480, 4200, 495}, -1, nullptr, Style().wordWrap().align(Qt::AlignLeft | Qt::AlignVCenter).hidden()},
-        {"reprise", K::own, "Reprendre la liste ?", {}, -1, nullptr},
-        // Nor these: the review of the day, its line (in line with the progress line under it)
-        // and its button (in line with "Quitter"), and the entries of the right-click menus
-        // about it.
-        {"revisions", K::label, "", {240, kReviewTop, 4200, 255}, -1, nullptr, Style().align(Qt::AlignLeft | Qt::AlignVCenter)},
-        {"reviser", K::button, "&Réviser", {4560, kReviewTop, 1215, 255}, 4, &Form2::reviser_Click},
-        {"apprendreListe", K::menuEntry, "Apprendre cette liste", {}, -1, &Form2::apprendreListe_Click},
-        {"oublierListe", K::menuEntry, "Ne plus réviser cette liste", {}, -1, &Form2::oublierListe_Click},
-        {"optionsRevision", K::menuEntry, "Options de révision…", {}, -1, &Form2::optionsRevision_Click},
+        Row::label("progression")
+            .at(240, 3480, 4200, 495)
+            .style(Style().wordWrap().align(Qt::AlignLeft | Qt::AlignVCenter).hidden())
+            .into(&Form2::progressLine),
+        Row::own("reprise", &Form2::makeQuestion, "Reprendre la liste ?")
+            .into(&Form2::resumeQuestion),
+        // Nor these: the line of the review of the day (in line with the progress line under
+        // it), and the entries of the right-click menus about the review.
+        Row::label("revisions")
+            .at(240, kReviewTop, 4200, 255)
+            .style(Style().align(Qt::AlignLeft | Qt::AlignVCenter))
+            .into(&Form2::reviewLine),
+        Row::menuEntry("apprendreListe", "Apprendre cette liste")
+            .into(&Form2::learnEntry)
+            .onPick(&Form2::apprendreListe_Click),
+        Row::menuEntry("oublierListe", "Ne plus réviser cette liste")
+            .into(&Form2::stopEntry)
+            .onPick(&Form2::oublierListe_Click),
+        Row::menuEntry("optionsRevision", "Options de révision…")
+            .into(&Form2::optionsEntry)
+            .onPick(&Form2::optionsRevision_Click),
     };
-    // clang-format on
     return table;
 }
 
@@ -169,8 +228,7 @@ void Form2::tellKeeping()
     const QString note = keeping_->openingNote();
     if (note.isEmpty())
         return;
-    auto* message = controls.get<QLabel>("message");
-    showMessage(message->isVisible() ? message->text() + QStringLiteral(" ") + note : note);
+    showMessage(messageBand->isVisible() ? messageBand->text() + QStringLiteral(" ") + note : note);
 }
 
 // What the program's start did to a switch cut short in the lists folders (ListsRepair),
@@ -191,35 +249,29 @@ study::Study* Form2::study() const
 void Form2::createControls()
 {
     controls.setDefault(look::Kind::label, look::Style().background(look::Colour::window));
-    controls.build(controlTable(), [this](const Controls::Row& row) { return makeOwn(row); });
+    controls.build(controlTable());
     reviewKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
     reviewKey->setObjectName(QStringLiteral("reviserCtrlR"));
     connect(reviewKey, &QShortcut::activated, this, &Form2::reviser_Click);
-    auto* progressEntry = controls.get<QAction>("mesProgres");
     progressEntry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     progressEntry->setShortcutContext(Qt::WindowShortcut);
     addAction(progressEntry);
 }
 
-// The two catalogue boxes, and the question about a list under way.
-QObject* Form2::makeOwn(const Controls::Row& row)
+CatalogueBox* Form2::makeCatalogueBox(const Controls::Row& row)
 {
-    if (row.name == QLatin1String("reprise")) {
-        QMessageBox* question = makeQuestion();
-        question->setWindowTitle(row.caption);
-        return question;
-    }
     auto* box = new CatalogueBox(this);
     look::place(box, row.twips.left(), row.twips.top(), row.twips.width(), row.twips.height());
-    connect(box, &CatalogueBox::itemPicked, this, row.handler);
+    connect(box, &CatalogueBox::itemPicked, this, &Form2::fichier_Click);
     box->lineEdit()->installEventFilter(this);  // its right-click menu
     return box;
 }
 
 // Return resumes, Esc stays in the launcher.
-QMessageBox* Form2::makeQuestion()
+QMessageBox* Form2::makeQuestion(const Controls::Row& row)
 {
     auto* question = new QMessageBox(this);
+    question->setWindowTitle(row.caption);
     question->setFont(font());  // a window of its own does not take the launcher's face
     question->setIcon(QMessageBox::Question);
     QPushButton* resume = question->addButton(QString(), QMessageBox::AcceptRole);
@@ -248,7 +300,7 @@ void Form2::fillBoxes()
 
 CatalogueBox* Form2::fichier(int index) const
 {
-    return controls.get<CatalogueBox>(QStringLiteral("fichier(%1)").arg(index));
+    return index == 0 ? firstBox : secondBox;
 }
 
 void Form2::fichier_Click()
@@ -267,7 +319,7 @@ void Form2::Command1_Click()
     const QString title = fichier(*chosen)->currentText();
     const catalogue::ListRow* list = catalogue::Catalogue::find(title.toStdString(), *chosen);
     if (!list)  // the progress shown is the picked list's, not that of this title
-        controls.get<QLabel>("progression")->hide();
+        progressLine->hide();
     if (list && askToResume(*list))
         return;  // the answer starts the drill, or not
     startDrill([&](training::Form1& form) {
@@ -304,7 +356,7 @@ bool Form2::askToResume(const catalogue::ListRow& list)
         keeping_->passOver(list, found);
         return false;
     }
-    auto* question = controls.get<QMessageBox>("reprise");
+    auto* question = resumeQuestion;
     question->setText(QStringLiteral("Vous aviez commencé la liste « %1 ».")
                           .arg(QString::fromStdString(list.title)));
     question->setInformativeText(countsCriterion(found.saved, trainingForm().logic().state()));
@@ -386,7 +438,7 @@ void Form2::showProgress()
                 chosenProgress = text;
         }
     }
-    auto* progression = controls.get<QLabel>("progression");
+    auto* progression = progressLine;
     progression->setText(chosenProgress);
     progression->setVisible(!chosenProgress.isEmpty());
 }
@@ -401,7 +453,7 @@ void Form2::showEvent(QShowEvent* event)
 // The band reaches down to the review's line at most.
 void Form2::showMessage(const QString& text)
 {
-    auto* message = controls.get<QLabel>("message");
+    auto* message = messageBand;
     MessageBand::show(message, text, look::px(1000), look::px(kReviewTop - 60 - kBandTop));
     message->setVisible(!text.isEmpty());
 }
@@ -417,15 +469,14 @@ training::Form1& Form2::trainingForm()
 
 void Form2::quitter_Click()
 {
-    controls.get<QTimer>("Timer1")->start();
+    farewellTimer->start();
     farewellCount = 9;
-    for (const char* gone :
-         {"fichier(0)", "fichier(1)", "Label3(0)", "Label3(1)", "Label1", "Command1", "quitter",
-          "message", "progression", "revisions", "reviser"})
-        controls.get<QWidget>(gone)->hide();
+    for (QWidget* gone : std::initializer_list<QWidget*>{
+             firstBox, secondBox, firstBoxCaption, secondBoxCaption, title, startButton, quitButton,
+             messageBand, progressLine, reviewLine, reviewButton})
+        gone->hide();
     reviewKey->setEnabled(false);
     setEnabled(false);
-    auto* farewell = controls.get<QPlainTextEdit>("Text1");
     farewell->show();
     setWindowTitle(QStringLiteral("A bientôt !"));
     farewell->setGeometry(farewell->x(), look::px(640), farewell->width(), look::px(2400));
@@ -445,9 +496,9 @@ void Form2::quitter_Click()
 void Form2::Timer1_Timer()
 {
     farewellCount = static_cast<std::int16_t>(farewellCount - 1);
-    controls.get<QLabel>("Label2")->setText(QString::number(farewellCount));
+    countdown->setText(QString::number(farewellCount));
     if (farewellCount == -1) {
-        controls.get<QTimer>("Timer1")->stop();
+        farewellTimer->stop();
         quitProgram();
     }
 }
@@ -457,9 +508,7 @@ ImportWindow& Form2::importForm()
     if (!importWindow) {
         importWindow = std::make_unique<ImportWindow>(this);
         connect(importWindow.get(), &ImportWindow::importRunningChanged, this,
-                [this](bool running) {
-                    controls.get<QAction>("fabriquerListes")->setEnabled(!running);
-                });
+                [this](bool running) { makeListsEntry->setEnabled(!running); });
         connect(importWindow.get(), &ImportWindow::listsChanged, this, [this] {
             showMessage(QString());
             showProgress();
@@ -472,7 +521,7 @@ ImportWindow& Form2::importForm()
 // is something to go back from.
 void Form2::contextMenuEvent(QContextMenuEvent* event)
 {
-    auto* going = controls.get<QAction>("revenirOrigine");
+    auto* going = goBackEntry;
     going->setEnabled(!importForm().importRunning() && importForm().canGoBack());
     going->setToolTip(going->isEnabled()
                           ? QString()
@@ -482,10 +531,10 @@ void Form2::contextMenuEvent(QContextMenuEvent* event)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setFont(font());
     menu->setToolTipsVisible(true);
-    menu->addAction(controls.get<QAction>("fabriquerListes"));
+    menu->addAction(makeListsEntry);
     menu->addAction(going);
     addStudyEntries(menu, chosen ? listOfBox(*chosen) : nullptr);
-    menu->addAction(controls.get<QAction>("mesProgres"));
+    menu->addAction(progressEntry);
     menu->popup(event->globalPos());
 }
 
@@ -548,10 +597,10 @@ void Form2::showReviewLine()
         text = due ? ReviewLine::text(*due)
                    : ReviewLine::unavailable(QString::fromStdString(due.why()));
     }
-    auto* line = controls.get<QLabel>("revisions");
+    auto* line = reviewLine;
     line->setToolTip(text);
     line->setText(line->fontMetrics().elidedText(text, Qt::ElideRight, line->width()));
-    controls.get<QPushButton>("reviser")->setEnabled(study() != nullptr);
+    reviewButton->setEnabled(study() != nullptr);
 }
 
 void Form2::reviser_Click()
@@ -573,8 +622,8 @@ const catalogue::ListRow* Form2::listOfBox(int box) const
 void Form2::addStudyEntries(QMenu* menu, const catalogue::ListRow* list)
 {
     menuList = list;
-    auto* learn = controls.get<QAction>("apprendreListe");
-    auto* stop = controls.get<QAction>("oublierListe");
+    auto* learn = learnEntry;
+    auto* stop = stopEntry;
     const QString title =
         list ? QStringLiteral(" (%1)").arg(QString::fromStdString(list->title)) : QString();
     learn->setText(QStringLiteral("Apprendre cette liste") + title);
@@ -602,7 +651,7 @@ void Form2::addStudyEntries(QMenu* menu, const catalogue::ListRow* list)
     menu->addSeparator();
     menu->addAction(learn);
     menu->addAction(stop);
-    menu->addAction(controls.get<QAction>("optionsRevision"));
+    menu->addAction(optionsEntry);
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event)

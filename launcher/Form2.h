@@ -4,8 +4,6 @@
 #include <study/Study.h>
 #include <training/progress/PlayerKeeping.h>
 
-#include <QHash>
-#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -31,8 +29,10 @@ class QAction;
 class QLabel;
 class QMenu;
 class QMessageBox;
+class QPlainTextEdit;
 class QPushButton;
 class QShortcut;
+class QTimer;
 
 namespace progress {
 class ProgressWindow;
@@ -118,12 +118,12 @@ private:
     static const Controls::Table& controlTable();
 
     void createControls();
-    QObject* makeOwn(const Controls::Row& row);
+    CatalogueBox* makeCatalogueBox(const Controls::Row& row);
+    QMessageBox* makeQuestion(const Controls::Row& row);
     void fillBoxes();
     void tellRepairs(const QStringList& repaired);
     void tellKeeping();
     void showMessage(const QString& text);
-    QMessageBox* makeQuestion();
 
     // Shows the training window, loads a list into it with `load`, and hides the launcher.
     void startDrill(const std::function<bool(training::Form1&)>& load);
@@ -147,8 +147,30 @@ private:
 
     CatalogueBox* fichier(int index) const;
 
-    Controls controls{this, "The launcher"};
-    std::optional<int> chosen;  // "chosenBox": the box picked in last
+    Controls controls{this};
+    // The controls the launcher's code uses, filled by the table (design names after them).
+    QLabel* title = nullptr;                // Label1
+    QLabel* firstBoxCaption = nullptr;      // Label3(0)
+    QLabel* secondBoxCaption = nullptr;     // Label3(1)
+    CatalogueBox* firstBox = nullptr;       // fichier(0)
+    CatalogueBox* secondBox = nullptr;      // fichier(1)
+    QPushButton* startButton = nullptr;     // Command1, LANCER
+    QPlainTextEdit* farewell = nullptr;     // Text1
+    QLabel* countdown = nullptr;            // Label2
+    QPushButton* reviewButton = nullptr;    // reviser
+    QPushButton* quitButton = nullptr;      // quitter
+    QTimer* farewellTimer = nullptr;        // Timer1
+    QLabel* messageBand = nullptr;          // message
+    QAction* makeListsEntry = nullptr;      // fabriquerListes
+    QAction* goBackEntry = nullptr;         // revenirOrigine
+    QAction* progressEntry = nullptr;       // mesProgres
+    QLabel* progressLine = nullptr;         // progression
+    QMessageBox* resumeQuestion = nullptr;  // reprise
+    QLabel* reviewLine = nullptr;           // revisions
+    QAction* learnEntry = nullptr;          // apprendreListe
+    QAction* stopEntry = nullptr;           // oublierListe
+    QAction* optionsEntry = nullptr;        // optionsRevision
+    std::optional<int> chosen;              // "chosenBox": the box picked in last
     std::int16_t farewellCount = 0;
     std::unique_ptr<training::Form1> trainingWindow;
     std::unique_ptr<ImportWindow> importWindow;

@@ -57,29 +57,71 @@ QString phaseOf(const QString& step)
 
 }  // namespace
 
-// The controls, in the order they are made; a control is shown at the steps of its row.
+// The controls, in the order they are made, the Tab key's walk in the same order; a control
+// is shown at the steps of its row.
 const ImportWindow::Controls::Table& ImportWindow::controlTable()
 {
-    using K = look::Kind;
+    using Row = Controls::Row;
     using S = Step;
     using look::Style;
     const Style text = Style().wordWrap().align(Qt::AlignLeft | Qt::AlignTop);
-    // clang-format off
     static const Controls::Table table = {
-        {"titre", K::label, "Fabriquer mes listes à partir de mes mots", {240, 120, 0, 0}, -1, nullptr, Style().font("MS Sans Serif", 9.75, true), {kEveryStep, 0}},
-        {"explication", K::label, "", {240, 480, 6720, 720}, -1, nullptr, text, {kEveryStep, 0}},  // what this step is, or what went wrong
-        // 7.5 points: the summary's line of the longest title, its file name after it, on one line.
-        {"details", K::plainText, "", {240, 1260, 6720, 3720}, 0, nullptr, Style().readOnly().font("Courier New", 7.5), {at(S::choose, S::confirm, S::summary, S::failed, S::goingBack, S::wentBack), 0}},
-        {"progression", K::own, "", {240, 1260, 6720, 315}, -1, nullptr, Style(), {at(S::running), 0}},  // a progress bar
-        {"etape", K::label, "", {240, 1680, 6720, 480}, -1, nullptr, text, {at(S::running), 0}},  // the step under way
-        {"choisir", K::button, "Choisir le fichier…", {240, 5160, 2160, 375}, 1, &ImportWindow::choisir_Click, Style(), {at(S::choose), at(S::choose)}},
-        {"fabriquer", K::button, "Fabriquer les listes", {240, 5160, 2160, 375}, 2, &ImportWindow::fabriquer_Click, Style(), {at(S::confirm), at(S::confirm)}},
-        {"revenir", K::button, "Revenir aux listes d'origine", {240, 5160, 2880, 375}, 3, &ImportWindow::revenir_Click, Style(), {at(S::goingBack), at(S::goingBack)}},
-        {"autre", K::button, "Choisir un autre fichier", {3240, 5160, 2160, 375}, 4, &ImportWindow::choisir_Click, Style(), {at(S::confirm, S::failed), 0}},
-        {"annuler", K::button, "Annuler", {5520, 5160, 1440, 375}, 5, &ImportWindow::annuler_Click, Style(), {at(S::confirm, S::running, S::goingBack), 0}},
-        {"fermer", K::button, "Fermer", {5520, 5160, 1440, 375}, 6, &ImportWindow::fermer_Click, Style(), {at(S::choose, S::summary, S::failed, S::wentBack), at(S::summary, S::failed, S::wentBack)}},
+        Row::label("titre", "Fabriquer mes listes à partir de mes mots")
+            .at(240, 120, 0, 0)
+            .style(Style().font("MS Sans Serif", 9.75, true))
+            .with({kEveryStep, 0})
+            .into(&Self::title),
+        // What this step is, or what went wrong.
+        Row::label("explication")
+            .at(240, 480, 6720, 720)
+            .style(text)
+            .with({kEveryStep, 0})
+            .into(&Self::explaining),
+        // 7.5 points: the summary's line of the longest title, its file name after it, on one
+        // line.
+        Row::plainText("details")
+            .at(240, 1260, 6720, 3720)
+            .style(Style().readOnly().font("Courier New", 7.5))
+            .with({at(S::choose, S::confirm, S::summary, S::failed, S::goingBack, S::wentBack), 0})
+            .into(&Self::detailsText),
+        Row::own("progression", &Self::makeProgressBar)
+            .at(240, 1260, 6720, 315)
+            .with({at(S::running), 0})
+            .into(&Self::progressBar),
+        // The step under way.
+        Row::label("etape")
+            .at(240, 1680, 6720, 480)
+            .style(text)
+            .with({at(S::running), 0})
+            .into(&Self::stepUnderWay),
+        Row::button("choisir", "Choisir le fichier…")
+            .at(240, 5160, 2160, 375)
+            .with({at(S::choose), at(S::choose)})
+            .onClick(&Self::choisir_Click),
+        Row::button("fabriquer", "Fabriquer les listes")
+            .at(240, 5160, 2160, 375)
+            .with({at(S::confirm), at(S::confirm)})
+            .onClick(&Self::fabriquer_Click),
+        Row::button("revenir", "Revenir aux listes d'origine")
+            .at(240, 5160, 2880, 375)
+            .with({at(S::goingBack), at(S::goingBack)})
+            .onClick(&Self::revenir_Click),
+        Row::button("autre", "Choisir un autre fichier")
+            .at(3240, 5160, 2160, 375)
+            .with({at(S::confirm, S::failed), 0})
+            .onClick(&Self::choisir_Click),
+        Row::button("annuler", "Annuler")
+            .at(5520, 5160, 1440, 375)
+            .with({at(S::confirm, S::running, S::goingBack), 0})
+            .into(&Self::cancelButton)
+            .onClick(&Self::annuler_Click),
+        Row::button("fermer", "Fermer")
+            .at(5520, 5160, 1440, 375)
+            .with({at(S::choose, S::summary, S::failed, S::wentBack),
+                   at(S::summary, S::failed, S::wentBack)})
+            .into(&Self::closeButton)
+            .onClick(&Self::fermer_Click),
     };
-    // clang-format on
     return table;
 }
 
@@ -105,18 +147,16 @@ ImportWindow::~ImportWindow() = default;
 void ImportWindow::createControls()
 {
     controls.setDefault(look::Kind::label, look::Style().background(look::Colour::window));
-    controls.build(controlTable(), [this](const Controls::Row& row) {
-        auto* bar = new QProgressBar(this);
-        bar->setRange(0, kProgressSteps);
-        bar->setTextVisible(false);
-        look::place(bar, row.twips.left(), row.twips.top(), row.twips.width(), row.twips.height());
-        return bar;
-    });
+    controls.build(controlTable());
 }
 
-QLabel* ImportWindow::label(const QString& name) const
+QProgressBar* ImportWindow::makeProgressBar(const Controls::Row& row)
 {
-    return control<QLabel>(name);
+    auto* bar = new QProgressBar(this);
+    bar->setRange(0, kProgressSteps);
+    bar->setTextVisible(false);
+    look::place(bar, row.twips.left(), row.twips.top(), row.twips.width(), row.twips.height());
+    return bar;
 }
 
 // Every control of the step, and only those; the texts of this step, the explanation in the
@@ -125,20 +165,21 @@ void ImportWindow::showStep(Step step, const QString& explanation, const QString
                             bool warning)
 {
     current = step;
-    QLabel* explaining = label("explication");
     explaining->setText(explanation);
     explaining->setToolTip(explanation);
     look::setForeground(explaining, warning ? look::Colour::warning : QColor(Qt::black));
-    control<QPlainTextEdit>("details")->setPlainText(details);
-    for (const Controls::Row& row : controls.rows()) {
-        auto* shown = control<QWidget>(row.name);
+    detailsText->setPlainText(details);
+    for (const auto& [row, control] : controls.made()) {
+        auto* shown = qobject_cast<QWidget*>(control);
+        if (!shown)
+            continue;
         const auto* text = qobject_cast<QLabel*>(shown);
-        shown->setVisible((row.extra.steps & at(step)) != 0 && !(text && text->text().isEmpty()));
+        shown->setVisible((row->extra.steps & at(step)) != 0 && !(text && text->text().isEmpty()));
         if (auto* button = qobject_cast<QPushButton*>(shown))
-            button->setDefault((row.extra.defaultAt & at(step)) != 0);
+            button->setDefault((row->extra.defaultAt & at(step)) != 0);
     }
     if (step != Step::running)  // a cancel under way greys it until the run has stopped
-        control<QPushButton>("annuler")->setEnabled(true);
+        cancelButton->setEnabled(true);
     if (isHidden() && parentWidget())  // over the launcher, its title in sight
         move(parentWidget()->frameGeometry().topLeft() + QPoint(look::px(600), look::px(600)));
     QWidget::show();
@@ -147,17 +188,16 @@ void ImportWindow::showStep(Step step, const QString& explanation, const QString
     focusDefaultButton();
 }
 
-QPushButton* ImportWindow::usableButton(const QString& name) const
+QPushButton* ImportWindow::usableButton(QPushButton* button) const
 {
-    auto* button = control<QPushButton>(name);
-    return button->isVisibleTo(this) && button->isEnabled() ? button : nullptr;
+    return button && button->isVisibleTo(this) && button->isEnabled() ? button : nullptr;
 }
 
 QPushButton* ImportWindow::defaultButton() const
 {
-    for (const Controls::Row& row : controls.rows())
-        if (row.extra.defaultAt & at(current))
-            return usableButton(row.name);
+    for (const auto& [row, control] : controls.made())
+        if (row->extra.defaultAt & at(current))
+            return usableButton(qobject_cast<QPushButton*>(control));
     return nullptr;
 }
 
@@ -176,9 +216,9 @@ void ImportWindow::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         pressed = defaultButton();  // a focused button took its Enter already (look::WindowsKeys)
     } else if (event->key() == Qt::Key_Escape) {
-        pressed = usableButton("annuler");
+        pressed = usableButton(cancelButton);
         if (!pressed)
-            pressed = usableButton("fermer");
+            pressed = usableButton(closeButton);
     }
     if (!pressed)
         return QWidget::keyPressEvent(event);
@@ -195,8 +235,8 @@ void ImportWindow::startImport()
     if (!importRunning()) {
         session.reset();
         setWindowTitle(QStringLiteral("Mes listes"));
-        label("titre")->setText(QStringLiteral("Fabriquer mes listes à partir de mes mots"));
-        label("titre")->adjustSize();
+        title->setText(QStringLiteral("Fabriquer mes listes à partir de mes mots"));
+        title->adjustSize();
         showChoice();
         return;
     }
@@ -300,9 +340,9 @@ void ImportWindow::newRun(void (ImportWindow::*finished)(bool), const QString& e
     runner = std::make_unique<ownlists::ImportRunner>(runOn);
     connect(runner.get(), &ownlists::ImportRunner::progress, this, &ImportWindow::runProgress);
     connect(runner.get(), &ownlists::ImportRunner::finished, this, finished);
-    control<QProgressBar>("progression")->setValue(0);
-    label("etape")->clear();
-    control<QPushButton>("annuler")->setEnabled(true);
+    progressBar->setValue(0);
+    stepUnderWay->clear();
+    cancelButton->setEnabled(true);
     showStep(Step::running, explanation);
 }
 
@@ -320,10 +360,10 @@ void ImportWindow::fabriquer_Click()
 
 void ImportWindow::runProgress(double fraction, const QString& step)
 {
-    control<QProgressBar>("progression")->setValue(static_cast<int>(fraction * kProgressSteps));
-    if (control<QPushButton>("annuler")->isEnabled()) {
-        label("etape")->setText(phaseOf(step));
-        label("etape")->show();
+    progressBar->setValue(static_cast<int>(fraction * kProgressSteps));
+    if (cancelButton->isEnabled()) {
+        stepUnderWay->setText(phaseOf(step));
+        stepUnderWay->show();
     }
 }
 
@@ -354,9 +394,9 @@ void ImportWindow::annuler_Click()
         close();
         return;
     }
-    control<QPushButton>("annuler")->setEnabled(false);
-    label("etape")->setText(QStringLiteral("Annulation…"));
-    label("etape")->show();
+    cancelButton->setEnabled(false);
+    stepUnderWay->setText(QStringLiteral("Annulation…"));
+    stepUnderWay->show();
     runner->cancel();
 }
 
@@ -376,8 +416,8 @@ void ImportWindow::offerGoingBack()
         return startImport();
     session.reset();
     setWindowTitle(QStringLiteral("Mes listes"));
-    label("titre")->setText(QStringLiteral("Revenir aux listes d'origine"));
-    label("titre")->adjustSize();
+    title->setText(QStringLiteral("Revenir aux listes d'origine"));
+    title->adjustSize();
     goingBackAt = now();  // the folder named here is the one the lists go to
     const ownlists::OriginalLists originals(setup());
     const std::string what = originals.whatGoingBackDoes(goingBackAt);

@@ -18,6 +18,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 
 namespace ownlists {
@@ -89,10 +90,12 @@ private:
         unsigned steps = 0;
         unsigned defaultAt = 0;
     };
+    using Self = ImportWindow;
     using Controls = look::ControlSet<ImportWindow, Shown>;
     static const Controls::Table& controlTable();
 
     void createControls();
+    QProgressBar* makeProgressBar(const Controls::Row& row);
     void showStep(Step step, const QString& explanation, const QString& details = QString(),
                   bool warning = false);
     void fail(const QString& why, const QString& details);
@@ -101,16 +104,19 @@ private:
     void newRun(void (ImportWindow::*finished)(bool), const QString& explanation);
     QString confirmation() const;
 
-    template <typename Control> Control* control(const QString& name) const
-    {
-        return controls.get<Control>(name);
-    }
-    QLabel* label(const QString& name) const;
-    QPushButton* usableButton(const QString& name) const;
+    // `button` when it is shown and enabled, else null.
+    QPushButton* usableButton(QPushButton* button) const;
     QPushButton* defaultButton() const;
     void focusDefaultButton();
 
-    Controls controls{this, "The import window"};
+    Controls controls{this};
+    QLabel* title = nullptr;
+    QLabel* explaining = nullptr;  // what this step is, or what went wrong
+    QPlainTextEdit* detailsText = nullptr;
+    QProgressBar* progressBar = nullptr;
+    QLabel* stepUnderWay = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QPushButton* closeButton = nullptr;
     Step current = Step::choose;
     std::unique_ptr<ownlists::ImportSession> session;
     std::unique_ptr<ownlists::ImportRunner> runner;

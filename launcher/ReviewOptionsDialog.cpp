@@ -16,23 +16,37 @@ namespace launcher {
 
 using training::ReviewOptions;
 
+// The controls, in the order they are made, the Tab key's walk in the same order.
 const ReviewOptionsDialog::Controls::Table& ReviewOptionsDialog::controlTable()
 {
-    using K = look::Kind;
+    using Row = Controls::Row;
     using look::Style;
-    // clang-format off
+    const Style figure = Style().align(Qt::AlignRight | Qt::AlignVCenter);
     static const Controls::Table table = {
-        {"titreRetention", K::label, "Réussite visée à chaque révision (70 à 99) :", {240, 285, 0, 0}, -1, nullptr},
-        {"retention", K::textBox, "", {4080, 240, 615, 285}, 0, nullptr, Style().align(Qt::AlignRight | Qt::AlignVCenter)},
-        {"pourcent", K::label, "%", {4755, 285, 0, 0}, -1, nullptr},
-        {"titreNouveaux", K::label, "Nouveaux tirages par jour (0 à 9999) :", {240, 705, 0, 0}, -1, nullptr},
-        {"nouveaux", K::textBox, "", {4080, 660, 615, 285}, 1, nullptr, Style().align(Qt::AlignRight | Qt::AlignVCenter)},
+        Row::label("titreRetention", "Réussite visée à chaque révision (70 à 99) :")
+            .at(240, 285, 0, 0),
+        Row::textBox("retention").at(4080, 240, 615, 285).style(figure).into(&Self::retention),
+        Row::label("pourcent", "%").at(4755, 285, 0, 0),
+        Row::label("titreNouveaux", "Nouveaux tirages par jour (0 à 9999) :").at(240, 705, 0, 0),
+        Row::textBox("nouveaux").at(4080, 660, 615, 285).style(figure).into(&Self::newPerDay),
         // Why a value is refused, shown only then.
-        {"refus", K::label, "", {240, 1080, 4920, 495}, -1, nullptr, Style().wordWrap().align(Qt::AlignLeft | Qt::AlignTop).foreground(look::Colour::warning).hidden()},
-        {"enregistrer", K::button, "Enregistrer", {2520, 1680, 1215, 375}, 2, &ReviewOptionsDialog::enregistrer_Click},
-        {"annuler", K::button, "Annuler", {3840, 1680, 1215, 375}, 3, &ReviewOptionsDialog::annuler_Click},
+        Row::label("refus")
+            .at(240, 1080, 4920, 495)
+            .style(Style()
+                       .wordWrap()
+                       .align(Qt::AlignLeft | Qt::AlignTop)
+                       .foreground(look::Colour::warning)
+                       .hidden())
+            .into(&Self::refusal),
+        Row::button("enregistrer", "Enregistrer")
+            .at(2520, 1680, 1215, 375)
+            .into(&Self::save)
+            .onClick(&Self::enregistrer_Click),
+        Row::button("annuler", "Annuler")
+            .at(3840, 1680, 1215, 375)
+            .into(&Self::cancel)
+            .onClick(&Self::annuler_Click),
     };
-    // clang-format on
     return table;
 }
 
@@ -44,57 +58,50 @@ ReviewOptionsDialog::ReviewOptionsDialog(QWidget* launcher) : QDialog(launcher)
     look::ScreenFit::keep(this);
     controls.setDefault(look::Kind::label, look::Style().background(look::Colour::window));
     controls.build(controlTable());
-    controls.get<QLabel>("refus")->setTextFormat(Qt::PlainText);  // it repeats what was typed
+    refusal->setTextFormat(Qt::PlainText);  // it repeats what was typed
     // Enter in a box saves, as the default button of a dialog; Esc is the dialog's own reject.
-    auto* save = controls.get<QPushButton>("enregistrer");
     save->setDefault(true);
-    controls.get<QPushButton>("annuler")->setAutoDefault(false);
-}
-
-QLineEdit* ReviewOptionsDialog::box(const QString& name) const
-{
-    return controls.get<QLineEdit>(name);
+    cancel->setAutoDefault(false);
 }
 
 void ReviewOptionsDialog::edit(const study::ReviewPolicy& current)
 {
-    box("retention")->setText(ReviewOptions::percentText(current.desiredRetention));
-    box("nouveaux")->setText(QString::number(current.newPerDay));
-    controls.get<QLabel>("refus")->hide();
-    box("retention")->selectAll();
-    box("retention")->setFocus(Qt::OtherFocusReason);
+    retention->setText(ReviewOptions::percentText(current.desiredRetention));
+    newPerDay->setText(QString::number(current.newPerDay));
+    refusal->hide();
+    retention->selectAll();
+    retention->setFocus(Qt::OtherFocusReason);
     open();
 }
 
-void ReviewOptionsDialog::refuse(const QString& name, const QString& why)
+void ReviewOptionsDialog::refuse(QLineEdit* box, const QString& why)
 {
-    auto* refusal = controls.get<QLabel>("refus");
     refusal->setText(why);
     refusal->show();
-    box(name)->selectAll();
-    box(name)->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    box->setFocus(Qt::OtherFocusReason);
 }
 
 void ReviewOptionsDialog::enregistrer_Click()
 {
-    const std::optional<double> retention = ReviewOptions::parseRetention(box("retention")->text());
-    if (!retention) {
-        refuse(QStringLiteral("retention"),
+    const std::optional<double> aimed = ReviewOptions::parseRetention(retention->text());
+    if (!aimed) {
+        refuse(retention,
                QStringLiteral("La réussite visée doit être un nombre de 70 à 99 (pour cent) : "
                               "« %1 » n'est pas pris.")
-                   .arg(box("retention")->text()));
+                   .arg(retention->text()));
         return;
     }
-    const std::optional<int> newPerDay = ReviewOptions::parseNewPerDay(box("nouveaux")->text());
-    if (!newPerDay) {
-        refuse(QStringLiteral("nouveaux"),
+    const std::optional<int> perDay = ReviewOptions::parseNewPerDay(newPerDay->text());
+    if (!perDay) {
+        refuse(newPerDay,
                QStringLiteral("Le nombre de nouveaux tirages par jour doit être un nombre "
                               "entier de 0 à 9999 : « %1 » n'est pas pris.")
-                   .arg(box("nouveaux")->text()));
+                   .arg(newPerDay->text()));
         return;
     }
     accept();
-    Q_EMIT policyChosen(study::ReviewPolicy{*retention, *newPerDay});
+    Q_EMIT policyChosen(study::ReviewPolicy{*aimed, *perDay});
 }
 
 void ReviewOptionsDialog::annuler_Click()

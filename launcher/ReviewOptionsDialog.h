@@ -4,12 +4,11 @@
 #include <study/Study.h>
 
 #include <QDialog>
-#include <QHash>
-#include <QRect>
 #include <QString>
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace launcher {
 
@@ -36,14 +35,19 @@ private Q_SLOTS:
     void annuler_Click();
 
 private:
+    using Self = ReviewOptionsDialog;
     using Controls = look::ControlSet<ReviewOptionsDialog>;
     static const Controls::Table& controlTable();
 
-    QLineEdit* box(const QString& name) const;
-    // Says why `name`'s text is refused, and puts the focus there to type it again.
-    void refuse(const QString& name, const QString& why);
+    // Says why `box`'s text is refused, and puts the focus there to type it again.
+    void refuse(QLineEdit* box, const QString& why);
 
-    Controls controls{this, "The review options"};
+    Controls controls{this};
+    QLineEdit* retention = nullptr;  // the share remembered aimed at, in percent
+    QLineEdit* newPerDay = nullptr;  // the new draws a day
+    QLabel* refusal = nullptr;       // why a value is refused
+    QPushButton* save = nullptr;
+    QPushButton* cancel = nullptr;
 };
 
 }  // namespace launcher

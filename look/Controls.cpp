@@ -69,27 +69,14 @@ CaptionButton* addButton(QWidget* window, const QString& name, const QString& ca
     return button;
 }
 
+TextBox* addLockedBox(QWidget* window, const QString& name, const QString& text, const QRect& twips)
+{
+    TextBox* locked = addTextBox(window, name, text, twips);
+    locked->setReadOnly(true);
+    return locked;
+}
+
 namespace {
-
-QFrame* makeFrame(QWidget* window, const QRect& at)
-{
-    auto* frame = new QFrame(window);
-    frame->setFrameShape(QFrame::Box);
-    frame->setFrameShadow(QFrame::Sunken);
-    place(frame, at.left(), at.top(), at.width(), at.height());
-    return frame;
-}
-
-// One pixel wide, in black, whatever the style.
-QFrame* makeLine(QWidget* window, const QRect& at)
-{
-    auto* line = new QFrame(window);
-    line->setFrameShape(at.height() == 0 ? QFrame::HLine : QFrame::VLine);
-    line->setFrameShadow(QFrame::Plain);
-    setForeground(line, Qt::black);
-    line->setGeometry(px(at.left()), px(at.top()), px(at.width()) + 1, px(at.height()) + 1);
-    return line;
-}
 
 template <typename Control> Control* placed(Control* control, const QRect& at)
 {
@@ -99,6 +86,48 @@ template <typename Control> Control* placed(Control* control, const QRect& at)
 
 }  // namespace
 
+QCheckBox* addCheckBox(QWidget* window, const QRect& twips)
+{
+    return placed(new QCheckBox(window), twips);
+}
+
+QFrame* addFrame(QWidget* window, const QRect& twips)
+{
+    auto* frame = new QFrame(window);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    return placed(frame, twips);
+}
+
+// One pixel wide, in black, whatever the style.
+QFrame* addLine(QWidget* window, const QRect& twips)
+{
+    auto* line = new QFrame(window);
+    line->setFrameShape(twips.height() == 0 ? QFrame::HLine : QFrame::VLine);
+    line->setFrameShadow(QFrame::Plain);
+    setForeground(line, Qt::black);
+    line->setGeometry(px(twips.left()), px(twips.top()), px(twips.width()) + 1,
+                      px(twips.height()) + 1);
+    return line;
+}
+
+QTimer* addTimer(QWidget* window)
+{
+    auto* ticking = new QTimer(window);
+    ticking->setInterval(1000);
+    return ticking;
+}
+
+QAction* addMenuEntry(QWidget* window, const QString& caption)
+{
+    return new QAction(caption, window);
+}
+
+QPlainTextEdit* addPlainText(QWidget* window, const QString& text, const QRect& twips)
+{
+    return placed(new QPlainTextEdit(text, window), twips);
+}
+
 QObject* makeControl(QWidget* window, Kind kind, const QString& name, const QString& caption,
                      const QRect& at)
 {
@@ -107,30 +136,24 @@ QObject* makeControl(QWidget* window, Kind kind, const QString& name, const QStr
         return addLabel(window, name, caption, at);
     case Kind::textBox:
         return addTextBox(window, name, caption, at);
-    case Kind::lockedBox: {
-        TextBox* locked = addTextBox(window, name, caption, at);
-        locked->setReadOnly(true);
-        return locked;
-    }
+    case Kind::lockedBox:
+        return addLockedBox(window, name, caption, at);
     case Kind::button:
         return addButton(window, name, caption, at);
     case Kind::thinButton:
         return addButton(window, name, caption, at, CaptionButton::Room::thinBorder);
     case Kind::checkBox:
-        return placed(new QCheckBox(window), at);
+        return addCheckBox(window, at);
     case Kind::frame:
-        return makeFrame(window, at);
+        return addFrame(window, at);
     case Kind::line:
-        return makeLine(window, at);
-    case Kind::timer: {
-        auto* ticking = new QTimer(window);
-        ticking->setInterval(1000);
-        return ticking;
-    }
+        return addLine(window, at);
+    case Kind::timer:
+        return addTimer(window);
     case Kind::menuEntry:
-        return new QAction(caption, window);
+        return addMenuEntry(window, caption);
     case Kind::plainText:
-        return placed(new QPlainTextEdit(caption, window), at);
+        return addPlainText(window, caption, at);
     case Kind::own:
         break;
     }
@@ -141,7 +164,8 @@ void dress(QObject* control, Kind kind, const QRect& twips, const Style& style)
 {
     style.applyTo(control);
     if (kind == Kind::label && twips.width() == 0 && style.setsFont())
-        static_cast<QLabel*>(control)->adjustSize();
+        if (auto* label = qobject_cast<QLabel*>(control))
+            label->adjustSize();
 }
 
 void arrangeTabOrder(std::vector<std::pair<int, QWidget*>> stops)

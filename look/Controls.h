@@ -11,7 +11,12 @@
 #include <utility>
 #include <vector>
 
+class QAction;
+class QCheckBox;
+class QFrame;
 class QLabel;
+class QPlainTextEdit;
+class QTimer;
 class QWidget;
 
 // Building a window from its design: its set-up and its controls, each placed in twips
@@ -63,6 +68,15 @@ TextBox* addTextBox(QWidget* window, const QString& name, const QString& text, c
 CaptionButton* addButton(QWidget* window, const QString& name, const QString& caption,
                          const QRect& twips,
                          CaptionButton::Room room = CaptionButton::Room::styleMargins);
+// Each kind's control, placed at `twips` in `window`; a timer ticks every second.
+TextBox* addLockedBox(QWidget* window, const QString& name, const QString& text,
+                      const QRect& twips);
+QCheckBox* addCheckBox(QWidget* window, const QRect& twips);
+QFrame* addFrame(QWidget* window, const QRect& twips);
+QFrame* addLine(QWidget* window, const QRect& twips);
+QTimer* addTimer(QWidget* window);
+QAction* addMenuEntry(QWidget* window, const QString& caption);
+QPlainTextEdit* addPlainText(QWidget* window, const QString& text, const QRect& twips);
 
 // The Tab key's walk through `stops` in the order of their tab indices; each keeps its index as
 // its "tabIndex" property.

@@ -7,6 +7,7 @@
 #include <places/PlayerFolders.h>
 #include <progress/window/ProgressWindow.h>
 #include <testsupport/PlayerHome.h>
+#include <testsupport/WindowProbe.h>
 
 #include <QAction>
 #include <QLabel>
@@ -32,7 +33,7 @@ void forgetRecord()
 // The row of `title` in the lists of « Mes progrès », its cells' texts.
 QStringList listRow(progress::ProgressWindow& window, const QString& title)
 {
-    auto* lists = window.control<QTableWidget>(QStringLiteral("listes"));
+    auto* lists = testsupport::WindowProbe(window).get<QTableWidget>(QStringLiteral("listes"));
     for (int r = 0; r < lists->rowCount(); ++r) {
         if (lists->item(r, 0)->text() != title)
             continue;
@@ -95,7 +96,7 @@ void ProgressLauncherTest::ctrlPShowsTheDrillJustMadeAndLancerStartsItsList()
     QCOMPARE(window->missedDraws().size(), std::size_t(3));
 
     // LANCER there asks, as the launcher's own does, whether to resume the drill under way.
-    auto* lists = window->control<QTableWidget>(QStringLiteral("listes"));
+    auto* lists = testsupport::WindowProbe(*window).get<QTableWidget>(QStringLiteral("listes"));
     lists->setFocus();
     QTest::keyClick(lists, Qt::Key_Return);
     QVERIFY(!window->isVisible());
@@ -124,7 +125,7 @@ void ProgressLauncherTest::reviserCesTiragesDrillsTheDrawsMissed()
     program.launcherControls().get<QAction>("mesProgres")->trigger();
     auto* window = program.launcher.findChild<progress::ProgressWindow*>();
     QVERIFY(window && window->isVisible());
-    auto* reviser = window->control<QPushButton>(QStringLiteral("reviser"));
+    auto* reviser = testsupport::WindowProbe(*window).get<QPushButton>(QStringLiteral("reviser"));
     QVERIFY(reviser->isEnabled());
     reviser->click();
 

@@ -72,34 +72,53 @@ const QColor kAnswers(176, 196, 222), kFound(60, 160, 60), kTime(200, 90, 0), kD
 
 }  // namespace
 
-// The controls, in the order they are made.
+// The controls, in the order they are made, the Tab key's walk in the same order.
 const ProgressWindow::Controls::Table& ProgressWindow::controlTable()
 {
-    using K = look::Kind;
+    using Row = Controls::Row;
     using look::Style;
     const Style title = Style().font("MS Sans Serif", 9.75, true);
     const Style text = Style().wordWrap().align(Qt::AlignLeft | Qt::AlignTop);
-    // clang-format off
     static const Controls::Table table = {
-        {"titreListes", K::label, "Mes listes", {120, 120, 0, 0}, -1, nullptr, title},
-        {"tri", K::own, "", {7680, 60, 3000, 315}, 1, nullptr},  // the column the lists are sorted by
-        {"listes", K::own, "", {120, 420, 10560, 3840}, 0, nullptr},  // a list a row
-        {"lancer", K::button, "LANCER", {120, 4380, 1440, 375}, 2, &ProgressWindow::lancer_Click},
-        {"titreRates", K::label, "Ce que je rate le plus", {120, 4980, 0, 0}, -1, nullptr, title},
-        {"rates", K::own, "", {120, 5280, 10560, 3600}, 3, nullptr},  // the draws missed most
-        {"reviser", K::button, "Réviser ces tirages", {120, 9000, 2400, 375}, 4, &ProgressWindow::reviser_Click},
-        {"message", K::label, "", {2640, 9000, 8040, 780}, -1, nullptr, text},  // what the last button did
-        {"titreRevisions", K::label, "Mes révisions", {10920, 120, 0, 0}, -1, nullptr, title},
-        {"revisions", K::label, "", {10920, 420, 5760, 720}, -1, nullptr, text},  // the deck in numbers
-        {"retention", K::label, "", {10920, 1140, 5760, 480}, -1, nullptr, text},
-        {"echeances", K::own, "", {10920, 1620, 5760, 2760}, -1, nullptr},  // reviews due each day, 30 days
-        {"titreJours", K::label, "Mes 90 derniers jours", {10920, 4980, 0, 0}, -1, nullptr, title},
-        {"jours", K::own, "", {10920, 5280, 5760, 2880}, -1, nullptr},  // answers, found and time each day
-        {"resumeJours", K::label, "", {10920, 8220, 5760, 720}, -1, nullptr, text},
-        {"exporter", K::button, "Exporter…", {10920, 9420, 1800, 375}, 5, &ProgressWindow::exporter_Click},
-        {"fermer", K::button, "Fermer", {14880, 9420, 1800, 375}, 6, &ProgressWindow::fermer_Click},
+        Row::label("titreListes", "Mes listes").at(120, 120, 0, 0).style(title),
+        // A list a row.
+        Row::own("listes", &Self::makeListTable)
+            .at(120, 420, 10560, 3840)
+            .tabStop()
+            .into(&Self::listTable),
+        // The column the lists are sorted by.
+        Row::own("tri", &Self::makeSorter).at(7680, 60, 3000, 315).tabStop().into(&Self::sorter),
+        Row::button("lancer", "LANCER")
+            .at(120, 4380, 1440, 375)
+            .into(&Self::startButton)
+            .onClick(&Self::lancer_Click),
+        Row::label("titreRates", "Ce que je rate le plus").at(120, 4980, 0, 0).style(title),
+        // The draws missed most.
+        Row::own("rates", &Self::makeMissedTable)
+            .at(120, 5280, 10560, 3600)
+            .tabStop()
+            .into(&Self::missedTable),
+        Row::button("reviser", "Réviser ces tirages")
+            .at(120, 9000, 2400, 375)
+            .into(&Self::reviewButton)
+            .onClick(&Self::reviser_Click),
+        // What the last button did.
+        Row::label("message").at(2640, 9000, 8040, 780).style(text).into(&Self::message),
+        Row::label("titreRevisions", "Mes révisions").at(10920, 120, 0, 0).style(title),
+        // The deck in numbers.
+        Row::label("revisions").at(10920, 420, 5760, 720).style(text).into(&Self::deckFigures),
+        Row::label("retention").at(10920, 1140, 5760, 480).style(text).into(&Self::retention),
+        // Reviews due each day, 30 days.
+        Row::own("echeances", &Self::makeChart).at(10920, 1620, 5760, 2760).into(&Self::dueChart),
+        Row::label("titreJours", "Mes 90 derniers jours").at(10920, 4980, 0, 0).style(title),
+        // Answers, found and time each day.
+        Row::own("jours", &Self::makeChart).at(10920, 5280, 5760, 2880).into(&Self::daysChart),
+        Row::label("resumeJours").at(10920, 8220, 5760, 720).style(text).into(&Self::daysSummary),
+        Row::button("exporter", "Exporter…")
+            .at(10920, 9420, 1800, 375)
+            .onClick(&Self::exporter_Click),
+        Row::button("fermer", "Fermer").at(14880, 9420, 1800, 375).onClick(&Self::fermer_Click),
     };
-    // clang-format on
     return table;
 }
 
@@ -126,45 +145,56 @@ ProgressWindow::~ProgressWindow() = default;
 void ProgressWindow::createControls()
 {
     controls.setDefault(look::Kind::label, look::Style().background(look::Colour::window));
-    controls.build(controlTable(), [this](const Controls::Row& row) { return makeOwn(row); });
-    connect(table("listes"), &QTableWidget::itemActivated, this, &ProgressWindow::lancer_Click);
-    connect(table("listes"), &QTableWidget::itemSelectionChanged, this, [this] {
-        const QList<QTableWidgetItem*> chosen = table("listes")->selectedItems();
+    controls.build(controlTable());
+    connect(listTable, &QTableWidget::itemActivated, this, &ProgressWindow::lancer_Click);
+    connect(listTable, &QTableWidget::itemSelectionChanged, this, [this] {
+        const QList<QTableWidgetItem*> chosen = listTable->selectedItems();
         const bool startable = !chosen.isEmpty()
-            && table("listes")->item(chosen.front()->row(), 0)->data(kListRole).isValid();
-        control<QWidget>("lancer")->setEnabled(startable);
+            && listTable->item(chosen.front()->row(), 0)->data(kListRole).isValid();
+        startButton->setEnabled(startable);
     });
-    auto* sorter = control<QComboBox>("tri");
     connect(sorter, qOverload<int>(&QComboBox::activated), this, &ProgressWindow::sortBy);
 }
 
-QObject* ProgressWindow::makeOwn(const Controls::Row& row)
+namespace {
+
+template <typename Control> Control* placed(Control* control, const QRect& twips)
 {
-    QWidget* made = nullptr;
-    if (row.name == QLatin1String("tri"))
-        made = makeSorter();
-    else if (row.name == QLatin1String("listes"))
-        made = makeTable(kListColumns, 0, QStringLiteral("Mes listes"));
-    else if (row.name == QLatin1String("rates"))
-        made = makeTable(kMissedColumns, 1, QStringLiteral("Ce que je rate le plus"));
-    else
-        made = new BarChart(this);
-    look::place(made, row.twips.left(), row.twips.top(), row.twips.width(), row.twips.height());
-    return made;
+    look::place(control, twips.left(), twips.top(), twips.width(), twips.height());
+    return control;
 }
 
-QWidget* ProgressWindow::makeSorter()
+}  // namespace
+
+QComboBox* ProgressWindow::makeSorter(const Controls::Row& row)
 {
-    auto* sorter = new QComboBox(this);
+    auto* made = new QComboBox(this);
     for (const QString& column : kListColumns)
-        sorter->addItem(QStringLiteral("Trier par : %1").arg(column.toLower()));
-    sorter->setAccessibleName(QStringLiteral("Trier les listes"));
-    return sorter;
+        made->addItem(QStringLiteral("Trier par : %1").arg(column.toLower()));
+    made->setAccessibleName(QStringLiteral("Trier les listes"));
+    return placed(made, row.twips);
+}
+
+QTableWidget* ProgressWindow::makeListTable(const Controls::Row& row)
+{
+    return placed(makeTable(kListColumns, 0, QStringLiteral("Mes listes")), row.twips);
+}
+
+QTableWidget* ProgressWindow::makeMissedTable(const Controls::Row& row)
+{
+    return placed(makeTable(kMissedColumns, 1, QStringLiteral("Ce que je rate le plus")),
+                  row.twips);
+}
+
+BarChart* ProgressWindow::makeChart(const Controls::Row& row)
+{
+    return placed(new BarChart(this), row.twips);
 }
 
 // A table of figures a row a line, sorted by a click on a header, its `stretched` column
 // taking the room its figures leave.
-QWidget* ProgressWindow::makeTable(const QStringList& columns, int stretched, const QString& name)
+QTableWidget* ProgressWindow::makeTable(const QStringList& columns, int stretched,
+                                        const QString& name)
 {
     auto* grid = new QTableWidget(0, static_cast<int>(columns.size()), this);
     grid->setHorizontalHeaderLabels(columns);
@@ -182,21 +212,11 @@ QWidget* ProgressWindow::makeTable(const QStringList& columns, int stretched, co
     return grid;
 }
 
-QTableWidget* ProgressWindow::table(const QString& name) const
-{
-    return control<QTableWidget>(name);
-}
-
-QLabel* ProgressWindow::label(const QString& name) const
-{
-    return control<QLabel>(name);
-}
-
 void ProgressWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     refresh();
-    table("listes")->setFocus(Qt::OtherFocusReason);
+    listTable->setFocus(Qt::OtherFocusReason);
 }
 
 void ProgressWindow::connectNotify(const QMetaMethod& signal)
@@ -204,7 +224,7 @@ void ProgressWindow::connectNotify(const QMetaMethod& signal)
     if (signal != QMetaMethod::fromSignal(&ProgressWindow::reviewDraws))
         return;
     reviewConnected_ = true;
-    control<QWidget>("reviser")->setEnabled(!missed_.empty());
+    reviewButton->setEnabled(!missed_.empty());
 }
 
 void ProgressWindow::keyPressEvent(QKeyEvent* event)
@@ -247,7 +267,7 @@ void ProgressWindow::showLists(const std::vector<study::ListFigures>& figures)
     std::map<std::string, const study::ListFigures*> byFile;
     for (const study::ListFigures& list : figures)
         byFile[list.list] = &list;
-    QTableWidget* grid = table("listes");
+    QTableWidget* grid = listTable;
     grid->setSortingEnabled(false);
     grid->setRowCount(0);
     const study::ListFigures none;
@@ -271,7 +291,7 @@ void ProgressWindow::showLists(const std::vector<study::ListFigures>& figures)
 void ProgressWindow::addListRow(const QString& title, const std::string& file, std::int64_t entries,
                                 const study::ListFigures& list)
 {
-    QTableWidget* grid = table("listes");
+    QTableWidget* grid = listTable;
     const int r = grid->rowCount();
     grid->insertRow(r);
     auto number = [](std::int64_t value) {
@@ -307,12 +327,12 @@ std::int64_t ProgressWindow::entriesOf(const catalogue::ListRow& list) const
 void ProgressWindow::showDeck(const study::DeckFigures& deck)
 {
     look::setCaption(
-        label("revisions"),
+        deckFigures,
         QStringLiteral("Tirages à réviser : %1 ; à revoir aujourd'hui : %2 ; "
                        "dans les 7 jours : %3 ; connus : %4")
             .arg(fr(FrenchFormat::number(deck.draws)), fr(FrenchFormat::number(deck.dueToday)),
                  fr(FrenchFormat::number(deck.dueWeek)), fr(FrenchFormat::number(deck.known))));
-    look::setCaption(label("retention"),
+    look::setCaption(retention,
                      QStringLiteral("Rétention sur 30 jours : %1 (%2 trouvés sur %3 revus) ; "
                                     "souhaitée : %4")
                          .arg(fr(FrenchFormat::percent(deck.foundInReview, deck.reviewed)),
@@ -328,8 +348,8 @@ void ProgressWindow::showDeck(const study::DeckFigures& deck)
                              ? fr(FrenchFormat::date(now + std::int64_t(day) * 86400)).left(5)
                              : QString());
     }
-    control<BarChart>("echeances")
-        ->setBars({{QStringLiteral("Tirages à revoir chaque jour"), kDue, due}}, labels, countText);
+    dueChart->setBars({{QStringLiteral("Tirages à revoir chaque jour"), kDue, due}}, labels,
+                      countText);
 }
 
 void ProgressWindow::showDays(const std::vector<study::DayFigures>& days)
@@ -351,12 +371,12 @@ void ProgressWindow::showDays(const std::vector<study::DayFigures>& days)
             weekSeconds += day.seconds;
         }
     }
-    auto* chart = control<BarChart>("jours");
+    auto* chart = daysChart;
     chart->setBars({{QStringLiteral("Réponses"), kAnswers, answers},
                     {QStringLiteral("Trouvées"), kFound, found}},
                    labels, countText);
     chart->setLine({QStringLiteral("Temps d'exercice"), kTime, minutes}, minutesText);
-    look::setCaption(label("resumeJours"),
+    look::setCaption(daysSummary,
                      QStringLiteral("Ces 7 derniers jours : %1 réponses, %2 trouvées, %3 "
                                     "d'exercice. Jours d'exercice sur 90 : %4.")
                          .arg(fr(FrenchFormat::number(weekAnswers)),
@@ -367,7 +387,7 @@ void ProgressWindow::showDays(const std::vector<study::DayFigures>& days)
 
 void ProgressWindow::showMissed()
 {
-    QTableWidget* grid = table("rates");
+    QTableWidget* grid = missedTable;
     grid->setSortingEnabled(false);
     grid->setRowCount(static_cast<int>(missed_.size()));
     for (int r = 0; r < grid->rowCount(); ++r) {
@@ -387,18 +407,18 @@ void ProgressWindow::showMissed()
             new FigureItem(fr(FrenchFormat::date(draw.lastMissed)), qlonglong(draw.lastMissed)));
     }
     grid->setSortingEnabled(true);
-    control<QWidget>("reviser")->setEnabled(reviewConnected_ && !missed_.empty());
+    reviewButton->setEnabled(reviewConnected_ && !missed_.empty());
 }
 
 void ProgressWindow::sortBy(int column)
 {
     // Names from A to Z; figures and dates from the largest, the latest.
-    table("listes")->sortByColumn(column, column == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+    listTable->sortByColumn(column, column == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void ProgressWindow::lancer_Click()
 {
-    QTableWidget* grid = table("listes");
+    QTableWidget* grid = listTable;
     if (grid->currentRow() < 0)
         return;
     const QVariant row = grid->item(grid->currentRow(), 0)->data(kListRole);
@@ -442,7 +462,7 @@ void ProgressWindow::fermer_Click()
 
 void ProgressWindow::tell(const QString& text, bool warning)
 {
-    QLabel* said = label("message");
+    QLabel* said = message;
     said->setText(text);
     said->setToolTip(text);
     look::setForeground(said, warning ? look::Colour::warning : QColor(Qt::black));

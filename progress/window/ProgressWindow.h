@@ -20,7 +20,9 @@ namespace study {
 class StudyRecord;
 }
 
+class QComboBox;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace progress {
@@ -52,11 +54,6 @@ public:
     // The draws of « Ce que je rate le plus », in the order shown.
     const std::vector<study::MissedDraw>& missedDraws() const { return missed_; }
 
-    template <typename Control> Control* control(const QString& name) const
-    {
-        return controls.get<Control>(name);
-    }
-
 Q_SIGNALS:
     // LANCER on a list of the catalogue: the launcher starts it as its own LANCER does.
     void startList(const catalogue::ListRow* list);
@@ -77,15 +74,16 @@ private Q_SLOTS:
     void fermer_Click();
 
 private:
+    using Self = ProgressWindow;
     using Controls = look::ControlSet<ProgressWindow>;
     static const Controls::Table& controlTable();
 
     void createControls();
-    QObject* makeOwn(const Controls::Row& row);
-    QWidget* makeSorter();
-    QWidget* makeTable(const QStringList& columns, int stretched, const QString& name);
-    QTableWidget* table(const QString& name) const;
-    QLabel* label(const QString& name) const;
+    QComboBox* makeSorter(const Controls::Row& row);
+    QTableWidget* makeListTable(const Controls::Row& row);
+    QTableWidget* makeMissedTable(const Controls::Row& row);
+    BarChart* makeChart(const Controls::Row& row);
+    QTableWidget* makeTable(const QStringList& columns, int stretched, const QString& name);
     void showLists(const std::vector<study::ListFigures>& figures);
     void addListRow(const QString& title, const std::string& file, std::int64_t entries,
                     const study::ListFigures& figures);
@@ -97,7 +95,18 @@ private:
     void tell(const QString& text, bool warning);
     std::int64_t entriesOf(const catalogue::ListRow& list) const;
 
-    Controls controls{this, "The progress window"};
+    Controls controls{this};
+    QTableWidget* listTable = nullptr;  // a list a row
+    QComboBox* sorter = nullptr;        // the column the lists are sorted by
+    QPushButton* startButton = nullptr;
+    QTableWidget* missedTable = nullptr;  // the draws missed most
+    QPushButton* reviewButton = nullptr;
+    QLabel* message = nullptr;  // what the last button did
+    QLabel* deckFigures = nullptr;
+    QLabel* retention = nullptr;
+    BarChart* dueChart = nullptr;   // reviews due each day, 30 days
+    BarChart* daysChart = nullptr;  // answers, found and time each day
+    QLabel* daysSummary = nullptr;
     study::StudyRecord& record_;
     study::ProgressFigures figures_;
     std::vector<study::MissedDraw> missed_;

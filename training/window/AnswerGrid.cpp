@@ -61,46 +61,51 @@ bool movesFocus(QEvent* event)
 
 namespace training {
 
-// The grid's controls, the first of the window's table (later ones stand above earlier ones):
-// tab indices 0 to 68, the answers, then the draws, then the tiles.
+// The grid's controls, made before the window's others (later ones stand above earlier ones),
+// in the order of the Tab key's walk: the answers, then the draws, then the tiles.
 const AnswerGrid::Controls::Table& AnswerGrid::controlTable()
 {
-    // clang-format off
     static const Controls::Table table = [] {
-        using K = look::Kind;
+        using Row = Controls::Row;
         using look::Style;
         namespace Colour = look::Colour;
         Controls::Table rows;
         for (int c = 0; c < 3; ++c)  // a frame behind each column of slots
-            rows.push_back({indexed("Frame1", c), K::frame, {}, {kFrameLeft[c], 360, 3600, 6255}, -1, nullptr});
+            rows.push_back(Row::frame(indexed("Frame1", c)).at(kFrameLeft[c], 360, 3600, 6255));
         const Style grid = Style().font(GridFont::designed()).align(Qt::AlignCenter);
-        for (int i = 0; i < kSlots; ++i) {  // the draw and the answer of slot i (their events: eventFilter)
-            rows.push_back({indexed("tirage", i), K::lockedBox, {}, slotPlace(kDrawLeft, i), kSlots + i, nullptr, Style(grid).background(Colour::draw)});
-            rows.push_back({indexed("solution", i), K::textBox, {}, slotPlace(kAnswerLeft, i), i, nullptr, Style(grid).background(Colour::answer)});
-        }
-        for (int k = 0; k < kTiles; ++k)  // the letters of the focused draw, graphical buttons (their clicks: tileClicked)
-            rows.push_back({indexed("Command1", k), K::button, {}, {kTileLeft + kTileSide * k, 6960, kTileSide, kTileSide}, 2 * kSlots + k, nullptr, Style().font("Arial", 22).background(Colour::tile).flat()});
+        for (int i = 0; i < kSlots; ++i)  // the answer of slot i (its events: eventFilter)
+            rows.push_back(Row::textBox(indexed("solution", i))
+                               .at(slotPlace(kAnswerLeft, i))
+                               .style(Style(grid).background(Colour::answer)));
+        for (int i = 0; i < kSlots; ++i)  // the draw of slot i
+            rows.push_back(Row::lockedBox(indexed("tirage", i))
+                               .at(slotPlace(kDrawLeft, i))
+                               .style(Style(grid).background(Colour::draw)));
+        for (int k = 0; k < kTiles; ++k)  // the letters of the focused draw (clicks: tileClicked)
+            rows.push_back(Row::button(indexed("Command1", k), {})
+                               .at(kTileLeft + kTileSide * k, 6960, kTileSide, kTileSide)
+                               .style(Style().font("Arial", 22).background(Colour::tile).flat()));
         return rows;
     }();
-    // clang-format on
     return table;
 }
 
-AnswerGrid::AnswerGrid(QWidget* window, Host& host)
-    : QObject(window), host(host), controls{window, "The training window's grid"}
+AnswerGrid::AnswerGrid(QWidget* window, Host& host) : QObject(window), host(host), controls(window)
 {
     // The frames stand on the window's own background and show its colour.
     controls.setDefault(look::Kind::frame, look::Style().background(look::Colour::window));
     controls.build(controlTable());
+    // The controls as the table lays them out: three frames, the answers, the draws, the tiles.
+    const Controls::Made& made = controls.made();
     for (int i = 0; i < kSlots; ++i) {
-        tirage[i] = controls.get<look::TextBox>(indexed("tirage", i));
-        solution[i] = controls.get<look::TextBox>(indexed("solution", i));
+        solution[i] = qobject_cast<look::TextBox*>(made[3 + i].second);
+        tirage[i] = qobject_cast<look::TextBox*>(made[3 + kSlots + i].second);
         solution[i]->installEventFilter(this);
         connect(solution[i], &QLineEdit::textChanged, this, [this, i] { cutTooLong(i); });
         tirage[i]->installEventFilter(this);  // Enter there too performs the default button
     }
     for (int k = 0; k < kTiles; ++k) {
-        Command1[k] = controls.get<QPushButton>(indexed("Command1", k));
+        Command1[k] = qobject_cast<QPushButton*>(made[3 + 2 * kSlots + k].second);
         connect(Command1[k], &QPushButton::clicked, this, [this, k] { tileClicked(k); });
     }
     tileLeft = look::left(Command1[0]);

@@ -64,60 +64,106 @@ const catalogue::ListRow* rowOfFile(const std::string& fileName)
 namespace training {
 
 // The controls after the grid's, in the order they are made (later ones stand above earlier
-// ones). A new control takes one row here, and its handler, declared with the others, when it
-// has one.
+// ones) and walked by the Tab key after the grid's tiles. A new control takes one row here, and
+// its handler, declared with the others, when it has one.
 const Form1::Controls::Table& Form1::controlTable()
 {
-    // clang-format off
-    static const Controls::Table table = [] {
-        using K = look::Kind;
-        using look::Style;
-        namespace Colour = look::Colour;
-        const Style result = Style().font("MS Sans Serif", 8.25, true).foreground(look::activeTitleBar());
-        // Tab indices from 69 on: after the grid's answers, draws and tiles (AnswerGrid).
-        return Controls::Table{
-            {"Label7", K::label, "Base", {360, 45, 0, 0}, -1, nullptr, Style().font("MS Sans Serif", 9.75)},  // the list title
-            {"police", K::label, "1", {10080, 0, 0, 0}, -1, nullptr},  // number of the next font
-            {"Command3", K::button, "Changer de police", {10200, 0, 1455, 255}, 69, &Form1::Command3_Click},  // the next font
-            {"Command2", K::button, "Command2", {11400, 6120, 135, 375}, 70, &Form1::Command2_Click},  // a sliver: the default button, Enter's next box
-            {"corriger", K::button, "Corriger(F12)", {8880, 7080, 1095, 375}, 71, &Form1::corriger_Click, Style().disabled()},  // corrects the series
-            {"restart", K::button, "Nouvelle série(F8)", {360, 7080, 1455, 375}, 72, &Form1::restart_Click, Style().disabled()},  // draws the next one
-            {"Label4", K::label, "Tirages restants :", {360, 7800, 0, 0}, -1, nullptr},
-            {"motsleft", K::textBox, "", {1600, 7785, 495, 285}, 73, nullptr, Style().disabled()},  // entries left
-            {"recherche", K::textBox, "", {4560, 7770, 1215, 300}, 74, nullptr, Style().background(Colour::answer)},  // the search box
-            {"valider", K::button, "Valider", {5880, 7770, 975, 300}, 75, &Form1::valider_Click},  // search box into the answer box
-            {"score", K::label, "", {9120, 7800, 0, 0}, -1, nullptr, result},  // found / series size
-            {"tps", K::label, "", {9120, 8160, 0, 0}, -1, nullptr, result},  // time the series took
-            {"nbseries", K::label, "0 série déjà réalisée", {360, 8280, 0, 0}, -1, nullptr},  // series done
-            {"Label8", K::label, "Nombre de fautes :", {8880, 8640, 0, 0}, -1, nullptr},
-            {"nbftot", K::label, "", {10320, 8640, 0, 0}, -1, nullptr},  // wrong answers of the drill
-            {"quitter", K::button, "Retour au sommaire", {10200, 9120, 1215, 495}, 76, &Form1::quitter_Click},  // back to the launcher
-            {"voyant", K::label, "", {3360, 9360, 0, 0}, -1, nullptr},  // "OK" / "NO" of the last grading by speed
-            {"Check1", K::checkBox, "", {10200, 7080, 255, 255}, 77, &Form1::Check1_Click, Style().checked()},  // shows the clocks
-            {"Label3", K::label, "TEMPS", {10560, 7080, 0, 0}, -1, nullptr},
-            {"Label1", K::label, "Série", {10080, 7440, 0, 0}, -1, nullptr},
-            {"temps", K::lockedBox, "4:00", {10560, 7440, 495, 285}, 78, nullptr},  // series clock, written by its ticks only
-            {"Label2", K::label, "Total", {10080, 7800, 0, 0}, -1, nullptr},
-            {"tempstot", K::lockedBox, "0:00:00", {10560, 7800, 735, 285}, 79, nullptr},  // drill clock, written by its ticks only
-            {"Command5", K::button, "Pause", {10200, 8160, 975, 255}, 80, &Form1::Command5_Click},  // pause and resume
-            {"Label5", K::label, "Eliminer un mot après ", {360, 9120, 0, 0}, -1, nullptr},  // the criterion sentence...
-            {"seuiltxt", K::textBox, "1", {2000, 9120, 255, 285}, 81, nullptr, Style().background(Colour::threshold)},  // ...its threshold...
-            {"Label6", K::label, "réussites.", {2355, 9120, 0, 0}, -1, nullptr},  // ...and its unit
-            {"Command4", K::button, "Changer critère", {360, 9360, 2775, 255}, 82, &Form1::Command4_Click},  // the other criterion
-            // The rectangle around the correction and clock area.
-            {"Line1(0)", K::line, "", {8760, 6960, 2640, 0}, -1, nullptr},
-            {"Line1(1)", K::line, "", {8760, 9000, 2640, 0}, -1, nullptr},
-            {"Line2(0)", K::line, "", {8760, 6960, 0, 2040}, -1, nullptr},
-            {"Line2(1)", K::line, "", {11400, 6960, 0, 2040}, -1, nullptr},
-            {"Timer1", K::timer, "", {}, -1, &Form1::Timer1_Timer},  // series clock
-            {"Timer2", K::timer, "", {}, -1, &Form1::Timer2_Timer},  // drill clock
-            {"Timer3", K::timer, "", {}, -1, &Form1::Timer3_Timer},  // answer stopwatch
-            // Not one of the designed controls: the entry that an answer box's right-click menu
-            // adds after a correction (Ctrl+M in the box does the same).
-            {"compterRate", K::menuEntry, "Compter comme raté", {}, -1, &Form1::compterRate_Click},
-        };
-    }();
-    // clang-format on
+    using Row = Controls::Row;
+    using look::Style;
+    namespace Colour = look::Colour;
+    const Style result =
+        Style().font("MS Sans Serif", 8.25, true).foreground(look::activeTitleBar());
+    static const Controls::Table table = {
+        Row::label("Label7", "Base")  // the list title
+            .at(360, 45, 0, 0)
+            .style(Style().font("MS Sans Serif", 9.75))
+            .into(&Form1::Label7),
+        Row::label("police", "1").at(10080, 0, 0, 0).into(&Form1::police),  // the next font's
+        Row::button("Command3", "Changer de police")
+            .at(10200, 0, 1455, 255)
+            .onClick(&Form1::Command3_Click),
+        // A sliver: the default button, Enter's next box.
+        Row::button("Command2", "Command2")
+            .at(11400, 6120, 135, 375)
+            .into(&Form1::Command2)
+            .onClick(&Form1::Command2_Click),
+        Row::button("corriger", "Corriger(F12)")  // corrects the series
+            .at(8880, 7080, 1095, 375)
+            .style(Style().disabled())
+            .into(&Form1::corriger)
+            .onClick(&Form1::corriger_Click),
+        Row::button("restart", "Nouvelle série(F8)")  // draws the next one
+            .at(360, 7080, 1455, 375)
+            .style(Style().disabled())
+            .into(&Form1::restart)
+            .onClick(&Form1::restart_Click),
+        Row::label("Label4", "Tirages restants :").at(360, 7800, 0, 0),
+        Row::textBox("motsleft")  // entries left
+            .at(1600, 7785, 495, 285)
+            .style(Style().disabled())
+            .into(&Form1::motsleft),
+        Row::textBox("recherche")  // the search box
+            .at(4560, 7770, 1215, 300)
+            .style(Style().background(Colour::answer))
+            .into(&Form1::recherche),
+        Row::button("valider", "Valider")  // search box into the answer box
+            .at(5880, 7770, 975, 300)
+            .into(&Form1::valider)
+            .onClick(&Form1::valider_Click),
+        Row::label("score").at(9120, 7800, 0, 0).style(result).into(&Form1::score),  // found
+        Row::label("tps").at(9120, 8160, 0, 0).style(result).into(&Form1::tps),      // series time
+        Row::label("nbseries", "0 série déjà réalisée")                              // series done
+            .at(360, 8280, 0, 0)
+            .into(&Form1::nbseries),
+        Row::label("Label8", "Nombre de fautes :").at(8880, 8640, 0, 0),
+        Row::label("nbftot").at(10320, 8640, 0, 0).into(&Form1::nbftot),  // the drill's errors
+        Row::button("quitter", "Retour au sommaire")                      // back to the launcher
+            .at(10200, 9120, 1215, 495)
+            .onClick(&Form1::quitter_Click),
+        // "OK" / "NO" of the last grading by speed.
+        Row::label("voyant").at(3360, 9360, 0, 0).into(&Form1::voyant),
+        Row::checkBox("Check1")  // shows the clocks
+            .at(10200, 7080, 255, 255)
+            .style(Style().checked())
+            .into(&Form1::Check1)
+            .onClick(&Form1::Check1_Click),
+        Row::label("Label3", "TEMPS").at(10560, 7080, 0, 0),
+        Row::label("Label1", "Série").at(10080, 7440, 0, 0).into(&Form1::Label1),
+        Row::lockedBox("temps", "4:00")  // series clock, written by its ticks only
+            .at(10560, 7440, 495, 285)
+            .into(&Form1::temps),
+        Row::label("Label2", "Total").at(10080, 7800, 0, 0).into(&Form1::Label2),
+        Row::lockedBox("tempstot", "0:00:00")  // drill clock, written by its ticks only
+            .at(10560, 7800, 735, 285)
+            .into(&Form1::tempstot),
+        Row::button("Command5", "Pause")  // pause and resume
+            .at(10200, 8160, 975, 255)
+            .into(&Form1::Command5)
+            .onClick(&Form1::Command5_Click),
+        // The criterion sentence, its threshold and its unit.
+        Row::label("Label5", "Eliminer un mot après ").at(360, 9120, 0, 0).into(&Form1::Label5),
+        Row::textBox("seuiltxt", "1")
+            .at(2000, 9120, 255, 285)
+            .style(Style().background(Colour::threshold))
+            .into(&Form1::seuiltxt),
+        Row::label("Label6", "réussites.").at(2355, 9120, 0, 0).into(&Form1::Label6),
+        Row::button("Command4", "Changer critère")  // the other criterion
+            .at(360, 9360, 2775, 255)
+            .onClick(&Form1::Command4_Click),
+        // The rectangle around the correction and clock area.
+        Row::line("Line1(0)").at(8760, 6960, 2640, 0),
+        Row::line("Line1(1)").at(8760, 9000, 2640, 0),
+        Row::line("Line2(0)").at(8760, 6960, 0, 2040),
+        Row::line("Line2(1)").at(11400, 6960, 0, 2040),
+        Row::timer("Timer1").into(&Form1::Timer1).onTick(&Form1::Timer1_Timer),  // series clock
+        Row::timer("Timer2").into(&Form1::Timer2).onTick(&Form1::Timer2_Timer),  // drill clock
+        Row::timer("Timer3").into(&Form1::Timer3).onTick(&Form1::Timer3_Timer),  // stopwatch
+        // Not one of the designed controls: the entry that an answer box's right-click menu
+        // adds after a correction (Ctrl+M in the box does the same).
+        Row::menuEntry("compterRate", "Compter comme raté")
+            .into(&Form1::compterRate)
+            .onPick(&Form1::compterRate_Click),
+    };
     return table;
 }
 
@@ -154,62 +200,26 @@ void Form1::createControls()
     // What stands on the window's own background shows its colour.
     for (look::Kind kind : {look::Kind::label, look::Kind::frame, look::Kind::checkBox})
         controls.setDefault(kind, look::Style().background(look::Colour::window));
-    controls.build(controlTable());
-    joinTabWalks();
+    controls.build(controlTable(), grid->lastTabStop());
     // Shown in the menu only: the answer box itself takes Ctrl+M (filterAnswerEvent).
-    controls.get<QAction>("compterRate")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-}
-
-// The window's Tab walk goes on from the grid's last stop, and on through the window's own
-// controls in the order of their indices, as one table would have made it.
-void Form1::joinTabWalks()
-{
-    std::vector<std::pair<int, QWidget*>> stops;
-    for (const Controls::Row& row : controls.rows())
-        if (row.tabIndex >= 0)
-            stops.emplace_back(row.tabIndex, controls.get<QWidget>(row.name));
-    std::stable_sort(stops.begin(), stops.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    QWidget* previous = grid->lastTabStop();
-    for (const auto& stop : stops)
-        QWidget::setTabOrder(std::exchange(previous, stop.second), stop.second);
+    compterRate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
 }
 
 void Form1::connectEvents()
 {
-    for (const char* name : {"recherche", "seuiltxt", "temps", "tempstot"})
-        box(name)->installEventFilter(this);
-    controls.get<QCheckBox>("Check1")->installEventFilter(this);
-    button("restart")->installEventFilter(this);
-    connect(box("seuiltxt"), &QLineEdit::textChanged, this, &Form1::seuiltxt_Change);
+    for (look::TextBox* box : {recherche, seuiltxt, temps, tempstot})
+        box->installEventFilter(this);
+    Check1->installEventFilter(this);
+    restart->installEventFilter(this);
+    connect(seuiltxt, &QLineEdit::textChanged, this, &Form1::seuiltxt_Change);
 }
 
 // Runs once, when the window is first used.
 void Form1::windowCreation()
 {
     grid->forgetPendingTile();
-    defaultButton = button("Command2");
+    defaultButton = Command2;
     defaultButton->setDefault(true);
-}
-
-QLabel* Form1::label(const QString& name) const
-{
-    return controls.get<QLabel>(name);
-}
-
-look::TextBox* Form1::box(const QString& name) const
-{
-    return controls.get<look::TextBox>(name);
-}
-
-QPushButton* Form1::button(const QString& name) const
-{
-    return controls.get<QPushButton>(name);
-}
-
-QTimer* Form1::timer(const QString& name) const
-{
-    return controls.get<QTimer>(name);
 }
 
 void Form1::setRandomSource(std::unique_ptr<drill::RandomSource> source)
@@ -284,9 +294,9 @@ bool Form1::reviser(const std::vector<study::DeckDraw>& picked)
     // each slot under the list its draw came from, noted before the correction compacts
     slotList = [this](int slot, const drill::SlotCorrection&) { return correctedDraws[slot].list; };
     clockAtCorrection = drill_.state().totalSeconds;
-    look::setCaption(label("Label7"), reviewTitle());
+    look::setCaption(Label7, reviewTitle());
     grid->setPoints(points);
-    look::setBackground(box("tempstot"), look::systemWindow());
+    look::setBackground(tempstot, look::systemWindow());
     seriesDraw();
     return true;
 }
@@ -311,9 +321,9 @@ bool Form1::begin(const catalogue::ListRow& list, bool resume)
     clockAtCorrection = drill_.state().totalSeconds;
     if (resumed)
         paintResumedCounters();
-    look::setCaption(label("Label7"), QString::fromStdString(list.title));
+    look::setCaption(Label7, QString::fromStdString(list.title));
     grid->setPoints(list.gridPoints());
-    look::setBackground(box("tempstot"), look::systemWindow());
+    look::setBackground(tempstot, look::systemWindow());
     seriesDraw();
     return true;
 }
@@ -341,14 +351,14 @@ bool Form1::resumeDrill(const catalogue::ListRow& list, std::vector<drill::ListE
 void Form1::paintResumedCounters()
 {
     paintCounters();
-    box("tempstot")->write(QString::fromStdString(drill_.drillClockText()));
+    tempstot->write(QString::fromStdString(drill_.drillClockText()));
 }
 
 // The series done and the wrong answers, as the drill says them.
 void Form1::paintCounters()
 {
-    look::setCaption(label("nbseries"), QString::fromStdString(drill_.seriesDoneText()));
-    look::setCaption(label("nbftot"), QString::fromStdString(drill_.errorCountText()));
+    look::setCaption(nbseries, QString::fromStdString(drill_.seriesDoneText()));
+    look::setCaption(nbftot, QString::fromStdString(drill_.errorCountText()));
 }
 
 // ---------------------------------------------------------------- series draw
@@ -356,28 +366,28 @@ void Form1::paintCounters()
 void Form1::seriesDraw()
 {
     const drill::SeriesDraw drawn = drill_.drawSeries(*random);
-    box("motsleft")->writeWhole(QString::fromStdString(drawn.entriesLeftText));
-    label("score")->hide();
-    label("tps")->hide();
+    motsleft->writeWhole(QString::fromStdString(drawn.entriesLeftText));
+    score->hide();
+    tps->hide();
     countable.fill(false);
     grid->clearSeries();
     for (int s = 0; s < drawn.seriesSize; ++s)
         grid->writeDraw(s, drawn.drawTexts[s]);
     unsetCursor();
-    look::setBackground(box("seuiltxt"), look::systemWindow());
+    look::setBackground(seuiltxt, look::systemWindow());
     paintSeriesPhase();
 
     // The box left behind belonged to the series just corrected: it is not graded
     // against the new one. The arrival in the first box runs even when it already
     // holds the focus, so the new series always starts highlighted.
     if (grid->focusedSlot() > 0)
-        timer("Timer3")->stop();
+        Timer3->stop();
     grid->enterFirst();
 
-    look::setBackground(box("temps"), look::systemWindow());
-    timer("Timer1")->start();
-    if (!timer("Timer2")->isActive())
-        timer("Timer2")->start();
+    look::setBackground(temps, look::systemWindow());
+    Timer1->start();
+    if (!Timer2->isActive())
+        Timer2->start();
 }
 
 void Form1::newSeries()
@@ -389,17 +399,17 @@ void Form1::newSeries()
 // "Nouvelle série" first: a focused "Corriger" that gets disabled hands the focus on to it.
 void Form1::paintSeriesPhase()
 {
-    button("restart")->setEnabled(drill_.canDrawSeries());
-    button("corriger")->setEnabled(drill_.seriesOpen());
+    restart->setEnabled(drill_.canDrawSeries());
+    corriger->setEnabled(drill_.seriesOpen());
 }
 
 // ---------------------------------------------------------------- correction
 
 void Form1::correctSeries()
 {
-    timer("Timer1")->stop();
-    timer("Timer3")->stop();
-    look::setBackground(box("temps"), look::Colour::stopped);
+    Timer1->stop();
+    Timer3->stop();
+    look::setBackground(temps, look::Colour::stopped);
     std::array<std::string, kSlots> answers;
     for (int i = 0; i < kSlots; ++i) {
         answers[i] = grid->answer(i);
@@ -415,11 +425,11 @@ void Form1::correctSeries()
     if (result.finished)
         paintFinished();
 
-    look::setCaption(label("score"), QString::fromStdString(result.scoreText));
-    label("score")->show();
+    look::setCaption(score, QString::fromStdString(result.scoreText));
+    score->show();
     paintCounters();
-    look::setCaption(label("tps"), QString::fromStdString(result.timeUsedText));
-    label("tps")->show();
+    look::setCaption(tps, QString::fromStdString(result.timeUsedText));
+    tps->show();
 }
 
 void Form1::paintCorrection(const drill::CorrectionResult& result)
@@ -494,7 +504,7 @@ void Form1::answerMenu(int slot, const QContextMenuEvent& event)
     QMenu* menu = grid->answerMenu(slot);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
-    auto* entry = controls.get<QAction>("compterRate");
+    auto* entry = compterRate;
     entry->setEnabled(canCountAsMissed(slot));
     menu->addAction(entry);
     menuSlot = slot;
@@ -503,17 +513,17 @@ void Form1::answerMenu(int slot, const QContextMenuEvent& event)
 
 void Form1::paintFinished()
 {
-    timer("Timer2")->stop();
-    look::setBackground(box("tempstot"), look::Colour::stopped);
+    Timer2->stop();
+    look::setBackground(tempstot, look::Colour::stopped);
     grid->paintTiles(look::Colour::missed);
-    box("motsleft")->writeWhole(QStringLiteral("0"));
+    motsleft->writeWhole(QStringLiteral("0"));
     grid->showTiles(" BRAVO! ");
 }
 
 void Form1::paintVerdict(drill::Verdict verdict)
 {
     if (verdict != drill::Verdict::Unchanged)
-        look::setCaption(label("voyant"), QString::fromStdString(drill::verdictCaption(verdict)));
+        look::setCaption(voyant, QString::fromStdString(drill::verdictCaption(verdict)));
 }
 
 // ---------------------------------------------------------------- the grid's slots
@@ -528,19 +538,19 @@ void Form1::answerArrived(int slot)
     drill_.setCurrentSlot(slot);
     if (!drill_.seriesOpen())
         return;
-    defaultButton = button("Command2");
+    defaultButton = Command2;
     defaultButton->setDefault(true);
-    button("valider")->setDefault(false);
+    valider->setDefault(false);
     if (drill_.state().criterion == drill::Criterion::BySpeed) {
         drill_.resetAnswerClock();
-        timer("Timer3")->start();
+        Timer3->start();
     }
     grid->highlight(slot);
 }
 
 void Form1::answerLeft(int slot)
 {
-    timer("Timer3")->stop();
+    Timer3->stop();
     if (!drill_.seriesOpen())
         return;
     if (drill_.state().criterion == drill::Criterion::BySpeed)
@@ -588,8 +598,8 @@ void Form1::Command2_Click()
 void Form1::valider_Click()
 {
     const int slot = drill_.state().currentSlot;
-    grid->setAnswer(slot, box("recherche")->text());
-    box("recherche")->clear();
+    grid->setAnswer(slot, recherche->text());
+    recherche->clear();
     grid->focusAnswer(slot);
     Command2_Click();
 }
@@ -610,16 +620,16 @@ void Form1::restart_Click()
 
 void Form1::recherche_Click()
 {
-    defaultButton = button("valider");
+    defaultButton = valider;
     defaultButton->setDefault(true);
-    button("Command2")->setDefault(false);
+    Command2->setDefault(false);
     grid->markCurrentAnswer(drill_.state().currentSlot);
 }
 
 void Form1::Command3_Click()
 {
     grid->changeFont();
-    look::setCaption(label("police"), QString::number(grid->nextFont()));
+    look::setCaption(police, QString::number(grid->nextFont()));
     fontClicks = DrillOptions::afterClick(fontClicks);
     keepOptions();
 }
@@ -633,9 +643,9 @@ void Form1::Command4_Click()
 
 void Form1::paintCriterion()
 {
-    QLabel* first = label("Label5");
-    look::TextBox* threshold = box("seuiltxt");
-    QLabel* unit = label("Label6");
+    QLabel* first = Label5;
+    look::TextBox* threshold = seuiltxt;
+    QLabel* unit = Label6;
     // The box shows the new criterion's own threshold; reading it back gives that same value.
     const QString thresholdText = QString::number(drill_.state().threshold);
     if (drill_.state().criterion == drill::Criterion::BySpeed) {
@@ -656,7 +666,7 @@ void Form1::paintCriterion()
 // The threshold is read afresh at every change the player makes.
 void Form1::seuiltxt_Change()
 {
-    drill_.setThreshold(drill::Threshold::parse(box("seuiltxt")->text().toStdString()));
+    drill_.setThreshold(drill::Threshold::parse(seuiltxt->text().toStdString()));
     keepOptions();
 }
 
@@ -670,23 +680,23 @@ void Form1::paintPause()
 {
     const bool paused = drill_.state().paused;
     if (paused) {
-        timer("Timer1")->stop();
-        timer("Timer2")->stop();
+        Timer1->stop();
+        Timer2->stop();
     } else {
         if (drill_.seriesOpen())
-            timer("Timer1")->start();
-        timer("Timer2")->start();
+            Timer1->start();
+        Timer2->start();
     }
-    box("recherche")->setEnabled(!paused);
-    button("Command5")->setText(paused ? QStringLiteral("Reprendre") : QStringLiteral("Pause"));
+    recherche->setEnabled(!paused);
+    Command5->setText(paused ? QStringLiteral("Reprendre") : QStringLiteral("Pause"));
     grid->setReadOnly(paused);
 }
 
 void Form1::Check1_Click()
 {
-    const bool shown = controls.get<QCheckBox>("Check1")->isChecked();
-    for (const char* clock : {"temps", "tempstot", "Label1", "Label2"})
-        controls.get<QWidget>(clock)->setVisible(shown);
+    const bool shown = Check1->isChecked();
+    for (QWidget* clock : std::initializer_list<QWidget*>{temps, tempstot, Label1, Label2})
+        clock->setVisible(shown);
     keepOptions();
 }
 
@@ -712,10 +722,10 @@ void Form1::applyOptions()
     if (options.criterion != drill_.state().criterion)
         Command4_Click();
     if (!options.threshold.isEmpty())
-        box("seuiltxt")->write(options.threshold);
+        seuiltxt->write(options.threshold);
     while (fontClicks < options.fontClicks)
         Command3_Click();
-    auto* clocks = controls.get<QCheckBox>("Check1");
+    auto* clocks = Check1;
     if (clocks->isChecked() != options.clocksShown) {
         clocks->setChecked(options.clocksShown);
         Check1_Click();
@@ -729,9 +739,9 @@ void Form1::keepOptions()
         return;
     DrillOptions options;
     options.criterion = drill_.state().criterion;
-    options.threshold = box("seuiltxt")->text();
+    options.threshold = seuiltxt->text();
     options.fontClicks = fontClicks;
-    options.clocksShown = controls.get<QCheckBox>("Check1")->isChecked();
+    options.clocksShown = Check1->isChecked();
     keeping->keep(options);
 }
 
@@ -801,8 +811,8 @@ void Form1::tellNotKept(const QString& why)
 void Form1::quitter_Click()
 {
     grid->paintTiles(look::Colour::tile);
-    for (const char* clock : {"Timer1", "Timer2", "Timer3"})
-        timer(clock)->stop();
+    for (QTimer* clock : {Timer1, Timer2, Timer3})
+        clock->stop();
     keepProgress();
     drilledList = nullptr;
     countable.fill(false);
@@ -823,14 +833,14 @@ void Form1::Timer1_Timer()
 {
     drill_.tickSlot(grid->focusedSlot());
     const drill::SeriesTick tick = drill_.tickSeries();
-    box("temps")->write(QString::fromStdString(tick.text));
+    temps->write(QString::fromStdString(tick.text));
     if (tick.expired)
         correctSeries();
 }
 
 void Form1::Timer2_Timer()
 {
-    box("tempstot")->write(QString::fromStdString(drill_.tickDrill()));
+    tempstot->write(QString::fromStdString(drill_.tickDrill()));
 }
 
 void Form1::Timer3_Timer()

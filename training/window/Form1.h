@@ -23,6 +23,8 @@
 #include <utility>
 #include <vector>
 
+class QAction;
+class QCheckBox;
 class QContextMenuEvent;
 class QLabel;
 class QPushButton;
@@ -138,15 +140,8 @@ private:
 
     // Building the window.
     void createControls();
-    void joinTabWalks();
     void connectEvents();
     void windowCreation();
-
-    // Controls by design name; a name without a control of that kind ends the program.
-    QLabel* label(const QString& name) const;
-    look::TextBox* box(const QString& name) const;
-    QPushButton* button(const QString& name) const;
-    QTimer* timer(const QString& name) const;
 
     // The steps of a drill.
     bool begin(const catalogue::ListRow& list, bool resume);
@@ -193,7 +188,18 @@ private:
 
     drill::Drill drill_;
     AnswerGrid* grid = nullptr;  // the slots and tiles, children of the window made first
-    Controls controls{this, "The training window"};
+    Controls controls{this};
+    // The controls the window's code uses, by their design names, filled as the table is built.
+    QLabel *Label7 = nullptr, *police = nullptr, *score = nullptr, *tps = nullptr;
+    QLabel *nbseries = nullptr, *nbftot = nullptr, *voyant = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label5 = nullptr, *Label6 = nullptr;
+    QPushButton *Command2 = nullptr, *corriger = nullptr, *restart = nullptr;
+    QPushButton *valider = nullptr, *Command5 = nullptr;
+    look::TextBox *motsleft = nullptr, *recherche = nullptr, *seuiltxt = nullptr;
+    look::TextBox *temps = nullptr, *tempstot = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QTimer *Timer1 = nullptr, *Timer2 = nullptr, *Timer3 = nullptr;
+    QAction* compterRate = nullptr;
     QPushButton* defaultButton = nullptr;  // the button whose click Enter performs
     QWidget* launcherWindow = nullptr;
     std::unique_ptr<drill::RandomSource> random;

@@ -31,47 +31,94 @@ constexpr int statusBandLines = 5;
 
 namespace workshop {
 
-// The controls, in the order they are made. A new operation takes one row here and its
-// handler, written below and declared with the others.
+// The controls, in the order they are made (later ones stand above earlier ones), the Tab
+// key's walk in the same order. A new operation takes one row here and its handler, written
+// below and declared with the others.
 const Form1::Controls::Table& Form1::controlTable()
 {
-    using K = look::Kind;
+    using Row = Controls::Row;
     const look::Style menuOnly = look::Style().hidden();  // the two sorts of the right-click menu
-    // clang-format off
     static const Controls::Table table = {
-        {"Label1", K::label, "Source", {840, 120, 510, 195}, -1, nullptr},
-        {"Label2", K::label, "Destination", {3360, 120, 795, 195}, -1, nullptr},
-        {"Text1", K::textBox, "", {480, 480, 1215, 375}, 0, nullptr},  // the source
-        {"Text2", K::textBox, "", {3120, 480, 1215, 375}, 1, nullptr},  // the destination
-        {"Text3", K::textBox, "", {480, 840, 1215, 285}, 17, nullptr},  // the reference list
-        {"Command1", K::thinButton, "Transférer *  ----------------->", {1800, 120, 1215, 495}, 2, &Form1::Command1_Click},
+        Row::label("Label1", "Source").at(840, 120, 510, 195),
+        Row::label("Label2", "Destination").at(3360, 120, 795, 195),
+        Row::textBox("Text1").at(480, 480, 1215, 375).into(&Form1::source),
+        Row::textBox("Text2").at(3120, 480, 1215, 375).into(&Form1::destination),
+        Row::thinButton("Command1", "Transférer *  ----------------->")
+            .at(1800, 120, 1215, 495)
+            .onClick(&Form1::transferMarkedLines),
         // Its top stands just below the status line, so that no border crosses the status text.
-        {"Command2", K::thinButton, "Quitter", {3120, 2265, 1215, 390}, 3, &Form1::Command2_Click},
-        {"Command3", K::thinButton, "   Ajouter    Tirages", {1800, 720, 1215, 495}, 4, &Form1::Command3_Click},
-        {"Command4", K::thinButton, "Diviser en 5", {480, 1320, 1215, 255}, 5, &Form1::Command4_Click},
-        {"Command5", K::thinButton, "Diviser en 3", {480, 2040, 1215, 255}, 6, &Form1::Command5_Click},
-        {"Command6", K::thinButton, "Supprimer Tirages", {1800, 1320, 1215, 495}, 7, &Form1::Command6_Click},
-        {"Command7", K::thinButton, "Trier par valeurs", {1920, 2160, 1335, 255}, 8, &Form1::Command7_Click, menuOnly},
-        {"Command8", K::thinButton, "supprime doublons", {360, 3000, 1095, 495}, 9, &Form1::Command8_Click},
-        {"Command9", K::thinButton, "idem tirages diff", {1440, 3000, 855, 495}, 10, &Form1::Command9_Click},
-        {"Command10", K::thinButton, "Diviser en 2", {480, 2400, 1215, 255}, 11, &Form1::Command10_Click},
-        {"Command11", K::thinButton, "Diviser en 4", {480, 1680, 1215, 255}, 12, &Form1::Command11_Click},
-        {"Command12", K::thinButton, "tri val LC", {1920, 2400, 1335, 255}, 13, &Form1::Command12_Click, menuOnly},
-        {"Command13", K::thinButton, "verbes ER->E", {2400, 3240, 1215, 255}, 14, &Form1::Command13_Click},
-        {"Command14", K::thinButton, "inv col gauche/droite", {2400, 3000, 1815, 255}, 15, &Form1::Command14_Click},
-        {"Command15", K::thinButton, "supp pluriels", {360, 3480, 1215, 375}, 16, &Form1::Command15_Click},
-        {"Command16", K::thinButton, "rall arr", {2520, 3600, 975, 375}, 18, &Form1::Command16_Click},
-        {"Command17", K::thinButton, "rall av", {1680, 3600, 855, 375}, 19, &Form1::Command17_Click},
-        {"Command18", K::thinButton, "pelrin", {3600, 3720, 735, 255}, 20, &Form1::Command18_Click},
-        {"Command19", K::thinButton, "pel inv", {3600, 3960, 735, 255}, 21, &Form1::Command19_Click},
-        {"Command20", K::thinButton, "supp anag", {360, 3840, 1215, 375}, 22, &Form1::Command20_Click},
-        {"Command21", K::thinButton, "rall assemblage", {2040, 3960, 1215, 255}, 23, &Form1::Command21_Click},
-        {"Label3", K::own, "", {2400, 2040, 45, 195}, -1, nullptr},  // the status, laid out by placeStatus
+        Row::thinButton("Command2", "Quitter")
+            .at(3120, 2265, 1215, 390)
+            .onClick(&Form1::quitWorkshop),
+        Row::thinButton("Command3", "   Ajouter    Tirages")
+            .at(1800, 720, 1215, 495)
+            .onClick(&Form1::addDraws),
+        Row::thinButton("Command4", "Diviser en 5")
+            .at(480, 1320, 1215, 255)
+            .onClick(&Form1::splitInFive),
+        Row::thinButton("Command5", "Diviser en 3")
+            .at(480, 2040, 1215, 255)
+            .onClick(&Form1::splitInThree),
+        Row::thinButton("Command6", "Supprimer Tirages")
+            .at(1800, 1320, 1215, 495)
+            .onClick(&Form1::removeDraws),
+        Row::thinButton("Command7", "Trier par valeurs")
+            .at(1920, 2160, 1335, 255)
+            .style(menuOnly)
+            .onClick(&Form1::sortByValue),
+        Row::thinButton("Command8", "supprime doublons")
+            .at(360, 3000, 1095, 495)
+            .onClick(&Form1::removeRepeatedLines),
+        Row::thinButton("Command9", "idem tirages diff")
+            .at(1440, 3000, 855, 495)
+            .onClick(&Form1::removeSameSolutions),
+        Row::thinButton("Command10", "Diviser en 2")
+            .at(480, 2400, 1215, 255)
+            .onClick(&Form1::splitInTwo),
+        Row::thinButton("Command11", "Diviser en 4")
+            .at(480, 1680, 1215, 255)
+            .onClick(&Form1::splitInFour),
+        Row::thinButton("Command12", "tri val LC")
+            .at(1920, 2400, 1335, 255)
+            .style(menuOnly)
+            .onClick(&Form1::sortExpensiveByValue),
+        Row::thinButton("Command13", "verbes ER->E")
+            .at(2400, 3240, 1215, 255)
+            .onClick(&Form1::shortenVerbs),
+        Row::thinButton("Command14", "inv col gauche/droite")
+            .at(2400, 3000, 1815, 255)
+            .onClick(&Form1::swapColumns),
+        Row::thinButton("Command15", "supp pluriels")
+            .at(360, 3480, 1215, 375)
+            .onClick(&Form1::removePlurals),
+        // The reference list, made here for its place in the Tab key's walk.
+        Row::textBox("Text3").at(480, 840, 1215, 285).into(&Form1::reference),
+        Row::thinButton("Command16", "rall arr")
+            .at(2520, 3600, 975, 375)
+            .onClick(&Form1::backExtensions),
+        Row::thinButton("Command17", "rall av")
+            .at(1680, 3600, 855, 375)
+            .onClick(&Form1::frontExtensions),
+        Row::thinButton("Command18", "pelrin").at(3600, 3720, 735, 255).onClick(&Form1::trimLines),
+        Row::thinButton("Command19", "pel inv")
+            .at(3600, 3960, 735, 255)
+            .onClick(&Form1::swapListedHalves),
+        Row::thinButton("Command20", "supp anag")
+            .at(360, 3840, 1215, 375)
+            .onClick(&Form1::removeAnagrams),
+        Row::thinButton("Command21", "rall assemblage")
+            .at(2040, 3960, 1215, 255)
+            .onClick(&Form1::assembleExtensions),
+        // The status, laid out by placeStatus.
+        Row::own("Label3", &Form1::makeStatus).at(2400, 2040, 45, 195).into(&Form1::status),
         // The entries of the right-click menu.
-        {"trierValeurs", K::menuEntry, "Trier par valeurs", {}, -1, &Form1::Command7_Click},
-        {"triValLC", K::menuEntry, "tri val LC", {}, -1, &Form1::Command12_Click},
+        Row::menuEntry("trierValeurs", "Trier par valeurs")
+            .into(&Form1::sortByValueEntry)
+            .onPick(&Form1::sortByValue),
+        Row::menuEntry("triValLC", "tri val LC")
+            .into(&Form1::sortExpensiveEntry)
+            .onPick(&Form1::sortExpensiveByValue),
     };
-    // clang-format on
     return table;
 }
 
@@ -82,30 +129,32 @@ Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplicati
     QFont face = look::face(QStringLiteral("MS Sans Serif"), 8.25);
     face.setPixelSize(11);
     look::setUpWindow(this, QStringLiteral("Gestion de fichiers de mots"), face);
-    controls.build(controlTable(), [this](const Controls::Row& row) {
-        status = new StatusLabel(this);
-        look::place(status, row.twips.left(), row.twips.top(), row.twips.width(),
-                    row.twips.height());
-        return status;
-    });
+    controls.build(controlTable());
     createSortMenu();
     // The design area is 4500 x 2820 twips; eleven buttons lie below it, down to 4215, and
     // the band for long status texts lies below them.
     resize(look::px(4500),
            statusBandTop + statusBandLines * fontMetrics().lineSpacing() + statusMargin);
-    controls.get<QLineEdit>("Text1")->setFocus();
+    source->setFocus();
 }
 
-QString Form1::pathIn(const char* name) const
+StatusLabel* Form1::makeStatus(const Controls::Row& row)
 {
-    return controls.get<QLineEdit>(name)->text().trimmed();
+    auto* label = new StatusLabel(this);
+    look::place(label, row.twips.left(), row.twips.top(), row.twips.width(), row.twips.height());
+    return label;
+}
+
+QString Form1::pathIn(const QLineEdit* box)
+{
+    return box->text().trimmed();
 }
 
 void Form1::createSortMenu()
 {
     sortMenu = new QMenu(this);
-    sortMenu->addAction(controls.get<QAction>("trierValeurs"));
-    sortMenu->addAction(controls.get<QAction>("triValLC"));
+    sortMenu->addAction(sortByValueEntry);
+    sortMenu->addAction(sortExpensiveEntry);
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event)
@@ -152,127 +201,127 @@ void Form1::resizeEvent(QResizeEvent* event)
 void Form1::split(int parts, const QString& message)
 {
     runOperation([this, parts, message](OperationFrame& frame) {
-        auto& source = frame.source(pathIn("Text1"));
+        auto& lines = frame.source(pathIn(source));
         const auto outputs =
-            frame.derivedOutputs(pathIn("Text1"), frame.require(workshop::splitSuffixes(parts)));
-        frame.require(workshop::splitLines(source, outputs));
+            frame.derivedOutputs(pathIn(source), frame.require(workshop::splitSuffixes(parts)));
+        frame.require(workshop::splitLines(lines, outputs));
         return message;
     });
 }
 
-void Form1::Command1_Click()
+void Form1::transferMarkedLines()
 {
     sourceToDestination(workshop::transferMarked, QStringLiteral("Lignes * copiees OK"));
 }
 
-void Form1::Command2_Click()
+void Form1::quitWorkshop()
 {
     quitProgram();
 }
 
-void Form1::Command3_Click()
+void Form1::addDraws()
 {
     sourceToDestination(workshop::addDraws, QStringLiteral("Creation tirages OK"));
 }
 
-void Form1::Command4_Click()
+void Form1::splitInFive()
 {
     split(5, QStringLiteral("Division en 5 OK"));
 }
 
-void Form1::Command5_Click()
+void Form1::splitInThree()
 {
     split(3, QStringLiteral("Division en 3 OK"));
 }
 
-void Form1::Command6_Click()
+void Form1::removeDraws()
 {
     sourceToDestination(workshop::removeDraws, QStringLiteral("Supp tirages OK"));
 }
 
-void Form1::Command7_Click()
+void Form1::sortByValue()
 {
     runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(pathIn("Text1"));
-        const auto outputs = frame.derivedOutputs(pathIn("Text1"), workshop::valueSuffixes());
-        workshop::sortByValue(source, outputs);
+        auto& lines = frame.source(pathIn(source));
+        const auto outputs = frame.derivedOutputs(pathIn(source), workshop::valueSuffixes());
+        workshop::sortByValue(lines, outputs);
         return QStringLiteral("Tri par valeurs OK");
     });
 }
 
-void Form1::Command8_Click()
+void Form1::removeRepeatedLines()
 {
     runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(pathIn("Text1"));
-        auto& destination = frame.output(pathIn("Text2"));
-        const int removed = workshop::removeRepeatedLines(source, destination);
+        auto& lines = frame.source(pathIn(source));
+        auto& written = frame.output(pathIn(destination));
+        const int removed = workshop::removeRepeatedLines(lines, written);
         // The count is written with a leading space where a sign would stand.
         return QStringLiteral("Suppression OK ( %1 supp.)").arg(removed);
     });
 }
 
-void Form1::Command9_Click()
+void Form1::removeSameSolutions()
 {
     sourceToDestination(workshop::removeSameSolutions, QStringLiteral("Suppression OK"));
 }
 
-void Form1::Command10_Click()
+void Form1::splitInTwo()
 {
     split(2, QStringLiteral("Division en 2 OK"));
 }
 
-void Form1::Command11_Click()
+void Form1::splitInFour()
 {
     split(4, QStringLiteral("Division en 4 OK"));
 }
 
-void Form1::Command12_Click()
+void Form1::sortExpensiveByValue()
 {
     runOperation([this](OperationFrame& frame) {
-        auto& source = frame.source(pathIn("Text1"));
+        auto& lines = frame.source(pathIn(source));
         const auto outputs =
-            frame.derivedOutputs(pathIn("Text1"), workshop::expensiveValueSuffixes());
-        workshop::sortExpensiveByValue(source, outputs);
+            frame.derivedOutputs(pathIn(source), workshop::expensiveValueSuffixes());
+        workshop::sortExpensiveByValue(lines, outputs);
         return QStringLiteral("Tri par valeurs OK");
     });
 }
 
-void Form1::Command13_Click()
+void Form1::shortenVerbs()
 {
     sourceToDestination(workshop::shortenVerbs, QStringLiteral("Verbes OK"));
 }
 
-void Form1::Command14_Click()
+void Form1::swapColumns()
 {
     sourceToDestination(workshop::swapAllColumns, QStringLiteral("Inv OK"));
 }
 
-void Form1::Command15_Click()
+void Form1::removePlurals()
 {
     sourceToDestination(workshop::removePlurals, QStringLiteral("pluriels OK"));
 }
 
-void Form1::Command16_Click()
+void Form1::backExtensions()
 {
     sourceToDestination(workshop::backExtensions, QStringLiteral("Rallonges OK"));
 }
 
-void Form1::Command17_Click()
+void Form1::frontExtensions()
 {
     sourceToDestination(workshop::frontExtensions, QStringLiteral("Rallonges OK"));
 }
 
-void Form1::Command18_Click()
+void Form1::trimLines()
 {
     sourceToDestination(workshop::trimLines, QStringLiteral(" OK"));
 }
 
-void Form1::Command19_Click()
+void Form1::swapListedHalves()
 {
     sourceToDestination(workshop::swapListedHalves, QStringLiteral(" OK"));
 }
 
-void Form1::Command21_Click()
+void Form1::assembleExtensions()
 {
     sourceToDestination(workshop::assembleExtensions, QStringLiteral("Rallonges ass OK"));
 }
@@ -280,9 +329,9 @@ void Form1::Command21_Click()
 void Form1::sourceToDestination(Streaming operation, const QString& message)
 {
     runOperation([this, operation, message](OperationFrame& frame) {
-        auto& source = frame.source(pathIn("Text1"));
-        auto& destination = frame.output(pathIn("Text2"));
-        operation(source, destination);
+        auto& lines = frame.source(pathIn(source));
+        auto& written = frame.output(pathIn(destination));
+        operation(lines, written);
         return message;
     });
 }
@@ -291,14 +340,14 @@ void Form1::sourceToDestination(Streaming operation, const QString& message)
 void Form1::sourceToDestination(WithReference operation, const QString& message)
 {
     runOperation([this, operation, message](OperationFrame& frame) {
-        auto& source = frame.source(pathIn("Text1"));
-        auto& destination = frame.output(pathIn("Text2"));
-        operation(source, destination, frame.reference(pathIn("Text3")));
+        auto& lines = frame.source(pathIn(source));
+        auto& written = frame.output(pathIn(destination));
+        operation(lines, written, frame.reference(pathIn(reference)));
         return message;
     });
 }
 
-void Form1::Command20_Click()
+void Form1::removeAnagrams()
 {
     sourceToDestination(workshop::removeAnagrams, QStringLiteral("anags OK"));
 }

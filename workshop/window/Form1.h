@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QAction;
 class QLineEdit;
 class QMenu;
 
@@ -33,29 +34,29 @@ public:
     void runOperation(const std::function<QString(OperationFrame&)>& work);
 
 private Q_SLOTS:
-    // The buttons' handlers, in the order of their names; the right-click menu's two sorts
-    // are those of Command7 and Command12.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Command11_Click();
-    void Command12_Click();
-    void Command13_Click();
-    void Command14_Click();
-    void Command15_Click();
-    void Command16_Click();
-    void Command17_Click();
-    void Command18_Click();
-    void Command19_Click();
-    void Command20_Click();
-    void Command21_Click();
+    // The buttons' handlers, each named for its operation; the right-click menu's two sorts are
+    // those of the hidden buttons Command7 and Command12.
+    void transferMarkedLines();   // Command1
+    void quitWorkshop();          // Command2
+    void addDraws();              // Command3
+    void splitInFive();           // Command4
+    void splitInThree();          // Command5
+    void removeDraws();           // Command6
+    void sortByValue();           // Command7
+    void removeRepeatedLines();   // Command8
+    void removeSameSolutions();   // Command9
+    void splitInTwo();            // Command10
+    void splitInFour();           // Command11
+    void sortExpensiveByValue();  // Command12
+    void shortenVerbs();          // Command13
+    void swapColumns();           // Command14
+    void removePlurals();         // Command15
+    void backExtensions();        // Command16
+    void frontExtensions();       // Command17
+    void trimLines();             // Command18
+    void swapListedHalves();      // Command19
+    void removeAnagrams();        // Command20
+    void assembleExtensions();    // Command21
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -63,14 +64,14 @@ protected:
 
 private:
     void createSortMenu();
-    // The path typed in box `name`; blanks before or after it are not part of it.
-    QString pathIn(const char* name) const;
+    // The path typed in `box`; blanks before or after it are not part of it.
+    static QString pathIn(const QLineEdit* box);
     void showStatus(const QString& text);
     void placeStatus();
     void split(int parts, const QString& message);
 
-    // Runs an operation from the source (Text1) to the destination (Text2), with the
-    // reference list (Text3) when it takes one.
+    // Runs an operation from the source to the destination, with the reference list when it
+    // takes one.
     using Streaming = void (*)(textfile::LineSource&, textfile::LineSink&);
     using WithReference = void (*)(textfile::LineSource&, textfile::LineSink&,
                                    const workshop::ReferenceOpener&);
@@ -79,9 +80,16 @@ private:
 
     using Controls = look::ControlSet<Form1>;
     static const Controls::Table& controlTable();
-    Controls controls{this, "The workshop window"};
-    StatusLabel* status = nullptr;  // Label3, with its own layout of long texts
-    QMenu* sortMenu = nullptr;      // the right-click menu that offers the two hidden sorts
+    StatusLabel* makeStatus(const Controls::Row& row);
+
+    Controls controls{this};
+    QLineEdit* source = nullptr;       // Text1: the file an operation reads
+    QLineEdit* destination = nullptr;  // Text2: the file it writes
+    QLineEdit* reference = nullptr;    // Text3: the list some operations compare with
+    StatusLabel* status = nullptr;     // Label3, with its own layout of long texts
+    QAction* sortByValueEntry = nullptr;
+    QAction* sortExpensiveEntry = nullptr;
+    QMenu* sortMenu = nullptr;  // the right-click menu that offers the two hidden sorts
 };
 
 }  // namespace workshop
