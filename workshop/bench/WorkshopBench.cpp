@@ -155,13 +155,14 @@ std::vector<Run> streamingRuns()
         {"Trier par valeurs", "list.txt",
          [](OperationFrame& f, const Paths& p) {
              auto& in = f.source(p.source);
-             workshop::sortByValue(in, f.derivedOutputs(p.source, workshop::valueSuffixes()));
+             f.require(
+                 workshop::sortByValue(in, f.derivedOutputs(p.source, workshop::valueSuffixes())));
          }},
         {"tri val LC", "list.txt",
          [](OperationFrame& f, const Paths& p) {
              auto& in = f.source(p.source);
-             workshop::sortExpensiveByValue(
-                 in, f.derivedOutputs(p.source, workshop::expensiveValueSuffixes()));
+             f.require(workshop::sortExpensiveByValue(
+                 in, f.derivedOutputs(p.source, workshop::expensiveValueSuffixes())));
          }},
         {"verbes ER->E", "verbs.txt", streaming(workshop::shortenVerbs)},
         {"inv col gauche/droite", "list.txt", streaming(workshop::swapAllColumns)},

@@ -3,16 +3,16 @@
 #include <words/LetterValues.h>
 #include <workshop/ops/LineParts.h>
 
-#include <stdexcept>
-
 namespace workshop {
 
 namespace {
 
-void checkOutputs(const std::vector<textfile::LineSink*>& outputs, std::size_t expected)
+status::Status checkOutputs(const std::vector<textfile::LineSink*>& outputs, std::size_t expected)
 {
-    if (outputs.size() != expected)
-        throw std::invalid_argument("wrong number of outputs for a sort by value");
+    if (outputs.size() == expected)
+        return {};
+    return status::Status::failure("un tri par valeurs écrit " + std::to_string(expected)
+                                   + " fichiers, pas " + std::to_string(outputs.size()));
 }
 
 }  // namespace
@@ -25,14 +25,17 @@ int lineValue(std::string_view line)
     return words::wordValue(rightPart(line, static_cast<long>(semi)));
 }
 
-void sortByValue(textfile::LineSource& source, const std::vector<textfile::LineSink*>& outputs)
+status::Status sortByValue(textfile::LineSource& source,
+                           const std::vector<textfile::LineSink*>& outputs)
 {
-    checkOutputs(outputs, valueSuffixes().size());
+    if (status::Status checked = checkOutputs(outputs, valueSuffixes().size()); !checked)
+        return checked;
     std::string line;
     while (source.next(line)) {
         const int value = lineValue(line);
         outputs[value < 7 ? value : 7]->write(line);
     }
+    return {};
 }
 
 const std::vector<std::string>& valueSuffixes()
@@ -43,10 +46,11 @@ const std::vector<std::string>& valueSuffixes()
     return suffixes;
 }
 
-void sortExpensiveByValue(textfile::LineSource& source,
-                          const std::vector<textfile::LineSink*>& outputs)
+status::Status sortExpensiveByValue(textfile::LineSource& source,
+                                    const std::vector<textfile::LineSink*>& outputs)
 {
-    checkOutputs(outputs, expensiveValueSuffixes().size());
+    if (status::Status checked = checkOutputs(outputs, expensiveValueSuffixes().size()); !checked)
+        return checked;
     std::string line;
     while (source.next(line)) {
         const int value = lineValue(line);
@@ -55,6 +59,7 @@ void sortExpensiveByValue(textfile::LineSource& source,
         const std::size_t rank = value <= 13 ? value - 7 : value <= 15 ? 7 : 8;
         outputs[rank]->write(line);
     }
+    return {};
 }
 
 const std::vector<std::string>& expensiveValueSuffixes()

@@ -244,7 +244,7 @@ void Form1::sortByValue()
     runOperation([this](OperationFrame& frame) {
         auto& lines = frame.source(pathIn(source));
         const auto outputs = frame.derivedOutputs(pathIn(source), workshop::valueSuffixes());
-        workshop::sortByValue(lines, outputs);
+        frame.require(workshop::sortByValue(lines, outputs));
         return QStringLiteral("Tri par valeurs OK");
     });
 }
@@ -281,7 +281,7 @@ void Form1::sortExpensiveByValue()
         auto& lines = frame.source(pathIn(source));
         const auto outputs =
             frame.derivedOutputs(pathIn(source), workshop::expensiveValueSuffixes());
-        workshop::sortExpensiveByValue(lines, outputs);
+        frame.require(workshop::sortExpensiveByValue(lines, outputs));
         return QStringLiteral("Tri par valeurs OK");
     });
 }
