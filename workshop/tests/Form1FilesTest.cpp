@@ -3,7 +3,7 @@
 #include <testsupport/WindowProbe.h>
 #include <workshop/tests/WorkFolder.h>
 #include <workshop/window/Form1.h>
-#include <workshop/window/StatusLabel.h>
+#include <workshop/window/ReportLabel.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -95,11 +95,11 @@ private Q_SLOTS:
     void aDestinationSwappedDuringTheOperationIsLeftAlone();
     void aGiganticLineIsRefusedAtOnce_data();
     void aGiganticLineIsRefusedAtOnce();
-    void theWindowKeepsItsWidthWhateverTheStatus();
+    void theWindowKeepsItsWidthWhateverTheReport();
     void aPathTooLongForTheBandIsShortenedNotTheReason_data();
     void aPathTooLongForTheBandIsShortenedNotTheReason();
-    void theStatusCrossesNoButton_data();
-    void theStatusCrossesNoButton();
+    void theReportCrossesNoButton_data();
+    void theReportCrossesNoButton();
 
 private:
     QString path(const QString& name) const { return folder->path(name); }
@@ -1088,7 +1088,7 @@ void Form1FilesTest::aGiganticLineIsRefusedAtOnce()
     QCOMPARE(get("dest.txt"), QByteArray("OLD\r\n"));
 }
 
-void Form1FilesTest::theWindowKeepsItsWidthWhateverTheStatus()
+void Form1FilesTest::theWindowKeepsItsWidthWhateverTheReport()
 {
     const QSize before = window->size();
     // The longest message: a reason of its own after the longest path a user is likely to type.
@@ -1137,9 +1137,9 @@ void Form1FilesTest::aPathTooLongForTheBandIsShortenedNotTheReason()
             .arg(source);
     QCOMPARE(probe().label("Label3")->text(), message);
     QCOMPARE(probe().label("Label3")->toolTip(), message);
-    const auto* status = qobject_cast<workshop::StatusLabel*>(probe().label("Label3"));
-    QVERIFY(status && status->wraps());
-    const QString shown = status->shownText();
+    const auto* report = qobject_cast<workshop::ReportLabel*>(probe().label("Label3"));
+    QVERIFY(report && report->wraps());
+    const QString shown = report->shownText();
     QCOMPARE(shown != message, shortened);
     QVERIFY2(shown.endsWith(QStringLiteral("liste-des-mots-nouveaux.txt » : fichier ou dossier "
                                            "introuvable.")),
@@ -1149,11 +1149,11 @@ void Form1FilesTest::aPathTooLongForTheBandIsShortenedNotTheReason()
     QCOMPARE(shown.contains(QChar(0x2026)), shortened);
 }
 
-void Form1FilesTest::theStatusCrossesNoButton_data()
+void Form1FilesTest::theReportCrossesNoButton_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QByteArray>("source");
-    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("report");
     QTest::newRow("transfer") << "Command1" << QByteArray("A*\r\n") << "Lignes * copiees OK";
     QTest::newRow("repeats") << "Command8" << QByteArray("A\r\nA\r\nA\r\nA\r\n")
                              << "Suppression OK ( 3 supp.)";
@@ -1165,23 +1165,23 @@ void Form1FilesTest::theStatusCrossesNoButton_data()
 }
 
 // Success texts stand at the label's place, on one line; nothing is drawn across them.
-void Form1FilesTest::theStatusCrossesNoButton()
+void Form1FilesTest::theReportCrossesNoButton()
 {
     QFETCH(QString, button);
     QFETCH(QByteArray, source);
-    QFETCH(QString, status);
+    QFETCH(QString, report);
     if (!source.isEmpty())
         put("mots.txt", source);
     typePaths(path("mots.txt"), path("dest.txt"));
     const QSize before = window->size();
     QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
-    if (!status.isEmpty()) {
-        QCOMPARE(probe().label("Label3")->text(), status);
+    if (!report.isEmpty()) {
+        QCOMPARE(probe().label("Label3")->text(), report);
         QCOMPARE(probe().label("Label3")->pos(), QPoint(160, 136));
         QCOMPARE(probe().label("Label3")->height(),
                  probe().label("Label3")->fontMetrics().height());
         QVERIFY(probe().label("Label3")->width()
-                >= probe().label("Label3")->fontMetrics().horizontalAdvance(status));
+                >= probe().label("Label3")->fontMetrics().horizontalAdvance(report));
     }
     QCOMPARE(window->size(), before);
     QVERIFY(window->rect().contains(probe().label("Label3")->geometry()));

@@ -18,7 +18,7 @@
 using testsupport::WindowLayout;
 using workshop::Form1;
 
-// The workshop window as a user meets it: paths typed, buttons clicked, files and status.
+// The workshop window as a user meets it: paths typed, buttons clicked, files and the report line.
 class Form1Test : public QObject {
     Q_OBJECT
 
@@ -137,7 +137,7 @@ void Form1Test::operationsWriteTheirFiles_data()
     QTest::addColumn<QByteArray>("reference");
     QTest::addColumn<QStringList>("outputs");
     QTest::addColumn<QList<QByteArray>>("contents");
-    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("report");
 
     QTest::newRow("transfer") << "Command1" << QByteArray("ABAQUE*\r\nKIWI\r\n") << QByteArray()
                               << QStringList{"dest.txt"} << QList<QByteArray>{"ABAQUE\r\n"}
@@ -182,7 +182,7 @@ void Form1Test::operationsWriteTheirFiles()
     QFETCH(QByteArray, reference);
     QFETCH(QStringList, outputs);
     QFETCH(QList<QByteArray>, contents);
-    QFETCH(QString, status);
+    QFETCH(QString, report);
     put("mots.txt", source);
     put("ref.txt", reference);
     put("dest.txt", "OLD\r\n");
@@ -192,7 +192,7 @@ void Form1Test::operationsWriteTheirFiles()
 
     for (int click = 0; click < 2; ++click) {  // a second click gives the same result
         QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
-        QCOMPARE(probe().label("Label3")->text(), status);
+        QCOMPARE(probe().label("Label3")->text(), report);
         for (int i = 0; i < outputs.size(); ++i)
             QCOMPARE(get(outputs[i]), contents[i]);
     }

@@ -10,7 +10,7 @@
 #include <workshop/ops/Transfer.h>
 #include <workshop/ops/Trimming.h>
 #include <workshop/ops/WordForms.h>
-#include <workshop/window/StatusLabel.h>
+#include <workshop/window/ReportLabel.h>
 
 #include <QAction>
 #include <QApplication>
@@ -20,12 +20,12 @@
 
 namespace {
 
-// Where the status label stands, and the band below the lowest buttons where a text too long
+// Where the report line stands, and the band below the lowest buttons where a text too long
 // for one line there is laid out instead.
-const QPoint statusPlace(look::px(2400), look::px(2040));
-constexpr int statusMargin = 8;
-constexpr int statusBandTop = look::px(4215) + 4;
-constexpr int statusBandLines = 5;
+const QPoint reportPlace(look::px(2400), look::px(2040));
+constexpr int reportMargin = 8;
+constexpr int reportBandTop = look::px(4215) + 4;
+constexpr int reportBandLines = 5;
 
 }  // namespace
 
@@ -46,7 +46,7 @@ const Form1::Controls::Table& Form1::controlTable()
         Row::thinButton("Command1", "Transférer *  ----------------->")
             .at(1800, 120, 1215, 495)
             .onClick(&Form1::transferMarkedLines),
-        // Its top stands just below the status line, so that no border crosses the status text.
+        // Its top stands just below the report line, so that no border crosses the report text.
         Row::thinButton("Command2", "Quitter")
             .at(3120, 2265, 1215, 390)
             .onClick(&Form1::quitWorkshop),
@@ -109,8 +109,8 @@ const Form1::Controls::Table& Form1::controlTable()
         Row::thinButton("Command21", "rall assemblage")
             .at(2040, 3960, 1215, 255)
             .onClick(&Form1::assembleExtensions),
-        // The status, laid out by placeStatus.
-        Row::own("Label3", &Form1::makeStatus).at(2400, 2040, 45, 195).into(&Form1::status),
+        // The report, laid out by placeReport.
+        Row::own("Label3", &Form1::makeReport).at(2400, 2040, 45, 195).into(&Form1::report),
         // The entries of the right-click menu.
         Row::menuEntry("trierValeurs", "Trier par valeurs")
             .into(&Form1::sortByValueEntry)
@@ -132,15 +132,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent), quitProgram([] { QCoreApplicati
     controls.build(controlTable());
     createSortMenu();
     // The design area is 4500 x 2820 twips; eleven buttons lie below it, down to 4215, and
-    // the band for long status texts lies below them.
+    // the band for long report texts lies below them.
     resize(look::px(4500),
-           statusBandTop + statusBandLines * fontMetrics().lineSpacing() + statusMargin);
+           reportBandTop + reportBandLines * fontMetrics().lineSpacing() + reportMargin);
     source->setFocus();
 }
 
-StatusLabel* Form1::makeStatus(const Controls::Row& row)
+ReportLabel* Form1::makeReport(const Controls::Row& row)
 {
-    auto* label = new StatusLabel(this);
+    auto* label = new ReportLabel(this);
     look::place(label, row.twips.left(), row.twips.top(), row.twips.width(), row.twips.height());
     return label;
 }
@@ -167,35 +167,35 @@ void Form1::runOperation(const std::function<QString(OperationFrame&)>& work)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const OperationFrame::Outcome outcome = OperationFrame::run(work, frameHooks);
     QApplication::restoreOverrideCursor();
-    showStatus(outcome.message);
+    showReport(outcome.message);
 }
 
-void Form1::showStatus(const QString& text)
+void Form1::showReport(const QString& text)
 {
-    status->setText(text);
-    placeStatus();
+    report->setText(text);
+    placeReport();
 }
 
 // A text that fits on one line stands at the label's place; a longer one is laid out in the
 // band below the buttons, across the window's width, with its whole text in a tooltip.
-void Form1::placeStatus()
+void Form1::placeReport()
 {
-    const QFontMetrics metrics = status->fontMetrics();
-    const int oneLine = metrics.horizontalAdvance(status->text()) + 2;
-    const bool wraps = statusPlace.x() + oneLine > width() - statusMargin;
-    status->setWraps(wraps);
-    status->setToolTip(wraps ? status->text() : QString());
+    const QFontMetrics metrics = report->fontMetrics();
+    const int oneLine = metrics.horizontalAdvance(report->text()) + 2;
+    const bool wraps = reportPlace.x() + oneLine > width() - reportMargin;
+    report->setWraps(wraps);
+    report->setToolTip(wraps ? report->text() : QString());
     if (wraps)
-        status->setGeometry(statusMargin, statusBandTop, width() - 2 * statusMargin,
-                            statusBandLines * metrics.lineSpacing());
+        report->setGeometry(reportMargin, reportBandTop, width() - 2 * reportMargin,
+                            reportBandLines * metrics.lineSpacing());
     else
-        status->setGeometry(QRect(statusPlace, QSize(oneLine, metrics.height())));
+        report->setGeometry(QRect(reportPlace, QSize(oneLine, metrics.height())));
 }
 
 void Form1::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    placeStatus();
+    placeReport();
 }
 
 void Form1::split(int parts, const QString& message)

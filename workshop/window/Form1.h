@@ -14,9 +14,9 @@ class QMenu;
 
 namespace workshop {
 
-class StatusLabel;
+class ReportLabel;
 
-// The workshop window: three path boxes, a status label and one button per file operation.
+// The workshop window: three path boxes, a report line and one button per file operation.
 // Each click runs one whole operation through an OperationFrame. Its controls are made from one
 // table (Form1.cpp), each named with its design name ("Text1", "Command8", "Label3").
 class Form1 : public QWidget {
@@ -66,8 +66,8 @@ private:
     void createSortMenu();
     // The path typed in `box`; blanks before or after it are not part of it.
     static QString pathIn(const QLineEdit* box);
-    void showStatus(const QString& text);
-    void placeStatus();
+    void showReport(const QString& text);
+    void placeReport();
     void split(int parts, const QString& message);
 
     // Runs an operation from the source to the destination, with the reference list when it
@@ -80,13 +80,13 @@ private:
 
     using Controls = look::ControlSet<Form1>;
     static const Controls::Table& controlTable();
-    StatusLabel* makeStatus(const Controls::Row& row);
+    ReportLabel* makeReport(const Controls::Row& row);
 
     Controls controls{this};
     QLineEdit* source = nullptr;       // Text1: the file an operation reads
     QLineEdit* destination = nullptr;  // Text2: the file it writes
     QLineEdit* reference = nullptr;    // Text3: the list some operations compare with
-    StatusLabel* status = nullptr;     // Label3, with its own layout of long texts
+    ReportLabel* report = nullptr;     // Label3, with its own layout of long texts
     QAction* sortByValueEntry = nullptr;
     QAction* sortExpensiveEntry = nullptr;
     QMenu* sortMenu = nullptr;  // the right-click menu that offers the two hidden sorts

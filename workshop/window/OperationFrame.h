@@ -49,7 +49,7 @@ public:
     };
 
     // Runs one whole operation: `work` opens its files through the frame, streams them and
-    // returns its status message; the outputs are committed after it returns.
+    // returns its report message; the outputs are committed after it returns.
     static Outcome run(const std::function<QString(OperationFrame&)>& work,
                        const FrameHooks& hooks = {});
 

@@ -4,17 +4,17 @@
 
 namespace workshop {
 
-// The workshop's status label. A text that fits on one line keeps the label's own place;
+// The workshop's report line. A text that fits on one line keeps the label's own place;
 // a longer one (a failure naming its path) is laid out in a band of lines and wraps at word
 // boundaries, or inside a word as long as a path when it must, never widening the window.
 // When even the band cannot hold it all, the paths between « and » are shortened in the
 // middle, the longest first, so that the reason after them stays in sight; the label's text
 // (and the tooltip the window gives it) keeps them whole.
-class StatusLabel : public QLabel {
+class ReportLabel : public QLabel {
     Q_OBJECT
 
 public:
-    explicit StatusLabel(QWidget* parent);
+    explicit ReportLabel(QWidget* parent);
 
     // Whether the text is laid out over several lines.
     bool wraps() const { return wraps_; }

@@ -1,4 +1,4 @@
-#include <workshop/window/StatusLabel.h>
+#include <workshop/window/ReportLabel.h>
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -35,15 +35,15 @@ QString middleShortened(const QString& path, int kept)
 
 }  // namespace
 
-StatusLabel::StatusLabel(QWidget* parent) : QLabel(parent) {}
+ReportLabel::ReportLabel(QWidget* parent) : QLabel(parent) {}
 
-void StatusLabel::setWraps(bool wraps)
+void ReportLabel::setWraps(bool wraps)
 {
     wraps_ = wraps;
     update();
 }
 
-bool StatusLabel::fits(const QString& text) const
+bool ReportLabel::fits(const QString& text) const
 {
     QTextLayout layout(text, font());
     layout.setTextOption(wrapping());
@@ -57,7 +57,7 @@ bool StatusLabel::fits(const QString& text) const
     return lines * fontMetrics().lineSpacing() <= height();
 }
 
-QString StatusLabel::withPathKept(const QString& text, int index, int kept) const
+QString ReportLabel::withPathKept(const QString& text, int index, int kept) const
 {
     QRegularExpressionMatchIterator found = quotedPath.globalMatch(text);
     for (int i = 0; found.hasNext(); ++i) {
@@ -69,7 +69,7 @@ QString StatusLabel::withPathKept(const QString& text, int index, int kept) cons
     return text;
 }
 
-QString StatusLabel::shownText() const
+QString ReportLabel::shownText() const
 {
     QString shown = text();
     if (!wraps_ || fits(shown))
@@ -99,7 +99,7 @@ QString StatusLabel::shownText() const
     return shown;
 }
 
-void StatusLabel::paintEvent(QPaintEvent* event)
+void ReportLabel::paintEvent(QPaintEvent* event)
 {
     if (!wraps_) {
         QLabel::paintEvent(event);
