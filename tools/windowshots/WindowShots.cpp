@@ -1,7 +1,8 @@
 // The windows of both programs drawn off screen, each in a state that a seed and a fixed clock
 // make the same at every run, and written as PNG files into the folder given as argument.
-// Comparing two runs pixel by pixel (scripts/window-shots.sh) tells whether a change left the
-// windows' looks exactly as they were.
+// Beside each, the window's Tab walk by control name (<name>.tabs). Comparing two runs pixel by
+// pixel and walk by walk (scripts/window-shots.sh) tells whether a change left the windows'
+// looks and keys exactly as they were.
 #include <launcher/Form2.h>
 #include <launcher/ImportWindow.h>
 #include <launcher/ReviewOptionsDialog.h>
@@ -9,6 +10,7 @@
 #include <study/StudyRecord.h>
 #include <testsupport/SeededRandomSource.h>
 #include <testsupport/TempFolder.h>
+#include <testsupport/WindowLayout.h>
 #include <training/window/Form1.h>
 #include <training/window/tests/ListFolder.h>
 #include <workshop/window/Form1.h>
@@ -16,6 +18,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 
@@ -33,6 +36,10 @@ void shoot(QWidget& window, const char* name)
     const QString file = QDir(folder).filePath(QString::fromLatin1(name) + ".png");
     if (!window.grab().save(file))
         std::fprintf(stderr, "%s not written\n", qPrintable(file));
+    QFile walk(QDir(folder).filePath(QString::fromLatin1(name) + ".tabs"));
+    if (!walk.open(QIODevice::WriteOnly)
+        || walk.write(testsupport::WindowLayout::tabWalk(window).join('\n').toUtf8() + '\n') < 0)
+        std::fprintf(stderr, "%s not written\n", qPrintable(walk.fileName()));
 }
 
 // A drill of 40 entries: its first series, then the same series corrected with three answers.
