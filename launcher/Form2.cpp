@@ -274,14 +274,14 @@ QMessageBox* Form2::makeQuestion(const Controls::Row& row)
     question->setWindowTitle(row.caption);
     question->setFont(font());  // a window of its own does not take the launcher's face
     question->setIcon(QMessageBox::Question);
-    QPushButton* resume = question->addButton(QString(), QMessageBox::AcceptRole);
-    resume->setObjectName(QStringLiteral("reprendre"));
+    resumeAnswer = question->addButton(QString(), QMessageBox::AcceptRole);
+    resumeAnswer->setObjectName(QStringLiteral("reprendre"));
     question->addButton(QStringLiteral("Recommencer la liste"), QMessageBox::DestructiveRole)
         ->setObjectName(QStringLiteral("recommencer"));
-    QPushButton* cancel = question->addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("annulerReprise"));
-    question->setDefaultButton(resume);
-    question->setEscapeButton(cancel);
+    cancelAnswer = question->addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    cancelAnswer->setObjectName(QStringLiteral("annulerReprise"));
+    question->setDefaultButton(resumeAnswer);
+    question->setEscapeButton(cancelAnswer);
     connect(question, &QMessageBox::buttonClicked, this, &Form2::reprise_Click);
     return question;
 }
@@ -360,7 +360,7 @@ bool Form2::askToResume(const catalogue::ListRow& list)
     question->setText(QStringLiteral("Vous aviez commencé la liste « %1 ».")
                           .arg(QString::fromStdString(list.title)));
     question->setInformativeText(countsCriterion(found.saved, trainingForm().logic().state()));
-    auto* resume = question->findChild<QPushButton*>(QStringLiteral("reprendre"));
+    QPushButton* resume = resumeAnswer;
     resume->setText(QStringLiteral("Reprendre là où vous en étiez (%1, %2)")
                         .arg(entriesLeft(found.saved),
                              counted(found.saved.seriesDone, QStringLiteral("série"),
@@ -377,9 +377,9 @@ bool Form2::askToResume(const catalogue::ListRow& list)
 void Form2::reprise_Click(QAbstractButton* answer)
 {
     const catalogue::ListRow* list = std::exchange(askedList, nullptr);
-    if (!list || answer->objectName() == QLatin1String("annulerReprise"))
+    if (!list || answer == cancelAnswer)
         return;
-    const bool resume = answer->objectName() == QLatin1String("reprendre");
+    const bool resume = answer == resumeAnswer;
     if (!resume)
         keeping_->progress().forget(*list);
     startDrill([&](training::Form1& form) {

@@ -166,11 +166,14 @@ private:
     QAction* progressEntry = nullptr;       // mesProgres
     QLabel* progressLine = nullptr;         // progression
     QMessageBox* resumeQuestion = nullptr;  // reprise
-    QLabel* reviewLine = nullptr;           // revisions
-    QAction* learnEntry = nullptr;          // apprendreListe
-    QAction* stopEntry = nullptr;           // oublierListe
-    QAction* optionsEntry = nullptr;        // optionsRevision
-    std::optional<int> chosen;              // "chosenBox": the box picked in last
+    // Its answers « Reprendre… » and « Annuler » (« Recommencer la liste » is the third).
+    QPushButton* resumeAnswer = nullptr;
+    QPushButton* cancelAnswer = nullptr;
+    QLabel* reviewLine = nullptr;     // revisions
+    QAction* learnEntry = nullptr;    // apprendreListe
+    QAction* stopEntry = nullptr;     // oublierListe
+    QAction* optionsEntry = nullptr;  // optionsRevision
+    std::optional<int> chosen;        // "chosenBox": the box picked in last
     std::int16_t farewellCount = 0;
     std::unique_ptr<training::Form1> trainingWindow;
     std::unique_ptr<ImportWindow> importWindow;
