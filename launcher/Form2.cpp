@@ -356,21 +356,20 @@ bool Form2::askToResume(const catalogue::ListRow& list)
         keeping_->passOver(list, found);
         return false;
     }
-    auto* question = resumeQuestion;
-    question->setText(QStringLiteral("Vous aviez commencé la liste « %1 ».")
-                          .arg(QString::fromStdString(list.title)));
-    question->setInformativeText(countsCriterion(found.saved, trainingForm().logic().state()));
-    QPushButton* resume = resumeAnswer;
-    resume->setText(QStringLiteral("Reprendre là où vous en étiez (%1, %2)")
-                        .arg(entriesLeft(found.saved),
-                             counted(found.saved.seriesDone, QStringLiteral("série"),
-                                     QStringLiteral("séries"))));
+    resumeQuestion->setText(QStringLiteral("Vous aviez commencé la liste « %1 ».")
+                                .arg(QString::fromStdString(list.title)));
+    resumeQuestion->setInformativeText(
+        countsCriterion(found.saved, trainingForm().logic().state()));
+    resumeAnswer->setText(QStringLiteral("Reprendre là où vous en étiez (%1, %2)")
+                              .arg(entriesLeft(found.saved),
+                                   counted(found.saved.seriesDone, QStringLiteral("série"),
+                                           QStringLiteral("séries"))));
     askedList = &list;
     // The question is shown again and again: whichever answer had the focus last time,
     // Return resumes, never starts the list again.
-    question->setDefaultButton(resume);
-    resume->setFocus(Qt::OtherFocusReason);
-    question->open();
+    resumeQuestion->setDefaultButton(resumeAnswer);
+    resumeAnswer->setFocus(Qt::OtherFocusReason);
+    resumeQuestion->open();
     return true;
 }
 
@@ -438,9 +437,8 @@ void Form2::showProgress()
                 chosenProgress = text;
         }
     }
-    auto* progression = progressLine;
-    progression->setText(chosenProgress);
-    progression->setVisible(!chosenProgress.isEmpty());
+    progressLine->setText(chosenProgress);
+    progressLine->setVisible(!chosenProgress.isEmpty());
 }
 
 void Form2::showEvent(QShowEvent* event)
@@ -453,9 +451,8 @@ void Form2::showEvent(QShowEvent* event)
 // The band reaches down to the review's line at most.
 void Form2::showMessage(const QString& text)
 {
-    auto* message = messageBand;
-    MessageBand::show(message, text, look::px(1000), look::px(kReviewTop - 60 - kBandTop));
-    message->setVisible(!text.isEmpty());
+    MessageBand::show(messageBand, text, look::px(1000), look::px(kReviewTop - 60 - kBandTop));
+    messageBand->setVisible(!text.isEmpty());
 }
 
 training::Form1& Form2::trainingForm()
@@ -521,18 +518,18 @@ ImportWindow& Form2::importForm()
 // is something to go back from.
 void Form2::contextMenuEvent(QContextMenuEvent* event)
 {
-    auto* going = goBackEntry;
-    going->setEnabled(!importForm().importRunning() && importForm().canGoBack());
-    going->setToolTip(going->isEnabled()
-                          ? QString()
-                          : QStringLiteral("Vos listes n'ont pas été remplacées : il n'y a rien "
-                                           "vers quoi revenir."));
+    goBackEntry->setEnabled(!importForm().importRunning() && importForm().canGoBack());
+    goBackEntry->setToolTip(
+        goBackEntry->isEnabled()
+            ? QString()
+            : QStringLiteral("Vos listes n'ont pas été remplacées : il n'y a rien "
+                             "vers quoi revenir."));
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setFont(font());
     menu->setToolTipsVisible(true);
     menu->addAction(makeListsEntry);
-    menu->addAction(going);
+    menu->addAction(goBackEntry);
     addStudyEntries(menu, chosen ? listOfBox(*chosen) : nullptr);
     menu->addAction(progressEntry);
     menu->popup(event->globalPos());
@@ -597,9 +594,9 @@ void Form2::showReviewLine()
         text = due ? ReviewLine::text(*due)
                    : ReviewLine::unavailable(QString::fromStdString(due.why()));
     }
-    auto* line = reviewLine;
-    line->setToolTip(text);
-    line->setText(line->fontMetrics().elidedText(text, Qt::ElideRight, line->width()));
+    reviewLine->setToolTip(text);
+    reviewLine->setText(
+        reviewLine->fontMetrics().elidedText(text, Qt::ElideRight, reviewLine->width()));
     reviewButton->setEnabled(study() != nullptr);
 }
 
@@ -622,12 +619,10 @@ const catalogue::ListRow* Form2::listOfBox(int box) const
 void Form2::addStudyEntries(QMenu* menu, const catalogue::ListRow* list)
 {
     menuList = list;
-    auto* learn = learnEntry;
-    auto* stop = stopEntry;
     const QString title =
         list ? QStringLiteral(" (%1)").arg(QString::fromStdString(list->title)) : QString();
-    learn->setText(QStringLiteral("Apprendre cette liste") + title);
-    stop->setText(QStringLiteral("Ne plus réviser cette liste") + title);
+    learnEntry->setText(QStringLiteral("Apprendre cette liste") + title);
+    stopEntry->setText(QStringLiteral("Ne plus réviser cette liste") + title);
     QString why;  // why neither applies
     bool learning = false;
     if (!study()) {
@@ -639,18 +634,20 @@ void Form2::addStudyEntries(QMenu* menu, const catalogue::ListRow* list)
     } else {
         learning = *state;
     }
-    learn->setEnabled(why.isEmpty() && !learning);
-    stop->setEnabled(why.isEmpty() && learning);
-    learn->setToolTip(!why.isEmpty() ? why
-                          : learning ? QStringLiteral("Cette liste est déjà dans vos révisions.")
-                                     : QString());
-    stop->setToolTip(!why.isEmpty() ? why
-                         : learning ? QString()
-                                    : QStringLiteral("Cette liste n'est pas dans vos révisions."));
+    learnEntry->setEnabled(why.isEmpty() && !learning);
+    stopEntry->setEnabled(why.isEmpty() && learning);
+    learnEntry->setToolTip(!why.isEmpty() ? why
+                               : learning
+                               ? QStringLiteral("Cette liste est déjà dans vos révisions.")
+                               : QString());
+    stopEntry->setToolTip(!why.isEmpty() ? why
+                              : learning
+                              ? QString()
+                              : QStringLiteral("Cette liste n'est pas dans vos révisions."));
     menu->setToolTipsVisible(true);
     menu->addSeparator();
-    menu->addAction(learn);
-    menu->addAction(stop);
+    menu->addAction(learnEntry);
+    menu->addAction(stopEntry);
     menu->addAction(optionsEntry);
 }
 

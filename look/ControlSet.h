@@ -4,14 +4,10 @@
 #include <look/Controls.h>
 #include <look/Style.h>
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QRect>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 
-#include <functional>
 #include <map>
 #include <utility>
 #include <vector>

@@ -371,11 +371,10 @@ void ProgressWindow::showDays(const std::vector<study::DayFigures>& days)
             weekSeconds += day.seconds;
         }
     }
-    auto* chart = daysChart;
-    chart->setBars({{QStringLiteral("Réponses"), kAnswers, answers},
-                    {QStringLiteral("Trouvées"), kFound, found}},
-                   labels, countText);
-    chart->setLine({QStringLiteral("Temps d'exercice"), kTime, minutes}, minutesText);
+    daysChart->setBars({{QStringLiteral("Réponses"), kAnswers, answers},
+                        {QStringLiteral("Trouvées"), kFound, found}},
+                       labels, countText);
+    daysChart->setLine({QStringLiteral("Temps d'exercice"), kTime, minutes}, minutesText);
     look::setCaption(daysSummary,
                      QStringLiteral("Ces 7 derniers jours : %1 réponses, %2 trouvées, %3 "
                                     "d'exercice. Jours d'exercice sur 90 : %4.")

@@ -504,9 +504,8 @@ void Form1::answerMenu(int slot, const QContextMenuEvent& event)
     QMenu* menu = grid->answerMenu(slot);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
-    auto* entry = compterRate;
-    entry->setEnabled(canCountAsMissed(slot));
-    menu->addAction(entry);
+    compterRate->setEnabled(canCountAsMissed(slot));
+    menu->addAction(compterRate);
     menuSlot = slot;
     menu->popup(event.globalPos());
 }
